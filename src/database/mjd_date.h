@@ -1,0 +1,23 @@
+#pragma once
+// Modified Julian Date conversion for the timer start dates, in the integer
+// form used by broadcast service information.
+
+#include <cstdint>
+
+namespace vq {
+
+struct MjdDate {
+  int year;     // full year, e.g. 2008
+  int month;    // 1..12
+  int day;      // 1..31 (a computed day above 31 reads as 1)
+  int weekday;  // 1 Monday .. 7 Sunday
+};
+
+// Calendar date of an MJD; safe for every 32-bit value.
+MjdDate MjdToDate(uint32_t mjd);
+
+// MJD of a calendar date (full year). Dates before 1900 or values that do not
+// fit give 0.
+uint32_t DateToMjd(int year, int month, int day);
+
+}  // namespace vq
