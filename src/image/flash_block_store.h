@@ -55,7 +55,9 @@ int FindNewestBlock(std::span<const uint8_t> image, ConfigArea area, uint32_t st
 // 0..31 an EEPROM0 block, 32 + i an EEPROM1 block, -1 none.
 int FindCurrentConfigBlock(std::span<const uint8_t> image);
 void FormatConfigArea(std::span<uint8_t> image, ConfigArea area);
-// Entry L is the physical sector holding logical sector L, or -1.
+// Entry L is the physical sector holding logical sector L, or -1. Empty when
+// n < 1 or the image cannot hold all n+1 physical sectors; the sector
+// operations then find nothing and write nothing.
 std::vector<int> BuildSectorMap(std::span<const uint8_t> image, int logicalSectors);
 int FindFreeSector(std::span<const uint8_t> image, int logicalSectors);
 uint32_t NextGeneration(std::span<uint8_t> image, int target, int logicalSectors);
