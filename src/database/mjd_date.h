@@ -16,8 +16,8 @@ struct MjdDate {
 // Calendar date of an MJD; safe for every 32-bit value.
 MjdDate MjdToDate(uint32_t mjd);
 
-// MJD of a calendar date (full year). Dates before 1900 or values that do not
-// fit give 0.
+// MJD of a calendar date (full year). A month outside 1..12, a day outside
+// 1..31 or a result outside 0..2^32-1 gives 0.
 uint32_t DateToMjd(int year, int month, int day);
 
 }  // namespace vq
