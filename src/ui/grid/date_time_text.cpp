@@ -1,0 +1,206 @@
+#include "ui/grid/date_time_text.h"
+
+#include <array>
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+
+namespace vq {
+namespace {
+
+constexpr std::array<const char*, 7> kDayNames = {"Sunday", "Monday", "Tuesday", "Wednesday",
+                                                  "Thursday", "Friday", "Saturday"};
+constexpr std::array<const char*, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+/// Walks the format: a field letter with its repeat count, or literal text.
+void walkFormat(const std::string& format,
+                const std::function<void(char letter, int count)>& field,
+                const std::function<void(const std::string& literal)>& literal)
+{
+    for (std::size_t i = 0; i < format.size();) {
+        const char c = format[i];
+        if (c == '\'') {
+            const std::size_t end = format.find('\'', i + 1);
+            const std::size_t stop = end == std::string::npos ? format.size() : end;
+            literal(format.substr(i + 1, stop - i - 1));
+            i = stop + 1;
+        } else if (std::string("dMyhHmst").find(c) != std::string::npos) {
+            int count = 0;
+            while (i < format.size() && format[i] == c) {
+                ++count;
+                ++i;
+            }
+            field(c, count);
+        } else {
+            literal(std::string(1, c));
+            ++i;
+        }
+    }
+}
+
+std::string number(int value, int width)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%0*d", width, value);
+    return buffer;
+}
+
+int daysInMonth(int year, int month)
+{
+    using namespace std::chrono;
+    return static_cast<int>(static_cast<unsigned>(
+        year_month_day_last{std::chrono::year{year}, month_day_last{std::chrono::month(month)}}.day()));
+}
+
+/// Reads up to maxDigits digits at pos; false when none is there.
+bool readNumber(const std::string& text, std::size_t& pos, int maxDigits, int& out)
+{
+    int digits = 0;
+    out = 0;
+    while (pos < text.size() && digits < maxDigits && std::isdigit(static_cast<unsigned char>(text[pos]))) {
+        out = out * 10 + (text[pos] - '0');
+        ++pos;
+        ++digits;
+    }
+    return digits > 0;
+}
+
+/// Reads one of the names, whole or cut to its first three letters.
+template <std::size_t N>
+bool readName(const std::string& text, std::size_t& pos, const std::array<const char*, N>& names, int& out)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        const std::string full = names[i];
+        for (const std::string& name : {full, full.substr(0, 3)}) {
+            if (text.compare(pos, name.size(), name) == 0) {
+                pos += name.size();
+                out = static_cast<int>(i);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool isValidDateTime(const DateTimeValue& v)
+{
+    return v.year >= 1 && v.year <= 9999 && v.month >= 1 && v.month <= 12 && v.day >= 1 &&
+           v.day <= daysInMonth(v.year, v.month) && v.hour >= 0 && v.hour <= 23 && v.minute >= 0 &&
+           v.minute <= 59 && v.second >= 0 && v.second <= 59;
+}
+
+int weekDay(int year, int month, int day)
+{
+    using namespace std::chrono;
+    const sys_days date = std::chrono::year{year} / std::chrono::month(month) / std::chrono::day(day);
+    return static_cast<int>(weekday{date}.c_encoding());
+}
+
+std::string formatDateTime(const std::string& format, const DateTimeValue& v)
+{
+    std::string out;
+    const int hour12 = v.hour % 12 == 0 ? 12 : v.hour % 12;
+    const char* ampm = v.hour < 12 ? "AM" : "PM";
+    walkFormat(
+        format,
+        [&](char letter, int count) {
+            const int width = count >= 2 ? 2 : 1;
+            switch (letter) {
+            case 'd':
+                if (count <= 2)
+                    out += number(v.day, width);
+                else
+                    out += std::string(kDayNames[weekDay(v.year, v.month, v.day)]).substr(0, count == 3 ? 3 : std::string::npos);
+                break;
+            case 'M':
+                if (count <= 2)
+                    out += number(v.month, width);
+                else
+                    out += std::string(kMonthNames[v.month - 1]).substr(0, count == 3 ? 3 : std::string::npos);
+                break;
+            case 'y':
+                out += count >= 3 ? number(v.year, 4) : number(v.year % 100, width);
+                break;
+            case 'h': out += number(hour12, width); break;
+            case 'H': out += number(v.hour, width); break;
+            case 'm': out += number(v.minute, width); break;
+            case 's': out += number(v.second, width); break;
+            case 't': out += count == 1 ? std::string(1, ampm[0]) : std::string(ampm); break;
+            }
+        },
+        [&](const std::string& literal) { out += literal; });
+    return out;
+}
+
+bool parseDateTime(const std::string& format, const std::string& text, DateTimeValue& out)
+{
+    DateTimeValue v;
+    std::size_t pos = 0;
+    bool ok = true;
+    int hour12 = -1;
+    int pm = -1;
+    walkFormat(
+        format,
+        [&](char letter, int count) {
+            if (!ok)
+                return;
+            int ignored = 0;
+            switch (letter) {
+            case 'd': ok = count <= 2 ? readNumber(text, pos, 2, v.day) : readName(text, pos, kDayNames, ignored); break;
+            case 'M':
+                if (count <= 2) {
+                    ok = readNumber(text, pos, 2, v.month);
+                } else if ((ok = readName(text, pos, kMonthNames, v.month))) {
+                    ++v.month;
+                }
+                break;
+            case 'y':
+                ok = readNumber(text, pos, count >= 3 ? 4 : 2, v.year);
+                if (ok && count < 3)
+                    v.year += v.year < 30 ? 2000 : 1900;
+                break;
+            case 'h': ok = readNumber(text, pos, 2, hour12) && hour12 >= 1 && hour12 <= 12; break;
+            case 'H': ok = readNumber(text, pos, 2, v.hour); break;
+            case 'm': ok = readNumber(text, pos, 2, v.minute); break;
+            case 's': ok = readNumber(text, pos, 2, v.second); break;
+            case 't': {
+                const char c = pos < text.size() ? static_cast<char>(std::toupper(static_cast<unsigned char>(text[pos]))) : '\0';
+                const std::size_t length = count == 1 ? 1 : 2;
+                ok = (c == 'A' || c == 'P') && (length == 1 || (pos + 1 < text.size() && std::toupper(static_cast<unsigned char>(text[pos + 1])) == 'M'));
+                pm = c == 'P';
+                pos += length;
+                break;
+            }
+            }
+        },
+        [&](const std::string& literal) {
+            if (ok && pos <= text.size() && text.compare(pos, literal.size(), literal) == 0)
+                pos += literal.size();
+            else
+                ok = false;
+        });
+    if (!ok || pos != text.size())
+        return false;
+    if (hour12 >= 0)
+        v.hour = hour12 % 12 + (pm == 1 ? 12 : 0);
+    if (!isValidDateTime(v))
+        return false;
+    out = v;
+    return true;
+}
+
+DateTimeValue currentDateTime()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+} // namespace vq
