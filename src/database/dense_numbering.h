@@ -1,0 +1,41 @@
+#pragma once
+// Helpers that keep a numbering dense: moving one member to a new place
+// shifts the members in between by one toward its old place, and
+// renumbering gives 0, 1, 2, ... in the old order.
+
+#include <algorithm>
+#include <vector>
+
+namespace vq {
+
+// `members` holds every member of one numbering, `moved` among them. `get`
+// and `set` read and write a member's value (without any offset). The new
+// value is clamped to 0..size-1. Returns false when `moved` is not a member.
+template <class Node, class Get, class Set>
+bool MoveInDenseNumbering(const std::vector<Node*>& members, Node* moved, int value, Get get,
+                          Set set) {
+  if (std::find(members.begin(), members.end(), moved) == members.end()) return false;
+  const int last = static_cast<int>(members.size()) - 1;
+  const int to = std::clamp(value, 0, last);
+  const int from = get(moved);
+  if (from == to) return true;
+  for (Node* m : members) {
+    if (m == moved) continue;
+    const int v = get(m);
+    if (from < to && v > from && v <= to) set(m, v - 1);
+    if (to < from && v >= to && v < from) set(m, v + 1);
+  }
+  set(moved, to);
+  return true;
+}
+
+// Gives the members 0, 1, 2, ... in the order of their present values (ties
+// keep the order of `members`).
+template <class Node, class Get, class Set>
+void RenumberDense(std::vector<Node*> members, Get get, Set set) {
+  std::stable_sort(members.begin(), members.end(),
+                   [&](Node* a, Node* b) { return get(a) < get(b); });
+  for (size_t i = 0; i < members.size(); ++i) set(members[i], static_cast<int>(i));
+}
+
+}  // namespace vq

@@ -1,0 +1,166 @@
+#pragma once
+// The in-memory form of a settings image: the receiver's tables as flat
+// arrays of records, byte for byte as stored, and the index of satellite
+// nodes over them (each node owns the nodes below it). Every editing
+// operation keeps channel numbers, free-or-scrambled numbers, positions,
+// transponder numbers and favourite places dense.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "database/channel_node.h"
+#include "database/channel_types.h"
+#include "database/local_date_time.h"
+#include "database/receiver_config.h"
+#include "database/satellite_node.h"
+#include "database/transponder_node.h"
+#include "image/image_layout.h"
+
+namespace vq {
+
+// The channel list filters of CollectChannels.
+enum ChannelFilter : int { kFilterNone = 0, kFilterFree = 1, kFilterScrambled = 2,
+                           kFilterSatellite = 10 };
+
+// A timer whose channel is "none".
+inline constexpr uint16_t kNoTimerChannel = 0xFFFF;
+inline constexpr uint16_t kNoFreeSlot = 0xFFFF;
+
+class SettingsDatabase {
+ public:
+  using Clock = std::function<LocalDateTime()>;
+
+  // An empty database of model 2 with the default satellites. `clock` gives
+  // the local time that a reset writes into the configuration record.
+  explicit SettingsDatabase(Clock clock = CurrentLocalDateTime);
+  SettingsDatabase(const SettingsDatabase&) = delete;
+  SettingsDatabase& operator=(const SettingsDatabase&) = delete;
+  ~SettingsDatabase();
+
+  // ---- Lifecycle and image ----
+  void ResetToDefaults(int32_t model, bool rebuild);
+  // Decodes an image of the current model (reset to the file's model first).
+  bool LoadImage(std::span<const uint8_t> image);
+  // Builds a complete image of the current model; false (nothing built) for
+  // model 2.
+  bool GetSettings(std::vector<uint8_t>& image);
+  // 2 already that model; 1 nothing had to move; 0 channels moved or dropped.
+  int ChangeModel(int32_t model);
+  bool RebuildIndex();
+
+  int32_t GetModel() const { return model_; }
+  int GetChannelCapacity() const;
+  int GetFlashSectorCount() const { return LogicalSectorCount(model_); }
+  ReceiverConfig GetConfigRecord() { return ReceiverConfig(config_.data()); }
+  const uint8_t* GetConfigBytes() const { return config_.data(); }
+  uint32_t GetExtendedConfig() const { return extendedConfig_; }
+  void SetExtendedConfig(uint32_t flag) { extendedConfig_ = flag; }
+
+  // Raw tables, for tools that show or compare stored bytes.
+  std::span<const uint8_t> SatelliteTable() const { return satellites_; }
+  std::span<const uint8_t> LnbTable() const { return lnbs_; }
+  std::span<const uint8_t> TransponderTable() const { return transponders_; }
+  std::span<const uint8_t> ChannelTable() const { return channels_; }
+
+  // ---- Index access and counts ----
+  int GetSatelliteCount() const { return kSatelliteCount; }
+  SatelliteNode* GetSatelliteNode(int i) const;
+  SatelliteNode* FindSatelliteNodeByNumber(int number) const;
+  int GetTransponderTotal() const;
+  int GetEmptyTransponderTotal() const;
+  int CountChannels(int type) const;
+  TransponderNode* FindTransponderNode(int tableIndex) const;
+  ChannelNode* FindChannelNode(int tableIndex) const;
+  uint16_t FindFreeTransponderSlot(int start) const;
+  uint16_t FindFreeChannelSlot(int start) const;
+  // Channels of `type` (3 all) passing `filter`; sorted by channel number
+  // (filter 0), free-or-scrambled number (1, 2) or place in the satellite
+  // whose number is `satellite` (10). Count, or -1 for a bad argument.
+  int CollectChannels(std::vector<ChannelNode*>& list, int type, int filter,
+                      int satellite = -1) const;
+  // Transponders without channels of one satellite number, or of all (-1).
+  int CollectEmptyTransponders(std::vector<TransponderNode*>& list, int satellite) const;
+  // One satellite's transponders by place, or all (-1) by transponder number.
+  int CollectTransponders(std::vector<TransponderNode*>& list, int satellite) const;
+
+  // ---- Structure edits ----
+  bool AddTransponder(SatelliteNode* satellite, TransponderNode** added);
+  bool AddChannel(TransponderNode* transponder, int type, ChannelNode** added);
+  // Gives the satellite the number `number`; the satellites in between shift
+  // by one. Each satellite keeps its records, LNB and transponders (see the
+  // implementation for how identity survives a save and reload).
+  bool MoveSatellite(SatelliteNode* satellite, int number);
+  // The number arguments are places within the channel's list, from 0,
+  // without the type offset; they are clamped to the list.
+  bool MoveChannelNumber(ChannelNode* channel, int number);
+  bool MoveChannelFreeNumber(ChannelNode* channel, int number);
+  bool MoveChannelScrambledNumber(ChannelNode* channel, int number);
+  bool MoveChannelInTransponder(ChannelNode* channel, int position);
+  bool MoveChannelInSatellite(ChannelNode* channel, int position);
+  bool MoveTransponder(TransponderNode* transponder, int number);
+  bool MoveTransponderInSatellite(TransponderNode* transponder, int position);
+  void LeaveScrambledList(ChannelNode* channel);
+  void LeaveFreeList(ChannelNode* channel);
+  void DeleteChannels(const std::vector<ChannelNode*>& list);
+  void DeleteTransponders(const std::vector<TransponderNode*>& list);
+
+  // ---- Favourite groups (g = 0..7) ----
+  std::string GetFavoriteGroupName(int g) const;
+  void SetFavoriteGroupName(int g, std::string_view name);
+  int CountFavoriteMembers(int g) const;
+  int GetFavoriteLastPlace(int g) const;
+  int CollectFavoriteMembers(int g, std::vector<ChannelNode*>* list, int type) const;
+  bool AddToFavoriteGroup(ChannelNode* channel, int g);
+  int AddListToFavoriteGroup(const std::vector<ChannelNode*>& list, int g);
+  bool MoveInFavoriteGroup(ChannelNode* channel, int g, int index);
+  bool RemoveFromFavoriteGroup(ChannelNode* channel, int g);
+  void RemoveListFromFavorites(const std::vector<ChannelNode*>& list, int g);
+  void CompactFavoriteGroup(int g);
+
+ private:
+  uint8_t* SatelliteSlot(int i) { return satellites_.data() + i * kSatelliteRecordSize; }
+  uint8_t* LnbSlot(int i) { return lnbs_.data() + i * kLnbRecordSize; }
+  uint8_t* TransponderSlot(int i) { return transponders_.data() + i * kTransponderRecordSize; }
+  uint8_t* ChannelSlot(int i) { return channels_.data() + i * kChannelRecordSize; }
+  int SatelliteNodeIndex(const SatelliteNode* node) const;
+
+  void ResetNodes();
+  void RefreshHints();
+  // Every channel node in node order: satellites, transponders, channels.
+  template <class Visit>
+  void ForEachChannel(Visit visit) const;
+  std::vector<ChannelNode*> ChannelsOfType(int type) const;
+  void RenumberAfterDelete(const std::vector<int>& types, const std::vector<int>& satelliteKeys,
+                           const std::vector<int>& transponderKeys);
+  void ClearTimersOf(const std::vector<uint16_t>& slots);
+  void MoveTimerChannel(uint16_t from, uint16_t to);
+  void MoveChannelSlot(ChannelNode* channel, uint16_t slot);
+
+  Clock clock_;
+  uint32_t extendedConfig_ = 0;
+  int32_t model_ = kModelNone;
+  std::array<uint8_t, kConfigRecordSize> config_{};
+  std::vector<uint8_t> satellites_;
+  std::vector<uint8_t> lnbs_;
+  std::vector<uint8_t> transponders_;
+  std::vector<uint8_t> channels_;
+  std::array<std::unique_ptr<SatelliteNode>, kSatelliteCount> nodes_;
+  // Lookups by table slot, kept in step with the nodes.
+  std::vector<TransponderNode*> transponderBySlot_;
+  std::vector<ChannelNode*> channelBySlot_;
+};
+
+template <class Visit>
+void SettingsDatabase::ForEachChannel(Visit visit) const {
+  for (const auto& satellite : nodes_)
+    for (int t = 0; t < satellite->GetTransponderCount(); ++t) {
+      const TransponderNode* transponder = satellite->GetTransponder(t);
+      for (int c = 0; c < transponder->GetChannelCount(); ++c) visit(transponder->GetChannel(c));
+    }
+}
+
+}  // namespace vq

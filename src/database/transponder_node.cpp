@@ -1,0 +1,80 @@
+#include "database/transponder_node.h"
+
+#include <algorithm>
+
+#include "database/channel_types.h"
+#include "database/link_word.h"
+
+namespace vq {
+
+ChannelNode* TransponderNode::GetChannel(int i) const {
+  if (i < 0 || i >= GetChannelCount()) return nullptr;
+  return channels_[static_cast<size_t>(i)].get();
+}
+
+ChannelNode* TransponderNode::FindChannelByTableIndex(int tableIndex) const {
+  for (const auto& c : channels_)
+    if (c->GetTableIndex() == tableIndex) return c.get();
+  return nullptr;
+}
+
+ChannelNode* TransponderNode::AddChannel(std::unique_ptr<ChannelNode> channel) {
+  channel->SetTransponder(this);
+  channels_.push_back(std::move(channel));
+  return channels_.back().get();
+}
+
+std::unique_ptr<ChannelNode> TransponderNode::RemoveChannel(const ChannelNode* channel) {
+  auto it = std::find_if(channels_.begin(), channels_.end(),
+                         [&](const auto& c) { return c.get() == channel; });
+  if (it == channels_.end()) return nullptr;
+  return RemoveChannelAt(static_cast<int>(it - channels_.begin()));
+}
+
+std::unique_ptr<ChannelNode> TransponderNode::RemoveChannelAt(int i) {
+  if (i < 0 || i >= GetChannelCount()) return nullptr;
+  auto node = std::move(channels_[static_cast<size_t>(i)]);
+  channels_.erase(channels_.begin() + i);
+  return node;
+}
+
+TransponderNode::TypeCounts TransponderNode::CountChannelsByType() const {
+  TypeCounts counts;
+  for (const auto& c : channels_) {
+    switch (c->Record().GetType()) {
+      case kTv: ++counts.tv; break;
+      case kRadio: ++counts.radio; break;
+      case kData: ++counts.data; break;
+      default: break;
+    }
+  }
+  return counts;
+}
+
+int TransponderNode::CountFreeChannels(int type) const {
+  return static_cast<int>(std::count_if(channels_.begin(), channels_.end(), [&](const auto& c) {
+    const ChannelRecord r = c->Record();
+    return TypeMatches(r.GetType(), type) && !r.IsScrambled();
+  }));
+}
+
+int TransponderNode::CountScrambledChannels(int type) const {
+  return static_cast<int>(std::count_if(channels_.begin(), channels_.end(), [&](const auto& c) {
+    const ChannelRecord r = c->Record();
+    return TypeMatches(r.GetType(), type) && r.IsScrambled();
+  }));
+}
+
+int TransponderNode::CollectTransponderChannels(std::vector<ChannelNode*>& list, int type) const {
+  if (type < kTv || type > kAllTypes) return -1;
+  list.clear();
+  for (const auto& c : channels_)
+    if (TypeMatches(c->Record().GetType(), type)) list.push_back(c.get());
+  std::stable_sort(list.begin(), list.end(), [](const ChannelNode* a, const ChannelNode* b) {
+    return LinkPosition(a->Record().GetTransponderLink()) <
+           LinkPosition(b->Record().GetTransponderLink());
+  });
+  return static_cast<int>(list.size());
+}
+
+}  // namespace vq

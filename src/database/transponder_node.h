@@ -1,0 +1,62 @@
+#pragma once
+// Index node of one transponder: its table slot, its satellite node and the
+// channel nodes hanging under it, which it owns. Fields are read and written
+// through Record(), in the stored bytes.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "database/channel_node.h"
+#include "database/transponder_record.h"
+
+namespace vq {
+
+class SatelliteNode;
+
+class TransponderNode {
+ public:
+  TransponderNode(uint8_t* record, uint16_t tableIndex, SatelliteNode* satellite)
+      : record_(record), index_(tableIndex), satellite_(satellite) {}
+
+  TransponderRecord Record() const { return TransponderRecord(record_); }
+  uint16_t GetTableIndex() const { return index_; }
+  SatelliteNode* GetSatellite() const { return satellite_; }
+  void SetSatellite(SatelliteNode* satellite) { satellite_ = satellite; }
+
+  int GetChannelCount() const { return static_cast<int>(channels_.size()); }
+  // Channel node i in node order, or nullptr.
+  ChannelNode* GetChannel(int i) const;
+  ChannelNode* FindChannelByTableIndex(int tableIndex) const;
+  ChannelNode* AddChannel(std::unique_ptr<ChannelNode> channel);
+  // Detaches and returns the node (empty when it is not one of ours).
+  std::unique_ptr<ChannelNode> RemoveChannel(const ChannelNode* channel);
+  std::unique_ptr<ChannelNode> RemoveChannelAt(int i);
+  // Destroys every channel node whose `doomed` predicate holds, in one pass.
+  template <class Predicate>
+  void RemoveChannelsIf(Predicate doomed) {
+    std::erase_if(channels_, [&](const std::unique_ptr<ChannelNode>& c) { return doomed(*c); });
+  }
+  void DeleteAllChannels() { channels_.clear(); }
+
+  struct TypeCounts {
+    int tv = 0;
+    int radio = 0;
+    int data = 0;
+  };
+  TypeCounts CountChannelsByType() const;
+  // Channels of `type` (3 = all) whose scrambled bit is clear / set.
+  int CountFreeChannels(int type) const;
+  int CountScrambledChannels(int type) const;
+  // Channels of `type` (3 = all) sorted by their place in the transponder;
+  // returns the count, -1 for a bad type.
+  int CollectTransponderChannels(std::vector<ChannelNode*>& list, int type) const;
+
+ private:
+  uint8_t* record_;
+  uint16_t index_;
+  SatelliteNode* satellite_;
+  std::vector<std::unique_ptr<ChannelNode>> channels_;
+};
+
+}  // namespace vq
