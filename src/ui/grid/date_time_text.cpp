@@ -1,5 +1,6 @@
 #include "ui/grid/date_time_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <chrono>
@@ -193,6 +194,31 @@ bool parseDateTime(const std::string& format, const std::string& text, DateTimeV
         return false;
     out = v;
     return true;
+}
+
+std::string toQtDateTimeFormat(const std::string& format)
+{
+    std::string out;
+    std::string literal;
+    const auto flush = [&] {
+        if (!literal.empty())
+            out += "'" + literal + "'";
+        literal.clear();
+    };
+    walkFormat(
+        format,
+        [&](char letter, int count) {
+            flush();
+            if (letter == 't')
+                out += "AP";
+            else if (letter == 'y')
+                out += count >= 3 ? "yyyy" : "yy";
+            else
+                out += std::string(static_cast<std::size_t>(std::min(count, 4)), letter);
+        },
+        [&](const std::string& text) { literal += text; });
+    flush();
+    return out;
 }
 
 DateTimeValue currentDateTime()

@@ -42,6 +42,10 @@ std::string formatDateTime(const std::string& format, const DateTimeValue& value
 /// not fit the format or names an impossible date or time.
 bool parseDateTime(const std::string& format, const std::string& text, DateTimeValue& out);
 
+/// The same format in the letters of Qt's date/time editors (AM/PM as "AP",
+/// one- and three-letter years widened).
+std::string toQtDateTimeFormat(const std::string& format);
+
 /// The local date and time now.
 DateTimeValue currentDateTime();
 

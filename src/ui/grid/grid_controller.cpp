@@ -89,6 +89,7 @@ bool GridController::doubleClick(int rowId, int column, CellPart part)
     }
     if (!canEdit(rowId, column))
         return false;
+    moveSelection(rowId, column, false);
     setFocus(rowId, column);
     return true;
 }

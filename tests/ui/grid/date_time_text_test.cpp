@@ -48,5 +48,11 @@ TEST(DateTimeText, RejectsTextsThatDoNotFitTheFormat)
     EXPECT_EQ(v, untouched);
 }
 
+TEST(DateTimeText, TranslatesToQtLetters)
+{
+    EXPECT_EQ(toQtDateTimeFormat(kDefaultDateTimeFormat), "MM'/'dd'/'yy' 'hh':'mm':'ss' 'AP");
+    EXPECT_EQ(toQtDateTimeFormat("HH:mm   dd (ddd) y"), "HH':'mm'   'dd' ('ddd') 'yy");
+}
+
 } // namespace
 } // namespace vq

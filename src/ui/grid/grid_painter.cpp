@@ -1,0 +1,207 @@
+#include "ui/grid/grid_painter.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QWidget>
+
+namespace vq::GridPainter {
+namespace {
+
+constexpr int kPad = 4;
+
+QColor rgb(std::uint32_t value) { return QColor::fromRgb(static_cast<QRgb>(value | 0xFF000000u)); }
+
+bool isMarked(const GridCell& cell) { return cell.kind == RowKind::CheckBox || cell.kind == RowKind::Radio; }
+
+/// Left edge of the content of column 0 after indentation and the box slot.
+int contentLeft(const QWidget& widget, const CellPaint& p)
+{
+    if (p.column != 0)
+        return p.rect.left() + kPad;
+    return p.rect.left() + kPad + (p.depth + 1) * indentWidth(widget);
+}
+
+void paintCheckMark(QPainter& painter, const QWidget& widget, const CellPaint& p, const QRect& box)
+{
+    const GridCell& cell = p.cell;
+    QStyleOptionButton option;
+    option.initFrom(&widget);
+    option.rect = box;
+    option.state = QStyle::State_None;
+    if (cell.has(CellFlag::Enabled))
+        option.state |= QStyle::State_Enabled;
+    const int state = cell.checkState();
+    option.state |= state == 1 ? QStyle::State_On : state == 2 ? QStyle::State_NoChange : QStyle::State_Off;
+    if (cell.kind == RowKind::Radio) {
+        widget.style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, &widget);
+        return;
+    }
+    const int style = static_cast<int>(cell.flags & CellFlag::CheckStyleMask);
+    if (style == 16) {
+        widget.style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, &widget);
+        return;
+    }
+    if (style == 0) {
+        widget.style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, &widget);
+        return;
+    }
+    // Flat looks: a tick (8), a cross (24) or a filled square (32), on no box.
+    const QColor ink = option.palette.color(cell.has(CellFlag::Enabled) ? QPalette::Active : QPalette::Disabled,
+                                            QPalette::Text);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ink, qMax(1.5, box.width() / 8.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QRectF r = QRectF(box).adjusted(box.width() * 0.2, box.height() * 0.2, -box.width() * 0.2, -box.height() * 0.2);
+    if (state == 2) {
+        painter.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
+    } else if (state == 1 && style == 8) {
+        painter.drawPolyline(QPolygonF({QPointF(r.left(), r.center().y()), QPointF(r.left() + r.width() * 0.4, r.bottom()),
+                                        r.topRight()}));
+    } else if (state == 1 && style == 24) {
+        painter.drawLine(r.topLeft(), r.bottomRight());
+        painter.drawLine(r.bottomLeft(), r.topRight());
+    } else if (style == 32) {
+        painter.drawRect(r);
+        if (state == 1)
+            painter.fillRect(r.adjusted(2, 2, -2, -2), ink);
+    }
+    painter.restore();
+}
+
+void paintExpandBox(QPainter& painter, const QWidget& widget, const CellPaint& p, const QRect& box)
+{
+    QStyleOption option;
+    option.initFrom(&widget);
+    option.rect = box;
+    option.state = QStyle::State_Children | QStyle::State_Item;
+    if (p.cell.has(CellFlag::Expanded))
+        option.state |= QStyle::State_Open;
+    if (p.cell.has(CellFlag::Enabled))
+        option.state |= QStyle::State_Enabled;
+    widget.style()->drawPrimitive(QStyle::PE_IndicatorBranch, &option, &painter, &widget);
+}
+
+void paintButton(QPainter& painter, const QWidget& widget, const CellPaint& p)
+{
+    QStyleOptionButton option;
+    option.initFrom(&widget);
+    option.rect = p.rect.adjusted(1, 1, -1, -1);
+    option.text = QString::fromLatin1(p.cell.text);
+    option.state = QStyle::State_Raised;
+    if (p.cell.has(CellFlag::Enabled))
+        option.state |= QStyle::State_Enabled;
+    if (p.cell.has(CellFlag::Ticked))
+        option.state = (option.state & ~QStyle::State_Raised) | QStyle::State_Sunken;
+    if (p.focused)
+        option.state |= QStyle::State_HasFocus;
+    widget.style()->drawControl(QStyle::CE_PushButton, &option, &painter, &widget);
+}
+
+void paintPercentage(QPainter& painter, const QWidget& widget, const CellPaint& p)
+{
+    QStyleOptionProgressBar option;
+    option.initFrom(&widget);
+    option.rect = p.rect.adjusted(2, 2, -2, -2);
+    option.minimum = p.cell.minimum;
+    option.maximum = p.cell.maximum;
+    option.progress = p.cell.value;
+    option.text = QString::asprintf("%d%%", p.cell.value);
+    option.textVisible = true;
+    option.textAlignment = Qt::AlignCenter;
+    option.state = p.cell.has(CellFlag::Enabled) ? QStyle::State_Enabled : QStyle::State_None;
+    option.state |= QStyle::State_Horizontal;
+    widget.style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, &widget);
+}
+
+void paintComboArrow(QPainter& painter, const QWidget& widget, const CellPaint& p, QRect& textRect)
+{
+    const int width = widget.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &widget);
+    QStyleOption option;
+    option.initFrom(&widget);
+    option.rect = QRect(p.rect.right() - width + 1, p.rect.top(), width, p.rect.height());
+    option.state = p.cell.has(CellFlag::Enabled) ? QStyle::State_Enabled : QStyle::State_None;
+    widget.style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &option, &painter, &widget);
+    textRect.setRight(option.rect.left() - 2);
+}
+
+} // namespace
+
+int indentWidth(const QWidget& widget)
+{
+    return qMax(12, widget.fontMetrics().height());
+}
+
+QRect markRect(const QWidget& widget, const CellPaint& p)
+{
+    if (p.cell.kind == RowKind::Group && p.column == 0) {
+        const int size = indentWidth(widget);
+        const int left = p.rect.left() + kPad + p.depth * size;
+        return QRect(left, p.rect.center().y() - size / 2, size, size);
+    }
+    if (!isMarked(p.cell))
+        return {};
+    const bool radio = p.cell.kind == RowKind::Radio || (p.cell.flags & CellFlag::CheckStyleMask) == 16;
+    const QStyle* style = widget.style();
+    const int w = style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, &widget);
+    const int h = style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight, nullptr, &widget);
+    return QRect(contentLeft(widget, p), p.rect.top() + (p.rect.height() - h) / 2, w, h);
+}
+
+void paintCell(QPainter& painter, const QWidget& widget, const CellPaint& p)
+{
+    const GridCell& cell = p.cell;
+    const QPalette& palette = widget.palette();
+    const bool selected = cell.has(CellFlag::Selected);
+    painter.fillRect(p.rect, selected ? palette.color(QPalette::Highlight) : rgb(cell.backgroundColor));
+
+    if (cell.kind == RowKind::PushButton) {
+        paintButton(painter, widget, p);
+        return;
+    }
+    QRect textRect = p.rect.adjusted(kPad, 0, -kPad, 0);
+    textRect.setLeft(contentLeft(widget, p));
+    if (const QRect mark = markRect(widget, p); !mark.isEmpty()) {
+        if (cell.kind == RowKind::Group)
+            paintExpandBox(painter, widget, p, mark);
+        else
+            paintCheckMark(painter, widget, p, mark);
+        textRect.setLeft(qMax(textRect.left(), mark.right() + kPad + 1));
+    }
+    if (p.icon != nullptr && p.column == 0) {
+        const int size = qMin(p.rect.height() - 2, widget.style()->pixelMetric(QStyle::PM_SmallIconSize));
+        p.icon->paint(&painter, QRect(textRect.left(), p.rect.center().y() - size / 2, size, size));
+        textRect.setLeft(textRect.left() + size + kPad);
+    }
+    if (cell.kind == RowKind::Percentage) {
+        paintPercentage(painter, widget, p);
+        return;
+    }
+    if (cell.isOptionList())
+        paintComboArrow(painter, widget, p, textRect);
+
+    QColor ink = selected ? palette.color(QPalette::HighlightedText) : rgb(cell.textColor);
+    if (!cell.has(CellFlag::Enabled))
+        ink = palette.color(QPalette::Disabled, QPalette::Text);
+    QFont font = widget.font();
+    font.setBold(cell.kind == RowKind::Group);
+    painter.setFont(font);
+    painter.setPen(ink);
+    QString text = QString::fromLatin1(cell.text);
+    if (cell.kind == RowKind::Number)
+        text += QString::fromLatin1(cell.unit);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     painter.fontMetrics().elidedText(text, Qt::ElideRight, textRect.width()));
+
+    if (p.focused) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(&widget);
+        focus.rect = p.rect.adjusted(1, 1, -1, -1);
+        focus.backgroundColor = selected ? palette.color(QPalette::Highlight) : rgb(cell.backgroundColor);
+        widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, &widget);
+    }
+}
+
+} // namespace vq::GridPainter

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/grid/grid_cell.h"
+
+#include <QRect>
+
+class QIcon;
+class QPainter;
+class QWidget;
+
+namespace vq {
+
+/// What the painter needs to know about one cell on screen.
+struct CellPaint {
+    const GridCell& cell;
+    QRect rect;           ///< the whole cell, in viewport coordinates
+    int column = 0;
+    int depth = 0;        ///< ancestors of the row
+    bool focused = false; ///< the grid's focused cell while the grid has focus
+    const QIcon* icon = nullptr;
+};
+
+/// Draws the cells of a PropertyGrid with the widget's style, and tells where
+/// their marks and boxes lie so clicks can be matched to them.
+namespace GridPainter {
+
+/// Horizontal space of one tree level (also the expand box's slot).
+int indentWidth(const QWidget& widget);
+/// Rectangle of the check or radio mark, or of a group's expand box in
+/// column 0; empty for other cells.
+QRect markRect(const QWidget& widget, const CellPaint& paint);
+/// Paints background, content and focus frame of one cell.
+void paintCell(QPainter& painter, const QWidget& widget, const CellPaint& paint);
+
+} // namespace GridPainter
+} // namespace vq
