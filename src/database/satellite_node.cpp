@@ -64,8 +64,10 @@ TransponderNode* SatelliteNode::FindTransponderByFrequency(int frequency, int po
 
 TransponderNode* SatelliteNode::AddTransponder(std::unique_ptr<TransponderNode> transponder) {
   transponder->SetSatellite(this);
-  transponders_.push_back(std::move(transponder));
-  return transponders_.back().get();
+  auto at = std::upper_bound(
+      transponders_.begin(), transponders_.end(), transponder->GetTableIndex(),
+      [](uint16_t index, const auto& t) { return index < t->GetTableIndex(); });
+  return transponders_.insert(at, std::move(transponder))->get();
 }
 
 std::unique_ptr<TransponderNode> SatelliteNode::RemoveTransponder(

@@ -47,6 +47,7 @@ class SatelliteNode {
   TransponderNode* FindTransponderByTableIndex(int tableIndex) const;
   TransponderNode* FindTransponderByNumber(int number) const;
   TransponderNode* FindTransponderByFrequency(int frequency, int polarization) const;
+  // Nodes are kept in table order, the order a reload of the image gives.
   TransponderNode* AddTransponder(std::unique_ptr<TransponderNode> transponder);
   std::unique_ptr<TransponderNode> RemoveTransponder(const TransponderNode* transponder);
   template <class Predicate>

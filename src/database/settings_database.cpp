@@ -218,6 +218,7 @@ void SettingsDatabase::MoveChannelSlot(ChannelNode* channel, uint16_t slot) {
   std::memcpy(ChannelSlot(slot), ChannelSlot(from), kChannelRecordSize);
   std::memset(ChannelSlot(from), 0xFF, kChannelRecordSize);
   channel->Relocate(ChannelSlot(slot), slot);
+  channel->GetTransponder()->SortChannelsByTableIndex();
   channelBySlot_[from] = nullptr;
   channelBySlot_[slot] = channel;
   MoveTimerChannel(from, slot);

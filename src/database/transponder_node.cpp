@@ -20,8 +20,15 @@ ChannelNode* TransponderNode::FindChannelByTableIndex(int tableIndex) const {
 
 ChannelNode* TransponderNode::AddChannel(std::unique_ptr<ChannelNode> channel) {
   channel->SetTransponder(this);
-  channels_.push_back(std::move(channel));
-  return channels_.back().get();
+  auto at = std::upper_bound(channels_.begin(), channels_.end(), channel->GetTableIndex(),
+                             [](uint16_t index, const auto& c) { return index < c->GetTableIndex(); });
+  return channels_.insert(at, std::move(channel))->get();
+}
+
+void TransponderNode::SortChannelsByTableIndex() {
+  std::stable_sort(channels_.begin(), channels_.end(), [](const auto& a, const auto& b) {
+    return a->GetTableIndex() < b->GetTableIndex();
+  });
 }
 
 std::unique_ptr<ChannelNode> TransponderNode::RemoveChannel(const ChannelNode* channel) {

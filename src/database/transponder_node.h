@@ -28,7 +28,9 @@ class TransponderNode {
   // Channel node i in node order, or nullptr.
   ChannelNode* GetChannel(int i) const;
   ChannelNode* FindChannelByTableIndex(int tableIndex) const;
+  // Nodes are kept in table order, the order a reload of the image gives.
   ChannelNode* AddChannel(std::unique_ptr<ChannelNode> channel);
+  void SortChannelsByTableIndex();
   // Detaches and returns the node (empty when it is not one of ours).
   std::unique_ptr<ChannelNode> RemoveChannel(const ChannelNode* channel);
   std::unique_ptr<ChannelNode> RemoveChannelAt(int i);
