@@ -1,0 +1,98 @@
+#pragma once
+// The single document: the settings database and the settings file it came
+// from, with the New, Open, Save, Save As and Close commands.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "database/settings_database.h"
+#include "document/qt/document_prompter.h"
+#include "document/settings_file.h"
+
+namespace vq {
+
+/// Owns one SettingsDatabase for its whole life (the object is never
+/// replaced, so views may keep a pointer) and the settings file it holds
+/// open and locked. A failed open or save leaves the document as it was:
+/// database, path, title, lock and modified state.
+class CVQChannelEditorDoc : public QObject {
+  Q_OBJECT
+
+ public:
+  /// Gives the extended configuration flag of a new document (the editor
+  /// configuration's DefaultNetworkEnabled).
+  using NetworkDefault = std::function<int32_t()>;
+
+  inline static const QString kUntitled = QStringLiteral("Untitled");
+  inline static const QString kInvalidFile = QStringLiteral("Invalid settings file specified!");
+  inline static const QString kAskReadOnly = QStringLiteral(
+      "File is already opened by other application.\nDo you want to open as read only?");
+  inline static const QString kAccessLocked = QStringLiteral("Access to file is locked!");
+  inline static const QString kCorrupted = QStringLiteral("Settings file is corrupted!");
+  inline static const QString kReadOnlyMark = QStringLiteral("(read only)");
+
+  CVQChannelEditorDoc(DocumentPrompter& prompter, NetworkDefault networkDefault,
+                      SettingsDatabase::Clock clock = CurrentLocalDateTime,
+                      QObject* parent = nullptr);
+  ~CVQChannelEditorDoc() override;
+
+  // ---- Commands (each asks to save changes first where that applies) ----
+  /// File New: a model 0 database with the defaults, untitled, no file held.
+  bool NewDocument();
+  /// File Open, a recent file, a dropped file or the command line. Opening
+  /// the file already shown does nothing and succeeds.
+  bool OpenDocument(const QString& path);
+  /// File Save: over the held file, or Save As when untitled.
+  bool Save();
+  /// File Save As to `path`; asks for a path when `path` is empty.
+  bool SaveAs(const QString& path = QString());
+  /// Releases the file (the program is closing the document).
+  void CloseDocument();
+  /// Asks "Save changes to ...?" when modified; false when the user cancels
+  /// or the save fails. Call before the document is replaced or at exit.
+  bool SaveModified();
+
+  // ---- State ----
+  SettingsDatabase& Database() { return *database_; }
+  const SettingsDatabase& Database() const { return *database_; }
+  /// The held file's path; empty for an untitled document.
+  QString PathName() const { return path_; }
+  /// File name, with "(read only)" before its extension when read-only and
+  /// " *" behind it when modified.
+  QString Title() const;
+  bool IsModified() const { return modified_; }
+  void SetModifiedFlag(bool modified = true);
+  bool IsFileOpen() const { return file_.IsOpen(); }
+  bool IsReadOnly() const { return readOnly_; }
+  /// Save is enabled only for a writable document with changes.
+  bool CanSave() const { return !readOnly_ && modified_; }
+  bool IsLoadingFromReceiver() const { return loadingFromReceiver_; }
+  void SetLoadingFromReceiver(bool loading) { loadingFromReceiver_ = loading; }
+
+ signals:
+  /// The database holds a new document (New or Open): refill every view.
+  void documentReplaced();
+  void titleChanged(const QString& title);
+  void modifiedChanged(bool modified);
+  /// A file was opened or saved under `path` (for the recent-file list).
+  void fileUsed(const QString& path);
+
+ private:
+  bool OpenInto(const QString& path, SettingsFile& file, std::vector<uint8_t>& image);
+  bool SaveTo(const QString& path);
+  void SetPathAndTitle(const QString& path, bool readOnly);
+
+  DocumentPrompter& prompter_;
+  NetworkDefault networkDefault_;
+  SettingsDatabase::Clock clock_;
+  std::unique_ptr<SettingsDatabase> database_;
+  SettingsFile file_;
+  QString path_;
+  bool readOnly_ = false;
+  bool modified_ = false;
+  bool loadingFromReceiver_ = false;
+};
+
+}  // namespace vq

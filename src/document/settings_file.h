@@ -1,0 +1,67 @@
+#pragma once
+// The settings file a document holds open: recognised by size, read whole,
+// and replaced in one step on save.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "image/image_layout.h"
+
+namespace vq {
+
+/// Size of the file at `path`, or nothing when it cannot be queried.
+std::optional<uint64_t> QueryFileSize(const std::string& path);
+
+/// The model a settings file of `size` bytes holds, or kModelNone.
+ReceiverModel ModelForFileSize(uint64_t size);
+
+/// An open settings file. A writable one carries an exclusive advisory lock
+/// (flock) for as long as it is held, so a second instance sees it as opened
+/// by another application; a read-only one holds no lock. Move-only; closing
+/// or destroying it releases the file and its lock.
+class SettingsFile {
+ public:
+  enum class OpenStatus { kOpened, kLockedByOther, kFailed };
+  enum class ReadStatus { kRead, kInvalidSize, kFailed };
+
+  SettingsFile() = default;
+  SettingsFile(SettingsFile&& other) noexcept;
+  SettingsFile& operator=(SettingsFile&& other) noexcept;
+  SettingsFile(const SettingsFile&) = delete;
+  SettingsFile& operator=(const SettingsFile&) = delete;
+  ~SettingsFile();
+
+  /// Opens for reading and writing and takes the lock without waiting.
+  OpenStatus OpenForWriting(const std::string& path);
+  /// Opens for reading only, without a lock.
+  bool OpenReadOnly(const std::string& path);
+  /// Reads the whole file into `image` when its size is one of the two image
+  /// sizes; any other size is refused without reading a byte.
+  ReadStatus ReadImage(std::vector<uint8_t>& image) const;
+
+  /// Writes `image` to a temporary file beside `path`, syncs it and renames
+  /// it over `path`; then holds the new file, locked, in place of the old
+  /// one. On failure nothing changes: `path` keeps its old bytes, this object
+  /// keeps what it held, and `error` says why.
+  bool Save(const std::string& path, std::span<const uint8_t> image, std::string& error);
+
+  void Close();
+  bool IsOpen() const { return fd_ >= 0; }
+  bool IsReadOnly() const { return readOnly_; }
+  const std::string& Path() const { return path_; }
+
+  /// The text shown when the save target cannot be created or is locked.
+  static constexpr const char* kAccessDenied = "Cannot save settings file!\nAccess is denied.";
+
+ private:
+  void Adopt(int fd, std::string path, bool readOnly);
+
+  int fd_ = -1;
+  bool readOnly_ = false;
+  std::string path_;
+};
+
+}  // namespace vq
