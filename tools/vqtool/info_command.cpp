@@ -1,0 +1,45 @@
+// `vqtool info FILE`: the model and the counts of a settings file.
+#include <iomanip>
+
+#include "database/channel_types.h"
+#include "vqtool/command_line.h"
+#include "vqtool/commands.h"
+#include "vqtool/latin1.h"
+#include "vqtool/model_text.h"
+#include "vqtool/settings_file.h"
+
+namespace vq::tool {
+
+int RunInfo(const Args& args, std::ostream& out, std::ostream& err) {
+  constexpr std::string_view kUsage = "vqtool info FILE";
+  CommandLine line;
+  std::string error;
+  if (!ParseCommandLine(args, {}, {}, line, error)) return UsageError(err, error, kUsage);
+  if (line.positional.size() != 1) return UsageError(err, "info needs one FILE", kUsage);
+  const std::string& path = line.positional[0];
+
+  SettingsDatabase db;
+  if (!LoadSettingsFile(path, db, error)) return FileError(err, path, error);
+
+  int withTransponders = 0;
+  for (int s = 0; s < db.GetSatelliteCount(); ++s)
+    if (db.GetSatelliteNode(s)->GetTransponderCount() > 0) ++withTransponders;
+
+  out << "File:          " << path << "\n"
+      << "Model:         " << ModelText(db.GetModel()) << "\n"
+      << "Satellites:    " << withTransponders << " with transponders (of "
+      << db.GetSatelliteCount() << ")\n"
+      << "Transponders:  " << db.GetTransponderTotal() << " (" << db.GetEmptyTransponderTotal()
+      << " without channels)\n"
+      << "Channels:      " << db.CountChannels(kAllTypes) << " of " << db.GetChannelCapacity()
+      << " (TV " << db.CountChannels(kTv) << ", radio " << db.CountChannels(kRadio) << ", data "
+      << db.CountChannels(kData) << ")\n"
+      << "Favourites:\n";
+  for (int g = 0; g < kFavoriteGroupCount; ++g)
+    out << "  " << g + 1 << " " << std::left << std::setw(17)
+        << Latin1ToUtf8(db.GetFavoriteGroupName(g)) << std::right << std::setw(4)
+        << db.CountFavoriteMembers(g) << " members\n";
+  return kExitOk;
+}
+
+}  // namespace vq::tool

@@ -1,0 +1,14 @@
+#pragma once
+// The whole database as one JSON document: model, configuration bytes,
+// satellites with their LNB and predefined channels, transponders, channels
+// and favourite groups. Texts are stored bytes read as Latin-1.
+
+#include <nlohmann/json.hpp>
+
+#include "database/settings_database.h"
+
+namespace vq::tool {
+
+nlohmann::ordered_json DatabaseToJson(const SettingsDatabase& db);
+
+}  // namespace vq::tool

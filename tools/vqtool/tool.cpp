@@ -1,0 +1,54 @@
+#include "vqtool/tool.h"
+
+#include <string_view>
+
+#include "vqtool/command_line.h"
+#include "vqtool/commands.h"
+
+namespace vq::tool {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: vqtool COMMAND ...\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE                     model and counts of a settings file\n"
+    "  dump FILE --json              the whole database as JSON\n"
+    "  check FILE                    list damaged numbering, links and names\n"
+    "  resave IN OUT                 load and save again, as the editor does\n"
+    "  new --model 0|1 OUT           a fresh settings file (0 FTA/CI, 1 PVR)\n"
+    "  convert --model 0|1 IN OUT    change the receiver model, then save\n"
+    "  demo [--from DESCRIPTION] OUT the demo settings file\n"
+    "\n"
+    "Settings files are recognised by size: 499712 bytes (FTA/CI) or\n"
+    "827392 bytes (PVR). Exit codes: 0 done, 1 a file failed, 2 bad usage.\n";
+
+struct Entry {
+  std::string_view name;
+  int (*run)(const Args&, std::ostream&, std::ostream&);
+};
+
+constexpr Entry kCommands[] = {
+    {"info", RunInfo},     {"dump", RunDump}, {"check", RunCheck},  {"resave", RunResave},
+    {"new", RunNew},       {"convert", RunConvert}, {"demo", RunDemo},
+};
+
+}  // namespace
+
+int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    out << kUsage;
+    return kExitOk;
+  }
+  const std::string& name = args.front();
+  if (name == "--help" || name == "-h" || name == "help") {
+    out << kUsage;
+    return kExitOk;
+  }
+  for (const Entry& entry : kCommands)
+    if (entry.name == name) return entry.run(Args(args.begin() + 1, args.end()), out, err);
+  err << "vqtool: unknown command '" << name << "'\n" << kUsage;
+  return kExitUsage;
+}
+
+}  // namespace vq::tool
