@@ -40,8 +40,7 @@ void GridCell::applyKind(RowKind newKind, const std::string& nowText)
     case RowKind::Number:
         minimum = 0;
         maximum = INT_MAX;
-        value = 0;
-        text = "0";
+        applyNumber(0);
         break;
     case RowKind::Percentage:
         minimum = 0;

@@ -30,8 +30,8 @@ struct GridCell {
     int step = 1;
     int userValue = 0;
     int value = 0;
-    std::uint32_t textColor = 0x000000;       ///< RGB
-    std::uint32_t backgroundColor = 0xFFFFFF; ///< RGB
+    std::uint32_t textColor = 0x000000;       ///< 0xRRGGBB
+    std::uint32_t backgroundColor = 0xFFFFFF; ///< 0xRRGGBB
     int textLimit = -1;                       ///< characters an editor takes; −1 no limit
     std::vector<std::string> options;
     std::string dateTimeFormat = kDefaultDateTimeFormat;

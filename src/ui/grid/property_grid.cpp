@@ -280,7 +280,7 @@ void PropertyGrid::keyReleaseEvent(QKeyEvent* event)
 void PropertyGrid::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
-    setHeaderVisible(header_->isVisible());
+    setHeaderVisible(!header_->isHidden());
     updateScrollBars();
 }
 

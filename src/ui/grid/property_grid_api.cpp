@@ -25,6 +25,7 @@ int PropertyGrid::insertColumn(int index, const QString& title, int width)
     headerModel_->insertColumn(at);
     headerModel_->setHeaderData(at, Qt::Horizontal, title);
     header_->resizeSection(at, width);
+    setHeaderVisible(!header_->isHidden());
     updateScrollBars();
     viewport()->update();
     return at;
