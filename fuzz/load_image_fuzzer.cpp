@@ -1,0 +1,94 @@
+// Fuzzes image loading. A whole image is too large for the fuzzer to grow
+// on its own, so the input is a list of patches over a valid image with
+// content: [mode][offset:3][length:1][bytes...]... Mode bit 0 picks the
+// model; bit 1 re-signs the patched blocks and sectors so that the decoder
+// behind the checksums is reached; bits 2 and 3 add edits; with bit 4 a
+// loaded database must also save and reload.
+
+#include <cstddef>
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "common/byte_io.h"
+#include "common/byte_sum.h"
+#include "database/settings_database.h"
+#include "image/flash_block_store.h"
+
+namespace {
+
+std::vector<uint8_t> BaseImage(int32_t model) {
+  vq::SettingsDatabase db([] { return vq::LocalDateTime{2026, 1, 2, 3, 4, 5}; });
+  db.ResetToDefaults(model, true);
+  for (int s = 0; s < 4; ++s) {
+    vq::TransponderNode* t = nullptr;
+    db.AddTransponder(db.GetSatelliteNode(s), &t);
+    for (int c = 0; c < 6 && t; ++c) {
+      vq::ChannelNode* channel = nullptr;
+      db.AddChannel(t, c % 3, &channel);
+      if (channel && c % 2) db.AddToFavoriteGroup(channel, s);
+    }
+  }
+  std::vector<uint8_t> image;
+  db.GetSettings(image);
+  return image;
+}
+
+void Resign(std::vector<uint8_t>& image, int sectors) {
+  for (size_t base : {size_t{0}, size_t{8192}}) {
+    const int blocks = base == 0 ? 8 : 32;
+    for (int b = 0; b < blocks; ++b) {
+      uint8_t* block = &image[base + b * 1024];
+      const uint32_t length = vq::ReadU32LE(block + 144);
+      if (length < 864) vq::WriteU32LE(block + 140, vq::ByteSum32(block + 160, length & 0xFFFF));
+    }
+  }
+  for (int p = 0; p <= sectors; ++p) {
+    uint8_t* sector = &image[40960 + static_cast<size_t>(p) * 65536];
+    const uint32_t length = vq::ReadU32LE(sector + 152);
+    if (length <= 65376) vq::WriteU32LE(sector + 148, vq::ByteSum32(sector + 160, length));
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 1) return 0;
+  const int32_t model = (data[0] & 1) ? vq::kModelPvr : vq::kModelFtaCi;
+  static const std::vector<uint8_t> bases[2] = {BaseImage(vq::kModelFtaCi),
+                                                BaseImage(vq::kModelPvr)};
+  std::vector<uint8_t> image = bases[model];
+  size_t at = 1;
+  while (at + 4 <= size) {
+    const size_t offset = (size_t{data[at]} << 16 | size_t{data[at + 1]} << 8 | data[at + 2]) %
+                          image.size();
+    size_t length = data[at + 3];
+    at += 4;
+    length = std::min({length, size - at, image.size() - offset});
+    std::copy(data + at, data + at + length, image.begin() + static_cast<ptrdiff_t>(offset));
+    at += length;
+  }
+  if (data[0] & 2) Resign(image, vq::LogicalSectorCount(model));
+
+  vq::SettingsDatabase db([] { return vq::LocalDateTime{2026, 1, 2, 3, 4, 5}; });
+  db.ResetToDefaults(model, false);
+  if (!db.LoadImage(image)) return 0;
+
+  std::vector<vq::ChannelNode*> channels;
+  db.CollectChannels(channels, vq::kAllTypes, vq::kFilterNone);
+  if (!channels.empty()) db.MoveChannelNumber(channels.back(), 0);
+  for (int g = 0; g < 8; ++g) db.CompactFavoriteGroup(g);
+  if (data[0] & 8) {
+    channels.resize(std::min<size_t>(channels.size(), 3));
+    db.DeleteChannels(channels);
+  }
+  if (data[0] & 4) db.ChangeModel(model == vq::kModelPvr ? vq::kModelFtaCi : vq::kModelPvr);
+
+  if (!(data[0] & 16)) return 0;
+  std::vector<uint8_t> saved;
+  if (!db.GetSettings(saved)) __builtin_trap();
+  vq::SettingsDatabase reloaded;
+  reloaded.ResetToDefaults(db.GetModel(), false);
+  if (!reloaded.LoadImage(saved)) __builtin_trap();
+  return 0;
+}

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds VQChannelEditor with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs the whole test suite under ctest: core, widget and tool tests, and
+# each fuzz target for a bounded time (VQ_FUZZ_SECONDS, default 60).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+build=${VQ_TEST_BUILD_DIR:-build-test}
+fuzz_seconds=${VQ_FUZZ_SECONDS:-60}
+compiler_args=()
+if command -v clang++ >/dev/null 2>&1; then
+  # clang builds the libFuzzer targets too.
+  compiler_args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVQ_FUZZ=ON)
+fi
+
+cmake -S . -B "$build" -G Ninja \
+  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+  -DVQ_SANITIZE=ON -DVQ_FUZZ_SECONDS="$fuzz_seconds" "${compiler_args[@]}"
+cmake --build "$build" --parallel "$(nproc)"
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
