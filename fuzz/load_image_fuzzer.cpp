@@ -57,7 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int32_t model = (data[0] & 1) ? vq::kModelPvr : vq::kModelFtaCi;
   static const std::vector<uint8_t> bases[2] = {BaseImage(vq::kModelFtaCi),
                                                 BaseImage(vq::kModelPvr)};
-  std::vector<uint8_t> image = bases[model];
+  // Buffers and databases are reused: fresh large allocations on every run
+  // would make page faults the fuzzer's main work.
+  static std::vector<uint8_t> image;
+  image = bases[model];
   size_t at = 1;
   while (at + 4 <= size) {
     const size_t offset = (size_t{data[at]} << 16 | size_t{data[at + 1]} << 8 | data[at + 2]) %
@@ -70,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   if (data[0] & 2) Resign(image, vq::LogicalSectorCount(model));
 
-  vq::SettingsDatabase db([] { return vq::LocalDateTime{2026, 1, 2, 3, 4, 5}; });
+  static vq::SettingsDatabase db([] { return vq::LocalDateTime{2026, 1, 2, 3, 4, 5}; });
   db.ResetToDefaults(model, false);
   if (!db.LoadImage(image)) return 0;
 
@@ -85,9 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (data[0] & 4) db.ChangeModel(model == vq::kModelPvr ? vq::kModelFtaCi : vq::kModelPvr);
 
   if (!(data[0] & 16)) return 0;
-  std::vector<uint8_t> saved;
+  static std::vector<uint8_t> saved;
   if (!db.GetSettings(saved)) __builtin_trap();
-  vq::SettingsDatabase reloaded;
+  static vq::SettingsDatabase reloaded;
   reloaded.ResetToDefaults(db.GetModel(), false);
   if (!reloaded.LoadImage(saved)) __builtin_trap();
   return 0;
