@@ -5,15 +5,14 @@
 // behind the checksums is reached; bits 2 and 3 add edits; with bit 4 a
 // loaded database must also save and reload.
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "common/byte_io.h"
-#include "common/byte_sum.h"
 #include "database/settings_database.h"
 #include "image/flash_block_store.h"
+#include "support/image_signing.h"
 
 namespace {
 
@@ -32,22 +31,6 @@ std::vector<uint8_t> BaseImage(int32_t model) {
   std::vector<uint8_t> image;
   db.GetSettings(image);
   return image;
-}
-
-void Resign(std::vector<uint8_t>& image, int sectors) {
-  for (size_t base : {size_t{0}, size_t{8192}}) {
-    const int blocks = base == 0 ? 8 : 32;
-    for (int b = 0; b < blocks; ++b) {
-      uint8_t* block = &image[base + b * 1024];
-      const uint32_t length = vq::ReadU32LE(block + 144);
-      if (length < 864) vq::WriteU32LE(block + 140, vq::ByteSum32(block + 160, length & 0xFFFF));
-    }
-  }
-  for (int p = 0; p <= sectors; ++p) {
-    uint8_t* sector = &image[40960 + static_cast<size_t>(p) * 65536];
-    const uint32_t length = vq::ReadU32LE(sector + 152);
-    if (length <= 65376) vq::WriteU32LE(sector + 148, vq::ByteSum32(sector + 160, length));
-  }
 }
 
 }  // namespace
@@ -71,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::copy(data + at, data + at + length, image.begin() + static_cast<ptrdiff_t>(offset));
     at += length;
   }
-  if (data[0] & 2) Resign(image, vq::LogicalSectorCount(model));
+  if (data[0] & 2) vq::test::ResignImage(image, vq::LogicalSectorCount(model));
 
   static vq::SettingsDatabase db([] { return vq::LocalDateTime{2026, 1, 2, 3, 4, 5}; });
   db.ResetToDefaults(model, false);

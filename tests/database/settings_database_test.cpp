@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "common/byte_io.h"
+#include "common/trace.h"
 #include "database/link_word.h"
 #include "database/settings_database.h"
 #include "image/flash_block_store.h"
@@ -67,6 +68,21 @@ TEST(SettingsDatabaseImage, Model1ImageUsesElevenSectorsAndLeavesTheSpareErased)
   std::vector<uint8_t> none;
   EXPECT_FALSE(MakeDatabase(kModelNone)->GetSettings(none));
   EXPECT_TRUE(none.empty());
+}
+
+TEST(SettingsDatabaseImage, SavingTracesItsStepsAndNamesTheLnbsAfterTheirSatellites) {
+  auto db = MakeDatabase(kModelFtaCi);
+  db->GetSatelliteNode(2)->Satellite().SetName("Astra 19.2E");
+  std::vector<std::string> lines;
+  SetTraceSink([&](std::string_view line) { lines.emplace_back(line); });
+  Save(*db);
+  SetTraceSink({});
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "[ENTER] GetSettings", "[ENTER] ids_save_sat", "[LEAVE] ids_save_sat",
+                       "[ENTER] ids_save_ch", "[LEAVE] ids_save_ch", "[ENTER] ids_save_config",
+                       "[LEAVE] ids_save_config", "making header...", "header done!",
+                       "[LEAVE] GetSettings"}));
+  EXPECT_EQ(db->GetSatelliteNode(2)->Lnb().GetName(), "Astra 19.2E");
 }
 
 TEST(SettingsDatabaseLoad, HeaderIsIgnoredAndFailuresLeaveTheSpecifiedState) {
