@@ -24,7 +24,6 @@ ReceiverModel ModelForFileSize(uint64_t size);
 /// or destroying it releases the file and its lock.
 class SettingsFile {
  public:
-  enum class OpenStatus { kOpened, kLockedByOther, kFailed };
   enum class ReadStatus { kRead, kInvalidSize, kFailed };
 
   SettingsFile() = default;
@@ -34,8 +33,9 @@ class SettingsFile {
   SettingsFile& operator=(const SettingsFile&) = delete;
   ~SettingsFile();
 
-  /// Opens for reading and writing and takes the lock without waiting.
-  OpenStatus OpenForWriting(const std::string& path);
+  /// Opens for reading and writing and takes the lock without waiting;
+  /// false when either fails (another holder has the lock, or no access).
+  bool OpenForWriting(const std::string& path);
   /// Opens for reading only, without a lock.
   bool OpenReadOnly(const std::string& path);
   /// Reads the whole file into `image` when its size is one of the two image

@@ -1,0 +1,121 @@
+#include "document/qt/vq_channel_editor_doc.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <utility>
+
+namespace vq {
+namespace {
+
+bool SameFile(const QString& a, const QString& b) {
+  const QString canonical = QFileInfo(a).canonicalFilePath();
+  return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+}  // namespace
+
+CVQChannelEditorDoc::CVQChannelEditorDoc(DocumentPrompter& prompter,
+                                         NetworkDefault networkDefault,
+                                         SettingsDatabase::Clock clock, QObject* parent)
+    : QObject(parent),
+      prompter_(prompter),
+      networkDefault_(std::move(networkDefault)),
+      clock_(std::move(clock)),
+      database_(std::make_unique<SettingsDatabase>(clock_)) {}
+
+CVQChannelEditorDoc::~CVQChannelEditorDoc() = default;
+
+bool CVQChannelEditorDoc::NewDocument() {
+  if (!SaveModified()) return false;
+  file_.Close();
+  database_->ResetToDefaults(kModelFtaCi, true);
+  database_->SetExtendedConfig(static_cast<uint32_t>(networkDefault_ ? networkDefault_() : 0));
+  SetPathAndTitle(QString(), false);
+  emit documentReplaced();
+  return true;
+}
+
+bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
+  if (!path_.isEmpty() && SameFile(path, path_)) return true;
+  if (!SaveModified()) return false;
+
+  // The file is read and decoded on the side first; the document changes
+  // only once the new file has proved good.
+  SettingsFile file;
+  std::vector<uint8_t> image;
+  if (!OpenInto(path, file, image)) return false;
+
+  // The same bytes decoded in the scratch database, so this load succeeds.
+  database_->ResetToDefaults(ModelForFileSize(image.size()), false);
+  database_->LoadImage(image);
+  file_ = std::move(file);
+  SetPathAndTitle(path, file_.IsReadOnly());
+  emit fileUsed(path);
+  emit documentReplaced();
+  return true;
+}
+
+bool CVQChannelEditorDoc::OpenInto(const QString& path, SettingsFile& file,
+                                   std::vector<uint8_t>& image) {
+  const std::string native = QFile::encodeName(path).toStdString();
+  const std::optional<uint64_t> size = QueryFileSize(native);
+  if (!size) return false;
+  if (ModelForFileSize(*size) == kModelNone) {
+    prompter_.Tell(kInvalidFile, DocumentPrompter::Icon::kError);
+    return false;
+  }
+  if (!file.OpenForWriting(native)) {
+    if (!prompter_.AskYesNo(kAskReadOnly)) return false;
+    if (!file.OpenReadOnly(native)) {
+      prompter_.Tell(kAccessLocked, DocumentPrompter::Icon::kError);
+      return false;
+    }
+  }
+  switch (file.ReadImage(image)) {
+    case SettingsFile::ReadStatus::kRead:
+      break;
+    case SettingsFile::ReadStatus::kInvalidSize:  // the file changed since its size was read
+      prompter_.Tell(kInvalidFile, DocumentPrompter::Icon::kError);
+      return false;
+    case SettingsFile::ReadStatus::kFailed:
+      return false;
+  }
+  SettingsDatabase scratch(clock_);
+  scratch.ResetToDefaults(ModelForFileSize(image.size()), false);
+  if (!scratch.LoadImage(image)) {
+    prompter_.Tell(kCorrupted, DocumentPrompter::Icon::kError);
+    return false;
+  }
+  return true;
+}
+
+void CVQChannelEditorDoc::CloseDocument() { file_.Close(); }
+
+void CVQChannelEditorDoc::SetPathAndTitle(const QString& path, bool readOnly) {
+  path_ = path;
+  readOnly_ = readOnly;
+  if (modified_) {
+    modified_ = false;
+    emit modifiedChanged(false);
+  }
+  emit titleChanged(Title());
+}
+
+QString CVQChannelEditorDoc::Title() const {
+  QString title = path_.isEmpty() ? kUntitled : QFileInfo(path_).fileName();
+  if (readOnly_) {
+    const qsizetype dot = title.lastIndexOf(QLatin1Char('.'));
+    title.insert(dot < 0 ? 0 : dot, kReadOnlyMark);
+  }
+  if (modified_) title += QStringLiteral(" *");
+  return title;
+}
+
+void CVQChannelEditorDoc::SetModifiedFlag(bool modified) {
+  if (modified == modified_) return;
+  modified_ = modified;
+  emit modifiedChanged(modified);
+  emit titleChanged(Title());
+}
+
+}  // namespace vq

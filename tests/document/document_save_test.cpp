@@ -1,0 +1,109 @@
+#include <QSignalSpy>
+#include <filesystem>
+
+#include "document/document_fixture.h"
+
+namespace vq::test {
+namespace {
+
+using Answer = DocumentPrompter::Answer;
+
+TEST_F(DocumentTest, SaveOverTheOpenFileKeepsItLocked) {
+  const std::string path = Image("settings.bin", kModelFtaCi);
+  ASSERT_TRUE(doc_.OpenDocument(Q(path)));
+  AddTransponders(doc_.Database(), 0, 2);
+  doc_.SetModifiedFlag(true);
+  QSignalSpy used(&doc_, &CVQChannelEditorDoc::fileUsed);
+  ASSERT_TRUE(doc_.Save());
+  EXPECT_FALSE(doc_.IsModified());
+  EXPECT_FALSE(Lockable(path));
+  std::vector<uint8_t> expected;
+  doc_.Database().GetSettings(expected);
+  EXPECT_EQ(ReadFile(path), expected);
+  EXPECT_EQ(used.count(), 1);
+}
+
+TEST_F(DocumentTest, SaveAsMovesTheLockToTheNewFile) {
+  const std::string path = Image("old.bin", kModelPvr);
+  ASSERT_TRUE(doc_.OpenDocument(Q(path)));
+  const std::string copy = folder_.File("new.bin");
+  ASSERT_TRUE(doc_.SaveAs(Q(copy)));
+  EXPECT_TRUE(Lockable(path));
+  EXPECT_FALSE(Lockable(copy));
+  EXPECT_EQ(doc_.PathName(), Q(copy));
+  EXPECT_EQ(doc_.Title(), "new.bin");
+}
+
+TEST_F(DocumentTest, ReadOnlyDocumentSavesUnderANewName) {
+  const std::string path = Image("held.bin", kModelFtaCi);
+  SettingsFile otherInstance;
+  ASSERT_TRUE(otherInstance.OpenForWriting(path));
+  prompter_.yesNo = {true};
+  ASSERT_TRUE(doc_.OpenDocument(Q(path)));
+  const std::vector<uint8_t> original = ReadFile(path);
+
+  // Save asks for a name; choosing the held file itself is refused.
+  prompter_.savePaths = {Q(path)};
+  EXPECT_FALSE(doc_.Save());
+  EXPECT_EQ(prompter_.told.back(), "Cannot save settings file!\nAccess is denied.");
+  EXPECT_EQ(ReadFile(path), original);
+
+  prompter_.savePaths = {Q(folder_.File("mine.bin"))};
+  ASSERT_TRUE(doc_.Save());
+  EXPECT_FALSE(doc_.IsReadOnly());
+  EXPECT_EQ(doc_.Title(), "mine.bin");
+}
+
+TEST_F(DocumentTest, SaveThatCannotCompleteKeepsTheOldFileAndState) {
+  const std::string path = Image("settings.bin", kModelFtaCi);
+  ASSERT_TRUE(doc_.OpenDocument(Q(path)));
+  const std::vector<uint8_t> original = ReadFile(path);
+  doc_.SetModifiedFlag(true);
+  const std::filesystem::path gone = folder_.Path() / "gone";
+  std::filesystem::create_directory(gone);
+  const QString target = Q((gone / "x.bin").string());
+  std::filesystem::remove(gone);
+
+  EXPECT_FALSE(doc_.SaveAs(target));
+  ASSERT_EQ(prompter_.told.size(), 1u);
+  EXPECT_EQ(prompter_.told[0], "Cannot save settings file!\nAccess is denied.");
+  EXPECT_EQ(ReadFile(path), original);
+  EXPECT_EQ(doc_.PathName(), Q(path));
+  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_FALSE(Lockable(path));
+}
+
+TEST_F(DocumentTest, SaveChangesQuestionGuardsReplacingTheDocument) {
+  const std::string path = Image("a.bin", kModelFtaCi);
+  ASSERT_TRUE(doc_.NewDocument());
+  doc_.SetModifiedFlag(true);
+
+  prompter_.yesNoCancel = {Answer::kCancel};
+  EXPECT_FALSE(doc_.OpenDocument(Q(path)));
+  EXPECT_EQ(prompter_.asked.back(), "Save changes to Untitled?");
+  EXPECT_EQ(doc_.Title(), "Untitled *");
+
+  // Yes on an untitled document asks for a name and saves there first.
+  const std::string named = folder_.File("named.bin");
+  prompter_.yesNoCancel = {Answer::kYes};
+  prompter_.savePaths = {Q(named)};
+  ASSERT_TRUE(doc_.OpenDocument(Q(path)));
+  EXPECT_EQ(ReadFile(named).size(), 499712u);
+  EXPECT_EQ(doc_.Title(), "a.bin");
+
+  // A held writable file is saved without a dialog.
+  doc_.SetModifiedFlag(true);
+  prompter_.yesNoCancel = {Answer::kYes};
+  EXPECT_TRUE(doc_.SaveModified());
+  EXPECT_FALSE(doc_.IsModified());
+
+  // A cancelled file dialog cancels the whole command.
+  ASSERT_TRUE(doc_.NewDocument());
+  doc_.SetModifiedFlag(true);
+  prompter_.yesNoCancel = {Answer::kYes};
+  EXPECT_FALSE(doc_.NewDocument());
+  EXPECT_TRUE(doc_.IsModified());
+}
+
+}  // namespace
+}  // namespace vq::test

@@ -1,0 +1,150 @@
+#include "document/settings_file.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+
+#include "document/document_test_files.h"
+
+namespace vq {
+namespace {
+
+using test::MakeImage;
+using test::ReadFile;
+using test::WriteFile;
+
+// True when a second holder could take the write lock on `path` now.
+bool Lockable(const std::string& path) {
+  SettingsFile other;
+  return other.OpenForWriting(path);
+}
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  test::TempFolder folder_;
+  std::string path_ = folder_.File("settings.bin");
+  std::vector<uint8_t> image0_ = MakeImage(kModelFtaCi);
+  std::vector<uint8_t> image1_ = MakeImage(kModelPvr);
+};
+
+TEST_F(SettingsFileTest, RecognisesOnlyTheTwoImageSizes) {
+  EXPECT_EQ(ModelForFileSize(499712), kModelFtaCi);
+  EXPECT_EQ(ModelForFileSize(827392), kModelPvr);
+  for (uint64_t size : {uint64_t{0}, uint64_t{499711}, uint64_t{499713}, uint64_t{827391},
+                        uint64_t{827393}})
+    EXPECT_EQ(ModelForFileSize(size), kModelNone) << size;
+  EXPECT_FALSE(QueryFileSize(folder_.File("missing.bin")));
+  EXPECT_FALSE(QueryFileSize(folder_.Path().string())) << "a folder is not a settings file";
+}
+
+TEST_F(SettingsFileTest, ReadsWholeImagesAndRefusesOtherSizes) {
+  for (const auto& image : {image0_, image1_}) {
+    WriteFile(path_, image);
+    SettingsFile file;
+    ASSERT_TRUE(file.OpenForWriting(path_));
+    std::vector<uint8_t> read;
+    EXPECT_EQ(file.ReadImage(read), SettingsFile::ReadStatus::kRead);
+    EXPECT_EQ(read, image);
+  }
+  for (size_t size : {size_t{0}, image0_.size() - 1, image0_.size() + 1}) {
+    WriteFile(path_, std::vector<uint8_t>(size, 0xFF));
+    SettingsFile file;
+    ASSERT_TRUE(file.OpenReadOnly(path_));
+    std::vector<uint8_t> read{1, 2, 3};
+    EXPECT_EQ(file.ReadImage(read), SettingsFile::ReadStatus::kInvalidSize) << size;
+  }
+}
+
+TEST_F(SettingsFileTest, WriteLockKeepsOutASecondHolderUntilClosed) {
+  WriteFile(path_, image0_);
+  SettingsFile first;
+  ASSERT_TRUE(first.OpenForWriting(path_));
+  EXPECT_FALSE(Lockable(path_));
+  SettingsFile reader;
+  EXPECT_TRUE(reader.OpenReadOnly(path_));
+  EXPECT_TRUE(reader.IsReadOnly());
+  first.Close();
+  EXPECT_TRUE(Lockable(path_)) << "a read-only holder takes no lock";
+}
+
+TEST_F(SettingsFileTest, SaveOverTheHeldFileKeepsTheLock) {
+  WriteFile(path_, image0_);
+  SettingsFile file;
+  ASSERT_TRUE(file.OpenForWriting(path_));
+  std::vector<uint8_t> changed = image0_;
+  changed[200] ^= 0x5A;
+  std::string error;
+  ASSERT_TRUE(file.Save(path_, changed, error)) << error;
+  EXPECT_EQ(ReadFile(path_), changed);
+  EXPECT_FALSE(Lockable(path_));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1)
+      << "no temporary file is left behind";
+}
+
+TEST_F(SettingsFileTest, SaveElsewhereMovesTheLockToTheNewFile) {
+  WriteFile(path_, image0_);
+  SettingsFile file;
+  ASSERT_TRUE(file.OpenForWriting(path_));
+  const std::string other = folder_.File("copy.bin");
+  std::string error;
+  ASSERT_TRUE(file.Save(other, image0_, error)) << error;
+  EXPECT_EQ(file.Path(), other);
+  EXPECT_TRUE(Lockable(path_));
+  EXPECT_FALSE(Lockable(other));
+}
+
+TEST_F(SettingsFileTest, SaveOverAFileLockedByAnotherHolderIsDenied) {
+  WriteFile(path_, image0_);
+  SettingsFile holder;
+  ASSERT_TRUE(holder.OpenForWriting(path_));
+  SettingsFile file;
+  std::string error;
+  EXPECT_FALSE(file.Save(path_, image1_, error));
+  EXPECT_EQ(error, SettingsFile::kAccessDenied);
+  EXPECT_EQ(ReadFile(path_), image0_);
+}
+
+TEST_F(SettingsFileTest, FailedSavesKeepTheOldFileAndTheHeldLock) {
+  WriteFile(path_, image0_);
+  SettingsFile file;
+  ASSERT_TRUE(file.OpenForWriting(path_));
+  std::string error;
+
+  // The target's folder has gone.
+  EXPECT_FALSE(file.Save(folder_.File("gone/settings.bin"), image1_, error));
+  EXPECT_EQ(error, SettingsFile::kAccessDenied);
+
+  // The write itself fails part-way: the file size limit stops it.
+  struct rlimit old {};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  ::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 4096;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const bool saved = file.Save(path_, image1_, error);
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  ::signal(SIGXFSZ, SIG_DFL);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(error, "File too large");
+
+  EXPECT_EQ(ReadFile(path_), image0_);
+  EXPECT_EQ(file.Path(), path_);
+  EXPECT_FALSE(Lockable(path_));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+}
+
+TEST_F(SettingsFileTest, SaveThroughASymbolicLinkReplacesItsTarget) {
+  WriteFile(path_, image0_);
+  const std::string link = folder_.File("link.bin");
+  std::filesystem::create_symlink(path_, link);
+  SettingsFile file;
+  std::string error;
+  ASSERT_TRUE(file.Save(link, image1_, error)) << error;
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadFile(path_), image1_);
+}
+
+}  // namespace
+}  // namespace vq
