@@ -7,7 +7,7 @@
 #include "ui/app/editor_config.h"
 
 class QLabel;
-class QListWidget;
+class QTreeWidget;
 class QStackedWidget;
 
 namespace vq {
@@ -16,8 +16,8 @@ class GeneralSettingsPage;
 class ComPortSettingsPage;
 
 /// Works on a copy of the configuration: each page is filled from the copy
-/// when shown and taken back when left or on "Save"; Config() is the copy.
-/// The caller copies it back only when exec() returns QDialog::Accepted.
+/// when shown and taken back when left or on "Save"; "Cancel" drops every
+/// change, so Config() is then the configuration given.
 class EditorConfigDialog : public QDialog {
   Q_OBJECT
 
@@ -30,13 +30,15 @@ class EditorConfigDialog : public QDialog {
   int CurrentCategory() const { return current_; }
 
   void accept() override;
+  void reject() override;
 
  private:
   void TakeBackCurrentPage();
 
+  const EditorConfig original_;
   EditorConfig config_;
   int current_ = -1;
-  QListWidget* categories_ = nullptr;
+  QTreeWidget* categories_ = nullptr;
   QLabel* caption_ = nullptr;
   QStackedWidget* pages_ = nullptr;
   GeneralSettingsPage* general_ = nullptr;

@@ -1,0 +1,138 @@
+#include "ui/app/editor_config_dialog_pages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
+
+namespace vq {
+namespace {
+
+QComboBox* AddList(QFormLayout* form, const QString& label, const QStringList& items) {
+  auto* list = new QComboBox;
+  list->addItems(items);
+  list->setAccessibleName(label.trimmed().chopped(1));
+  form->addRow(label, list);  // the row's label is the list's buddy
+  return list;
+}
+
+QCheckBox* AddCheck(QFormLayout* form, const QString& label) {
+  auto* check = new QCheckBox;
+  check->setAccessibleName(label.trimmed().chopped(1));
+  form->addRow(label, check);
+  return check;
+}
+
+// A value with no item in the list leaves the list without a current entry.
+void ShowIndex(QComboBox* list, int32_t value) {
+  list->setCurrentIndex(value >= 0 && value < list->count() ? value : -1);
+}
+
+void TakeIndex(const QComboBox* list, int32_t& field) {
+  if (list->currentIndex() >= 0) field = list->currentIndex();
+}
+
+}  // namespace
+
+GeneralSettingsPage::GeneralSettingsPage(QWidget* parent) : QWidget(parent) {
+  auto* form = new QFormLayout(this);
+  postEditAction_ = AddList(form, QStringLiteral("Post Edit Action:"),
+                            {QStringLiteral("Ask every time"), QStringLiteral("Save automatically"),
+                             QStringLiteral("Save manually only")});
+  autoSave_ = AddCheck(form, QStringLiteral("Auto Save Changes: "));
+  autoCollapse_ = AddCheck(form, QStringLiteral("Auto Collapse:"));
+  networkDefault_ = AddCheck(form, QStringLiteral("Default Network Use:"));
+  const QString ask = QStringLiteral("Ask every time"), skip = QStringLiteral("Skip");
+  const QString satellite = QStringLiteral("Select satellite");
+  const QString transponder = QStringLiteral("Select transponder");
+  chanNoSat_ = AddList(form, QStringLiteral("Channel pasting mode(sat not found):"),
+                       {ask, skip, satellite, transponder});
+  chanNoTp_ = AddList(form, QStringLiteral("Channel pasting mode(tp not found):"),
+                      {ask, skip, transponder, QStringLiteral("Create transponder")});
+  tpNoSat_ = AddList(form, QStringLiteral("Transponder pasting mode(sat not found):"),
+                     {ask, skip, satellite});
+  connect(autoSave_, &QCheckBox::clicked, this, &GeneralSettingsPage::UpdatePostEditState);
+}
+
+void GeneralSettingsPage::Fill(const EditorConfig& config) {
+  ShowIndex(postEditAction_, config.PostEditAction);
+  autoSave_->setChecked(config.AutoSave != 0);
+  autoCollapse_->setChecked(config.ColapseAfterSelection != 0);
+  networkDefault_->setChecked(config.DefaultNetworkEnabled != 0);
+  ShowIndex(chanNoSat_, config.ChanPastingModeNoSat);
+  ShowIndex(chanNoTp_, config.ChanPastingModeNoTp);
+  ShowIndex(tpNoSat_, config.TPPastingModeNoSat);
+  UpdatePostEditState();
+}
+
+void GeneralSettingsPage::TakeBack(EditorConfig& config) const {
+  TakeIndex(postEditAction_, config.PostEditAction);
+  config.AutoSave = autoSave_->isChecked();
+  config.ColapseAfterSelection = autoCollapse_->isChecked();
+  config.DefaultNetworkEnabled = networkDefault_->isChecked();
+  TakeIndex(chanNoSat_, config.ChanPastingModeNoSat);
+  TakeIndex(chanNoTp_, config.ChanPastingModeNoTp);
+  TakeIndex(tpNoSat_, config.TPPastingModeNoSat);
+}
+
+void GeneralSettingsPage::UpdatePostEditState() {
+  postEditAction_->setEnabled(!autoSave_->isChecked());
+}
+
+ComPortSettingsPage::ComPortSettingsPage(QWidget* parent) : QWidget(parent) {
+  auto* form = new QFormLayout(this);
+  QStringList ports, speeds;
+  for (int i = 1; i <= 16; ++i) ports << QStringLiteral("Port %1").arg(i);
+  for (int32_t speed : kLineSpeeds) speeds << QStringLiteral("%1 bps").arg(speed);
+  port_ = AddList(form, QStringLiteral("Port:"), ports);
+  bitrate_ = AddList(form, QStringLiteral("Bits per second:"), speeds);
+  dataBits_ = AddList(form, QStringLiteral("Data bits:"), {"5", "6", "7", "8"});
+  parity_ = AddList(form, QStringLiteral("Parity:"), {"None", "Odd", "Even", "Mark", "Space"});
+  stopBits_ = AddList(form, QStringLiteral("Stop bits:"), {"1", "1.5", "2"});
+
+  auto* flowRow = new QHBoxLayout;
+  const char* const flowNames[] = {"DTR/DSR", "RTS/CTS", "XON/XOFF"};
+  for (int bit = 0; bit < 3; ++bit) {
+    flow_[bit] = new QCheckBox(QString::fromLatin1(flowNames[bit]));
+    flowRow->addWidget(flow_[bit]);
+  }
+  auto* flowLabel = new QLabel(QStringLiteral("Flow Control:"));
+  flowLabel->setBuddy(flow_[0]);
+  form->addRow(flowLabel, flowRow);
+
+  auto* timeoutRow = new QHBoxLayout;
+  timeout_ = new QSpinBox;
+  timeout_->setRange(1, 60);
+  timeout_->setAccessibleName(QStringLiteral("Connection Timeout (seconds)"));
+  timeoutRow->addWidget(timeout_);
+  timeoutRow->addWidget(new QLabel(QStringLiteral("seconds")));
+  auto* timeoutLabel = new QLabel(QStringLiteral("Connection Timeout:"));
+  timeoutLabel->setBuddy(timeout_);
+  form->addRow(timeoutLabel, timeoutRow);
+}
+
+void ComPortSettingsPage::Fill(const EditorConfig& config) {
+  ShowIndex(port_, config.Port);
+  ShowIndex(bitrate_, config.Bitrate);
+  ShowIndex(dataBits_, config.DataBits);
+  ShowIndex(parity_, config.ParityBit);
+  ShowIndex(stopBits_, config.StopBit);
+  for (int bit = 0; bit < 3; ++bit) flow_[bit]->setChecked((config.FlowCtrl >> bit) & 1);
+  timeout_->setValue(config.Timeout / 1000);
+}
+
+void ComPortSettingsPage::TakeBack(EditorConfig& config) const {
+  TakeIndex(port_, config.Port);
+  TakeIndex(bitrate_, config.Bitrate);
+  TakeIndex(dataBits_, config.DataBits);
+  TakeIndex(parity_, config.ParityBit);
+  TakeIndex(stopBits_, config.StopBit);
+  config.FlowCtrl = 0;
+  for (int bit = 0; bit < 3; ++bit)
+    if (flow_[bit]->isChecked()) config.FlowCtrl |= 1 << bit;
+  config.Timeout = timeout_->value() * 1000;
+}
+
+}  // namespace vq

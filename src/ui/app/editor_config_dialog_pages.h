@@ -1,0 +1,58 @@
+#pragma once
+// The two pages of the "Editor Configuration" dialog.
+
+#include <QWidget>
+
+#include "ui/app/editor_config.h"
+
+class QCheckBox;
+class QComboBox;
+class QSpinBox;
+
+namespace vq {
+
+/// "General": save modes and pasting modes. Fill() shows a configuration,
+/// TakeBack() writes the controls into one; a list whose entry is not shown
+/// (a stored value outside its items) leaves that field unchanged.
+class GeneralSettingsPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit GeneralSettingsPage(QWidget* parent = nullptr);
+  void Fill(const EditorConfig& config);
+  void TakeBack(EditorConfig& config) const;
+
+ private:
+  // "Post Edit Action:" applies only while changes are not saved at once.
+  void UpdatePostEditState();
+
+  QComboBox* postEditAction_;
+  QCheckBox* autoSave_;
+  QCheckBox* autoCollapse_;
+  QCheckBox* networkDefault_;
+  QComboBox* chanNoSat_;
+  QComboBox* chanNoTp_;
+  QComboBox* tpNoSat_;
+};
+
+/// "Com Port": the serial line settings and the connection time-out, which
+/// the page shows in whole seconds.
+class ComPortSettingsPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ComPortSettingsPage(QWidget* parent = nullptr);
+  void Fill(const EditorConfig& config);
+  void TakeBack(EditorConfig& config) const;
+
+ private:
+  QComboBox* port_;
+  QComboBox* bitrate_;
+  QComboBox* dataBits_;
+  QComboBox* parity_;
+  QComboBox* stopBits_;
+  QCheckBox* flow_[3];
+  QSpinBox* timeout_;
+};
+
+}  // namespace vq

@@ -1,0 +1,102 @@
+#include "ui/app/editor_config_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace vq {
+namespace {
+
+template <class Widget>
+Widget* Control(QDialog& dialog, const QString& accessibleName) {
+  for (Widget* widget : dialog.findChildren<Widget*>())
+    if (widget->accessibleName() == accessibleName) return widget;
+  return nullptr;
+}
+
+QPushButton* Button(QDialog& dialog, const QString& text) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>())
+    if (button->text() == text) return button;
+  return nullptr;
+}
+
+// Runs the dialog modally and clicks `button` once it is up.
+int ExecAndClick(EditorConfigDialog& dialog, const QString& button) {
+  QTimer::singleShot(0, &dialog, [&] { Button(dialog, button)->click(); });
+  return dialog.exec();
+}
+
+TEST(EditorConfigDialogTest, PageChangesSurviveSwitchingAndSaveKeepsThemAll) {
+  EditorConfig config;
+  config.FlowCtrl = 0xF8 | 1;  // bits without a check box are dropped on take-back
+  EditorConfigDialog dialog(config);
+  Control<QComboBox>(dialog, "Post Edit Action")->setCurrentIndex(2);
+  dialog.ShowCategory(1);
+  Control<QComboBox>(dialog, "Port")->setCurrentIndex(3);
+  Control<QSpinBox>(dialog, "Connection Timeout (seconds)")->setValue(7);
+  dialog.ShowCategory(0);
+  EXPECT_EQ(Control<QComboBox>(dialog, "Post Edit Action")->currentIndex(), 2);
+
+  ASSERT_EQ(ExecAndClick(dialog, "Save"), QDialog::Accepted);
+  EXPECT_EQ(dialog.Config().PostEditAction, 2);
+  EXPECT_EQ(dialog.Config().Port, 3);
+  EXPECT_EQ(dialog.Config().Timeout, 7000);
+  EXPECT_EQ(dialog.Config().FlowCtrl, 1);
+}
+
+TEST(EditorConfigDialogTest, CancelDropsTheChangesOfBothPages) {
+  EditorConfigDialog dialog(EditorConfig{});
+  Control<QComboBox>(dialog, "Post Edit Action")->setCurrentIndex(1);
+  dialog.ShowCategory(1);
+  Control<QComboBox>(dialog, "Parity")->setCurrentIndex(2);
+  dialog.ShowCategory(0);
+  ASSERT_NE(dialog.Config(), EditorConfig{});
+  EXPECT_EQ(ExecAndClick(dialog, "Cancel"), QDialog::Rejected);
+  EXPECT_EQ(dialog.Config(), EditorConfig{});
+}
+
+TEST(EditorConfigDialogTest, AutoSaveGreysPostEditAction) {
+  EditorConfig config;
+  config.AutoSave = 1;
+  EditorConfigDialog dialog(config);
+  dialog.show();
+  QComboBox* postEdit = Control<QComboBox>(dialog, "Post Edit Action");
+  QCheckBox* autoSave = Control<QCheckBox>(dialog, "Auto Save Changes");
+  EXPECT_FALSE(postEdit->isEnabled());
+  autoSave->click();
+  EXPECT_TRUE(postEdit->isEnabled());
+  autoSave->click();
+  EXPECT_FALSE(postEdit->isEnabled());
+}
+
+TEST(EditorConfigDialogTest, ValuesWithoutAListEntryAreKept) {
+  EditorConfig config;
+  config.Port = 16;
+  config.DataBits = 5;
+  EditorConfigDialog dialog(config);
+  dialog.ShowCategory(1);
+  EXPECT_EQ(Control<QComboBox>(dialog, "Port")->currentIndex(), -1);
+  dialog.ShowCategory(0);
+  EXPECT_EQ(dialog.Config().Port, 16);
+  EXPECT_EQ(dialog.Config().DataBits, 5);
+}
+
+TEST(EditorConfigDialogTest, EveryLabelNamesItsControl) {
+  EditorConfigDialog dialog(EditorConfig{});
+  int buddied = 0;
+  for (QLabel* label : dialog.findChildren<QLabel*>())
+    if (label->text().trimmed().endsWith(':')) {
+      EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+      ++buddied;
+    }
+  EXPECT_EQ(buddied, 14);
+  EXPECT_EQ(Control<QComboBox>(dialog, "Bits per second")->itemText(11), "115200 bps");
+}
+
+}  // namespace
+}  // namespace vq
