@@ -21,7 +21,8 @@ class ProfileStore {
   explicit ProfileStore(const QString& path);
 
   /// The INI beside the program (its base name + ".ini") when one exists
-  /// there, else the same name in the user's configuration folder.
+  /// there, else the same name in the user's configuration folder. Needs the
+  /// application object, with its organisation and application names set.
   static QString DefaultPath();
 
   QString Path() const { return settings_.fileName(); }
