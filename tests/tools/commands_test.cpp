@@ -136,10 +136,14 @@ TEST_F(CommandsTest, UsageGoesToOutputOnRequestAndToErrorsOnMistakes) {
     EXPECT_THAT(run.out, HasSubstr("convert --model 0|1 IN OUT"));
     EXPECT_TRUE(run.err.empty());
   }
-  const std::vector<std::string> mistakes[] = {
-      {"frobnicate"},         {"info"},        {"info", "a", "b"},   {"new", Path("x.bin")},
-      {"new", "--model", "2", Path("x.bin")}, {"dump", "a", "--xml"}, {"convert", "--model"},
-      {"resave", "a"}};
+  const std::vector<std::string> mistakes[] = {{"frobnicate"},
+                                               {"info"},
+                                               {"info", "a", "b"},
+                                               {"new", Path("x.bin")},
+                                               {"new", "--model", "2", Path("x.bin")},
+                                               {"dump", "a", "--xml"},
+                                               {"convert", "--model"},
+                                               {"resave", "a"}};
   for (const auto& args : mistakes) {
     const ToolRun run = RunVqtool(args);
     EXPECT_EQ(run.code, 2) << args.front();

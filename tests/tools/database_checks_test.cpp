@@ -48,12 +48,12 @@ TEST_F(DatabaseChecksTest, ReportsBrokenNumberings) {
   tv_[1]->Record().SetTransponderPosition(7);
   radio_[1]->Record().SetFavoritePlace(0, 130);
   transponders_[1]->Record().SetNumber(0);
-  EXPECT_THAT(FindProblems(*db_),
-              ElementsAre("transponder numbers: 0 is used twice",
-                          "TV channel numbers: 0 is used twice",
-                          "radio free channel numbers: 0 is missing (2 members, highest 5)",
-                          "TV channel places in transponder 0: 1 is missing (3 members, highest 7)",
-                          "places of favourite group 1 \"NEWS\": 1 is missing (2 members, highest 2)"));
+  EXPECT_THAT(
+      FindProblems(*db_),
+      ElementsAre("transponder numbers: 0 is used twice", "TV channel numbers: 0 is used twice",
+                  "radio free channel numbers: 0 is missing (2 members, highest 5)",
+                  "TV channel places in transponder 0: 1 is missing (3 members, highest 7)",
+                  "places of favourite group 1 \"NEWS\": 1 is missing (2 members, highest 2)"));
 }
 
 TEST_F(DatabaseChecksTest, ReportsRecordsTheIndexCannotReach) {
@@ -63,11 +63,16 @@ TEST_F(DatabaseChecksTest, ReportsRecordsTheIndexCannotReach) {
   stray.SetTransponderLink(WithLinkKey(stray.GetTransponderLink(), 1400));
   ASSERT_TRUE(db_->RebuildIndex());
   const auto problems = FindProblems(*db_);
-  EXPECT_THAT(problems, testing::Contains("transponder 1 names satellite key 70, which does not exist"));
-  EXPECT_THAT(problems, testing::Contains(
-                            "channel 1 \"New Channel\" is not reachable: satellite key 1, transponder key 1400"));
-  EXPECT_THAT(problems, testing::Contains(
-                            "channel 3 \"New Channel\" is not reachable: satellite key 1, transponder key 1"));
+  EXPECT_THAT(problems,
+              testing::Contains("transponder 1 names satellite key 70, which does not exist"));
+  EXPECT_THAT(
+      problems,
+      testing::Contains(
+          "channel 1 \"New Channel\" is not reachable: satellite key 1, transponder key 1400"));
+  EXPECT_THAT(
+      problems,
+      testing::Contains(
+          "channel 3 \"New Channel\" is not reachable: satellite key 1, transponder key 1"));
 }
 
 TEST_F(DatabaseChecksTest, ReportsTimersOnFreeSlotsAndRenamedLnbs) {
@@ -94,8 +99,10 @@ TEST_F(CheckCommandTest, PrintsOneLinePerProblemThenTheCount) {
   Save(*db, "in.bin");
   const ToolRun run = RunVqtool({"check", Path("in.bin")});
   EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out, Path("in.bin") + ": TV channel numbers: 1 is missing (2 members, highest 5)\n" +
-                         Path("in.bin") + ": timer 1 (Daily) names channel slot 9, which holds no channel\n" +
+  EXPECT_EQ(run.out, Path("in.bin") +
+                         ": TV channel numbers: 1 is missing (2 members, highest 5)\n" +
+                         Path("in.bin") +
+                         ": timer 1 (Daily) names channel slot 9, which holds no channel\n" +
                          "2 problems\n");
 }
 

@@ -19,8 +19,8 @@ TEST(DemoDescriptionTest, BundledDemoHasItsSatellitesChannelsAndFavourites) {
   ASSERT_TRUE(tool::BuildFromDescription(tool::BundledDemoDescription(), db, error))
       << error.line << ": " << error.message;
   EXPECT_EQ(db.GetModel(), kModelPvr);
-  const char* names[] = {"Astra 19.2E", "Hot Bird 13.0E", "Astra 28.2E", "Eutelsat 5.0W",
-                         "Thor 0.8W", "T\xFCrksat 42.0E"};
+  const char* names[] = {"Astra 19.2E",   "Hot Bird 13.0E", "Astra 28.2E",
+                         "Eutelsat 5.0W", "Thor 0.8W",      "T\xFCrksat 42.0E"};
   const int positions[] = {192, 130, 282, -50, -8, 420};
   for (int s = 0; s < 6; ++s) {
     const SatelliteNode* node = db.GetSatelliteNode(s);
@@ -137,8 +137,8 @@ TEST(DemoDescriptionTest, MistakesNameTheirLine) {
 TEST(DescriptionLineTest, QuotesGroupBlanksAndCommentsEndTheLine) {
   tool::DescriptionLine line;
   std::string error;
-  ASSERT_TRUE(tool::SplitDescriptionLine("  tv \"A = B\" name=\"x y\" locked  # the end \"", line,
-                                         error));
+  ASSERT_TRUE(
+      tool::SplitDescriptionLine("  tv \"A = B\" name=\"x y\" locked  # the end \"", line, error));
   EXPECT_EQ(line.keyword, "tv");
   ASSERT_EQ(line.tokens.size(), 3u);
   EXPECT_EQ(line.tokens[0].key, "");
@@ -167,8 +167,8 @@ TEST_F(DemoCommandTest, WritesALoadableFileOrNamesTheBadLine) {
   std::ofstream(Path("bad.txt")) << "model 1\nmodel 2\n";
   const ToolRun bad = RunVqtool({"demo", "--from", Path("bad.txt"), Path("bad.bin")});
   EXPECT_EQ(bad.code, 1);
-  EXPECT_EQ(bad.err, "vqtool: " + Path("bad.txt") +
-                         ": line 2: model '2' is not a number from 0 to 1\n");
+  EXPECT_EQ(bad.err,
+            "vqtool: " + Path("bad.txt") + ": line 2: model '2' is not a number from 0 to 1\n");
   EXPECT_FALSE(std::filesystem::exists(Path("bad.bin")));
 }
 

@@ -35,8 +35,8 @@ TEST_F(DumpJsonTest, FreshFileHasEveryTableAndKey) {
   EXPECT_EQ(last["name"], "Satellite64");
   for (const char* key : {"position", "motorIndex", "lnb", "predefined", "transponders"})
     EXPECT_TRUE(last.contains(key)) << key;
-  for (const char* key : {"type", "high", "low", "tone22k", "v12", "switchType", "port",
-                          "toneBurst", "motorType"})
+  for (const char* key :
+       {"type", "high", "low", "tone22k", "v12", "switchType", "port", "toneBurst", "motorType"})
     EXPECT_TRUE(last["lnb"].contains(key)) << key;
   EXPECT_EQ(last["lnb"]["low"], 9750);
   ASSERT_EQ(last["predefined"].size(), 3u);

@@ -166,8 +166,7 @@ std::string DenseNumberingProblem(std::vector<int> values) {
   for (size_t i = 0; i < values.size(); ++i) {
     const int expected = static_cast<int>(i);
     if (values[i] == expected) continue;
-    if (i > 0 && values[i] == values[i - 1])
-      return std::to_string(values[i]) + " is used twice";
+    if (i > 0 && values[i] == values[i - 1]) return std::to_string(values[i]) + " is used twice";
     if (values[i] < expected) return "holds " + std::to_string(values[i]);
     return std::to_string(expected) + " is missing (" + std::to_string(values.size()) +
            " members, highest " + std::to_string(values.back()) + ")";

@@ -30,7 +30,8 @@ int RunDemo(const Args& args, std::ostream& out, std::ostream& err) {
   if (const auto from = line.options.find("--from"); from != line.options.end()) {
     source = from->second;
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(source, kDescriptionLimit, bytes, error)) return FileError(err, source, error);
+    if (!ReadWholeFile(source, kDescriptionLimit, bytes, error))
+      return FileError(err, source, error);
     text.assign(bytes.begin(), bytes.end());
   }
 

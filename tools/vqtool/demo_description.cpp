@@ -15,21 +15,32 @@ constexpr int kMaxPosition = 1800;  // 180.0 degrees east or west
 
 class DescriptionBuilder {
  public:
-  explicit DescriptionBuilder(SettingsDatabase& db) : db_(db) { db_.ResetToDefaults(kModelPvr, true); }
+  explicit DescriptionBuilder(SettingsDatabase& db) : db_(db) {
+    db_.ResetToDefaults(kModelPvr, true);
+  }
 
   bool Apply(const DescriptionLine& line, std::string& error) {
     error_ = &error;
     DescriptionFields fields(line.tokens);
     bool ok = false;
-    if (line.keyword == "model") ok = Model(fields);
-    else if (line.keyword == "receiver") ok = Receiver(fields);
-    else if (line.keyword == "group") ok = Group(fields);
-    else if (line.keyword == "satellite") ok = Satellite(fields);
-    else if (line.keyword == "transponder") ok = Transponder(fields);
-    else if (line.keyword == "tv") ok = Channel(fields, kTv);
-    else if (line.keyword == "radio") ok = Channel(fields, kRadio);
-    else if (line.keyword == "data") ok = Channel(fields, kData);
-    else return Fail("unknown keyword '" + line.keyword + "'");
+    if (line.keyword == "model")
+      ok = Model(fields);
+    else if (line.keyword == "receiver")
+      ok = Receiver(fields);
+    else if (line.keyword == "group")
+      ok = Group(fields);
+    else if (line.keyword == "satellite")
+      ok = Satellite(fields);
+    else if (line.keyword == "transponder")
+      ok = Transponder(fields);
+    else if (line.keyword == "tv")
+      ok = Channel(fields, kTv);
+    else if (line.keyword == "radio")
+      ok = Channel(fields, kRadio);
+    else if (line.keyword == "data")
+      ok = Channel(fields, kData);
+    else
+      return Fail("unknown keyword '" + line.keyword + "'");
     if (!ok) return false;
     const std::string unread = fields.Unread();
     if (!unread.empty()) return Fail("'" + unread + "' is not understood here");
@@ -70,8 +81,7 @@ class DescriptionBuilder {
     return true;
   }
 
-  bool StoredText(std::string_view what, const std::string& text, size_t width,
-                  std::string& out) {
+  bool StoredText(std::string_view what, const std::string& text, size_t width, std::string& out) {
     auto bytes = Utf8ToLatin1(text);
     if (!bytes) return Fail(std::string(what) + " '" + text + "' has characters beyond Latin-1");
     if (bytes->empty() || bytes->size() > width)
@@ -120,7 +130,8 @@ class DescriptionBuilder {
     }
     int value = 0;
     if (auto text = fields.Take("menu")) {
-      if (!Choice("menu language", *text, kMenuLanguageCount, MenuLanguageText, value)) return false;
+      if (!Choice("menu language", *text, kMenuLanguageCount, MenuLanguageText, value))
+        return false;
       config.SetMenuLanguage(static_cast<uint8_t>(value));
     }
     if (auto text = fields.Take("audio")) {
@@ -333,7 +344,8 @@ class DescriptionBuilder {
     record.SetLocked(fields.TakeFlag("locked"));
     record.SetSkipped(fields.TakeFlag("skipped"));
     int cas = 0;
-    if (auto text = fields.Take("cas"); text && !Choice("CAS system", *text, kCasCount, CasText, cas))
+    if (auto text = fields.Take("cas");
+        text && !Choice("CAS system", *text, kCasCount, CasText, cas))
       return false;
     record.SetCas(static_cast<uint32_t>(cas));
     const bool scrambled = fields.TakeFlag("scrambled") || cas != 0;

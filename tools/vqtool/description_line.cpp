@@ -23,8 +23,10 @@ bool SplitDescriptionLine(std::string_view text, DescriptionLine& line, std::str
     for (; i < text.size(); ++i) {
       const char c = text[i];
       if (quoted) {
-        if (c == '"') quoted = false;
-        else token.value.push_back(c);
+        if (c == '"')
+          quoted = false;
+        else
+          token.value.push_back(c);
       } else if (c == '"') {
         quoted = true;
       } else if (IsBlank(c)) {

@@ -78,9 +78,8 @@ int RunConvert(const Args& args, std::ostream& out, std::ostream& err) {
   if (from == model)
     out << in << " is already " << ModelText(model) << "; saved unchanged\n";
   else
-    out << "Converted " << ModelText(from) << " to " << ModelText(model) << ": "
-        << after.size() << " channels kept, " << moved << " moved to free lower slots, "
-        << dropped << " dropped\n";
+    out << "Converted " << ModelText(from) << " to " << ModelText(model) << ": " << after.size()
+        << " channels kept, " << moved << " moved to free lower slots, " << dropped << " dropped\n";
   out << "Saved " << target << "\n";
   return kExitOk;
 }

@@ -82,7 +82,8 @@ Json ChannelJson(const ChannelNode& channel, int satelliteNode) {
   for (int i = 0; i < ChannelRecord::kAudioTrackCount; ++i)
     audio.push_back({{"pid", r.GetAudioPid(i)}, {"lang", r.GetAudioLanguage(i)}});
   Json favorites = Json::array();
-  for (int g = 0; g < ChannelRecord::kFavoriteGroups; ++g) favorites.push_back(r.GetFavoritePlace(g));
+  for (int g = 0; g < ChannelRecord::kFavoriteGroups; ++g)
+    favorites.push_back(r.GetFavoritePlace(g));
   return Json{{"index", channel.GetTableIndex()},
               {"type", r.GetType()},
               {"name", Latin1ToUtf8(r.GetName())},
@@ -158,7 +159,8 @@ Json DatabaseToJson(const SettingsDatabase& db) {
     const TransponderRecord record(bytes.data());
     if (record.IsFree()) continue;
     // A record in use that the index could not place has no satellite.
-    transponders.push_back(TransponderJson(t, record, node ? Json(nodeOf[node->GetSatellite()]) : Json()));
+    transponders.push_back(
+        TransponderJson(t, record, node ? Json(nodeOf[node->GetSatellite()]) : Json()));
   }
 
   Json channels = Json::array();
@@ -172,8 +174,8 @@ Json DatabaseToJson(const SettingsDatabase& db) {
     db.CollectFavoriteMembers(g, &members, kAllTypes);
     Json indexes = Json::array();
     for (const ChannelNode* member : members) indexes.push_back(member->GetTableIndex());
-    favorites.push_back({{"name", Latin1ToUtf8(db.GetFavoriteGroupName(g))},
-                         {"members", std::move(indexes)}});
+    favorites.push_back(
+        {{"name", Latin1ToUtf8(db.GetFavoriteGroupName(g))}, {"members", std::move(indexes)}});
   }
 
   return Json{{"model", db.GetModel()},

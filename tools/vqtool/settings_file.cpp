@@ -79,7 +79,8 @@ bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>& 
   bytes.assign(static_cast<size_t>(size), 0);
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
   // A file that changed size while we read it is not trusted.
-  if (static_cast<uintmax_t>(in.gcount()) != size || in.peek() != std::ifstream::traits_type::eof()) {
+  if (static_cast<uintmax_t>(in.gcount()) != size ||
+      in.peek() != std::ifstream::traits_type::eof()) {
     error = "the file changed while it was read";
     return false;
   }

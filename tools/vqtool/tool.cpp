@@ -29,8 +29,8 @@ struct Entry {
 };
 
 constexpr Entry kCommands[] = {
-    {"info", RunInfo},     {"dump", RunDump}, {"check", RunCheck},  {"resave", RunResave},
-    {"new", RunNew},       {"convert", RunConvert}, {"demo", RunDemo},
+    {"info", RunInfo}, {"dump", RunDump},       {"check", RunCheck}, {"resave", RunResave},
+    {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo},
 };
 
 }  // namespace
