@@ -158,6 +158,7 @@ TEST_F(DemoCommandTest, WritesALoadableFileOrNamesTheBadLine) {
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(std::filesystem::file_size(Path("demo.bin")), kImageSizeModel1);
   EXPECT_THAT(RunVqtool({"check", Path("demo.bin")}).out, HasSubstr("0 problems"));
+  EXPECT_THAT(RunVqtool({"dump", Path("demo.bin")}).out, HasSubstr("\"menuLanguage\": \"German\""));
 
   std::ofstream(Path("mine.txt")) << "model 0\nsatellite \"Mine\" 9.0E\ntransponder 1 H 1 1/2\n"
                                   << "radio \"R\" audio=5\n";

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "database/link_word.h"
+#include "database/lookup_tables.h"
 #include "vqtool/latin1.h"
 
 namespace vq::tool {
@@ -126,7 +127,8 @@ Json ReceiverJson(ReceiverConfig config) {
   for (int t = 0; t < ReceiverConfig::kTimerCount; ++t) timers.push_back(TimerJson(config, t));
   return Json{{"clock", config.GetClockText()},
               {"gmtOffset", config.GetGmtOffsetText()},
-              {"menuLanguage", std::string(config.GetMenuLanguageText())},
+              // The stored value is an index into the menu language options.
+              {"menuLanguage", std::string(MenuLanguageText(config.GetMenuLanguage()))},
               {"audioLanguage", std::string(config.GetMainAudioLanguageText())},
               {"screenType", std::string(config.GetScreenTypeText())},
               {"tvSystem", std::string(config.GetTvSystemText())},

@@ -4,6 +4,7 @@
 
 #include "vqtool/command_line.h"
 #include "vqtool/commands.h"
+#include "vqtool/preset_commands.h"
 
 namespace vq::tool {
 namespace {
@@ -19,6 +20,8 @@ constexpr std::string_view kUsage =
     "  new --model 0|1 OUT           a fresh settings file (0 FTA/CI, 1 PVR)\n"
     "  convert --model 0|1 IN OUT    change the receiver model, then save\n"
     "  demo [--from DESCRIPTION] OUT the demo settings file\n"
+    "  export-preset SETTINGS PRESET the preset file of a settings file\n"
+    "  import-preset PRESET SETTINGS a new settings file holding a preset\n"
     "\n"
     "Settings files are recognised by size: 499712 bytes (FTA/CI) or\n"
     "827392 bytes (PVR). Exit codes: 0 done, 1 a file failed, 2 bad usage.\n";
@@ -31,6 +34,7 @@ struct Entry {
 constexpr Entry kCommands[] = {
     {"info", RunInfo}, {"dump", RunDump},       {"check", RunCheck}, {"resave", RunResave},
     {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo},
+    {"export-preset", RunExportPreset}, {"import-preset", RunImportPreset},
 };
 
 }  // namespace
