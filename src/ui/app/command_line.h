@@ -1,0 +1,23 @@
+#pragma once
+/// @file
+/// The editor's command line.
+
+#include <QString>
+#include <QStringList>
+
+namespace vq {
+
+/// What the command line asks for: a settings file to open, the profile to
+/// use instead of the default one, and a trace log file.
+struct CommandLine {
+  QString file;     ///< empty: start with a new document
+  QString profile;  ///< empty: the default profile path
+  QString trace;    ///< empty: tracing stays off
+  QString error;    ///< set when the arguments could not be read
+};
+
+/// Reads `arguments` (the program name first): an optional settings file,
+/// "--profile FILE" and "--trace FILE".
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+}  // namespace vq

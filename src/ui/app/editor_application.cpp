@@ -1,0 +1,55 @@
+#include "ui/app/editor_application.h"
+
+#include <QMessageBox>
+
+#include "document/qt/vq_channel_editor_doc.h"
+#include "document/trace_log.h"
+#include "ui/app/command_line.h"
+#include "ui/app/main_frame.h"
+#include "ui/app/profile_store.h"
+
+namespace vq {
+
+EditorApplication::EditorApplication() = default;
+
+EditorApplication::~EditorApplication() { Exit(); }
+
+bool EditorApplication::Start(const QStringList& arguments) {
+  const CommandLine line = ParseCommandLine(arguments);
+  if (!line.error.isEmpty()) {
+    QMessageBox::critical(nullptr, kProgramTitle, line.error);
+    return false;
+  }
+  if (!line.trace.isEmpty()) EnableTraceLog(line.trace.toStdString());
+
+  profile_ = std::make_unique<ProfileStore>(line.profile.isEmpty() ? ProfileStore::DefaultPath()
+                                                                   : line.profile);
+  config_ = profile_->LoadConfig();
+  recent_.Assign(profile_->LoadRecentFiles());
+
+  document_ = std::make_unique<CVQChannelEditorDoc>(
+      prompter_, [this] { return config_.DefaultNetworkEnabled; });
+  const FramePlacement placement = profile_->LoadPlacement();
+  frame_ = std::make_unique<CMainFrame>(*document_, config_, recent_);
+  prompter_.SetParent(frame_.get());
+  frame_->ApplyPlacement(placement);
+  QObject::connect(frame_.get(), &CMainFrame::closing, frame_.get(),
+                   [this] { profile_->SavePlacement(frame_->CurrentPlacement()); });
+
+  const bool opened =
+      line.file.isEmpty() ? document_->NewDocument() : document_->OpenDocument(line.file);
+  if (!opened) return false;
+  frame_->ShowPlaced();
+  return true;
+}
+
+void EditorApplication::Exit() {
+  if (exited_ || !profile_) return;
+  exited_ = true;
+  profile_->SaveConfig(config_);
+  profile_->SaveRecentFiles(recent_.Files());
+  profile_->Sync();
+  DisableTraceLog();
+}
+
+}  // namespace vq

@@ -1,0 +1,61 @@
+#include "ui/app/frame_actions.h"
+
+#include <QAction>
+
+#include "ui/app/toolbar_icons.h"
+
+namespace vq {
+namespace {
+
+QAction* Make(QObject* parent, const QString& text, bool enabled,
+              const QList<QKeySequence>& keys = {}) {
+  auto* action = new QAction(text, parent);
+  action->setEnabled(enabled);
+  action->setShortcuts(keys);
+  action->setStatusTip(QString(text).remove('&').remove("..."));
+  return action;
+}
+
+QAction* Make(QObject* parent, const QString& text, CommandImage image, bool enabled,
+              const QList<QKeySequence>& keys = {}) {
+  QAction* action = Make(parent, text, enabled, keys);
+  action->setIcon(CommandIcon(image));
+  return action;
+}
+
+}  // namespace
+
+FrameActions CreateFrameActions(QObject* parent) {
+  FrameActions a{};
+  a.newFile = Make(parent, "&New", CommandImage::kNew, true, {QKeySequence("Ctrl+N")});
+  a.open = Make(parent, "&Open...", CommandImage::kOpen, true, {QKeySequence("Ctrl+O")});
+  a.save = Make(parent, "&Save", CommandImage::kSave, false, {QKeySequence("Ctrl+S")});
+  a.saveAs = Make(parent, "Save &As...", true);
+  a.openCom = Make(parent, "&Open from COM...", CommandImage::kOpenCom, false);
+  a.saveCom = Make(parent, "Save to COM", CommandImage::kSaveCom, false);
+  a.openUsb = Make(parent, "&Open from USB...", CommandImage::kOpenUsb, false);
+  a.saveUsb = Make(parent, "Save to USB", CommandImage::kSaveUsb, false);
+  a.exportPreset = Make(parent, "Preset data", false);
+  a.importPreset = Make(parent, "Preset data", false);
+  a.exit = Make(parent, "E&xit", true);
+  a.cut = Make(parent, "Cu&t", CommandImage::kCut, false,
+               {QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")});
+  a.copy = Make(parent, "&Copy", CommandImage::kCopy, false,
+                {QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")});
+  a.paste = Make(parent, "&Paste", CommandImage::kPaste, false,
+                 {QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")});
+  a.statusBar = Make(parent, "&Status Bar", true);
+  a.statusBar->setCheckable(true);
+  a.statusBar->setChecked(true);
+  a.deleteDataChannels =
+      Make(parent, "Delete all &data channels", CommandImage::kDeleteDataChannels, false);
+  a.deleteEmptyTransponders = Make(parent, "Delete all &empty transponders",
+                                   CommandImage::kDeleteEmptyTransponders, false);
+  a.updateFromInternet =
+      Make(parent, "&Update channels from internet", CommandImage::kUpdateFromInternet, false);
+  a.configuration = Make(parent, "Editor &Configuration", CommandImage::kConfiguration, true);
+  a.about = Make(parent, "&About VQChannelEditor...", CommandImage::kAbout, true);
+  return a;
+}
+
+}  // namespace vq

@@ -1,0 +1,39 @@
+#pragma once
+/// @file
+/// The commands of the main window's menus and toolbar.
+
+class QAction;
+class QObject;
+
+namespace vq {
+
+/// Every command of the main frame, with its menu text, shortcuts and
+/// image. Commands whose work arrives with later parts of the program are
+/// created disabled; "Open from COM" and "Save to COM" stay disabled.
+struct FrameActions {
+  QAction* newFile;
+  QAction* open;
+  QAction* save;
+  QAction* saveAs;
+  QAction* openCom;
+  QAction* saveCom;
+  QAction* openUsb;
+  QAction* saveUsb;
+  QAction* exportPreset;
+  QAction* importPreset;
+  QAction* exit;
+  QAction* cut;
+  QAction* copy;
+  QAction* paste;
+  QAction* statusBar;
+  QAction* deleteDataChannels;
+  QAction* deleteEmptyTransponders;
+  QAction* updateFromInternet;
+  QAction* configuration;
+  QAction* about;
+};
+
+/// Creates the commands as children of `parent`.
+FrameActions CreateFrameActions(QObject* parent);
+
+}  // namespace vq

@@ -1,0 +1,82 @@
+// The menus and the toolbar of the main frame.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "document/qt/vq_channel_editor_doc.h"
+#include "ui/app/banner_bar.h"
+#include "ui/app/main_frame.h"
+#include "ui/app/recent_files.h"
+
+namespace vq {
+
+void CMainFrame::BuildMenus() {
+  const FrameActions& a = actions_;
+  fileMenu_ = menuBar()->addMenu("&File");
+  fileMenu_->addActions({a.newFile, a.open, a.save, a.saveAs});
+  fileMenu_->addSeparator();
+  fileMenu_->addActions({a.openCom, a.saveCom});
+  fileMenu_->addSeparator();
+  fileMenu_->addActions({a.openUsb, a.saveUsb});
+  fileMenu_->addSeparator();
+  fileMenu_->addMenu("Export")->addAction(a.exportPreset);
+  fileMenu_->addMenu("Import")->addAction(a.importPreset);
+  fileMenu_->addSeparator();
+  recentSeparator_ = fileMenu_->addSeparator();
+  fileMenu_->addAction(a.exit);
+
+  menuBar()->addMenu("&Edit")->addActions({a.cut, a.copy, a.paste});
+  menuBar()->addMenu("&View")->addAction(a.statusBar);
+  menuBar()->addMenu("Special &Actions")
+      ->addActions({a.deleteDataChannels, a.deleteEmptyTransponders, a.updateFromInternet});
+  menuBar()->addMenu("&Settings")->addAction(a.configuration);
+  menuBar()->addMenu("&Help")->addAction(a.about);
+}
+
+void CMainFrame::BuildToolBar() {
+  const FrameActions& a = actions_;
+  QToolBar* bar = addToolBar("Toolbar");
+  bar->setObjectName("Toolbar");
+  bar->setMovable(false);
+  bar->setIconSize(QSize(24, 24));
+  bar->addAction(a.newFile);
+  bar->addSeparator();
+  bar->addActions({a.open, a.save});
+  bar->addSeparator();
+  bar->addActions({a.openCom, a.saveCom});
+  bar->addSeparator();
+  bar->addActions({a.openUsb, a.saveUsb});
+  bar->addSeparator();
+  bar->addActions({a.copy, a.cut, a.paste});
+  bar->addSeparator();
+  bar->addActions({a.deleteDataChannels, a.deleteEmptyTransponders, a.updateFromInternet});
+  bar->addSeparator();
+  bar->addAction(a.configuration);
+  auto* spacer = new QWidget(bar);
+  spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  bar->addWidget(spacer);
+  bar->addWidget(new BannerBar(bar));
+}
+
+void CMainFrame::RefreshRecentFiles() {
+  for (QAction* action : recentActions_) {
+    fileMenu_->removeAction(action);
+    action->deleteLater();
+  }
+  recentActions_.clear();
+  const QStringList& files = recent_.Files();
+  for (int i = 0; i < files.size(); ++i) {
+    const QString path = files[i];
+    auto* action = new QAction(
+        QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path).replace("&", "&&")),
+        this);
+    action->setStatusTip("Open " + QFileInfo(path).fileName());
+    connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
+    fileMenu_->insertAction(recentSeparator_, action);
+    recentActions_.append(action);
+  }
+}
+
+}  // namespace vq

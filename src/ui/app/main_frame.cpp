@@ -1,0 +1,184 @@
+#include "ui/app/main_frame.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+
+#include "document/qt/vq_channel_editor_doc.h"
+#include "ui/app/banner_bar.h"
+#include "ui/app/editor_config.h"
+#include "ui/app/editor_config_dialog.h"
+#include "ui/app/message_prompter.h"
+#include "ui/app/recent_files.h"
+#include "ui/view/vq_channel_editor_view.h"
+
+namespace vq {
+
+CMainFrame::CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, RecentFiles& recent,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      document_(document),
+      config_(config),
+      recent_(recent),
+      actions_(CreateFrameActions(this)),
+      view_(new CVQChannelEditorView(document, config, this)),
+      message_(new QLabel("Ready", this)) {
+  setObjectName("Main window");
+  setWindowIcon(ProgramIcon());
+  setCentralWidget(view_);
+  setAcceptDrops(true);
+  message_->setObjectName("Status message");
+  message_->setAccessibleName("Status message");
+  message_->setContentsMargins(4, 0, 4, 0);
+  statusBar()->addWidget(message_, 1);
+  BuildMenus();
+  BuildToolBar();
+  ConnectCommands();
+  RefreshRecentFiles();
+  UpdateTitle();
+  resize(1280, 800);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::ShowStatusMessage(const QString& text) { message_->setText(text); }
+
+QString CMainFrame::StatusText() const { return message_->text(); }
+
+void CMainFrame::ConnectCommands() {
+  connect(view_, &CVQChannelEditorView::statusText, this, &CMainFrame::ShowStatusMessage);
+  connect(view_, &CVQChannelEditorView::databaseChanged, this,
+          [this] { document_.SetModifiedFlag(true); });
+  connect(&document_, &CVQChannelEditorDoc::documentReplaced, view_,
+          &CVQChannelEditorView::InitialUpdate);
+  connect(&document_, &CVQChannelEditorDoc::titleChanged, this, &CMainFrame::UpdateTitle);
+  connect(&document_, &CVQChannelEditorDoc::modifiedChanged, this, &CMainFrame::UpdateTitle);
+  connect(&document_, &CVQChannelEditorDoc::fileUsed, this, [this](const QString& path) {
+    recent_.Add(path);
+    RefreshRecentFiles();
+  });
+  // A menu's status tip replaces the pane for a moment; afterwards the pane
+  // shows the idle text again.
+  connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
+    if (text.isEmpty()) message_->setText("Ready");
+  });
+
+  const FrameActions& a = actions_;
+  connect(a.newFile, &QAction::triggered, this, [this] { document_.NewDocument(); });
+  connect(a.open, &QAction::triggered, this, &CMainFrame::OpenWithDialog);
+  connect(a.save, &QAction::triggered, this, [this] { document_.Save(); });
+  connect(a.saveAs, &QAction::triggered, this, [this] { document_.SaveAs(); });
+  connect(a.exit, &QAction::triggered, this, &QWidget::close);
+  connect(a.statusBar, &QAction::toggled, statusBar(), &QWidget::setVisible);
+  connect(a.configuration, &QAction::triggered, this, &CMainFrame::ShowConfiguration);
+  connect(a.about, &QAction::triggered, this, &CMainFrame::ShowAbout);
+}
+
+void CMainFrame::UpdateTitle() {
+  setWindowTitle(document_.Title() + " - " + kProgramTitle);
+  actions_.save->setEnabled(document_.CanSave());
+}
+
+bool CMainFrame::OpenFile(const QString& path) {
+  if (document_.OpenDocument(path)) return true;
+  if (!QFileInfo::exists(path)) {
+    recent_.Remove(path);
+    RefreshRecentFiles();
+  }
+  return false;
+}
+
+void CMainFrame::OpenWithDialog() {
+  const QString path = QFileDialog::getOpenFileName(this, "Open", QFileInfo(document_.PathName()).path(),
+                                                    kSettingsFilter);
+  if (!path.isEmpty()) OpenFile(path);
+}
+
+void CMainFrame::ShowConfiguration() {
+  EditorConfigDialog dialog(config_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  config_ = dialog.Config();
+  view_->ShowPaneForCurrentTab();
+}
+
+void CMainFrame::ShowAbout() {
+  QMessageBox box(QMessageBox::NoIcon, "About VQChannelEditor",
+                  "<p><b>VQChannelEditor</b> v0.65 beta</p>"
+                  "<p>Editor for the channel lists and configuration of satellite "
+                  "receivers.</p>",
+                  QMessageBox::Ok, this);
+  box.setIconPixmap(ProgramIcon().pixmap(48, 48));
+  box.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!document_.SaveModified()) {
+    event->ignore();
+    return;
+  }
+  emit closing();
+  document_.CloseDocument();
+  event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  const QMimeData* data = event->mimeData();
+  if (data->hasUrls() && !data->urls().isEmpty() && data->urls().front().isLocalFile())
+    event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+  event->acceptProposedAction();
+  activateWindow();
+  OpenFile(urls.front().toLocalFile());
+}
+
+bool CMainFrame::ApplyPlacement(const FramePlacement& placement) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return false;
+  const QRect work = screen->availableGeometry();
+  const QRect full = screen->geometry();
+  const int icon = style()->pixelMetric(QStyle::PM_LargeIconSize);
+  const std::optional<PlacementRect> rect = PlaceOnScreen(
+      placement, work.left(), work.top(), full.width(), full.height(), icon, icon);
+  if (!rect) return false;
+  setGeometry(rect->x, rect->y, rect->width, rect->height);
+  placedState_ = placement.Status;
+  return true;
+}
+
+FramePlacement CMainFrame::CurrentPlacement() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
+  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+  FramePlacement placement;
+  placement.Status = isMinimized()   ? FramePlacement::kMinimized
+                     : isMaximized() ? FramePlacement::kMaximized
+                                     : FramePlacement::kNormal;
+  placement.Left = normal.left() - origin.x();
+  placement.Top = normal.top() - origin.y();
+  placement.Right = placement.Left + normal.width();
+  placement.Bottom = placement.Top + normal.height();
+  return placement;
+}
+
+void CMainFrame::ShowPlaced() {
+  if (placedState_ == FramePlacement::kMaximized)
+    showMaximized();
+  else if (placedState_ == FramePlacement::kMinimized)
+    showMinimized();
+  else
+    show();
+}
+
+}  // namespace vq

@@ -1,0 +1,82 @@
+#pragma once
+/// @file
+/// The main window.
+
+#include <QMainWindow>
+
+#include "ui/app/frame_actions.h"
+#include "ui/app/profile_placement.h"
+
+class QLabel;
+class QMenu;
+
+namespace vq {
+
+class CVQChannelEditorDoc;
+class CVQChannelEditorView;
+class RecentFiles;
+struct EditorConfig;
+
+/// The frame around the main view: menus, toolbar with the banner, and a
+/// status bar with one message pane. Carries out the file commands on the
+/// document, keeps the recent-file menu and the title in step with it, and
+/// opens files dropped on the window.
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, RecentFiles& recent,
+             QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  CVQChannelEditorView* View() const { return view_; }
+  const FrameActions& Actions() const { return actions_; }
+  /// Puts a text in the status bar's message pane.
+  void ShowStatusMessage(const QString& text);
+  QString StatusText() const;
+  /// Opens a settings file as File Open does; false when it failed.
+  bool OpenFile(const QString& path);
+  /// Rebuilds the recent-file entries of the File menu.
+  void RefreshRecentFiles();
+  /// The recent-file entries of the File menu, in order.
+  QList<QAction*> RecentFileActions() const { return recentActions_; }
+
+  /// Applies a stored placement (pulled back onto the screen); false when
+  /// the placement is incomplete and the default placement stays.
+  bool ApplyPlacement(const FramePlacement& placement);
+  /// The show state and restored rectangle to store.
+  FramePlacement CurrentPlacement() const;
+  /// Shows the window in the state of the applied placement.
+  void ShowPlaced();
+
+ signals:
+  /// The window is about to close (after the user agreed to lose changes).
+  void closing();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolBar();
+  void ConnectCommands();
+  void UpdateTitle();
+  void OpenWithDialog();
+  void ShowConfiguration();
+  void ShowAbout();
+
+  CVQChannelEditorDoc& document_;
+  EditorConfig& config_;
+  RecentFiles& recent_;
+  FrameActions actions_;
+  CVQChannelEditorView* view_;
+  QLabel* message_;
+  QMenu* fileMenu_ = nullptr;
+  QAction* recentSeparator_ = nullptr;
+  QList<QAction*> recentActions_;
+  int placedState_ = -1;
+};
+
+}  // namespace vq

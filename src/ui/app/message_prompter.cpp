@@ -1,0 +1,38 @@
+#include "ui/app/message_prompter.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace vq {
+
+void MessagePrompter::Tell(const QString& text, Icon icon) {
+  const QMessageBox::Icon shown = icon == Icon::kError     ? QMessageBox::Critical
+                                  : icon == Icon::kWarning ? QMessageBox::Warning
+                                                           : QMessageBox::Information;
+  QMessageBox box(shown, kProgramTitle, text, QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+bool MessagePrompter::AskYesNo(const QString& text) {
+  QMessageBox box(QMessageBox::Question, kProgramTitle, text,
+                  QMessageBox::Yes | QMessageBox::No, parent_);
+  return box.exec() == QMessageBox::Yes;
+}
+
+DocumentPrompter::Answer MessagePrompter::AskYesNoCancel(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, kProgramTitle, text,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::kYes;
+    case QMessageBox::No: return Answer::kNo;
+    default: return Answer::kCancel;
+  }
+}
+
+QString MessagePrompter::AskSavePath(const QString& suggested) {
+  QString path = QFileDialog::getSaveFileName(parent_, "Save As", suggested, kSettingsFilter);
+  if (!path.isEmpty() && !path.contains('.', Qt::CaseSensitive)) path += ".bin";
+  return path;
+}
+
+}  // namespace vq

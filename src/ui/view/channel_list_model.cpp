@@ -1,0 +1,108 @@
+#include "ui/view/channel_list_model.h"
+
+#include <algorithm>
+
+#include "database/settings_database.h"
+#include "ui/view/list_images.h"
+#include "ui/view/list_state.h"
+#include "ui/view/row_texts.h"
+
+namespace vq {
+namespace {
+
+std::vector<ListColumn> ChannelColumns() {
+  return {{"Num", 47, true},  {"Name", 89, false}, {"Freq", 45, true},  {"P", 20, false},
+          {"SR", 45, true},   {"VPID", 38, true},  {"APID", 38, true},  {"$", 18, false},
+          {"l", 17, false},   {"s", 17, false},    {"t", 17, false},    {"d", 18, false},
+          {"f", 17, false},   {"Satellite", 75, false}, {"Pos", 49, false}};
+}
+
+int FlagImage(int column) {
+  switch (column) {
+    case kChanScrambled: return kImageScrambled;
+    case kChanLocked: return kImageLocked;
+    case kChanSkipped: return kImageSkipped;
+    case kChanTeletext: return kImageTeletext;
+    case kChanAc3: return kImageAc3;
+    case kChanFavorite: return kImageFavorites;
+    default: return -1;
+  }
+}
+
+const char* FlagName(int column) {
+  switch (column) {
+    case kChanScrambled: return "Scrambled";
+    case kChanLocked: return "Locked";
+    case kChanSkipped: return "Skipped";
+    case kChanTeletext: return "Teletext";
+    case kChanAc3: return "AC3";
+    case kChanFavorite: return "Favorite";
+    default: return "";
+  }
+}
+
+}  // namespace
+
+ChannelListModel::ChannelListModel(QObject* parent) : RecordListModel(ChannelColumns(), parent) {}
+
+void ChannelListModel::Fill(const SettingsDatabase* database, int source, int type) {
+  beginResetModel();
+  rows_.clear();
+  if (database) {
+    if (source >= kSourceFavorites)
+      database->CollectFavoriteMembers(source - kSourceFavorites, &rows_, type);
+    else if (source >= kSourceSatellite)
+      database->CollectChannels(rows_, type, kFilterSatellite, source - kSourceSatellite);
+    else
+      database->CollectChannels(rows_, type, source);
+  }
+  if (IsDescending()) std::reverse(rows_.begin(), rows_.end());
+  endResetModel();
+}
+
+void ChannelListModel::Refresh() {
+  if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+ChannelNode* ChannelListModel::NodeAt(int row) const {
+  return row >= 0 && row < rowCount() ? rows_[static_cast<size_t>(row)] : nullptr;
+}
+
+int ChannelListModel::RowOf(const ChannelNode* node) const {
+  const auto it = std::find(rows_.begin(), rows_.end(), node);
+  return it == rows_.end() ? -1 : static_cast<int>(it - rows_.begin());
+}
+
+int ChannelListModel::PositionAt(int row) const {
+  if (row < 0 || row >= rowCount()) return -1;
+  return IsDescending() ? rowCount() - 1 - row : row;
+}
+
+int ChannelListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
+  const ChannelNode* node = NodeAt(index.row());
+  if (!node || index.column() < 0 || index.column() >= columnCount()) return {};
+  const int column = index.column();
+  const int image = FlagImage(column);
+  switch (role) {
+    case Qt::DisplayRole:
+      if (image >= 0) return {};
+      return QString::fromLatin1(ChannelCellText(*node, PositionAt(index.row()) + 1, column));
+    case Qt::DecorationRole:
+      return image >= 0 && ChannelFlag(*node, column) ? ListIcon(image) : QVariant();
+    case Qt::AccessibleTextRole:
+      if (image < 0) return {};
+      return ChannelFlag(*node, column) ? QString::fromLatin1(FlagName(column)) : QString();
+    case Qt::TextAlignmentRole:
+      return Alignment(column);
+    default:
+      return {};
+  }
+}
+
+void ChannelListModel::ReverseRows() { std::reverse(rows_.begin(), rows_.end()); }
+
+}  // namespace vq

@@ -1,0 +1,33 @@
+#include "ui/view/favorite_members_model.h"
+
+#include "database/settings_database.h"
+#include "ui/view/list_images.h"
+
+namespace vq {
+
+void FavoriteMembersModel::Fill(const SettingsDatabase* database, int group) {
+  beginResetModel();
+  rows_.clear();
+  group_ = database ? group : -1;
+  if (group_ >= 0) database->CollectFavoriteMembers(group_, &rows_, kAllTypes);
+  endResetModel();
+}
+
+ChannelNode* FavoriteMembersModel::NodeAt(int row) const {
+  return row >= 0 && row < rowCount() ? rows_[static_cast<size_t>(row)] : nullptr;
+}
+
+int FavoriteMembersModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+QVariant FavoriteMembersModel::data(const QModelIndex& index, int role) const {
+  const ChannelNode* node = NodeAt(index.row());
+  if (!node || index.column() != 0) return {};
+  if (role == Qt::DisplayRole) return QString::fromLatin1(node->Record().GetName());
+  if (role == Qt::DecorationRole)
+    return ListIcon(node->Record().GetType() == kRadio ? kImageRadio : kImageTv);
+  return {};
+}
+
+}  // namespace vq

@@ -1,0 +1,34 @@
+#pragma once
+/// @file
+/// The channels of one favourite group, as the favourites panel lists them.
+
+#include <QAbstractListModel>
+#include <vector>
+
+namespace vq {
+
+class ChannelNode;
+class SettingsDatabase;
+
+/// Members of a favourite group by their place in it, one row per channel
+/// showing its name and type image.
+class FavoriteMembersModel : public QAbstractListModel {
+  Q_OBJECT
+
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  /// Lists group `group` (0..7); -1 or a null database empties the list.
+  void Fill(const SettingsDatabase* database, int group);
+  int Group() const { return group_; }
+  ChannelNode* NodeAt(int row) const;
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+ private:
+  std::vector<ChannelNode*> rows_;
+  int group_ = -1;
+};
+
+}  // namespace vq

@@ -1,0 +1,86 @@
+#include "ui/view/favorites_panel.h"
+
+#include <QHBoxLayout>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "database/settings_database.h"
+#include "ui/grid/property_grid.h"
+#include "ui/view/favorite_members_model.h"
+#include "ui/view/list_images.h"
+
+namespace vq {
+namespace {
+constexpr int kGroups = ChannelRecord::kFavoriteGroups;
+}
+
+FavoritesPanel::FavoritesPanel(QWidget* parent)
+    : QWidget(parent),
+      groups_(new PropertyGrid(this)),
+      members_(new QListView(this)),
+      model_(new FavoriteMembersModel(this)),
+      remove_(new QPushButton("Remove", this)),
+      removeAll_(new QPushButton("Remove All", this)) {
+  groups_->setObjectName("Favorite groups");
+  groups_->setAccessibleName("Favorite groups");
+  groups_->setControlId(1003);
+  groups_->setImages(ListIcons());
+  groups_->insertColumn(0, "Folder Name", 120);
+  groups_->insertColumn(1, "TV", 30);
+  groups_->insertColumn(2, "Rd", 30);
+  for (int g = 0; g < kGroups; ++g) {
+    groups_->insertRow("", kImageFavorites, kNoParent, g);
+    for (int column = 1; column < 3; ++column) groups_->setFocusable(g, column, false);
+  }
+  groups_->setFixedHeight(groups_->rowHeight() * (kGroups + 1) + 2 * groups_->frameWidth() + 4);
+  groups_->setNotifyHandler([this](const GridNotification& n) {
+    if (n.phase == NotifyPhase::Changed && n.action == NotifyAction::SelectionMoved &&
+        n.rowId != model_->Group())
+      ChooseGroup(n.rowId);
+    return 0;
+  });
+
+  members_->setObjectName("Favorite channels");
+  members_->setAccessibleName("Favorite channels");
+  members_->setModel(model_);
+  members_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  members_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  members_->setUniformItemSizes(true);
+  members_->setAcceptDrops(true);
+  // Taking channels out of a group is an editing command of its own.
+  remove_->setEnabled(false);
+  removeAll_->setEnabled(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(remove_);
+  buttons->addWidget(removeAll_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(groups_);
+  layout->addWidget(members_, 1);
+  layout->addLayout(buttons);
+}
+
+void FavoritesPanel::Update(const SettingsDatabase* database) {
+  database_ = database;
+  const bool loaded = database && database->GetModel() != kModelNone;
+  for (int g = 0; g < kGroups; ++g) {
+    groups_->setText(g, 0, loaded ? QString::fromLatin1(database->GetFavoriteGroupName(g)) : "");
+    groups_->setText(g, 1,
+                     loaded ? QString::number(database->CollectFavoriteMembers(g, nullptr, kTv)) : "");
+    groups_->setText(
+        g, 2, loaded ? QString::number(database->CollectFavoriteMembers(g, nullptr, kRadio)) : "");
+  }
+  ChooseGroup(loaded ? model_->Group() : -1);
+}
+
+void FavoritesPanel::ChooseGroup(int group) {
+  const int chosen = group >= 0 && group < kGroups ? group : -1;
+  if (chosen >= 0 && groups_->focusRow() != chosen) groups_->select(chosen, 0, true, false, false);
+  model_->Fill(database_, chosen);
+}
+
+int FavoritesPanel::ChosenGroup() const { return model_->Group(); }
+
+}  // namespace vq

@@ -1,0 +1,50 @@
+#pragma once
+/// @file
+/// Base of the channel, transponder and satellite list models.
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <vector>
+
+namespace vq {
+
+/// One column of a list: its title, its width in dialog units and whether
+/// its cells hold numbers (drawn right-aligned).
+struct ListColumn {
+  const char* title;
+  int width;
+  bool numeric;
+};
+
+/// A read-only table whose rows stand for database nodes, in display order.
+///
+/// Subclasses keep the row-to-node mapping; this class supplies headers,
+/// alignment and the "sorted high to low" state of the number column. Rows
+/// are rebuilt as a whole by the subclass's Fill.
+class RecordListModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  explicit RecordListModel(std::vector<ListColumn> columns, QObject* parent = nullptr);
+
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  const std::vector<ListColumn>& Columns() const { return columns_; }
+  /// True when the rows run from the highest number to the lowest.
+  bool IsDescending() const { return descending_; }
+  /// Reverses the rows when the order changes.
+  void SetDescending(bool descending);
+
+ protected:
+  /// Reverses the subclass's rows in place (inside a layout change).
+  virtual void ReverseRows() = 0;
+  QVariant Alignment(int column) const;
+
+ private:
+  std::vector<ListColumn> columns_;
+  bool descending_ = false;
+};
+
+}  // namespace vq

@@ -1,0 +1,100 @@
+#include "ui/view/selector_bar.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace vq {
+namespace {
+
+QComboBox* MakeSelector(const QString& name, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->setAccessibleName(name);
+  box->setIconSize(QSize(16, 16));
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box->setMinimumContentsLength(22);
+  box->setMaxVisibleItems(24);
+  return box;
+}
+
+QToolButton* MakeArrow(Qt::ArrowType arrow, const QString& name, QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setArrowType(arrow);
+  button->setAutoRaise(false);
+  button->setAccessibleName(name);
+  button->setToolTip(name);
+  button->setObjectName(name);
+  return button;
+}
+
+}  // namespace
+
+SelectorBar::SelectorBar(const QString& firstName, const QString& secondName, QWidget* parent)
+    : QWidget(parent),
+      first_(MakeSelector(firstName, this)),
+      previous_(MakeArrow(Qt::LeftArrow, "Previous " + firstName, this)),
+      next_(MakeArrow(Qt::RightArrow, "Next " + firstName, this)),
+      counter_(new QLabel(this)) {
+  counter_->setObjectName("Selection counter");
+  counter_->setAccessibleName("Selection counter");
+  counter_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  counter_->setMinimumWidth(counter_->fontMetrics().horizontalAdvance("8888 channels") + 8);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(previous_);
+  layout->addWidget(first_, 3);
+  layout->addWidget(next_);
+  if (!secondName.isEmpty()) {
+    second_ = MakeSelector(secondName, this);
+    second_->setMinimumContentsLength(12);
+    layout->addSpacing(6);
+    layout->addWidget(second_, 1);
+    connect(second_, &QComboBox::activated, this, &SelectorBar::secondChosen);
+  }
+  layout->addWidget(counter_);
+
+  connect(first_, &QComboBox::activated, this, [this](int index) {
+    UpdateArrows();
+    emit firstChosen(first_->itemData(index).toInt());
+  });
+  connect(previous_, &QToolButton::clicked, this, [this] { Step(-1); });
+  connect(next_, &QToolButton::clicked, this, [this] { Step(1); });
+}
+
+void SelectorBar::SetCounterText(const QString& text) { counter_->setText(text); }
+
+void SelectorBar::SetFirstEnabled(bool enabled) {
+  first_->setEnabled(enabled);
+  UpdateArrows();
+}
+
+void SelectorBar::SetFirstEntries(const QList<QPair<QIcon, QString>>& entries,
+                                  const QList<int>& codes, int current) {
+  const QSignalBlocker block(first_);
+  first_->clear();
+  for (qsizetype i = 0; i < entries.size() && i < codes.size(); ++i)
+    first_->addItem(entries[i].first, entries[i].second, codes[i]);
+  const int index = first_->findData(current);
+  first_->setCurrentIndex(index < 0 ? 0 : index);
+  UpdateArrows();
+}
+
+void SelectorBar::Step(int delta) {
+  const int index = first_->currentIndex() + delta;
+  if (!first_->isEnabled() || index < 0 || index >= first_->count()) return;
+  first_->setCurrentIndex(index);
+  UpdateArrows();
+  emit firstChosen(first_->itemData(index).toInt());
+}
+
+void SelectorBar::UpdateArrows() {
+  const bool enabled = first_->isEnabled();
+  previous_->setEnabled(enabled && first_->currentIndex() > 0);
+  next_->setEnabled(enabled && first_->currentIndex() + 1 < first_->count());
+}
+
+}  // namespace vq

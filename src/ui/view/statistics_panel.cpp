@@ -1,0 +1,103 @@
+#include "ui/view/statistics_panel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "database/settings_database.h"
+#include "ui/grid/property_grid.h"
+#include "ui/view/list_images.h"
+#include "ui/view/selector_texts.h"
+
+namespace vq {
+namespace {
+
+struct StatRow {
+  const char* label;
+  int image;
+};
+constexpr StatRow kRows[] = {{"Satellites", kImageSatellite},
+                             {"Transponders", kImageTransponder},
+                             {"Total Channels", kImageAllChannels},
+                             {"TV Channels", kImageTv},
+                             {"Radio Channels", kImageRadio},
+                             {"Data Channels", kImageData}};
+constexpr int kRowCount = static_cast<int>(std::size(kRows));
+
+}  // namespace
+
+StatisticsPanel::StatisticsPanel(QWidget* parent)
+    : QWidget(parent),
+      grid_(new PropertyGrid(this)),
+      fta_(new QRadioButton("FTA/CI/FAE", this)),
+      pvr_(new QRadioButton("PVR", this)),
+      network_(new QCheckBox("Use Network Settings (for FAE)", this)) {
+  grid_->setObjectName("Statistics");
+  grid_->setAccessibleName("Statistics");
+  grid_->setControlId(1000);
+  grid_->setImages(ListIcons());
+  grid_->insertColumn(0, "", 100);
+  grid_->insertColumn(1, "", 75);
+  grid_->setHeaderVisible(false);
+  for (int i = 0; i < kRowCount; ++i) {
+    grid_->insertRow(kRows[i].label, kRows[i].image, kNoParent, i);
+    grid_->setFocusable(i, 0, false);
+    grid_->setFocusable(i, 1, false);
+  }
+  grid_->setFixedHeight(grid_->rowHeight() * kRowCount + 2 * grid_->frameWidth() + 2);
+
+  // The model changes only through the model-switching command.
+  auto* models = new QButtonGroup(this);
+  models->addButton(fta_, 0);
+  models->addButton(pvr_, 1);
+  fta_->setEnabled(false);
+  pvr_->setEnabled(false);
+  network_->setEnabled(false);
+  connect(network_, &QCheckBox::toggled, this, &StatisticsPanel::networkToggled);
+
+  auto* modelRow = new QHBoxLayout;
+  modelRow->addWidget(fta_);
+  modelRow->addWidget(pvr_);
+  modelRow->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(grid_);
+  layout->addLayout(modelRow);
+  layout->addWidget(network_);
+}
+
+void StatisticsPanel::Update(const SettingsDatabase* database) {
+  const bool loaded = database && database->GetModel() != kModelNone;
+  int values[kRowCount] = {};
+  QString texts[kRowCount];
+  if (loaded) {
+    values[3] = database->CountChannels(kTv);
+    values[4] = database->CountChannels(kRadio);
+    values[5] = database->CountChannels(kData);
+    const int total = values[3] + values[4] + values[5];
+    texts[0] = QString::fromStdString(
+        CountOfText(database->GetSatelliteCount(), database->GetSatelliteCount()));
+    texts[1] = QString::fromStdString(
+        CountOfText(database->GetTransponderTotal(), kTransponderCapacity));
+    texts[2] = QString::fromStdString(CountOfText(total, database->GetChannelCapacity()));
+    for (int i = 3; i < kRowCount; ++i) texts[i] = QString::number(values[i]);
+  }
+  for (int i = 0; i < kRowCount; ++i) grid_->setText(i, 1, texts[i]);
+
+  const QSignalBlocker block(network_);
+  fta_->setChecked(loaded && database->GetModel() == kModelFtaCi);
+  pvr_->setChecked(loaded && database->GetModel() == kModelPvr);
+  network_->setEnabled(loaded);
+  network_->setChecked(loaded && database->GetExtendedConfig() != 0);
+}
+
+QString StatisticsPanel::ValueText(const QString& label) const {
+  for (int i = 0; i < kRowCount; ++i)
+    if (label == QLatin1String(kRows[i].label)) return grid_->text(i, 1);
+  return {};
+}
+
+}  // namespace vq

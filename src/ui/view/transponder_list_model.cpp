@@ -1,0 +1,66 @@
+#include "ui/view/transponder_list_model.h"
+
+#include <algorithm>
+
+#include "database/settings_database.h"
+#include "ui/view/row_texts.h"
+
+namespace vq {
+
+TransponderListModel::TransponderListModel(QObject* parent)
+    : RecordListModel({{"Num", 47, true},
+                       {"Network", 78, false},
+                       {"Freq", 45, true},
+                       {"P", 20, false},
+                       {"SR", 45, true},
+                       {"FEC", 38, false},
+                       {"FTA", 38, false},
+                       {"TPID", 48, true},
+                       {"Chns", 48, true},
+                       {"Satellite", 93, false},
+                       {"Pos", 50, false}},
+                      parent) {}
+
+void TransponderListModel::Fill(const SettingsDatabase* database, int listSatellite) {
+  beginResetModel();
+  rows_.clear();
+  if (database) database->CollectTransponders(rows_, listSatellite - 1);
+  if (IsDescending()) std::reverse(rows_.begin(), rows_.end());
+  endResetModel();
+}
+
+void TransponderListModel::Refresh() {
+  if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+TransponderNode* TransponderListModel::NodeAt(int row) const {
+  return row >= 0 && row < rowCount() ? rows_[static_cast<size_t>(row)] : nullptr;
+}
+
+int TransponderListModel::RowOf(const TransponderNode* node) const {
+  const auto it = std::find(rows_.begin(), rows_.end(), node);
+  return it == rows_.end() ? -1 : static_cast<int>(it - rows_.begin());
+}
+
+int TransponderListModel::PositionAt(int row) const {
+  if (row < 0 || row >= rowCount()) return -1;
+  return IsDescending() ? rowCount() - 1 - row : row;
+}
+
+int TransponderListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+QVariant TransponderListModel::data(const QModelIndex& index, int role) const {
+  const TransponderNode* node = NodeAt(index.row());
+  if (!node || index.column() < 0 || index.column() >= columnCount()) return {};
+  if (role == Qt::DisplayRole)
+    return QString::fromLatin1(
+        TransponderCellText(*node, PositionAt(index.row()) + 1, index.column()));
+  if (role == Qt::TextAlignmentRole) return Alignment(index.column());
+  return {};
+}
+
+void TransponderListModel::ReverseRows() { std::reverse(rows_.begin(), rows_.end()); }
+
+}  // namespace vq

@@ -1,0 +1,41 @@
+#pragma once
+/// @file
+/// The rows of the transponder list.
+
+#include <vector>
+
+#include "ui/view/record_list_model.h"
+
+namespace vq {
+
+class SettingsDatabase;
+class TransponderNode;
+
+/// All transponders by transponder number, or one satellite's by their place
+/// in it; each row bound to its node.
+class TransponderListModel : public RecordListModel {
+  Q_OBJECT
+
+ public:
+  explicit TransponderListModel(QObject* parent = nullptr);
+
+  /// Rebuilds every row for `listSatellite` (TransponderListSatellite: 0
+  /// all, n + 1 satellite number n); a null database empties the list.
+  void Fill(const SettingsDatabase* database, int listSatellite);
+  void Refresh();
+
+  TransponderNode* NodeAt(int row) const;
+  int RowOf(const TransponderNode* node) const;
+  int PositionAt(int row) const;
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+ protected:
+  void ReverseRows() override;
+
+ private:
+  std::vector<TransponderNode*> rows_;
+};
+
+}  // namespace vq

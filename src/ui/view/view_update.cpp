@@ -1,0 +1,216 @@
+// Filling the main view from the database: initial update, tabs, selectors.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+
+#include "database/settings_database.h"
+#include "document/qt/vq_channel_editor_doc.h"
+#include "ui/app/editor_config.h"
+#include "ui/grid/property_grid.h"
+#include "ui/view/channel_list_model.h"
+#include "ui/view/favorites_panel.h"
+#include "ui/view/list_images.h"
+#include "ui/view/list_page.h"
+#include "ui/view/record_table_view.h"
+#include "ui/view/satellite_list_model.h"
+#include "ui/view/selector_bar.h"
+#include "ui/view/selector_texts.h"
+#include "ui/view/settings_category_model.h"
+#include "ui/view/statistics_panel.h"
+#include "ui/view/transponder_list_model.h"
+#include "ui/view/vq_channel_editor_view.h"
+
+namespace vq {
+namespace {
+
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
+
+}  // namespace
+
+void CVQChannelEditorView::InitialUpdate() {
+  const bool fromFile = document_.IsFileOpen();
+  const qint64 start = clock_();
+  if (fromFile) emit statusText("Loading settings file...");
+  {
+    const WaitCursor wait;
+    state_.refillChannels = state_.refillTransponders = state_.refillSatellites = false;
+    RefreshCounts();
+    FillTransponderSources();
+    RefillChannelList();
+    RefillTransponderList();
+    RefillSatelliteList();
+    for (int tab = kTabChannels; tab <= kTabSatellites; ++tab) pageList_[tab]->List()->SelectOnlyRow(0);
+    const int tab = config_.CurrentTab >= 0 && config_.CurrentTab < 4 ? config_.CurrentTab : 0;
+    UpdateSettingsCategory();
+    {
+      const QSignalBlocker block(tabs_);
+      tabs_->setCurrentIndex(tab);
+    }
+    ShowTab(tab);
+  }
+  if (fromFile)
+    emit statusText(QString::asprintf("Settings file loaded in %.2f sec!",
+                                      static_cast<double>(clock_() - start) / 1000.0));
+}
+
+void CVQChannelEditorView::ShowTab(int tab) {
+  if (tab < 0 || tab > kTabSettings) return;
+  state_.currentTab = tab;
+  config_.CurrentTab = tab;
+  if (tabs_->currentIndex() != tab) {
+    const QSignalBlocker block(tabs_);
+    tabs_->setCurrentIndex(tab);
+  }
+  pages_->setCurrentIndex(tab);
+  const WaitCursor wait;
+  bool* refill[] = {&state_.refillChannels, &state_.refillTransponders, &state_.refillSatellites};
+  if (tab < kTabSettings && *refill[tab]) {
+    if (tab == kTabChannels) RefillChannelList();
+    if (tab == kTabTransponders) RefillTransponderList();
+    if (tab == kTabSatellites) RefillSatelliteList();
+    pageList_[tab]->List()->SelectOnlyRow(0);
+  }
+  ShowPaneForCurrentTab();
+}
+
+void CVQChannelEditorView::RefillChannelList() {
+  if (state_.shownChannelType == kData) state_.channelListSource = kSourceAll;
+  FillChannelSources();
+  channels_->Fill(&Database(), state_.channelListSource, state_.shownChannelType);
+  state_.refillChannels = false;
+}
+
+void CVQChannelEditorView::RefillTransponderList() {
+  transponders_->Fill(&Database(), state_.transponderListSatellite);
+  state_.refillTransponders = false;
+}
+
+void CVQChannelEditorView::RefillSatelliteList() {
+  satellites_->Fill(&Database());
+  state_.refillSatellites = false;
+}
+
+void CVQChannelEditorView::RefreshCounts() {
+  statistics_->Update(&Database());
+  favorites_->Update(&Database());
+}
+
+void CVQChannelEditorView::SetChannelListSource(int source) {
+  state_.channelListSource = state_.shownChannelType == kData ? kSourceAll : source;
+  RefillChannelList();
+  if (state_.currentTab == kTabChannels) ShowPaneForCurrentTab();
+}
+
+void CVQChannelEditorView::SetShownChannelType(int type) {
+  state_.shownChannelType = type >= 0 && type <= kData ? type : 0;
+  QComboBox* typeBox = pageList_[kTabChannels]->Bar()->Second();
+  if (typeBox->currentIndex() != state_.shownChannelType) {
+    const QSignalBlocker block(typeBox);
+    typeBox->setCurrentIndex(state_.shownChannelType);
+  }
+  RefillChannelList();
+  if (state_.currentTab == kTabChannels) ShowPaneForCurrentTab();
+}
+
+void CVQChannelEditorView::SetTransponderListSatellite(int listSatellite) {
+  state_.transponderListSatellite = listSatellite;
+  RefillTransponderList();
+  FillTransponderSources();
+  if (state_.currentTab == kTabTransponders) ShowPaneForCurrentTab();
+}
+
+void CVQChannelEditorView::FillChannelSources() {
+  const SettingsDatabase& db = Database();
+  QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageAllChannels), "All"},
+                                          {ListIcon(kImageAllChannels), "Free"},
+                                          {ListIcon(kImageScrambled), "Scrambled"}};
+  QList<int> codes = {kSourceAll, kSourceFree, kSourceScrambled};
+  const bool loaded = db.GetModel() != kModelNone;
+  for (int n = 0; loaded && n < db.GetSatelliteCount(); ++n) {
+    const SatelliteNode* node = db.GetSatelliteNode(n);
+    if (!node || !node->HasSatellite()) continue;
+    entries.append({ListIcon(kImageSatellite),
+                    Latin1(SatelliteChannelsEntry(node->GetName(), node->CountChannels(kTv),
+                                                  node->CountChannels(kRadio),
+                                                  node->CountChannels(kData)))});
+    codes.append(kSourceSatellite + n);
+  }
+  for (int g = 0; loaded && g < ChannelRecord::kFavoriteGroups; ++g) {
+    entries.append({ListIcon(kImageFavorites),
+                    Latin1(FavoriteGroupEntry(db.GetFavoriteGroupName(g),
+                                              db.CollectFavoriteMembers(g, nullptr, kTv),
+                                              db.CollectFavoriteMembers(g, nullptr, kRadio)))});
+    codes.append(kSourceFavorites + g);
+  }
+  if (!codes.contains(state_.channelListSource)) state_.channelListSource = kSourceAll;
+  SelectorBar* bar = pageList_[kTabChannels]->Bar();
+  bar->SetFirstEntries(entries, codes, state_.channelListSource);
+  bar->SetFirstEnabled(state_.shownChannelType != kData);
+}
+
+void CVQChannelEditorView::FillTransponderSources() {
+  const SettingsDatabase& db = Database();
+  QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageTransponder), "All"}};
+  QList<int> codes = {0};
+  for (int n = 0; db.GetModel() != kModelNone && n < db.GetSatelliteCount(); ++n) {
+    const SatelliteNode* node = db.GetSatelliteNode(n);
+    if (!node || !node->HasSatellite()) continue;
+    entries.append({ListIcon(kImageSatellite),
+                    Latin1(SatelliteTranspondersEntry(node->GetName(),
+                                                      node->GetTransponderCount()))});
+    codes.append(n + 1);
+  }
+  if (!codes.contains(state_.transponderListSatellite)) state_.transponderListSatellite = 0;
+  pageList_[kTabTransponders]->Bar()->SetFirstEntries(entries, codes,
+                                                      state_.transponderListSatellite);
+}
+
+void CVQChannelEditorView::ShowPaneForCurrentTab() {
+  // The record panes arrive with their own issue; until then the pane is
+  // shown empty and only the counter follows the selection.
+  pane_->deleteAllRows();
+  if (state_.currentTab == kTabSettings) {
+    const std::vector<int> rows = pageList_[kTabSettings]->List()->SelectedRows();
+    const int code = rows.empty() ? -1 : categories_->CodeAt(rows.front());
+    if (code >= 0) config_.CurrentSettingsItem = code;
+  }
+  UpdateCounter();
+}
+
+void CVQChannelEditorView::UpdateCounter() {
+  const int tab = state_.currentTab;
+  if (tab != kTabChannels && tab != kTabTransponders) return;
+  RecordTableView* list = pageList_[tab]->List();
+  const std::vector<int> rows = list->SelectedRows();
+  const QString number =
+      rows.size() == 1
+          ? list->model()->index(rows.front(), 0).data(Qt::DisplayRole).toString()
+          : QString();
+  pageList_[tab]->Bar()->SetCounterText(Latin1(SelectionCounterText(
+      static_cast<int>(rows.size()), number.toStdString(), list->model()->rowCount())));
+}
+
+QString CVQChannelEditorView::CounterText() const {
+  const ListPage* page = Page(state_.currentTab);
+  return page && page->Bar() ? page->Bar()->Counter()->text() : QString();
+}
+
+void CVQChannelEditorView::UpdateSettingsCategory() {
+  int row = categories_->RowOfCode(config_.CurrentSettingsItem);
+  if (row < 0) row = 0;
+  pageList_[kTabSettings]->List()->SelectOnlyRow(row);
+}
+
+}  // namespace vq

@@ -1,0 +1,177 @@
+#include "ui/view/vq_channel_editor_view.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "document/qt/vq_channel_editor_doc.h"
+#include "ui/app/editor_config.h"
+#include "ui/grid/property_grid.h"
+#include "ui/view/channel_list_model.h"
+#include "ui/view/code_word_filter.h"
+#include "ui/view/favorites_panel.h"
+#include "ui/view/list_images.h"
+#include "ui/view/list_page.h"
+#include "ui/view/record_table_view.h"
+#include "ui/view/satellite_list_model.h"
+#include "ui/view/selector_bar.h"
+#include "ui/view/settings_category_model.h"
+#include "ui/view/statistics_panel.h"
+#include "ui/view/transponder_list_model.h"
+
+namespace vq {
+namespace {
+
+// Entering this word in the category list with Ctrl and Alt held reveals
+// the receiver's diagnostic settings.
+constexpr std::string_view kHiddenSettingsWord = "RunPath";
+
+QWidget* LeftColumn(StatisticsPanel* statistics, FavoritesPanel* favorites, QWidget* parent) {
+  auto* column = new QWidget(parent);
+  auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(statistics);
+  layout->addWidget(favorites, 1);
+  column->setMinimumWidth(230);
+  column->setMaximumWidth(300);
+  return column;
+}
+
+}  // namespace
+
+CVQChannelEditorView::CVQChannelEditorView(CVQChannelEditorDoc& document, EditorConfig& config,
+                                           QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      config_(config),
+      channels_(new ChannelListModel(this)),
+      transponders_(new TransponderListModel(this)),
+      satellites_(new SatelliteListModel(this)),
+      categories_(new SettingsCategoryModel(this)) {
+  setObjectName("Main view");
+  auto timer = std::make_shared<QElapsedTimer>();
+  timer->start();
+  clock_ = [timer] { return timer->elapsed(); };
+  BuildLayout();
+  ConnectSignals();
+}
+
+CVQChannelEditorView::~CVQChannelEditorView() = default;
+
+void CVQChannelEditorView::BuildLayout() {
+  statistics_ = new StatisticsPanel(this);
+  favorites_ = new FavoritesPanel(this);
+
+  auto* channelBar = new SelectorBar("Channel source", "Channel type", this);
+  for (int type = 0; type < 3; ++type)
+    channelBar->Second()->addItem(ListIcon(kImageTv + type),
+                                  type == 0 ? "TV Channels"
+                                  : type == 1 ? "Radio Channels"
+                                              : "Data Channels");
+  pageList_[kTabChannels] =
+      new ListPage(channelBar, new RecordTableView(channels_, "Channels", true, this),
+                   {"Add New", "Remove Selected", "Remove All", "Add To Favorites", "Move Up",
+                    "Move Down"},
+                   this);
+  pageList_[kTabTransponders] = new ListPage(
+      new SelectorBar("Transponder satellite", "", this),
+      new RecordTableView(transponders_, "Transponders", true, this),
+      {"Add New", "Remove Selected", "Remove All", "Clear All Channels"},
+      this);
+  pageList_[kTabSatellites] = new ListPage(
+      nullptr, new RecordTableView(satellites_, "Satellites", true, this),
+      {"Add New", "Remove Selected", "Remove All", "Clear All Transponders && All Channels"},
+      this);
+  pageList_[kTabSettings] = new ListPage(
+      nullptr, new RecordTableView(categories_, "Settings categories", false, this), {}, this);
+  pageList_[kTabSettings]->List()->setSelectionMode(QAbstractItemView::SingleSelection);
+  pageList_[kTabSettings]->List()->setIconSize(QSize(16, 16));
+
+  tabs_ = new QTabBar(this);
+  tabs_->setObjectName("View tabs");
+  tabs_->setAccessibleName("View tabs");
+  tabs_->setDocumentMode(true);
+  tabs_->setExpanding(false);
+  tabs_->addTab(ListIcon(kImageChannels), "Channels");
+  tabs_->addTab(ListIcon(kImageTransponder), "Transponders");
+  tabs_->addTab(ListIcon(kImageSatellite), "Satellites");
+  tabs_->addTab(ListIcon(kImageSettings), "Settings");
+  pages_ = new QStackedWidget(this);
+  for (ListPage* page : pageList_) pages_->addWidget(page);
+
+  pane_ = new PropertyGrid(this);
+  pane_->setObjectName("Properties");
+  pane_->setAccessibleName("Properties");
+  pane_->setControlId(1009);
+  pane_->setImages(ListIcons());
+  pane_->insertColumn(0, "Name", 100);
+  pane_->insertColumn(1, "Value", 200);
+  pane_->setMinimumWidth(260);
+
+  body_ = new QSplitter(Qt::Horizontal, this);
+  body_->setChildrenCollapsible(false);
+  body_->addWidget(pages_);
+  body_->addWidget(pane_);
+  body_->setStretchFactor(0, 3);
+  body_->setStretchFactor(1, 1);
+
+  auto* right = new QVBoxLayout;
+  right->setSpacing(0);
+  right->addWidget(tabs_);
+  right->addWidget(body_, 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addWidget(LeftColumn(statistics_, favorites_, this));
+  layout->addLayout(right, 1);
+}
+
+void CVQChannelEditorView::ConnectSignals() {
+  connect(tabs_, &QTabBar::currentChanged, this, &CVQChannelEditorView::ShowTab);
+  SelectorBar* channelBar = pageList_[kTabChannels]->Bar();
+  connect(channelBar, &SelectorBar::firstChosen, this,
+          [this](int code) { WithStatus([&] { SetChannelListSource(code); }); });
+  connect(channelBar, &SelectorBar::secondChosen, this,
+          [this](int type) { WithStatus([&] { SetShownChannelType(type); }); });
+  connect(pageList_[kTabTransponders]->Bar(), &SelectorBar::firstChosen, this,
+          [this](int code) { WithStatus([&] { SetTransponderListSatellite(code); }); });
+
+  bool* descending[] = {&state_.channelsDescending, &state_.transpondersDescending,
+                        &state_.satellitesDescending};
+  for (int tab = 0; tab < 4; ++tab) {
+    RecordTableView* list = pageList_[tab]->List();
+    connect(list, &RecordTableView::rowSelectionChanged, this, [this, tab] {
+      if (tab == state_.currentTab) ShowPaneForCurrentTab();
+    });
+    connect(list, &RecordTableView::contextMenuWanted, this,
+            [this, tab](const QPoint& at) { ShowContextMenu(tab, at); });
+    if (tab < kTabSettings)
+      connect(list, &RecordTableView::descendingChanged, this,
+              [flag = descending[tab]](bool on) { *flag = on; });
+  }
+  connect(statistics_, &StatisticsPanel::networkToggled, this, [this](bool on) {
+    Database().SetExtendedConfig(on ? 1 : 0);
+    emit databaseChanged();
+  });
+
+  auto* codeWord = new CodeWordFilter(kHiddenSettingsWord, this);
+  pageList_[kTabSettings]->List()->installEventFilter(codeWord);
+  connect(codeWord, &CodeWordFilter::matched, categories_, &SettingsCategoryModel::AppendHidden);
+}
+
+SettingsDatabase& CVQChannelEditorView::Database() const { return document_.Database(); }
+
+ListPage* CVQChannelEditorView::Page(int tab) const {
+  return tab >= 0 && tab < 4 ? pageList_[tab] : nullptr;
+}
+
+void CVQChannelEditorView::WithStatus(const std::function<void()>& work) {
+  emit statusText("Please wait ...");
+  work();
+  emit statusText("Ready!");
+}
+
+}  // namespace vq

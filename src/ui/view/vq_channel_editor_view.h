@@ -1,0 +1,127 @@
+#pragma once
+/// @file
+/// The main view: statistics, favourites and the four tabs of lists.
+
+#include <QWidget>
+#include <functional>
+
+#include "ui/view/list_state.h"
+
+class QMenu;
+class QSplitter;
+class QStackedWidget;
+class QTabBar;
+
+namespace vq {
+
+class CVQChannelEditorDoc;
+class ChannelListModel;
+class FavoritesPanel;
+class ListPage;
+class PropertyGrid;
+class SatelliteListModel;
+class SettingsCategoryModel;
+class SettingsDatabase;
+class StatisticsPanel;
+class TransponderListModel;
+struct EditorConfig;
+
+/// Shows the document's database as lists on four tabs (Channels,
+/// Transponders, Satellites, Settings) beside the statistics and the
+/// favourite groups, and the property pane of the selected record.
+///
+/// Owns the list models (which map rows to database nodes), the ListState
+/// that editing commands read, and the pane grid. Keeps the current tab and
+/// settings category in the EditorConfig it is given. Every new or opened
+/// document runs InitialUpdate.
+class CVQChannelEditorView : public QWidget {
+  Q_OBJECT
+
+ public:
+  /// Milliseconds from a fixed start; replaced by tests to time loading.
+  using Clock = std::function<qint64()>;
+
+  CVQChannelEditorView(CVQChannelEditorDoc& document, EditorConfig& config,
+                       QWidget* parent = nullptr);
+  ~CVQChannelEditorView() override;
+
+  /// Refills everything from the document: statistics, favourites,
+  /// selectors and lists, selects the first row of each and the remembered
+  /// tab and category. A document loaded from a file reports the load time.
+  void InitialUpdate();
+  /// Shows tab `tab` (ViewTab), refilling its list when marked for refill.
+  void ShowTab(int tab);
+  /// Rebuilds a list from the database for the current selectors.
+  void RefillChannelList();
+  void RefillTransponderList();
+  void RefillSatelliteList();
+  /// Re-reads the statistics and favourite counts.
+  void RefreshCounts();
+  /// Shows the pane and counter for the selection of the current tab.
+  void ShowPaneForCurrentTab();
+
+  /// @name Channel list state
+  /// Setting a value refills the lists it affects, as choosing it does.
+  /// @{
+  void SetChannelListSource(int source);
+  void SetShownChannelType(int type);
+  void SetTransponderListSatellite(int listSatellite);
+  /// @}
+
+  ListState& State() { return state_; }
+  const ListState& State() const { return state_; }
+  int CurrentTab() const { return state_.currentTab; }
+  SettingsDatabase& Database() const;
+
+  ChannelListModel* Channels() const { return channels_; }
+  TransponderListModel* Transponders() const { return transponders_; }
+  SatelliteListModel* Satellites() const { return satellites_; }
+  SettingsCategoryModel* Categories() const { return categories_; }
+  /// Pages in tab order.
+  ListPage* Page(int tab) const;
+  QTabBar* Tabs() const { return tabs_; }
+  StatisticsPanel* Statistics() const { return statistics_; }
+  FavoritesPanel* Favorites() const { return favorites_; }
+  PropertyGrid* Pane() const { return pane_; }
+  /// The counter text of the current tab.
+  QString CounterText() const;
+
+  void SetClock(Clock clock) { clock_ = std::move(clock); }
+
+ signals:
+  /// A text for the status bar.
+  void statusText(const QString& text);
+  /// The user changed the database from the view (marks the document).
+  void databaseChanged();
+
+ private:
+  void BuildLayout();
+  void ConnectSignals();
+  void FillChannelSources();
+  void FillTransponderSources();
+  void UpdateCounter();
+  void UpdateSettingsCategory();
+  void ShowContextMenu(int tab, const QPoint& globalPos);
+  void PlugNavigation(QMenu* menu, int tab);
+  void SwitchToTransponder();
+  void SwitchToSatellite(int fromTab);
+  void WithStatus(const std::function<void()>& work);
+
+  CVQChannelEditorDoc& document_;
+  EditorConfig& config_;
+  ListState state_;
+  Clock clock_;
+  ChannelListModel* channels_;
+  TransponderListModel* transponders_;
+  SatelliteListModel* satellites_;
+  SettingsCategoryModel* categories_;
+  StatisticsPanel* statistics_ = nullptr;
+  FavoritesPanel* favorites_ = nullptr;
+  QTabBar* tabs_ = nullptr;
+  QStackedWidget* pages_ = nullptr;
+  ListPage* pageList_[4] = {};
+  PropertyGrid* pane_ = nullptr;
+  QSplitter* body_ = nullptr;
+};
+
+}  // namespace vq
