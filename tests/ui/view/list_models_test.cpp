@@ -1,0 +1,132 @@
+// The list models: rows per source, row-to-node mapping, the number column
+// order, and Qt's model conformance checks.
+
+#include <QAbstractItemModelTester>
+#include <gtest/gtest.h>
+
+#include "support/database_builder.h"
+#include "ui/view/channel_list_model.h"
+#include "ui/view/favorite_members_model.h"
+#include "ui/view/list_state.h"
+#include "ui/view/row_texts.h"
+#include "ui/view/satellite_list_model.h"
+#include "ui/view/settings_category_model.h"
+#include "ui/view/transponder_list_model.h"
+
+namespace vq {
+namespace {
+
+using Tester = QAbstractItemModelTester;
+
+class ListModels : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    db = test::MakeDatabase(kModelPvr);
+    auto tps = test::AddTransponders(*db, 0, 3);
+    test::AddTransponders(*db, 4, 2);
+    tv = test::AddChannels(*db, tps[0], kTv, 5);
+    radio = test::AddChannels(*db, tps[1], kRadio, 2);
+    tv[1]->Record().SetScrambled(true);
+    db->LeaveFreeList(tv[1]);
+    db->AddToFavoriteGroup(tv[3], 2);
+    db->AddToFavoriteGroup(radio[0], 2);
+  }
+  std::unique_ptr<SettingsDatabase> db;
+  std::vector<ChannelNode*> tv, radio;
+};
+
+TEST_F(ListModels, ChannelRowsFollowTheSourceAndType) {
+  ChannelListModel model;
+  Tester tester(&model, Tester::FailureReportingMode::Fatal);
+  model.Fill(db.get(), kSourceAll, kTv);
+  EXPECT_EQ(model.rowCount(), 5);
+  EXPECT_EQ(model.columnCount(), kChannelColumnCount);
+  model.Fill(db.get(), kSourceScrambled, kTv);
+  ASSERT_EQ(model.rowCount(), 1);
+  EXPECT_EQ(model.NodeAt(0), tv[1]);
+  model.Fill(db.get(), kSourceFree, kTv);
+  EXPECT_EQ(model.rowCount(), 4);
+  model.Fill(db.get(), kSourceSatellite + 0, kRadio);
+  EXPECT_EQ(model.rowCount(), 2);
+  model.Fill(db.get(), kSourceSatellite + 4, kTv);
+  EXPECT_EQ(model.rowCount(), 0);
+  model.Fill(db.get(), kSourceFavorites + 2, kTv);
+  ASSERT_EQ(model.rowCount(), 1);
+  EXPECT_EQ(model.NodeAt(0), tv[3]);
+  model.Fill(nullptr, kSourceAll, kTv);
+  EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST_F(ListModels, DescendingOrderReversesRowsAndKeepsNumbers) {
+  ChannelListModel model;
+  Tester tester(&model, Tester::FailureReportingMode::Fatal);
+  model.Fill(db.get(), kSourceAll, kTv);
+  const QModelIndex first = model.index(0, kChanNum);
+  EXPECT_EQ(first.data().toString(), "1");
+  QPersistentModelIndex kept(model.index(1, kChanName));
+  model.SetDescending(true);
+  EXPECT_EQ(model.index(0, kChanNum).data().toString(), "5");
+  EXPECT_EQ(model.PositionAt(0), 4);
+  EXPECT_EQ(model.NodeAt(4), tv[0]);
+  EXPECT_EQ(model.RowOf(tv[0]), 4);
+  EXPECT_EQ(kept.row(), 3);
+  model.Fill(db.get(), kSourceAll, kTv);
+  EXPECT_EQ(model.NodeAt(0), tv[4]) << "a refill keeps the order";
+  EXPECT_EQ(model.PositionAt(99), -1);
+  EXPECT_EQ(model.NodeAt(-1), nullptr);
+}
+
+TEST_F(ListModels, FlagColumnsShowIconsNotText) {
+  ChannelListModel model;
+  model.Fill(db.get(), kSourceAll, kTv);
+  const int row = model.RowOf(tv[1]);
+  const QModelIndex scrambled = model.index(row, kChanScrambled);
+  EXPECT_TRUE(scrambled.data(Qt::DisplayRole).isNull());
+  EXPECT_FALSE(scrambled.data(Qt::DecorationRole).value<QIcon>().isNull());
+  EXPECT_EQ(scrambled.data(Qt::AccessibleTextRole).toString(), "Scrambled");
+  EXPECT_TRUE(model.index(0, kChanLocked).data(Qt::DecorationRole).isNull());
+  EXPECT_EQ(model.headerData(kChanScrambled, Qt::Horizontal, Qt::DisplayRole).toString(), "$");
+}
+
+TEST_F(ListModels, TransponderAndSatelliteRows) {
+  TransponderListModel transponders;
+  Tester tpTester(&transponders, Tester::FailureReportingMode::Fatal);
+  transponders.Fill(db.get(), 0);
+  EXPECT_EQ(transponders.rowCount(), 5);
+  transponders.Fill(db.get(), 4 + 1);
+  EXPECT_EQ(transponders.rowCount(), 2);
+  EXPECT_EQ(transponders.index(1, kTpNum).data().toString(), "2");
+  transponders.SetDescending(true);
+  EXPECT_EQ(transponders.index(0, kTpNum).data().toString(), "2");
+
+  SatelliteListModel satellites;
+  Tester satTester(&satellites, Tester::FailureReportingMode::Fatal);
+  satellites.Fill(db.get());
+  EXPECT_EQ(satellites.rowCount(), kSatelliteCount);
+  EXPECT_EQ(satellites.NodeAt(4), db->GetSatelliteNode(4));
+  EXPECT_EQ(satellites.columnCount(), kSatelliteColumnCount);
+}
+
+TEST_F(ListModels, FavoriteMembersAndCategories) {
+  FavoriteMembersModel members;
+  Tester memberTester(&members, Tester::FailureReportingMode::Fatal);
+  members.Fill(db.get(), 2);
+  EXPECT_EQ(members.rowCount(), 2);
+  members.Fill(db.get(), -1);
+  EXPECT_EQ(members.rowCount(), 0);
+
+  SettingsCategoryModel categories;
+  Tester categoryTester(&categories, Tester::FailureReportingMode::Fatal);
+  EXPECT_EQ(categories.rowCount(), 8);
+  EXPECT_EQ(categories.CodeAt(7), 8) << "code 7 is not listed";
+  EXPECT_EQ(categories.RowOfCode(7), -1);
+  EXPECT_FALSE(categories.HasHidden());
+  categories.AppendHidden();
+  categories.AppendHidden();
+  EXPECT_EQ(categories.rowCount(), 9);
+  EXPECT_EQ(categories.index(8, 0).data().toString(), "Hidden Settings");
+  EXPECT_EQ(categories.CodeAt(8), 9);
+}
+
+}  // namespace
+}  // namespace vq

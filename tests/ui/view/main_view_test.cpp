@@ -1,0 +1,164 @@
+// The main view over a real document: load timing texts, selectors, counter,
+// tabs keeping selections, and the hidden settings code word.
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "ui/view/channel_list_model.h"
+#include "ui/view/list_page.h"
+#include "ui/view/record_table_view.h"
+#include "ui/view/satellite_list_model.h"
+#include "ui/view/selector_bar.h"
+#include "ui/view/settings_category_model.h"
+#include "ui/view/statistics_panel.h"
+#include "ui/view/transponder_list_model.h"
+#include "view_fixture.h"
+
+namespace vq::test {
+namespace {
+
+QStringList Texts(const QSignalSpy& spy) {
+  QStringList texts;
+  for (const QList<QVariant>& call : spy) texts << call.front().toString();
+  return texts;
+}
+
+TEST_F(ViewFixture, OpeningReportsTheLoadTimeAndNewDoesNot) {
+  qint64 now = 1000;
+  view.SetClock([&now] { return now += 250; });
+  QSignalSpy status(&view, &CVQChannelEditorView::statusText);
+  ASSERT_TRUE(document.OpenDocument(path));
+  EXPECT_EQ(Texts(status),
+            QStringList({"Loading settings file...", "Settings file loaded in 0.25 sec!"}));
+
+  status.clear();
+  ASSERT_TRUE(document.NewDocument());
+  EXPECT_TRUE(Texts(status).isEmpty());
+  EXPECT_EQ(view.Channels()->rowCount(), 0);
+}
+
+TEST_F(ViewFixture, ListsAndStatisticsFollowTheFile) {
+  ASSERT_TRUE(document.OpenDocument(path));
+  EXPECT_EQ(view.Channels()->rowCount(), 40);
+  EXPECT_EQ(view.Transponders()->rowCount(), 2);
+  EXPECT_EQ(view.Satellites()->rowCount(), 64);
+  StatisticsPanel* stats = view.Statistics();
+  EXPECT_EQ(stats->ValueText("Satellites"), "64 of 64");
+  EXPECT_EQ(stats->ValueText("Transponders"), "2 of 1500");
+  EXPECT_EQ(stats->ValueText("Total Channels"), "43 of 8192");
+  EXPECT_EQ(stats->ValueText("TV Channels"), "40");
+  EXPECT_EQ(stats->ValueText("Radio Channels"), "3");
+  EXPECT_EQ(stats->ValueText("Data Channels"), "0");
+  EXPECT_EQ(view.CounterText(), "1 of 40") << "the first row is selected";
+}
+
+TEST_F(ViewFixture, SelectorsListSatellitesGroupsAndEmptyOnes) {
+  ASSERT_TRUE(document.OpenDocument(path));
+  QComboBox* sources = view.Page(kTabChannels)->Bar()->First();
+  EXPECT_EQ(sources->itemText(0), "All");
+  EXPECT_EQ(sources->itemText(2), "Scrambled");
+  EXPECT_EQ(sources->itemText(3), "Astra (TV: 40, Radio: 3, Data: 0)");
+  EXPECT_EQ(sources->itemText(4), "Empty (----------EMPTY----------)");
+  EXPECT_EQ(sources->count(), 3 + 64 + 8);
+  EXPECT_EQ(sources->itemData(4).toInt(), kSourceSatellite + 1);
+  EXPECT_EQ(sources->itemData(3 + 64).toInt(), kSourceFavorites);
+  EXPECT_TRUE(sources->itemText(3 + 64).endsWith("(TV: 2, Radio: 0)"));
+
+  QComboBox* tpSources = view.Page(kTabTransponders)->Bar()->First();
+  EXPECT_EQ(tpSources->itemText(1), "Astra ( 2 )");
+  EXPECT_EQ(tpSources->itemText(2), "Empty ( EMPTY )");
+}
+
+TEST_F(ViewFixture, ChoosingSelectorsRefillsWithStatusTexts) {
+  ASSERT_TRUE(document.OpenDocument(path));
+  SelectorBar* bar = view.Page(kTabChannels)->Bar();
+  QSignalSpy status(&view, &CVQChannelEditorView::statusText);
+  bar->Second()->setCurrentIndex(kRadio);
+  emit bar->Second()->activated(kRadio);
+  EXPECT_EQ(view.State().shownChannelType, kRadio);
+  EXPECT_EQ(view.Channels()->rowCount(), 3);
+  EXPECT_EQ(Texts(status), QStringList({"Please wait ...", "Ready!"}));
+
+  QTest::mouseClick(bar->Next(), Qt::LeftButton);  // "Free"
+  EXPECT_EQ(view.State().channelListSource, kSourceFree);
+  view.SetShownChannelType(kData);
+  EXPECT_EQ(view.State().channelListSource, kSourceAll) << "data channels list all";
+  EXPECT_FALSE(bar->First()->isEnabled());
+  view.SetShownChannelType(kTv);
+  view.SetChannelListSource(kSourceFavorites);
+  EXPECT_EQ(view.Channels()->rowCount(), 2);
+  view.SetTransponderListSatellite(2);
+  EXPECT_EQ(view.Transponders()->rowCount(), 0);
+}
+
+TEST_F(ViewFixture, CounterCountsSelectedRows) {
+  ASSERT_TRUE(document.OpenDocument(path));
+  RecordTableView* list = view.Page(kTabChannels)->List();
+  list->SelectOnlyRow(4);
+  EXPECT_EQ(view.CounterText(), "5 of 40");
+  list->SelectRows({1, 2, 9});
+  EXPECT_EQ(view.CounterText(), "3 channels");
+  list->clearSelection();
+  EXPECT_EQ(view.CounterText(), "");
+}
+
+TEST_F(ViewFixture, TabsKeepSelectionsUnlessMarkedForRefill) {
+  ASSERT_TRUE(document.OpenDocument(path));
+  view.Page(kTabChannels)->List()->SelectRows({3, 5});
+  view.Tabs()->setCurrentIndex(kTabTransponders);
+  EXPECT_EQ(config.CurrentTab, kTabTransponders);
+  view.Page(kTabTransponders)->List()->SelectOnlyRow(1);
+  view.Tabs()->setCurrentIndex(kTabChannels);
+  EXPECT_EQ(view.Page(kTabChannels)->List()->SelectedRows(), (std::vector<int>{3, 5}));
+  view.Tabs()->setCurrentIndex(kTabTransponders);
+  EXPECT_EQ(view.Page(kTabTransponders)->List()->SelectedRows(), (std::vector<int>{1}));
+
+  view.State().refillChannels = true;
+  view.Tabs()->setCurrentIndex(kTabChannels);
+  EXPECT_EQ(view.Page(kTabChannels)->List()->SelectedRows(), (std::vector<int>{0}));
+  EXPECT_FALSE(view.State().refillChannels);
+}
+
+TEST_F(ViewFixture, RememberedTabAndCategoryAreShownOnLoad) {
+  config.CurrentTab = kTabSettings;
+  config.CurrentSettingsItem = 8;
+  ASSERT_TRUE(document.OpenDocument(path));
+  EXPECT_EQ(view.Tabs()->currentIndex(), kTabSettings);
+  EXPECT_EQ(view.Page(kTabSettings)->List()->SelectedRows(), (std::vector<int>{7}));
+}
+
+TEST_F(ViewFixture, CodeWordNeedsCtrlAndAlt) {
+  ASSERT_TRUE(document.OpenDocument(path));
+  view.show();
+  view.Tabs()->setCurrentIndex(kTabSettings);
+  RecordTableView* list = view.Page(kTabSettings)->List();
+  const auto type = [list](Qt::KeyboardModifiers held) {
+    for (QChar c : QString("RunPath")) {
+      const Qt::KeyboardModifiers shift = c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+      QTest::keyClick(list, static_cast<Qt::Key>(Qt::Key_A + (c.toUpper().unicode() - 'A')),
+                      held | shift);
+    }
+  };
+  type(Qt::NoModifier);
+  type(Qt::ControlModifier);
+  EXPECT_FALSE(view.Categories()->HasHidden());
+  type(Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_TRUE(view.Categories()->HasHidden());
+  EXPECT_EQ(view.Categories()->rowCount(), 9);
+}
+
+TEST_F(ViewFixture, NumberHeaderClickSortsDescending) {
+  ASSERT_TRUE(document.OpenDocument(path));
+  RecordTableView* list = view.Page(kTabChannels)->List();
+  emit list->horizontalHeader()->sectionClicked(0);
+  EXPECT_TRUE(view.State().channelsDescending);
+  EXPECT_EQ(view.Channels()->index(0, 0).data().toString(), "40");
+  emit list->horizontalHeader()->sectionClicked(1);
+  EXPECT_TRUE(view.State().channelsDescending) << "only the number column sorts";
+}
+
+}  // namespace
+}  // namespace vq::test
