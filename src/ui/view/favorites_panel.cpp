@@ -26,9 +26,9 @@ FavoritesPanel::FavoritesPanel(QWidget* parent)
   groups_->setAccessibleName("Favorite groups");
   groups_->setControlId(1003);
   groups_->setImages(ListIcons());
-  groups_->insertColumn(0, "Folder Name", 170);
-  groups_->insertColumn(1, "TV", 40);
-  groups_->insertColumn(2, "Rd", 40);
+  groups_->insertColumn(0, "Folder Name", 150);
+  groups_->insertColumn(1, "TV", 36);
+  groups_->insertColumn(2, "Rd", 36);
   for (int g = 0; g < kGroups; ++g) {
     groups_->insertRow("", kImageFavorites, kNoParent, g);
     for (int column = 1; column < 3; ++column) groups_->setFocusable(g, column, false);

@@ -39,8 +39,8 @@ StatisticsPanel::StatisticsPanel(QWidget* parent)
   grid_->setAccessibleName("Statistics");
   grid_->setControlId(1000);
   grid_->setImages(ListIcons());
-  grid_->insertColumn(0, "", 135);
-  grid_->insertColumn(1, "", 110);
+  grid_->insertColumn(0, "", 140);
+  grid_->insertColumn(1, "", 82);
   grid_->setHeaderVisible(false);
   for (int i = 0; i < kRowCount; ++i) {
     grid_->insertRow(kRows[i].label, kRows[i].image, kNoParent, i);

@@ -36,8 +36,8 @@ QWidget* LeftColumn(StatisticsPanel* statistics, FavoritesPanel* favorites, QWid
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(statistics);
   layout->addWidget(favorites, 1);
-  column->setMinimumWidth(260);
-  column->setMaximumWidth(280);
+  column->setMinimumWidth(275);
+  column->setMaximumWidth(295);
   return column;
 }
 
