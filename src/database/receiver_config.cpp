@@ -240,7 +240,12 @@ void ReceiverConfig::SetRcaVolumeControl(bool on) {
 
 uint8_t ReceiverConfig::GetMenuLanguage() const { return bytes_[kMenuLanguage]; }
 void ReceiverConfig::SetMenuLanguage(uint8_t value) { bytes_[kMenuLanguage] = value; }
-std::string_view ReceiverConfig::GetMenuLanguageText() const { return LanguageText(GetMenuLanguage()); }
+// The stored value is the index into the menu language list the receiver
+// offers, so that list names it (the 32-entry track language table agrees
+// only at 0).
+std::string_view ReceiverConfig::GetMenuLanguageText() const {
+  return MenuLanguageText(GetMenuLanguage());
+}
 uint8_t ReceiverConfig::GetMainAudioLanguage() const { return bytes_[kMainAudioLanguage]; }
 void ReceiverConfig::SetMainAudioLanguage(uint8_t value) { bytes_[kMainAudioLanguage] = value; }
 std::string_view ReceiverConfig::GetMainAudioLanguageText() const {

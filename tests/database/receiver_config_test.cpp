@@ -60,6 +60,13 @@ TEST_F(ReceiverConfigTest, ResetWritesTheDefaults) {
   for (size_t i = 440; i < ReceiverConfig::kSize; ++i) ASSERT_EQ(bytes[i], 0) << i;
 }
 
+TEST_F(ReceiverConfigTest, MenuLanguageIsNamedByTheMenuList) {
+  config.SetMenuLanguage(2);
+  EXPECT_EQ(config.GetMenuLanguageText(), "German");
+  config.SetMainAudioLanguage(2);
+  EXPECT_EQ(config.GetMainAudioLanguageText(), "French");
+}
+
 TEST_F(ReceiverConfigTest, GmtOffsetTexts) {
   EXPECT_EQ(ReceiverConfig::GmtOffsetText(24), "GMT +00:00");
   EXPECT_EQ(ReceiverConfig::GmtOffsetText(26), "GMT +01:00");
