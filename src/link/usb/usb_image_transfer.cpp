@@ -1,0 +1,149 @@
+#include "link/usb/usb_image_transfer.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <mutex>
+#include <vector>
+
+namespace vq::usb {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Status = TransferResult::Status;
+
+class ScopedFd {
+ public:
+  explicit ScopedFd(int fd) : fd_(fd) {}
+  ScopedFd(const ScopedFd&) = delete;
+  ScopedFd& operator=(const ScopedFd&) = delete;
+  ~ScopedFd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int Get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// Reports only when the text changes, so a run of 64-byte reads does not
+// flood the user interface with identical status lines.
+class ProgressReporter {
+ public:
+  ProgressReporter(const TransferProgress& progress, std::string (*format)(int))
+      : progress_(progress), format_(format) {}
+  void Report(const std::string& text, int percent) {
+    if (text == last_ || !progress_) return;
+    last_ = text;
+    progress_(text, percent);
+  }
+  void Percent(uint64_t done, uint64_t size) {
+    const int percent = size == 0 ? 100 : static_cast<int>(done * 100 / size);
+    Report(format_(percent), percent);
+  }
+
+ private:
+  const TransferProgress& progress_;
+  std::string (*format_)(int);
+  std::string last_;
+};
+
+bool WriteAll(int fd, const uint8_t* data, size_t length) {
+  while (length > 0) {
+    const ssize_t put = ::write(fd, data, length);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    data += put;
+    length -= static_cast<size_t>(put);
+  }
+  return true;
+}
+
+size_t ReadUpTo(int fd, uint8_t* data, size_t length) {
+  size_t done = 0;
+  while (done < length) {
+    const ssize_t got = ::read(fd, data + done, length - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    done += static_cast<size_t>(got);
+  }
+  return done;
+}
+
+// Sends one chunk in slices until it is all out, the wait runs out or stop.
+bool SendChunk(UsbDevice& device, const uint8_t* data, size_t length, const std::atomic<bool>& stop,
+               const TransferTiming& timing) {
+  const Clock::time_point deadline = Clock::now() + timing.writeWait;
+  size_t sent = 0;
+  while (sent < length) {
+    if (stop) return false;
+    const auto left = std::chrono::duration_cast<Milliseconds>(deadline - Clock::now());
+    if (left <= Milliseconds(0)) return false;
+    const TransferResult result =
+        device.WriteChunk(data + sent, length - sent, std::min(left, timing.slice));
+    sent += result.count;
+    if (result.status == Status::kFailed) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string DownloadStatus(int percent) { return "Loading ... (" + std::to_string(percent) + "%)"; }
+std::string UploadStatus(int percent) { return "Saving ... (" + std::to_string(percent) + "%)"; }
+
+bool DownloadImage(UsbDevice& device, const std::string& path, uint32_t size,
+                   const std::atomic<bool>& stop, const TransferProgress& progress,
+                   const TransferTiming& timing) {
+  const size_t chunk = UsbDevice::kChunkSize;
+  std::vector<uint8_t> buffer(chunk);
+  ScopedFd file(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+  if (file.Get() < 0) return false;
+
+  ProgressReporter reporter(progress, DownloadStatus);
+  reporter.Report(kTransferConnecting, 0);
+  std::lock_guard guard(device.Lock());
+  size_t readSize = size < chunk ? UsbDevice::kPieceSize : chunk;
+  uint64_t total = 0;
+  while (total < size) {
+    if (stop) return false;
+    const TransferResult result = device.ReadChunk(buffer.data(), readSize, timing.slice);
+    if (result.status == Status::kFailed) return false;
+    if (result.count == 0) continue;  // nothing yet: wait on, there is no time limit
+    // A receiver that sends more than it announced gets its excess dropped.
+    const size_t take = static_cast<size_t>(std::min<uint64_t>(result.count, size - total));
+    if (!WriteAll(file.Get(), buffer.data(), take)) return false;
+    total += take;
+    if (size - total < chunk) readSize = UsbDevice::kPieceSize;
+    reporter.Percent(total, size);
+  }
+  return true;
+}
+
+bool UploadImage(UsbDevice& device, const std::string& path, uint32_t size,
+                 const std::atomic<bool>& stop, const TransferProgress& progress,
+                 const TransferTiming& timing) {
+  const size_t chunk = UsbDevice::kChunkSize;
+  std::vector<uint8_t> buffer(chunk);
+  ScopedFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.Get() < 0) return false;
+
+  ProgressReporter reporter(progress, UploadStatus);
+  reporter.Report(kTransferConnecting, 0);
+  std::lock_guard guard(device.Lock());
+  uint64_t total = 0;
+  while (total < size) {
+    const size_t want = static_cast<size_t>(std::min<uint64_t>(chunk, size - total));
+    const size_t got = ReadUpTo(file.Get(), buffer.data(), want);
+    if (got == 0) return false;  // the file is shorter than announced
+    if (!SendChunk(device, buffer.data(), got, stop, timing)) return false;
+    total += got;
+    reporter.Percent(total, size);
+  }
+  return true;
+}
+
+}  // namespace vq::usb

@@ -1,0 +1,48 @@
+#pragma once
+// Moving a whole image as plain bulk data on the EP2 pipes after the command
+// exchange announced it: receiver to file, and file to receiver.
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "link/usb/usb_device.h"
+
+namespace vq::usb {
+
+/// Status line texts of a transfer.
+inline constexpr const char* kTransferConnecting = "Connecting ...";
+
+/// Receives the status line text and the percentage (0..100) as a transfer
+/// goes; called on the transfer's thread, only when the text changes.
+using TransferProgress = std::function<void(const std::string& status, int percent)>;
+
+struct TransferTiming {
+  /// How long one wait lasts before the stop flag is looked at again.
+  Milliseconds slice{25};
+  /// How long an upload chunk may take to be accepted before it fails.
+  Milliseconds writeWait{5000};
+};
+
+/// Reads `size` bytes into the existing file at `path`: whole chunks while
+/// at least a chunk remains, then 64-byte reads, so the last reads never ask
+/// for more than the receiver still sends. There is no time limit; `stop`
+/// ends it, and so does the receiver leaving the bus. Holds the device lock
+/// throughout. True when all `size` bytes were written to the file.
+bool DownloadImage(UsbDevice& device, const std::string& path, uint32_t size,
+                   const std::atomic<bool>& stop, const TransferProgress& progress,
+                   const TransferTiming& timing = {});
+
+/// Sends the file at `path` (`size` bytes) in chunks; each chunk must be
+/// accepted within the write wait. Holds the device lock throughout. True
+/// when all `size` bytes went out.
+bool UploadImage(UsbDevice& device, const std::string& path, uint32_t size,
+                 const std::atomic<bool>& stop, const TransferProgress& progress,
+                 const TransferTiming& timing = {});
+
+/// "Loading ... (n%)" and "Saving ... (n%)".
+std::string DownloadStatus(int percent);
+std::string UploadStatus(int percent);
+
+}  // namespace vq::usb

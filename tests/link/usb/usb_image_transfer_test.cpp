@@ -1,0 +1,122 @@
+#include "link/usb/usb_image_transfer.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "link/usb/emulated_receiver.h"
+#include "link/usb/usb_command_channel.h"
+#include "link/usb/usb_test_images.h"
+
+namespace vq::usb {
+namespace {
+
+constexpr Milliseconds kShort(30);
+const TransferTiming kFast{Milliseconds(5), Milliseconds(60)};
+
+class ImageTransferTest : public ::testing::Test {
+ protected:
+  ImageTransferTest()
+      : image(test::MakeImage(1)),
+        receiver(image, Milliseconds(10)),
+        device(receiver),
+        channel(device) {
+    device.Attach();
+  }
+  std::vector<std::string> statuses;
+  TransferProgress Record() {
+    return [this](const std::string& s, int) { statuses.push_back(s); };
+  }
+
+  std::vector<uint8_t> image;
+  EmulatedReceiver receiver;
+  UsbDevice device;
+  UsbCommandChannel channel;
+  test::ScratchFile file;
+  std::atomic<bool> stop{false};
+};
+
+TEST_F(ImageTransferTest, DownloadReadsWholeChunksThen64BytePieces) {
+  ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
+  ASSERT_TRUE(DownloadImage(device, file.Path(), channel.FileSize(), stop, Record(), kFast));
+  EXPECT_EQ(test::ReadFileBytes(file.Path()), image);
+  const std::vector<size_t> sizes = receiver.StreamReadSizes();
+  ASSERT_EQ(sizes.size(), 12u + 40960u / 64u);
+  for (size_t i = 0; i < sizes.size(); ++i) EXPECT_EQ(sizes[i], i < 12 ? 65536u : 64u) << i;
+  EXPECT_EQ(statuses.front(), kTransferConnecting);
+  EXPECT_EQ(statuses.back(), "Loading ... (100%)");
+}
+
+TEST_F(ImageTransferTest, ASmallImageIsReadIn64BytePiecesFromTheStart) {
+  receiver.SetFaults(test::Faults([](EmulatedFaults& f) { f.shortImage = 1000; }));
+  ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
+  ASSERT_EQ(channel.FileSize(), 1000u);
+  ASSERT_TRUE(DownloadImage(device, file.Path(), 1000, stop, Record(), kFast));
+  EXPECT_EQ(test::ReadFileBytes(file.Path()).size(), 1000u);
+  EXPECT_EQ(receiver.StreamReadSizes().front(), 64u);
+}
+
+TEST_F(ImageTransferTest, AStalledDownloadWaitsUntilStoppedOrUnplugged) {
+  receiver.SetFaults(test::Faults([](EmulatedFaults& f) { f.stallAt = 100000; }));
+  ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
+  std::thread stopper([this] {
+    while (receiver.StreamReadSizes().size() < 10) std::this_thread::yield();
+    stop = true;
+  });
+  EXPECT_FALSE(DownloadImage(device, file.Path(), channel.FileSize(), stop, Record(), kFast));
+  stopper.join();
+
+  receiver.SetFaults(test::Faults([](EmulatedFaults& f) { f.unplugAt = 70000; }));
+  stop = false;
+  ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
+  EXPECT_FALSE(DownloadImage(device, file.Path(), 827392, stop, Record(), kFast));
+  EXPECT_FALSE(receiver.IsPlugged());
+}
+
+TEST_F(ImageTransferTest, DownloadNeedsTheExistingFile) {
+  ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
+  EXPECT_FALSE(DownloadImage(device, "/nonexistent/dir/file", 827392, stop, Record(), kFast));
+}
+
+TEST_F(ImageTransferTest, UploadSendsTheFileAndTheReceiverRestarts) {
+  const std::vector<uint8_t> other = test::MakeImage(0);
+  {
+    std::ofstream out(file.Path(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(other.data()),
+              static_cast<std::streamsize>(other.size()));
+  }
+  ASSERT_EQ(channel.CommandWriteFile(other.size(), kShort), kUsbOk);
+  ASSERT_TRUE(
+      UploadImage(device, file.Path(), static_cast<uint32_t>(other.size()), stop, Record(), kFast));
+  EXPECT_EQ(receiver.Image(), other);
+  EXPECT_EQ(statuses.back(), "Saving ... (100%)");
+  while (receiver.IsPlugged()) std::this_thread::yield();   // off the bus to write its flash
+  while (!receiver.IsPlugged()) std::this_thread::yield();  // and back
+}
+
+TEST_F(ImageTransferTest, AnUploadNotAcceptedWithinTheWriteWaitFails) {
+  {
+    std::ofstream out(file.Path(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(image.data()),
+              static_cast<std::streamsize>(image.size()));
+  }
+  receiver.SetFaults(test::Faults([](EmulatedFaults& f) { f.stallAt = 200000; }));
+  ASSERT_EQ(channel.CommandWriteFile(image.size(), kShort), kUsbOk);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(UploadImage(device, file.Path(), 827392, stop, Record(), kFast));
+  EXPECT_GE(std::chrono::steady_clock::now() - start, kFast.writeWait);
+  EXPECT_EQ(receiver.Image(), image);  // the old image stays
+}
+
+TEST_F(ImageTransferTest, AFileShorterThanAnnouncedFailsInsteadOfLeavingTheReceiverWaiting) {
+  {
+    std::ofstream out(file.Path(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(image.data()),
+              static_cast<std::streamsize>(image.size()));
+  }
+  ASSERT_EQ(channel.CommandWriteFile(image.size() + 64, kShort), kUsbOk);
+  EXPECT_FALSE(UploadImage(device, file.Path(), 827392 + 64, stop, Record(), kFast));
+}
+
+}  // namespace
+}  // namespace vq::usb
