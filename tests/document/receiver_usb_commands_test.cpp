@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <filesystem>
+
+#include "document/document_fixture.h"
+#include "document/qt/usb_receiver_commands.h"
+#include "link/usb/emulated_receiver.h"
+#include "link/usb/usb_image_transfer.h"
+
+namespace vq::test {
+namespace {
+
+using usb::EmulatedFaults;
+using usb::Milliseconds;
+
+// Runs the transfer on the calling thread; `cancel` stands for the Cancel button.
+class DirectRunner : public UsbTransferRunner {
+ public:
+  bool Run(bool download, usb::UsbDevice& device, const std::string& path, uint32_t size,
+           const QString& information) override {
+    ++runs;
+    this->information = information;
+    if (cancel) return false;
+    const usb::TransferTiming timing{Milliseconds(5), Milliseconds(100)};
+    return download ? usb::DownloadImage(device, path, size, stop, {}, timing)
+                    : usb::UploadImage(device, path, size, stop, {}, timing);
+  }
+  int runs = 0;
+  bool cancel = false;
+  QString information;
+  std::atomic<bool> stop{false};
+};
+
+std::vector<uint8_t> Settings(const SettingsDatabase& db) {
+  std::vector<uint8_t> image;
+  const_cast<SettingsDatabase&>(db).GetSettings(image);
+  return image;
+}
+
+std::vector<uint8_t> ReceiverImage() {
+  auto db = MakeDatabase(1);
+  AddChannels(*db, AddTransponders(*db, 2, 2).back(), 1, 7);
+  return Settings(*db);
+}
+
+class UsbCommandsTest : public DocumentTest {
+ protected:
+  UsbCommandsTest() {
+    device_.Attach();
+    commands_.SetTemporaryDirectory(tempDir_.Path().string());
+    commands_.SetTiming({Milliseconds(50), Milliseconds(2)});
+    doc_.OpenDocument(Q(Image("doc.bin", 0)));
+  }
+  void SetFaults(void (*edit)(EmulatedFaults&)) {
+    EmulatedFaults faults;
+    edit(faults);
+    receiver_.SetFaults(faults);
+  }
+  bool TempDirEmpty() const { return std::filesystem::is_empty(tempDir_.Path()); }
+
+  TempFolder tempDir_;
+  usb::EmulatedReceiver receiver_{ReceiverImage(), Milliseconds(10)};
+  usb::UsbDevice device_{receiver_};
+  DirectRunner runner_;
+  UsbReceiverCommands commands_{doc_, prompter_, device_, runner_};
+};
+
+TEST_F(UsbCommandsTest, OpenReplacesTheContentButKeepsPathAndTitle) {
+  const QString path = doc_.PathName();
+  const QString title = doc_.Title();
+  QSignalSpy replaced(&doc_, &CVQChannelEditorDoc::documentReplaced);
+  QSignalSpy status(&commands_, &UsbReceiverCommands::statusMessage);
+  ASSERT_TRUE(commands_.OpenFromUsb());
+  EXPECT_EQ(Settings(doc_.Database()), receiver_.Image());
+  EXPECT_EQ(doc_.PathName(), path);
+  EXPECT_EQ(doc_.Title(), title);
+  EXPECT_EQ(replaced.count(), 1);
+  EXPECT_EQ(status.takeFirst().at(0).toString(), "Settings successfully opened from receiver!");
+  EXPECT_EQ(runner_.information,
+            "Product Name:      Emulated receiver\nSoftware Version:  1.00 (emulated)");
+  EXPECT_TRUE(prompter_.told.empty());
+  EXPECT_TRUE(TempDirEmpty());
+}
+
+TEST_F(UsbCommandsTest, SaveFromModel0SendsAPvrImageAndLeavesTheDocument) {
+  const std::vector<uint8_t> before = Settings(doc_.Database());
+  QSignalSpy flash(&commands_, &UsbReceiverCommands::flashNoticeRequested);
+  QSignalSpy status(&commands_, &UsbReceiverCommands::statusMessage);
+  ASSERT_TRUE(commands_.SaveToUsb());
+  EXPECT_EQ(receiver_.Image().size(), 827392u);
+  EXPECT_EQ(doc_.Database().GetModel(), kModelFtaCi);
+  EXPECT_EQ(Settings(doc_.Database()), before);
+  EXPECT_EQ(status.takeFirst().at(0).toString(), "Settings successfully saved to receiver!");
+  EXPECT_EQ(flash.count(), 1);
+  EXPECT_TRUE(TempDirEmpty());
+}
+
+TEST_F(UsbCommandsTest, OpenThenSaveGivesBackAnImageThatLoadsTheSame) {
+  ASSERT_TRUE(commands_.OpenFromUsb());
+  const std::vector<uint8_t> opened = Settings(doc_.Database());
+  ASSERT_TRUE(commands_.SaveToUsb());
+  SettingsDatabase reloaded(FixedClock);
+  reloaded.ResetToDefaults(kModelPvr, false);
+  ASSERT_TRUE(reloaded.LoadImage(receiver_.Image()));
+  EXPECT_EQ(Settings(reloaded), opened);
+}
+
+TEST_F(UsbCommandsTest, ABusyReceiverBlocksBothCommands) {
+  SetFaults([](EmulatedFaults& f) { f.busy = true; });
+  const std::vector<uint8_t> before = Settings(doc_.Database());
+  EXPECT_FALSE(commands_.OpenFromUsb());
+  EXPECT_FALSE(commands_.SaveToUsb());
+  ASSERT_EQ(prompter_.told.size(), 2u);
+  for (const QString& text : prompter_.told)
+    EXPECT_EQ(text, usb::kReceiverBusyMessage);
+  EXPECT_EQ(runner_.runs, 0);
+  EXPECT_EQ(Settings(doc_.Database()), before);
+  EXPECT_TRUE(TempDirEmpty());
+}
+
+TEST_F(UsbCommandsTest, FailedReceptionsLeaveTheDocumentExactlyAsItWas) {
+  const std::vector<uint8_t> before = Settings(doc_.Database());
+  QSignalSpy replaced(&doc_, &CVQChannelEditorDoc::documentReplaced);
+
+  SetFaults([](EmulatedFaults& f) { f.shortImage = 499000; });  // another size: silent
+  EXPECT_FALSE(commands_.OpenFromUsb());
+  EXPECT_TRUE(prompter_.told.empty());
+
+  runner_.cancel = true;
+  receiver_.SetFaults({});
+  EXPECT_FALSE(commands_.OpenFromUsb());
+  EXPECT_TRUE(prompter_.told.empty());
+  EXPECT_TRUE(TempDirEmpty());
+  runner_.cancel = false;
+
+  SetFaults([](EmulatedFaults& f) { f.status = 0x100; f.statusCommand = usb::kCommandReadFile; });
+  EXPECT_FALSE(commands_.OpenFromUsb());
+  EXPECT_EQ(prompter_.told.back(), "Can't communicate with the STB.\nCheck your system. error_code=0x100");
+
+  EXPECT_EQ(Settings(doc_.Database()), before);
+  EXPECT_EQ(replaced.count(), 0);
+  EXPECT_TRUE(TempDirEmpty());
+}
+
+TEST(UsbCommandsCorruptTest, ACorruptedImageFromTheReceiverShowsTheMessage) {
+  std::vector<uint8_t> broken = ReceiverImage();
+  std::fill(broken.begin(), broken.begin() + 40960 + 65536 * 3, 0x00);
+  usb::EmulatedReceiver receiver(broken, Milliseconds(10));
+  usb::UsbDevice device(receiver);
+  device.Attach();
+  ScriptedPrompter prompter;
+  CVQChannelEditorDoc doc(prompter, [] { return 0; }, FixedClock);
+  doc.NewDocument();
+  const std::vector<uint8_t> before = Settings(doc.Database());
+  DirectRunner runner;
+  UsbReceiverCommands commands(doc, prompter, device, runner);
+  commands.SetTiming({Milliseconds(50), Milliseconds(2)});
+  EXPECT_FALSE(commands.OpenFromUsb());
+  ASSERT_EQ(prompter.told.size(), 1u);
+  EXPECT_EQ(prompter.told.front(), "Open failed!\nFile corrupted!");
+  EXPECT_EQ(doc.Database().GetModel(), kModelFtaCi);
+  EXPECT_EQ(Settings(doc.Database()), before);
+}
+
+TEST_F(UsbCommandsTest, UnsavedChangesAreOfferedForSavingFirst) {
+  doc_.SetModifiedFlag(true);
+  prompter_.yesNoCancel.push_back(DocumentPrompter::Answer::kCancel);
+  EXPECT_FALSE(commands_.OpenFromUsb());
+  EXPECT_EQ(prompter_.asked.size(), 1u);
+  EXPECT_EQ(runner_.runs, 0);
+  EXPECT_EQ(receiver_.CommandCount(), 0);
+
+  device_.Detach();
+  EXPECT_FALSE(commands_.IsEnabled());
+  EXPECT_FALSE(commands_.OpenFromUsb());
+  EXPECT_FALSE(commands_.SaveToUsb());
+  EXPECT_TRUE(TempDirEmpty());
+}
+
+}  // namespace
+}  // namespace vq::test
