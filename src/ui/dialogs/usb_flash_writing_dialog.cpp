@@ -1,0 +1,52 @@
+#include "ui/dialogs/usb_flash_writing_dialog.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "link/usb/qt/usb_receiver_link.h"
+
+namespace vq {
+
+FlashWritingDialog::FlashWritingDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  auto* icon = new QLabel(this);
+  icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
+  if (icon->pixmap().isNull())
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48));
+  auto* warning = new QLabel(kWarning, this);
+  QFont bold = warning->font();
+  bold.setBold(true);
+  bold.setPointSizeF(bold.pointSizeF() * 1.4);
+  warning->setFont(bold);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(icon, 0, Qt::AlignHCenter);
+  layout->addWidget(warning, 0, Qt::AlignHCenter);
+  layout->addWidget(new QLabel(kWriting, this), 0, Qt::AlignHCenter);
+  layout->setContentsMargins(32, 24, 32, 24);
+}
+
+void FlashWritingDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  grabMouse();
+}
+
+void FlashWritingDialog::CloseNotice() {
+  releaseMouse();
+  accept();
+}
+
+FlashWritingDialog* FlashWritingDialog::ShowUntilRemoved(QWidget* parent,
+                                                         usb::UsbReceiverLink& link) {
+  if (!link.IsAttached()) return nullptr;
+  auto* notice = new FlashWritingDialog(parent);
+  notice->setAttribute(Qt::WA_DeleteOnClose);
+  notice->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+  connect(&link, &usb::UsbReceiverLink::receiverRemoved, notice, &FlashWritingDialog::CloseNotice);
+  notice->show();
+  return notice;
+}
+
+}  // namespace vq
