@@ -105,6 +105,15 @@ void EmulatedReceiver::Feed(uint8_t byte) {
   if (options_.silent) return;
   window_.push_back(byte);
   if (window_.size() > 8) window_.erase(window_.begin());
+  // A PC that gave up on a transfer starts again with a connect request.
+  if (state_ == State::kWaitGo || state_ == State::kWaitBlockAck ||
+      state_ == State::kWaitStartAnswer) {
+    if (Heard(kConnectRequest, sizeof kConnectRequest)) {
+      pending_.clear();
+      state_ = State::kWaitConnect;
+      return OnCommandByte();
+    }
+  }
   switch (state_) {
     case State::kWaitGo:
       if (byte == kAck) {

@@ -5,6 +5,8 @@
 #include "vqtool/command_line.h"
 #include "vqtool/commands.h"
 #include "vqtool/preset_commands.h"
+#include "vqtool/serial_commands.h"
+#include "vqtool/usb_commands.h"
 
 namespace vq::tool {
 namespace {
@@ -22,6 +24,10 @@ constexpr std::string_view kUsage =
     "  demo [--from DESCRIPTION] OUT the demo settings file\n"
     "  export-preset SETTINGS PRESET the preset file of a settings file\n"
     "  import-preset PRESET SETTINGS a new settings file holding a preset\n"
+    "  serial-download --port DEV OUT  read a receiver's settings over a serial line\n"
+    "  serial-upload --port DEV IN     write settings into a receiver over a serial line\n"
+    "  usb-download [--emulate FILE] OUT  read a receiver's settings over USB\n"
+    "  usb-upload [--emulate FILE] IN     write settings into a receiver over USB\n"
     "\n"
     "Settings files are recognised by size: 499712 bytes (FTA/CI) or\n"
     "827392 bytes (PVR). Exit codes: 0 done, 1 a file failed, 2 bad usage.\n";
@@ -35,6 +41,8 @@ constexpr Entry kCommands[] = {
     {"info", RunInfo}, {"dump", RunDump},       {"check", RunCheck}, {"resave", RunResave},
     {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo},
     {"export-preset", RunExportPreset}, {"import-preset", RunImportPreset},
+    {"serial-download", RunSerialDownload}, {"serial-upload", RunSerialUpload},
+    {"usb-download", RunUsbDownload}, {"usb-upload", RunUsbUpload},
 };
 
 }  // namespace

@@ -98,4 +98,6 @@ void DropDtr(int fd) {
 
 void PurgeQueues(int fd) { ioctl(fd, TCFLSH, TCIOFLUSH); }
 
+void PurgeInput(int fd) { ioctl(fd, TCFLSH, TCIFLUSH); }
+
 }  // namespace vq::serial

@@ -40,4 +40,7 @@ void DropDtr(int fd);
 /// Discards both queues.
 void PurgeQueues(int fd);
 
+/// Discards received bytes not yet read.
+void PurgeInput(int fd);
+
 }  // namespace vq::serial

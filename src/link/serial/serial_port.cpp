@@ -39,8 +39,9 @@ void SerialPort::Close() {
   ::close(stopPipe_[0]);
   ::close(stopPipe_[1]);
   stopPipe_[0] = stopPipe_[1] = -1;
+  // Output still queued (the last acknowledge of a transfer) may leave.
   DropDtr(fd_);
-  PurgeQueues(fd_);
+  PurgeInput(fd_);
   ::close(fd_);
   fd_ = -1;
 }

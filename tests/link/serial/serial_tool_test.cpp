@@ -1,0 +1,80 @@
+// vqtool serial-download and serial-upload against the emulated receiver.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "link/serial/fake_host.h"
+#include "serial_emulator/serial_emulator.h"
+#include "vqtool/tool.h"
+
+namespace vq::serial {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+namespace fs = std::filesystem;
+
+Bytes ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+class SerialToolTest : public ::testing::Test {
+ protected:
+  int Tool(std::vector<std::string> args) {
+    out.str("");
+    err.str("");
+    return tool::RunTool(args, out, err);
+  }
+  std::string dir = ::testing::TempDir();
+  std::string demo = dir + "serial_tool_demo.bin";
+  std::string target = dir + "serial_tool_out.bin";
+  std::ostringstream out, err;
+};
+
+TEST_F(SerialToolTest, DownloadWritesOnlyAnImageThatLoads) {
+  ASSERT_EQ(Tool({"demo", demo}), 0);
+  emulator::ReceiverOptions options;
+  options.image = ReadAll(demo);
+  emulator::SerialEmulator receiver(options);
+  ASSERT_TRUE(receiver.Start());
+  fs::remove(target);
+  ASSERT_EQ(Tool({"serial-download", "--port", receiver.DevicePath(), target}), 0) << err.str();
+  EXPECT_EQ(ReadAll(target), options.image);
+  EXPECT_NE(err.str().find("Connecting ...\n"), std::string::npos);
+  EXPECT_NE(err.str().find("Loading ... (100%)\n"), std::string::npos);
+
+  emulator::ReceiverOptions garbage;
+  garbage.image = testing::PatternImage(499712);
+  emulator::SerialEmulator broken(garbage);
+  ASSERT_TRUE(broken.Start());
+  fs::remove(target);
+  EXPECT_EQ(Tool({"serial-download", "--port", broken.DevicePath(), target}), 1);
+  EXPECT_FALSE(fs::exists(target));
+}
+
+TEST_F(SerialToolTest, UploadSendsAValidImageAndRefusesOthers) {
+  ASSERT_EQ(Tool({"demo", demo}), 0);
+  emulator::ReceiverOptions options;
+  options.image = {0};
+  emulator::SerialEmulator receiver(options);
+  ASSERT_TRUE(receiver.Start());
+  ASSERT_EQ(Tool({"serial-upload", "--port", receiver.DevicePath(), "--speed", "921600",
+                  "--timeout", "5", demo}), 0) << err.str();
+  EXPECT_EQ(receiver.ReceivedImage(), ReadAll(demo));
+  std::ofstream(target, std::ios::binary) << "short";
+  EXPECT_EQ(Tool({"serial-upload", "--port", receiver.DevicePath(), target}), 1);
+  EXPECT_EQ(receiver.CompletedUploads(), 1);
+}
+
+TEST_F(SerialToolTest, BadOptionsAreUsageErrors) {
+  EXPECT_EQ(Tool({"serial-download", target}), 2);
+  EXPECT_EQ(Tool({"serial-download", "--port", "/dev/null", "--parity", "weird", target}), 2);
+  EXPECT_EQ(Tool({"serial-upload", "--port", "/dev/null", "--timeout", "61", target}), 2);
+  EXPECT_EQ(Tool({"serial-upload", "--port", "/dev/null", "--data-bits", "9", target}), 2);
+}
+
+}  // namespace
+}  // namespace vq::serial
