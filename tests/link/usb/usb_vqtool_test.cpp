@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "link/usb/usb_test_images.h"
+#include "vqtool/tool.h"
+
+namespace vq::tool {
+namespace {
+
+int RunVqtool(const std::vector<std::string>& args, std::string* errText = nullptr) {
+  std::ostringstream out, err;
+  const int rc = RunTool(args, out, err);
+  if (errText) *errText = err.str();
+  return rc;
+}
+
+void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+TEST(UsbToolTest, DownloadAndUploadThroughTheEmulatedReceiver) {
+  test::ScratchFile receiver, out, in;
+  const std::vector<uint8_t> held = test::MakeImage(1);
+  Write(receiver.Path(), held);
+  std::string err;
+  ASSERT_EQ(RunVqtool({"usb-download", "--emulate", receiver.Path(), out.Path()}, &err), 0) << err;
+  EXPECT_EQ(test::ReadFileBytes(out.Path()), held);
+  EXPECT_NE(err.find("Loading ... (100%)"), std::string::npos);
+
+  Write(in.Path(), test::MakeImage(0));
+  ASSERT_EQ(RunVqtool({"usb-upload", "--emulate", receiver.Path(), in.Path()}, &err), 0) << err;
+  EXPECT_EQ(test::ReadFileBytes(receiver.Path()).size(), 827392u);
+  EXPECT_NE(err.find("Saving ... (100%)"), std::string::npos);
+}
+
+TEST(UsbToolTest, FailuresExitNonZero) {
+  test::ScratchFile receiver, out;
+  std::vector<uint8_t> broken = test::MakeImage(1);
+  std::fill(broken.begin(), broken.begin() + 300000, 0);
+  Write(receiver.Path(), broken);
+  std::string err;
+  EXPECT_EQ(RunVqtool({"usb-download", "--emulate", receiver.Path(), out.Path()}, &err), 1);
+  EXPECT_NE(err.find("Open failed!\nFile corrupted!"), std::string::npos);
+  EXPECT_EQ(test::ReadFileBytes(out.Path()).size(), 0u);  // the output is not touched
+  EXPECT_EQ(RunVqtool({"usb-download", "--emulate", "/nonexistent.bin", out.Path()}), 1);
+  EXPECT_EQ(RunVqtool({"usb-upload", "--emulate", receiver.Path(), "/nonexistent.bin"}), 1);
+  EXPECT_EQ(RunVqtool({"usb-upload"}), 2);
+}
+
+}  // namespace
+}  // namespace vq::tool

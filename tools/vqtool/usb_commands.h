@@ -1,0 +1,18 @@
+#pragma once
+// Receiver transfers over USB for scripts and backups: the same command
+// sequence, busy check and messages as the editor's Open from USB and Save
+// to USB, with progress on the error stream.
+
+#include "vqtool/commands.h"
+
+namespace vq::tool {
+
+/// usb-download [--emulate FILE] OUT: the receiver's image into OUT, once
+/// it has proved to load.
+int RunUsbDownload(const Args& args, std::ostream& out, std::ostream& err);
+/// usb-upload [--emulate FILE] IN: the settings file IN into the receiver
+/// (as a PVR image). With --emulate the emulated receiver's new image is
+/// written back to FILE.
+int RunUsbUpload(const Args& args, std::ostream& out, std::ostream& err);
+
+}  // namespace vq::tool
