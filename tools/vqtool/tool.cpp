@@ -5,7 +5,6 @@
 #include "vqtool/command_line.h"
 #include "vqtool/commands.h"
 #include "vqtool/preset_commands.h"
-#include "vqtool/usb_commands.h"
 #include "vqtool/serial_commands.h"
 #include "vqtool/usb_commands.h"
 
@@ -29,8 +28,6 @@ constexpr std::string_view kUsage =
     "  serial-upload --port DEV IN     write settings into a receiver over a serial line\n"
     "  usb-download [--emulate FILE] OUT  read a receiver's settings over USB\n"
     "  usb-upload [--emulate FILE] IN     write settings into a receiver over USB\n"
-    "  usb-download [--emulate FILE] OUT  read a receiver's settings over USB\n"
-    "  usb-upload [--emulate FILE] IN     write settings into a receiver over USB\n"
     "\n"
     "Settings files are recognised by size: 499712 bytes (FTA/CI) or\n"
     "827392 bytes (PVR). Exit codes: 0 done, 1 a file failed, 2 bad usage.\n";
@@ -44,7 +41,6 @@ constexpr Entry kCommands[] = {
     {"info", RunInfo}, {"dump", RunDump},       {"check", RunCheck}, {"resave", RunResave},
     {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo},
     {"export-preset", RunExportPreset}, {"import-preset", RunImportPreset},
-    {"usb-download", RunUsbDownload}, {"usb-upload", RunUsbUpload},
     {"serial-download", RunSerialDownload}, {"serial-upload", RunSerialUpload},
     {"usb-download", RunUsbDownload}, {"usb-upload", RunUsbUpload},
 };
