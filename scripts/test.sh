@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
 build=${VQ_TEST_BUILD_DIR:-build-test}
+# Let ccache reuse objects between checkouts in different folders.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
 fuzz_seconds=${VQ_FUZZ_SECONDS:-60}
 compiler_args=()
 if command -v clang++ >/dev/null 2>&1; then
