@@ -1,0 +1,40 @@
+#pragma once
+/// @file
+/// Steps shared by the editing commands: committing pending pane edits,
+/// reading the selection as nodes, and restoring a selection after a refill.
+
+#include <string>
+#include <vector>
+
+#include "editing/editing_view.h"
+
+namespace vq {
+
+/// When the pane holds edits, clears the flag and runs the pane's commit
+/// flow in its asking form; then refreshes the counts.
+void CommitPendingEdits(EditingView& view);
+
+/// printf-style formatting of the fixed texts (%d and %s only).
+std::string FormatText(const char* pattern, int value);
+std::string FormatText(const char* pattern, const std::string& text, int value);
+std::string FormatText(const char* pattern, const std::string& first, const std::string& second);
+
+/// The nodes of the given rows (or of the selection), skipping bad rows.
+std::vector<ChannelNode*> ChannelsOfRows(const EditingView& view, EditList list,
+                                         const std::vector<int>& rows);
+std::vector<ChannelNode*> SelectedChannels(const EditingView& view, EditList list);
+std::vector<TransponderNode*> SelectedTransponders(const EditingView& view);
+std::vector<SatelliteNode*> SelectedSatellites(const EditingView& view);
+/// Every row of a list, in order.
+std::vector<int> AllRows(const EditingView& view, EditList list);
+
+/// Selects the rows now showing these channels in the channel list; when
+/// none of them is listed and rows remain, selects row 0 instead.
+void SelectChannelsOrFirst(EditingView& view, const std::vector<ChannelNode*>& channels);
+/// The same for the transponder list.
+void SelectTranspondersOrFirst(EditingView& view,
+                               const std::vector<TransponderNode*>& transponders);
+/// Selects row `row` clamped to the list, or nothing when the list is empty.
+void SelectClamped(EditingView& view, EditList list, int row);
+
+}  // namespace vq

@@ -1,0 +1,33 @@
+#pragma once
+/// @file
+/// What the editing commands ask of the user.
+
+#include <optional>
+#include <string>
+
+namespace vq {
+
+/// Modal messages, questions and selection dialogs. Texts are single-byte
+/// (Latin-1) strings shown as given. The window implements it with message
+/// boxes and dialogs; tests answer from a script.
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+
+  /// A message with an OK button (exclamation icon).
+  virtual void Tell(const std::string& text) = 0;
+  /// A Yes/No question with the question icon; true for Yes.
+  virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+  /// Three buttons captioned by the caller: 1, 2 or 3 for the left, middle
+  /// or right one, 0 when the dialog was closed otherwise.
+  virtual int AskThreeWay(const std::string& text, const std::string& title,
+                          const std::string& left, const std::string& middle,
+                          const std::string& right) = 0;
+  /// "Select Satellite": the chosen satellite's number, or nothing.
+  virtual std::optional<int> SelectSatellite() = 0;
+  /// "Select Transponder" opened on satellite filter `filter` (0 all, n + 1
+  /// satellite number n): the chosen transponder's table index, or nothing.
+  virtual std::optional<int> SelectTransponder(int filter) = 0;
+};
+
+}  // namespace vq
