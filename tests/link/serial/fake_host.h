@@ -2,7 +2,9 @@
 // A recording transfer host and an in-memory transfer file for driving the
 // protocol engine byte by byte.
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 #include <string>
 #include <vector>
 

@@ -11,7 +11,10 @@
 #include "link/serial/fake_host.h"
 #include "link/serial/pty_fixture.h"
 #include "serial_emulator/serial_emulator.h"
+#include "ui/app/serial_profile.h"
 #include "ui/dialogs/serial_transfer_dialog.h"
+
+#include <QSettings>
 
 namespace vq {
 namespace {
@@ -94,6 +97,19 @@ TEST_F(SerialDialogTest, DownloadAndUploadThroughTheDialog) {
   upload->exec();
   EXPECT_TRUE(upload->Succeeded());
   EXPECT_TRUE(receiver.ReceivedImage() == options.image);
+}
+
+TEST(SerialProfileTest, DevicePathKeyWinsOverPortIndex) {
+  const QString ini = QString::fromStdString(::testing::TempDir() + "serial_profile.ini");
+  QSettings(ini, QSettings::IniFormat).clear();
+  EditorConfig config;
+  config.Port = 15;
+  EXPECT_EQ(SerialLineFromConfig(config, LoadSerialDevicePath(ini)).device, "/dev/ttyS15");
+  {
+    QSettings settings(ini, QSettings::IniFormat);
+    settings.setValue(kSerialDeviceKey, "/dev/ttyUSB0");
+  }
+  EXPECT_EQ(SerialLineFromConfig(config, LoadSerialDevicePath(ini)).device, "/dev/ttyUSB0");
 }
 
 }  // namespace
