@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/hyper_link.h"
 #include "ui/view/list_images.h"
 #include "ui/view/painted_icon.h"
 
@@ -29,13 +31,15 @@ QIcon ProgramIcon() {
 
 BannerBar::BannerBar(QWidget* parent) : QWidget(parent) {
   setObjectName("Banner");
-  auto* icon = new QLabel(this);
+  // Both logos lead to the program's web page.
+  const QUrl address(kProgramAddress);
+  auto* icon = new CHyperLink("", address, CHyperLink::Failure::kBanner, this);
   icon->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
   icon->setAccessibleName("VQChannelEditor");
-  auto* name = new QLabel(
+  auto* name = new CHyperLink(
       "<span style='font-size:12pt; font-weight:600'>VQChannelEditor</span><br>"
       "<span style='color:palette(mid)'>v0.65 beta</span>",
-      this);
+      address, CHyperLink::Failure::kBanner, this);
   name->setAccessibleName("VQChannelEditor v0.65 beta");
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(12, 0, 12, 0);

@@ -7,7 +7,7 @@
 namespace vq {
 
 /// Shows the program's icon, name and version at the right end of the
-/// toolbar row.
+/// toolbar row; both are links to the program's web page.
 class BannerBar : public QWidget {
   Q_OBJECT
 

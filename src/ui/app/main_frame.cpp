@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
@@ -18,6 +17,8 @@
 #include "ui/app/editor_config_dialog.h"
 #include "ui/app/message_prompter.h"
 #include "ui/app/recent_files.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/dialog_prompter.h"
 #include "ui/view/vq_channel_editor_view.h"
 
 namespace vq {
@@ -30,8 +31,11 @@ CMainFrame::CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, Rece
       recent_(recent),
       actions_(CreateFrameActions(this)),
       view_(new CVQChannelEditorView(document, config, this)),
-      message_(new QLabel("Ready", this)) {
+      message_(new QLabel("Ready", this)),
+      prompter_(std::make_unique<DialogPrompter>(document.Database(), kProgramTitle)) {
   setObjectName("Main window");
+  prompter_->SetParent(this);
+  view_->SetPrompter(prompter_.get());
   setWindowIcon(ProgramIcon());
   setCentralWidget(view_);
   setAcceptDrops(true);
@@ -80,6 +84,7 @@ void CMainFrame::ConnectCommands() {
   connect(a.statusBar, &QAction::toggled, statusBar(), &QWidget::setVisible);
   connect(a.configuration, &QAction::triggered, this, &CMainFrame::ShowConfiguration);
   connect(a.about, &QAction::triggered, this, &CMainFrame::ShowAbout);
+  view_->AttachSpecialActions(a.deleteDataChannels, a.deleteEmptyTransponders);
 }
 
 void CMainFrame::UpdateTitle() {
@@ -110,13 +115,8 @@ void CMainFrame::ShowConfiguration() {
 }
 
 void CMainFrame::ShowAbout() {
-  QMessageBox box(QMessageBox::NoIcon, "About VQChannelEditor",
-                  "<p><b>VQChannelEditor</b> v0.65 beta</p>"
-                  "<p>Editor for the channel lists and configuration of satellite "
-                  "receivers.</p>",
-                  QMessageBox::Ok, this);
-  box.setIconPixmap(ProgramIcon().pixmap(48, 48));
-  box.exec();
+  AboutDialog dialog(ProgramIcon(), this);
+  dialog.exec();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

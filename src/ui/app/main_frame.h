@@ -3,6 +3,7 @@
 /// The main window.
 
 #include <QMainWindow>
+#include <memory>
 
 #include "ui/app/frame_actions.h"
 #include "ui/app/profile_placement.h"
@@ -14,6 +15,7 @@ namespace vq {
 
 class CVQChannelEditorDoc;
 class CVQChannelEditorView;
+class DialogPrompter;
 class RecentFiles;
 struct EditorConfig;
 
@@ -77,6 +79,7 @@ class CMainFrame : public QMainWindow {
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
   int placedState_ = -1;
+  std::unique_ptr<DialogPrompter> prompter_;
 };
 
 }  // namespace vq

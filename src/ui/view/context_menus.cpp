@@ -1,5 +1,6 @@
 #include "ui/view/context_menus.h"
 
+#include <QAction>
 #include <QMenu>
 
 #include "database/settings_database.h"
@@ -27,8 +28,10 @@ void AddSendTo(QMenu* menu, const SettingsDatabase* database) {
   for (int i = 0; i < database->GetSatelliteCount(); ++i) {
     const SatelliteNode* node = database->GetSatelliteNode(i);
     if (!node || !node->HasSatellite()) continue;
-    sendTo->addAction(ListIcon(kImageSatellite), QString::fromLatin1(node->GetName()))
-        ->setEnabled(false);
+    QAction* action =
+        sendTo->addAction(ListIcon(kImageSatellite), QString::fromLatin1(node->GetName()));
+    action->setData(node->GetNumber());
+    action->setEnabled(false);
   }
 }
 

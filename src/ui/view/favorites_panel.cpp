@@ -48,7 +48,7 @@ FavoritesPanel::FavoritesPanel(QWidget* parent)
   members_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   members_->setUniformItemSizes(true);
   members_->setAcceptDrops(true);
-  // Taking channels out of a group is an editing command of its own.
+  // The editing commands enable the buttons.
   remove_->setEnabled(false);
   removeAll_->setEnabled(false);
 
@@ -63,6 +63,12 @@ FavoritesPanel::FavoritesPanel(QWidget* parent)
 }
 
 void FavoritesPanel::Update(const SettingsDatabase* database) {
+  UpdateGroups(database);
+  const bool loaded = database && database->GetModel() != kModelNone;
+  ChooseGroup(loaded ? model_->Group() : -1);
+}
+
+void FavoritesPanel::UpdateGroups(const SettingsDatabase* database) {
   database_ = database;
   const bool loaded = database && database->GetModel() != kModelNone;
   for (int g = 0; g < kGroups; ++g) {
@@ -72,7 +78,6 @@ void FavoritesPanel::Update(const SettingsDatabase* database) {
     groups_->setText(
         g, 2, loaded ? QString::number(database->CollectFavoriteMembers(g, nullptr, kRadio)) : "");
   }
-  ChooseGroup(loaded ? model_->Group() : -1);
 }
 
 void FavoritesPanel::ChooseGroup(int group) {

@@ -23,6 +23,8 @@ class FavoritesPanel : public QWidget {
 
   /// Re-reads the groups and the member list of the chosen group.
   void Update(const SettingsDatabase* database);
+  /// Re-reads the group names and counts only; the member list stays.
+  void UpdateGroups(const SettingsDatabase* database);
   /// Chooses group `group` (0..7) or none (-1) and lists its channels.
   void ChooseGroup(int group);
   int ChosenGroup() const;

@@ -49,12 +49,15 @@ StatisticsPanel::StatisticsPanel(QWidget* parent)
   }
   grid_->setFixedHeight(grid_->rowHeight() * kRowCount + 2 * grid_->frameWidth() + 2);
 
-  // The model changes only through the model-switching command.
+  // A click asks for the model switch; the buttons then show the model the
+  // database holds (Update).
   auto* models = new QButtonGroup(this);
   models->addButton(fta_, 0);
   models->addButton(pvr_, 1);
   fta_->setEnabled(false);
   pvr_->setEnabled(false);
+  connect(fta_, &QRadioButton::clicked, this, [this] { emit modelChosen(0); });
+  connect(pvr_, &QRadioButton::clicked, this, [this] { emit modelChosen(1); });
   network_->setEnabled(false);
   connect(network_, &QCheckBox::toggled, this, &StatisticsPanel::networkToggled);
 
@@ -90,6 +93,8 @@ void StatisticsPanel::Update(const SettingsDatabase* database) {
   const QSignalBlocker block(network_);
   fta_->setChecked(loaded && database->GetModel() == kModelFtaCi);
   pvr_->setChecked(loaded && database->GetModel() == kModelPvr);
+  fta_->setEnabled(loaded);
+  pvr_->setEnabled(loaded);
   network_->setEnabled(loaded);
   network_->setChecked(loaded && database->GetExtendedConfig() != 0);
 }

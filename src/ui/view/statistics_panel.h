@@ -33,6 +33,8 @@ class StatisticsPanel : public QWidget {
  signals:
   /// The user toggled the network check box.
   void networkToggled(bool on);
+  /// The user clicked a model button (0 FTA/CI, 1 PVR).
+  void modelChosen(int model);
 
  private:
   PropertyGrid* grid_;

@@ -28,6 +28,7 @@ void CVQChannelEditorView::ShowContextMenu(int tab, const QPoint& globalPos) {
   QMenu* menu = BuildContextMenu(tab, &Database(), this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   PlugNavigation(menu, tab);
+  PlugCommands(menu, tab);
   menu->popup(globalPos);
 }
 

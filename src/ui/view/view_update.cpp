@@ -83,6 +83,7 @@ void CVQChannelEditorView::ShowTab(int tab) {
     pageList_[tab]->List()->SelectOnlyRow(0);
   }
   ShowPaneForCurrentTab();
+  UpdateButtons();
 }
 
 void CVQChannelEditorView::RefillChannelList() {

@@ -22,6 +22,7 @@
 #include "ui/view/settings_category_model.h"
 #include "ui/view/statistics_panel.h"
 #include "ui/view/transponder_list_model.h"
+#include "ui/view/view_editing.h"
 
 namespace vq {
 namespace {
@@ -56,8 +57,10 @@ CVQChannelEditorView::CVQChannelEditorView(CVQChannelEditorDoc& document, Editor
   auto timer = std::make_shared<QElapsedTimer>();
   timer->start();
   clock_ = [timer] { return timer->elapsed(); };
+  editing_ = std::make_unique<ViewEditing>(*this);
   BuildLayout();
   ConnectSignals();
+  ConnectCommands();
 }
 
 CVQChannelEditorView::~CVQChannelEditorView() = default;
@@ -84,7 +87,8 @@ void CVQChannelEditorView::BuildLayout() {
       this);
   pageList_[kTabSatellites] = new ListPage(
       nullptr, new RecordTableView(satellites_, "Satellites", true, this),
-      {"Add New", "Remove Selected", "Remove All", "Clear All Transponders && All Channels"},
+      {"Add New", "Remove Selected", "Remove All", "Clear All Channels",
+       "Clear All Transponders && All Channels"},
       this);
   pageList_[kTabSettings] = new ListPage(
       nullptr, new RecordTableView(categories_, "Settings categories", false, this), {}, this);

@@ -2,11 +2,14 @@
 /// @file
 /// The main view: statistics, favourites and the four tabs of lists.
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "ui/view/list_state.h"
 
+class QAction;
 class QMenu;
 class QSplitter;
 class QStackedWidget;
@@ -15,15 +18,19 @@ class QTabBar;
 namespace vq {
 
 class CVQChannelEditorDoc;
+class ChannelDrag;
 class ChannelListModel;
+class EditingView;
 class FavoritesPanel;
 class ListPage;
 class PropertyGrid;
+class Prompter;
 class SatelliteListModel;
 class SettingsCategoryModel;
 class SettingsDatabase;
 class StatisticsPanel;
 class TransponderListModel;
+class ViewEditing;
 struct EditorConfig;
 
 /// Shows the document's database as lists on four tabs (Channels,
@@ -88,6 +95,27 @@ class CVQChannelEditorView : public QWidget {
 
   void SetClock(Clock clock) { clock_ = std::move(clock); }
 
+  /// @name Editing commands
+  /// The buttons, context menus, model buttons and drag and drop run the
+  /// commands of the editing layer through this view's EditingView; the
+  /// prompter answers their questions (no prompter: the commands stay idle).
+  /// @{
+  EditingView& Editing();
+  void SetPrompter(Prompter* prompter) { prompter_ = prompter; }
+  /// The commit flow of the property pane of the current tab, run by
+  /// CommitPane with its asking flag. Installed by the panes.
+  using PaneCommit = std::function<void(bool asking)>;
+  void SetPaneCommit(PaneCommit commit) { paneCommit_ = std::move(commit); }
+  void CommitPane(bool asking);
+  /// Enables the command buttons, menu entries and model buttons for the
+  /// current selections and database.
+  void UpdateButtons();
+  /// Statistics, favourite group counts and the selector entries.
+  void RefreshCountsAndSelectors();
+  /// The frame's "Special Actions" entries, enabled by UpdateButtons.
+  void AttachSpecialActions(QAction* deleteDataChannels, QAction* deleteEmptyTransponders);
+  /// @}
+
  signals:
   /// A text for the status bar.
   void statusText(const QString& text);
@@ -106,6 +134,11 @@ class CVQChannelEditorView : public QWidget {
   void SwitchToTransponder();
   void SwitchToSatellite(int fromTab);
   void WithStatus(const std::function<void()>& work);
+  void ConnectCommands();
+  void ConnectButton(int tab, const QString& caption, const std::function<void()>& command);
+  void PlugCommands(QMenu* menu, int tab);
+  /// Runs a command that needs the prompter, when one is set.
+  void WithPrompter(const std::function<void(EditingView&, Prompter&)>& command);
 
   CVQChannelEditorDoc& document_;
   EditorConfig& config_;
@@ -122,6 +155,12 @@ class CVQChannelEditorView : public QWidget {
   ListPage* pageList_[4] = {};
   PropertyGrid* pane_ = nullptr;
   QSplitter* body_ = nullptr;
+  std::unique_ptr<ViewEditing> editing_;
+  Prompter* prompter_ = nullptr;
+  PaneCommit paneCommit_;
+  QPointer<QAction> deleteDataChannels_;
+  QPointer<QAction> deleteEmptyTransponders_;
+  ChannelDrag* drag_ = nullptr;
 };
 
 }  // namespace vq

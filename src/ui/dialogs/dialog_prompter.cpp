@@ -1,0 +1,46 @@
+#include "ui/dialogs/dialog_prompter.h"
+
+#include <QMessageBox>
+
+#include "ui/dialogs/select_satellite_dialog.h"
+#include "ui/dialogs/select_transponder_dialog.h"
+#include "ui/dialogs/three_action_dialog.h"
+
+namespace vq {
+namespace {
+
+QString Text(const std::string& text) { return QString::fromLatin1(text); }
+
+}  // namespace
+
+void DialogPrompter::Tell(const std::string& text) {
+  QMessageBox::warning(parent_, caption_, Text(text));
+}
+
+bool DialogPrompter::AskYesNo(const std::string& text, const std::string& title) {
+  return QMessageBox::question(parent_, Text(title), Text(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+int DialogPrompter::AskThreeWay(const std::string& text, const std::string& title,
+                                const std::string& left, const std::string& middle,
+                                const std::string& right) {
+  ThreeActionDialog dialog(Text(text), Text(title), Text(left), Text(middle), Text(right),
+                           parent_);
+  dialog.exec();
+  return dialog.Result();
+}
+
+std::optional<int> DialogPrompter::SelectSatellite() {
+  SelectSatelliteDialog dialog(database_, parent_);
+  dialog.exec();
+  return dialog.Chosen();
+}
+
+std::optional<int> DialogPrompter::SelectTransponder(int filter) {
+  SelectTransponderDialog dialog(database_, filter, parent_);
+  dialog.exec();
+  return dialog.Chosen();
+}
+
+}  // namespace vq

@@ -1,0 +1,42 @@
+#include "ui/dialogs/select_record_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#include "ui/view/record_table_view.h"
+
+namespace vq {
+
+SelectRecordDialog::SelectRecordDialog(const QString& title, const QString& refusal,
+                                       QWidget* parent)
+    : QDialog(parent), refusal_(refusal), body_(new QVBoxLayout) {
+  setWindowTitle(title);
+  setObjectName(title);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &SelectRecordDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &SelectRecordDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(body_, 1);
+  layout->addWidget(buttons);
+  resize(760, 460);
+}
+
+void SelectRecordDialog::SetList(RecordTableView* list) {
+  list_ = list;
+  body_->addWidget(list, 1);
+  connect(list, &RecordTableView::doubleClicked, this, &SelectRecordDialog::accept);
+}
+
+void SelectRecordDialog::accept() {
+  const std::vector<int> rows = list_ ? list_->SelectedRows() : std::vector<int>{};
+  const int value = rows.empty() ? -1 : ValueOf(rows.front());
+  if (value < 0) {
+    QMessageBox::warning(this, windowTitle(), refusal_);
+    return;
+  }
+  chosen_ = value;
+  QDialog::accept();
+}
+
+}  // namespace vq

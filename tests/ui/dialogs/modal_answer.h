@@ -1,0 +1,37 @@
+#pragma once
+// Answers the next modal message box or dialog from a timer, so a test can
+// call code that runs one: records the box's text and presses a button.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+namespace vq::test {
+
+/// Waits for a modal widget to appear, then hands it to `answer`.
+inline void AnswerNextModal(std::function<void(QWidget*)> answer, int triesLeft = 200) {
+  QTimer::singleShot(5, [answer = std::move(answer), triesLeft]() mutable {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) {
+      if (triesLeft > 0) AnswerNextModal(std::move(answer), triesLeft - 1);
+      return;
+    }
+    answer(modal);
+  });
+}
+
+/// Records the next message box's text and presses `button` on it.
+inline void AnswerNextMessage(QString* text,
+                              QMessageBox::StandardButton button = QMessageBox::Ok) {
+  AnswerNextModal([text, button](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box) return;
+    if (text) *text = box->text();
+    if (QAbstractButton* b = box->button(button)) b->click();
+    else box->reject();
+  });
+}
+
+}  // namespace vq::test
