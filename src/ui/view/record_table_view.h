@@ -6,9 +6,14 @@
 #include <QTableView>
 #include <vector>
 
+class QItemSelectionModel;
+
 namespace vq {
 
 class RecordListModel;
+
+/// The rows touched by a selection, ascending, each once.
+std::vector<int> SelectedRowsOf(const QItemSelectionModel* selection);
 
 /// A full-row, multi-selection table over a RecordListModel with fixed row
 /// heights (so 8192 rows fill at once), column widths taken from the model

@@ -35,11 +35,7 @@ ListState& ViewEditing::State() { return view_.State(); }
 int ViewEditing::RowCount(EditList list) const { return ListOf(view_, list)->model()->rowCount(); }
 
 std::vector<int> ViewEditing::SelectedRows(EditList list) const {
-  std::vector<int> rows;
-  for (const QModelIndex& index : ListOf(view_, list)->selectionModel()->selectedRows())
-    rows.push_back(index.row());
-  std::sort(rows.begin(), rows.end());
-  return rows;
+  return SelectedRowsOf(ListOf(view_, list)->selectionModel());
 }
 
 ChannelNode* ViewEditing::ChannelAt(EditList list, int row) const {

@@ -9,6 +9,7 @@
 
 #include "database/settings_database.h"
 #include "document/qt/vq_channel_editor_doc.h"
+#include "editing/command_frame.h"
 #include "ui/app/editor_config.h"
 #include "ui/grid/property_grid.h"
 #include "ui/view/channel_list_model.h"
@@ -67,6 +68,8 @@ void CVQChannelEditorView::InitialUpdate() {
 
 void CVQChannelEditorView::ShowTab(int tab) {
   if (tab < 0 || tab > kTabSettings) return;
+  // The pane of the tab being left writes its edits first.
+  CommitPendingEdits(Editing());
   state_.currentTab = tab;
   config_.CurrentTab = tab;
   if (tabs_->currentIndex() != tab) {

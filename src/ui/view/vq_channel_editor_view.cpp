@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "document/qt/vq_channel_editor_doc.h"
+#include "editing/command_frame.h"
 #include "ui/app/editor_config.h"
 #include "ui/grid/property_grid.h"
 #include "ui/view/channel_list_model.h"
@@ -173,6 +174,7 @@ ListPage* CVQChannelEditorView::Page(int tab) const {
 }
 
 void CVQChannelEditorView::WithStatus(const std::function<void()>& work) {
+  CommitPendingEdits(Editing());
   emit statusText("Please wait ...");
   work();
   emit statusText("Ready!");

@@ -68,6 +68,21 @@ TEST_F(WindowCommands, ButtonsRemoveAndMoveChannels) {
   EXPECT_EQ(frame->StatusText(), "Ready!");
 }
 
+TEST_F(WindowCommands, PendingPaneEditsAreCommittedBeforeCommandsAndTabChanges) {
+  std::vector<bool> commits;
+  view->SetPaneCommit([&commits](bool asking) { commits.push_back(asking); });
+  view->State().pendingEdit = true;
+  channels->SelectOnlyRow(0);
+  QTest::mouseClick(Button(kTabChannels, "Remove Selected"), Qt::LeftButton);
+  EXPECT_EQ(commits, std::vector<bool>{true});
+  EXPECT_FALSE(view->State().pendingEdit);
+  view->ShowTab(kTabTransponders);
+  EXPECT_EQ(commits.size(), 1u) << "nothing pending";
+  view->State().pendingEdit = true;
+  view->ShowTab(kTabSatellites);
+  EXPECT_EQ(commits.size(), 2u);
+}
+
 TEST_F(WindowCommands, FavoritesPanelAddsFollowsAndRemoves) {
   FavoritesPanel* favorites = view->Favorites();
   favorites->ChooseGroup(0);
