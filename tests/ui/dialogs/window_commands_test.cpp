@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
 #include "ui/view/channel_list_model.h"
+#include "ui/view/drag_cursors.h"
 #include "ui/view/favorite_members_model.h"
 #include "ui/view/favorites_panel.h"
 #include "ui/view/list_page.h"
@@ -162,6 +164,38 @@ TEST_F(WindowCommands, DraggingRowsMovesThemOrRemovesThem) {
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, onButton);
   EXPECT_EQ(view->Channels()->rowCount(), 38);
   EXPECT_EQ(frame->StatusText(), "Removed 2 channels!");
+}
+
+bool ShowsCursor(DragCursor kind) {
+  const QCursor* cursor = QGuiApplication::overrideCursor();
+  return cursor && cursor->pixmap().toImage() == MakeDragCursor(kind).pixmap().toImage();
+}
+
+TEST_F(WindowCommands, DragFeedbackShowsTheDropEffectAndScrollsAtTheEdge) {
+  frame->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+  QWidget* viewport = channels->viewport();
+  QWidget* members = view->Favorites()->Members()->viewport();
+  view->Favorites()->ChooseGroup(0);
+  channels->SelectOnlyRow(3);
+  QTest::mousePress(viewport, Qt::LeftButton, {}, RowCentre(3));
+  QTest::mouseMove(viewport, RowCentre(5));
+  EXPECT_TRUE(ShowsCursor(DragCursor::kMove));
+  const QPoint onMembers = viewport->mapFromGlobal(members->mapToGlobal(members->rect().center()));
+  QTest::mouseMove(viewport, onMembers);
+  EXPECT_TRUE(ShowsCursor(DragCursor::kAdd));
+
+  ASSERT_GT(channels->verticalScrollBar()->maximum(), 0);
+  const QPoint below(20, viewport->height() + 3);
+  QTest::mouseMove(viewport, below);
+  EXPECT_TRUE(ShowsCursor(DragCursor::kNoDrop));
+  QTRY_VERIFY_WITH_TIMEOUT(channels->verticalScrollBar()->value() > 0, 2000);
+
+  const QPoint nowhere = viewport->mapFromGlobal(view->Statistics()->mapToGlobal(QPoint(5, 5)));
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, nowhere);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(view->Channels()->rowCount(), 40) << "a drop elsewhere does nothing";
+  EXPECT_FALSE(app.Document()->IsModified());
 }
 
 }  // namespace
