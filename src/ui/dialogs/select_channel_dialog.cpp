@@ -62,6 +62,7 @@ SelectChannelDialog::SelectChannelDialog(const SettingsDatabase& database, QWidg
   Body()->addWidget(bar_);
   SetList(new RecordTableView(model_, "Channels", false, this));
   List()->setSelectionMode(QAbstractItemView::SingleSelection);
+  SetColumnWidths({{1, 125}, {7, 17}});
   connect(bar_, &SelectorBar::firstChosen, this, [this](int code) {
     filter_ = code;
     Refill();

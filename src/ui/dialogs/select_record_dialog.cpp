@@ -28,6 +28,13 @@ void SelectRecordDialog::SetList(RecordTableView* list) {
   connect(list, &RecordTableView::doubleClicked, this, &SelectRecordDialog::accept);
 }
 
+void SelectRecordDialog::SetColumnWidths(std::initializer_list<std::pair<int, int>> widths) {
+  // The list's own conversion: a quarter of the average character width.
+  const double unit = list_->fontMetrics().averageCharWidth() / 4.0;
+  for (const auto& [column, width] : widths)
+    list_->setColumnWidth(column, static_cast<int>(width * unit * 1.15 + 0.5));
+}
+
 void SelectRecordDialog::accept() {
   const std::vector<int> rows = list_ ? list_->SelectedRows() : std::vector<int>{};
   const int value = rows.empty() ? -1 : ValueOf(rows.front());

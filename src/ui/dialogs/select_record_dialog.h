@@ -3,7 +3,9 @@
 /// The frame shared by the three selection dialogs.
 
 #include <QDialog>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 
 class QVBoxLayout;
 
@@ -28,6 +30,9 @@ class SelectRecordDialog : public QDialog {
   /// Puts `list` under the selectors added to Body() and returns it.
   void SetList(RecordTableView* list);
   QVBoxLayout* Body() const { return body_; }
+  /// Gives columns of the list their widths in dialog units, where this
+  /// dialog's columns are wider than the main view's.
+  void SetColumnWidths(std::initializer_list<std::pair<int, int>> widths);
   /// The record index of a row, or -1.
   virtual int ValueOf(int row) const = 0;
 

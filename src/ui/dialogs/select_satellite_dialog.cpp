@@ -12,6 +12,7 @@ SelectSatelliteDialog::SelectSatelliteDialog(const SettingsDatabase& database, Q
   model_->Fill(&database);
   SetList(new RecordTableView(model_, "Satellites", false, this));
   List()->setSelectionMode(QAbstractItemView::SingleSelection);
+  SetColumnWidths({{1, 115}});
 }
 
 int SelectSatelliteDialog::ValueOf(int row) const {

@@ -34,6 +34,7 @@ SelectTransponderDialog::SelectTransponderDialog(const SettingsDatabase& databas
   model_->Fill(&database_, shown);
   SetList(new RecordTableView(model_, "Transponders", false, this));
   List()->setSelectionMode(QAbstractItemView::SingleSelection);
+  SetColumnWidths({{1, 100}, {9, 100}});
   connect(bar_, &SelectorBar::firstChosen, this,
           [this](int code) { model_->Fill(&database_, code); });
 }
