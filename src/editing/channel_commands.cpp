@@ -132,9 +132,9 @@ void ClearAllChannels(EditingView& view) {
   for (ChannelNode* c : SelectedChannels(view, EditList::kChannels))
     if (!gone.count(c)) kept.push_back(c);
   db.DeleteChannels(doomed);
+  view.Refill(EditList::kFavorites);
   view.Refill(EditList::kChannels);
   SelectChannelsOrFirst(view, kept);
-  view.Refill(EditList::kFavorites);
   view.Redraw(EditList::kTransponders);
   view.Redraw(EditList::kSatellites);
   view.RefreshCounts();

@@ -33,8 +33,8 @@ void SwitchToFtaCi(EditingView& view, Prompter& prompter) {
     return;
   }
   if (db.ChangeModel(kModelFtaCi) == 0) {
-    view.Refill(EditList::kChannels);
     view.Refill(EditList::kFavorites);
+    view.Refill(EditList::kChannels);
     view.SelectRows(EditList::kChannels, {});
   }
   RefreshAfterSwitch(view, texts::kSwitchedToFta);

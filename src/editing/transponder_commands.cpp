@@ -36,10 +36,11 @@ void DeleteAndRefill(EditingView& view, const std::vector<TransponderNode*>& doo
   for (TransponderNode* t : SelectedTransponders(view))
     if (!gone.count(t)) keptTransponders.push_back(t);
   view.Database().DeleteTransponders(doomed);
-  view.Refill(EditList::kChannels);
-  SelectChannelsOrFirst(view, keptChannels);
+  // Every list drops its rows of deleted records before anything is selected.
   view.Refill(EditList::kFavorites);
   view.Refill(EditList::kTransponders);
+  view.Refill(EditList::kChannels);
+  SelectChannelsOrFirst(view, keptChannels);
   SelectTranspondersOrFirst(view, keptTransponders);
   view.Redraw(EditList::kSatellites);
   view.RefreshCounts();
@@ -132,11 +133,11 @@ void DeleteAllDataChannels(EditingView& view) {
   std::vector<ChannelNode*> doomed;
   db.CollectChannels(doomed, kData, kFilterNone);
   db.DeleteChannels(doomed);
+  view.Refill(EditList::kFavorites);
   if (view.State().shownChannelType == kData) {
     view.Refill(EditList::kChannels);
     view.SelectRows(EditList::kChannels, {});
   }
-  view.Refill(EditList::kFavorites);
   view.Redraw(EditList::kTransponders);
   view.Redraw(EditList::kSatellites);
   view.RefreshCounts();

@@ -61,6 +61,15 @@ TEST_F(ChannelCommandsTest, AddNewOpensTheDialogOnTheListedSatellite) {
   EXPECT_TRUE(prompter.messages.empty());
 }
 
+TEST_F(ChannelCommandsTest, AChannelAddedOnAnotherSatelliteGetsNoRowInTheSatelliteList) {
+  view->ShowSource(kSourceSatellite + 5);
+  prompter.transponder = tps[0]->GetTableIndex();
+  AddNewChannel(*view, prompter);
+  EXPECT_EQ(tps[0]->GetChannelCount(), 11);
+  EXPECT_EQ(view->channels.size(), 2u);
+  EXPECT_TRUE(view->SelectedRows(EditList::kChannels).empty());
+}
+
 TEST_F(ChannelCommandsTest, AddNewRefusesWithoutTranspondersOrFreeSlots) {
   auto empty = MakeDatabase(kModelFtaCi);
   FakeView emptyView(*empty);

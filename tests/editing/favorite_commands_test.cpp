@@ -103,6 +103,15 @@ TEST_F(FavoriteCommandsTest, RemoveTakesTheSelectionOutAndFollowsTheNewFirstRow)
   EXPECT_EQ(view->LastStatus(), "Ready!");
 }
 
+TEST_F(FavoriteCommandsTest, AChannelListShowingTheGroupLosesTheRowsToo) {
+  db->AddListToFavoriteGroup(Slice(0, 3), 3);
+  view->ShowSource(kSourceFavorites + 3);
+  view->Refill(EditList::kFavorites);
+  view->Select(EditList::kFavorites, {1});
+  RemoveSelectedFavorites(*view);
+  EXPECT_EQ(view->channels, (std::vector<ChannelNode*>{tv[0], tv[2]}));
+}
+
 TEST_F(FavoriteCommandsTest, RemovingChannelsFromAllGroupsDropsTheirRows) {
   db->AddListToFavoriteGroup(Slice(0, 3), 1);
   db->AddListToFavoriteGroup(Slice(2, 3), 3);
