@@ -35,8 +35,8 @@ class YesPrompter : public vq::Prompter {
  public:
   void Tell(const std::string&) override {}
   bool AskYesNo(const std::string&, const std::string&) override { return true; }
-  int AskThreeWay(const std::string&, const std::string&, const std::string&,
-                  const std::string&, const std::string&) override {
+  int AskThreeWay(const std::string&, const std::string&, const std::string&, const std::string&,
+                  const std::string&) override {
     return 0;
   }
   std::optional<int> SelectSatellite() override { return std::nullopt; }
@@ -112,9 +112,9 @@ int main(int argc, char** argv) {
   };
   auto click = [&](int tab, const char* caption) { view.Page(tab)->Button(caption)->click(); };
 
-  const double removeAll =
-      time(full, [&] { view.ShowTab(vq::kTabChannels); },
-           [&] { click(vq::kTabChannels, "Remove All"); });
+  const double removeAll = time(
+      full, [&] { view.ShowTab(vq::kTabChannels); },
+      [&] { click(vq::kTabChannels, "Remove All"); });
   const int leftAfterRemove = view.Channels()->rowCount();
   const double moveDown = time(
       full,
@@ -124,15 +124,14 @@ int main(int argc, char** argv) {
         channels->SelectRows(rows);
       },
       [&] { click(vq::kTabChannels, "Move Down"); });
-  const double emptyTransponders = time(sparse, [] {}, [&] {
-    frame.Actions().deleteEmptyTransponders->trigger();
-  });
-  const double modelSwitch =
-      time(full, [] {}, [&] { view.Statistics()->FtaButton()->click(); });
+  const double emptyTransponders = time(
+      sparse, [] {}, [&] { frame.Actions().deleteEmptyTransponders->trigger(); });
+  const double modelSwitch = time(
+      full, [] {}, [&] { view.Statistics()->FtaButton()->click(); });
   const int channelsAfterSwitch = doc.Database().CountChannels(vq::kAllTypes);
 
-  std::printf("Remove All, 8192 channels:            %8.1f ms median (%d rows left)\n",
-              removeAll, leftAfterRemove);
+  std::printf("Remove All, 8192 channels:            %8.1f ms median (%d rows left)\n", removeAll,
+              leftAfterRemove);
   std::printf("Move Down, 4000 of 8192 selected:     %8.1f ms median\n", moveDown);
   std::printf("Delete all empty transponders (1400): %8.1f ms median\n", emptyTransponders);
   std::printf("PVR -> FTA/CI, 8192 channels:         %8.1f ms median (%d kept)\n", modelSwitch,

@@ -4,8 +4,8 @@
 
 #include "database/settings_database.h"
 #include "editing/command_frame.h"
-#include "editing/command_texts.h"
 #include "editing/command_states.h"
+#include "editing/command_texts.h"
 #include "editing/favorite_commands.h"
 #include "editing/prompter.h"
 

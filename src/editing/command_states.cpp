@@ -10,8 +10,8 @@ constexpr int kGroupCapacity = 128;
 
 bool CanAddToFavorites(EditingView& view, const SettingsDatabase& db) {
   const int g = view.SelectedFavoriteGroup();
-  if (view.State().ShowsFavoriteGroup() || g < 0 ||
-      g >= kFavoriteGroupCount || db.CountFavoriteMembers(g) >= kGroupCapacity)
+  if (view.State().ShowsFavoriteGroup() || g < 0 || g >= kFavoriteGroupCount ||
+      db.CountFavoriteMembers(g) >= kGroupCapacity)
     return false;
   for (const ChannelNode* c : SelectedChannels(view, EditList::kChannels)) {
     const ChannelRecord record = c->Record();

@@ -9,7 +9,8 @@ inline constexpr const char* kReady = "Ready!";
 
 inline constexpr const char* kNoTransponders =
     "There are no transponders.\n\nPlease first add transponder!";
-inline constexpr const char* kNoChannelSpace = "No channel space left.\n\nPlease remove some unused ones.";
+inline constexpr const char* kNoChannelSpace =
+    "No channel space left.\n\nPlease remove some unused ones.";
 inline constexpr const char* kNoTransponderSpace =
     "No transponder space left.\n\nPlease remove some unused ones.";
 
@@ -41,8 +42,10 @@ inline constexpr const char* kRemovingFavorites =
     "Removing selected channels from favorites folder ...";
 inline constexpr const char* kRemovingAllFavorites =
     "Removing all channels from favorite folder ...";
-inline constexpr const char* kGroupFullList = "Favorite list %s is full!\nLast %d channels were not added!";
-inline constexpr const char* kGroupFullChannel = "Favorite list %s is full!\nChannel %s was not added!";
+inline constexpr const char* kGroupFullList =
+    "Favorite list %s is full!\nLast %d channels were not added!";
+inline constexpr const char* kGroupFullChannel =
+    "Favorite list %s is full!\nChannel %s was not added!";
 
 inline constexpr const char* kSwitchingModel = "Switching model ...";
 inline constexpr const char* kConfirmTitle = "Confirm";

@@ -129,7 +129,8 @@ bool RemoveChannelsFromFavorites(EditingView& view, const std::vector<ChannelNod
 void FollowFavoriteRow(EditingView& view) {
   const std::vector<int> rows = view.SelectedRows(EditList::kFavorites);
   if (rows.size() != 1) return;
-  const int row = view.RowOfChannel(EditList::kChannels, view.ChannelAt(EditList::kFavorites, rows[0]));
+  const int row =
+      view.RowOfChannel(EditList::kChannels, view.ChannelAt(EditList::kFavorites, rows[0]));
   if (row >= 0) view.SelectRows(EditList::kChannels, {row});
 }
 

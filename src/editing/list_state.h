@@ -25,13 +25,13 @@ enum ChannelListSourceValue : int {
 /// of the current tab holds edits not yet written to the database.
 struct ListState {
   int currentTab = kTabChannels;
-  int channelListSource = kSourceAll;    ///< ChannelListSource
-  int shownChannelType = 0;              ///< ShownChannelType: 0 TV, 1 radio, 2 data
-  int transponderListSatellite = 0;      ///< 0 all, n + 1 satellite number n
+  int channelListSource = kSourceAll;  ///< ChannelListSource
+  int shownChannelType = 0;            ///< ShownChannelType: 0 TV, 1 radio, 2 data
+  int transponderListSatellite = 0;    ///< 0 all, n + 1 satellite number n
   bool refillChannels = false;
   bool refillTransponders = false;
   bool refillSatellites = false;
-  bool channelsDescending = false;       ///< number column sorted high to low
+  bool channelsDescending = false;  ///< number column sorted high to low
   bool transpondersDescending = false;
   bool satellitesDescending = false;
   bool pendingEdit = false;

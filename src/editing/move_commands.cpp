@@ -69,18 +69,23 @@ void MoveSelection(EditingView& view, bool up) {
   if (tab == kTabChannels) {
     const int source = state.channelListSource;
     const int type = state.shownChannelType;
-    MoveIn(view, EditList::kChannels, ChannelOrder(db, source, type), state.channelsDescending,
-           up, [&](int row) { return view.ChannelAt(EditList::kChannels, row); },
-           [&](const std::vector<ChannelNode*>& order) { ApplyChannelOrder(db, source, type, order); });
+    MoveIn(
+        view, EditList::kChannels, ChannelOrder(db, source, type), state.channelsDescending, up,
+        [&](int row) { return view.ChannelAt(EditList::kChannels, row); },
+        [&](const std::vector<ChannelNode*>& order) {
+          ApplyChannelOrder(db, source, type, order);
+        });
   } else if (tab == kTabTransponders) {
     const int filter = state.transponderListSatellite;
-    MoveIn(view, EditList::kTransponders, TransponderOrder(db, filter),
-           state.transpondersDescending, up, [&](int row) { return view.TransponderAt(row); },
-           [&](const std::vector<TransponderNode*>& order) { ApplyTransponderOrder(filter, order); });
+    MoveIn(
+        view, EditList::kTransponders, TransponderOrder(db, filter), state.transpondersDescending,
+        up, [&](int row) { return view.TransponderAt(row); },
+        [&](const std::vector<TransponderNode*>& order) { ApplyTransponderOrder(filter, order); });
   } else {
-    MoveIn(view, EditList::kSatellites, SatelliteOrder(db), state.satellitesDescending, up,
-           [&](int row) { return view.SatelliteAt(row); },
-           [&](const std::vector<SatelliteNode*>& order) { ApplySatelliteOrder(db, order); });
+    MoveIn(
+        view, EditList::kSatellites, SatelliteOrder(db), state.satellitesDescending, up,
+        [&](int row) { return view.SatelliteAt(row); },
+        [&](const std::vector<SatelliteNode*>& order) { ApplySatelliteOrder(db, order); });
     view.Refill(EditList::kTransponders);
     view.Refill(EditList::kChannels);
   }
@@ -113,8 +118,8 @@ void DropChannels(EditingView& view, int targetRow) {
   const int count = static_cast<int>(order.size());
   if (!moved.empty()) {
     const int row = std::clamp(targetRow, 0, count);
-    const int target = row == count ? (descending ? -1 : count)
-                                    : (descending ? count - 1 - row : row);
+    const int target =
+        row == count ? (descending ? -1 : count) : (descending ? count - 1 - row : row);
     DropAtPlace(order, moved, places, target, descending);
     ApplyChannelOrder(db, source, type, order);
     view.MarkModified();

@@ -91,8 +91,7 @@ std::vector<SatelliteNode*> SatelliteOrder(const SettingsDatabase& db) {
 void ApplySatelliteOrder(SettingsDatabase& db, const std::vector<SatelliteNode*>& order) {
   // MoveSatellite keeps each satellite's records, LNB, transponders and
   // channels together; placing them front to back leaves the rest behind.
-  for (size_t i = 0; i < order.size(); ++i)
-    db.MoveSatellite(order[i], static_cast<int>(i));
+  for (size_t i = 0; i < order.size(); ++i) db.MoveSatellite(order[i], static_cast<int>(i));
 }
 
 }  // namespace vq

@@ -37,7 +37,9 @@ void ClosePlaces(SatelliteNode* satellite) {
   for (auto& list : channels)
     RenumberDense(
         list,
-        [](ChannelNode* c) { return static_cast<int>(LinkPosition(c->Record().GetSatelliteLink())); },
+        [](ChannelNode* c) {
+          return static_cast<int>(LinkPosition(c->Record().GetSatelliteLink()));
+        },
         [](ChannelNode* c, int v) { c->Record().SetSatellitePosition(static_cast<uint16_t>(v)); });
 }
 
@@ -60,9 +62,9 @@ int SendTranspondersToSatellite(SettingsDatabase& db, const std::vector<Transpon
     for (int c = 0; c < transponder->GetChannelCount(); ++c) {
       ChannelRecord channel = transponder->GetChannel(c)->Record();
       const int count = target->CountChannels(channel.GetType()) + c;
-      channel.SetSatelliteLink(WithLinkKey(
-          WithLinkPosition(channel.GetSatelliteLink(), static_cast<uint32_t>(count)),
-          static_cast<uint32_t>(key)));
+      channel.SetSatelliteLink(
+          WithLinkKey(WithLinkPosition(channel.GetSatelliteLink(), static_cast<uint32_t>(count)),
+                      static_cast<uint32_t>(key)));
     }
     std::unique_ptr<TransponderNode> node = source->RemoveTransponder(transponder);
     if (!node) continue;

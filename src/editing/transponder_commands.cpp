@@ -17,8 +17,7 @@ void AddAndSelect(EditingView& view, Prompter& prompter, SatelliteNode* satellit
   transponder->Record().SetName(texts::kTransponderName);
   view.Refill(EditList::kTransponders);
   const int row = view.RowOfTransponder(transponder);
-  view.SelectRows(EditList::kTransponders,
-                  row >= 0 ? std::vector<int>{row} : std::vector<int>{});
+  view.SelectRows(EditList::kTransponders, row >= 0 ? std::vector<int>{row} : std::vector<int>{});
   view.RefreshCounts();
   view.UpdateButtons();
   view.ShowStatus(texts::kTransponderAdded);

@@ -24,23 +24,31 @@ class FakeView : public EditingView {
 
   int RowCount(EditList list) const override {
     switch (list) {
-      case EditList::kChannels: return static_cast<int>(channels.size());
-      case EditList::kTransponders: return static_cast<int>(transponders.size());
-      case EditList::kSatellites: return static_cast<int>(satellites.size());
-      case EditList::kFavorites: return static_cast<int>(favorites.size());
+      case EditList::kChannels:
+        return static_cast<int>(channels.size());
+      case EditList::kTransponders:
+        return static_cast<int>(transponders.size());
+      case EditList::kSatellites:
+        return static_cast<int>(satellites.size());
+      case EditList::kFavorites:
+        return static_cast<int>(favorites.size());
     }
     return 0;
   }
   std::vector<int> SelectedRows(EditList list) const override { return selection[Index(list)]; }
   ChannelNode* ChannelAt(EditList list, int row) const override {
     const auto& rows = list == EditList::kFavorites ? favorites : channels;
-    return row >= 0 && row < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(row)] : nullptr;
+    return row >= 0 && row < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(row)]
+                                                           : nullptr;
   }
   TransponderNode* TransponderAt(int row) const override {
-    return row >= 0 && row < RowCount(EditList::kTransponders) ? transponders[static_cast<size_t>(row)] : nullptr;
+    return row >= 0 && row < RowCount(EditList::kTransponders)
+               ? transponders[static_cast<size_t>(row)]
+               : nullptr;
   }
   SatelliteNode* SatelliteAt(int row) const override {
-    return row >= 0 && row < RowCount(EditList::kSatellites) ? satellites[static_cast<size_t>(row)] : nullptr;
+    return row >= 0 && row < RowCount(EditList::kSatellites) ? satellites[static_cast<size_t>(row)]
+                                                             : nullptr;
   }
   int RowOfChannel(EditList list, const ChannelNode* channel) const override {
     return RowIn(list == EditList::kFavorites ? favorites : channels, channel);
@@ -59,7 +67,8 @@ class FakeView : public EditingView {
         if (source >= kSourceFavorites)
           db_.CollectFavoriteMembers(source - kSourceFavorites, &channels, state.shownChannelType);
         else if (source >= kSourceSatellite)
-          db_.CollectChannels(channels, state.shownChannelType, kFilterSatellite, source - kSourceSatellite);
+          db_.CollectChannels(channels, state.shownChannelType, kFilterSatellite,
+                              source - kSourceSatellite);
         else
           db_.CollectChannels(channels, state.shownChannelType, source);
         if (state.channelsDescending) std::reverse(channels.begin(), channels.end());
@@ -72,7 +81,8 @@ class FakeView : public EditingView {
         break;
       case EditList::kSatellites:
         satellites.clear();
-        for (int n = 0; n < db_.GetSatelliteCount(); ++n) satellites.push_back(db_.GetSatelliteNode(n));
+        for (int n = 0; n < db_.GetSatelliteCount(); ++n)
+          satellites.push_back(db_.GetSatelliteNode(n));
         if (state.satellitesDescending) std::reverse(satellites.begin(), satellites.end());
         break;
       case EditList::kFavorites:

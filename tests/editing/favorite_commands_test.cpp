@@ -42,8 +42,9 @@ TEST_F(FavoriteCommandsTest, AFullGroupTakesWhatFitsAndSaysHowManyWereLeftOut) {
   EXPECT_EQ(db->CountFavoriteMembers(3), 128);
   EXPECT_EQ(tv[127]->Record().GetFavoritePlace(3), 128 + 127);
   EXPECT_EQ(tv[128]->Record().GetFavoritePlace(3), 0);
-  EXPECT_EQ(prompter.messages,
-            std::vector<std::string>{"Favorite list Movies is full!\nLast 3 channels were not added!"});
+  EXPECT_EQ(
+      prompter.messages,
+      std::vector<std::string>{"Favorite list Movies is full!\nLast 3 channels were not added!"});
   EXPECT_EQ(view->favorites.size(), 128u);
   EXPECT_EQ(view->statuses.front(), "Adding channels to favorite folder ...");
   EXPECT_EQ(view->LastStatus(), "Ready!");

@@ -5,8 +5,8 @@
 
 #include "editing/model_switch.h"
 #include "fake_editing_view.h"
-#include "support/database_builder.h"
 #include "invariant_checks.h"
+#include "support/database_builder.h"
 
 namespace vq::test {
 namespace {

@@ -18,7 +18,8 @@ class MoveCommandsTest : public ::testing::Test {
     db = MakeDatabase(kModelPvr);
     tps = AddTransponders(*db, 0, 3);
     tv = AddChannels(*db, tps[0], kTv, 8);
-    for (int i = 0; i < 8; ++i) tv[static_cast<size_t>(i)]->Record().SetName(std::string(1, char('A' + i)));
+    for (int i = 0; i < 8; ++i)
+      tv[static_cast<size_t>(i)]->Record().SetName(std::string(1, char('A' + i)));
     view = std::make_unique<FakeView>(*db);
   }
 
@@ -132,12 +133,12 @@ TEST_F(MoveCommandsTest, ADroppedBlockLandsInOrderInADescendingList) {
   view->state.channelsDescending = true;
   view->Refill(EditList::kChannels);
   view->Select(EditList::kChannels, {1, 2});  // G, F
-  DropChannels(*view, 5);                      // before C
+  DropChannels(*view, 5);                     // before C
   EXPECT_EQ(Names(), "HEDGFCBA");
   EXPECT_EQ(view->SelectedRows(EditList::kChannels), (std::vector<int>{3, 4}));
 
   view->Select(EditList::kChannels, {0, 7});  // H, A
-  DropChannels(*view, 8);                      // after the last row
+  DropChannels(*view, 8);                     // after the last row
   EXPECT_EQ(Names(), "EDGFCBHA");
   view->Select(EditList::kChannels, {5, 6});  // B, H
   DropChannels(*view, 0);

@@ -13,8 +13,8 @@
 #include "editing/send_to.h"
 #include "editing/transponder_commands.h"
 #include "fake_editing_view.h"
-#include "support/random_database.h"
 #include "invariant_checks.h"
+#include "support/random_database.h"
 
 namespace vq::test {
 namespace {
@@ -43,8 +43,8 @@ class RandomCommands {
     ListState& s = view_.state;
     if (Chance(4)) {
       s.shownChannelType = Pick(3);
-      const int sources[] = {kSourceAll, kSourceFree, kSourceScrambled,
-                             kSourceSatellite + Pick(64), kSourceFavorites + Pick(8)};
+      const int sources[] = {kSourceAll, kSourceFree, kSourceScrambled, kSourceSatellite + Pick(64),
+                             kSourceFavorites + Pick(8)};
       s.channelListSource = sources[Pick(5)];
       s.transponderListSatellite = Chance(2) ? 0 : 1 + Pick(64);
       s.channelsDescending = Chance(3);
@@ -71,26 +71,67 @@ class RandomCommands {
  private:
   void Run(int command) {
     switch (command) {
-      case 0: AddNewChannel(view_, prompter_); break;
-      case 1: AddNewChannelOnSameTransponder(view_, prompter_); break;
-      case 2: RemoveSelectedChannels(view_); break;
-      case 3: if (Chance(8)) RemoveAllChannels(view_); break;
-      case 4: case 5: MoveSelection(view_, command == 4); break;
-      case 6: DropChannels(view_, Pick(view_.RowCount(EditList::kChannels) + 1)); break;
-      case 7: ClearAllChannels(view_); break;
-      case 8: AddNewTransponder(view_, prompter_); break;
-      case 9: AddNewTransponderOnSameSatellite(view_, prompter_); break;
-      case 10: RemoveSelectedTransponders(view_); break;
-      case 11: if (Chance(8)) RemoveAllTransponders(view_); break;
-      case 12: if (Chance(4)) ClearAllTransponders(view_); break;
-      case 13: DeleteAllDataChannels(view_); break;
-      case 14: DeleteAllEmptyTransponders(view_); break;
-      case 15: SendSelectedTransponders(view_, Pick(64)); break;
-      case 16: AddSelectionToFavorites(view_, prompter_); break;
-      case 17: RemoveSelectedFavorites(view_); break;
-      case 18: RemoveAllFavorites(view_); break;
-      case 19: SwitchToFtaCi(view_, prompter_); break;
-      case 20: SwitchToPvr(view_); break;
+      case 0:
+        AddNewChannel(view_, prompter_);
+        break;
+      case 1:
+        AddNewChannelOnSameTransponder(view_, prompter_);
+        break;
+      case 2:
+        RemoveSelectedChannels(view_);
+        break;
+      case 3:
+        if (Chance(8)) RemoveAllChannels(view_);
+        break;
+      case 4:
+      case 5:
+        MoveSelection(view_, command == 4);
+        break;
+      case 6:
+        DropChannels(view_, Pick(view_.RowCount(EditList::kChannels) + 1));
+        break;
+      case 7:
+        ClearAllChannels(view_);
+        break;
+      case 8:
+        AddNewTransponder(view_, prompter_);
+        break;
+      case 9:
+        AddNewTransponderOnSameSatellite(view_, prompter_);
+        break;
+      case 10:
+        RemoveSelectedTransponders(view_);
+        break;
+      case 11:
+        if (Chance(8)) RemoveAllTransponders(view_);
+        break;
+      case 12:
+        if (Chance(4)) ClearAllTransponders(view_);
+        break;
+      case 13:
+        DeleteAllDataChannels(view_);
+        break;
+      case 14:
+        DeleteAllEmptyTransponders(view_);
+        break;
+      case 15:
+        SendSelectedTransponders(view_, Pick(64));
+        break;
+      case 16:
+        AddSelectionToFavorites(view_, prompter_);
+        break;
+      case 17:
+        RemoveSelectedFavorites(view_);
+        break;
+      case 18:
+        RemoveAllFavorites(view_);
+        break;
+      case 19:
+        SwitchToFtaCi(view_, prompter_);
+        break;
+      case 20:
+        SwitchToPvr(view_);
+        break;
       default:
         for (int i = 0; i < 20; ++i) AddNewChannel(view_, prompter_);
         break;
@@ -126,8 +167,8 @@ TEST(RandomCommandsTest, EveryCommandKeepsTheInvariants) {
     RandomCommands commands(*db, seed * 7919);
     for (int step = 0; step < 250; ++step) {
       commands.Step();
-      SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) +
-                   " command " + std::to_string(commands.last));
+      SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) + " command " +
+                   std::to_string(commands.last));
       ASSERT_EQ(InvariantProblems(*db), std::vector<std::string>{});
       ExpectRowsLive(commands.View(), *db);
       if (HasFatalFailure()) return;

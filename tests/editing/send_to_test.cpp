@@ -5,8 +5,8 @@
 #include "database/link_word.h"
 #include "editing/send_to.h"
 #include "fake_editing_view.h"
-#include "support/database_builder.h"
 #include "invariant_checks.h"
+#include "support/database_builder.h"
 
 namespace vq::test {
 namespace {

@@ -56,8 +56,9 @@ TEST_F(TransponderCommandsTest, AddNewTellsWhenTheTableIsFull) {
   AddTransponders(*db, 2, kTransponderCapacity);
   prompter.satellite = 1;
   AddNewTransponder(*view, prompter);
-  EXPECT_EQ(prompter.messages,
-            std::vector<std::string>{"No transponder space left.\n\nPlease remove some unused ones."});
+  EXPECT_EQ(
+      prompter.messages,
+      std::vector<std::string>{"No transponder space left.\n\nPlease remove some unused ones."});
 }
 
 TEST_F(TransponderCommandsTest, RemovingATransponderDropsItsChannelRowsAndSelectsTheFirstRow) {

@@ -25,8 +25,7 @@ bool DialogPrompter::AskYesNo(const std::string& text, const std::string& title)
 int DialogPrompter::AskThreeWay(const std::string& text, const std::string& title,
                                 const std::string& left, const std::string& middle,
                                 const std::string& right) {
-  ThreeActionDialog dialog(Text(text), Text(title), Text(left), Text(middle), Text(right),
-                           parent_);
+  ThreeActionDialog dialog(Text(text), Text(title), Text(left), Text(middle), Text(right), parent_);
   dialog.exec();
   return dialog.Result();
 }

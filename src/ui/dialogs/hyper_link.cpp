@@ -51,8 +51,8 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
 void CHyperLink::Restyle() {
   // Normal blue, hover red, visited purple; underlined while hovered.
   const char* color = hovered_ ? "#c0392b" : visited_ ? "#6c3483" : "#1f5fbf";
-  setStyleSheet(QStringLiteral("color: %1; text-decoration: %2")
-                    .arg(color, hovered_ ? "underline" : "none"));
+  setStyleSheet(
+      QStringLiteral("color: %1; text-decoration: %2").arg(color, hovered_ ? "underline" : "none"));
 }
 
 }  // namespace vq

@@ -40,18 +40,18 @@ SelectChannelDialog::SelectChannelDialog(const SettingsDatabase& database, QWidg
   for (int n = 0; n < database.GetSatelliteCount(); ++n) {
     const SatelliteNode* s = database.GetSatelliteNode(n);
     if (!s || !s->HasSatellite()) continue;
-    entries.append({ListIcon(kImageSatellite),
-                    QString::fromLatin1(ChannelDialogSatelliteEntry(
-                        s->GetName(), s->CountChannels(kTv), s->CountChannels(kRadio),
-                        s->CountChannels(kData)))});
+    entries.append(
+        {ListIcon(kImageSatellite), QString::fromLatin1(ChannelDialogSatelliteEntry(
+                                        s->GetName(), s->CountChannels(kTv),
+                                        s->CountChannels(kRadio), s->CountChannels(kData)))});
     codes.append(kSourceSatellite + n);
   }
   for (int g = 0; g < kFavoriteGroupCount; ++g) {
-    entries.append({ListIcon(kImageFavorites),
-                    QString::fromLatin1(ChannelDialogGroupEntry(
-                        database.GetFavoriteGroupName(g),
-                        database.CollectFavoriteMembers(g, nullptr, kTv),
-                        database.CollectFavoriteMembers(g, nullptr, kRadio)))});
+    entries.append(
+        {ListIcon(kImageFavorites),
+         QString::fromLatin1(ChannelDialogGroupEntry(
+             database.GetFavoriteGroupName(g), database.CollectFavoriteMembers(g, nullptr, kTv),
+             database.CollectFavoriteMembers(g, nullptr, kRadio)))});
     codes.append(kSourceFavorites + g);
   }
   bar_->SetFirstEntries(entries, codes, kSourceAll);

@@ -17,8 +17,7 @@ class SelectTransponderDialog : public SelectRecordDialog {
 
  public:
   /// `filter` 0 lists every transponder, n + 1 those of satellite number n.
-  SelectTransponderDialog(const SettingsDatabase& database, int filter,
-                          QWidget* parent = nullptr);
+  SelectTransponderDialog(const SettingsDatabase& database, int filter, QWidget* parent = nullptr);
   SelectorBar* Selector() const { return bar_; }
 
  protected:

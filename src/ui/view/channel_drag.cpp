@@ -96,7 +96,8 @@ ChannelDrag::Target ChannelDrag::TargetAt(const QPoint& global, int* row) const 
 void ChannelDrag::Begin() {
   dragging_ = true;
   const int count = static_cast<int>(list_->selectionModel()->selectedRows().size());
-  image_->setText(count == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(count));
+  image_->setText(count == 1 ? QStringLiteral("1 channel")
+                             : QStringLiteral("%1 channels").arg(count));
   image_->adjustSize();
   image_->show();
   QGuiApplication::setOverrideCursor(MakeDragCursor(DragCursor::kNoDrop));
@@ -126,7 +127,10 @@ void ChannelDrag::Track(const QPoint& global) {
   const QPoint at = list_->viewport()->mapFromGlobal(global);
   const int height = list_->viewport()->height();
   const bool beside = at.x() >= 0 && at.x() < list_->viewport()->width();
-  const int distance = !beside ? 0 : at.y() < 0 ? -at.y() : at.y() >= height ? at.y() - height + 1 : 0;
+  const int distance = !beside            ? 0
+                       : at.y() < 0       ? -at.y()
+                       : at.y() >= height ? at.y() - height + 1
+                                          : 0;
   if (distance == 0) {
     scroll_.stop();
     return;

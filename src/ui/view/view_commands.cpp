@@ -85,8 +85,10 @@ void CVQChannelEditorView::ConnectCommands() {
   connect(favorites_->MembersModel(), &QAbstractItemModel::modelReset, this,
           &CVQChannelEditorView::UpdateButtons);
   connect(statistics_, &StatisticsPanel::modelChosen, this, [this](int model) {
-    if (model == 0) WithPrompter(SwitchToFtaCi);
-    else SwitchToPvr(*editing_);
+    if (model == 0)
+      WithPrompter(SwitchToFtaCi);
+    else
+      SwitchToPvr(*editing_);
     statistics_->Update(&Database());
   });
   for (int tab = kTabChannels; tab <= kTabSatellites; ++tab)

@@ -18,10 +18,14 @@ namespace {
 
 QAbstractItemView* ListOf(const CVQChannelEditorView& view, EditList list) {
   switch (list) {
-    case EditList::kChannels: return view.Page(kTabChannels)->List();
-    case EditList::kTransponders: return view.Page(kTabTransponders)->List();
-    case EditList::kSatellites: return view.Page(kTabSatellites)->List();
-    case EditList::kFavorites: return view.Favorites()->Members();
+    case EditList::kChannels:
+      return view.Page(kTabChannels)->List();
+    case EditList::kTransponders:
+      return view.Page(kTabTransponders)->List();
+    case EditList::kSatellites:
+      return view.Page(kTabSatellites)->List();
+    case EditList::kFavorites:
+      return view.Favorites()->Members();
   }
   return nullptr;
 }
@@ -43,7 +47,9 @@ ChannelNode* ViewEditing::ChannelAt(EditList list, int row) const {
   return list == EditList::kChannels ? view_.Channels()->NodeAt(row) : nullptr;
 }
 
-TransponderNode* ViewEditing::TransponderAt(int row) const { return view_.Transponders()->NodeAt(row); }
+TransponderNode* ViewEditing::TransponderAt(int row) const {
+  return view_.Transponders()->NodeAt(row);
+}
 
 SatelliteNode* ViewEditing::SatelliteAt(int row) const { return view_.Satellites()->NodeAt(row); }
 
@@ -56,27 +62,47 @@ int ViewEditing::RowOfChannel(EditList list, const ChannelNode* channel) const {
   return -1;
 }
 
-int ViewEditing::RowOfTransponder(const TransponderNode* t) const { return view_.Transponders()->RowOf(t); }
+int ViewEditing::RowOfTransponder(const TransponderNode* t) const {
+  return view_.Transponders()->RowOf(t);
+}
 
-int ViewEditing::RowOfSatellite(const SatelliteNode* s) const { return view_.Satellites()->RowOf(s); }
+int ViewEditing::RowOfSatellite(const SatelliteNode* s) const {
+  return view_.Satellites()->RowOf(s);
+}
 
 int ViewEditing::SelectedFavoriteGroup() const { return view_.Favorites()->ChosenGroup(); }
 
 void ViewEditing::Refill(EditList list) {
   switch (list) {
-    case EditList::kChannels: view_.RefillChannelList(); break;
-    case EditList::kTransponders: view_.RefillTransponderList(); break;
-    case EditList::kSatellites: view_.RefillSatelliteList(); break;
-    case EditList::kFavorites: view_.Favorites()->ChooseGroup(view_.Favorites()->ChosenGroup()); break;
+    case EditList::kChannels:
+      view_.RefillChannelList();
+      break;
+    case EditList::kTransponders:
+      view_.RefillTransponderList();
+      break;
+    case EditList::kSatellites:
+      view_.RefillSatelliteList();
+      break;
+    case EditList::kFavorites:
+      view_.Favorites()->ChooseGroup(view_.Favorites()->ChosenGroup());
+      break;
   }
 }
 
 void ViewEditing::Redraw(EditList list) {
   switch (list) {
-    case EditList::kChannels: view_.Channels()->Refresh(); break;
-    case EditList::kTransponders: view_.Transponders()->Refresh(); break;
-    case EditList::kSatellites: view_.Satellites()->Refresh(); break;
-    case EditList::kFavorites: ListOf(view_, list)->viewport()->update(); break;
+    case EditList::kChannels:
+      view_.Channels()->Refresh();
+      break;
+    case EditList::kTransponders:
+      view_.Transponders()->Refresh();
+      break;
+    case EditList::kSatellites:
+      view_.Satellites()->Refresh();
+      break;
+    case EditList::kFavorites:
+      ListOf(view_, list)->viewport()->update();
+      break;
   }
 }
 
@@ -107,7 +133,8 @@ void ViewEditing::SelectRows(EditList list, const std::vector<int>& rows) {
 
 void ViewEditing::ShowRow(EditList list, int row) {
   QAbstractItemView* widget = ListOf(view_, list);
-  if (row >= 0 && row < widget->model()->rowCount()) widget->scrollTo(widget->model()->index(row, 0));
+  if (row >= 0 && row < widget->model()->rowCount())
+    widget->scrollTo(widget->model()->index(row, 0));
 }
 
 void ViewEditing::RefreshCounts() { view_.RefreshCountsAndSelectors(); }

@@ -1,9 +1,9 @@
 // ThreeActionDialog, the link control and the About box.
 
+#include <gtest/gtest.h>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "modal_answer.h"
 #include "ui/dialogs/about_dialog.h"

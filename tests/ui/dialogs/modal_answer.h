@@ -23,14 +23,15 @@ inline void AnswerNextModal(std::function<void(QWidget*)> answer, int triesLeft 
 }
 
 /// Records the next message box's text and presses `button` on it.
-inline void AnswerNextMessage(QString* text,
-                              QMessageBox::StandardButton button = QMessageBox::Ok) {
+inline void AnswerNextMessage(QString* text, QMessageBox::StandardButton button = QMessageBox::Ok) {
   AnswerNextModal([text, button](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     if (!box) return;
     if (text) *text = box->text();
-    if (QAbstractButton* b = box->button(button)) b->click();
-    else box->reject();
+    if (QAbstractButton* b = box->button(button))
+      b->click();
+    else
+      box->reject();
   });
 }
 

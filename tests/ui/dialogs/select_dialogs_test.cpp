@@ -1,9 +1,9 @@
 // The selection dialogs: refusing OK without a selection, returning the
 // record's index, and the channel dialog's filter entries.
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "modal_answer.h"
 #include "support/database_builder.h"

@@ -1,6 +1,7 @@
 // The editing commands through the real window: buttons, the Special
 // Actions menu, the model buttons, a context menu and drag and drop.
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QListView>
 #include <QMenu>
@@ -8,7 +9,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "../view/view_fixture.h"
 #include "modal_answer.h"
@@ -152,8 +152,7 @@ TEST_F(WindowCommands, DraggingRowsMovesThemOrRemovesThem) {
   QTest::mouseMove(viewport, RowCentre(3));
   QTest::mouseMove(viewport, RowCentre(6));
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, RowCentre(6));
-  EXPECT_EQ(NameAt(0) + NameAt(1) + NameAt(2) + NameAt(3) + NameAt(4) + NameAt(5),
-            "C0C3C4C5C1C2");
+  EXPECT_EQ(NameAt(0) + NameAt(1) + NameAt(2) + NameAt(3) + NameAt(4) + NameAt(5), "C0C3C4C5C1C2");
   EXPECT_EQ(channels->SelectedRows(), (std::vector<int>{4, 5}));
 
   QPushButton* remove = Button(kTabChannels, "Remove Selected");
