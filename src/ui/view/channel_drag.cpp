@@ -47,10 +47,10 @@ bool ChannelDrag::eventFilter(QObject* watched, QEvent* event) {
     return false;
   switch (type) {
     case QEvent::MouseButtonPress: {
+      // Any row may start a drag: the list selects it on this press.
       auto* mouse = static_cast<QMouseEvent*>(event);
-      const int row = list_->rowAt(mouse->position().toPoint().y());
-      pressed_ = mouse->button() == Qt::LeftButton && row >= 0 &&
-                 list_->selectionModel()->isRowSelected(row, {});
+      pressRow_ = list_->rowAt(mouse->position().toPoint().y());
+      pressed_ = mouse->button() == Qt::LeftButton && pressRow_ >= 0;
       pressAt_ = mouse->position().toPoint();
       return false;
     }
@@ -61,6 +61,11 @@ bool ChannelDrag::eventFilter(QObject* watched, QEvent* event) {
         if ((mouse->position().toPoint() - pressAt_).manhattanLength() <
             QApplication::startDragDistance())
           return true;
+        // A press that took the row out of the selection drags nothing.
+        if (!list_->selectionModel()->isRowSelected(pressRow_, {})) {
+          pressed_ = false;
+          return false;
+        }
         Begin();
       }
       Track(mouse->globalPosition().toPoint());

@@ -18,9 +18,9 @@ namespace vq {
 
 class RecordTableView;
 
-/// Watches the channel list's mouse events: a press on a selected row
-/// followed by a move past the drag distance starts a drag of the selected
-/// rows. While dragging, the cursor tells what a drop would do, a line marks
+/// Watches the channel list's mouse events: a press on a row (which the
+/// list selects) followed by a move past the drag distance starts a drag of
+/// the selected rows. While dragging, the cursor tells what a drop would do, a line marks
 /// the drop place in the channel list, and the list scrolls one row at a time
 /// when the pointer is above or below it (every ten milliseconds per pixel of
 /// distance). Releasing the button reports the drop; elsewhere nothing
@@ -65,6 +65,7 @@ class ChannelDrag : public QObject {
   QWidget* marker_;
   QTimer scroll_;
   QPoint pressAt_;
+  int pressRow_ = -1;
   bool pressed_ = false;
   bool dragging_ = false;
   int scrollStep_ = 0;

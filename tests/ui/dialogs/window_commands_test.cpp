@@ -176,8 +176,9 @@ TEST_F(WindowCommands, DragFeedbackShowsTheDropEffectAndScrollsAtTheEdge) {
   QWidget* viewport = channels->viewport();
   QWidget* members = view->Favorites()->Members()->viewport();
   view->Favorites()->ChooseGroup(0);
-  channels->SelectOnlyRow(3);
+  channels->SelectOnlyRow(8);
   QTest::mousePress(viewport, Qt::LeftButton, {}, RowCentre(3));
+  ASSERT_EQ(channels->SelectedRows(), std::vector<int>{3}) << "the pressed row is dragged";
   QTest::mouseMove(viewport, RowCentre(5));
   EXPECT_TRUE(ShowsCursor(DragCursor::kMove));
   const QPoint onMembers = viewport->mapFromGlobal(members->mapToGlobal(members->rect().center()));
