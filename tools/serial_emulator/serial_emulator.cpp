@@ -63,7 +63,13 @@ void SerialEmulator::Stop() {
 
 void SerialEmulator::PaceLine(size_t bytes) {
   if (throttle_ == 0) return;
-  lineFreeAt_ = std::max(lineFreeAt_, Now()) + static_cast<double>(bytes) * 10.0 / throttle_;
+  // Keep the ideal schedule while the line stays busy: restarting it from
+  // the current time after every slice would add each sleep's overrun to the
+  // line time. Only a real pause (longer than a few slices) restarts it.
+  constexpr double kIdleGapSeconds = 0.005;
+  const double now = Now();
+  if (now > lineFreeAt_ + kIdleGapSeconds) lineFreeAt_ = now;
+  lineFreeAt_ += static_cast<double>(bytes) * 10.0 / throttle_;
   SleepUntil(lineFreeAt_);
 }
 
