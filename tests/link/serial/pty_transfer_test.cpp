@@ -10,6 +10,7 @@
 #include "link/serial/headless_transfer.h"
 #include "link/serial/upload_machine.h"
 #include "serial_emulator/serial_emulator.h"
+#include "support/temp_path.h"
 
 namespace vq::serial {
 namespace {
@@ -40,7 +41,7 @@ class PtyTransferTest : public ::testing::Test {
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
   }
 
-  std::string path = ::testing::TempDir() + "serial_pty_transfer.bin";
+  std::string path = vq::test::UniqueTempPath("serial_pty_transfer.bin");
   std::vector<std::string> statuses;
 };
 

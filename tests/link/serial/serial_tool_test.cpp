@@ -9,6 +9,7 @@
 #include "link/serial/fake_host.h"
 #include "serial_emulator/serial_emulator.h"
 #include "vqtool/tool.h"
+#include "support/temp_path.h"
 
 namespace vq::serial {
 namespace {
@@ -28,9 +29,8 @@ class SerialToolTest : public ::testing::Test {
     err.str("");
     return tool::RunTool(args, out, err);
   }
-  std::string dir = ::testing::TempDir();
-  std::string demo = dir + "serial_tool_demo.bin";
-  std::string target = dir + "serial_tool_out.bin";
+  std::string demo = vq::test::UniqueTempPath("serial_tool_demo.bin");
+  std::string target = vq::test::UniqueTempPath("serial_tool_out.bin");
   std::ostringstream out, err;
 };
 

@@ -15,6 +15,7 @@
 #include "ui/dialogs/serial_transfer_dialog.h"
 
 #include <QSettings>
+#include "support/temp_path.h"
 
 namespace vq {
 namespace {
@@ -30,7 +31,7 @@ class SerialDialogTest : public ::testing::Test {
     dialog->SetPauseScale([](int) { return 0; });
     return dialog;
   }
-  std::string path = ::testing::TempDir() + "serial_dialog_file.bin";
+  std::string path = vq::test::UniqueTempPath("serial_dialog_file.bin");
 };
 
 TEST_F(SerialDialogTest, SilentLineTimesOutAfterOneToTwoPeriods) {
@@ -100,7 +101,7 @@ TEST_F(SerialDialogTest, DownloadAndUploadThroughTheDialog) {
 }
 
 TEST(SerialProfileTest, DevicePathKeyWinsOverPortIndex) {
-  const QString ini = QString::fromStdString(::testing::TempDir() + "serial_profile.ini");
+  const QString ini = QString::fromStdString(vq::test::UniqueTempPath("serial_profile.ini"));
   QSettings(ini, QSettings::IniFormat).clear();
   EditorConfig config;
   config.Port = 15;
