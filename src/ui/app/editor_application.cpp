@@ -4,9 +4,13 @@
 
 #include "document/qt/vq_channel_editor_doc.h"
 #include "document/trace_log.h"
+#include "link/usb/emulated_receiver.h"
+#include "link/usb/libusb_bus.h"
+#include "link/usb/qt/usb_receiver_link.h"
 #include "ui/app/command_line.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/profile_store.h"
+#include "ui/app/usb_profile.h"
 
 namespace vq {
 
@@ -32,6 +36,8 @@ bool EditorApplication::Start(const QStringList& arguments) {
   const FramePlacement placement = profile_->LoadPlacement();
   frame_ = std::make_unique<CMainFrame>(*document_, config_, recent_);
   prompter_.SetParent(frame_.get());
+  presetDialogs_.SetParent(frame_.get());
+  frame_->AttachPresetCommands(prompter_, presetDialogs_);
   frame_->ApplyPlacement(placement);
   QObject::connect(frame_.get(), &CMainFrame::closing, frame_.get(),
                    [this] { profile_->SavePlacement(frame_->CurrentPlacement()); });
@@ -39,7 +45,25 @@ bool EditorApplication::Start(const QStringList& arguments) {
   const bool opened =
       line.file.isEmpty() ? document_->NewDocument() : document_->OpenDocument(line.file);
   if (!opened) return false;
+  if (!AttachReceiver(line.emulatedReceiver)) return false;
   frame_->ShowPlaced();
+  return true;
+}
+
+bool EditorApplication::AttachReceiver(const QString& emulatedImage) {
+  if (emulatedImage.isEmpty()) {
+    bus_ = std::make_unique<usb::LibUsbBus>(ReadUsbDeviceFilter(profile_->Path()));
+  } else {
+    std::string error;
+    bus_ = usb::EmulatedReceiver::FromFile(emulatedImage.toStdString(), error);
+    if (!bus_) {
+      QMessageBox::critical(frame_.get(), kProgramTitle,
+                            "Emulated receiver: " + QString::fromStdString(error));
+      return false;
+    }
+  }
+  link_ = std::make_unique<usb::UsbReceiverLink>(*bus_);
+  frame_->AttachReceiver(*link_, prompter_);
   return true;
 }
 
@@ -49,6 +73,9 @@ void EditorApplication::Exit() {
   profile_->SaveConfig(config_);
   profile_->SaveRecentFiles(recent_.Files());
   profile_->Sync();
+  if (frame_) frame_->DetachReceiver();
+  link_.reset();
+  bus_.reset();
   DisableTraceLog();
 }
 

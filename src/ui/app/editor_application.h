@@ -8,6 +8,7 @@
 
 #include "ui/app/editor_config.h"
 #include "ui/app/message_prompter.h"
+#include "ui/app/preset_menu_commands.h"
 #include "ui/app/recent_files.h"
 
 namespace vq {
@@ -16,9 +17,15 @@ class CMainFrame;
 class CVQChannelEditorDoc;
 class ProfileStore;
 
+namespace usb {
+class UsbBus;
+class UsbReceiverLink;
+}  // namespace usb
+
 /// The application object: owns the EditorConfig for the whole run, the
-/// profile it comes from, the recent-file list, the document and the main
-/// window. Start and Exit run the steps in their fixed order.
+/// profile it comes from, the recent-file list, the document, the main
+/// window and the USB bus with the receiver link. Start and Exit run the
+/// steps in their fixed order.
 class EditorApplication {
  public:
   EditorApplication();
@@ -28,11 +35,13 @@ class EditorApplication {
 
   /// Reads the profile (the command line may name it), loads the
   /// configuration and recent files, creates the document and the window,
-  /// opens the file named on the command line (or a new document) and shows
-  /// the window. False when the arguments or the file cannot be used; the
-  /// program then exits.
+  /// opens the file named on the command line (or a new document), attaches
+  /// to the receiver (on the USB bus, or the emulated one the command line
+  /// names) and shows the window. False when the arguments or a file cannot
+  /// be used; the program then exits.
   bool Start(const QStringList& arguments);
-  /// Stores the configuration, recent files and window placement.
+  /// Stores the configuration and recent files, then detaches from the
+  /// receiver and releases the USB bus.
   void Exit();
 
   EditorConfig& Config() { return config_; }
@@ -40,14 +49,25 @@ class EditorApplication {
   CVQChannelEditorDoc* Document() const { return document_.get(); }
   CMainFrame* Frame() const { return frame_.get(); }
   ProfileStore* Profile() const { return profile_.get(); }
+  /// The USB bus (an EmulatedReceiver with --emulated-receiver); null
+  /// before Start attached and after Exit.
+  usb::UsbBus* Bus() const { return bus_.get(); }
+  usb::UsbReceiverLink* ReceiverLink() const { return link_.get(); }
 
  private:
+  /// Creates the bus and attaches to the receiver; false when the emulated
+  /// receiver's settings file cannot be read.
+  bool AttachReceiver(const QString& emulatedImage);
+
   EditorConfig config_;
   RecentFiles recent_{9};
   MessagePrompter prompter_;
+  FilePresetDialogs presetDialogs_;
   std::unique_ptr<ProfileStore> profile_;
   std::unique_ptr<CVQChannelEditorDoc> document_;
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<usb::UsbBus> bus_;
+  std::unique_ptr<usb::UsbReceiverLink> link_;
   bool exited_ = false;
 };
 

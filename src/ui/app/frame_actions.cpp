@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "document/qt/usb_receiver_commands.h"
 #include "ui/app/toolbar_icons.h"
 
 namespace vq {
@@ -35,6 +36,8 @@ FrameActions CreateFrameActions(QObject* parent) {
   a.saveCom = Make(parent, "Save to COM", CommandImage::kSaveCom, false);
   a.openUsb = Make(parent, "&Open from USB...", CommandImage::kOpenUsb, false);
   a.saveUsb = Make(parent, "Save to USB", CommandImage::kSaveUsb, false);
+  a.openUsb->setStatusTip(UsbReceiverCommands::kOpenPrompt);
+  a.saveUsb->setStatusTip(UsbReceiverCommands::kSavePrompt);
   a.exportPreset = Make(parent, "Preset data", false);
   a.importPreset = Make(parent, "Preset data", false);
   a.exit = Make(parent, "E&xit", true);

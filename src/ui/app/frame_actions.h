@@ -9,7 +9,8 @@ namespace vq {
 
 /// Every command of the main frame, with its menu text, shortcuts and
 /// image. Commands whose work arrives with later parts of the program are
-/// created disabled; "Open from COM" and "Save to COM" stay disabled.
+/// created disabled; "Open from COM" and "Save to COM" stay disabled, the
+/// USB and preset commands are enabled once the frame wires them.
 struct FrameActions {
   QAction* newFile;
   QAction* open;

@@ -1,4 +1,4 @@
-// vqchanneleditor [FILE] [--profile INI] [--trace LOG]
+// vqchanneleditor [FILE] [--profile INI] [--trace LOG] [--emulated-receiver FILE]
 
 #include <QApplication>
 

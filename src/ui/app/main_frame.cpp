@@ -19,6 +19,7 @@
 #include "ui/app/recent_files.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/dialog_prompter.h"
+#include "ui/dialogs/usb_transfer_dialog.h"
 #include "ui/view/vq_channel_editor_view.h"
 
 namespace vq {

@@ -16,8 +16,17 @@ namespace vq {
 class CVQChannelEditorDoc;
 class CVQChannelEditorView;
 class DialogPrompter;
+class DialogTransferRunner;
+class DocumentPrompter;
+class PresetDialogs;
+class PresetMenuCommands;
 class RecentFiles;
+class UsbReceiverCommands;
 struct EditorConfig;
+
+namespace usb {
+class UsbReceiverLink;
+}
 
 /// The frame around the main view: menus, toolbar with the banner, and a
 /// status bar with one message pane. Carries out the file commands on the
@@ -51,6 +60,18 @@ class CMainFrame : public QMainWindow {
   /// Shows the window in the state of the applied placement.
   void ShowPlaced();
 
+  /// Wires "Open from USB" and "Save to USB" to the receiver of `link`,
+  /// which must outlive the frame or a later DetachReceiver. The commands
+  /// are enabled while the receiver is attached.
+  void AttachReceiver(usb::UsbReceiverLink& link, DocumentPrompter& prompter);
+  /// Drops the USB commands (disabled from now on) before the link goes.
+  void DetachReceiver();
+  UsbReceiverCommands* ReceiverCommands() const { return usbCommands_; }
+
+  /// Wires the preset export and import to `prompter` for messages and
+  /// `dialogs` for file names and the confirmation; both must outlive the frame.
+  void AttachPresetCommands(DocumentPrompter& prompter, PresetDialogs& dialogs);
+
  signals:
   /// The window is about to close (after the user agreed to lose changes).
   void closing();
@@ -68,6 +89,8 @@ class CMainFrame : public QMainWindow {
   void OpenWithDialog();
   void ShowConfiguration();
   void ShowAbout();
+  void UpdateReceiverCommands();
+  void ResetViewAfterImport();
 
   CVQChannelEditorDoc& document_;
   EditorConfig& config_;
@@ -80,6 +103,9 @@ class CMainFrame : public QMainWindow {
   QList<QAction*> recentActions_;
   int placedState_ = -1;
   std::unique_ptr<DialogPrompter> prompter_;
+  std::unique_ptr<DialogTransferRunner> transferRunner_;
+  UsbReceiverCommands* usbCommands_ = nullptr;
+  PresetMenuCommands* presetCommands_ = nullptr;
 };
 
 }  // namespace vq

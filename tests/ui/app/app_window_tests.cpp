@@ -47,12 +47,14 @@ class AppWindow : public ::testing::Test {
   EditorApplication app;
 };
 
-TEST(CommandLineTest, ReadsFileProfileAndTrace) {
-  const CommandLine line = ParseCommandLine(
-      {"editor", "--profile", "p.ini", "--trace", "t.log", "settings.bin"});
+TEST(CommandLineTest, ReadsFileProfileTraceAndEmulatedReceiver) {
+  const CommandLine line = ParseCommandLine({"editor", "--profile", "p.ini", "--trace", "t.log",
+                                             "--emulated-receiver", "r.bin", "settings.bin"});
   EXPECT_EQ(line.file, "settings.bin");
   EXPECT_EQ(line.profile, "p.ini");
   EXPECT_EQ(line.trace, "t.log");
+  EXPECT_EQ(line.emulatedReceiver, "r.bin");
+  EXPECT_TRUE(ParseCommandLine({"editor"}).emulatedReceiver.isEmpty());
   EXPECT_TRUE(line.error.isEmpty());
   EXPECT_TRUE(ParseCommandLine({"editor"}).file.isEmpty());
   EXPECT_FALSE(ParseCommandLine({"editor", "a.bin", "b.bin"}).error.isEmpty());

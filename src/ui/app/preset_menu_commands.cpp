@@ -1,0 +1,111 @@
+#include "ui/app/preset_menu_commands.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <span>
+#include <vector>
+
+#include "document/qt/vq_channel_editor_doc.h"
+#include "editing/preset_file.h"
+
+namespace vq {
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString FilePresetDialogs::AskExportPath(const QString& directory) {
+  QString path = QFileDialog::getSaveFileName(parent_, "Save As", directory, kPresetFilter);
+  // The default extension, as the settings dialogs add it.
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".bin";
+  return path;
+}
+
+QString FilePresetDialogs::AskImportPath(const QString& directory) {
+  return QFileDialog::getOpenFileName(parent_, "Open", directory, kPresetFilter);
+}
+
+bool FilePresetDialogs::Confirm(const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
+                  parent_);
+  return box.exec() == QMessageBox::Yes;
+}
+
+PresetMenuCommands::PresetMenuCommands(CVQChannelEditorDoc& document,
+                                       DocumentPrompter& prompter, PresetDialogs& dialogs,
+                                       QObject* parent)
+    : QObject(parent), document_(document), prompter_(prompter), dialogs_(dialogs) {}
+
+QString PresetMenuCommands::Directory() const {
+  return document_.PathName().isEmpty() ? QString() : QFileInfo(document_.PathName()).path();
+}
+
+void PresetMenuCommands::Tell(std::string_view text) {
+  if (!text.empty()) prompter_.Tell(Text(text), DocumentPrompter::Icon::kError);
+}
+
+bool PresetMenuCommands::Export() {
+  const QString path = dialogs_.AskExportPath(Directory());
+  if (path.isEmpty()) return false;
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    Tell(kPresetFileOpenFailedText);
+    return false;
+  }
+  std::vector<uint8_t> bytes;
+  const PresetExportResult result = ExportPreset(document_.Database(), bytes);
+  if (!result.Ok()) {
+    file.cancelWriting();
+    Tell(result.Message());
+    return false;
+  }
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
+    Tell(kPresetFileOpenFailedText);
+    return false;
+  }
+  return true;
+}
+
+bool PresetMenuCommands::Import() {
+  const QString path = dialogs_.AskImportPath(Directory());
+  if (path.isEmpty()) return false;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    Tell(kPresetFileOpenFailedText);
+    return false;
+  }
+  const QByteArray bytes = file.readAll();
+  file.close();
+  PresetContent content;
+  const PresetImportResult read = ReadPresetFile(
+      std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                static_cast<size_t>(bytes.size())),
+      content);
+  if (!read.Ok()) {
+    Tell(read.Message());
+    return false;
+  }
+  if (document_.IsModified() &&
+      !dialogs_.Confirm(Text(kPresetConfirmTitle), Text(kPresetConfirmText)))
+    return false;
+  const PresetImportResult imported = ImportPreset(content, document_.Database());
+  if (imported.status == PresetImportStatus::kFileCorrupted) {
+    Tell(imported.Message());
+    return false;
+  }
+  // kNoSpace: the preset is in, with the transponders that fitted.
+  Tell(imported.Message());
+  emit presetImported();
+  document_.SetModifiedFlag(true);
+  emit document_.documentReplaced();
+  return true;
+}
+
+}  // namespace vq
