@@ -11,11 +11,11 @@ namespace vq {
 /// use instead of the default one, a trace log file, and a settings file
 /// that an emulated receiver holds in place of a receiver on the USB bus.
 struct CommandLine {
-  QString file;     ///< empty: start with a new document
-  QString profile;  ///< empty: the default profile path
-  QString trace;    ///< empty: tracing stays off
+  QString file;              ///< empty: start with a new document
+  QString profile;           ///< empty: the default profile path
+  QString trace;             ///< empty: tracing stays off
   QString emulatedReceiver;  ///< empty: the receiver is looked for on the USB bus
-  QString error;    ///< set when the arguments could not be read
+  QString error;             ///< set when the arguments could not be read
 };
 
 /// Reads `arguments` (the program name first): an optional settings file,

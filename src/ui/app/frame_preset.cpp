@@ -13,10 +13,8 @@ namespace vq {
 void CMainFrame::AttachPresetCommands(DocumentPrompter& prompter, PresetDialogs& dialogs) {
   delete presetCommands_;
   presetCommands_ = new PresetMenuCommands(document_, prompter, dialogs, this);
-  connect(actions_.exportPreset, &QAction::triggered, presetCommands_,
-          &PresetMenuCommands::Export);
-  connect(actions_.importPreset, &QAction::triggered, presetCommands_,
-          &PresetMenuCommands::Import);
+  connect(actions_.exportPreset, &QAction::triggered, presetCommands_, &PresetMenuCommands::Export);
+  connect(actions_.importPreset, &QAction::triggered, presetCommands_, &PresetMenuCommands::Import);
   connect(presetCommands_, &PresetMenuCommands::presetImported, this,
           &CMainFrame::ResetViewAfterImport);
   actions_.exportPreset->setEnabled(true);

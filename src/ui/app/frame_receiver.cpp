@@ -17,8 +17,7 @@ void CMainFrame::AttachReceiver(usb::UsbReceiverLink& link, DocumentPrompter& pr
       new UsbReceiverCommands(document_, prompter, link.Device(), *transferRunner_, this);
   connect(actions_.openUsb, &QAction::triggered, usbCommands_, &UsbReceiverCommands::OpenFromUsb);
   connect(actions_.saveUsb, &QAction::triggered, usbCommands_, &UsbReceiverCommands::SaveToUsb);
-  connect(usbCommands_, &UsbReceiverCommands::statusMessage, this,
-          &CMainFrame::ShowStatusMessage);
+  connect(usbCommands_, &UsbReceiverCommands::statusMessage, this, &CMainFrame::ShowStatusMessage);
   connect(usbCommands_, &UsbReceiverCommands::flashNoticeRequested, this,
           [this, &link] { FlashWritingDialog::ShowUntilRemoved(this, link); });
   connect(&link, &usb::UsbReceiverLink::attachedChanged, usbCommands_,

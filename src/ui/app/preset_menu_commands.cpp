@@ -32,14 +32,12 @@ QString FilePresetDialogs::AskImportPath(const QString& directory) {
 }
 
 bool FilePresetDialogs::Confirm(const QString& title, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
-                  parent_);
+  QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
   return box.exec() == QMessageBox::Yes;
 }
 
-PresetMenuCommands::PresetMenuCommands(CVQChannelEditorDoc& document,
-                                       DocumentPrompter& prompter, PresetDialogs& dialogs,
-                                       QObject* parent)
+PresetMenuCommands::PresetMenuCommands(CVQChannelEditorDoc& document, DocumentPrompter& prompter,
+                                       PresetDialogs& dialogs, QObject* parent)
     : QObject(parent), document_(document), prompter_(prompter), dialogs_(dialogs) {}
 
 QString PresetMenuCommands::Directory() const {
@@ -84,10 +82,10 @@ bool PresetMenuCommands::Import() {
   const QByteArray bytes = file.readAll();
   file.close();
   PresetContent content;
-  const PresetImportResult read = ReadPresetFile(
-      std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                static_cast<size_t>(bytes.size())),
-      content);
+  const PresetImportResult read =
+      ReadPresetFile(std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                               static_cast<size_t>(bytes.size())),
+                     content);
   if (!read.Ok()) {
     Tell(read.Message());
     return false;

@@ -1,9 +1,9 @@
 // The preset commands of the editor window: export and import through the
 // menu, the checks before any question, and the view after an import.
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "../view/view_fixture.h"
 #include "document/qt/vq_channel_editor_doc.h"

@@ -1,11 +1,11 @@
 // The receiver commands of the editor window over an emulated receiver:
 // enabling, a received image shown in the lists, and an image sent back.
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "../view/view_fixture.h"
 #include "document/qt/usb_receiver_commands.h"
