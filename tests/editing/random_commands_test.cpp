@@ -37,7 +37,7 @@ void ExpectRowsLive(FakeView& view, SettingsDatabase& db) {
 
 class RandomCommands {
  public:
-  RandomCommands(SettingsDatabase& db, unsigned seed) : db_(db), view_(db), rng_(seed) {}
+  RandomCommands(SettingsDatabase& db, unsigned seed) : view_(db), rng_(seed) {}
 
   void Step() {
     ListState& s = view_.state;
@@ -150,7 +150,6 @@ class RandomCommands {
     return rows;
   }
 
-  SettingsDatabase& db_;
   FakeView view_;
   ScriptedPrompter prompter_;
   std::mt19937 rng_;
