@@ -12,16 +12,9 @@
 namespace vq {
 namespace {
 
-const QColor kInk(0x2e, 0x3a, 0x4a);
-const QColor kPaper(0xfa, 0xfb, 0xfd);
-const QColor kBlue(0x2f, 0x6f, 0xc4);
-const QColor kGreen(0x2e, 0x9a, 0x5a);
-const QColor kRed(0xc8, 0x3a, 0x32);
-const QColor kFolder(0xf2, 0xc1, 0x4e);
+using namespace icon_colors;
 
-QPen Stroke(const QColor& color, qreal width = 1.2) {
-  return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
+QPen Stroke(const QColor& color, qreal width = 1.2) { return IconStroke(color, width); }
 
 void Page(QPainter& p, QRectF r) {
   QPainterPath page;

@@ -8,16 +8,9 @@
 namespace vq {
 namespace {
 
-const QColor kInk(0x2e, 0x3a, 0x4a);
-const QColor kBlue(0x2f, 0x6f, 0xc4);
-const QColor kGreen(0x2e, 0x9a, 0x5a);
-const QColor kAmber(0xd9, 0x8c, 0x1a);
-const QColor kRed(0xc8, 0x3a, 0x32);
-const QColor kPurple(0x7a, 0x4f, 0xb8);
+using namespace icon_colors;
 
-QPen Stroke(const QColor& color, qreal width = 1.3) {
-  return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
+QPen Stroke(const QColor& color, qreal width = 1.3) { return IconStroke(color, width); }
 
 void Satellite(QPainter& p) {
   p.setPen(Stroke(kInk));
