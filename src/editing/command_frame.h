@@ -28,6 +28,10 @@ std::vector<SatelliteNode*> SelectedSatellites(const EditingView& view);
 /// Every row of a list, in order.
 std::vector<int> AllRows(const EditingView& view, EditList list);
 
+/// The rows of a list now showing these channels, ascending; channels not
+/// listed are left out.
+std::vector<int> RowsOfChannels(const EditingView& view, EditList list,
+                                const std::vector<ChannelNode*>& channels);
 /// Selects the rows now showing these channels in the channel list; when
 /// none of them is listed and rows remain, selects row 0 instead.
 void SelectChannelsOrFirst(EditingView& view, const std::vector<ChannelNode*>& channels);
