@@ -1,0 +1,29 @@
+#pragma once
+/// @file
+/// What a property pane needs from the window around it.
+
+namespace vq {
+
+class EditingView;
+class Prompter;
+struct EditorConfig;
+
+/// The window as a pane sees it: the lists and database through the
+/// editing commands' view, the user, the editor configuration (expand
+/// flags, AutoSave, ColapseAfterSelection, PostEditAction), and a way to
+/// have the pane rebuilt once its records changed.
+class PaneContext {
+ public:
+  virtual ~PaneContext() = default;
+
+  virtual EditingView& Editing() = 0;
+  /// The user who answers questions and reads messages; null while the
+  /// window has none, and the commit flows then stay idle.
+  virtual Prompter* User() = 0;
+  virtual EditorConfig& Config() = 0;
+  /// Builds the pane again from the records now selected (after Save,
+  /// Discard and AutoSave).
+  virtual void RebuildPane() = 0;
+};
+
+}  // namespace vq
