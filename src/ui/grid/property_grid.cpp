@@ -330,4 +330,9 @@ bool PropertyGrid::isEditing() const
     return editors_->isOpen();
 }
 
+void PropertyGrid::finishEditing()
+{
+    editors_->close(true);
+}
+
 } // namespace vq

@@ -151,12 +151,19 @@ public:
     /// Opens the in-place editor of a cell as a double click would.
     bool editCell(int rowId, int column);
     bool isEditing() const;
+    /// Ends an open in-place edit as Enter does, so its text reaches the
+    /// cell (and the owner) before a command reads the values.
+    void finishEditing();
     /// The text being committed, while the owner answers a changing notification.
     QString pendingText() const { return QString::fromLatin1(controller_.pendingText()); }
     /// Focused cell (row id, column); −1 when none.
     int focusRow() const { return controller_.focusRow(); }
     int focusColumn() const { return controller_.focusColumn(); }
     /// @}
+
+    /// The rows and cells, for an owner that builds into them directly; the
+    /// widget redraws whatever changes there.
+    GridModel& model() { return model_; }
 
     /// Screen rectangle of a cell in viewport coordinates; empty when hidden.
     QRect cellRect(int rowId, int column) const;

@@ -84,6 +84,19 @@ TEST_F(PropertyGridTest, FocusLossCommitsAndRefusalKeepsTheOldText)
     EXPECT_EQ(actions(), (std::vector<A>{A::NumberChanging}));
 }
 
+TEST_F(PropertyGridTest, FinishEditingCommitsWhatTheEditorHolds)
+{
+    QLineEdit* editor = openNumberEditor();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "42");
+    grid.finishEditing();
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(grid.text(1, 1), "42");
+    EXPECT_EQ(actions(), (std::vector<A>{A::NumberChanging, A::TextChanged}));
+    grid.finishEditing();
+    EXPECT_EQ(notes.size(), 2u) << "no editor open, nothing to finish";
+}
+
 TEST_F(PropertyGridTest, SpinButtonsStepWithinTheRange)
 {
     grid.setRange(1, 1, 0, 81);
