@@ -14,8 +14,7 @@ bool SameFile(const QString& a, const QString& b) {
 
 }  // namespace
 
-CVQChannelEditorDoc::CVQChannelEditorDoc(DocumentPrompter& prompter,
-                                         NetworkDefault networkDefault,
+CVQChannelEditorDoc::CVQChannelEditorDoc(DocumentPrompter& prompter, NetworkDefault networkDefault,
                                          SettingsDatabase::Clock clock, QObject* parent)
     : QObject(parent),
       prompter_(prompter),
@@ -24,6 +23,10 @@ CVQChannelEditorDoc::CVQChannelEditorDoc(DocumentPrompter& prompter,
       database_(std::make_unique<SettingsDatabase>(clock_)) {}
 
 CVQChannelEditorDoc::~CVQChannelEditorDoc() = default;
+
+void CVQChannelEditorDoc::CommitPendingEdits() {
+  if (pendingEdits_) pendingEdits_();
+}
 
 bool CVQChannelEditorDoc::NewDocument() {
   if (!SaveModified()) return false;
