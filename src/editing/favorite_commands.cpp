@@ -57,6 +57,9 @@ void AddSelectionToFavorites(EditingView& view, Prompter& prompter) {
 }
 
 void RemoveSelectedFavorites(EditingView& view) {
+  // The pane's edit may concern these channels: it is settled against the
+  // places the removal is about to shift.
+  CommitPendingEdits(view);
   view.ShowStatus(texts::kRemovingFavorites);
   const std::vector<int> rows = view.SelectedRows(EditList::kFavorites);
   if (rows.empty()) {
@@ -71,6 +74,7 @@ void RemoveSelectedFavorites(EditingView& view) {
 }
 
 void RemoveAllFavorites(EditingView& view) {
+  CommitPendingEdits(view);
   view.ShowStatus(texts::kRemovingAllFavorites);
   RemoveRowsFromGroup(view, AllRows(view, EditList::kFavorites));
 }

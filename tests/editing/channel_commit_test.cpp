@@ -11,7 +11,9 @@
 #include "editing/channel_commands.h"
 #include "editing/command_frame.h"
 #include "editing/command_texts.h"
+#include "editing/favorite_commands.h"
 #include "editing/scrambled_refile.h"
+#include "editing/transponder_commands.h"
 #include "invariant_checks.h"
 #include "pane_fake_view.h"
 #include "support/database_builder.h"
@@ -337,6 +339,26 @@ TEST_F(ChannelCommitTest, StaleOrUntouchedDraftsWriteNothing) {
   EXPECT_FALSE(view->Save());
   EXPECT_EQ(reused->Record().GetName(), "New Channel");
   EXPECT_FALSE(view->modified);
+}
+
+TEST_F(ChannelCommitTest, CommandsThatChangeRecordsSettleThePaneFirst) {
+  db->AddListToFavoriteGroup({tv[0], tv[1], tv[2]}, 0);
+  view->favoriteGroup = 0;
+  view->Refill(EditList::kFavorites);
+  EditChannels({tv[2]}).SetName("Before the removal");
+  view->state.pendingEdit = true;
+  view->Select(EditList::kFavorites, {0});
+  RemoveSelectedFavorites(*view);
+  EXPECT_EQ(tv[2]->Record().GetName(), "Before the removal")
+      << "written before the removal shifted the channel's group place";
+
+  ChannelNode* data = AddChannels(*db, tps[1], kData, 1).front();
+  view->ShowSource(kSourceAll, kData);
+  EditChannels({data}).SetName("Data");
+  view->state.pendingEdit = true;
+  DeleteAllDataChannels(*view);
+  EXPECT_EQ(view->commits.size(), 2u);
+  EXPECT_FALSE(view->state.pendingEdit);
 }
 
 }  // namespace
