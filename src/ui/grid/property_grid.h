@@ -172,6 +172,11 @@ public:
     /// Row height in pixels.
     int rowHeight() const;
 
+signals:
+    /// An in-place editor opened: the cell's value may change before the
+    /// owner hears of it.
+    void editingStarted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -201,6 +206,7 @@ private:
     void rowsRemoved(int position, int count);
     void redrawCell(int rowId, int column);
     void notifyAccessibility(int rowId, int column);
+    bool openEditor(int rowId, int column);
 
     std::unique_ptr<Bridge> bridge_;
     GridModel model_;

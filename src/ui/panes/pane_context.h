@@ -24,6 +24,9 @@ class PaneContext {
   /// Builds the pane again from the records now selected (after Save,
   /// Discard and AutoSave).
   virtual void RebuildPane() = 0;
+  /// The pane holds an edit not yet written (or no longer does): sets the
+  /// view's pending-edit flag.
+  virtual void EditPending(bool pending) = 0;
 };
 
 }  // namespace vq

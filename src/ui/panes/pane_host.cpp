@@ -16,6 +16,7 @@ PaneHost::PaneHost(PropertyGrid& grid, EditingView& editing, EditorConfig& confi
   grid_.setNotifyHandler(
       [this](const GridNotification& note) { return current_ ? current_->Notify(note) : 0; });
   grid_.installEventFilter(this);
+  connect(&grid_, &PropertyGrid::editingStarted, this, &PaneHost::editStateChanged);
 }
 
 PaneHost::~PaneHost() {
@@ -59,12 +60,21 @@ void PaneHost::SelectionChanged(int tab) {
 void PaneHost::CommitPendingEdits() {
   grid_.finishEditing();
   vq::CommitPendingEdits(editing_);
+  emit editStateChanged();
 }
 
 void PaneHost::CommitPane(bool asking) {
   if (current_) current_->Commit(asking);
   RebuildPane();
+  emit editStateChanged();
 }
+
+void PaneHost::EditPending(bool pending) {
+  editing_.State().pendingEdit = pending;
+  emit editStateChanged();
+}
+
+bool PaneHost::HoldsEdit() const { return editing_.State().pendingEdit || grid_.isEditing(); }
 
 bool PaneHost::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &grid_ && event->type() == QEvent::Resize) FitValueColumn();

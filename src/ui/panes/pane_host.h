@@ -51,6 +51,14 @@ class PaneHost : public QObject, public PaneContext {
   Prompter* User() override { return user_; }
   EditorConfig& Config() override { return config_; }
   void RebuildPane() override;
+  void EditPending(bool pending) override;
+  /// Whether the pane holds an edit: a pending one, or one still open in
+  /// the grid's in-place editor.
+  bool HoldsEdit() const;
+
+ signals:
+  /// HoldsEdit may have changed (the Save command follows it).
+  void editStateChanged();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

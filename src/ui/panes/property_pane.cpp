@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "editing/editing_view.h"
 #include "ui/app/editor_config.h"
 #include "ui/panes/pane_context.h"
 
@@ -72,7 +71,7 @@ void PropertyPane::ButtonReleased(const GridNotification& note) {
       Save();
       return;
     }
-    Context().Editing().State().pendingEdit = false;
+    Context().EditPending(false);
     modified_ = false;
     Context().RebuildPane();
   }
@@ -88,7 +87,7 @@ void PropertyPane::ValueChanged(const GridNotification& note) {
     return;
   }
   modified_ = true;
-  Context().Editing().State().pendingEdit = true;
+  Context().EditPending(true);
   Refresh();
   grid_.setEnabled(kSaveDiscardRow, kLabelColumn, true);
   grid_.setEnabled(kSaveDiscardRow, kValueColumn, true);
@@ -119,7 +118,7 @@ bool PropertyPane::TakeTypedNumber(int row) {
 }
 
 void PropertyPane::Save() {
-  Context().Editing().State().pendingEdit = false;
+  Context().EditPending(false);
   Commit(false);
   modified_ = false;
   Context().RebuildPane();

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QScrollBar>
 
 namespace vq {
@@ -86,7 +87,9 @@ TEST_F(PropertyGridTest, FocusLossCommitsAndRefusalKeepsTheOldText)
 
 TEST_F(PropertyGridTest, FinishEditingCommitsWhatTheEditorHolds)
 {
+    QSignalSpy started(&grid, &PropertyGrid::editingStarted);
     QLineEdit* editor = openNumberEditor();
+    EXPECT_EQ(started.count(), 1);
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "42");
     grid.finishEditing();

@@ -46,6 +46,7 @@ class PaneHarness : public PaneContext, public GridListener {
     ++rebuilds;
     pane.Show();
   }
+  void EditPending(bool pending) override { view.state.pendingEdit = pending; }
   int notify(const GridNotification& note) override { return pane.Notify(note); }
   void message(const std::string& text, const std::string& caption) override {
     messages.push_back(caption + ": " + text);

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
 
@@ -92,6 +93,25 @@ TEST_F(PaneHostTest, AnEditStillOpenInTheGridIsCommittedFirst) {
   EXPECT_EQ(RecordAt(view, 2).GetName(), "Typed");
   EXPECT_FALSE(grid.isEditing());
   EXPECT_FALSE(view.state.pendingEdit);
+}
+
+TEST_F(PaneHostTest, ReportsWhetherThePaneHoldsAnEdit) {
+  QSignalSpy changed(&host, &PaneHost::editStateChanged);
+  config.ExpandChanIDs = 1;
+  Select({0});
+  EXPECT_FALSE(host.HoldsEdit());
+  ASSERT_TRUE(grid.editCell(kVideoPid, 1));
+  EXPECT_TRUE(host.HoldsEdit()) << "typing may be under way";
+  EXPECT_EQ(changed.count(), 1);
+  grid.finishEditing();
+  EXPECT_FALSE(host.HoldsEdit()) << "nothing was typed";
+  grid.activateCell(kLocked, 1);
+  EXPECT_TRUE(host.HoldsEdit());
+  EXPECT_EQ(changed.count(), 2);
+  config.PostEditAction = 2;
+  host.CommitPendingEdits();
+  EXPECT_FALSE(host.HoldsEdit());
+  EXPECT_GE(changed.count(), 3);
 }
 
 TEST_F(PaneHostTest, ASelectionChangeCommitsToTheRecordsThePaneWasBuiltFor) {
