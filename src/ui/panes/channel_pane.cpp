@@ -237,9 +237,11 @@ bool ChannelPane::TakeValue(const GridNotification& note) {
 
 void ChannelPane::Commit(bool asking) {
   Prompter* user = Context().User();
-  if (user)
-    CommitChannelDraft(Context().Editing(), *user, draft_, asking,
-                       Context().Config().PostEditAction);
+  if (!user) return;
+  // The flow works on its own copy: whatever rebuilds the pane meanwhile
+  // cannot change the values being written.
+  const ChannelDraft draft = draft_;
+  CommitChannelDraft(Context().Editing(), *user, draft, asking, Context().Config().PostEditAction);
 }
 
 }  // namespace vq

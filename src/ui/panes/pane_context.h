@@ -21,9 +21,12 @@ class PaneContext {
   /// window has none, and the commit flows then stay idle.
   virtual Prompter* User() = 0;
   virtual EditorConfig& Config() = 0;
-  /// Builds the pane again from the records now selected (after Save,
-  /// Discard and AutoSave).
+  /// Builds the pane again from the records now selected (after Discard).
   virtual void RebuildPane() = 0;
+  /// Runs the pane's commit flow, then builds the pane again (after Save
+  /// and AutoSave). While the flow runs, the lists it refills do not
+  /// rebuild the pane under it.
+  virtual void CommitPane(bool asking) = 0;
   /// The pane holds an edit not yet written (or no longer does): sets the
   /// view's pending-edit flag.
   virtual void EditPending(bool pending) = 0;

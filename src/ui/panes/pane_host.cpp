@@ -35,12 +35,13 @@ void PaneHost::ShowForCurrentTab() {
 }
 
 void PaneHost::RebuildPane() {
-  // While a selection change is followed, the change itself shows the pane.
-  if (!following_) ShowForCurrentTab();
+  // A selection change being followed shows the pane itself, and a commit
+  // rebuilds it once it is done.
+  if (!following_ && !committing_) ShowForCurrentTab();
 }
 
 void PaneHost::SelectionChanged(int tab) {
-  if (following_ || tab != editing_.State().currentTab) return;
+  if (following_ || committing_ || tab != editing_.State().currentTab) return;
   if (editing_.State().pendingEdit) {
     following_ = true;
     // Committing may rebuild the list (a row that leaves it, a new order);
@@ -64,7 +65,9 @@ void PaneHost::CommitPendingEdits() {
 }
 
 void PaneHost::CommitPane(bool asking) {
+  committing_ = true;
   if (current_) current_->Commit(asking);
+  committing_ = false;
   RebuildPane();
   emit editStateChanged();
 }

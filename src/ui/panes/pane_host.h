@@ -43,7 +43,7 @@ class PaneHost : public QObject, public PaneContext {
   void CommitPendingEdits();
   /// The current pane's commit flow, then the pane shows the records
   /// again; the editing commands reach it through EditingView::CommitPane.
-  void CommitPane(bool asking);
+  void CommitPane(bool asking) override;
   /// The pane shown now, or null.
   PropertyPane* Current() const { return current_; }
 
@@ -72,7 +72,8 @@ class PaneHost : public QObject, public PaneContext {
   Prompter* user_ = nullptr;
   std::array<std::unique_ptr<PropertyPane>, 4> panes_;
   PropertyPane* current_ = nullptr;
-  bool following_ = false;  ///< a selection change is being followed
+  bool following_ = false;   ///< a selection change is being followed
+  bool committing_ = false;  ///< a commit flow runs
 };
 
 }  // namespace vq

@@ -119,9 +119,8 @@ bool PropertyPane::TakeTypedNumber(int row) {
 
 void PropertyPane::Save() {
   Context().EditPending(false);
-  Commit(false);
   modified_ = false;
-  Context().RebuildPane();
+  Context().CommitPane(false);
 }
 
 void PropertyPane::WriteSummaries() {

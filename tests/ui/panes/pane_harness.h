@@ -33,10 +33,7 @@ class PaneHarness : public PaneContext, public GridListener {
   explicit PaneHarness(SettingsDatabase& db) : view(db) {
     grid.insertColumn(0, "Name", 100);
     grid.insertColumn(1, "Value", 200);
-    view.commit = [this](bool asking) {
-      pane.Commit(asking);
-      RebuildPane();
-    };
+    view.commit = [this](bool asking) { CommitPane(asking); };
   }
 
   EditingView& Editing() override { return view; }
@@ -45,6 +42,10 @@ class PaneHarness : public PaneContext, public GridListener {
   void RebuildPane() override {
     ++rebuilds;
     pane.Show();
+  }
+  void CommitPane(bool asking) override {
+    pane.Commit(asking);
+    RebuildPane();
   }
   void EditPending(bool pending) override { view.state.pendingEdit = pending; }
   int notify(const GridNotification& note) override { return pane.Notify(note); }

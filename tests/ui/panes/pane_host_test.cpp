@@ -24,12 +24,22 @@ namespace {
 
 using namespace channel_rows;
 
+// As in the window, a rebuilt channel list or a new selection reports a
+// selection change.
 class HostView : public FakeView {
  public:
   using FakeView::FakeView;
   void CommitPane(bool asking) override {
     FakeView::CommitPane(asking);
     if (host) host->CommitPane(asking);
+  }
+  void Refill(EditList list) override {
+    FakeView::Refill(list);
+    if (host && list == EditList::kChannels) host->SelectionChanged(kTabChannels);
+  }
+  void SelectRows(EditList list, const std::vector<int>& rows) override {
+    FakeView::SelectRows(list, rows);
+    if (host && list == EditList::kChannels) host->SelectionChanged(kTabChannels);
   }
   PaneHost* host = nullptr;
 };
@@ -142,6 +152,25 @@ TEST_F(PaneHostTest, TheChosenChannelStaysChosenWhenTheOldOneLeavesTheList) {
   EXPECT_EQ(view.SelectedRows(EditList::kChannels), std::vector<int>{1});
   EXPECT_EQ(grid.text(kNumber, 1), "2") << "the pane shows the chosen channel";
   EXPECT_FALSE(scrambled[0]->Record().IsScrambled());
+}
+
+TEST_F(PaneHostTest, ListsRebuiltByTheCommitDoNotRebuildThePaneUnderIt) {
+  const std::vector<ChannelNode*> members = {view.ChannelAt(EditList::kChannels, 1),
+                                             view.ChannelAt(EditList::kChannels, 2),
+                                             view.ChannelAt(EditList::kChannels, 3)};
+  for (ChannelNode* c : members) db->AddToFavoriteGroup(c, 1);
+  view.ShowSource(kSourceFavorites + 1);
+  Select({0, 1});
+  // Leaving the listed group 2 rebuilds the list before group 6 is joined.
+  grid.activateCell(kFavorite1 + 1, 1);
+  grid.activateCell(kFavorite1 + 5, 1);
+  grid.activateCell(PropertyPane::kSaveDiscardRow, 0);
+  for (ChannelNode* c : {members[0], members[1]}) {
+    EXPECT_EQ(c->Record().GetFavoritePlace(1), 0);
+    EXPECT_NE(c->Record().GetFavoritePlace(5), 0) << "written after the list lost the rows";
+  }
+  EXPECT_EQ(view.channels, std::vector<ChannelNode*>{members[2]});
+  EXPECT_FALSE(host.Current()->IsModified());
 }
 
 TEST_F(PaneHostTest, EveryPaneRowIsReachableWithNameAndValue) {
