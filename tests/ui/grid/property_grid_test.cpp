@@ -115,6 +115,39 @@ TEST_F(PropertyGridTest, MouseTogglesACheckBoxOnlyOnItsMark)
     QTest::keyRelease(&grid, Qt::Key_Space);
 }
 
+TEST_F(PropertyGridTest, FocusLostUnderAHeldKeyOrButtonForgetsIt)
+{
+    // The owner answers a toggle with a message box, which takes the focus
+    // and with it the release of the key or button.
+    QLineEdit messageBox(&grid);
+    messageBox.show();
+    grid.setNotifyHandler([&](const GridNotification& note) {
+        notes.push_back(note);
+        if (note.action == A::CheckToggled)
+            messageBox.setFocus();
+        return 0;
+    });
+    const QRect cell = grid.cellRect(2, 1);
+    const QPoint mark(cell.left() + 10, cell.center().y());
+
+    grid.select(2, 1, true, false, false);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, center(2, 0));
+    QTest::keyClick(&grid, Qt::Key_Right);
+    QTest::keyPress(&grid, Qt::Key_Space);
+    ASSERT_TRUE(messageBox.hasFocus());
+    QTest::keyRelease(&messageBox, Qt::Key_Space);
+    grid.setFocus();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, mark);
+    EXPECT_FALSE(grid.isTicked(2, 1)) << "the click after the box toggles again";
+
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, mark);
+    ASSERT_TRUE(messageBox.hasFocus());
+    QTest::mouseRelease(&messageBox, Qt::LeftButton);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(grid.focusRow(), 1) << "keys work again";
+}
+
 TEST_F(PropertyGridTest, KeyboardMovesTheFocusAndF2Edits)
 {
     grid.select(1, 1, true, false, false);
