@@ -148,6 +148,25 @@ TEST_F(PropertyGridTest, FocusLostUnderAHeldKeyOrButtonForgetsIt)
     EXPECT_EQ(grid.focusRow(), 1) << "keys work again";
 }
 
+TEST_F(PropertyGridTest, DigitsOnlyMeansTheDigitsZeroToNine)
+{
+    grid.insertRow("PIN", -1, kNoParent, 4);
+    grid.setKind(4, 1, RowKind::Text);
+    grid.setDigitsOnly(4, 1, true);
+    for (const int row : {1, 4}) {
+        ASSERT_TRUE(grid.editCell(row, 1));
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->clear();
+        // Fullwidth and Arabic-Indic digits have no Latin-1 form.
+        for (const QChar typed : QStringLiteral("1\uFF12\u06634"))
+            QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, typed, Qt::NoModifier);
+        EXPECT_EQ(editor->text(), "14") << row;
+        QTest::keyClick(editor, Qt::Key_Return);
+        EXPECT_EQ(grid.text(row, 1), "14") << row;
+    }
+}
+
 TEST_F(PropertyGridTest, KeyboardMovesTheFocusAndF2Edits)
 {
     grid.select(1, 1, true, false, false);
