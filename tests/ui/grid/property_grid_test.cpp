@@ -167,6 +167,21 @@ TEST_F(PropertyGridTest, DigitsOnlyMeansTheDigitsZeroToNine)
     }
 }
 
+TEST_F(PropertyGridTest, AGroupWithoutChildrenDoesNotExpand)
+{
+    grid.insertRow("Empty", -1, kNoParent, 10);
+    grid.setKind(10, 0, RowKind::Group);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, center(10, 0));
+    EXPECT_FALSE(grid.isExpanded(10));
+    EXPECT_FALSE(grid.expand(10));
+    EXPECT_FALSE(grid.cell(10, 0)->has(CellFlag::Expanded));
+    EXPECT_TRUE(notes.empty());
+
+    grid.insertRow("child", -1, 10, 11);
+    EXPECT_EQ(grid.expand(10), 1);
+    EXPECT_EQ(actions(), (std::vector<A>{A::GroupExpanded}));
+}
+
 TEST_F(PropertyGridTest, KeyboardMovesTheFocusAndF2Edits)
 {
     grid.select(1, 1, true, false, false);
