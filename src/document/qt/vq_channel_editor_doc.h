@@ -33,9 +33,11 @@ class CVQChannelEditorDoc : public QObject {
   inline static const QString kCorrupted = QStringLiteral("Settings file is corrupted!");
   inline static const QString kReadOnlyMark = QStringLiteral("(read only)");
 
+  /// `files` (the operating system's unless a test gives another) must
+  /// outlive the document.
   CVQChannelEditorDoc(DocumentPrompter& prompter, NetworkDefault networkDefault,
                       SettingsDatabase::Clock clock = CurrentLocalDateTime,
-                      QObject* parent = nullptr);
+                      FileSystem& files = NativeFileSystem(), QObject* parent = nullptr);
   ~CVQChannelEditorDoc() override;
 
   // ---- Commands (each asks to save changes first where that applies) ----
@@ -87,6 +89,7 @@ class CVQChannelEditorDoc : public QObject {
   DocumentPrompter& prompter_;
   NetworkDefault networkDefault_;
   SettingsDatabase::Clock clock_;
+  FileSystem& files_;
   std::unique_ptr<SettingsDatabase> database_;
   SettingsFile file_;
   QString path_;
