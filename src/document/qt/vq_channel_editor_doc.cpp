@@ -37,9 +37,14 @@ bool CVQChannelEditorDoc::NewDocument() {
   return true;
 }
 
+bool CVQChannelEditorDoc::IsShownWritable(const QString& path) const {
+  return !readOnly_ && !path_.isEmpty() && SameFile(path, path_);
+}
+
 bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
-  if (!path_.isEmpty() && SameFile(path, path_)) return true;
+  if (IsShownWritable(path)) return true;
   if (!SaveModified()) return false;
+  if (IsShownWritable(path)) return true;  // the save just wrote it
 
   // The file is read and decoded on the side first; the document changes
   // only once the new file has proved good.

@@ -44,7 +44,9 @@ class CVQChannelEditorDoc : public QObject {
   /// File New: a model 0 database with the defaults, untitled, no file held.
   bool NewDocument();
   /// File Open, a recent file, a dropped file or the command line. Opening
-  /// the file already shown does nothing and succeeds.
+  /// the file already shown does nothing and succeeds, unless it is shown
+  /// read-only: then it is opened again, which gains write access when the
+  /// other program has released the file.
   bool OpenDocument(const QString& path);
   /// File Save: over the held file, or Save As when untitled.
   bool Save();
@@ -82,6 +84,7 @@ class CVQChannelEditorDoc : public QObject {
   void fileUsed(const QString& path);
 
  private:
+  bool IsShownWritable(const QString& path) const;
   bool OpenInto(const QString& path, SettingsFile& file, std::vector<uint8_t>& image);
   bool SaveTo(const QString& path);
   void SetPathAndTitle(const QString& path, bool readOnly);
