@@ -110,6 +110,20 @@ TEST_F(DocumentTest, FolderWithoutRoomForATemporaryFileIsSavedInPlace) {
   EXPECT_FALSE(Lockable(path));
 }
 
+TEST_F(DocumentTest, SaveAsAddsTheExtensionToAFileNameWithoutOne) {
+  std::filesystem::create_directory(folder_.Path() / "my.lists");
+  const std::string folder = (folder_.Path() / "my.lists").string();
+  ASSERT_TRUE(doc_.NewDocument());
+  prompter_.savePaths = {Q(folder + "/astra")};
+  ASSERT_TRUE(doc_.SaveAs());
+  EXPECT_EQ(doc_.PathName(), Q(folder + "/astra.bin"));
+  EXPECT_EQ(ReadFile(folder + "/astra.bin").size(), 499712u);
+
+  prompter_.savePaths = {Q(folder + "/astra.old")};
+  ASSERT_TRUE(doc_.SaveAs());
+  EXPECT_EQ(doc_.Title(), "astra.old");
+}
+
 TEST_F(DocumentTest, SaveThatCannotCompleteKeepsTheOldFileAndState) {
   const std::string path = Image("settings.bin", kModelFtaCi);
   ASSERT_TRUE(doc_.OpenDocument(Q(path)));
