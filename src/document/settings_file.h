@@ -58,7 +58,8 @@ class SettingsFile {
   bool IsReadOnly() const { return readOnly_; }
   const std::string& Path() const { return path_; }
 
-  /// The text shown when the save target cannot be created or is locked.
+  /// The text shown when the save target cannot be created, may not be
+  /// written or is locked.
   static constexpr const char* kAccessDenied = "Cannot save settings file!\nAccess is denied.";
   /// Added to the error of an in-place write that failed.
   static constexpr const char* kOldBytesRestored = "\nThe file's previous contents were put back.";

@@ -44,7 +44,7 @@ bool CVQChannelEditorDoc::IsShownWritable(const QString& path) const {
 bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
   if (IsShownWritable(path)) return true;
   if (!SaveModified()) return false;
-  if (IsShownWritable(path)) return true;  // the save just wrote it
+  if (IsShownWritable(path)) return true;  // a Save As to this file just gained write access
 
   // The file is read and decoded on the side first; the document changes
   // only once the new file has proved good.
