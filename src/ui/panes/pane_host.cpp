@@ -72,6 +72,10 @@ void PaneHost::CommitPane(bool asking) {
   emit editStateChanged();
 }
 
+void PaneHost::DatabaseChanged() {
+  if (!editing_.State().pendingEdit) RebuildPane();
+}
+
 void PaneHost::EditPending(bool pending) {
   editing_.State().pendingEdit = pending;
   emit editStateChanged();

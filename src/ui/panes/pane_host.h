@@ -44,6 +44,10 @@ class PaneHost : public QObject, public PaneContext {
   /// The current pane's commit flow, then the pane shows the records
   /// again; the editing commands reach it through EditingView::CommitPane.
   void CommitPane(bool asking) override;
+  /// The database changed outside the pane's own flows (a command, the
+  /// favourites panel): a pane without a pending edit shows the records
+  /// again, so its next edit starts from what they hold now.
+  void DatabaseChanged();
   /// The pane shown now, or null.
   PropertyPane* Current() const { return current_; }
 

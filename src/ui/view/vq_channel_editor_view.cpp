@@ -72,25 +72,22 @@ void CVQChannelEditorView::BuildLayout() {
 
   auto* channelBar = new SelectorBar("Channel source", "Channel type", this);
   for (int type = 0; type < 3; ++type)
-    channelBar->Second()->addItem(ListIcon(kImageTv + type),
-                                  type == 0 ? "TV Channels"
-                                  : type == 1 ? "Radio Channels"
-                                              : "Data Channels");
-  pageList_[kTabChannels] =
-      new ListPage(channelBar, new RecordTableView(channels_, "Channels", true, this),
-                   {"Add New", "Remove Selected", "Remove All", "Add To Favorites", "Move Up",
-                    "Move Down"},
+    channelBar->Second()->addItem(ListIcon(kImageTv + type), type == 0   ? "TV Channels"
+                                                             : type == 1 ? "Radio Channels"
+                                                                         : "Data Channels");
+  pageList_[kTabChannels] = new ListPage(
+      channelBar, new RecordTableView(channels_, "Channels", true, this),
+      {"Add New", "Remove Selected", "Remove All", "Add To Favorites", "Move Up", "Move Down"},
+      this);
+  pageList_[kTabTransponders] =
+      new ListPage(new SelectorBar("Transponder satellite", "", this),
+                   new RecordTableView(transponders_, "Transponders", true, this),
+                   {"Add New", "Remove Selected", "Remove All", "Clear All Channels"}, this);
+  pageList_[kTabSatellites] =
+      new ListPage(nullptr, new RecordTableView(satellites_, "Satellites", true, this),
+                   {"Add New", "Remove Selected", "Remove All", "Clear All Channels",
+                    "Clear All Transponders && All Channels"},
                    this);
-  pageList_[kTabTransponders] = new ListPage(
-      new SelectorBar("Transponder satellite", "", this),
-      new RecordTableView(transponders_, "Transponders", true, this),
-      {"Add New", "Remove Selected", "Remove All", "Clear All Channels"},
-      this);
-  pageList_[kTabSatellites] = new ListPage(
-      nullptr, new RecordTableView(satellites_, "Satellites", true, this),
-      {"Add New", "Remove Selected", "Remove All", "Clear All Channels",
-       "Clear All Transponders && All Channels"},
-      this);
   pageList_[kTabSettings] = new ListPage(
       nullptr, new RecordTableView(categories_, "Settings categories", false, this), {}, this);
   pageList_[kTabSettings]->List()->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -118,6 +115,7 @@ void CVQChannelEditorView::BuildLayout() {
   pane_->setMinimumWidth(260);
   panes_ = std::make_unique<PaneHost>(*pane_, *editing_, config_);
   connect(panes_.get(), &PaneHost::editStateChanged, this, &CVQChannelEditorView::editStateChanged);
+  connect(this, &CVQChannelEditorView::databaseChanged, panes_.get(), &PaneHost::DatabaseChanged);
 
   body_ = new QSplitter(Qt::Horizontal, this);
   body_->setChildrenCollapsible(false);

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "editing/fake_editing_view.h"
+#include "editing/favorite_commands.h"
 #include "support/database_builder.h"
 #include "ui/app/editor_config.h"
 #include "ui/grid/grid_accessible.h"
@@ -40,6 +41,10 @@ class HostView : public FakeView {
   void SelectRows(EditList list, const std::vector<int>& rows) override {
     FakeView::SelectRows(list, rows);
     if (host && list == EditList::kChannels) host->SelectionChanged(kTabChannels);
+  }
+  void MarkModified() override {
+    FakeView::MarkModified();
+    if (host) host->DatabaseChanged();
   }
   PaneHost* host = nullptr;
 };
@@ -171,6 +176,22 @@ TEST_F(PaneHostTest, ListsRebuiltByTheCommitDoNotRebuildThePaneUnderIt) {
   }
   EXPECT_EQ(view.channels, std::vector<ChannelNode*>{members[2]});
   EXPECT_FALSE(host.Current()->IsModified());
+}
+
+TEST_F(PaneHostTest, ChangesMadeElsewhereRefreshThePaneBeforeItsNextEdit) {
+  ChannelNode* shown = view.ChannelAt(EditList::kChannels, 1);
+  db->AddToFavoriteGroup(shown, 2);
+  Select({1});
+  EXPECT_EQ(grid.cell(kFavorite1 + 2, 1)->checkState(), 1);
+  // "Remove All" under the favourites list empties the group.
+  view.favoriteGroup = 2;
+  view.Refill(EditList::kFavorites);
+  RemoveAllFavorites(view);
+  EXPECT_EQ(grid.cell(kFavorite1 + 2, 1)->checkState(), 0) << "the pane shows the change";
+  config.PostEditAction = 1;
+  grid.activateCell(kLocked, 1);
+  host.CommitPendingEdits();
+  EXPECT_TRUE(shown->Record().IsLocked()) << "the edit started from the records as they are";
 }
 
 TEST_F(PaneHostTest, EveryPaneRowIsReachableWithNameAndValue) {
