@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "common/version.h"
 #include "vqtool/command_line.h"
 #include "vqtool/commands.h"
 #include "vqtool/preset_commands.h"
@@ -13,6 +14,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: vqtool COMMAND ...\n"
+    "       vqtool --help | --version\n"
     "\n"
     "Commands:\n"
     "  info FILE                     model and counts of a settings file\n"
@@ -37,6 +39,7 @@ struct Entry {
   int (*run)(const Args&, std::ostream&, std::ostream&);
 };
 
+// The manual page lists these commands; a test keeps the two in step.
 constexpr Entry kCommands[] = {
     {"info", RunInfo}, {"dump", RunDump},       {"check", RunCheck}, {"resave", RunResave},
     {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo},
@@ -57,10 +60,20 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     out << kUsage;
     return kExitOk;
   }
+  if (name == "--version") {
+    out << "vqtool " << kVersion << "\n";
+    return kExitOk;
+  }
   for (const Entry& entry : kCommands)
     if (entry.name == name) return entry.run(Args(args.begin() + 1, args.end()), out, err);
   err << "vqtool: unknown command '" << name << "'\n" << kUsage;
   return kExitUsage;
+}
+
+std::vector<std::string_view> CommandNames() {
+  std::vector<std::string_view> names;
+  for (const Entry& entry : kCommands) names.push_back(entry.name);
+  return names;
 }
 
 }  // namespace vq::tool
