@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   xvfb xauth
+  librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base
 )
 
 missing=()
