@@ -2,6 +2,8 @@
 //                 [--help] [--version]
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 #include "common/version.h"
@@ -30,6 +32,10 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   QApplication qt(argc, argv);
+  // The catalogue of the user's language, where the build has one.
+  QTranslator translation;
+  if (translation.load(QLocale(), "vqchanneleditor", "_", ":/translations"))
+    QApplication::installTranslator(&translation);
   vq::EditorApplication application;
   if (!application.Start(QApplication::arguments())) return 1;
   const int result = QApplication::exec();
