@@ -34,7 +34,7 @@ TEST(VqtoolManualPage, SerialOptionsItDocumentsAreOptionsOfTheTransfers) {
   const std::set<std::string> options =
       LongOptions(ManualSection(ReadManualPage("vqtool.1.in"), "SERIAL OPTIONS"));
   ASSERT_EQ(options.size(), 6u);
-  for (const std::string& command : {"serial-download", "serial-upload"}) {
+  for (const std::string command : {"serial-download", "serial-upload"}) {
     for (const std::string& option : options) {
       // A bad value stops the command before any device is opened.
       const ToolRun run = RunVqtool({command, "--port", "/nonexistent", option, "bad", "f.bin"});
