@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace vq {
@@ -76,20 +77,17 @@ class PaintedIconEngine : public QIconEngine {
     // An icon drawn inside another one takes its rim from the outer one.
     static thread_local int nesting = 0;
     if (DarkScheme() && nesting == 0) {
-      ++nesting;
       // Drawn at the device's own resolution, so the rim stays as crisp as
       // the icon on a scaled screen.
       const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
       const int pixels = std::max(1, static_cast<int>(std::lround(side * ratio)));
-      QImage icon(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-      icon.fill(Qt::transparent);
-      QPainter onIcon(&icon);
-      Draw(onIcon, pixels, mode);
-      onIcon.end();
-      --nesting;
-      QImage framed = WithRim(icon, std::max(1, static_cast<int>(std::lround(pixels / 16.0))));
-      framed.setDevicePixelRatio(pixels / side);
-      painter->drawImage(origin, framed);
+      QImage& framed = framed_[{pixels, mode == QIcon::Disabled}];
+      if (framed.isNull()) {
+        ++nesting;
+        framed = Framed(pixels, mode);
+        --nesting;
+      }
+      painter->drawImage(QRectF(origin, QSizeF(side, side)), framed);
     } else {
       painter->translate(origin);
       Draw(*painter, side, mode);
@@ -115,6 +113,16 @@ class PaintedIconEngine : public QIconEngine {
   QIconEngine* clone() const override { return new PaintedIconEngine(paint_); }
 
  private:
+  /// The icon `pixels` wide with its rim (see WithRim).
+  QImage Framed(int pixels, QIcon::Mode mode) const {
+    QImage icon(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    Draw(painter, pixels, mode);
+    painter.end();
+    return WithRim(icon, std::max(1, static_cast<int>(std::lround(pixels / 16.0))));
+  }
+
   /// Runs the icon's drawing into a `side` square at the painter's origin.
   void Draw(QPainter& painter, qreal side, QIcon::Mode mode) const {
     painter.setRenderHint(QPainter::Antialiasing);
@@ -123,6 +131,9 @@ class PaintedIconEngine : public QIconEngine {
   }
 
   IconPainter paint_;
+  /// Dark-scheme pictures by width in device pixels and disabled look;
+  /// neither the drawing nor the rim depends on the palette, so they last.
+  std::map<std::pair<int, bool>, QImage> framed_;
 };
 
 }  // namespace
