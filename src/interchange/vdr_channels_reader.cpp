@@ -117,8 +117,11 @@ bool VdrReader::ReadChannelLine(const std::vector<std::string_view>& fields, int
                                 std::string& reason) {
   char kind = 0;
   int16_t position = 0;
-  if (!ParseVdrSource(Trimmed(fields[kSource]), kind, position)) {
-    reason = "the source is not readable";
+  uint32_t frequency = 0;
+  // A line counts as a channel entry of some source once these two read.
+  if (!ParseVdrSource(Trimmed(fields[kSource]), kind, position) ||
+      !ParseDecimal(Trimmed(fields[kFrequency]), 0xFFFFFFFF, frequency)) {
+    reason = "the source or the frequency is not readable";
     return false;
   }
   ++channelLines_;
@@ -129,10 +132,8 @@ bool VdrReader::ReadChannelLine(const std::vector<std::string_view>& fields, int
   LineTransponder t;
   t.position = position;
   ListedTransponder& values = t.values;
-  uint32_t frequency = 0;
   VdrParameters parameters;
-  if (!ParseDecimal(Trimmed(fields[kFrequency]), 0xFFFFFFFF, frequency) ||
-      FrequencyInMHz(frequency) == 0 || FrequencyInMHz(frequency) > 0xFFFF) {
+  if (FrequencyInMHz(frequency) == 0 || FrequencyInMHz(frequency) > 0xFFFF) {
     reason = "the frequency is not readable";
     return false;
   }

@@ -8,7 +8,8 @@
 namespace vq {
 namespace {
 
-constexpr uint32_t kMaxPid = 0x1FFF;
+// PIDs are 13 bits on air; the records hold 16, and so may a list written from them.
+constexpr uint32_t kMaxPid = 0xFFFF;
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -96,7 +97,7 @@ bool ParseVdrSource(std::string_view text, char& kind, int16_t& position) {
   if (text.empty() || !IsLetter(text.front())) return false;
   kind = Upper(text.front());
   position = 0;
-  if (kind != 'S') return true;
+  if (kind != 'S') return text.size() == 1 && text.front() == kind;
   std::string_view rest = text.substr(1);
   if (rest.size() < 2) return false;
   const char side = Upper(rest.back());

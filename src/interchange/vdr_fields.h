@@ -22,7 +22,7 @@ struct VdrParameters {
 bool ParseVdrParameters(std::string_view text, VdrParameters& out);
 
 /// "S19.2E" gives kind 'S' and position 192; "S5.0W" -50. Other sources
-/// ("C", "T", ...) give their letter and no position.
+/// (one capital: "C", "T", ...) give their letter and no position.
 bool ParseVdrSource(std::string_view text, char& kind, int16_t& position);
 
 /// "VPID[+PCR][=STREAMTYPE]"; without "+PCR" the PCR is carried by the video
