@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!read.recognised) return 0;
   static vq::SettingsDatabase db([] { return vq::LocalDateTime{2026, 1, 2, 3, 4, 5}; });
   db.ResetToDefaults(vq::kModelPvr, true);
-  const vq::ImportSummary summary =
-      vq::ImportTransponders(db, read.list, *db.GetSatelliteNode(3));
+  const vq::ImportSummary summary = vq::ImportTransponders(db, read.list, *db.GetSatelliteNode(3));
   const size_t accounted = static_cast<size_t>(summary.transpondersAdded) +
                            static_cast<size_t>(summary.transpondersPresent);
   if (accounted != read.list.transponders.size() ||
