@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   xvfb xauth
+  dtv-scan-tables  # dvbv5 scan tables, read by the scan table tests when present
 )
 
 missing=()
