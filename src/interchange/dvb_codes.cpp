@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 
 #include "database/lookup_tables.h"
 #include "interchange/latin1_text.h"
@@ -10,8 +9,10 @@
 namespace vq {
 namespace {
 
-// Codes per language table index, the one written first.
-constexpr std::array<std::initializer_list<std::string_view>, kLanguageUnknown> kIsoCodes = {{
+// Codes per language table index, the one written first; unused places
+// are empty.
+using LanguageCodes = std::array<std::string_view, 3>;
+constexpr std::array<LanguageCodes, kLanguageUnknown> kIsoCodes = {{
     {"eng"},        {"deu", "ger"}, {"fra", "fre"},
     {"spa", "esl"}, {"ita"},        {"por"},
     {"swe", "sve"}, {"dan"},        {"nld", "dut", "nla"},
@@ -44,7 +45,7 @@ constexpr uint8_t kSeca = 0x01, kViaccess = 0x05, kIrdeto = 0x06, kVideoguard = 
 // The combined entries with their systems, ascending.
 struct Combination {
   int cas;
-  std::initializer_list<uint8_t> systems;
+  std::vector<uint8_t> systems;
 };
 const std::array<Combination, 16> kCombinations = {{
     {32, {kCryptoworks, kBetacrypt}},
@@ -82,13 +83,13 @@ int LanguageOfIso639(std::string_view code) {
   const std::string lower = Latin1Lower(code);
   for (size_t i = 0; i < kIsoCodes.size(); ++i)
     for (std::string_view candidate : kIsoCodes[i])
-      if (candidate == lower) return static_cast<int>(i);
+      if (!candidate.empty() && candidate == lower) return static_cast<int>(i);
   return kLanguageUnknown;
 }
 
 std::string_view Iso639OfLanguage(int language) {
   if (language < 0 || language >= static_cast<int>(kIsoCodes.size())) return {};
-  return *kIsoCodes[static_cast<size_t>(language)].begin();
+  return kIsoCodes[static_cast<size_t>(language)][0];
 }
 
 int CasOfCaIds(std::span<const uint16_t> ids) {
