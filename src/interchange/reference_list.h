@@ -56,4 +56,13 @@ ReferenceList ReferenceOfChannelList(const ChannelList& list);
 /// read are listed. UTF-8 (older Latin-1 lists are taken as they are).
 ReferenceRead ReadReferenceText(std::string_view text);
 
+/// A reference from a whole file: a settings image (told by its size), else
+/// a channels.conf, else a text list. `fromSettings` is set for an image,
+/// the only kind with favourite groups.
+struct ReferenceFile {
+  ReferenceRead read;
+  bool fromSettings = false;
+};
+ReferenceFile ReadReferenceFile(std::string_view bytes);
+
 }  // namespace vq

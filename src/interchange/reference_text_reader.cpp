@@ -11,7 +11,6 @@ namespace vq {
 namespace {
 
 constexpr std::string_view kNotList = "The file is not a channel list: ";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Which cell of a row holds what; -1 for none.
 struct Columns {
@@ -95,8 +94,7 @@ ReferenceRead ReadReferenceText(std::string_view text) {
     read.message = std::string(kNotList) + "it holds binary data.";
     return read;
   }
-  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-    text.remove_prefix(kByteOrderMark.size());
+  text = WithoutByteOrderMark(text);
   const std::vector<CsvRecord> records = ReadCsvRecords(text, SeparatorOf(text));
   Columns columns;
   size_t first = 0;

@@ -55,7 +55,7 @@ ChannelListRead ScanTableReader::Read(std::string_view text) {
     return read;
   }
   std::optional<Section> section;
-  const std::vector<std::string_view> lines = TextLines(text);
+  const std::vector<std::string_view> lines = TextLines(WithoutByteOrderMark(text));
   for (size_t i = 0; i < lines.size(); ++i) {
     const int line = static_cast<int>(i + 1);
     const std::string_view content = Trimmed(lines[i]);

@@ -60,6 +60,12 @@ std::vector<std::string_view> TextLines(std::string_view text) {
   return lines;
 }
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  if (text.substr(0, kMark.size()) == kMark) text.remove_prefix(kMark.size());
+  return text;
+}
+
 bool LooksBinary(std::string_view text) { return text.find('\0') != std::string_view::npos; }
 
 }  // namespace vq

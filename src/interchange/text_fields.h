@@ -22,6 +22,9 @@ std::vector<std::string_view> SplitAt(std::string_view text, char separator);
 /// The lines of a text file without their line ends ("\n" or "\r\n").
 std::vector<std::string_view> TextLines(std::string_view text);
 
+/// `text` without a leading UTF-8 byte order mark.
+std::string_view WithoutByteOrderMark(std::string_view text);
+
 /// True when the bytes hold a 0 byte: no text file of ours does.
 bool LooksBinary(std::string_view text);
 

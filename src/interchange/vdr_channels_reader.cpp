@@ -54,8 +54,9 @@ class VdrReader {
   std::map<std::tuple<int16_t, uint16_t, uint8_t>, int> transponderOf_;
 };
 
-// Satellite frequencies are MHz; some writers give kHz or Hz.
-uint32_t FrequencyInMHz(uint32_t value) {
+// Satellite frequencies are MHz and symbol rates kS/s; some writers give
+// kHz or Hz, and symbols per second.
+uint32_t WithoutThousands(uint32_t value) {
   while (value > 99999) value /= 1000;
   return value;
 }
@@ -73,7 +74,7 @@ ChannelListRead VdrReader::Read(std::string_view text) {
     read.message = std::string(kNotVdr) + "it holds binary data.";
     return read;
   }
-  const std::vector<std::string_view> lines = TextLines(text);
+  const std::vector<std::string_view> lines = TextLines(WithoutByteOrderMark(text));
   for (size_t i = 0; i < lines.size(); ++i) {
     const int line = static_cast<int>(i + 1);
     const std::string_view content = lines[i];
@@ -133,11 +134,11 @@ bool VdrReader::ReadChannelLine(const std::vector<std::string_view>& fields, int
   t.position = position;
   ListedTransponder& values = t.values;
   VdrParameters parameters;
-  if (FrequencyInMHz(frequency) == 0 || FrequencyInMHz(frequency) > 0xFFFF) {
+  if (WithoutThousands(frequency) == 0 || WithoutThousands(frequency) > 0xFFFF) {
     reason = "the frequency is not readable";
     return false;
   }
-  values.frequency = static_cast<uint16_t>(FrequencyInMHz(frequency));
+  values.frequency = static_cast<uint16_t>(WithoutThousands(frequency));
   if (!ParseVdrParameters(Trimmed(fields[kParameters]), parameters)) {
     reason = "the parameters are not readable";
     return false;
@@ -147,11 +148,11 @@ bool VdrReader::ReadChannelLine(const std::vector<std::string_view>& fields, int
   values.system = parameters.system;
   uint32_t symbolRate = 0;
   if (!ParseDecimal(Trimmed(fields[kSymbolRate]), 0xFFFFFFFF, symbolRate) ||
-      FrequencyInMHz(symbolRate) > 0xFFFF) {
+      WithoutThousands(symbolRate) > 0xFFFF) {
     reason = "the symbol rate is not readable";
     return false;
   }
-  values.symbolRate = static_cast<uint16_t>(FrequencyInMHz(symbolRate));
+  values.symbolRate = static_cast<uint16_t>(WithoutThousands(symbolRate));
 
   ListedChannel channel;
   VdrVideo video;

@@ -111,5 +111,34 @@ TEST(ReferenceTextTest, TextsWithoutNumberAndNameAreNotRecognised) {
   }
 }
 
+TEST(ReferenceFileTest, TheKindOfAReferenceFileIsTold) {
+  auto db = MakeDatabase(kModelFtaCi);
+  ImportChannelList(*db, ReadVdrChannels(ReadSample("mixed_channels.conf")).list);
+  std::vector<uint8_t> image;
+  ASSERT_TRUE(db->GetSettings(image));
+  const ReferenceFile settings = ReadReferenceFile(
+      std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+  ASSERT_TRUE(settings.read.recognised);
+  EXPECT_TRUE(settings.fromSettings);
+  EXPECT_EQ(settings.read.list.entries.size(), 12u);  // TV and radio
+  EXPECT_EQ(settings.read.list.groupMembers.size(), 8u);
+
+  const ReferenceFile vdr = ReadReferenceFile(ReadSample("mixed_channels.conf"));
+  ASSERT_TRUE(vdr.read.recognised);
+  EXPECT_FALSE(vdr.fromSettings);
+  EXPECT_EQ(vdr.read.list.entries.size(), 13u);
+  EXPECT_EQ(vdr.read.list.skipped.size(), 4u);
+
+  const ReferenceFile text = ReadReferenceFile("1;ZDF\n");
+  EXPECT_TRUE(text.read.recognised);
+  EXPECT_EQ(text.read.list.entries.size(), 1u);
+
+  // An image whose size fits but whose content does not decode.
+  const ReferenceFile broken = ReadReferenceFile(std::string(image.size(), '\xFF'));
+  EXPECT_FALSE(broken.read.recognised);
+  EXPECT_TRUE(broken.fromSettings);
+  EXPECT_FALSE(ReadReferenceFile("junk").read.recognised);
+}
+
 }  // namespace
 }  // namespace vq::test

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -15,8 +14,7 @@
 namespace vq::test {
 
 inline std::string ReadSample(const std::string& name) {
-  const char* root = std::getenv("VQ_TEST_DATA");
-  const std::string path = std::string(root ? root : "tests/data") + "/interchange/" + name;
+  const std::string path = std::string(VQ_SAMPLE_DIR) + "/" + name;
   std::ifstream in(path, std::ios::binary);
   EXPECT_TRUE(in.good()) << "missing sample " << path;
   std::ostringstream text;

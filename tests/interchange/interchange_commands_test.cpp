@@ -3,7 +3,7 @@
 
 #include <gmock/gmock.h>
 
-#include "interchange/sample_files.h"
+#include "sample_files.h"
 #include "support/database_builder.h"
 #include "tool_test_support.h"
 
@@ -140,7 +140,7 @@ TEST_F(InterchangeCommandsTest, OrderLikeTakesSettingsVdrAndTextReferences) {
   WriteText("junk.bin", std::string(100, '\0'));
   run = RunVqtool({"order-like", Path("junk.bin"), Path("a.bin"), Path("e.bin")});
   EXPECT_EQ(run.code, 1);
-  EXPECT_THAT(run.err, HasSubstr("not a settings file or a VDR channels.conf"));
+  EXPECT_THAT(run.err, HasSubstr("not a settings file, a VDR channels.conf or a channel list"));
 }
 
 }  // namespace
