@@ -5,6 +5,7 @@
 #include "common/version.h"
 #include "vqtool/command_line.h"
 #include "vqtool/commands.h"
+#include "vqtool/interchange_commands.h"
 #include "vqtool/preset_commands.h"
 #include "vqtool/serial_commands.h"
 #include "vqtool/usb_commands.h"
@@ -26,6 +27,13 @@ constexpr std::string_view kUsage =
     "  demo [--from DESCRIPTION] OUT the demo settings file\n"
     "  export-preset SETTINGS PRESET the preset file of a settings file\n"
     "  import-preset PRESET SETTINGS a new settings file holding a preset\n"
+    "  import-vdr [--favourites] CHANNELS IN OUT  add a VDR channels.conf\n"
+    "  import-scan-table (--satellite N | --position POS) TABLE IN OUT\n"
+    "                                add the transponders of a dvbv5 scan table\n"
+    "  export-vdr IN CHANNELS        the channels as a VDR channels.conf\n"
+    "  export-csv IN CSV             the channel list as CSV for spreadsheets\n"
+    "  order-like [--favourites] REFERENCE IN OUT\n"
+    "                                number the channels like another list\n"
     "  serial-download --port DEV OUT  read a receiver's settings over a serial line\n"
     "  serial-upload --port DEV IN     write settings into a receiver over a serial line\n"
     "  usb-download [--emulate FILE] OUT  read a receiver's settings over USB\n"
@@ -44,6 +52,8 @@ constexpr Entry kCommands[] = {
     {"info", RunInfo}, {"dump", RunDump},       {"check", RunCheck}, {"resave", RunResave},
     {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo},
     {"export-preset", RunExportPreset}, {"import-preset", RunImportPreset},
+    {"import-vdr", RunImportVdr}, {"import-scan-table", RunImportScanTable},
+    {"export-vdr", RunExportVdr}, {"export-csv", RunExportCsv}, {"order-like", RunOrderLike},
     {"serial-download", RunSerialDownload}, {"serial-upload", RunSerialUpload},
     {"usb-download", RunUsbDownload}, {"usb-upload", RunUsbUpload},
 };
