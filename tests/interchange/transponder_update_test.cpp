@@ -3,7 +3,9 @@
 
 #include <gmock/gmock.h>
 
+#include "fake_editing_view.h"
 #include "interchange/transponder_update.h"
+#include "interchange/transponder_update_command.h"
 #include "interchange/transponder_update_text.h"
 #include "invariant_checks.h"
 #include "sample_files.h"
@@ -262,6 +264,29 @@ TEST_F(TransponderUpdateTest, AFullTransponderTableStopsTheAdditionsConsistently
   EXPECT_EQ(result.message, "No transponder space left.\n\nPlease remove some unused ones.");
   EXPECT_EQ(db_->GetTransponderTotal(), kTransponderCapacity);
   EXPECT_THAT(InvariantProblems(*db_), IsEmpty());
+}
+
+TEST_F(TransponderUpdateTest, AsAnEditingCommandTheViewFollowsAndKeepsWhatStays) {
+  AddChannels(*db_, unchanged_, kTv, 1);
+  FakeView view(*db_);
+  view.ShowSource(kSourceAll);
+  view.Select(EditList::kChannels, {0, 2});  // one on 12188 (vanishing), one on 11494
+  view.Select(EditList::kTransponders, {view.RowOfTransponder(unchanged_)});
+  const std::vector<TransponderUpdate> all = CompareWithScanTables(*db_, Astra()).AllUpdates();
+  const TransponderUpdateResult result = UpdateTransponders(view, all);
+  EXPECT_EQ(result.removed, 1);
+  EXPECT_TRUE(view.modified);
+  EXPECT_THAT(view.statuses, ElementsAre("Please wait ...",
+                                         "Transponders updated: 1 added, 1 changed, 1 removed!"));
+  ASSERT_EQ(view.channels.size(), 1u);
+  EXPECT_THAT(view.SelectedRows(EditList::kChannels), ElementsAre(0));
+  EXPECT_EQ(view.transponders.size(), 3u);
+  EXPECT_THAT(view.SelectedRows(EditList::kTransponders),
+              ElementsAre(view.RowOfTransponder(unchanged_)));
+
+  FakeView unchanged(*db_);
+  UpdateTransponders(unchanged, {});
+  EXPECT_FALSE(unchanged.modified);
 }
 
 }  // namespace
