@@ -18,7 +18,9 @@ UsbTransferDialog::UsbTransferDialog(QWidget* parent)
       progress_(new QProgressBar(this)) {
   progress_->setRange(0, 100);
   progress_->setValue(0);
+  progress_->setAccessibleName(tr("Progress"));
   status_->setMinimumWidth(320);
+  information_->setMinimumHeight(information_->fontMetrics().lineSpacing() * 2);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &UsbTransferDialog::reject);
 
@@ -33,37 +35,38 @@ UsbTransferDialog::UsbTransferDialog(QWidget* parent)
 }
 
 UsbTransferDialog::~UsbTransferDialog() {
-  // The worker ends at its next wait, which is short.
+  // Every wait of the worker is short and ends on Stop.
   if (worker_) {
     worker_->Stop();
     worker_->wait();
   }
 }
 
-void UsbTransferDialog::Start(bool download, usb::UsbDevice& device, const std::string& path,
-                              uint32_t size, const QString& information,
-                              usb::TransferTiming timing) {
-  if (download)
-    worker_ = std::make_unique<usb::CDownloadThread>(device, path, size, timing, nullptr);
+void UsbTransferDialog::Start(usb::UsbDevice& device, const usb::UsbCommandRequest& request) {
+  if (request.download)
+    worker_ = std::make_unique<usb::CDownloadThread>(device, request);
   else
-    worker_ = std::make_unique<usb::CUploadThread>(device, path, size, timing, nullptr);
-  setWindowTitle(download ? kDownloadCaption : kUploadCaption);
-  const QStyle::StandardPixmap arrow = download ? QStyle::SP_ArrowDown : QStyle::SP_ArrowUp;
+    worker_ = std::make_unique<usb::CUploadThread>(device, request);
+  setWindowTitle(request.download ? kDownloadCaption : kUploadCaption);
+  const QStyle::StandardPixmap arrow = request.download ? QStyle::SP_ArrowDown : QStyle::SP_ArrowUp;
   icon_->setPixmap(style()->standardIcon(arrow).pixmap(32, 32));
-  information_->setText(information);
+  information_->clear();
+  status_->setText(QString::fromLatin1(usb::kTransferConnecting));
   // Queued: the worker's thread never waits for this one.
+  connect(worker_.get(), &usb::UsbTransferThread::announced, information_, &QLabel::setText,
+          Qt::QueuedConnection);
   connect(worker_.get(), &usb::UsbTransferThread::statusChanged, this,
           &UsbTransferDialog::OnStatus, Qt::QueuedConnection);
-  connect(worker_.get(), &usb::UsbTransferThread::transferFinished, this,
+  connect(worker_.get(), &usb::UsbTransferThread::commandFinished, this,
           &UsbTransferDialog::OnFinished, Qt::QueuedConnection);
 }
 
-bool UsbTransferDialog::RunModal() {
-  succeeded_ = false;
-  if (!worker_) return false;
+usb::UsbCommandResult UsbTransferDialog::RunModal() {
+  result_ = {};
+  if (!worker_) return result_;
   worker_->start();
   exec();
-  return succeeded_;
+  return result_;
 }
 
 void UsbTransferDialog::OnStatus(const QString& status, int percent) {
@@ -71,25 +74,29 @@ void UsbTransferDialog::OnStatus(const QString& status, int percent) {
   progress_->setValue(percent);
 }
 
-void UsbTransferDialog::OnFinished(bool succeeded) {
+void UsbTransferDialog::OnFinished() {
   if (!isVisible()) return;  // cancelled already
-  succeeded_ = succeeded;
-  if (succeeded) accept(); else QDialog::reject();
+  result_ = worker_->Result();
+  if (result_.moved)
+    accept();
+  else
+    QDialog::reject();
 }
 
 void UsbTransferDialog::reject() {
   if (worker_) worker_->Stop();
-  succeeded_ = false;
+  result_ = {};
   QDialog::reject();
 }
 
 QString UsbTransferDialog::StatusText() const { return status_->text(); }
+QString UsbTransferDialog::InformationText() const { return information_->text(); }
 int UsbTransferDialog::Progress() const { return progress_->value(); }
 
-bool DialogTransferRunner::Run(bool download, usb::UsbDevice& device, const std::string& path,
-                               uint32_t size, const QString& information) {
+usb::UsbCommandResult DialogTransferRunner::Run(usb::UsbDevice& device,
+                                                const usb::UsbCommandRequest& request) {
   UsbTransferDialog dialog(parent_);
-  dialog.Start(download, device, path, size, information);
+  dialog.Start(device, request);
   return dialog.RunModal();
 }
 
