@@ -1,5 +1,6 @@
 #include "ui/dialogs/usb_transfer_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,15 +35,21 @@ UsbTransferDialog::UsbTransferDialog(QWidget* parent)
   layout->addWidget(buttons);
 }
 
-UsbTransferDialog::~UsbTransferDialog() {
-  // Every wait of the worker is short and ends on Stop.
-  if (worker_) {
-    worker_->Stop();
-    worker_->wait();
-  }
+UsbTransferDialog::~UsbTransferDialog() { EndWorker(); }
+
+// Every wait of the worker is short and ends on Stop. Its reports still
+// queued are dropped with it.
+void UsbTransferDialog::EndWorker() {
+  if (!worker_) return;
+  worker_->Stop();
+  worker_->wait();
+  worker_.reset();
+  QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+  QCoreApplication::removePostedEvents(information_, QEvent::MetaCall);
 }
 
 void UsbTransferDialog::Start(usb::UsbDevice& device, const usb::UsbCommandRequest& request) {
+  EndWorker();
   if (request.download)
     worker_ = std::make_unique<usb::CDownloadThread>(device, request);
   else

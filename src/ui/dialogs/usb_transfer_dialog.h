@@ -28,7 +28,8 @@ class UsbTransferDialog : public QDialog {
   explicit UsbTransferDialog(QWidget* parent = nullptr);
   ~UsbTransferDialog() override;
 
-  /// Prepares the worker (not yet running) for one command.
+  /// Prepares the worker (not yet running) for one command, after ending
+  /// the worker of an earlier one.
   void Start(usb::UsbDevice& device, const usb::UsbCommandRequest& request);
   /// Starts the worker and runs the dialog modally until the command ends
   /// or the user cancels; returns what the command came to (nothing to
@@ -44,6 +45,7 @@ class UsbTransferDialog : public QDialog {
  private:
   void OnStatus(const QString& status, int percent);
   void OnFinished();
+  void EndWorker();
 
   QLabel* icon_;
   QLabel* information_;
