@@ -11,8 +11,6 @@
 namespace vq {
 namespace {
 
-constexpr int kTimerCount = 8;
-
 void RenumberChannels(const std::vector<ChannelNode*>& members, uint16_t (ChannelRecord::*get)() const,
                       void (ChannelRecord::*set)(uint16_t), uint16_t offset) {
   RenumberDense(
@@ -139,23 +137,20 @@ void SettingsDatabase::DeleteTransponders(const std::vector<TransponderNode*>& l
 }
 
 // A timer that names a freed slot would fire on whatever channel later takes
-// that slot; its channel becomes "none" instead. Timers in mode 0 ("Not
-// Defined") carry no channel and stay as they are.
+// that slot; its channel becomes "none" instead. This holds for a timer in
+// mode 0 ("Not Defined") too: the user may give it a mode later.
 void SettingsDatabase::ClearTimersOf(const std::vector<uint16_t>& slots) {
   ReceiverConfig config = GetConfigRecord();
-  for (int t = 0; t < kTimerCount; ++t) {
-    if (config.GetTimerMode(t) == 0) continue;
+  for (int t = 0; t < ReceiverConfig::kTimerCount; ++t)
     if (std::find(slots.begin(), slots.end(), config.GetTimerChannel(t)) != slots.end())
       config.SetTimerChannel(t, kNoTimerChannel);
-  }
 }
 
-// A timer follows its channel when the channel moves to another slot.
+// Every timer follows its channel when the channel moves to another slot.
 void SettingsDatabase::MoveTimerChannel(uint16_t from, uint16_t to) {
   ReceiverConfig config = GetConfigRecord();
-  for (int t = 0; t < kTimerCount; ++t)
-    if (config.GetTimerMode(t) != 0 && config.GetTimerChannel(t) == from)
-      config.SetTimerChannel(t, to);
+  for (int t = 0; t < ReceiverConfig::kTimerCount; ++t)
+    if (config.GetTimerChannel(t) == from) config.SetTimerChannel(t, to);
 }
 
 }  // namespace vq

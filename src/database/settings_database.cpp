@@ -201,6 +201,7 @@ int SettingsDatabase::ChangeModel(int32_t model) {
       dropped.push_back(node);
     }
   }
+  ClearTimersAboveLowTable();
   if (!anyHigh) {
     model_ = model;
     return 1;
@@ -211,6 +212,18 @@ int SettingsDatabase::ChangeModel(int32_t model) {
   model_ = model;
   RefreshHints();
   return 0;
+}
+
+// The smaller table has no slot above 4095: a timer still naming one (a
+// record that is erased, or a free slot) would later fire on whatever
+// channel a switch back and an add put there.
+void SettingsDatabase::ClearTimersAboveLowTable() {
+  ReceiverConfig config = GetConfigRecord();
+  for (int t = 0; t < ReceiverConfig::kTimerCount; ++t) {
+    const uint16_t slot = config.GetTimerChannel(t);
+    if (slot >= kChannelCapacityModel0 && slot < kChannelCapacityModel1)
+      config.SetTimerChannel(t, kNoTimerChannel);
+  }
 }
 
 void SettingsDatabase::MoveChannelSlot(ChannelNode* channel, uint16_t slot) {

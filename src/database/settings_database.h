@@ -138,6 +138,7 @@ class SettingsDatabase {
                            const std::vector<int>& transponderKeys);
   void ClearTimersOf(const std::vector<uint16_t>& slots);
   void MoveTimerChannel(uint16_t from, uint16_t to);
+  void ClearTimersAboveLowTable();
   void MoveChannelSlot(ChannelNode* channel, uint16_t slot);
 
   Clock clock_;
