@@ -169,6 +169,7 @@ ScanTableSettingsPage::ScanTableSettingsPage(QWidget* parent) : QWidget(parent) 
 void ScanTableSettingsPage::Fill(const EditorConfig& config) {
   source_->setText(config.ScanTableSource.empty() ? QString::fromUtf8(kPublicScanTables)
                                                   : QString::fromStdString(config.ScanTableSource));
+  source_->setCursorPosition(0);
 }
 
 void ScanTableSettingsPage::TakeBack(EditorConfig& config) const {

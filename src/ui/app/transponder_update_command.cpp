@@ -88,7 +88,11 @@ void TransponderUpdateCommand::Cancel() {
 
 void TransponderUpdateCommand::Fetched() {
   const std::unique_ptr<ScanTableFetch> fetch = std::move(fetch_);
-  if (progress_) progress_->deleteLater();
+  if (progress_) {
+    // Gone from the screen before the review opens its own event loop.
+    progress_->hide();
+    progress_->deleteLater();
+  }
   switch (fetch->GetOutcome()) {
     case ScanTableFetch::Outcome::kDone:
       Compare(fetch->Tables());
