@@ -2,7 +2,7 @@
 #include "interchange/transponder_update.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <iterator>
 #include <map>
 #include <set>
 #include <utility>
@@ -18,7 +18,7 @@ namespace {
 constexpr int kSameCarrierMHz = 2;
 // Frequency offsets from the nearest outwards, so a match is the closest.
 constexpr int kOffsets[] = {0, -1, 1, -2, 2};
-static_assert(sizeof kOffsets / sizeof kOffsets[0] == 2 * kSameCarrierMHz + 1);
+static_assert(std::size(kOffsets) == 2 * kSameCarrierMHz + 1);
 
 using CarrierKey = std::pair<uint8_t, int>;  // polarisation, frequency
 
