@@ -22,6 +22,7 @@ constexpr std::string_view kUsage =
     "  new --model 0|1 OUT           a fresh settings file (0 FTA/CI, 1 PVR)\n"
     "  convert --model 0|1 IN OUT    change the receiver model, then save\n"
     "  demo [--from DESCRIPTION] OUT the demo settings file\n"
+    "  find FILE TEXT [--json]       channels by name, frequency, service id or PID\n"
     "  export-preset SETTINGS PRESET the preset file of a settings file\n"
     "  import-preset PRESET SETTINGS a new settings file holding a preset\n"
     "  serial-download --port DEV OUT  read a receiver's settings over a serial line\n"
@@ -39,7 +40,7 @@ struct Entry {
 
 constexpr Entry kCommands[] = {
     {"info", RunInfo}, {"dump", RunDump},       {"check", RunCheck}, {"resave", RunResave},
-    {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo},
+    {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo}, {"find", RunFind},
     {"export-preset", RunExportPreset}, {"import-preset", RunImportPreset},
     {"serial-download", RunSerialDownload}, {"serial-upload", RunSerialUpload},
     {"usb-download", RunUsbDownload}, {"usb-upload", RunUsbUpload},
