@@ -19,7 +19,9 @@ TEST(DatabaseStateTest, RestoringIntoAnotherDatabaseGivesTheSameDatabase) {
     ASSERT_TRUE(RestoreDatabaseState(*target, state));
     EXPECT_EQ(Fingerprint(*target), Fingerprint(*source));
     EXPECT_TRUE(DatabaseMatchesState(*target, state));
-    if (model != kModelNone) EXPECT_EQ(SavedImage(*target), SavedImage(*source));
+    if (model != kModelNone) {
+      EXPECT_EQ(SavedImage(*target), SavedImage(*source));
+    }
   }
 }
 

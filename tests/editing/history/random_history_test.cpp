@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 
 #include "../invariant_checks.h"
@@ -142,7 +143,9 @@ TEST(RandomHistoryTest, MixedUndoRedoAndNewCommandsStayOnTheirPositions) {
     std::mt19937 rng(seed);
     std::vector<uint64_t> timeline{Hash(Fingerprint(*db))};
     size_t position = 0;
-    std::optional<size_t> saved = 0;
+    // The saved position; kLost once a new command replaced it.
+    constexpr size_t kLost = SIZE_MAX;
+    size_t saved = 0;
     for (int action = 0; action < 150; ++action) {
       SCOPED_TRACE("action " + std::to_string(action));
       const unsigned pick = rng() % 8;
@@ -156,7 +159,7 @@ TEST(RandomHistoryTest, MixedUndoRedoAndNewCommandsStayOnTheirPositions) {
       } else if (session.Act()) {
         timeline.resize(++position);
         timeline.push_back(Hash(Fingerprint(*db)));
-        if (saved && *saved >= position) saved.reset();
+        if (saved != kLost && saved >= position) saved = kLost;
       }
       ASSERT_EQ(session.History().UndoCount(), position);
       ASSERT_EQ(session.History().RedoCount(), timeline.size() - 1 - position);
