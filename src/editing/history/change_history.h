@@ -84,8 +84,9 @@ class ChangeHistory {
   /// Name of the step Undo or Redo would take back or do again; empty when none.
   std::string UndoName() const;
   std::string RedoName() const;
-  /// Puts the database back to the state before the last step (after the
-  /// next step); nothing when there is none or the database refused it.
+  /// Undo puts the database back to the state before the last step, Redo to
+  /// the state after the next one; nothing when there is no such step or the
+  /// database refused the state.
   std::optional<Restored> Undo();
   std::optional<Restored> Redo();
 
@@ -96,9 +97,9 @@ class ChangeHistory {
 
   size_t UndoCount() const { return position_; }
   size_t RedoCount() const { return steps_.size() - position_; }
-  /// Bytes held now; never above the limit once a call returns.
+  /// Bytes held now: the current state (672 KB, always kept) and the
+  /// steps, which are forgotten as needed to stay within maxBytes.
   size_t MemoryUsed() const;
-  const HistoryLimits& Limits() const { return limits_; }
 
  private:
   struct Step {
