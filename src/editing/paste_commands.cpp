@@ -79,12 +79,7 @@ class PasteRun {
       }
     }
     // Without a transponder the user picks one in "Select Transponder".
-    ChannelNode* channel =
-        AddChannelToTransponder(view_, prompter_, clip.Type(), false, transponder);
-    if (!channel) return false;
-    CopyChannelAttributes(db, *channel, clip.channel);
-    lastChannel = channel;
-    return true;
+    return NewChannel(transponder, clip.channel) != nullptr;
   }
 
   bool Transponder(const TransponderClip& clip) {
@@ -118,11 +113,17 @@ class PasteRun {
 
   ChannelNode* lastChannel = nullptr;
   TransponderNode* lastTransponder = nullptr;
-  bool channelsAdded = false;
 
  private:
+  // A transponder on `satellite`, or on one the user picks when it is null.
   TransponderNode* NewTransponder(SatelliteNode* satellite, const StoredTransponder& from) {
-    TransponderNode* transponder = AddTransponderToSatellite(view_, prompter_, satellite);
+    TransponderNode* transponder = nullptr;
+    if (!satellite) {
+      transponder = AddTransponderToSatellite(view_, prompter_, nullptr);
+    } else if (!view_.Database().AddTransponder(satellite, &transponder)) {
+      prompter_.Tell(texts::kNoTransponderSpace);
+      transponder = nullptr;
+    }
     if (!transponder) return nullptr;
     transponder->Record().SetName(texts::kTransponderName);
     CopyTransponderAttributes(*transponder, from);
@@ -130,15 +131,28 @@ class PasteRun {
     return transponder;
   }
 
+  // A channel on `transponder`, or on one the user picks when it is null.
+  // The lists are brought up to date once the whole paste is done.
+  ChannelNode* NewChannel(TransponderNode* transponder, const StoredChannel& from) {
+    const int type = from[kChannelTypeOffset];
+    ChannelNode* channel = nullptr;
+    if (!transponder) {
+      channel = AddChannelToTransponder(view_, prompter_, type, false, nullptr);
+    } else if (!view_.Database().AddChannel(transponder, type, &channel)) {
+      prompter_.Tell(texts::kNoChannelSpace);
+      channel = nullptr;
+    }
+    if (!channel) return nullptr;
+    CopyChannelAttributes(view_.Database(), *channel, from);
+    lastChannel = channel;
+    view_.MarkModified();
+    return channel;
+  }
+
   // False when the channel table filled up (the user has been told).
   bool Channels(TransponderNode& transponder, const TransponderBlock& block) {
-    for (const StoredChannel& stored : block.channels) {
-      ChannelNode* channel = AddChannelToTransponder(view_, prompter_, stored[kChannelTypeOffset],
-                                                     false, &transponder);
-      if (!channel) return false;
-      CopyChannelAttributes(view_.Database(), *channel, stored);
-      channelsAdded = true;
-    }
+    for (const StoredChannel& stored : block.channels)
+      if (!NewChannel(&transponder, stored)) return false;
     return true;
   }
 
@@ -163,6 +177,7 @@ void FinishChannelPaste(EditingView& view, const PasteRun& run,
     view.Redraw(EditList::kSatellites);
   }
   if (!run.lastChannel) return;
+  if (!run.lastTransponder) view.Redraw(EditList::kTransponders);
   view.Refill(EditList::kChannels);
   const int row =
       shown ? view.RowOfChannel(EditList::kChannels, shown) : LastRow(view, EditList::kChannels);
@@ -183,7 +198,7 @@ void FinishTransponderPaste(EditingView& view, const PasteRun& run,
   const int row = shown ? view.RowOfTransponder(shown) : LastRow(view, EditList::kTransponders);
   view.SelectRows(EditList::kTransponders, row >= 0 ? std::vector<int>{row} : std::vector<int>{});
   if (row >= 0) view.ShowRow(EditList::kTransponders, row);
-  if (run.channelsAdded) {
+  if (run.lastChannel) {
     view.Refill(EditList::kChannels);
     SelectChannelsOrFirst(view, selectedChannels);
   }
@@ -287,7 +302,7 @@ void PasteSatelliteClip(EditingView& view, Prompter& prompter, const SatelliteCl
   if (!run.lastTransponder) return;
   view.Refill(EditList::kTransponders);
   SelectTranspondersOrFirst(view, transponders);
-  if (run.channelsAdded) {
+  if (run.lastChannel) {
     view.Refill(EditList::kChannels);
     SelectChannelsOrFirst(view, channels);
   }
