@@ -183,9 +183,11 @@ TEST_F(ApplySettingsTest, TimerSettingsChangeTheEightTimersAndNothingElse) {
   EXPECT_EQ(to.GetVolumeLevel(), old.GetVolumeLevel());
   EXPECT_EQ(to.GetScreenType(), old.GetScreenType());
   // The eight timers are the 20-byte entries from byte 136 on.
-  for (size_t offset = 0; offset < kConfigRecordSize; ++offset)
-    if (offset < 136 || offset >= 136 + 8 * 20)
+  for (size_t offset = 0; offset < kConfigRecordSize; ++offset) {
+    if (offset < 136 || offset >= 136 + 8 * 20) {
       EXPECT_EQ(to.GetByte(offset), old.GetByte(offset)) << "byte " << offset;
+    }
+  }
   EXPECT_TRUE(target.view.modified) << "the user is asked to save the change";
   EXPECT_EQ(InvariantProblems(*target.db), std::vector<std::string>{});
 }
