@@ -245,9 +245,11 @@ void PasteOnTransponderTab(EditingView& view, PasteRun& run, const Clipboard& cl
 }  // namespace
 
 SatelliteNode* FindSatelliteNodeByName(const SettingsDatabase& db, std::string_view name) {
-  for (int i = 0; i < db.GetSatelliteCount(); ++i) {
-    SatelliteNode* satellite = db.FindSatelliteNodeByNumber(i);
-    if (satellite && SameNameIgnoringCase(satellite->GetName(), name)) return satellite;
+  // Node k holds the satellite numbered k.
+  for (int k = 0; k < db.GetSatelliteCount(); ++k) {
+    SatelliteNode* satellite = db.GetSatelliteNode(k);
+    if (satellite->HasSatellite() && SameNameIgnoringCase(satellite->GetName(), name))
+      return satellite;
   }
   return nullptr;
 }
