@@ -26,6 +26,13 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+// A fixed text with the satellite's name in place of its "%s".
+std::string WithName(std::string text, const std::string& name) {
+  const size_t at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, name);
+  return text;
+}
+
 // The button of a three-way question as a mode: 2 and 3 as pressed, and
 // the left button or closing the dialog as "Skip".
 int AskThreeWay(Prompter& prompter, const std::string& text, const char* middle,
@@ -52,10 +59,8 @@ class PasteRun {
     if (!satellite) {
       int mode = modes_.channelNoSatellite;
       if (mode < kSkip || mode > kLastChoice)
-        mode = AskThreeWay(
-            prompter_,
-            FormatText(texts::kChannelSatelliteMissing, clip.satelliteName, std::string()),
-            texts::kSelectSatellite, texts::kSelectTransponder);
+        mode = AskThreeWay(prompter_, WithName(texts::kChannelSatelliteMissing, clip.satelliteName),
+                           texts::kSelectSatellite, texts::kSelectTransponder);
       if (mode == kSkip) return true;
       if (mode == kSelectOther) {
         const std::optional<int> chosen = prompter_.SelectSatellite();
@@ -72,10 +77,12 @@ class PasteRun {
           mode = AskThreeWay(prompter_, texts::kChannelTransponderMissing,
                              texts::kSelectTransponder, texts::kCreateTransponder);
         if (mode == kSkip) return true;
-        // A transponder that cannot be created stops the paste before any
-        // channel is added.
-        if (mode == kLastChoice && !(transponder = NewTransponder(satellite, clip.transponder)))
-          return false;
+        if (mode == kLastChoice) {
+          // A transponder that cannot be created stops the paste before any
+          // channel is added.
+          transponder = NewTransponder(satellite, clip.transponder);
+          if (!transponder) return false;
+        }
       }
     }
     // Without a transponder the user picks one in "Select Transponder".
@@ -87,8 +94,7 @@ class PasteRun {
     if (!satellite) {
       int mode = modes_.transponderNoSatellite;
       if (mode < kSkip || mode > kSelectOther)
-        mode = prompter_.AskYesNo(FormatText(texts::kTransponderSatelliteMissing,
-                                             clip.satelliteName, std::string()),
+        mode = prompter_.AskYesNo(WithName(texts::kTransponderSatelliteMissing, clip.satelliteName),
                                   texts::kConfirmationTitle)
                    ? kSelectOther
                    : kSkip;
