@@ -45,6 +45,7 @@ class MeteredBackend : public usb::UsbBackend {
     return result;
   }
   void ResetPipes() override { inner_->ResetPipes(); }
+  bool IsConnected() override { return inner_->IsConnected(); }
 
  private:
   std::unique_ptr<usb::UsbBackend> inner_;

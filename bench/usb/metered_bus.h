@@ -19,6 +19,7 @@ class MeteredBus : public usb::UsbBus {
 
   std::unique_ptr<usb::UsbBackend> Open() override;
   void SetHotplugHandler(HotplugHandler handler) override;
+  bool HasHotplug() const override { return receiver_.HasHotplug(); }
 
   /// Thread CPU seconds spent inside the receiver's EP2 calls so far.
   double EmulatorCpu() const { return double(emulatorNanoseconds_.load()) * 1e-9; }

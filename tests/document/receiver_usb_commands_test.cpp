@@ -5,8 +5,9 @@
 
 #include "document/document_fixture.h"
 #include "document/qt/usb_receiver_commands.h"
+#include "document/receiver_image_steps.h"
 #include "link/usb/emulated_receiver.h"
-#include "link/usb/usb_image_transfer.h"
+#include "link/usb/usb_receiver_command.h"
 
 namespace vq::test {
 namespace {
@@ -14,22 +15,28 @@ namespace {
 using usb::EmulatedFaults;
 using usb::Milliseconds;
 
-// Runs the transfer on the calling thread; `cancel` stands for the Cancel button.
+// Runs the command on the calling thread. `cancel` stands for the Cancel
+// button pressed at once, `cancelAtPercent` for one pressed during the
+// transfer.
 class DirectRunner : public UsbTransferRunner {
  public:
-  bool Run(bool download, usb::UsbDevice& device, const std::string& path, uint32_t size,
-           const QString& information) override {
+  usb::UsbCommandResult Run(usb::UsbDevice& device,
+                            const usb::UsbCommandRequest& request) override {
     ++runs;
-    this->information = information;
-    if (cancel) return false;
-    const usb::TransferTiming timing{Milliseconds(5), Milliseconds(100)};
-    return download ? usb::DownloadImage(device, path, size, stop, {}, timing)
-                    : usb::UploadImage(device, path, size, stop, {}, timing);
+    std::atomic<bool> stop{cancel};
+    usb::UsbCommandHooks hooks;
+    hooks.announced = [this](const std::string& text) {
+      information = QString::fromStdString(text);
+    };
+    hooks.progress = [&](const std::string&, int percent) {
+      if (cancelAtPercent >= 0 && percent >= cancelAtPercent) stop = true;
+    };
+    return usb::RunUsbCommand(device, request, stop, hooks);
   }
   int runs = 0;
   bool cancel = false;
+  int cancelAtPercent = -1;
   QString information;
-  std::atomic<bool> stop{false};
 };
 
 std::vector<uint8_t> Settings(const SettingsDatabase& db) {
@@ -114,7 +121,7 @@ TEST_F(UsbCommandsTest, ABusyReceiverBlocksBothCommands) {
   ASSERT_EQ(prompter_.told.size(), 2u);
   for (const QString& text : prompter_.told)
     EXPECT_EQ(text, usb::kReceiverBusyMessage);
-  EXPECT_EQ(runner_.runs, 0);
+  EXPECT_EQ(receiver_.CommandCount(), 2);  // only the two state queries
   EXPECT_EQ(Settings(doc_.Database()), before);
   EXPECT_TRUE(TempDirEmpty());
 }
@@ -140,6 +147,25 @@ TEST_F(UsbCommandsTest, FailedReceptionsLeaveTheDocumentExactlyAsItWas) {
 
   EXPECT_EQ(Settings(doc_.Database()), before);
   EXPECT_EQ(replaced.count(), 0);
+  EXPECT_TRUE(TempDirEmpty());
+}
+
+// The receiver gives up the cancelled upload while the next command's drain
+// runs, and takes the next one whole.
+TEST_F(UsbCommandsTest, ASaveCancelledDuringTheTransferCanBeRepeated) {
+  commands_.SetTiming({Milliseconds(200), usb::EmulatedReceiver::kUploadIdleLimit});
+  const std::vector<uint8_t> held = receiver_.Image();
+  runner_.cancelAtPercent = 10;
+  EXPECT_FALSE(commands_.SaveToUsb());
+  EXPECT_TRUE(prompter_.told.empty());
+  EXPECT_EQ(receiver_.Image(), held);
+
+  runner_.cancelAtPercent = -1;
+  EXPECT_TRUE(commands_.SaveToUsb());
+  EXPECT_TRUE(prompter_.told.empty());
+  std::vector<uint8_t> sent;
+  ASSERT_TRUE(EncodeReceiverImage(doc_.Database(), sent));
+  EXPECT_EQ(receiver_.Image(), sent);
   EXPECT_TRUE(TempDirEmpty());
 }
 

@@ -29,8 +29,10 @@ class SerialComTest : public test::DocumentTest {
 
   SerialTransferRunner Runner(const std::string& device, int cancelAfterMs = -1) {
     return [=](int direction, const QString& path) {
+      // The time-out is not under test here: generous, so a loaded machine
+      // never ends a transfer early.
       SerialTransferDialog dialog(static_cast<serial::Direction>(direction), path,
-                                  serial::MakeLineSettings({}, device), 1000);
+                                  serial::MakeLineSettings({}, device), 20000);
       dialog.SetPauseScale([](int) { return 0; });
       if (cancelAfterMs >= 0) QTimer::singleShot(cancelAfterMs, &dialog, &QDialog::reject);
       dialog.exec();

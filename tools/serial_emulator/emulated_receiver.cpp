@@ -10,7 +10,6 @@
 namespace vq::serial::emulator {
 namespace {
 constexpr int kBurstGapMs = 40;
-constexpr char kChatter[] = "\r\nstb: settings service ready\r\nstb: waiting for host\r\n";
 }  // namespace
 
 EmulatedReceiver::EmulatedReceiver(ReceiverOptions options, BurstSink sink)
@@ -21,8 +20,10 @@ bool EmulatedReceiver::Heard(const uint8_t* frame, size_t length) const {
          std::equal(frame, frame + length, window_.end() - static_cast<long>(length));
 }
 
+// The identification is the first thing the receiver sends after a connect
+// request: the PC finds it only at the start of a burst, and console text
+// sent just before could reach a busy PC in the same burst.
 void EmulatedReceiver::Identify() {
-  Emit(std::vector<uint8_t>(kChatter, kChatter + sizeof kChatter - 1), kBurstGapMs);
   std::vector<uint8_t> frame(std::begin(kIdentificationPrefix), std::end(kIdentificationPrefix));
   const std::string text = options_.product + "^" + options_.version;
   frame.insert(frame.end(), text.begin(), text.end());

@@ -28,18 +28,17 @@ bool UsbReceiverCommands::OpenFromUsb() {
     Tell(kReceiverTempCreateFailed);
     return false;
   }
-  const usb::UsbSessionStart start = usb::StartUsbRead(device_, timing_);
-  if (!start.ready) {
-    Tell(start.message);
-    return false;
-  }
-  if (!runner_.Run(true, device_, temp.Path(), start.size,
-                   QString::fromStdString(start.information)))
-    return false;
+  usb::UsbCommandRequest request;
+  request.download = true;
+  request.path = temp.Path();
+  request.session = timing_;
+  const usb::UsbCommandResult result = runner_.Run(device_, request);
+  if (!result.start.ready) Tell(result.start.message);
+  if (!result.moved) return false;
 
-  const ReceivedImageResult result = LoadReceivedImage(temp.Path(), document_.Database());
-  if (result != ReceivedImageResult::kLoaded) {
-    if (const char* message = ReceivedImageMessage(result)) Tell(message);
+  const ReceivedImageResult loaded = LoadReceivedImage(temp.Path(), document_.Database());
+  if (loaded != ReceivedImageResult::kLoaded) {
+    if (const char* message = ReceivedImageMessage(loaded)) Tell(message);
     return false;
   }
   document_.SetLoadingFromReceiver(true);
@@ -63,15 +62,15 @@ bool UsbReceiverCommands::SaveToUsb() {
     return false;
   }
   if (!device_.IsAttached()) return false;
-  const auto size = static_cast<uint32_t>(image.size());
+  usb::UsbCommandRequest request;
+  request.download = false;
+  request.path = temp.Path();
+  request.uploadSize = static_cast<uint32_t>(image.size());
+  request.session = timing_;
   image = {};
-  const usb::UsbSessionStart start = usb::StartUsbWrite(device_, size, timing_);
-  if (!start.ready) {
-    Tell(start.message);
-    return false;
-  }
-  if (!runner_.Run(false, device_, temp.Path(), size, QString::fromStdString(start.information)))
-    return false;
+  const usb::UsbCommandResult result = runner_.Run(device_, request);
+  if (!result.start.ready) Tell(result.start.message);
+  if (!result.moved) return false;
   emit statusMessage(kSavedStatus);
   emit flashNoticeRequested();
   return true;

@@ -8,7 +8,6 @@
 
 #include "document/qt/usb_transfer_runner.h"
 #include "document/qt/vq_channel_editor_doc.h"
-#include "link/usb/usb_receiver_session.h"
 
 namespace vq {
 

@@ -1,22 +1,20 @@
 #pragma once
-// How the receiver commands run an image transfer: the editor shows the
-// transfer dialog; tests run the transfer directly.
+// How the receiver commands run their work on the receiver: the editor runs
+// it behind the transfer dialog; tests run it directly.
 
-#include <QString>
-#include <cstdint>
-#include <string>
-
-#include "link/usb/usb_device.h"
+#include "link/usb/usb_receiver_command.h"
 
 namespace vq {
 
-/// Runs one announced image transfer to its end and says whether every byte
-/// moved. False also when the user cancelled.
+/// Runs one USB command's work to its end: the command sequence, then the
+/// image transfer it announced. The editor runs it on a worker while the
+/// modal transfer dialog shows it, so the window keeps painting and Cancel
+/// works throughout. A cancelled command comes back with nothing to show.
 class UsbTransferRunner {
  public:
   virtual ~UsbTransferRunner() = default;
-  virtual bool Run(bool download, usb::UsbDevice& device, const std::string& path,
-                   uint32_t size, const QString& information) = 0;
+  virtual usb::UsbCommandResult Run(usb::UsbDevice& device,
+                                    const usb::UsbCommandRequest& request) = 0;
 };
 
 }  // namespace vq

@@ -11,8 +11,8 @@
 
 namespace vq::serial {
 
-SerialPort::SerialPort(BurstHandler handler)
-    : handler_(std::move(handler)), buffer_(kReceiveBufferSize + 1) {}
+SerialPort::SerialPort(BurstHandler handler, ReadFunction read)
+    : handler_(std::move(handler)), read_(std::move(read)), buffer_(kReceiveBufferSize + 1) {}
 
 SerialPort::~SerialPort() { Close(); }
 
@@ -54,16 +54,24 @@ void SerialPort::ReadLoop() {
       return;
     }
     if (fds[1].revents) return;
-    if (fds[0].revents & (POLLERR | POLLNVAL)) return;
-    const ssize_t count = ::read(fd_, buffer_.data(), kReceiveBufferSize);
+    if (fds[0].revents & (POLLERR | POLLNVAL)) break;
+    const ssize_t count = read_(fd_, buffer_.data(), kReceiveBufferSize);
     if (count > 0) {
       handler_(buffer_.data(), static_cast<size_t>(count));
-    } else if (count == 0 || (errno != EAGAIN && errno != EINTR)) {
-      // The other end hung up: wait for Close without spinning.
-      pollfd stopOnly = {stopPipe_[0], POLLIN, 0};
-      ::poll(&stopOnly, 1, -1);
-      return;
+      continue;
     }
+    if (count < 0 && errno == EINTR) continue;
+    // Nothing there yet: poll again, unless the other end hung up, when
+    // nothing will ever come and poll would report the hang-up at once.
+    if (count < 0 && errno == EAGAIN && !(fds[0].revents & POLLHUP)) continue;
+    break;  // end of file, a hang-up or an error: the line is done
+  }
+  WaitForClose();
+}
+
+void SerialPort::WaitForClose() const {
+  pollfd stop = {stopPipe_[0], POLLIN, 0};
+  while (::poll(&stop, 1, -1) < 0 && errno == EINTR) {
   }
 }
 

@@ -2,7 +2,9 @@
 // The serial port: a tty opened with the configured line settings and a
 // reader thread that hands each burst of received bytes to its owner.
 
-#include <atomic>
+#include <sys/types.h>
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -17,9 +19,12 @@ namespace vq::serial {
 
 /// Owns the tty descriptor and the reader thread; the thread's presence is
 /// the open state. Bursts (at most kReceiveBufferSize bytes each) reach the
-/// handler on the reader thread, one at a time and in order. Writes come
-/// from the owner's thread only. Close returns after the reader thread has
-/// stopped, so a later Open works.
+/// handler on the reader thread, one at a time and in order. A read that
+/// is interrupted or finds nothing yet is tried again; at the end of the
+/// line (end of file, a hang-up, an error) the reader stops reading and
+/// waits for Close without spinning. Writes come from the owner's thread
+/// only. Close returns after the reader thread has stopped, so a later Open
+/// works.
 class SerialPort {
  public:
   static constexpr size_t kReceiveBufferSize = 40960;
@@ -27,8 +32,11 @@ class SerialPort {
   static constexpr int kWriteTimeoutMs = 1000;
 
   using BurstHandler = std::function<void(const uint8_t* data, size_t length)>;
+  /// The read the reader thread makes, with the contract of ::read.
+  using ReadFunction = std::function<ssize_t(int fd, void* buffer, size_t length)>;
 
-  explicit SerialPort(BurstHandler handler);
+  /// `read` is the system's read unless a test puts a fake in its place.
+  explicit SerialPort(BurstHandler handler, ReadFunction read = ::read);
   ~SerialPort();
   SerialPort(const SerialPort&) = delete;
   SerialPort& operator=(const SerialPort&) = delete;
@@ -52,8 +60,10 @@ class SerialPort {
 
  private:
   void ReadLoop();
+  void WaitForClose() const;
 
   BurstHandler handler_;
+  ReadFunction read_;
   int fd_ = -1;
   int stopPipe_[2] = {-1, -1};
   std::thread reader_;

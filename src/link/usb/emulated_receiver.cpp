@@ -50,6 +50,7 @@ class EmulatedBackend : public UsbBackend {
     return receiver_.Write(generation_, endpoint, data, length, timeout);
   }
   void ResetPipes() override {}
+  bool IsConnected() override { return receiver_.IsConnected(generation_); }
 
  private:
   EmulatedReceiver& receiver_;
@@ -58,8 +59,9 @@ class EmulatedBackend : public UsbBackend {
 
 }  // namespace
 
-EmulatedReceiver::EmulatedReceiver(std::vector<uint8_t> image, Milliseconds restartTime)
-    : image_(std::move(image)), restartTime_(restartTime) {
+EmulatedReceiver::EmulatedReceiver(std::vector<uint8_t> image, Milliseconds restartTime,
+                                   Milliseconds uploadIdleLimit)
+    : image_(std::move(image)), restartTime_(restartTime), uploadIdleLimit_(uploadIdleLimit) {
   restart_ = std::thread(&EmulatedReceiver::RunRestarts, this);
 }
 
@@ -124,6 +126,11 @@ void EmulatedReceiver::SetPlugged(bool plugged) {
 void EmulatedReceiver::Plug() { SetPlugged(true); }
 void EmulatedReceiver::Unplug() { SetPlugged(false); }
 
+bool EmulatedReceiver::IsConnected(uint64_t generation) const {
+  std::lock_guard guard(mutex_);
+  return !Gone(generation);
+}
+
 bool EmulatedReceiver::IsPlugged() const {
   std::lock_guard guard(mutex_);
   return plugged_;
@@ -187,6 +194,13 @@ TransferResult EmulatedReceiver::Write(uint64_t generation, Endpoint endpoint, c
   if (Gone(generation)) return {Status::kFailed, 0};
   if (endpoint != Endpoint::kEp2Out) return {Status::kDone, length};  // side channel: dropped
 
+  // The host stopped sending (a cancelled upload): what comes now is a command.
+  if (mode_ == Mode::kReceiving && Clock::now() - lastUploadWrite_ >= uploadIdleLimit_) {
+    mode_ = Mode::kCommand;
+    upload_.clear();
+  }
+  if (mode_ == Mode::kReceiving) lastUploadWrite_ = Clock::now();
+
   size_t done = 0;
   while (done < length) {
     if (mode_ == Mode::kReceiving) {
@@ -199,6 +213,7 @@ TransferResult EmulatedReceiver::Write(uint64_t generation, Endpoint endpoint, c
       if (faults_.unplugAt) limit = std::min(limit, *faults_.unplugAt);
       if (upload_.size() >= limit) {  // stalled: nothing more is taken
         changed_.wait_for(lock, timeout, [&] { return Gone(generation) || closing_; });
+        lastUploadWrite_ = Clock::now();  // the host was sending all along
         return {Gone(generation) ? Status::kFailed : Status::kTimeout, done};
       }
       const size_t n = std::min(length - done, limit - upload_.size());
@@ -258,6 +273,7 @@ void EmulatedReceiver::Answer() {
       uploadSize_ = static_cast<size_t>(size);
       upload_.clear();
       mode_ = Mode::kReceiving;
+      lastUploadWrite_ = Clock::now();
     }
   } else if (code != kCommandInit) {
     status = kStatusInvalidParameter;

@@ -3,8 +3,10 @@
 // real one: it holds a settings image (either model), answers the command
 // protocol, streams the image on EP2 IN after a read-file command, takes an
 // upload after a write-file command and then restarts (leaves the bus for a
-// while). Switches put faults in its way. Thread-safe.
+// while). An upload that stops arriving is given up, so the receiver hears
+// commands again. Switches put faults in its way. Thread-safe.
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -36,10 +38,16 @@ class EmulatedReceiver : public UsbBus {
   static constexpr const char* kProductName = "Emulated receiver";
   static constexpr const char* kSoftwareVersion = "1.00 (emulated)";
 
+  /// How long an upload may pause before the receiver gives it up: as long
+  /// as the drain that starts every command sequence, so the command after
+  /// a cancelled upload is heard.
+  static constexpr Milliseconds kUploadIdleLimit{500};
+
   /// A receiver holding `image`, on the bus. `restartTime` is how long it
   /// stays off the bus after an upload (flash writing) before it returns.
   explicit EmulatedReceiver(std::vector<uint8_t> image,
-                            Milliseconds restartTime = Milliseconds(1500));
+                            Milliseconds restartTime = Milliseconds(1500),
+                            Milliseconds uploadIdleLimit = kUploadIdleLimit);
   ~EmulatedReceiver() override;
 
   /// A receiver holding the settings file at `path`; nullptr and `error`
@@ -49,6 +57,7 @@ class EmulatedReceiver : public UsbBus {
   // UsbBus
   std::unique_ptr<UsbBackend> Open() override;
   void SetHotplugHandler(HotplugHandler handler) override;
+  bool HasHotplug() const override { return true; }
 
   void SetFaults(const EmulatedFaults& faults);
   void Plug();
@@ -67,9 +76,12 @@ class EmulatedReceiver : public UsbBus {
                       Milliseconds timeout);
   TransferResult Write(uint64_t generation, Endpoint endpoint, const uint8_t* data, size_t length,
                        Milliseconds timeout);
+  /// Whether the plug that `generation` belongs to is still on the bus.
+  bool IsConnected(uint64_t generation) const;
 
  private:
   enum class Mode { kCommand, kStreaming, kReceiving };
+  using Clock = std::chrono::steady_clock;
 
   // Both run with the mutex held.
   void Answer();
@@ -85,6 +97,8 @@ class EmulatedReceiver : public UsbBus {
   std::vector<uint8_t> image_;
   EmulatedFaults faults_;
   Milliseconds restartTime_;
+  Milliseconds uploadIdleLimit_;
+  Clock::time_point lastUploadWrite_;  ///< when the host last wrote during an upload
   bool plugged_ = true;
   bool closing_ = false;
   bool restartPending_ = false;

@@ -45,6 +45,9 @@ class LibUsbBackend : public UsbBackend {
          {Endpoint::kEp1In, Endpoint::kEp1Out, Endpoint::kEp2In, Endpoint::kEp2Out})
       libusb_clear_halt(handle_, static_cast<unsigned char>(e));
   }
+  // A receiver plugged in again is a new device in the list, so the one
+  // opened here is gone even when another stands in its place.
+  bool IsConnected() override { return bus_.IsPresent(libusb_get_device(handle_)); }
 
  private:
   TransferResult Bulk(Endpoint endpoint, uint8_t* data, size_t length, Milliseconds timeout) {
@@ -113,14 +116,23 @@ bool LibUsbBus::Matches(libusb_device* device) const {
 
 void LibUsbBus::OnHotplug(libusb_device* device, bool arrived) {
   std::lock_guard guard(mutex_);
-  if (!handler_) return;
-  // Only a matching arrival, or the removal of the receiver we hold, counts.
-  if (arrived ? (opened_ == nullptr && Matches(device)) : device == opened_) handler_(arrived);
+  const bool counts = arrived ? Matches(device) && gate_.Arrived() : gate_.Left(device);
+  if (counts && handler_) handler_(arrived);
 }
 
 void LibUsbBus::Forget(libusb_device* device) {
   std::lock_guard guard(mutex_);
-  if (opened_ == device) opened_ = nullptr;
+  if (gate_.Closed(device) && handler_) handler_(true);
+}
+
+bool LibUsbBus::IsPresent(libusb_device* device) {
+  libusb_device** list = nullptr;
+  const ssize_t count = libusb_get_device_list(context_, &list);
+  if (count < 0) return false;
+  bool present = false;
+  for (ssize_t i = 0; i < count && !present; ++i) present = list[i] == device;
+  libusb_free_device_list(list, 1);
+  return present;
 }
 
 std::unique_ptr<UsbBackend> LibUsbBus::Open() {
@@ -144,7 +156,7 @@ std::unique_ptr<UsbBackend> LibUsbBus::Open() {
       libusb_set_interface_alt_setting(handle, match->number, match->alternate);
     {
       std::lock_guard guard(mutex_);
-      opened_ = list[i];
+      gate_.Opened(list[i]);
     }
     backend = std::make_unique<LibUsbBackend>(*this, handle, match->number);
   }

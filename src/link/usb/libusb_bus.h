@@ -1,13 +1,15 @@
 #pragma once
 // The real receiver through libusb: finds it by its interface shape (and the
 // profile's vendor and product id, when given), claims that one interface
-// and reports arrival and removal through libusb hotplug.
+// and reports arrival and removal through libusb hotplug where the platform
+// offers it.
 
 #include <atomic>
 #include <memory>
 #include <mutex>
 #include <thread>
 
+#include "link/usb/hotplug_gate.h"
 #include "link/usb/usb_backend.h"
 #include "link/usb/usb_descriptor_match.h"
 
@@ -31,11 +33,15 @@ class LibUsbBus : public UsbBus {
 
   std::unique_ptr<UsbBackend> Open() override;
   void SetHotplugHandler(HotplugHandler handler) override;
+  /// False when libusb has no hotplug or its registration failed.
+  bool HasHotplug() const override { return hotplugRegistered_; }
 
   /// Called from the libusb event thread.
   void OnHotplug(libusb_device* device, bool arrived);
   /// Called by a backend when it closes its device.
   void Forget(libusb_device* device);
+  /// Whether `device` is still in the bus's device list.
+  bool IsPresent(libusb_device* device);
 
  private:
   bool Matches(libusb_device* device) const;
@@ -48,7 +54,7 @@ class LibUsbBus : public UsbBus {
   std::thread events_;
   std::mutex mutex_;
   HotplugHandler handler_;
-  libusb_device* opened_ = nullptr;
+  HotplugGate gate_;
 };
 
 }  // namespace vq::usb

@@ -36,6 +36,9 @@ class UsbBackend {
                                Milliseconds timeout) = 0;
   /// Brings the pipes to a known state after opening (clears halts).
   virtual void ResetPipes() = 0;
+  /// Whether the receiver is still on the bus; false once it has left, also
+  /// when a receiver has come back in its place.
+  virtual bool IsConnected() = 0;
 };
 
 /// Finds and opens receivers and reports them coming and going.
@@ -50,6 +53,9 @@ class UsbBus {
   virtual std::unique_ptr<UsbBackend> Open() = 0;
   /// Sets (or, with an empty handler, clears) the arrival and removal handler.
   virtual void SetHotplugHandler(HotplugHandler handler) = 0;
+  /// Whether arrival and removal reach the handler at all; without, the
+  /// owner has to look at the bus itself.
+  virtual bool HasHotplug() const = 0;
 };
 
 }  // namespace vq::usb

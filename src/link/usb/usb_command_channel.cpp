@@ -20,33 +20,6 @@ void PutU32Be(uint8_t* p, uint32_t v) {
 
 }  // namespace
 
-const char* StatusName(uint32_t code) {
-  switch (code) {
-    case 0:
-      return "OK";
-    case 1:
-      return "Timout occurred";
-    case 0x20:
-      return "E_INVALID_EVENT_MODE";
-    case 0x21:
-      return "E_PROTOCOL_ERROR";
-    case 0x22:
-      return "E_INVALID_PARAMETER";
-    case 0x23:
-      return "E_UNMATCHED_SIZE";
-    case 0x100:
-      return "E_ERROR";
-    case 0x101:
-      return "E_NO_RESOURCE";
-    case 0x102:
-      return "E_INVALID_VALUE";
-    case 0x103:
-      return "E_ALREADY_REMOVED";
-    default:
-      return "Unknown Error";
-  }
-}
-
 Frame MakeCommandFrame(uint8_t code, uint16_t parameter) {
   Frame frame{};
   std::memcpy(frame.data(), kFrameSignature, kFrameDataOffset);
@@ -70,6 +43,7 @@ std::string ResponseText(const uint8_t* data, size_t size) {
 
 uint32_t UsbCommandChannel::Exchange(Milliseconds timeout) {
   std::lock_guard guard(device_.Lock());
+  const UsbPipes pipes = device_.Pipes(stop_);
   uint8_t& sequence = device_.CommandSequence();
   const uint8_t sent = sequence;
   sequence = sent >= kSequenceLimit ? 0 : static_cast<uint8_t>(sent + 1);
@@ -77,10 +51,10 @@ uint32_t UsbCommandChannel::Exchange(Milliseconds timeout) {
   response_.fill(0);
 
   size_t count = 0;
-  uint32_t code = device_.WriteData(command_.data(), kFrameSize, count, timeout);
+  uint32_t code = pipes.WriteData(command_.data(), kFrameSize, count, timeout);
   if (code != kUsbOk) return code;
   if (count != kFrameSize) return kUsbFailure;
-  code = device_.ReadData(response_.data(), kFrameSize, count, timeout);
+  code = pipes.ReadData(response_.data(), kFrameSize, count, timeout);
   if (code != kUsbOk) return code;
   if (count != kFrameSize || response_[kFrameSequenceOffset] != sent) return kUsbFailure;
   return GetU16Le(response_.data() + kFrameStatusOffset);

@@ -3,6 +3,7 @@
 // frame out, one 128-byte response frame back, before an image moves.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -38,9 +39,6 @@ enum InfoSelector : uint16_t {
 
 using Frame = std::array<uint8_t, kFrameSize>;
 
-/// The name of a status code ("OK", "E_ERROR", ..., "Unknown Error").
-const char* StatusName(uint32_t code);
-
 /// Builds a cleared command frame with signature, code and parameter; the
 /// sequence number and checksum are stamped by Seal.
 Frame MakeCommandFrame(uint8_t code, uint16_t parameter);
@@ -49,10 +47,12 @@ void SealCommandFrame(Frame& frame, uint8_t sequence);
 
 /// Runs the commands over a UsbDevice. Each returns kUsbFailure (0x100) when
 /// the exchange failed (short write, short or silent read, wrong sequence
-/// number) and otherwise the receiver's status, 0 for success.
+/// number, the receiver detached, `stop` set) and otherwise the receiver's
+/// status, 0 for success. Each exchange takes the device's pipes once.
 class UsbCommandChannel {
  public:
-  explicit UsbCommandChannel(UsbDevice& device) : device_(device) {}
+  explicit UsbCommandChannel(UsbDevice& device, const std::atomic<bool>* stop = nullptr)
+      : device_(device), stop_(stop) {}
 
   uint32_t CommandInit(Milliseconds timeout);
   /// `data` (108 bytes), `status` and `value` are filled when given.
@@ -73,6 +73,7 @@ class UsbCommandChannel {
   uint32_t Exchange(Milliseconds timeout);
 
   UsbDevice& device_;
+  const std::atomic<bool>* stop_;
   Frame command_{};
   Frame response_{};
 };

@@ -1,6 +1,5 @@
 #include "link/usb/usb_device.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace vq::usb {
@@ -16,96 +15,62 @@ UsbDevice::UsbDevice(UsbBus& bus) : bus_(bus) {}
 
 UsbDevice::~UsbDevice() { Detach(); }
 
-std::shared_ptr<UsbBackend> UsbDevice::Backend() const {
-  std::lock_guard guard(backendLock_);
-  return backend_;
+std::shared_ptr<UsbAttachment> UsbDevice::Current() const {
+  std::lock_guard guard(attachmentLock_);
+  return attachment_;
 }
 
-bool UsbDevice::IsAttached() const { return Backend() != nullptr; }
+bool UsbDevice::IsAttached() const { return Current() != nullptr; }
+
+bool UsbDevice::IsConnected() const {
+  const std::shared_ptr<UsbAttachment> attachment = Current();
+  return attachment && attachment->backend->IsConnected();
+}
+
+UsbPipes UsbDevice::Pipes(const std::atomic<bool>* stop) const { return {Current(), stop}; }
 
 bool UsbDevice::Attach() {
   if (IsAttached()) return false;
-  std::shared_ptr<UsbBackend> backend = bus_.Open();
+  std::unique_ptr<UsbBackend> backend = bus_.Open();
   if (!backend) return false;
   backend->ResetPipes();
+  auto attachment = std::make_shared<UsbAttachment>(std::move(backend));
   sideChannelCount_ = 0;
-  stopSideChannel_ = false;
-  sideChannel_ = std::thread(&UsbDevice::RunSideChannel, this, backend);
-  std::lock_guard guard(backendLock_);
-  backend_ = std::move(backend);
+  sideChannel_ = std::thread(&UsbDevice::RunSideChannel, this, attachment);
+  std::lock_guard guard(attachmentLock_);
+  attachment_ = std::move(attachment);
   return true;
 }
 
 bool UsbDevice::Detach() {
+  std::shared_ptr<UsbAttachment> ended;
   {
-    std::lock_guard guard(backendLock_);
-    if (!backend_) return false;
-    backend_.reset();
+    std::lock_guard guard(attachmentLock_);
+    if (!attachment_) return false;
+    ended = std::move(attachment_);
   }
-  stopSideChannel_ = true;
+  ended->detached = true;
   if (sideChannel_.joinable()) sideChannel_.join();
   return true;
 }
 
-void UsbDevice::RunSideChannel(std::shared_ptr<UsbBackend> backend) {
+void UsbDevice::RunSideChannel(std::shared_ptr<UsbAttachment> attachment) {
   std::vector<uint8_t> buffer(kChunkSize + 1);
-  while (!stopSideChannel_) {
+  while (!attachment->detached) {
     const TransferResult result =
-        backend->Read(Endpoint::kEp1In, buffer.data(), kChunkSize, kSideChannelSlice);
+        attachment->backend->Read(Endpoint::kEp1In, buffer.data(), kChunkSize, kSideChannelSlice);
     sideChannelCount_ += result.count;
     if (result.status == TransferResult::Status::kFailed) break;  // gone from the bus
   }
 }
 
-uint32_t UsbDevice::ReadData(uint8_t* data, size_t length, size_t& count, Milliseconds timeout) {
-  count = 0;
-  const std::shared_ptr<UsbBackend> backend = Backend();
-  if (!backend) return kUsbFailure;
-  while (count < length) {
-    const size_t piece = std::min(kPieceSize, length - count);
-    const TransferResult result = backend->Read(Endpoint::kEp2In, data + count, piece, timeout);
-    count += std::min(result.count, piece);
-    if (result.status != TransferResult::Status::kDone) return kUsbFailure;
-  }
-  return kUsbOk;
-}
-
-uint32_t UsbDevice::WriteData(const uint8_t* data, size_t length, size_t& count,
-                              Milliseconds timeout) {
-  count = 0;
-  const std::shared_ptr<UsbBackend> backend = Backend();
-  if (!backend) return kUsbFailure;
-  while (count < length) {
-    const size_t piece = std::min(kPieceSize, length - count);
-    const TransferResult result = backend->Write(Endpoint::kEp2Out, data + count, piece, timeout);
-    count += std::min(result.count, piece);
-    if (result.status != TransferResult::Status::kDone || result.count == 0) break;
-  }
-  return kUsbOk;
-}
-
-void UsbDevice::CancelEP2IO(Milliseconds timeout) {
+void UsbDevice::CancelEP2IO(Milliseconds timeout, const std::atomic<bool>* stop) {
   std::lock_guard guard(lock_);
+  const UsbPipes pipes = Pipes(stop);
   uint8_t piece[kPieceSize];
   size_t count = 0;
-  while (ReadData(piece, sizeof piece, count, timeout) == kUsbOk) {
+  while (pipes.ReadData(piece, sizeof piece, count, timeout) == kUsbOk) {
   }
-}
-
-TransferResult UsbDevice::ReadChunk(uint8_t* data, size_t length, Milliseconds timeout) {
-  const std::shared_ptr<UsbBackend> backend = Backend();
-  if (!backend) return {};
-  TransferResult result = backend->Read(Endpoint::kEp2In, data, length, timeout);
-  result.count = std::min(result.count, length);
-  return result;
-}
-
-TransferResult UsbDevice::WriteChunk(const uint8_t* data, size_t length, Milliseconds timeout) {
-  const std::shared_ptr<UsbBackend> backend = Backend();
-  if (!backend) return {};
-  TransferResult result = backend->Write(Endpoint::kEp2Out, data, length, timeout);
-  result.count = std::min(result.count, length);
-  return result;
 }
 
 }  // namespace vq::usb

@@ -74,17 +74,18 @@ size_t ReadUpTo(int fd, uint8_t* data, size_t length) {
 }
 
 // Sends one chunk in slices until it is all out, the wait runs out or stop.
-bool SendChunk(UsbDevice& device, const uint8_t* data, size_t length, const std::atomic<bool>& stop,
-               const TransferTiming& timing) {
-  const Clock::time_point deadline = Clock::now() + timing.writeWait;
+bool SendChunk(const UsbPipes& pipes, const uint8_t* data, size_t length,
+               const std::atomic<bool>& stop, const TransferTiming& timing) {
+  const Clock::time_point deadline = timing.now() + timing.writeWait;
   size_t sent = 0;
   while (sent < length) {
     if (stop) return false;
-    // Rounded up, so the last slice waits out the deadline instead of ending short.
-    const auto left = std::chrono::ceil<Milliseconds>(deadline - Clock::now());
+    // Rounded up: a last fraction of a millisecond is still waited for, so
+    // the chunk never fails before the whole write wait has passed.
+    const auto left = std::chrono::ceil<Milliseconds>(deadline - timing.now());
     if (left <= Milliseconds(0)) return false;
     const TransferResult result =
-        device.WriteChunk(data + sent, length - sent, std::min(left, timing.slice));
+        pipes.WriteChunk(data + sent, length - sent, std::min(left, timing.slice));
     sent += result.count;
     if (result.status == Status::kFailed) return false;
   }
@@ -107,11 +108,12 @@ bool DownloadImage(UsbDevice& device, const std::string& path, uint32_t size,
   ProgressReporter reporter(progress, DownloadStatus);
   reporter.Report(kTransferConnecting, 0);
   std::lock_guard guard(device.Lock());
+  const UsbPipes pipes = device.Pipes(&stop);
   size_t readSize = size < chunk ? UsbDevice::kPieceSize : chunk;
   uint64_t total = 0;
   while (total < size) {
     if (stop) return false;
-    const TransferResult result = device.ReadChunk(buffer.data(), readSize, timing.slice);
+    const TransferResult result = pipes.ReadChunk(buffer.data(), readSize, timing.slice);
     if (result.status == Status::kFailed) return false;
     if (result.count == 0) continue;  // nothing yet: wait on, there is no time limit
     // A receiver that sends more than it announced gets its excess dropped.
@@ -135,12 +137,13 @@ bool UploadImage(UsbDevice& device, const std::string& path, uint32_t size,
   ProgressReporter reporter(progress, UploadStatus);
   reporter.Report(kTransferConnecting, 0);
   std::lock_guard guard(device.Lock());
+  const UsbPipes pipes = device.Pipes(&stop);
   uint64_t total = 0;
   while (total < size) {
     const size_t want = static_cast<size_t>(std::min<uint64_t>(chunk, size - total));
     const size_t got = ReadUpTo(file.Get(), buffer.data(), want);
     if (got == 0) return false;  // the file is shorter than announced
-    if (!SendChunk(device, buffer.data(), got, stop, timing)) return false;
+    if (!SendChunk(pipes, buffer.data(), got, stop, timing)) return false;
     total += got;
     reporter.Percent(total, size);
   }

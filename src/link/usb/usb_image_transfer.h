@@ -3,6 +3,7 @@
 // exchange announced it: receiver to file, and file to receiver.
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,25 +19,31 @@ inline constexpr const char* kTransferConnecting = "Connecting ...";
 /// goes; called on the transfer's thread, only when the text changes.
 using TransferProgress = std::function<void(const std::string& status, int percent)>;
 
+/// The clock the write wait is measured on.
+using TransferClock = std::function<std::chrono::steady_clock::time_point()>;
+
 struct TransferTiming {
   /// How long one wait lasts before the stop flag is looked at again.
   Milliseconds slice{25};
   /// How long an upload chunk may take to be accepted before it fails.
   Milliseconds writeWait{5000};
+  /// The steady clock, unless a test steps time itself.
+  TransferClock now = std::chrono::steady_clock::now;
 };
 
 /// Reads `size` bytes into the existing file at `path`: whole chunks while
 /// at least a chunk remains, then 64-byte reads, so the last reads never ask
 /// for more than the receiver still sends. There is no time limit; `stop`
-/// ends it, and so does the receiver leaving the bus. Holds the device lock
-/// throughout. True when all `size` bytes were written to the file.
+/// ends it, and so do the receiver leaving the bus and a Detach. Holds the
+/// device lock and the attachment's pipes throughout. True when all `size`
+/// bytes were written to the file.
 bool DownloadImage(UsbDevice& device, const std::string& path, uint32_t size,
                    const std::atomic<bool>& stop, const TransferProgress& progress,
                    const TransferTiming& timing = {});
 
 /// Sends the file at `path` (`size` bytes) in chunks; each chunk must be
-/// accepted within the write wait. Holds the device lock throughout. True
-/// when all `size` bytes went out.
+/// accepted within the write wait. Holds the device lock and the
+/// attachment's pipes throughout. True when all `size` bytes went out.
 bool UploadImage(UsbDevice& device, const std::string& path, uint32_t size,
                  const std::atomic<bool>& stop, const TransferProgress& progress,
                  const TransferTiming& timing = {});

@@ -16,8 +16,8 @@ std::string Format(const char* pattern, uint32_t code) {
 // Drain, busy check and identity. False (with the busy message) when the
 // receiver is busy.
 bool Greet(UsbDevice& device, UsbCommandChannel& channel, const UsbSessionTiming& timing,
-           UsbSessionStart& start) {
-  device.CancelEP2IO(timing.drain);
+           UsbSessionStart& start, const std::atomic<bool>* stop) {
+  device.CancelEP2IO(timing.drain, stop);
   uint16_t pvrState = 0;
   channel.CommandInfo(kInfoPvrState, timing.command, nullptr, nullptr, &pvrState);
   if (pvrState == 1) {
@@ -43,10 +43,11 @@ std::string SaveInitMessage(uint32_t code) {
   return Format("Can't communicate with the Settop box. Check your system. error_code=%#x", code);
 }
 
-UsbSessionStart StartUsbRead(UsbDevice& device, const UsbSessionTiming& timing) {
+UsbSessionStart StartUsbRead(UsbDevice& device, const UsbSessionTiming& timing,
+                             const std::atomic<bool>* stop) {
   UsbSessionStart start;
-  UsbCommandChannel channel(device);
-  if (!Greet(device, channel, timing, start)) return start;
+  UsbCommandChannel channel(device, stop);
+  if (!Greet(device, channel, timing, start, stop)) return start;
   uint32_t code = channel.CommandInit(timing.command);
   if (code == kUsbOk) code = channel.CommandReadFile(timing.command);
   if (code != kUsbOk) {
@@ -60,10 +61,11 @@ UsbSessionStart StartUsbRead(UsbDevice& device, const UsbSessionTiming& timing) 
   return start;
 }
 
-UsbSessionStart StartUsbWrite(UsbDevice& device, uint32_t size, const UsbSessionTiming& timing) {
+UsbSessionStart StartUsbWrite(UsbDevice& device, uint32_t size, const UsbSessionTiming& timing,
+                              const std::atomic<bool>* stop) {
   UsbSessionStart start;
-  UsbCommandChannel channel(device);
-  if (!Greet(device, channel, timing, start)) return start;
+  UsbCommandChannel channel(device, stop);
+  if (!Greet(device, channel, timing, start, stop)) return start;
   uint32_t code = channel.CommandInit(timing.command);
   if (code != kUsbOk) {
     start.message = SaveInitMessage(code);

@@ -4,6 +4,7 @@
 // announcement. Shared by the editor's commands and the command-line tool,
 // with the messages the user sees.
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -38,10 +39,12 @@ std::string CommunicationMessage(uint32_t code);
 /// The one-line variant shown when init fails before a save.
 std::string SaveInitMessage(uint32_t code);
 
-/// Announces a read of the receiver's image.
-UsbSessionStart StartUsbRead(UsbDevice& device, const UsbSessionTiming& timing = {});
-/// Announces a write of `size` bytes.
-UsbSessionStart StartUsbWrite(UsbDevice& device, uint32_t size,
-                              const UsbSessionTiming& timing = {});
+/// Announces a read of the receiver's image. Setting `stop` fails every
+/// exchange still to come and ends the one under way at its next wait.
+UsbSessionStart StartUsbRead(UsbDevice& device, const UsbSessionTiming& timing = {},
+                             const std::atomic<bool>* stop = nullptr);
+/// Announces a write of `size` bytes; `stop` as for StartUsbRead.
+UsbSessionStart StartUsbWrite(UsbDevice& device, uint32_t size, const UsbSessionTiming& timing = {},
+                              const std::atomic<bool>* stop = nullptr);
 
 }  // namespace vq::usb

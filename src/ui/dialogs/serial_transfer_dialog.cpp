@@ -44,8 +44,11 @@ SerialTransferDialog::SerialTransferDialog(serial::Direction direction, const QS
   layout->addWidget(cancel, 1, 2);
   layout->addWidget(status_, 2, 0, 1, 3);
   info_->setMinimumWidth(260);
+  // A coarse timer may fire a little early, which would end a transfer
+  // before a whole period without data has passed.
+  timer_->setTimerType(Qt::PreciseTimer);
   timer_->setInterval(timeoutMs);
-  connect(timer_, &QTimer::timeout, this, &SerialTransferDialog::OnTimer);
+  connect(timer_, &QTimer::timeout, this, &SerialTransferDialog::TimeoutTick);
 }
 
 SerialTransferDialog::~SerialTransferDialog() { port_.Close(); }
@@ -90,7 +93,8 @@ void SerialTransferDialog::OnData(std::vector<uint8_t> burst) {
   busy_ = false;
 }
 
-void SerialTransferDialog::OnTimer() {
+void SerialTransferDialog::TimeoutTick() {
+  if (ended_) return;
   if (active_ || pausing_) {
     active_ = false;
     return;
@@ -108,7 +112,8 @@ void SerialTransferDialog::Wait(int milliseconds) {
   if (pause <= 0 || ended_) return;
   pausing_ = true;
   QEventLoop loop;
-  QTimer::singleShot(pause, &loop, &QEventLoop::quit);
+  // Precise: the receiver is given at least the whole pause.
+  QTimer::singleShot(pause, Qt::PreciseTimer, &loop, &QEventLoop::quit);
   loop.exec();
   pausing_ = false;
 }

@@ -37,6 +37,10 @@ class SerialTransferDialog : public QDialog, public serial::TransferHost {
   QString InfoText() const;
   /// Maps each protocol pause to the time actually waited (tests shorten them).
   void SetPauseScale(std::function<int(int)> scale) { pauseScale_ = std::move(scale); }
+  /// One period of the time-out timer has passed: the transfer ends unless a
+  /// burst arrived (or a protocol pause ran) since the previous tick. The
+  /// timer calls it; tests call it to step time themselves.
+  void TimeoutTick();
 
   // serial::TransferHost
   void Send(const uint8_t* bytes, size_t length) override;
@@ -57,7 +61,6 @@ class SerialTransferDialog : public QDialog, public serial::TransferHost {
  private:
   void Begin();
   void OnData(std::vector<uint8_t> burst);
-  void OnTimer();
 
   serial::Direction direction_;
   QString filePath_;

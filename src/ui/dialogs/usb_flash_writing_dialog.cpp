@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -10,8 +11,8 @@
 
 namespace vq {
 
-FlashWritingDialog::FlashWritingDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+FlashWritingDialog::FlashWritingDialog(QWidget* parent, bool closable)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), closable_(closable) {
   auto* icon = new QLabel(this);
   icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
   if (icon->pixmap().isNull())
@@ -25,23 +26,33 @@ FlashWritingDialog::FlashWritingDialog(QWidget* parent)
   layout->addWidget(icon, 0, Qt::AlignHCenter);
   layout->addWidget(warning, 0, Qt::AlignHCenter);
   layout->addWidget(new QLabel(kWriting, this), 0, Qt::AlignHCenter);
+  if (closable_) {
+    auto* close = new QPushButton(tr("Close"), this);
+    connect(close, &QPushButton::clicked, this, &FlashWritingDialog::CloseNotice);
+    layout->addWidget(close, 0, Qt::AlignHCenter);
+  }
   layout->setContentsMargins(32, 24, 32, 24);
 }
 
 void FlashWritingDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  grabMouse();
+  // A held mouse would keep the Close button from being clicked.
+  if (!closable_) grabMouse();
 }
 
 void FlashWritingDialog::CloseNotice() {
-  releaseMouse();
+  if (!closable_) releaseMouse();
   accept();
+}
+
+void FlashWritingDialog::reject() {
+  if (closable_) CloseNotice();
 }
 
 FlashWritingDialog* FlashWritingDialog::ShowUntilRemoved(QWidget* parent,
                                                          usb::UsbReceiverLink& link) {
   if (!link.IsAttached()) return nullptr;
-  auto* notice = new FlashWritingDialog(parent);
+  auto* notice = new FlashWritingDialog(parent, !link.HasHotplug());
   notice->setAttribute(Qt::WA_DeleteOnClose);
   notice->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
   connect(&link, &usb::UsbReceiverLink::receiverRemoved, notice, &FlashWritingDialog::CloseNotice);

@@ -10,7 +10,10 @@ namespace usb {
 class UsbReceiverLink;
 }
 
-/// Frameless, without buttons; holds the mouse while shown.
+/// Frameless and window-modal. With hotplug it has no buttons, ignores
+/// Escape and holds the mouse: only the receiver's removal closes it. On a
+/// bus without hotplug the removal is only noticed by polling, so the
+/// notice also offers a Close button and Escape, and leaves the mouse free.
 class FlashWritingDialog : public QDialog {
   Q_OBJECT
 
@@ -18,21 +21,26 @@ class FlashWritingDialog : public QDialog {
   inline static const QString kWarning = QStringLiteral("DO NOT TURN OFF YOUR RECEIVER!!!");
   inline static const QString kWriting = QStringLiteral("Writing to the flash...");
 
-  explicit FlashWritingDialog(QWidget* parent = nullptr);
+  explicit FlashWritingDialog(QWidget* parent = nullptr, bool closable = false);
 
   /// Shows the notice over `parent` (window-modal, without blocking) until
-  /// `link` reports the receiver's removal. Nothing is shown when the
-  /// receiver has already gone. Returns the notice, or nullptr.
+  /// `link` reports the receiver's removal; closable when the link has no
+  /// hotplug. Nothing is shown when the receiver has already gone. Returns
+  /// the notice, or nullptr.
   static FlashWritingDialog* ShowUntilRemoved(QWidget* parent, usb::UsbReceiverLink& link);
 
+  bool IsClosable() const { return closable_; }
   /// Releases the mouse and closes.
   void CloseNotice();
 
-  /// Escape does not close the notice; only the receiver's removal does.
-  void reject() override {}
+  /// Escape closes only a closable notice.
+  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  const bool closable_;
 };
 
 }  // namespace vq

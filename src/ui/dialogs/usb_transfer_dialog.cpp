@@ -1,5 +1,6 @@
 #include "ui/dialogs/usb_transfer_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +19,9 @@ UsbTransferDialog::UsbTransferDialog(QWidget* parent)
       progress_(new QProgressBar(this)) {
   progress_->setRange(0, 100);
   progress_->setValue(0);
+  progress_->setAccessibleName(tr("Progress"));
   status_->setMinimumWidth(320);
+  information_->setMinimumHeight(information_->fontMetrics().lineSpacing() * 2);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &UsbTransferDialog::reject);
 
@@ -32,38 +35,45 @@ UsbTransferDialog::UsbTransferDialog(QWidget* parent)
   layout->addWidget(buttons);
 }
 
-UsbTransferDialog::~UsbTransferDialog() {
-  // The worker ends at its next wait, which is short.
-  if (worker_) {
-    worker_->Stop();
-    worker_->wait();
-  }
+UsbTransferDialog::~UsbTransferDialog() { EndWorker(); }
+
+// Every wait of the worker is short and ends on Stop. Its reports still
+// queued are dropped with it.
+void UsbTransferDialog::EndWorker() {
+  if (!worker_) return;
+  worker_->Stop();
+  worker_->wait();
+  worker_.reset();
+  QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+  QCoreApplication::removePostedEvents(information_, QEvent::MetaCall);
 }
 
-void UsbTransferDialog::Start(bool download, usb::UsbDevice& device, const std::string& path,
-                              uint32_t size, const QString& information,
-                              usb::TransferTiming timing) {
-  if (download)
-    worker_ = std::make_unique<usb::CDownloadThread>(device, path, size, timing, nullptr);
+void UsbTransferDialog::Start(usb::UsbDevice& device, const usb::UsbCommandRequest& request) {
+  EndWorker();
+  if (request.download)
+    worker_ = std::make_unique<usb::CDownloadThread>(device, request);
   else
-    worker_ = std::make_unique<usb::CUploadThread>(device, path, size, timing, nullptr);
-  setWindowTitle(download ? kDownloadCaption : kUploadCaption);
-  const QStyle::StandardPixmap arrow = download ? QStyle::SP_ArrowDown : QStyle::SP_ArrowUp;
+    worker_ = std::make_unique<usb::CUploadThread>(device, request);
+  setWindowTitle(request.download ? kDownloadCaption : kUploadCaption);
+  const QStyle::StandardPixmap arrow = request.download ? QStyle::SP_ArrowDown : QStyle::SP_ArrowUp;
   icon_->setPixmap(style()->standardIcon(arrow).pixmap(32, 32));
-  information_->setText(information);
+  information_->clear();
+  status_->setText(QString::fromLatin1(usb::kTransferConnecting));
   // Queued: the worker's thread never waits for this one.
+  connect(worker_.get(), &usb::UsbTransferThread::announced, information_, &QLabel::setText,
+          Qt::QueuedConnection);
   connect(worker_.get(), &usb::UsbTransferThread::statusChanged, this,
           &UsbTransferDialog::OnStatus, Qt::QueuedConnection);
-  connect(worker_.get(), &usb::UsbTransferThread::transferFinished, this,
+  connect(worker_.get(), &usb::UsbTransferThread::commandFinished, this,
           &UsbTransferDialog::OnFinished, Qt::QueuedConnection);
 }
 
-bool UsbTransferDialog::RunModal() {
-  succeeded_ = false;
-  if (!worker_) return false;
+usb::UsbCommandResult UsbTransferDialog::RunModal() {
+  result_ = {};
+  if (!worker_) return result_;
   worker_->start();
   exec();
-  return succeeded_;
+  return result_;
 }
 
 void UsbTransferDialog::OnStatus(const QString& status, int percent) {
@@ -71,25 +81,29 @@ void UsbTransferDialog::OnStatus(const QString& status, int percent) {
   progress_->setValue(percent);
 }
 
-void UsbTransferDialog::OnFinished(bool succeeded) {
+void UsbTransferDialog::OnFinished() {
   if (!isVisible()) return;  // cancelled already
-  succeeded_ = succeeded;
-  if (succeeded) accept(); else QDialog::reject();
+  result_ = worker_->Result();
+  if (result_.moved)
+    accept();
+  else
+    QDialog::reject();
 }
 
 void UsbTransferDialog::reject() {
   if (worker_) worker_->Stop();
-  succeeded_ = false;
+  result_ = {};
   QDialog::reject();
 }
 
 QString UsbTransferDialog::StatusText() const { return status_->text(); }
+QString UsbTransferDialog::InformationText() const { return information_->text(); }
 int UsbTransferDialog::Progress() const { return progress_->value(); }
 
-bool DialogTransferRunner::Run(bool download, usb::UsbDevice& device, const std::string& path,
-                               uint32_t size, const QString& information) {
+usb::UsbCommandResult DialogTransferRunner::Run(usb::UsbDevice& device,
+                                                const usb::UsbCommandRequest& request) {
   UsbTransferDialog dialog(parent_);
-  dialog.Start(download, device, path, size, information);
+  dialog.Start(device, request);
   return dialog.RunModal();
 }
 

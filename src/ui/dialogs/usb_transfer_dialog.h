@@ -1,5 +1,5 @@
 #pragma once
-// The modal progress dialog of a USB image transfer, and the runner that
+// The modal progress dialog of a USB receiver command, and the runner that
 // the receiver commands use to show it.
 
 #include <QDialog>
@@ -13,9 +13,11 @@ class QProgressBar;
 
 namespace vq {
 
-/// Runs one transfer worker while it shows its status, information text and
-/// progress. Cancel (or Escape) stops the worker and closes at once; the
-/// success flag is set only when the worker finished with every byte moved.
+/// Opens at once and runs one command's worker (the command sequence, then
+/// the image transfer) while it shows the status, the receiver's product
+/// name and software version, and the progress. Cancel (or Escape) stops the
+/// worker and closes at once; the success flag is set only when the worker
+/// finished with every byte moved.
 class UsbTransferDialog : public QDialog {
   Q_OBJECT
 
@@ -26,35 +28,38 @@ class UsbTransferDialog : public QDialog {
   explicit UsbTransferDialog(QWidget* parent = nullptr);
   ~UsbTransferDialog() override;
 
-  /// Prepares the worker (not yet running) for one transfer.
-  void Start(bool download, usb::UsbDevice& device, const std::string& path, uint32_t size,
-             const QString& information, usb::TransferTiming timing = {});
-  /// Starts the worker and runs the dialog modally; returns Succeeded().
-  bool RunModal();
-  bool Succeeded() const { return succeeded_; }
+  /// Prepares the worker (not yet running) for one command, after ending
+  /// the worker of an earlier one.
+  void Start(usb::UsbDevice& device, const usb::UsbCommandRequest& request);
+  /// Starts the worker and runs the dialog modally until the command ends
+  /// or the user cancels; returns what the command came to (nothing to
+  /// show after a Cancel).
+  usb::UsbCommandResult RunModal();
+  bool Succeeded() const { return result_.moved; }
   QString StatusText() const;
+  QString InformationText() const;
   int Progress() const;
 
   void reject() override;
 
  private:
   void OnStatus(const QString& status, int percent);
-  void OnFinished(bool succeeded);
+  void OnFinished();
+  void EndWorker();
 
   QLabel* icon_;
   QLabel* information_;
   QLabel* status_;
   QProgressBar* progress_;
   std::unique_ptr<usb::UsbTransferThread> worker_;
-  bool succeeded_ = false;
+  usb::UsbCommandResult result_;
 };
 
-/// Shows a UsbTransferDialog over `parent` for each transfer.
+/// Shows a UsbTransferDialog over `parent` for each command.
 class DialogTransferRunner : public UsbTransferRunner {
  public:
   explicit DialogTransferRunner(QWidget* parent) : parent_(parent) {}
-  bool Run(bool download, usb::UsbDevice& device, const std::string& path, uint32_t size,
-           const QString& information) override;
+  usb::UsbCommandResult Run(usb::UsbDevice& device, const usb::UsbCommandRequest& request) override;
 
  private:
   QWidget* parent_;

@@ -20,14 +20,18 @@ class PtyPair {
         ::ptsname_r(master_, name, sizeof name) == 0)
       path_ = name;
   }
-  ~PtyPair() {
+  ~PtyPair() { CloseMaster(); }
+  /// Hangs up the receiver's end.
+  void CloseMaster() {
     if (master_ >= 0) ::close(master_);
+    master_ = -1;
   }
   const std::string& Path() const { return path_; }
   int Master() const { return master_; }
 
-  /// Whatever the PC side writes within `ms`, until `count` bytes arrived.
-  std::vector<uint8_t> ReadMaster(size_t count, int ms = 2000) {
+  /// Whatever the PC side writes until `count` bytes arrived, waiting at
+  /// most `ms` for each piece (generous: it only ends a failed test).
+  std::vector<uint8_t> ReadMaster(size_t count, int ms = 20000) {
     std::vector<uint8_t> bytes;
     while (bytes.size() < count) {
       pollfd in = {master_, POLLIN, 0};

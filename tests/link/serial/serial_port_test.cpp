@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <condition_variable>
 #include <mutex>
 
@@ -37,9 +38,10 @@ class PortTest : public ::testing::Test {
     ++bursts;
     arrived.notify_all();
   }
+  // Bounded generously: the limit only ends a test that has already failed.
   Bytes WaitFor(size_t count) {
     std::unique_lock lock(mutex);
-    arrived.wait_for(lock, std::chrono::seconds(2), [&] { return received.size() >= count; });
+    arrived.wait_for(lock, std::chrono::seconds(20), [&] { return received.size() >= count; });
     return received;
   }
 
@@ -105,6 +107,85 @@ TEST_F(PortTest, BurstsReachTheOwnerAndReopenWorks) {
   EXPECT_EQ(WaitFor(6).size(), 6u);
   EXPECT_FALSE(SerialPort([](const uint8_t*, size_t) {}).Open(
       MakeLineSettings({}, "/nonexistent/tty")));
+}
+
+// The reader's read, scripted: each call takes the next outcome, where a
+// negative value is an errno to fail with and 0 the end of the file; once
+// the script is used up the real read runs. Every call is counted.
+class ScriptedRead {
+ public:
+  explicit ScriptedRead(std::vector<int> script) : script_(std::move(script)) {}
+  SerialPort::ReadFunction Function() {
+    return [this](int fd, void* buffer, size_t length) -> ssize_t {
+      std::unique_lock lock(mutex_);
+      const size_t call = calls_++;
+      called_.notify_all();
+      if (call >= script_.size()) {
+        lock.unlock();
+        return ::read(fd, buffer, length);
+      }
+      if (script_[call] < 0) {
+        errno = -script_[call];
+        return -1;
+      }
+      return 0;
+    };
+  }
+  // Bounded generously: the limit only ends a test that has already failed.
+  bool WaitForCalls(size_t count) {
+    std::unique_lock lock(mutex_);
+    return called_.wait_for(lock, std::chrono::seconds(20), [&] { return calls_ >= count; });
+  }
+  size_t Calls() {
+    std::lock_guard lock(mutex_);
+    return calls_;
+  }
+
+ private:
+  std::vector<int> script_;
+  std::mutex mutex_;
+  std::condition_variable called_;
+  size_t calls_ = 0;
+};
+
+TEST_F(PortTest, AnInterruptedOrEmptyReadIsTriedAgain) {
+  ScriptedRead read({-EAGAIN, -EINTR, -EAGAIN});
+  SerialPort scripted([this](const uint8_t* data, size_t length) { OnBurst(data, length); },
+                      read.Function());
+  ASSERT_TRUE(scripted.Open(Settings(0)));
+  const Bytes sent = {1, 2, 3};
+  ASSERT_EQ(::write(pty.Master(), sent.data(), sent.size()), 3);
+  EXPECT_EQ(WaitFor(3), sent);
+  EXPECT_GE(read.Calls(), 4u);
+}
+
+TEST_F(PortTest, TheEndOfTheLineStopsTheReaderWithoutSpinning) {
+  ScriptedRead read({0});
+  SerialPort scripted([this](const uint8_t* data, size_t length) { OnBurst(data, length); },
+                      read.Function());
+  ASSERT_TRUE(scripted.Open(Settings(0)));
+  const Bytes sent = {1, 2, 3};
+  ASSERT_EQ(::write(pty.Master(), sent.data(), sent.size()), 3);
+  ASSERT_TRUE(read.WaitForCalls(1));
+  scripted.Close();  // returns: the reader waits for it
+  EXPECT_EQ(read.Calls(), 1u);
+  EXPECT_TRUE(received.empty());
+  ASSERT_TRUE(scripted.Open(Settings(0)));  // and a new open reads again
+  ASSERT_EQ(::write(pty.Master(), sent.data(), sent.size()), 3);
+  EXPECT_EQ(WaitFor(3), sent);
+}
+
+TEST_F(PortTest, AHangUpStopsTheReaderWithoutSpinning) {
+  ScriptedRead read({});
+  SerialPort scripted([this](const uint8_t* data, size_t length) { OnBurst(data, length); },
+                      read.Function());
+  ASSERT_TRUE(scripted.Open(Settings(0)));
+  const Bytes sent = {1};
+  ASSERT_EQ(::write(pty.Master(), sent.data(), sent.size()), 1);
+  EXPECT_EQ(WaitFor(1), sent);
+  pty.CloseMaster();  // the receiver's end hangs up
+  scripted.Close();
+  EXPECT_LE(read.Calls(), 3u);
 }
 
 }  // namespace

@@ -2,122 +2,149 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <deque>
-#include <mutex>
+#include "link/usb/fake_usb.h"
+#include "link/usb/usb_command_channel.h"
+#include "link/usb/usb_image_transfer.h"
+#include "link/usb/usb_test_images.h"
 
 namespace vq::usb {
 namespace {
 
-using Status = TransferResult::Status;
+using test::FakeBus;
+using test::FakeReceiver;
 
-// A backend that serves EP2 IN from a byte queue and records every request.
-class RecordingBackend : public UsbBackend {
- public:
-  TransferResult Read(Endpoint endpoint, uint8_t* data, size_t length,
-                      Milliseconds timeout) override {
-    std::lock_guard guard(mutex);
-    if (endpoint != Endpoint::kEp2In) return {Status::kTimeout, 0};
-    reads.push_back(length);
-    if (pending.empty()) {
-      waited += timeout;
-      return {Status::kTimeout, 0};
-    }
-    const size_t n = std::min(length, pending.size());
-    std::copy_n(pending.begin(), n, data);
-    pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(n));
-    return {Status::kDone, n};
-  }
-  TransferResult Write(Endpoint, const uint8_t*, size_t length, Milliseconds) override {
-    std::lock_guard guard(mutex);
-    writes.push_back(length);
-    if (acceptWrites == 0) return {Status::kTimeout, 0};
-    --acceptWrites;
-    return {Status::kDone, length};
-  }
-  void ResetPipes() override { ++resets; }
-
-  std::mutex mutex;
-  std::deque<uint8_t> pending;
-  std::vector<size_t> reads, writes;
-  int acceptWrites = 1000;
-  int resets = 0;
-  Milliseconds waited{0};
-};
-
-class OneDeviceBus : public UsbBus {
- public:
-  std::unique_ptr<UsbBackend> Open() override {
-    if (!present) return nullptr;
-    auto backend = std::make_unique<RecordingBackend>();
-    last = backend.get();
-    return backend;
-  }
-  void SetHotplugHandler(HotplugHandler) override {}
-  bool present = true;
-  RecordingBackend* last = nullptr;
-};
+// A response frame to the exchange with sequence number `sequence`.
+std::deque<uint8_t> Response(uint8_t sequence) {
+  Frame frame{};
+  frame[kFrameSequenceOffset] = sequence;
+  return std::deque<uint8_t>(frame.begin(), frame.end());
+}
 
 TEST(UsbDeviceTest, AttachNeedsAReceiverAndHappensOnce) {
-  OneDeviceBus bus;
+  FakeBus bus;
   bus.present = false;
   UsbDevice device(bus);
   EXPECT_FALSE(device.Attach());
   EXPECT_FALSE(device.IsAttached());
+  EXPECT_FALSE(device.IsConnected());
   size_t count = 0;
   uint8_t byte = 0;
-  EXPECT_EQ(device.ReadData(&byte, 1, count, Milliseconds(1)), kUsbFailure);
-  EXPECT_EQ(device.WriteData(&byte, 1, count, Milliseconds(1)), kUsbFailure);
+  EXPECT_EQ(device.Pipes().ReadData(&byte, 1, count, Milliseconds(1)), kUsbFailure);
+  EXPECT_EQ(device.Pipes().WriteData(&byte, 1, count, Milliseconds(1)), kUsbFailure);
   EXPECT_FALSE(device.Detach());
 
   bus.present = true;
   EXPECT_TRUE(device.Attach());
-  EXPECT_EQ(bus.last->resets, 1);
+  EXPECT_EQ(bus.Last().resets, 1);
   EXPECT_FALSE(device.Attach());
+  EXPECT_TRUE(device.IsConnected());
+  bus.Last().connected = false;  // left the bus, not yet detached
+  EXPECT_TRUE(device.IsAttached());
+  EXPECT_FALSE(device.IsConnected());
   EXPECT_TRUE(device.Detach());
   EXPECT_FALSE(device.IsAttached());
+  EXPECT_TRUE(bus.Last().closed);
 }
 
 TEST(UsbDeviceTest, ReadsAndWritesGoIn64BytePieces) {
-  OneDeviceBus bus;
+  FakeBus bus;
   UsbDevice device(bus);
   ASSERT_TRUE(device.Attach());
-  RecordingBackend& backend = *bus.last;
-  backend.pending.assign(128, 0x5A);
+  FakeReceiver& receiver = bus.Last();
+  receiver.pending.assign(128, 0x5A);
   uint8_t buffer[128] = {};
   size_t count = 0;
-  EXPECT_EQ(device.ReadData(buffer, 128, count, Milliseconds(5)), kUsbOk);
+  const UsbPipes pipes = device.Pipes();
+  EXPECT_EQ(pipes.ReadData(buffer, 128, count, Milliseconds(5)), kUsbOk);
   EXPECT_EQ(count, 128u);
-  EXPECT_EQ(backend.reads, (std::vector<size_t>{64, 64}));
-  EXPECT_EQ(device.WriteData(buffer, 128, count, Milliseconds(5)), kUsbOk);
-  EXPECT_EQ(backend.writes, (std::vector<size_t>{64, 64}));
+  EXPECT_EQ(receiver.reads, (std::vector<size_t>{64, 64}));
+  EXPECT_EQ(pipes.WriteData(buffer, 128, count, Milliseconds(5)), kUsbOk);
+  EXPECT_EQ(receiver.writes, (std::vector<size_t>{64, 64}));
   EXPECT_EQ(count, 128u);
 }
 
-TEST(UsbDeviceTest, SilenceFailsAfterTheTimeOutAndShortWritesReportTheCount) {
-  OneDeviceBus bus;
+TEST(UsbDeviceTest, SilenceFailsAfterTheWholeTimeOutAndShortWritesReportTheCount) {
+  FakeBus bus;
   UsbDevice device(bus);
   ASSERT_TRUE(device.Attach());
-  RecordingBackend& backend = *bus.last;
-  backend.pending.assign(64, 1);  // half a frame, then nothing
+  FakeReceiver& receiver = bus.Last();
+  receiver.pending.assign(64, 1);  // half a frame, then nothing
   uint8_t buffer[128];
   size_t count = 0;
-  EXPECT_EQ(device.ReadData(buffer, 128, count, Milliseconds(7)), kUsbFailure);
+  EXPECT_EQ(device.Pipes().ReadData(buffer, 128, count, Milliseconds(70)), kUsbFailure);
   EXPECT_EQ(count, 64u);
-  EXPECT_EQ(backend.waited, Milliseconds(7));
+  EXPECT_EQ(receiver.waited, Milliseconds(70));  // waited in slices, but all of it
 
-  backend.acceptWrites = 1;
-  EXPECT_EQ(device.WriteData(buffer, 128, count, Milliseconds(7)), kUsbOk);
+  receiver.acceptWrites = 1;
+  EXPECT_EQ(device.Pipes().WriteData(buffer, 128, count, Milliseconds(7)), kUsbOk);
   EXPECT_EQ(count, 64u);
+}
+
+TEST(UsbDeviceTest, DetachOrStopEndsAWaitUnderWay) {
+  FakeBus bus;
+  UsbDevice device(bus);
+  ASSERT_TRUE(device.Attach());
+  FakeReceiver& receiver = bus.Last();
+  uint8_t buffer[64];
+  size_t count = 0;
+  std::atomic<bool> stop{false};
+  receiver.onRead = [&](Milliseconds) { stop = true; };
+  EXPECT_EQ(device.Pipes(&stop).ReadData(buffer, 64, count, Milliseconds(5000)), kUsbFailure);
+  EXPECT_EQ(receiver.waited, UsbPipes::kWaitSlice);
+
+  receiver.waited = Milliseconds(0);
+  receiver.onRead = [&](Milliseconds) { device.Detach(); };
+  EXPECT_EQ(device.Pipes().ReadData(buffer, 64, count, Milliseconds(5000)), kUsbFailure);
+  EXPECT_EQ(receiver.waited, UsbPipes::kWaitSlice);
 }
 
 TEST(UsbDeviceTest, DrainThrowsAwayStaleResponses) {
-  OneDeviceBus bus;
+  FakeBus bus;
   UsbDevice device(bus);
   ASSERT_TRUE(device.Attach());
-  bus.last->pending.assign(300, 7);
+  bus.Last().pending.assign(300, 7);
   device.CancelEP2IO(Milliseconds(1));
-  EXPECT_TRUE(bus.last->pending.empty());
+  EXPECT_TRUE(bus.Last().pending.empty());
+}
+
+// The receiver goes and comes back between the command frame and its
+// response; the new connection already has a matching response queued.
+TEST(UsbDeviceTest, AnExchangeNeverCarriesOnOverANewAttachment) {
+  FakeBus bus;
+  UsbDevice device(bus);
+  ASSERT_TRUE(device.Attach());
+  FakeReceiver& first = bus.Last();
+  first.onWrite = [&](Milliseconds) {
+    if (first.writes.size() < 2) return;  // the whole frame went out
+    first.onWrite = nullptr;
+    device.Detach();
+    bus.prepare = [](FakeReceiver& next) { next.pending = Response(0); };
+    device.Attach();
+  };
+  UsbCommandChannel channel(device);
+  EXPECT_EQ(channel.CommandInit(Milliseconds(50)), kUsbFailure);
+  ASSERT_EQ(bus.opened.size(), 2u);
+  EXPECT_TRUE(bus.opened[1]->reads.empty());
+  EXPECT_TRUE(first.closed);  // released once the exchange let go of it
+}
+
+TEST(UsbDeviceTest, ATransferNeverCarriesOnOverANewAttachment) {
+  FakeBus bus;
+  bus.prepare = [](FakeReceiver& receiver) { receiver.pending.assign(300000, 0x11); };
+  UsbDevice device(bus);
+  ASSERT_TRUE(device.Attach());
+  FakeReceiver& first = bus.Last();
+  first.onRead = [&](Milliseconds) {
+    first.onRead = nullptr;
+    device.Detach();
+    device.Attach();
+  };
+  test::ScratchFile file;
+  const std::atomic<bool> stop{false};
+  EXPECT_FALSE(DownloadImage(device, file.Path(), 200000, stop, {}));
+  ASSERT_EQ(bus.opened.size(), 2u);
+  EXPECT_TRUE(bus.opened[1]->reads.empty());
+  EXPECT_EQ(test::ReadFileBytes(file.Path()).size(), UsbDevice::kChunkSize);
 }
 
 }  // namespace

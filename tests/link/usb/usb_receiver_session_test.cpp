@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "link/usb/emulated_receiver.h"
+#include "link/usb/usb_receiver_command.h"
 #include "link/usb/usb_test_images.h"
 
 namespace vq::usb {
@@ -54,6 +55,52 @@ TEST_F(ReceiverSessionTest, FailuresGiveTheCommunicationMessages) {
   receiver.SetFaults(test::Faults([](EmulatedFaults& f) { f.silent = true; }));
   EXPECT_EQ(StartUsbRead(device, kFast).message,
             "Can't communicate with the STB.\nCheck your system. error_code=0x100");
+}
+
+TEST_F(ReceiverSessionTest, AStoppedCommandShowsNothingAndMovesNothing) {
+  test::ScratchFile file;
+  const std::atomic<bool> stop{true};
+  UsbCommandRequest request;
+  request.path = file.Path();
+  const UsbCommandResult result = RunUsbCommand(device, request, stop);
+  EXPECT_FALSE(result.start.ready);
+  EXPECT_TRUE(result.start.message.empty());
+  EXPECT_FALSE(result.moved);
+  EXPECT_EQ(receiver.CommandCount(), 0);
+}
+
+// The receiver gives up an upload that stops arriving; the drain before the
+// next command sequence lasts at least that long, so the sequence is heard.
+TEST(ReceiverUploadTest, ACommandAfterACancelledUploadIsAnswered) {
+  constexpr Milliseconds kIdle(300);
+  const std::vector<uint8_t> held = test::MakeImage(1);
+  EmulatedReceiver receiver(held, Milliseconds(10), kIdle);
+  UsbDevice device(receiver);
+  ASSERT_TRUE(device.Attach());
+  test::ScratchFile file;
+  const std::vector<uint8_t> sent = test::MakeImage(0);
+  std::ofstream(file.Path(), std::ios::binary)
+      .write(reinterpret_cast<const char*>(sent.data()), std::streamsize(sent.size()));
+  const UsbSessionTiming timing{Milliseconds(200), kIdle};
+
+  std::atomic<bool> stop{false};
+  UsbCommandRequest request;
+  request.download = false;
+  request.path = file.Path();
+  request.uploadSize = uint32_t(sent.size());
+  request.session = timing;
+  UsbCommandHooks hooks;
+  hooks.progress = [&](const std::string&, int percent) { stop = stop || percent >= 10; };
+  const UsbCommandResult cancelled = RunUsbCommand(device, request, stop, hooks);
+  EXPECT_TRUE(cancelled.start.ready);
+  EXPECT_FALSE(cancelled.moved);
+  EXPECT_EQ(receiver.Image(), held);
+
+  stop = false;
+  const UsbCommandResult again = RunUsbCommand(device, request, stop);
+  EXPECT_TRUE(again.start.ready) << again.start.message;
+  EXPECT_TRUE(again.moved);
+  EXPECT_EQ(receiver.Image(), sent);
 }
 
 TEST_F(ReceiverSessionTest, AnEmptyAnnouncementIsNotFetched) {

@@ -1,11 +1,14 @@
 #pragma once
-// Settings images and scratch files for the USB tests.
+// Settings images, scratch files and a bounded wait for the USB tests.
 
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "link/usb/emulated_receiver.h"
@@ -36,6 +39,39 @@ usb::EmulatedFaults Faults(Edit edit) {
   edit(faults);
   return faults;
 }
+
+// Waits until `done` holds, looking every millisecond, for at most
+// `limit` (generous: it only ends a test that has already failed).
+template <class Done>
+bool Eventually(Done done, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
+}
+
+// Records the arrivals (true) and removals (false) a bus reports.
+class HotplugLog {
+ public:
+  explicit HotplugLog(usb::UsbBus& bus) : bus_(bus) {
+    bus_.SetHotplugHandler([this](bool arrived) {
+      std::lock_guard guard(mutex_);
+      events_.push_back(arrived);
+    });
+  }
+  ~HotplugLog() { bus_.SetHotplugHandler(nullptr); }
+  std::vector<bool> Events() {
+    std::lock_guard guard(mutex_);
+    return events_;
+  }
+
+ private:
+  usb::UsbBus& bus_;
+  std::mutex mutex_;
+  std::vector<bool> events_;
+};
 
 // An empty file that goes with the object.
 class ScratchFile {

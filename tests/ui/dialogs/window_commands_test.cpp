@@ -189,7 +189,7 @@ TEST_F(WindowCommands, DragFeedbackShowsTheDropEffectAndScrollsAtTheEdge) {
   const QPoint below(20, viewport->height() + 3);
   QTest::mouseMove(viewport, below);
   EXPECT_TRUE(ShowsCursor(DragCursor::kNoDrop));
-  QTRY_VERIFY_WITH_TIMEOUT(channels->verticalScrollBar()->value() > 0, 2000);
+  QTRY_VERIFY_WITH_TIMEOUT(channels->verticalScrollBar()->value() > 0, 20000);
 
   const QPoint nowhere = viewport->mapFromGlobal(view->Statistics()->mapToGlobal(QPoint(5, 5)));
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, nowhere);

@@ -13,11 +13,23 @@ UsbReceiverLink::UsbReceiverLink(UsbBus& bus, QObject* parent)
         this, [this, arrived] { OnHotplug(arrived); }, Qt::QueuedConnection);
   });
   device_.Attach();
+  if (!bus_.HasHotplug()) {
+    connect(&poll_, &QTimer::timeout, this, &UsbReceiverLink::Poll);
+    poll_.start(kPollIntervalMs);
+  }
 }
 
 UsbReceiverLink::~UsbReceiverLink() {
   bus_.SetHotplugHandler(nullptr);
   device_.Detach();
+}
+
+void UsbReceiverLink::Poll() {
+  if (device_.IsAttached()) {
+    if (!device_.IsConnected()) OnHotplug(false);
+  } else {
+    OnHotplug(true);
+  }
 }
 
 void UsbReceiverLink::OnHotplug(bool arrived) {

@@ -3,24 +3,34 @@
 #include <utility>
 
 namespace vq::usb {
+namespace {
 
-UsbTransferThread::UsbTransferThread(UsbDevice& device, std::string path, uint32_t size,
-                                     TransferTiming timing, QObject* parent)
-    : QThread(parent), device_(device), path_(std::move(path)), size_(size), timing_(timing) {}
+UsbCommandRequest Directed(UsbCommandRequest request, bool download) {
+  request.download = download;
+  return request;
+}
+
+}  // namespace
+
+UsbTransferThread::UsbTransferThread(UsbDevice& device, UsbCommandRequest request, QObject* parent)
+    : QThread(parent), device_(device), request_(std::move(request)) {}
 
 void UsbTransferThread::run() {
-  const TransferProgress progress = [this](const std::string& status, int percent) {
+  UsbCommandHooks hooks;
+  hooks.announced = [this](const std::string& information) {
+    emit announced(QString::fromStdString(information));
+  };
+  hooks.progress = [this](const std::string& status, int percent) {
     emit statusChanged(QString::fromStdString(status), percent);
   };
-  emit transferFinished(Transfer(progress));
+  result_ = RunUsbCommand(device_, request_, stop_, hooks);
+  emit commandFinished();
 }
 
-bool CDownloadThread::Transfer(const TransferProgress& progress) {
-  return DownloadImage(device_, path_, size_, stop_, progress, timing_);
-}
+CDownloadThread::CDownloadThread(UsbDevice& device, UsbCommandRequest request, QObject* parent)
+    : UsbTransferThread(device, Directed(std::move(request), true), parent) {}
 
-bool CUploadThread::Transfer(const TransferProgress& progress) {
-  return UploadImage(device_, path_, size_, stop_, progress, timing_);
-}
+CUploadThread::CUploadThread(UsbDevice& device, UsbCommandRequest request, QObject* parent)
+    : UsbTransferThread(device, Directed(std::move(request), false), parent) {}
 
 }  // namespace vq::usb
