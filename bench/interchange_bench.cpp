@@ -1,6 +1,8 @@
 // Lists from elsewhere on full databases: importing a 5000-line
-// channels.conf into an empty PVR database, and ordering 8192 channels like
-// a reference. The database is made fresh outside the timing.
+// channels.conf into an empty PVR database, ordering 8192 channels like a
+// reference, and comparing 64 satellites with the scan tables of their
+// positions and applying every difference. The database is made fresh
+// outside the timing.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -9,6 +11,7 @@
 #include "editing/orderings.h"
 #include "interchange/list_import.h"
 #include "interchange/order_like.h"
+#include "interchange/transponder_update.h"
 #include "interchange/vdr_channels_reader.h"
 #include "support/full_database.h"
 
@@ -87,6 +90,69 @@ void BM_OrderLike8192(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OrderLike8192)->Unit(benchmark::kMillisecond);
+
+// The full database with each satellite at its own position (1.0E, 2.0E,
+// ...) on a universal LNB, its transponders 40 MHz apart from 10700 MHz.
+std::unique_ptr<SettingsDatabase> PlacedFullDatabase() {
+  auto db = test::MakeFullDatabase();
+  for (int n = 0; n < kSatelliteCount; ++n) {
+    SatelliteNode& satellite = *db->GetSatelliteNode(n);
+    satellite.SetName("Sat " + std::to_string(n));
+    satellite.Satellite().SetPosition(static_cast<int16_t>(10 * (n + 1)));
+    satellite.Lnb().SetType(1);
+    for (int t = 0; t < satellite.GetTransponderCount(); ++t)
+      satellite.GetTransponder(t)->Record().SetFrequency(static_cast<uint16_t>(10700 + 40 * t));
+  }
+  return db;
+}
+
+// One table per position: the first 20 carriers of its satellite with
+// another symbol rate and FEC, and three carriers it lacks; transponders 20
+// and up of each satellite (with their channels) have vanished.
+const ScanTableSet& Tables() {
+  static const ScanTableSet set = [] {
+    ScanTableSet tables;
+    for (int n = 0; n < kSatelliteCount; ++n) {
+      std::string text;
+      for (int k = 0; k < 23; ++k) {
+        const int mhz = k < 20 ? 10700 + 40 * k : 11720 + 20 * k;
+        text += "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS\n\tFREQUENCY = " + std::to_string(mhz * 1000) +
+                "\n\tPOLARIZATION = HORIZONTAL\n\tSYMBOL_RATE = 22000000\n\tINNER_FEC = 3/4\n\n";
+      }
+      tables.tables.push_back({"Sat-" + std::to_string(n + 1) + ".0E", text, ""});
+    }
+    return tables;
+  }();
+  return set;
+}
+
+void BM_CompareWithScanTables64(benchmark::State& state) {
+  const auto db = PlacedFullDatabase();
+  int updates = 0;
+  for (auto _ : state) {
+    const TransponderComparison comparison = CompareWithScanTables(*db, Tables());
+    updates = static_cast<int>(comparison.AllUpdates().size());
+    benchmark::DoNotOptimize(updates);
+  }
+  state.counters["updates"] = updates;
+}
+BENCHMARK(BM_CompareWithScanTables64)->Unit(benchmark::kMillisecond);
+
+void BM_ApplyEveryUpdate64(benchmark::State& state) {
+  const std::vector<TransponderUpdate> updates =
+      CompareWithScanTables(*PlacedFullDatabase(), Tables()).AllUpdates();
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto db = PlacedFullDatabase();
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(ApplyTransponderUpdates(*db, updates));
+    state.PauseTiming();
+    db.reset();
+    state.ResumeTiming();
+  }
+  state.counters["updates"] = static_cast<double>(updates.size());
+}
+BENCHMARK(BM_ApplyEveryUpdate64)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vq

@@ -31,6 +31,7 @@ struct ListedTransponder {
   uint8_t polarization = 0;  ///< 0 Auto, 1 Horizontal, 2 Vertical
   uint16_t symbolRate = 0;   ///< kS/s
   uint8_t fec = 5;           ///< 0 "1/2" .. 4 "7/8", 5 Auto
+  bool fecNamed = false;     ///< the list names a rate (Auto then stands for one the record lacks)
   DeliverySystem system = DeliverySystem::kDvbS;
   uint16_t networkId = 0;
   uint16_t tsId = 0;

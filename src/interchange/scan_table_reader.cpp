@@ -126,6 +126,8 @@ void ScanTableReader::ReadSection(const Section& section) {
   t.symbolRate = static_cast<uint16_t>(Thousandths(symbolRate));
   t.polarization = *polarization;
   t.fec = FecOf(value("INNER_FEC"));
+  t.fecNamed =
+      !value("INNER_FEC").empty() && value("INNER_FEC") != "AUTO" && value("INNER_FEC") != "NONE";
   list_.transponders.push_back(t);
 }
 

@@ -16,6 +16,8 @@ int RunImportScanTable(const Args& args, std::ostream& out, std::ostream& err);
 int RunExportVdr(const Args& args, std::ostream& out, std::ostream& err);
 /// export-csv IN CSV
 int RunExportCsv(const Args& args, std::ostream& out, std::ostream& err);
+/// update-transponders FILE [--tables DIR|URL] [--apply OUT [--remove-vanished]] [--json]
+int RunUpdateTransponders(const Args& args, std::ostream& out, std::ostream& err);
 /// order-like [--favourites] REFERENCE IN OUT
 int RunOrderLike(const Args& args, std::ostream& out, std::ostream& err);
 

@@ -34,6 +34,8 @@ constexpr std::string_view kUsage =
     "  export-csv IN CSV             the channel list as CSV for spreadsheets\n"
     "  order-like [--favourites] REFERENCE IN OUT\n"
     "                                number the channels like another list\n"
+    "  update-transponders FILE [--tables DIR|URL] [--apply OUT [--remove-vanished]] [--json]\n"
+    "                                compare with the scan tables of each satellite's position\n"
     "  serial-download --port DEV OUT  read a receiver's settings over a serial line\n"
     "  serial-upload --port DEV IN     write settings into a receiver over a serial line\n"
     "  usb-download [--emulate FILE] OUT  read a receiver's settings over USB\n"
@@ -54,6 +56,7 @@ constexpr Entry kCommands[] = {
     {"export-preset", RunExportPreset}, {"import-preset", RunImportPreset},
     {"import-vdr", RunImportVdr}, {"import-scan-table", RunImportScanTable},
     {"export-vdr", RunExportVdr}, {"export-csv", RunExportCsv}, {"order-like", RunOrderLike},
+    {"update-transponders", RunUpdateTransponders},
     {"serial-download", RunSerialDownload}, {"serial-upload", RunSerialUpload},
     {"usb-download", RunUsbDownload}, {"usb-upload", RunUsbUpload},
 };

@@ -38,6 +38,8 @@ bool EditorApplication::Start(const QStringList& arguments) {
   prompter_.SetParent(frame_.get());
   presetDialogs_.SetParent(frame_.get());
   frame_->AttachPresetCommands(prompter_, presetDialogs_);
+  updateDialogs_.SetParent(frame_.get());
+  frame_->AttachTransponderUpdate(updateDialogs_);
   frame_->ApplyPlacement(placement);
   QObject::connect(frame_.get(), &CMainFrame::closing, frame_.get(),
                    [this] { profile_->SavePlacement(frame_->CurrentPlacement()); });

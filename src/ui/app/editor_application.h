@@ -10,6 +10,7 @@
 #include "ui/app/message_prompter.h"
 #include "ui/app/preset_menu_commands.h"
 #include "ui/app/recent_files.h"
+#include "ui/app/transponder_update_command.h"
 
 namespace vq {
 
@@ -63,6 +64,7 @@ class EditorApplication {
   RecentFiles recent_{9};
   MessagePrompter prompter_;
   FilePresetDialogs presetDialogs_;
+  WindowTransponderUpdateDialogs updateDialogs_;
   std::unique_ptr<ProfileStore> profile_;
   std::unique_ptr<CVQChannelEditorDoc> document_;
   std::unique_ptr<CMainFrame> frame_;

@@ -1,10 +1,12 @@
 #pragma once
 // The editor's own settings: one record of integers with a profile key,
-// section, default and valid range for each field.
+// section, default and valid range for each field, and the text naming the
+// source of the scan tables.
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vq {
@@ -40,6 +42,10 @@ struct EditorConfig {
           ExpandSettTimer5 = 0, ExpandSettTimer6 = 0, ExpandSettTimer7 = 0, ExpandSettTimer8 = 0;
   int32_t CurrentTab = 0;             // 0 channels, 1 transponders, 2 satellites, 3 settings
   int32_t CurrentSettingsItem = 0;    // receiver-settings category 0..8
+  /// Where "Update channels from internet" reads the scan tables: a folder
+  /// or a base URL; empty for the public collection. Read and written by the
+  /// profile store, not by LoadEditorConfig and StoreEditorConfig.
+  std::string ScanTableSource;
 
   bool operator==(const EditorConfig&) const = default;
 };

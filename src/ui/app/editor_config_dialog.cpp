@@ -15,8 +15,10 @@
 namespace vq {
 namespace {
 
-const char* const kCategoryNames[] = {"General", "Com Port"};
-const char* const kCaptions[] = {"General Settings", "COM Port Settings"};
+const char* const kCategoryNames[] = {"General", "Com Port", "Scan Tables"};
+const char* const kCaptions[] = {"General Settings", "COM Port Settings",
+                                 "Update Channels from Internet"};
+constexpr int kCategoryCount = 3;
 
 }  // namespace
 
@@ -35,9 +37,11 @@ EditorConfigDialog::EditorConfigDialog(const EditorConfig& config, QWidget* pare
   caption_ = new QLabel;
   general_ = new GeneralSettingsPage;
   comPort_ = new ComPortSettingsPage;
+  scanTables_ = new ScanTableSettingsPage;
   pages_ = new QStackedWidget;
   pages_->addWidget(general_);
   pages_->addWidget(comPort_);
+  pages_->addWidget(scanTables_);
 
   auto* frame = new QFrame;
   frame->setFrameShape(QFrame::StyledPanel);
@@ -65,12 +69,11 @@ EditorConfigDialog::EditorConfigDialog(const EditorConfig& config, QWidget* pare
 }
 
 void EditorConfigDialog::ShowCategory(int category) {
-  if (category < 0 || category > 1 || category == current_) return;
+  if (category < 0 || category >= kCategoryCount || category == current_) return;
   TakeBackCurrentPage();
-  if (category == 0)
-    general_->Fill(config_);
-  else
-    comPort_->Fill(config_);
+  if (category == 0) general_->Fill(config_);
+  if (category == 1) comPort_->Fill(config_);
+  if (category == 2) scanTables_->Fill(config_);
   current_ = category;
   pages_->setCurrentIndex(category);
   caption_->setText(QString::fromLatin1(kCaptions[category]));
@@ -80,6 +83,7 @@ void EditorConfigDialog::ShowCategory(int category) {
 void EditorConfigDialog::TakeBackCurrentPage() {
   if (current_ == 0) general_->TakeBack(config_);
   if (current_ == 1) comPort_->TakeBack(config_);
+  if (current_ == 2) scanTables_->TakeBack(config_);
 }
 
 void EditorConfigDialog::accept() {

@@ -14,6 +14,7 @@ namespace vq {
 
 class GeneralSettingsPage;
 class ComPortSettingsPage;
+class ScanTableSettingsPage;
 
 /// Works on a copy of the configuration: each page is filled from the copy
 /// when shown and taken back when left or on "Save"; "Cancel" drops every
@@ -25,7 +26,8 @@ class EditorConfigDialog : public QDialog {
   explicit EditorConfigDialog(const EditorConfig& config, QWidget* parent = nullptr);
 
   const EditorConfig& Config() const { return config_; }
-  /// Shows category 0 "General" or 1 "Com Port", keeping the page's changes.
+  /// Shows category 0 "General", 1 "Com Port" or 2 "Scan Tables", keeping
+  /// the page's changes.
   void ShowCategory(int category);
   int CurrentCategory() const { return current_; }
 
@@ -43,6 +45,7 @@ class EditorConfigDialog : public QDialog {
   QStackedWidget* pages_ = nullptr;
   GeneralSettingsPage* general_ = nullptr;
   ComPortSettingsPage* comPort_ = nullptr;
+  ScanTableSettingsPage* scanTables_ = nullptr;
 };
 
 }  // namespace vq

@@ -2,10 +2,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
+
+#include "interchange/scan_table_source.h"
 
 namespace vq {
 namespace {
@@ -133,6 +139,51 @@ void ComPortSettingsPage::TakeBack(EditorConfig& config) const {
   for (int bit = 0; bit < 3; ++bit)
     if (flow_[bit]->isChecked()) config.FlowCtrl |= 1 << bit;
   config.Timeout = timeout_->value() * 1000;
+}
+
+ScanTableSettingsPage::ScanTableSettingsPage(QWidget* parent) : QWidget(parent) {
+  auto* form = new QFormLayout(this);
+  source_ = new QLineEdit;
+  source_->setAccessibleName(QStringLiteral("Scan tables from"));
+  form->addRow(QStringLiteral("Scan tables from:"), source_);
+  auto* buttons = new QHBoxLayout;
+  auto* collection = new QPushButton(QStringLiteral("Public collection"));
+  collection->setAccessibleDescription(QString::fromUtf8(kPublicScanTables));
+  auto* folder = new QPushButton(QStringLiteral("Folder..."));
+  folder->setAccessibleDescription(QStringLiteral("Choose a folder of scan tables"));
+  buttons->addWidget(collection);
+  buttons->addWidget(folder);
+  buttons->addStretch();
+  form->addRow(QString(), buttons);
+  auto* note = new QLabel(
+      QStringLiteral("A base URL (http:// or https://) or a folder of dvbv5 scan tables. When a "
+                     "web source cannot be reached, the installed tables in %1 are used.")
+          .arg(QString::fromUtf8(kInstalledScanTables)));
+  note->setWordWrap(true);
+  form->addRow(note);
+  connect(collection, &QPushButton::clicked, this,
+          [this] { source_->setText(QString::fromUtf8(kPublicScanTables)); });
+  connect(folder, &QPushButton::clicked, this, &ScanTableSettingsPage::ChooseFolder);
+}
+
+void ScanTableSettingsPage::Fill(const EditorConfig& config) {
+  source_->setText(config.ScanTableSource.empty() ? QString::fromUtf8(kPublicScanTables)
+                                                  : QString::fromStdString(config.ScanTableSource));
+  source_->setCursorPosition(0);
+}
+
+void ScanTableSettingsPage::TakeBack(EditorConfig& config) const {
+  const QString text = source_->text().trimmed();
+  config.ScanTableSource =
+      text == QString::fromUtf8(kPublicScanTables) ? std::string() : text.toStdString();
+}
+
+void ScanTableSettingsPage::ChooseFolder() {
+  const QString start =
+      QDir(source_->text()).exists() ? source_->text() : QString::fromUtf8(kInstalledScanTables);
+  const QString folder =
+      QFileDialog::getExistingDirectory(this, QStringLiteral("Folder of scan tables"), start);
+  if (!folder.isEmpty()) source_->setText(folder);
 }
 
 }  // namespace vq

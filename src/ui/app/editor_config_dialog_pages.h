@@ -1,5 +1,5 @@
 #pragma once
-// The two pages of the "Editor Configuration" dialog.
+// The pages of the "Editor Configuration" dialog.
 
 #include <QWidget>
 
@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QSpinBox;
 
 namespace vq {
@@ -53,6 +54,23 @@ class ComPortSettingsPage : public QWidget {
   QComboBox* stopBits_;
   QCheckBox* flow_[3];
   QSpinBox* timeout_;
+};
+
+/// "Scan Tables": where "Update channels from internet" reads the dvbv5
+/// scan tables, a base URL or a folder. The public collection is kept as an
+/// empty text, so the profile follows a changed default.
+class ScanTableSettingsPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ScanTableSettingsPage(QWidget* parent = nullptr);
+  void Fill(const EditorConfig& config);
+  void TakeBack(EditorConfig& config) const;
+
+ private:
+  void ChooseFolder();
+
+  QLineEdit* source_;
 };
 
 }  // namespace vq

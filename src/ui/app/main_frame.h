@@ -21,6 +21,8 @@ class DocumentPrompter;
 class PresetDialogs;
 class PresetMenuCommands;
 class RecentFiles;
+class TransponderUpdateCommand;
+class TransponderUpdateDialogs;
 class UsbReceiverCommands;
 struct EditorConfig;
 
@@ -72,6 +74,12 @@ class CMainFrame : public QMainWindow {
   /// `dialogs` for file names and the confirmation; both must outlive the frame.
   void AttachPresetCommands(DocumentPrompter& prompter, PresetDialogs& dialogs);
 
+  /// Wires "Update channels from internet" to `dialogs` for the review and
+  /// messages (they must outlive the frame); the command is enabled while a
+  /// document holds a receiver model.
+  void AttachTransponderUpdate(TransponderUpdateDialogs& dialogs);
+  TransponderUpdateCommand* UpdateCommand() const { return updateCommand_; }
+
  signals:
   /// The window is about to close (after the user agreed to lose changes).
   void closing();
@@ -106,6 +114,7 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<DialogTransferRunner> transferRunner_;
   UsbReceiverCommands* usbCommands_ = nullptr;
   PresetMenuCommands* presetCommands_ = nullptr;
+  TransponderUpdateCommand* updateCommand_ = nullptr;
 };
 
 }  // namespace vq

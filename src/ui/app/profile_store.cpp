@@ -23,6 +23,7 @@ std::optional<int32_t> ReadInt(const QSettings& settings, const QString& key) {
 }
 
 const QString kRecentSection = QStringLiteral("Recent File List");
+const QString kScanTableSourceKey = QStringLiteral("SettingsUpdate/ScanTableSource");
 const char* const kFrameKeys[] = {"Status", "Top", "Left", "Bottom", "Right"};
 
 }  // namespace
@@ -38,15 +39,18 @@ QString ProfileStore::DefaultPath() {
 }
 
 EditorConfig ProfileStore::LoadConfig() const {
-  return LoadEditorConfig([this](std::string_view section, std::string_view key) {
+  EditorConfig config = LoadEditorConfig([this](std::string_view section, std::string_view key) {
     return ReadInt(settings_, KeyPath(section, key));
   });
+  config.ScanTableSource = settings_.value(kScanTableSourceKey).toString().trimmed().toStdString();
+  return config;
 }
 
 void ProfileStore::SaveConfig(const EditorConfig& config) {
   StoreEditorConfig(config, [this](std::string_view section, std::string_view key, int32_t v) {
     settings_.setValue(KeyPath(section, key), v);
   });
+  settings_.setValue(kScanTableSourceKey, QString::fromStdString(config.ScanTableSource));
 }
 
 FramePlacement ProfileStore::LoadPlacement() const {

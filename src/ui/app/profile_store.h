@@ -12,7 +12,7 @@
 namespace vq {
 
 /// Reads and writes the profile at one path in INI format. Values are
-/// integers except the recent-file paths; nothing is written until a Save
+/// integers except the recent-file paths and the scan table source; nothing is written until a Save
 /// call, and Sync() reports whether the file could be written.
 class ProfileStore {
  public:

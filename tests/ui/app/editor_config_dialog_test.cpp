@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -86,6 +87,24 @@ TEST(EditorConfigDialogTest, ValuesWithoutAListEntryAreKept) {
   EXPECT_EQ(dialog.Config().DataBits, 5);
 }
 
+TEST(EditorConfigDialogTest, TheScanTableSourceKeepsThePublicCollectionAsEmpty) {
+  EditorConfig config;
+  config.ScanTableSource = "/srv/tables";
+  EditorConfigDialog dialog(config);
+  dialog.ShowCategory(2);
+  QLineEdit* source = Control<QLineEdit>(dialog, "Scan tables from");
+  ASSERT_NE(source, nullptr);
+  EXPECT_EQ(source->text(), "/srv/tables");
+  Button(dialog, "Public collection")->click();
+  EXPECT_EQ(source->text(), "https://git.linuxtv.org/dtv-scan-tables.git/plain/dvb-s/");
+  dialog.ShowCategory(0);
+  EXPECT_EQ(dialog.Config().ScanTableSource, "");
+  dialog.ShowCategory(2);
+  source->setText("  http://local/tables/  ");
+  ASSERT_EQ(ExecAndClick(dialog, "Save"), QDialog::Accepted);
+  EXPECT_EQ(dialog.Config().ScanTableSource, "http://local/tables/");
+}
+
 TEST(EditorConfigDialogTest, EveryLabelNamesItsControl) {
   EditorConfigDialog dialog(EditorConfig{});
   int buddied = 0;
@@ -94,7 +113,7 @@ TEST(EditorConfigDialogTest, EveryLabelNamesItsControl) {
       EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
       ++buddied;
     }
-  EXPECT_EQ(buddied, 14);
+  EXPECT_EQ(buddied, 15);
   EXPECT_EQ(Control<QComboBox>(dialog, "Bits per second")->itemText(11), "115200 bps");
 }
 

@@ -57,6 +57,7 @@ TEST_F(ProfileStoreTest, SavedValuesReadBackTheSame) {
   config.Timeout = 45000;
   config.ExpandChanAudioTrack6 = 1;
   config.CurrentSettingsItem = 8;
+  config.ScanTableSource = "http://mirror.example/dvb-s/?a=1;b=2";
   const FramePlacement placement{FramePlacement::kMaximized, 1, 2, 3, 4};
   const QStringList recent{"/a.bin", "/b.bin"};
   {
@@ -77,6 +78,7 @@ TEST_F(ProfileStoreTest, SavedValuesReadBackTheSame) {
   EXPECT_TRUE(text.contains("[SettingsCOMPort]")) << text.constData();
   EXPECT_TRUE(text.contains("Timeout=45000"));
   EXPECT_TRUE(text.contains("ExpandChanAudioTrack6=1"));
+  EXPECT_TRUE(text.contains("[SettingsUpdate]"));
 }
 
 TEST_F(ProfileStoreTest, RecentFilesKeepNineMostRecentFirst) {

@@ -1,0 +1,181 @@
+#include "interchange/qt/scan_table_download.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+#include "interchange/scan_table_names.h"
+
+namespace vq {
+namespace {
+
+// Failures of the connection itself (Qt's network and proxy error ranges),
+// as opposed to an answer the server gave or a redirect it asked for.
+bool IsConnectionFailure(QNetworkReply::NetworkError error) {
+  return error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied &&
+         error != QNetworkReply::TooManyRedirectsError &&
+         error != QNetworkReply::InsecureRedirectError;
+}
+
+QString Seconds(int ms) { return QString::number(ms / 1000.0, 'g', 3); }
+
+QString TooLarge(qint64 maxBytes) {
+  return "larger than " + QString::number(maxBytes / 1024) + " KB";
+}
+
+}  // namespace
+
+ScanTableDownload::ScanTableDownload(const QString& baseUrl, std::vector<int16_t> positions,
+                                     QStringList knownNames, DownloadLimits limits, QObject* parent)
+    : QObject(parent),
+      base_(baseUrl.endsWith('/') ? baseUrl : baseUrl + '/'),
+      positions_(std::move(positions)),
+      knownNames_(std::move(knownNames)),
+      limits_(limits),
+      network_(new QNetworkAccessManager(this)) {
+  idle_.setSingleShot(true);
+  deadline_.setSingleShot(true);
+  connect(&idle_, &QTimer::timeout, this,
+          [this] { Stop("no data for " + Seconds(limits_.idleMs) + " s", true); });
+  connect(&deadline_, &QTimer::timeout, this,
+          [this] { Stop("not complete after " + Seconds(limits_.requestMs) + " s", true); });
+}
+
+ScanTableDownload::~ScanTableDownload() {
+  if (reply_) {
+    reply_->disconnect(this);
+    reply_->abort();
+  }
+}
+
+void ScanTableDownload::Start() {
+  tables_.source = base_.toStdString();
+  Request(QString());
+}
+
+void ScanTableDownload::Cancel() {
+  if (outcome_ != Outcome::kRunning) return;
+  outcome_ = Outcome::kCancelled;
+  idle_.stop();
+  deadline_.stop();
+  if (reply_) reply_->abort();
+  tables_ = {};
+  emit finished();
+}
+
+void ScanTableDownload::Request(const QString& name) {
+  current_ = name;
+  body_.clear();
+  stopReason_.clear();
+  stopForConnection_ = false;
+  QNetworkRequest request(QUrl(base_ + name));
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                       QNetworkRequest::NoLessSafeRedirectPolicy);
+  request.setMaximumRedirectsAllowed(limits_.maxRedirects);
+  reply_ = network_->get(request);
+  connect(reply_, &QNetworkReply::readyRead, this, &ScanTableDownload::OnData);
+  connect(reply_, &QNetworkReply::metaDataChanged, this, &ScanTableDownload::OnData);
+  connect(reply_, &QNetworkReply::finished, this, &ScanTableDownload::OnReplyFinished);
+  idle_.start(limits_.idleMs);
+  deadline_.start(limits_.requestMs);
+  emit progress(
+      done_, total_,
+      name.isEmpty() ? "Reading the list of scan tables ..." : "Downloading " + name + " ...");
+}
+
+void ScanTableDownload::OnData() {
+  if (!reply_ || !stopReason_.isEmpty()) return;
+  idle_.start(limits_.idleMs);
+  if (!TakeData()) Stop(TooLarge(limits_.maxBytes), false);
+}
+
+bool ScanTableDownload::TakeData() {
+  body_ += reply_->read(limits_.maxBytes + 1 - body_.size());
+  const qint64 announced = reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+  return body_.size() <= limits_.maxBytes && announced <= limits_.maxBytes;
+}
+
+void ScanTableDownload::Stop(const QString& why, bool connectionFailed) {
+  if (!reply_) return;
+  stopReason_ = why;
+  stopForConnection_ = connectionFailed;
+  reply_->abort();
+}
+
+void ScanTableDownload::OnReplyFinished() {
+  auto* reply = qobject_cast<QNetworkReply*>(sender());
+  reply->deleteLater();
+  if (reply != reply_ || outcome_ != Outcome::kRunning) return;
+  idle_.stop();
+  deadline_.stop();
+  QString error = stopReason_;
+  bool unreachable = stopForConnection_;
+  if (error.isEmpty() && IsConnectionFailure(reply->error())) {
+    error = reply->errorString();
+    unreachable = true;
+  }
+  const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+  if (error.isEmpty() && status != 0 && status != 200)
+    error = "the server answered " + QString::number(status);
+  if (error.isEmpty() && reply->error() != QNetworkReply::NoError) error = reply->errorString();
+  if (error.isEmpty() && !TakeData()) error = TooLarge(limits_.maxBytes);
+  reply_ = nullptr;
+  if (current_.isEmpty())
+    ListingArrived(body_, error, unreachable);
+  else
+    TableArrived(body_, error);
+}
+
+void ScanTableDownload::ListingArrived(const QByteArray& body, const QString& error,
+                                       bool unreachable) {
+  if (unreachable) {
+    message_ = "The scan tables at " + base_ + " cannot be reached: " + error + ".";
+    Finish(Outcome::kUnreachable);
+    return;
+  }
+  std::vector<std::string> names;
+  for (const QString& name : knownNames_) names.push_back(name.toStdString());
+  if (error.isEmpty()) {
+    const std::vector<std::string> listed =
+        TableNamesInListing(std::string_view(body.constData(), static_cast<size_t>(body.size())));
+    names.insert(names.end(), listed.begin(), listed.end());
+  } else {
+    tables_.notes.push_back("The list of scan tables at " + base_.toStdString() +
+                            " could not be read (" + error.toStdString() +
+                            "); only the names of the installed tables were tried.");
+  }
+  for (const int16_t position : positions_)
+    for (const std::string& name : TablesAtPosition(names, position))
+      queue_.append(QString::fromStdString(name));
+  total_ = 1 + static_cast<int>(queue_.size());
+  done_ = 1;
+  Next();
+}
+
+void ScanTableDownload::TableArrived(const QByteArray& body, const QString& error) {
+  FetchedTable table;
+  table.name = current_.toStdString();
+  if (error.isEmpty())
+    table.text.assign(body.constData(), static_cast<size_t>(body.size()));
+  else
+    table.error = error.toStdString();
+  tables_.tables.push_back(std::move(table));
+  ++done_;
+  Next();
+}
+
+void ScanTableDownload::Next() {
+  if (queue_.isEmpty())
+    Finish(Outcome::kDone);
+  else
+    Request(queue_.takeFirst());
+}
+
+void ScanTableDownload::Finish(Outcome outcome) {
+  outcome_ = outcome;
+  emit progress(total_, total_, QString());
+  emit finished();
+}
+
+}  // namespace vq

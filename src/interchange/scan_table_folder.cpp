@@ -1,0 +1,64 @@
+#include "interchange/scan_table_folder.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "interchange/scan_table_names.h"
+
+namespace vq {
+namespace {
+
+FetchedTable ReadTable(const std::filesystem::path& path) {
+  FetchedTable table;
+  table.name = path.filename().string();
+  std::error_code ec;
+  const uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec) {
+    table.error = ec.message();
+    return table;
+  }
+  if (size > kMaxScanTableBytes) {
+    table.error = "larger than " + std::to_string(kMaxScanTableBytes / 1024) + " KB";
+    return table;
+  }
+  std::ifstream in(path, std::ios::binary);
+  table.text.resize(static_cast<size_t>(size));
+  if (!in.read(table.text.data(), static_cast<std::streamsize>(size))) {
+    table.text.clear();
+    table.error = "could not be read";
+  }
+  return table;
+}
+
+}  // namespace
+
+bool ScanTableNamesIn(const std::string& folder, std::vector<std::string>& names,
+                      std::string& error) {
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    std::error_code kind;
+    if (it->is_regular_file(kind) && names.size() < kMaxListedTables)
+      names.push_back(it->path().filename().string());
+  }
+  if (ec) {
+    error = "the folder " + folder + " cannot be read: " + ec.message();
+    return false;
+  }
+  return true;
+}
+
+bool ReadScanTableFolder(const std::string& folder, std::span<const int16_t> positions,
+                         ScanTableSet& tables, std::string& error) {
+  tables.source = folder;
+  std::vector<std::string> names;
+  if (!ScanTableNamesIn(folder, names, error)) return false;
+  for (const int16_t position : positions)
+    for (const std::string& name : TablesAtPosition(names, position))
+      tables.tables.push_back(ReadTable(std::filesystem::path(folder) / name));
+  return true;
+}
+
+}  // namespace vq

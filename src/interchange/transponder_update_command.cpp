@@ -1,0 +1,45 @@
+#include "interchange/transponder_update_command.h"
+
+#include <set>
+
+#include "database/settings_database.h"
+#include "editing/command_frame.h"
+#include "editing/command_texts.h"
+#include "editing/editing_view.h"
+
+namespace vq {
+
+std::string UpdatedStatusText(const TransponderUpdateResult& r) {
+  return "Transponders updated: " + std::to_string(r.added) + " added, " +
+         std::to_string(r.changed) + " changed, " + std::to_string(r.removed) + " removed!";
+}
+
+TransponderUpdateResult UpdateTransponders(EditingView& view,
+                                           std::span<const TransponderUpdate> chosen) {
+  view.ShowStatus(texts::kPleaseWait);
+  std::set<int> doomed;
+  for (const TransponderUpdate& u : chosen)
+    if (u.kind == UpdateKind::kVanished) doomed.insert(u.transponder);
+  std::vector<ChannelNode*> keptChannels;
+  for (ChannelNode* c : SelectedChannels(view, EditList::kChannels))
+    if (!doomed.count(c->GetTransponder()->GetTableIndex())) keptChannels.push_back(c);
+  std::vector<TransponderNode*> keptTransponders;
+  for (TransponderNode* t : SelectedTransponders(view))
+    if (!doomed.count(t->GetTableIndex())) keptTransponders.push_back(t);
+
+  const TransponderUpdateResult result = ApplyTransponderUpdates(view.Database(), chosen);
+  // Every list drops its rows of removed records before anything is selected.
+  view.Refill(EditList::kFavorites);
+  view.Refill(EditList::kTransponders);
+  view.Refill(EditList::kChannels);
+  SelectChannelsOrFirst(view, keptChannels);
+  SelectTranspondersOrFirst(view, keptTransponders);
+  view.Redraw(EditList::kSatellites);
+  view.RefreshCounts();
+  view.UpdateButtons();
+  view.ShowStatus(UpdatedStatusText(result));
+  if (result.Changed()) view.MarkModified();
+  return result;
+}
+
+}  // namespace vq
