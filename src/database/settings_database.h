@@ -52,6 +52,21 @@ class SettingsDatabase {
   int ChangeModel(int32_t model);
   bool RebuildIndex();
 
+  // Everything that defines a database besides its index: the fields a load
+  // decides and the raw tables at their full sizes (the channel table always
+  // holds 8192 records, whatever the model).
+  struct TableState {
+    int32_t model = kModelNone;
+    uint32_t extendedConfig = 0;
+    std::span<const uint8_t> config, satellites, lnbs, transponders, channels;
+  };
+  // Puts back a state read earlier through the accessors (a change history's
+  // undo and redo): copies it in, rebuilds the index as a load does and keeps
+  // the allocation hints the state holds. False, with nothing changed, when a
+  // size or the model does not fit or the satellite and LNB numbers cannot
+  // form the index. Every node pointer handed out before is invalid after.
+  bool RestoreTables(const TableState& state);
+
   int32_t GetModel() const { return model_; }
   int GetChannelCapacity() const;
   int GetFlashSectorCount() const { return LogicalSectorCount(model_); }

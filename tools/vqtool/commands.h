@@ -18,5 +18,6 @@ int RunResave(const Args& args, std::ostream& out, std::ostream& err);
 int RunNew(const Args& args, std::ostream& out, std::ostream& err);
 int RunConvert(const Args& args, std::ostream& out, std::ostream& err);
 int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
+int RunFind(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace vq::tool

@@ -190,4 +190,8 @@ Json DatabaseToJson(const SettingsDatabase& db) {
               {"favorites", std::move(favorites)}};
 }
 
+Json ChannelToJson(const ChannelNode& channel, int satelliteNode) {
+  return ChannelJson(channel, satelliteNode);
+}
+
 }  // namespace vq::tool

@@ -11,4 +11,8 @@ namespace vq::tool {
 
 nlohmann::ordered_json DatabaseToJson(const SettingsDatabase& db);
 
+// One channel as it appears in the dump; `satelliteNode` is the number of the
+// satellite node it hangs under.
+nlohmann::ordered_json ChannelToJson(const ChannelNode& channel, int satelliteNode);
+
 }  // namespace vq::tool

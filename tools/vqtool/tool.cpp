@@ -25,6 +25,7 @@ constexpr std::string_view kUsage =
     "  new --model 0|1 OUT           a fresh settings file (0 FTA/CI, 1 PVR)\n"
     "  convert --model 0|1 IN OUT    change the receiver model, then save\n"
     "  demo [--from DESCRIPTION] OUT the demo settings file\n"
+    "  find FILE TEXT [--json]       channels by name, frequency, service id or PID\n"
     "  export-preset SETTINGS PRESET the preset file of a settings file\n"
     "  import-preset PRESET SETTINGS a new settings file holding a preset\n"
     "  import-vdr [--favourites] CHANNELS IN OUT  add a VDR channels.conf\n"
@@ -52,7 +53,7 @@ struct Entry {
 // The manual page lists these commands; a test keeps the two in step.
 constexpr Entry kCommands[] = {
     {"info", RunInfo}, {"dump", RunDump},       {"check", RunCheck}, {"resave", RunResave},
-    {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo},
+    {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo}, {"find", RunFind},
     {"export-preset", RunExportPreset}, {"import-preset", RunImportPreset},
     {"import-vdr", RunImportVdr}, {"import-scan-table", RunImportScanTable},
     {"export-vdr", RunExportVdr}, {"export-csv", RunExportCsv}, {"order-like", RunOrderLike},

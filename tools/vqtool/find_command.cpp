@@ -1,0 +1,79 @@
+// `vqtool find FILE TEXT [--json]`: the channels a search in the editor's
+// channel list finds: TEXT in the name (case folded, Latin-1 letters too),
+// or a number equal to the frequency, the service id or a PID.
+#include <iomanip>
+#include <string>
+
+#include "database/channel_types.h"
+#include "editing/find/find_query.h"
+#include "editing/find/record_matches.h"
+#include "vqtool/command_line.h"
+#include "vqtool/commands.h"
+#include "vqtool/json_dump.h"
+#include "vqtool/latin1.h"
+#include "vqtool/settings_file.h"
+
+namespace vq::tool {
+namespace {
+
+// The stored name padded to its full width, so the columns behind it line up
+// whatever the UTF-8 form's length.
+std::string PaddedName(const std::string& name) {
+  return Latin1ToUtf8(name) +
+         std::string(ChannelRecord::kNameWidth - std::min(name.size(), ChannelRecord::kNameWidth),
+                     ' ');
+}
+
+void WriteLine(std::ostream& out, const ChannelNode& channel) {
+  const ChannelRecord r = channel.Record();
+  const TransponderNode* transponder = channel.GetTransponder();
+  const TransponderRecord t = transponder->Record();
+  const SatelliteNode* satellite = transponder->GetSatellite();
+  out << std::left << std::setw(5) << r.GetTypeText() << std::right << std::setw(6)
+      << r.GetChannelNumber() - ChannelNumberOffset(r.GetType()) + 1 << "  "
+      << PaddedName(r.GetName()) << std::setw(6) << t.GetFrequency() << ' '
+      << t.GetPolarizationShortText() << std::setw(6) << t.GetSymbolRate() << "  SID "
+      << r.GetProgramId() << "  VPID " << r.GetVideoPid() << "  APID " << r.GetAudioPid(0) << "  "
+      << Latin1ToUtf8(satellite->GetName()) << ' ' << satellite->Satellite().GetPositionText()
+      << "\n";
+}
+
+}  // namespace
+
+int RunFind(const Args& args, std::ostream& out, std::ostream& err) {
+  constexpr std::string_view kUsage = "vqtool find FILE TEXT [--json]";
+  CommandLine line;
+  std::string error;
+  if (!ParseCommandLine(args, {}, {"--json"}, line, error)) return UsageError(err, error, kUsage);
+  if (line.positional.size() != 2) return UsageError(err, "find needs FILE and TEXT", kUsage);
+  const std::string& path = line.positional[0];
+  const std::optional<std::string> text = Utf8ToLatin1(line.positional[1]);
+  if (!text) return UsageError(err, "TEXT holds a character beyond Latin-1", kUsage);
+  const FindQuery query(*text);
+  if (query.IsEmpty()) return UsageError(err, "TEXT is empty", kUsage);
+
+  SettingsDatabase db;
+  if (!LoadSettingsFile(path, db, error)) return FileError(err, path, error);
+  // TV, radio and data channels, each in channel number order, as the
+  // channel list shows them for "All".
+  std::vector<const ChannelNode*> matches;
+  for (int type : {kTv, kRadio, kData}) {
+    std::vector<ChannelNode*> channels;
+    db.CollectChannels(channels, type, kFilterNone);
+    for (const ChannelNode* channel : channels)
+      if (ChannelMatches(query, *channel)) matches.push_back(channel);
+  }
+
+  if (line.Has("--json")) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const ChannelNode* channel : matches)
+      list.push_back(
+          ChannelToJson(*channel, channel->GetTransponder()->GetSatellite()->GetNumber()));
+    out << list.dump(1) << "\n";
+  } else {
+    for (const ChannelNode* channel : matches) WriteLine(out, *channel);
+  }
+  return kExitOk;
+}
+
+}  // namespace vq::tool
