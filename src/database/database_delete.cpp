@@ -13,8 +13,9 @@ namespace {
 
 constexpr int kTimerCount = 8;
 
-void RenumberChannels(const std::vector<ChannelNode*>& members, uint16_t (ChannelRecord::*get)() const,
-                      void (ChannelRecord::*set)(uint16_t), uint16_t offset) {
+void RenumberChannels(const std::vector<ChannelNode*>& members,
+                      uint16_t (ChannelRecord::*get)() const, void (ChannelRecord::*set)(uint16_t),
+                      uint16_t offset) {
   RenumberDense(
       members, [&](ChannelNode* c) { return static_cast<int>((c->Record().*get)()); },
       [&](ChannelNode* c, int v) {
@@ -27,7 +28,8 @@ void RenumberPositions(const std::vector<ChannelNode*>& members,
                        uint32_t (ChannelRecord::*getLink)() const,
                        void (ChannelRecord::*setPosition)(uint16_t)) {
   RenumberDense(
-      members, [&](ChannelNode* c) { return static_cast<int>(LinkPosition((c->Record().*getLink)())); },
+      members,
+      [&](ChannelNode* c) { return static_cast<int>(LinkPosition((c->Record().*getLink)())); },
       [&](ChannelNode* c, int v) {
         ChannelRecord r = c->Record();
         (r.*setPosition)(static_cast<uint16_t>(v));
@@ -38,6 +40,7 @@ void RenumberPositions(const std::vector<ChannelNode*>& members,
 
 void SettingsDatabase::DeleteChannels(const std::vector<ChannelNode*>& list) {
   if (list.empty()) return;
+  if (observer_) observer_->ChannelsDeleting(list);
   std::set<int> types, satelliteKeys, transponderKeys;
   std::vector<bool> doomed(channelBySlot_.size(), false);
   std::vector<uint16_t> slots;
@@ -104,6 +107,7 @@ void SettingsDatabase::RenumberAfterDelete(const std::vector<int>& types,
 
 void SettingsDatabase::DeleteTransponders(const std::vector<TransponderNode*>& list) {
   if (list.empty()) return;
+  if (observer_) observer_->TranspondersDeleting(list);
   std::set<SatelliteNode*> satellites;
   std::vector<bool> doomed(kTransponderCapacity, false);
   std::vector<ChannelNode*> channels;
@@ -132,7 +136,9 @@ void SettingsDatabase::DeleteTransponders(const std::vector<TransponderNode*>& l
     for (int i = 0; i < s->GetTransponderCount(); ++i) members.push_back(s->GetTransponder(i));
     RenumberDense(
         members,
-        [](TransponderNode* t) { return static_cast<int>(LinkPosition(t->Record().GetLinkWord())); },
+        [](TransponderNode* t) {
+          return static_cast<int>(LinkPosition(t->Record().GetLinkWord()));
+        },
         [](TransponderNode* t, int v) { t->Record().SetPosition(static_cast<uint16_t>(v)); });
   }
   GetConfigRecord().SetTransponderHint(static_cast<uint16_t>(FindFreeTransponderSlot(0) - 1));

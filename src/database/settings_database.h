@@ -14,6 +14,7 @@
 
 #include "database/channel_node.h"
 #include "database/channel_types.h"
+#include "database/index_observer.h"
 #include "database/local_date_time.h"
 #include "database/receiver_config.h"
 #include "database/satellite_node.h"
@@ -23,8 +24,12 @@
 namespace vq {
 
 // The channel list filters of CollectChannels.
-enum ChannelFilter : int { kFilterNone = 0, kFilterFree = 1, kFilterScrambled = 2,
-                           kFilterSatellite = 10 };
+enum ChannelFilter : int {
+  kFilterNone = 0,
+  kFilterFree = 1,
+  kFilterScrambled = 2,
+  kFilterSatellite = 10
+};
 
 // A timer whose channel is "none".
 inline constexpr uint16_t kNoTimerChannel = 0xFFFF;
@@ -51,6 +56,10 @@ class SettingsDatabase {
   // 2 already that model; 1 nothing had to move; 0 channels moved or dropped.
   int ChangeModel(int32_t model);
   bool RebuildIndex();
+
+  // The one observer told before nodes are freed (null: none).
+  void SetIndexObserver(IndexObserver* observer) { observer_ = observer; }
+  IndexObserver* GetIndexObserver() const { return observer_; }
 
   int32_t GetModel() const { return model_; }
   int GetChannelCapacity() const;
@@ -140,7 +149,10 @@ class SettingsDatabase {
   void MoveTimerChannel(uint16_t from, uint16_t to);
   void MoveChannelSlot(ChannelNode* channel, uint16_t slot);
 
+  void NotifyIndexResetting();
+
   Clock clock_;
+  IndexObserver* observer_ = nullptr;
   uint32_t extendedConfig_ = 0;
   int32_t model_ = kModelNone;
   std::array<uint8_t, kConfigRecordSize> config_{};
