@@ -4,9 +4,9 @@
 
 namespace vq {
 
-UsbReceiverCommands::UsbReceiverCommands(CVQChannelEditorDoc& document,
-                                         DocumentPrompter& prompter, usb::UsbDevice& device,
-                                         UsbTransferRunner& runner, QObject* parent)
+UsbReceiverCommands::UsbReceiverCommands(CVQChannelEditorDoc& document, DocumentPrompter& prompter,
+                                         usb::UsbDevice& device, UsbTransferRunner& runner,
+                                         QObject* parent)
     : QObject(parent),
       document_(document),
       prompter_(prompter),
@@ -15,8 +15,7 @@ UsbReceiverCommands::UsbReceiverCommands(CVQChannelEditorDoc& document,
       temporaryDirectory_(DefaultTemporaryDirectory()) {}
 
 void UsbReceiverCommands::Tell(const std::string& text) {
-  if (!text.empty())
-    prompter_.Tell(QString::fromStdString(text), DocumentPrompter::Icon::kError);
+  if (!text.empty()) prompter_.Tell(QString::fromStdString(text), DocumentPrompter::Icon::kError);
 }
 
 bool UsbReceiverCommands::OpenFromUsb() {
@@ -42,9 +41,7 @@ bool UsbReceiverCommands::OpenFromUsb() {
     if (const char* message = ReceivedImageMessage(result)) Tell(message);
     return false;
   }
-  document_.SetLoadingFromReceiver(true);
-  emit document_.documentReplaced();
-  document_.SetLoadingFromReceiver(false);
+  document_.ContentReplaced(true);
   emit statusMessage(QString::fromLatin1(kReceiverOpenedStatus));
   return true;
 }

@@ -14,8 +14,7 @@ bool SameFile(const QString& a, const QString& b) {
 
 }  // namespace
 
-CVQChannelEditorDoc::CVQChannelEditorDoc(DocumentPrompter& prompter,
-                                         NetworkDefault networkDefault,
+CVQChannelEditorDoc::CVQChannelEditorDoc(DocumentPrompter& prompter, NetworkDefault networkDefault,
                                          SettingsDatabase::Clock clock, QObject* parent)
     : QObject(parent),
       prompter_(prompter),
@@ -53,6 +52,12 @@ bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
   emit fileUsed(path);
   emit documentReplaced();
   return true;
+}
+
+void CVQChannelEditorDoc::ContentReplaced(bool fromReceiver) {
+  loadingFromReceiver_ = fromReceiver;
+  emit documentReplaced();
+  loadingFromReceiver_ = false;
 }
 
 bool CVQChannelEditorDoc::OpenInto(const QString& path, SettingsFile& file,
