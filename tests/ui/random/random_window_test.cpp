@@ -51,8 +51,8 @@ std::unique_ptr<SettingsDatabase> LoadFile(const QString& path) {
   if (!file.open(QIODevice::ReadOnly)) return nullptr;
   const QByteArray bytes = file.readAll();
   auto db = MakeDatabase(ModelForFileSize(static_cast<uint64_t>(bytes.size())));
-  if (!db->LoadImage({reinterpret_cast<const uint8_t*>(bytes.constData()),
-                      static_cast<size_t>(bytes.size())}))
+  if (!db->LoadImage(
+          {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())}))
     return nullptr;
   return db;
 }
@@ -107,7 +107,7 @@ TEST_F(RandomWindowTest, SessionsOnTheDemoFile) {
 }
 
 TEST_F(RandomWindowTest, SessionsOnAFullPvrFile) {
-  RunSessions(Write("full-pvr.bin", MakeFullDatabase(kModelPvr)), 101, 2, 150);
+  RunSessions(Write("full-pvr.bin", MakeFullDatabase(kModelPvr)), 101, 2, 100);
 }
 
 TEST_F(RandomWindowTest, SessionsOnAFullFtaCiFile) {
@@ -127,7 +127,8 @@ TEST_F(RandomWindowTest, ClearingChannelsWhileAFavoriteGroupIsChosen) {
   PropertyGrid* groups = view.Favorites()->Groups();
   QTest::mouseClick(groups->viewport(), Qt::LeftButton, {}, groups->cellRect(news, 0).center());
   ASSERT_EQ(view.Favorites()->ChosenGroup(), news);
-  QTest::mouseClick(view.Tabs(), Qt::LeftButton, {}, view.Tabs()->tabRect(kTabTransponders).center());
+  QTest::mouseClick(view.Tabs(), Qt::LeftButton, {},
+                    view.Tabs()->tabRect(kTabTransponders).center());
   RecordTableView* transponders = view.Page(kTabTransponders)->List();
   QTest::mouseClick(transponders->viewport(), Qt::LeftButton, {},
                     transponders->visualRect(transponders->model()->index(0, 1)).center());

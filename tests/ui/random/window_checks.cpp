@@ -1,14 +1,17 @@
 #include "window_checks.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 #include <unordered_set>
 
 #include "../../editing/invariant_checks.h"
 #include "database/settings_database.h"
+#include "editing/command_states.h"
 #include "ui/grid/property_grid.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/favorite_members_model.h"
@@ -60,7 +63,8 @@ void CheckRows(Problems& problems, const char* list, int rows,
 void CheckSelection(Problems& problems, const char* list, const QAbstractItemView* widget) {
   const int rows = widget->model()->rowCount();
   for (int row : SelectedRowsOf(widget->selectionModel()))
-    if (row < 0 || row >= rows) problems.push_back(std::string(list) + " selects a row past its end");
+    if (row < 0 || row >= rows)
+      problems.push_back(std::string(list) + " selects a row past its end");
   const QModelIndex current = widget->selectionModel()->currentIndex();
   if (current.isValid() && current.row() >= rows)
     problems.push_back(std::string(list) + " has a current row past its end");
@@ -72,8 +76,8 @@ void CheckOrder(Problems& problems, const char* list, const std::vector<Node*>& 
   if (descending) std::reverse(expected.begin(), expected.end());
   if (shown != expected)
     problems.push_back(std::string(list) + " does not show what the database holds (" +
-                       std::to_string(shown.size()) + " rows, " +
-                       std::to_string(expected.size()) + " expected)");
+                       std::to_string(shown.size()) + " rows, " + std::to_string(expected.size()) +
+                       " expected)");
 }
 
 template <class Model>
@@ -135,8 +139,8 @@ void CheckLists(CVQChannelEditorView& view, const SettingsDatabase& db, Problems
 void Expect(Problems& problems, const std::string& what, const QString& shown,
             const std::string& expected) {
   if (shown.toStdString() != expected)
-    problems.push_back(what + " shows \"" + shown.toStdString() + "\", the database \"" +
-                       expected + "\"");
+    problems.push_back(what + " shows \"" + shown.toStdString() + "\", the database \"" + expected +
+                       "\"");
 }
 
 void CheckCounts(CVQChannelEditorView& view, const SettingsDatabase& db, Problems& problems) {
@@ -174,22 +178,23 @@ void CheckSelectors(CVQChannelEditorView& view, const SettingsDatabase& db, Prob
   for (int n = 0; n < db.GetSatelliteCount(); ++n) {
     const SatelliteNode* s = db.GetSatelliteNode(n);
     if (s->HasSatellite())
-      expected.emplace_back(kSourceSatellite + n,
-                            SatelliteChannelsEntry(s->GetName(), s->CountChannels(kTv),
-                                                   s->CountChannels(kRadio),
-                                                   s->CountChannels(kData)));
+      expected.emplace_back(
+          kSourceSatellite + n,
+          SatelliteChannelsEntry(s->GetName(), s->CountChannels(kTv), s->CountChannels(kRadio),
+                                 s->CountChannels(kData)));
   }
   for (int g = 0; g < kFavoriteGroupCount; ++g)
-    expected.emplace_back(kSourceFavorites + g,
-                          FavoriteGroupEntry(db.GetFavoriteGroupName(g),
-                                             db.CollectFavoriteMembers(g, nullptr, kTv),
-                                             db.CollectFavoriteMembers(g, nullptr, kRadio)));
+    expected.emplace_back(
+        kSourceFavorites + g,
+        FavoriteGroupEntry(db.GetFavoriteGroupName(g), db.CollectFavoriteMembers(g, nullptr, kTv),
+                           db.CollectFavoriteMembers(g, nullptr, kRadio)));
   if (sources->count() != static_cast<int>(expected.size())) {
     problems.push_back("the channel source selector has a wrong number of entries");
   } else {
     for (int i = 0; i < sources->count(); ++i) {
       const auto& [code, text] = expected[static_cast<size_t>(i)];
-      if (sources->itemData(i).toInt() != code || sources->itemText(i).toLatin1().toStdString() != text)
+      if (sources->itemData(i).toInt() != code ||
+          sources->itemText(i).toLatin1().toStdString() != text)
         problems.push_back("channel source entry " + std::to_string(i) + " shows \"" +
                            sources->itemText(i).toStdString() + "\", expected \"" + text + "\"");
     }
@@ -210,6 +215,30 @@ void CheckSelectors(CVQChannelEditorView& view, const SettingsDatabase& db, Prob
   }
 }
 
+void CheckButtons(CVQChannelEditorView& view, Problems& problems) {
+  using B = ListButton;
+  const CommandStates s = EvaluateCommandStates(view.Editing());
+  const auto check = [&](const char* name, const QAbstractButton* button, bool enabled) {
+    if (button && button->isEnabled() != enabled)
+      problems.push_back(std::string(name) + (enabled ? " is disabled" : " is enabled") +
+                         " against the command states");
+  };
+  const ListPage* channels = view.Page(kTabChannels);
+  check("Add New (channels)", channels->Button(B::kAddNew), s.addChannel);
+  check("Remove Selected (channels)", channels->Button(B::kRemoveSelected), s.removeChannels);
+  check("Add To Favorites", channels->Button(B::kAddToFavorites), s.addToFavorites);
+  check("Move Up", channels->Button(B::kMoveUp), s.moveChannels);
+  const ListPage* transponders = view.Page(kTabTransponders);
+  check("Remove Selected (transponders)", transponders->Button(B::kRemoveSelected),
+        s.removeTransponders);
+  check("Clear All Channels (transponders)", transponders->Button(B::kClearChannels),
+        s.clearChannels);
+  check("Clear All Transponders", view.Page(kTabSatellites)->Button(B::kClearTransponders),
+        s.clearTransponders);
+  check("Remove (favourites)", view.Favorites()->RemoveButton(), s.removeFavorites);
+  check("Remove All (favourites)", view.Favorites()->RemoveAllButton(), s.removeAllFavorites);
+}
+
 }  // namespace
 
 std::vector<std::string> WindowProblems(CVQChannelEditorView& view, const SettingsDatabase& db) {
@@ -218,16 +247,43 @@ std::vector<std::string> WindowProblems(CVQChannelEditorView& view, const Settin
   if (!problems.empty()) return problems;
   CheckCounts(view, db, problems);
   CheckSelectors(view, db, problems);
+  CheckButtons(view, problems);
   for (const std::string& problem : InvariantProblems(db)) problems.push_back(problem);
   return problems;
 }
 
 std::string DatabaseDifference(const SettingsDatabase& a, const SettingsDatabase& b) {
-  const nlohmann::ordered_json left = tool::DatabaseToJson(a);
+  nlohmann::ordered_json left = tool::DatabaseToJson(a);
   const nlohmann::ordered_json right = tool::DatabaseToJson(b);
+  // A ticked network box with untouched network settings is stored as the
+  // short configuration record, which loads with the box clear.
+  if (a.GetExtendedConfig() != 0 && ReceiverConfig::IsShortForm(a.GetConfigBytes()))
+    left["extendedConfig"] = right["extendedConfig"];
+  // The allocation hints (record bytes 428 to 431) are worked out afresh by
+  // every load.
+  std::string config = left["configRecord"];
+  const std::string reloadedConfig = right["configRecord"];
+  if (config.size() >= 864 && reloadedConfig.size() >= 864) {
+    config.replace(856, 8, reloadedConfig.substr(856, 8));
+    left["configRecord"] = config;
+  }
   if (left == right) return "";
-  const nlohmann::json patch = nlohmann::json::diff(nlohmann::json(left), nlohmann::json(right));
-  return patch.empty() ? "differ" : patch.front().dump().substr(0, 300);
+  const nlohmann::json a_ = nlohmann::json(left), b_ = nlohmann::json(right);
+  const nlohmann::json patch = nlohmann::json::diff(a_, b_);
+  if (patch.empty()) return "differ";
+  const std::string path = patch.front().value("path", "");
+  const nlohmann::json::json_pointer pointer(path);
+  if (a_.contains(pointer) && b_.contains(pointer) && a_.at(pointer).is_string() &&
+      b_.at(pointer).is_string()) {
+    // Stored bytes are hex texts: name the first byte that differs.
+    const std::string x = a_.at(pointer), y = b_.at(pointer);
+    size_t i = 0;
+    while (i < x.size() && i < y.size() && x[i] == y[i]) ++i;
+    i -= i % 2;
+    return path + " byte " + std::to_string(i / 2) + ": " + x.substr(i, 8) + " in memory, " +
+           y.substr(i, 8) + " reloaded";
+  }
+  return patch.front().dump().substr(0, 300);
 }
 
 }  // namespace vq::test
