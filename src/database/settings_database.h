@@ -112,6 +112,12 @@ class SettingsDatabase {
   bool MoveChannelInSatellite(ChannelNode* channel, int position);
   bool MoveTransponder(TransponderNode* transponder, int number);
   bool MoveTransponderInSatellite(TransponderNode* transponder, int position);
+  // Many moves at once: the members of one ordering (those CollectChannels
+  // or CollectTransponders gives for the same arguments) take the places
+  // 0, 1, 2, ... in the order of `order`, as single moves would leave them.
+  // False, nothing changed, when `order` does not hold exactly the members.
+  bool ReorderChannels(int type, int filter, int satellite, const std::vector<ChannelNode*>& order);
+  bool ReorderTransponders(int satellite, const std::vector<TransponderNode*>& order);
   void LeaveScrambledList(ChannelNode* channel);
   void LeaveFreeList(ChannelNode* channel);
   void DeleteChannels(const std::vector<ChannelNode*>& list);
@@ -126,6 +132,9 @@ class SettingsDatabase {
   bool AddToFavoriteGroup(ChannelNode* channel, int g);
   int AddListToFavoriteGroup(const std::vector<ChannelNode*>& list, int g);
   bool MoveInFavoriteGroup(ChannelNode* channel, int g, int index);
+  // The members of group g (all types) take the places in the order of
+  // `order`; false, nothing changed, when it does not hold exactly them.
+  bool ReorderFavoriteGroup(int g, const std::vector<ChannelNode*>& order);
   bool RemoveFromFavoriteGroup(ChannelNode* channel, int g);
   void RemoveListFromFavorites(const std::vector<ChannelNode*>& list, int g);
   void CompactFavoriteGroup(int g);

@@ -38,7 +38,7 @@ std::vector<ChannelNode*> ChannelOrder(const SettingsDatabase& db, int source, i
 
 bool ApplyChannelOrder(SettingsDatabase& db, int source, int type,
                        const std::vector<ChannelNode*>& order) {
-  if (!ValidType(type)) return false;
+  if (!ValidType(type) || order == ChannelOrder(db, source, type)) return false;
   if (source >= kSourceFavorites) {
     const int g = FavoriteGroupOf(source);
     if (g < 0) return false;
@@ -46,28 +46,16 @@ bool ApplyChannelOrder(SettingsDatabase& db, int source, int type,
     // the new order; members of the other type stay where they are.
     std::vector<ChannelNode*> group;
     db.CollectFavoriteMembers(g, &group, kAllTypes);
-    std::vector<ChannelNode*> wanted = group;
     size_t next = 0;
-    for (ChannelNode*& member : wanted)
+    for (ChannelNode*& member : group)
       if (member->Record().GetType() == type && next < order.size()) member = order[next++];
-    return ReorderByMoves(group, wanted, [&](ChannelNode* c, int place) {
-             db.MoveInFavoriteGroup(c, g, place);
-           }) > 0;
+    return db.ReorderFavoriteGroup(g, group);
   }
-  const auto moveTo = [&](ChannelNode* c, int place) {
-    if (source == kSourceAll)
-      db.MoveChannelNumber(c, place);
-    else if (source == kSourceFree)
-      db.MoveChannelFreeNumber(c, place);
-    else if (source == kSourceScrambled)
-      db.MoveChannelScrambledNumber(c, place);
-    else
-      db.MoveChannelInSatellite(c, place);
-  };
-  if (source != kSourceAll && source != kSourceFree && source != kSourceScrambled &&
-      SatelliteOf(source) < 0)
-    return false;
-  return ReorderByMoves(ChannelOrder(db, source, type), order, moveTo) > 0;
+  if (source >= kSourceSatellite)
+    return SatelliteOf(source) >= 0 &&
+           db.ReorderChannels(type, kFilterSatellite, SatelliteOf(source), order);
+  return source >= kSourceAll && source <= kSourceScrambled &&
+         db.ReorderChannels(type, source, -1, order);
 }
 
 std::vector<TransponderNode*> TransponderOrder(const SettingsDatabase& db, int listSatellite) {
@@ -79,13 +67,8 @@ std::vector<TransponderNode*> TransponderOrder(const SettingsDatabase& db, int l
 
 bool ApplyTransponderOrder(SettingsDatabase& db, int listSatellite,
                            const std::vector<TransponderNode*>& order) {
-  return ReorderByMoves(TransponderOrder(db, listSatellite), order,
-                        [&](TransponderNode* t, int place) {
-                          if (listSatellite == 0)
-                            db.MoveTransponder(t, place);
-                          else
-                            db.MoveTransponderInSatellite(t, place);
-                        }) > 0;
+  return order != TransponderOrder(db, listSatellite) &&
+         db.ReorderTransponders(listSatellite - 1, order);
 }
 
 std::vector<SatelliteNode*> SatelliteOrder(const SettingsDatabase& db) {

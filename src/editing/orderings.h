@@ -2,7 +2,8 @@
 /// @file
 /// The orderings a list shows, read from the database as node sequences and
 /// put back through the database's own moves: a command rearranges the
-/// sequence, and only the members that left their relative order are moved.
+/// sequence, and the database moves every member to its new place at once
+/// (satellites one by one, which keeps their records together).
 
 #include <vector>
 
