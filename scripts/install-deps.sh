@@ -12,6 +12,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   xvfb xauth
+  librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base
+  dtv-scan-tables  # dvbv5 scan tables, read by the scan table tests when present
 )
 
 missing=()

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds VQChannelEditor with AddressSanitizer and UndefinedBehaviorSanitizer
 # and runs the whole test suite under ctest: core, widget and tool tests, and
-# each fuzz target for a bounded time (VQ_FUZZ_SECONDS, default 60).
+# each fuzz target for a bounded time (VQ_FUZZ_SECONDS, default 60). Before
+# the tests it builds the Debian package from a release build of the programs
+# and checks it as installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,6 +24,9 @@ cmake -S . -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
   -DVQ_SANITIZE=ON -DVQ_FUZZ_SECONDS="$fuzz_seconds" "${compiler_args[@]}"
 cmake --build "$build" --parallel "$(nproc)"
+
+bash scripts/package.sh
+bash scripts/check-package.sh
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}

@@ -11,11 +11,8 @@
 namespace vq {
 namespace {
 
-constexpr int kTimerCount = 8;
-
-void RenumberChannels(const std::vector<ChannelNode*>& members,
-                      uint16_t (ChannelRecord::*get)() const, void (ChannelRecord::*set)(uint16_t),
-                      uint16_t offset) {
+void RenumberChannels(const std::vector<ChannelNode*>& members, uint16_t (ChannelRecord::*get)() const,
+                      void (ChannelRecord::*set)(uint16_t), uint16_t offset) {
   RenumberDense(
       members, [&](ChannelNode* c) { return static_cast<int>((c->Record().*get)()); },
       [&](ChannelNode* c, int v) {
@@ -28,8 +25,7 @@ void RenumberPositions(const std::vector<ChannelNode*>& members,
                        uint32_t (ChannelRecord::*getLink)() const,
                        void (ChannelRecord::*setPosition)(uint16_t)) {
   RenumberDense(
-      members,
-      [&](ChannelNode* c) { return static_cast<int>(LinkPosition((c->Record().*getLink)())); },
+      members, [&](ChannelNode* c) { return static_cast<int>(LinkPosition((c->Record().*getLink)())); },
       [&](ChannelNode* c, int v) {
         ChannelRecord r = c->Record();
         (r.*setPosition)(static_cast<uint16_t>(v));
@@ -136,32 +132,27 @@ void SettingsDatabase::DeleteTransponders(const std::vector<TransponderNode*>& l
     for (int i = 0; i < s->GetTransponderCount(); ++i) members.push_back(s->GetTransponder(i));
     RenumberDense(
         members,
-        [](TransponderNode* t) {
-          return static_cast<int>(LinkPosition(t->Record().GetLinkWord()));
-        },
+        [](TransponderNode* t) { return static_cast<int>(LinkPosition(t->Record().GetLinkWord())); },
         [](TransponderNode* t, int v) { t->Record().SetPosition(static_cast<uint16_t>(v)); });
   }
   GetConfigRecord().SetTransponderHint(static_cast<uint16_t>(FindFreeTransponderSlot(0) - 1));
 }
 
 // A timer that names a freed slot would fire on whatever channel later takes
-// that slot; its channel becomes "none" instead. Timers in mode 0 ("Not
-// Defined") carry no channel and stay as they are.
+// that slot; its channel becomes "none" instead. This holds for a timer in
+// mode 0 ("Not Defined") too: the user may give it a mode later.
 void SettingsDatabase::ClearTimersOf(const std::vector<uint16_t>& slots) {
   ReceiverConfig config = GetConfigRecord();
-  for (int t = 0; t < kTimerCount; ++t) {
-    if (config.GetTimerMode(t) == 0) continue;
+  for (int t = 0; t < ReceiverConfig::kTimerCount; ++t)
     if (std::find(slots.begin(), slots.end(), config.GetTimerChannel(t)) != slots.end())
       config.SetTimerChannel(t, kNoTimerChannel);
-  }
 }
 
-// A timer follows its channel when the channel moves to another slot.
+// Every timer follows its channel when the channel moves to another slot.
 void SettingsDatabase::MoveTimerChannel(uint16_t from, uint16_t to) {
   ReceiverConfig config = GetConfigRecord();
-  for (int t = 0; t < kTimerCount; ++t)
-    if (config.GetTimerMode(t) != 0 && config.GetTimerChannel(t) == from)
-      config.SetTimerChannel(t, to);
+  for (int t = 0; t < ReceiverConfig::kTimerCount; ++t)
+    if (config.GetTimerChannel(t) == from) config.SetTimerChannel(t, to);
 }
 
 }  // namespace vq

@@ -60,8 +60,13 @@ int SettingsDatabase::CollectFavoriteMembers(int g, std::vector<ChannelNode*>* l
     if (r.GetFavoritePlace(g) != 0 && TypeMatches(r.GetType(), type)) members.push_back(c);
   });
   if (list) {
-    std::stable_sort(members.begin(), members.end(), [g](ChannelNode* a, ChannelNode* b) {
-      return a->Record().GetFavoritePlace(g) < b->Record().GetFavoritePlace(g);
+    // Equal places (a damaged file, or a member added behind a gap) are
+    // ordered by table slot, so the order does not depend on where the
+    // channels hang in the index and every move or compaction keeps it.
+    std::sort(members.begin(), members.end(), [g](ChannelNode* a, ChannelNode* b) {
+      const int placeA = a->Record().GetFavoritePlace(g);
+      const int placeB = b->Record().GetFavoritePlace(g);
+      return placeA != placeB ? placeA < placeB : a->GetTableIndex() < b->GetTableIndex();
     });
     *list = std::move(members);
     return static_cast<int>(list->size());

@@ -40,4 +40,13 @@ uint32_t DateToMjd(int year, int month, int day) {
   return static_cast<uint32_t>(mjd);
 }
 
+// DateToMjd carries a day past the month's end into the next month; a date
+// that exists converts back to itself.
+uint32_t CalendarDateToMjd(int year, int month, int day) {
+  const uint32_t mjd = DateToMjd(year, month, day);
+  if (mjd == 0) return 0;
+  const MjdDate check = MjdToDate(mjd);
+  return check.year == year && check.month == month && check.day == day ? mjd : 0;
+}
+
 }  // namespace vq

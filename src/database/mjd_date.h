@@ -20,4 +20,8 @@ MjdDate MjdToDate(uint32_t mjd);
 // 1..31 or a result outside 0..2^32-1 gives 0.
 uint32_t DateToMjd(int year, int month, int day);
 
+// MJD of a date that exists in the calendar; 0 for one that does not
+// (30 February, 31 April) or that DateToMjd refuses.
+uint32_t CalendarDateToMjd(int year, int month, int day);
+
 }  // namespace vq

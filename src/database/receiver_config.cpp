@@ -387,12 +387,9 @@ bool ReceiverConfig::SetClockText(std::string_view text) {
   const int minute = ReadDigits(text, 14, 2);
   if (day < 0 || month < 0 || year < 0 || hour < 0 || minute < 0) return false;
   if (hour > 23 || minute > 59) return false;
-  // The date must exist: it has to survive the round trip through its MJD.
-  const uint32_t mjd = DateToMjd(year, month, day);
+  const uint32_t mjd = CalendarDateToMjd(year, month, day);
   if (mjd == 0) return false;
-  const MjdDate check = MjdToDate(mjd);
-  if (check.year != year || check.month != month || check.day != day) return false;
-  SetClock(LocalDateTime{year, month, day, hour, minute, check.weekday});
+  SetClock(LocalDateTime{year, month, day, hour, minute, MjdToDate(mjd).weekday});
   return true;
 }
 
@@ -505,7 +502,7 @@ void ReceiverConfig::SetTimerStartMjd(int t, uint32_t mjd) {
 MjdDate ReceiverConfig::GetTimerStartDate(int t) const { return MjdToDate(GetTimerStartMjd(t)); }
 bool ReceiverConfig::SetTimerStartDate(int t, int year, int month, int day) {
   if (!Timer(t)) return false;
-  const uint32_t mjd = DateToMjd(year, month, day);
+  const uint32_t mjd = CalendarDateToMjd(year, month, day);
   if (mjd == 0) return false;
   SetTimerStartMjd(t, mjd);
   return true;

@@ -210,7 +210,7 @@ class ReceiverConfig {
   void SetTimerStartMjd(int t, uint32_t mjd);
   MjdDate GetTimerStartDate(int t) const;
   // Sets the start date from a calendar date; false and no change when the
-  // date has no MJD.
+  // date does not exist (30 February) or has no MJD.
   bool SetTimerStartDate(int t, int year, int month, int day);
   uint32_t GetTimerWord(int t) const;
   void SetTimerWord(int t, uint32_t word);

@@ -69,7 +69,8 @@ bool SettingsDatabase::LoadImage(std::span<const uint8_t> image) {
   if (ok) {
     std::memcpy(satellites_.data(), file.data() + kSatelliteTableOffset, kSatelliteTableSize);
     std::memcpy(lnbs_.data(), file.data() + kLnbTableOffset, kLnbTableSize);
-    std::memcpy(transponders_.data(), file.data() + kTransponderTableOffset, kTransponderTableSize);
+    std::memcpy(transponders_.data(), file.data() + kTransponderTableOffset,
+                kTransponderTableSize);
     const int capacity = GetChannelCapacity();
     file.assign(ChannelFileSize(capacity), 0xFF);
     ok = ReadFlashFile(image, file.data(), file.size(), kChannelFileFirstSector, sectors) ==
@@ -207,6 +208,7 @@ int SettingsDatabase::ChangeModel(int32_t model) {
       dropped.push_back(node);
     }
   }
+  ClearTimersAboveLowTable();
   if (!anyHigh) {
     model_ = model;
     return 1;
@@ -217,6 +219,18 @@ int SettingsDatabase::ChangeModel(int32_t model) {
   model_ = model;
   RefreshHints();
   return 0;
+}
+
+// The smaller table has no slot above 4095: a timer still naming one (a
+// record that is erased, or a free slot) would later fire on whatever
+// channel a switch back and an add put there.
+void SettingsDatabase::ClearTimersAboveLowTable() {
+  ReceiverConfig config = GetConfigRecord();
+  for (int t = 0; t < ReceiverConfig::kTimerCount; ++t) {
+    const uint16_t slot = config.GetTimerChannel(t);
+    if (slot >= kChannelCapacityModel0 && slot < kChannelCapacityModel1)
+      config.SetTimerChannel(t, kNoTimerChannel);
+  }
 }
 
 void SettingsDatabase::MoveChannelSlot(ChannelNode* channel, uint16_t slot) {

@@ -24,12 +24,8 @@
 namespace vq {
 
 // The channel list filters of CollectChannels.
-enum ChannelFilter : int {
-  kFilterNone = 0,
-  kFilterFree = 1,
-  kFilterScrambled = 2,
-  kFilterSatellite = 10
-};
+enum ChannelFilter : int { kFilterNone = 0, kFilterFree = 1, kFilterScrambled = 2,
+                           kFilterSatellite = 10 };
 
 // A timer whose channel is "none".
 inline constexpr uint16_t kNoTimerChannel = 0xFFFF;
@@ -156,6 +152,7 @@ class SettingsDatabase {
                            const std::vector<int>& transponderKeys);
   void ClearTimersOf(const std::vector<uint16_t>& slots);
   void MoveTimerChannel(uint16_t from, uint16_t to);
+  void ClearTimersAboveLowTable();
   void MoveChannelSlot(ChannelNode* channel, uint16_t slot);
 
   void NotifyIndexResetting();

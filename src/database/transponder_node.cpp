@@ -12,12 +12,6 @@ ChannelNode* TransponderNode::GetChannel(int i) const {
   return channels_[static_cast<size_t>(i)].get();
 }
 
-ChannelNode* TransponderNode::FindChannelByTableIndex(int tableIndex) const {
-  for (const auto& c : channels_)
-    if (c->GetTableIndex() == tableIndex) return c.get();
-  return nullptr;
-}
-
 ChannelNode* TransponderNode::AddChannel(std::unique_ptr<ChannelNode> channel) {
   channel->SetTransponder(this);
   auto at = std::upper_bound(channels_.begin(), channels_.end(), channel->GetTableIndex(),
@@ -29,20 +23,6 @@ void TransponderNode::SortChannelsByTableIndex() {
   std::stable_sort(channels_.begin(), channels_.end(), [](const auto& a, const auto& b) {
     return a->GetTableIndex() < b->GetTableIndex();
   });
-}
-
-std::unique_ptr<ChannelNode> TransponderNode::RemoveChannel(const ChannelNode* channel) {
-  auto it = std::find_if(channels_.begin(), channels_.end(),
-                         [&](const auto& c) { return c.get() == channel; });
-  if (it == channels_.end()) return nullptr;
-  return RemoveChannelAt(static_cast<int>(it - channels_.begin()));
-}
-
-std::unique_ptr<ChannelNode> TransponderNode::RemoveChannelAt(int i) {
-  if (i < 0 || i >= GetChannelCount()) return nullptr;
-  auto node = std::move(channels_[static_cast<size_t>(i)]);
-  channels_.erase(channels_.begin() + i);
-  return node;
 }
 
 TransponderNode::TypeCounts TransponderNode::CountChannelsByType() const {

@@ -27,13 +27,9 @@ class TransponderNode {
   int GetChannelCount() const { return static_cast<int>(channels_.size()); }
   // Channel node i in node order, or nullptr.
   ChannelNode* GetChannel(int i) const;
-  ChannelNode* FindChannelByTableIndex(int tableIndex) const;
   // Nodes are kept in table order, the order a reload of the image gives.
   ChannelNode* AddChannel(std::unique_ptr<ChannelNode> channel);
   void SortChannelsByTableIndex();
-  // Detaches and returns the node (empty when it is not one of ours).
-  std::unique_ptr<ChannelNode> RemoveChannel(const ChannelNode* channel);
-  std::unique_ptr<ChannelNode> RemoveChannelAt(int i);
   // Destroys every channel node whose `doomed` predicate holds, in one pass.
   template <class Predicate>
   void RemoveChannelsIf(Predicate doomed) {

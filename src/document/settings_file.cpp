@@ -23,13 +23,15 @@ ReceiverModel ModelForFileSize(uint64_t size) {
 }
 
 SettingsFile::SettingsFile(SettingsFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)),
+    : files_(other.files_),
+      fd_(std::exchange(other.fd_, -1)),
       readOnly_(std::exchange(other.readOnly_, false)),
       path_(std::move(other.path_)) {}
 
 SettingsFile& SettingsFile::operator=(SettingsFile&& other) noexcept {
   if (this != &other) {
     Close();
+    files_ = other.files_;
     fd_ = std::exchange(other.fd_, -1);
     readOnly_ = std::exchange(other.readOnly_, false);
     path_ = std::move(other.path_);
@@ -54,7 +56,7 @@ void SettingsFile::Adopt(int fd, std::string path, bool readOnly) {
 }
 
 bool SettingsFile::OpenForWriting(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+  const int fd = files_->Open(path, O_RDWR | O_CLOEXEC);
   if (fd < 0) return false;
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     ::close(fd);
@@ -65,7 +67,7 @@ bool SettingsFile::OpenForWriting(const std::string& path) {
 }
 
 bool SettingsFile::OpenReadOnly(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = files_->Open(path, O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   Adopt(fd, path, true);
   return true;

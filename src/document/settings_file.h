@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "document/file_system.h"
 #include "image/image_layout.h"
 
 namespace vq {
@@ -21,12 +22,12 @@ ReceiverModel ModelForFileSize(uint64_t size);
 /// An open settings file. A writable one carries an exclusive advisory lock
 /// (flock) for as long as it is held, so a second instance sees it as opened
 /// by another application; a read-only one holds no lock. Move-only; closing
-/// or destroying it releases the file and its lock.
+/// or destroying it releases the file and its lock. `files` must outlive it.
 class SettingsFile {
  public:
   enum class ReadStatus { kRead, kInvalidSize, kFailed };
 
-  SettingsFile() = default;
+  explicit SettingsFile(FileSystem& files = NativeFileSystem()) : files_(&files) {}
   SettingsFile(SettingsFile&& other) noexcept;
   SettingsFile& operator=(SettingsFile&& other) noexcept;
   SettingsFile(const SettingsFile&) = delete;
@@ -44,8 +45,12 @@ class SettingsFile {
 
   /// Writes `image` to a temporary file beside `path`, syncs it and renames
   /// it over `path`; then holds the new file, locked, in place of the old
-  /// one. On failure nothing changes: `path` keeps its old bytes, this object
-  /// keeps what it held, and `error` says why.
+  /// one. An existing `path` must be one the user may write and nobody else
+  /// holds locked, else it is left alone. When no temporary file can be
+  /// made there (a read-only folder, a full disk), an existing `path` is
+  /// rewritten in place, its old bytes kept in memory and put back should
+  /// the write fail. On failure this object keeps what it held and `error`
+  /// says why (and whether the old bytes had to be put back).
   bool Save(const std::string& path, std::span<const uint8_t> image, std::string& error);
 
   void Close();
@@ -53,12 +58,20 @@ class SettingsFile {
   bool IsReadOnly() const { return readOnly_; }
   const std::string& Path() const { return path_; }
 
-  /// The text shown when the save target cannot be created or is locked.
+  /// The text shown when the save target cannot be created, may not be
+  /// written or is locked.
   static constexpr const char* kAccessDenied = "Cannot save settings file!\nAccess is denied.";
+  /// Added to the error of an in-place write that failed.
+  static constexpr const char* kOldBytesRestored = "\nThe file's previous contents were put back.";
+  static constexpr const char* kOldBytesLost =
+      "\nThe file's previous contents could not be put back; the file may be damaged.";
 
  private:
   void Adopt(int fd, std::string path, bool readOnly);
+  bool WriteAllAt(int fd, std::span<const uint8_t> bytes) const;
+  bool RewriteInPlace(int fd, std::span<const uint8_t> image, std::string& error) const;
 
+  FileSystem* files_;
   int fd_ = -1;
   bool readOnly_ = false;
   std::string path_;

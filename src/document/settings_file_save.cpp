@@ -1,6 +1,8 @@
 // Saving replaces the file in one step: the new image goes to a temporary
 // file in the same folder, is synced, and is renamed over the target, so the
-// old bytes stay intact until the new ones are complete on disk.
+// old bytes stay intact until the new ones are complete on disk. Where no
+// temporary file can be made, the target is rewritten in place with its old
+// bytes kept in memory to put back.
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -12,11 +14,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "document/settings_file.h"
 
 namespace vq {
 namespace {
+
+// A target larger than this is no settings file; its bytes are not held in
+// memory for an in-place rewrite.
+constexpr off_t kMaxKeptBytes = 16 * 1024 * 1024;
 
 // Closes a descriptor when it goes out of scope unless released.
 struct FdGuard {
@@ -40,17 +47,17 @@ std::string TempPattern(const std::string& target) {
   return dir + "." + name + ".XXXXXX";
 }
 
-bool WriteAll(int fd, std::span<const uint8_t> bytes) {
+bool ReadAllAt(int fd, std::vector<uint8_t>& bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (put < 0 && errno == EINTR) continue;
-    if (put < 0) return false;
-    if (put == 0) {
-      errno = EIO;
+    const ssize_t got =
+        ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      if (got == 0) errno = EIO;
       return false;
     }
-    done += static_cast<size_t>(put);
+    done += static_cast<size_t>(got);
   }
   return true;
 }
@@ -66,18 +73,58 @@ void SyncFolder(const std::string& target) {
 
 }  // namespace
 
+bool SettingsFile::WriteAllAt(int fd, std::span<const uint8_t> bytes) const {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t put =
+        files_->WriteAt(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (put < 0 && errno == EINTR) continue;
+    if (put < 0) return false;
+    if (put == 0) {
+      errno = EIO;
+      return false;
+    }
+    done += static_cast<size_t>(put);
+  }
+  return true;
+}
+
+bool SettingsFile::RewriteInPlace(int fd, std::span<const uint8_t> image,
+                                  std::string& error) const {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || info.st_size > kMaxKeptBytes) {
+    error = kAccessDenied;
+    return false;
+  }
+  std::vector<uint8_t> old(static_cast<size_t>(info.st_size));
+  if (!ReadAllAt(fd, old)) {
+    error = std::strerror(errno);
+    return false;
+  }
+  const auto write = [&](std::span<const uint8_t> bytes) {
+    return WriteAllAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+           ::fsync(fd) == 0;
+  };
+  if (write(image)) return true;
+  error = std::strerror(errno);
+  error += write(old) ? kOldBytesRestored : kOldBytesLost;
+  return false;
+}
+
 bool SettingsFile::Save(const std::string& path, std::span<const uint8_t> image,
                         std::string& error) {
   const std::string target = ResolveTarget(path);
   const bool ownTarget = fd_ >= 0 && !readOnly_ && ResolveTarget(path_) == target;
 
-  // Another holder of the target's lock keeps it from being replaced.
-  FdGuard probe;
+  // An existing target is opened for writing and locked as an open for
+  // editing would: a file the user may not write, or one another holder has
+  // locked, is never replaced.
+  FdGuard other;
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && !ownTarget) {
-    probe.fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
-    if (probe.fd < 0 || ::flock(probe.fd, LOCK_EX | LOCK_NB) != 0) {
+    other.fd = files_->Open(target, O_RDWR | O_CLOEXEC);
+    if (other.fd < 0 || ::flock(other.fd, LOCK_EX | LOCK_NB) != 0) {
       error = kAccessDenied;
       return false;
     }
@@ -85,15 +132,23 @@ bool SettingsFile::Save(const std::string& path, std::span<const uint8_t> image,
 
   std::string temp = TempPattern(target);
   FdGuard out;
-  out.fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  out.fd = files_->CreateTemp(temp);
   if (out.fd < 0) {
-    error = kAccessDenied;
-    return false;
+    if (!exists) {
+      error = kAccessDenied;
+      return false;
+    }
+    if (!RewriteInPlace(ownTarget ? fd_ : other.fd, image, error)) return false;
+    if (ownTarget)
+      path_ = path;
+    else
+      Adopt(other.Release(), path, false);
+    return true;
   }
   ::flock(out.fd, LOCK_EX | LOCK_NB);  // a new file: nobody else can hold it
   ::fchmod(out.fd, exists ? (old.st_mode & 07777) : 0644);
 
-  if (!WriteAll(out.fd, image) || ::fsync(out.fd) != 0 ||
+  if (!WriteAllAt(out.fd, image) || ::fsync(out.fd) != 0 ||
       ::rename(temp.c_str(), target.c_str()) != 0) {
     error = std::strerror(errno);
     ::unlink(temp.c_str());

@@ -90,6 +90,27 @@ TEST_F(Favorites, DamagedGroupsAreMendedWithoutWrappingPlaces) {
   EXPECT_EQ(Places(6).back(), 255);
 }
 
+TEST_F(Favorites, EqualPlacesAreOrderedByTableSlot) {
+  // A loaded group with places 128 and 130 (a gap), and a channel added
+  // later that also takes 130. The added one hangs earlier in the index (on
+  // satellite 0) but has the higher slot.
+  auto later = test::AddTransponders(*db, 1, 1);
+  ChannelNode* loaded = test::AddChannels(*db, later[0], kTv, 1)[0];
+  loaded->Record().SetFavoritePlace(4, 130);
+  channels[7]->Record().SetFavoritePlace(4, 128);
+  ChannelNode* added = test::AddChannels(*db, test::AddTransponders(*db, 0, 1)[0], kTv, 1)[0];
+  ASSERT_LT(loaded->GetTableIndex(), added->GetTableIndex());
+  ASSERT_TRUE(db->AddToFavoriteGroup(added, 4));
+  ASSERT_EQ(added->Record().GetFavoritePlace(4), 130);
+
+  std::vector<ChannelNode*> members;
+  db->CollectFavoriteMembers(4, &members, kAllTypes);
+  EXPECT_EQ(members, (std::vector<ChannelNode*>{channels[7], loaded, added}));
+  db->CompactFavoriteGroup(4);
+  EXPECT_EQ(loaded->Record().GetFavoritePlace(4), 129);
+  EXPECT_EQ(added->Record().GetFavoritePlace(4), 130);
+}
+
 TEST_F(Favorites, GroupNamesAreSixteenCharacters) {
   db->SetFavoriteGroupName(4, "ABCDEFGHIJKLMNOP");
   EXPECT_EQ(db->GetFavoriteGroupName(4), "ABCDEFGHIJKLMNOP");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 
 #include "common/byte_io.h"
@@ -297,6 +298,23 @@ TEST(SettingsDatabaseModel, ChangeModelMovesThenDrops) {
   EXPECT_EQ(db->ChangeModel(kModelPvr), 1);
   const auto image = Save(*db);
   EXPECT_EQ(image.size(), 827392u);
+}
+
+TEST(SettingsDatabaseModel, SwitchThatOnlyMovesChannelsSavesFreshHints) {
+  auto db = MakeDatabase(kModelPvr);
+  auto tp = AddTransponders(*db, 0, 1);
+  AddChannels(*db, tp[0], kTv, 5);  // slots 0..4
+  db->GetConfigRecord().SetChannelHint(5000);
+  ASSERT_EQ(AddChannels(*db, tp[0], kTv, 3).back()->GetTableIndex(), 5003);
+  db->GetConfigRecord().SetTransponderHint(1234);  // as a file may carry it
+
+  EXPECT_EQ(db->ChangeModel(kModelFtaCi), 0);
+  EXPECT_EQ(db->CountChannels(kTv), 8) << "nothing is dropped";
+  const auto image = Save(*db);
+  std::array<uint8_t, kConfigRecordSize> saved{};
+  ASSERT_GT(ReadConfigRecord(image, saved), 0u);
+  EXPECT_EQ(ReadU16LE(saved.data() + 428), 0) << "last transponder slot handed out";
+  EXPECT_EQ(ReadU16LE(saved.data() + 430), 7) << "last channel slot: 5..7 took the moved ones";
 }
 
 TEST(SettingsDatabaseModel, ChangeModelWithOnlyLowChannelsMovesNothing) {

@@ -7,6 +7,7 @@
 #include <deque>
 
 #include "document/document_test_files.h"
+#include "document/faulty_file_system.h"
 #include "document/qt/vq_channel_editor_doc.h"
 
 namespace vq::test {
@@ -60,7 +61,8 @@ class DocumentTest : public ::testing::Test {
   TempFolder folder_;
   ScriptedPrompter prompter_;
   int32_t networkDefault_ = 0;
-  CVQChannelEditorDoc doc_{prompter_, [this] { return networkDefault_; }, FixedClock};
+  FaultyFileSystem files_;  // no faults until a test switches one on
+  CVQChannelEditorDoc doc_{prompter_, [this] { return networkDefault_; }, FixedClock, files_};
 };
 
 }  // namespace vq::test

@@ -127,6 +127,28 @@ TEST_F(DocumentTest, FailedOpensLeaveThePreviousDocumentAsItWas) {
   EXPECT_EQ(reread.GetTransponderTotal(), transponders);
 }
 
+TEST_F(DocumentTest, ReopeningAReadOnlyDocumentTriesForWriteAccessAgain) {
+  const std::string path = Image("held.bin", kModelPvr);
+  SettingsFile otherInstance;
+  ASSERT_TRUE(otherInstance.OpenForWriting(path));
+  prompter_.yesNo = {true};
+  ASSERT_TRUE(doc_.OpenDocument(Q(path)));
+  ASSERT_TRUE(doc_.IsReadOnly());
+
+  // Still held: the question comes again, and No keeps the document.
+  prompter_.yesNo = {false};
+  EXPECT_FALSE(doc_.OpenDocument(Q(path)));
+  EXPECT_EQ(prompter_.asked.size(), 2u);
+  EXPECT_TRUE(doc_.IsReadOnly());
+
+  otherInstance.Close();
+  ASSERT_TRUE(doc_.OpenDocument(Q(path)));
+  EXPECT_EQ(prompter_.asked.size(), 2u);
+  EXPECT_FALSE(doc_.IsReadOnly());
+  EXPECT_EQ(doc_.Title(), "held.bin");
+  EXPECT_FALSE(Lockable(path));
+}
+
 TEST_F(DocumentTest, ReopeningTheShownFileChangesNothing) {
   const std::string path = Image("same.bin", kModelFtaCi);
   ASSERT_TRUE(doc_.OpenDocument(Q(path)));

@@ -1,4 +1,7 @@
+#include <sys/stat.h>
+
 #include <QSignalSpy>
+#include <cerrno>
 #include <filesystem>
 
 #include "document/document_fixture.h"
@@ -7,6 +10,11 @@ namespace vq::test {
 namespace {
 
 using Answer = DocumentPrompter::Answer;
+
+ino_t Inode(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
 
 TEST_F(DocumentTest, SaveOverTheOpenFileKeepsItLocked) {
   const std::string path = Image("settings.bin", kModelFtaCi);
@@ -52,6 +60,68 @@ TEST_F(DocumentTest, ReadOnlyDocumentSavesUnderANewName) {
   ASSERT_TRUE(doc_.Save());
   EXPECT_FALSE(doc_.IsReadOnly());
   EXPECT_EQ(doc_.Title(), "mine.bin");
+}
+
+TEST_F(DocumentTest, FileTheUserMayNotWriteStaysAsItWasAndReadOnly) {
+  const std::string path = Image("locked.bin", kModelFtaCi);
+  files_.unwritable = {path, std::filesystem::canonical(path).string()};
+  const std::vector<uint8_t> original = ReadFile(path);
+  const ino_t inode = Inode(path);
+  prompter_.yesNo = {true};
+  ASSERT_TRUE(doc_.OpenDocument(Q(path)));
+  ASSERT_EQ(doc_.Title(), "locked(read only).bin");
+  AddTransponders(doc_.Database(), 0, 1);
+  doc_.SetModifiedFlag(true);
+
+  EXPECT_FALSE(doc_.SaveAs(Q(path)));
+  EXPECT_EQ(prompter_.told,
+            (std::vector<QString>{"Cannot save settings file!\nAccess is denied."}));
+  EXPECT_EQ(ReadFile(path), original);
+  EXPECT_EQ(Inode(path), inode);
+  EXPECT_TRUE(doc_.IsReadOnly());
+  EXPECT_EQ(doc_.Title(), "locked(read only).bin *");
+}
+
+TEST_F(DocumentTest, FolderWithoutRoomForATemporaryFileIsSavedInPlace) {
+  const std::string path = Image("settings.bin", kModelFtaCi);
+  const std::vector<uint8_t> original = ReadFile(path);
+  const ino_t inode = Inode(path);
+  files_.tempError = EROFS;
+  ASSERT_TRUE(doc_.OpenDocument(Q(path)));
+  AddTransponders(doc_.Database(), 0, 2);
+  doc_.SetModifiedFlag(true);
+  ASSERT_TRUE(doc_.Save());
+  std::vector<uint8_t> expected;
+  doc_.Database().GetSettings(expected);
+  EXPECT_EQ(ReadFile(path), expected);
+  EXPECT_EQ(Inode(path), inode);
+
+  // The disk fills during the next save: the bytes of the last save return.
+  AddTransponders(doc_.Database(), 0, 1);
+  doc_.SetModifiedFlag(true);
+  files_.writeBudget = 1000;
+  EXPECT_FALSE(doc_.Save());
+  ASSERT_EQ(prompter_.told.size(), 1u);
+  EXPECT_TRUE(prompter_.told[0].endsWith("The file's previous contents were put back."))
+      << prompter_.told[0].toStdString();
+  EXPECT_EQ(ReadFile(path), expected);
+  EXPECT_NE(ReadFile(path), original);
+  EXPECT_TRUE(doc_.IsModified());
+  EXPECT_FALSE(Lockable(path));
+}
+
+TEST_F(DocumentTest, SaveAsAddsTheExtensionToAFileNameWithoutOne) {
+  std::filesystem::create_directory(folder_.Path() / "my.lists");
+  const std::string folder = (folder_.Path() / "my.lists").string();
+  ASSERT_TRUE(doc_.NewDocument());
+  prompter_.savePaths = {Q(folder + "/astra")};
+  ASSERT_TRUE(doc_.SaveAs());
+  EXPECT_EQ(doc_.PathName(), Q(folder + "/astra.bin"));
+  EXPECT_EQ(ReadFile(folder + "/astra.bin").size(), 499712u);
+
+  prompter_.savePaths = {Q(folder + "/astra.old")};
+  ASSERT_TRUE(doc_.SaveAs());
+  EXPECT_EQ(doc_.Title(), "astra.old");
 }
 
 TEST_F(DocumentTest, SaveThatCannotCompleteKeepsTheOldFileAndState) {

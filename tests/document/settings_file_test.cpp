@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "document/document_test_files.h"
+#include "document/faulty_file_system.h"
 
 namespace vq {
 namespace {
@@ -21,9 +24,19 @@ bool Lockable(const std::string& path) {
   return other.OpenForWriting(path);
 }
 
+ino_t Inode(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+size_t FolderEntries(const std::filesystem::path& folder) {
+  return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
 class SettingsFileTest : public ::testing::Test {
  protected:
   test::TempFolder folder_;
+  test::FaultyFileSystem files_;
   std::string path_ = folder_.File("settings.bin");
   std::vector<uint8_t> image0_ = MakeImage(kModelFtaCi);
   std::vector<uint8_t> image1_ = MakeImage(kModelPvr);
@@ -133,6 +146,75 @@ TEST_F(SettingsFileTest, FailedSavesKeepTheOldFileAndTheHeldLock) {
   EXPECT_EQ(file.Path(), path_);
   EXPECT_FALSE(Lockable(path_));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+}
+
+TEST_F(SettingsFileTest, FileTheUserMayNotWriteIsNeverReplaced) {
+  WriteFile(path_, image0_);
+  files_.unwritable = {path_, std::filesystem::canonical(path_).string()};
+  const ino_t inode = Inode(path_);
+  SettingsFile file(files_);
+  EXPECT_FALSE(file.OpenForWriting(path_));
+  ASSERT_TRUE(file.OpenReadOnly(path_));
+
+  std::string error;
+  EXPECT_FALSE(file.Save(path_, image1_, error));
+  EXPECT_EQ(error, SettingsFile::kAccessDenied);
+  SettingsFile untitled(files_);
+  EXPECT_FALSE(untitled.Save(path_, image1_, error)) << "nor by one that holds nothing";
+  EXPECT_EQ(ReadFile(path_), image0_);
+  EXPECT_EQ(Inode(path_), inode);
+  EXPECT_EQ(files_.tempsCreated, 0);
+  EXPECT_TRUE(file.IsReadOnly());
+  EXPECT_EQ(file.Path(), path_);
+}
+
+TEST_F(SettingsFileTest, WithoutRoomForATemporaryFileTheTargetIsRewrittenInPlace) {
+  WriteFile(path_, image0_);
+  const ino_t inode = Inode(path_);
+  files_.tempError = EACCES;  // a folder the user may not create files in
+  SettingsFile file(files_);
+  ASSERT_TRUE(file.OpenForWriting(path_));
+  std::string error;
+  ASSERT_TRUE(file.Save(path_, image1_, error)) << error;  // grows
+  EXPECT_EQ(ReadFile(path_), image1_);
+  ASSERT_TRUE(file.Save(path_, image0_, error)) << error;  // shrinks
+  EXPECT_EQ(ReadFile(path_), image0_);
+  EXPECT_EQ(Inode(path_), inode);
+  EXPECT_FALSE(Lockable(path_));
+
+  // Another existing file is rewritten the same way and takes the lock over.
+  const std::string other = folder_.File("other.bin");
+  WriteFile(other, image1_);
+  ASSERT_TRUE(file.Save(other, image0_, error)) << error;
+  EXPECT_EQ(ReadFile(other), image0_);
+  EXPECT_EQ(file.Path(), other);
+  EXPECT_FALSE(Lockable(other));
+  EXPECT_TRUE(Lockable(path_));
+
+  // A new file cannot be made there either.
+  EXPECT_FALSE(file.Save(folder_.File("new.bin"), image0_, error));
+  EXPECT_EQ(error, SettingsFile::kAccessDenied);
+  EXPECT_EQ(FolderEntries(folder_.Path()), 2u);
+}
+
+TEST_F(SettingsFileTest, FailedInPlaceWritePutsTheOldBytesBackAndSaysSo) {
+  WriteFile(path_, image0_);
+  files_.tempError = ENOSPC;
+  SettingsFile file(files_);
+  ASSERT_TRUE(file.OpenForWriting(path_));
+  std::string error;
+
+  files_.writeBudget = 4096;  // the disk fills after the first 4 KB
+  EXPECT_FALSE(file.Save(path_, image1_, error));
+  EXPECT_EQ(error, std::string(std::strerror(ENOSPC)) + SettingsFile::kOldBytesRestored);
+  EXPECT_EQ(ReadFile(path_), image0_);
+  EXPECT_EQ(file.Path(), path_);
+  EXPECT_FALSE(Lockable(path_)) << "the lock is kept";
+
+  files_.writeBudget = 4096;
+  files_.writesStayBroken = true;
+  EXPECT_FALSE(file.Save(path_, image1_, error));
+  EXPECT_EQ(error, std::string(std::strerror(ENOSPC)) + SettingsFile::kOldBytesLost);
 }
 
 TEST_F(SettingsFileTest, SaveThroughASymbolicLinkReplacesItsTarget) {

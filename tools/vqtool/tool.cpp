@@ -2,8 +2,10 @@
 
 #include <string_view>
 
+#include "common/version.h"
 #include "vqtool/command_line.h"
 #include "vqtool/commands.h"
+#include "vqtool/interchange_commands.h"
 #include "vqtool/preset_commands.h"
 #include "vqtool/serial_commands.h"
 #include "vqtool/usb_commands.h"
@@ -13,6 +15,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: vqtool COMMAND ...\n"
+    "       vqtool --help | --version\n"
     "\n"
     "Commands:\n"
     "  info FILE                     model and counts of a settings file\n"
@@ -24,6 +27,13 @@ constexpr std::string_view kUsage =
     "  demo [--from DESCRIPTION] OUT the demo settings file\n"
     "  export-preset SETTINGS PRESET the preset file of a settings file\n"
     "  import-preset PRESET SETTINGS a new settings file holding a preset\n"
+    "  import-vdr [--favourites] CHANNELS IN OUT  add a VDR channels.conf\n"
+    "  import-scan-table (--satellite N | --position POS) TABLE IN OUT\n"
+    "                                add the transponders of a dvbv5 scan table\n"
+    "  export-vdr IN CHANNELS        the channels as a VDR channels.conf\n"
+    "  export-csv IN CSV             the channel list as CSV for spreadsheets\n"
+    "  order-like [--favourites] REFERENCE IN OUT\n"
+    "                                number the channels like another list\n"
     "  serial-download --port DEV OUT  read a receiver's settings over a serial line\n"
     "  serial-upload --port DEV IN     write settings into a receiver over a serial line\n"
     "  usb-download [--emulate FILE] OUT  read a receiver's settings over USB\n"
@@ -37,10 +47,13 @@ struct Entry {
   int (*run)(const Args&, std::ostream&, std::ostream&);
 };
 
+// The manual page lists these commands; a test keeps the two in step.
 constexpr Entry kCommands[] = {
     {"info", RunInfo}, {"dump", RunDump},       {"check", RunCheck}, {"resave", RunResave},
     {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo},
     {"export-preset", RunExportPreset}, {"import-preset", RunImportPreset},
+    {"import-vdr", RunImportVdr}, {"import-scan-table", RunImportScanTable},
+    {"export-vdr", RunExportVdr}, {"export-csv", RunExportCsv}, {"order-like", RunOrderLike},
     {"serial-download", RunSerialDownload}, {"serial-upload", RunSerialUpload},
     {"usb-download", RunUsbDownload}, {"usb-upload", RunUsbUpload},
 };
@@ -57,10 +70,20 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     out << kUsage;
     return kExitOk;
   }
+  if (name == "--version") {
+    out << "vqtool " << kVersion << "\n";
+    return kExitOk;
+  }
   for (const Entry& entry : kCommands)
     if (entry.name == name) return entry.run(Args(args.begin() + 1, args.end()), out, err);
   err << "vqtool: unknown command '" << name << "'\n" << kUsage;
   return kExitUsage;
+}
+
+std::vector<std::string_view> CommandNames() {
+  std::vector<std::string_view> names;
+  for (const Entry& entry : kCommands) names.push_back(entry.name);
+  return names;
 }
 
 }  // namespace vq::tool

@@ -4,9 +4,9 @@
 
 namespace vq {
 
-UsbReceiverCommands::UsbReceiverCommands(CVQChannelEditorDoc& document, DocumentPrompter& prompter,
-                                         usb::UsbDevice& device, UsbTransferRunner& runner,
-                                         QObject* parent)
+UsbReceiverCommands::UsbReceiverCommands(CVQChannelEditorDoc& document,
+                                         DocumentPrompter& prompter, usb::UsbDevice& device,
+                                         UsbTransferRunner& runner, QObject* parent)
     : QObject(parent),
       document_(document),
       prompter_(prompter),
@@ -15,7 +15,8 @@ UsbReceiverCommands::UsbReceiverCommands(CVQChannelEditorDoc& document, Document
       temporaryDirectory_(DefaultTemporaryDirectory()) {}
 
 void UsbReceiverCommands::Tell(const std::string& text) {
-  if (!text.empty()) prompter_.Tell(QString::fromStdString(text), DocumentPrompter::Icon::kError);
+  if (!text.empty())
+    prompter_.Tell(QString::fromStdString(text), DocumentPrompter::Icon::kError);
 }
 
 bool UsbReceiverCommands::OpenFromUsb() {

@@ -15,12 +15,15 @@ bool SameFile(const QString& a, const QString& b) {
 }  // namespace
 
 CVQChannelEditorDoc::CVQChannelEditorDoc(DocumentPrompter& prompter, NetworkDefault networkDefault,
-                                         SettingsDatabase::Clock clock, QObject* parent)
+                                         SettingsDatabase::Clock clock, FileSystem& files,
+                                         QObject* parent)
     : QObject(parent),
       prompter_(prompter),
       networkDefault_(std::move(networkDefault)),
       clock_(std::move(clock)),
-      database_(std::make_unique<SettingsDatabase>(clock_)) {}
+      files_(files),
+      database_(std::make_unique<SettingsDatabase>(clock_)),
+      file_(files) {}
 
 CVQChannelEditorDoc::~CVQChannelEditorDoc() = default;
 
@@ -34,13 +37,18 @@ bool CVQChannelEditorDoc::NewDocument() {
   return true;
 }
 
+bool CVQChannelEditorDoc::IsShownWritable(const QString& path) const {
+  return !readOnly_ && !path_.isEmpty() && SameFile(path, path_);
+}
+
 bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
-  if (!path_.isEmpty() && SameFile(path, path_)) return true;
+  if (IsShownWritable(path)) return true;
   if (!SaveModified()) return false;
+  if (IsShownWritable(path)) return true;  // a Save As to this file just gained write access
 
   // The file is read and decoded on the side first; the document changes
   // only once the new file has proved good.
-  SettingsFile file;
+  SettingsFile file(files_);
   std::vector<uint8_t> image;
   if (!OpenInto(path, file, image)) return false;
 

@@ -33,21 +33,28 @@ class CVQChannelEditorDoc : public QObject {
   inline static const QString kCorrupted = QStringLiteral("Settings file is corrupted!");
   inline static const QString kReadOnlyMark = QStringLiteral("(read only)");
 
+  /// `files` (the operating system's unless a test gives another) must
+  /// outlive the document.
   CVQChannelEditorDoc(DocumentPrompter& prompter, NetworkDefault networkDefault,
                       SettingsDatabase::Clock clock = CurrentLocalDateTime,
-                      QObject* parent = nullptr);
+                      FileSystem& files = NativeFileSystem(), QObject* parent = nullptr);
   ~CVQChannelEditorDoc() override;
 
   // ---- Commands (each asks to save changes first where that applies) ----
   /// File New: a model 0 database with the defaults, untitled, no file held.
   bool NewDocument();
   /// File Open, a recent file, a dropped file or the command line. Opening
-  /// the file already shown does nothing and succeeds.
+  /// the file already shown does nothing and succeeds, unless it is shown
+  /// read-only: then it is opened again, which gains write access when the
+  /// other program has released the file.
   bool OpenDocument(const QString& path);
   /// File Save: over the held file, or Save As when untitled.
   bool Save();
-  /// File Save As to `path`; asks for a path when `path` is empty.
+  /// File Save As to `path`; asks for a path when `path` is empty, and adds
+  /// ".bin" to an asked-for file name without an extension.
   bool SaveAs(const QString& path = QString());
+  /// `path` with ".bin" added when its file name has no '.'.
+  static QString WithDefaultExtension(const QString& path);
   /// Releases the file (the program is closing the document).
   void CloseDocument();
   /// Asks "Save changes to ...?" when modified; false when the user cancels
@@ -84,6 +91,7 @@ class CVQChannelEditorDoc : public QObject {
   void fileUsed(const QString& path);
 
  private:
+  bool IsShownWritable(const QString& path) const;
   bool OpenInto(const QString& path, SettingsFile& file, std::vector<uint8_t>& image);
   bool SaveTo(const QString& path);
   void SetPathAndTitle(const QString& path, bool readOnly);
@@ -91,6 +99,7 @@ class CVQChannelEditorDoc : public QObject {
   DocumentPrompter& prompter_;
   NetworkDefault networkDefault_;
   SettingsDatabase::Clock clock_;
+  FileSystem& files_;
   std::unique_ptr<SettingsDatabase> database_;
   SettingsFile file_;
   QString path_;

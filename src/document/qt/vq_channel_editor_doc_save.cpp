@@ -1,6 +1,7 @@
 // The save side of the document: Save, Save As and the save-changes question.
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "document/qt/vq_channel_editor_doc.h"
 
@@ -16,8 +17,15 @@ bool CVQChannelEditorDoc::SaveAs(const QString& path) {
   if (target.isEmpty()) {
     target = prompter_.AskSavePath(path_.isEmpty() ? kUntitled + QStringLiteral(".bin") : path_);
     if (target.isEmpty()) return false;
+    target = WithDefaultExtension(target);
   }
   return SaveTo(target);
+}
+
+QString CVQChannelEditorDoc::WithDefaultExtension(const QString& path) {
+  // Only the file name counts: a folder such as "my.lists" has no say.
+  if (QFileInfo(path).fileName().contains(QLatin1Char('.'))) return path;
+  return path + QStringLiteral(".bin");
 }
 
 bool CVQChannelEditorDoc::SaveTo(const QString& path) {

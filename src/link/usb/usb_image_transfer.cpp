@@ -80,7 +80,8 @@ bool SendChunk(UsbDevice& device, const uint8_t* data, size_t length, const std:
   size_t sent = 0;
   while (sent < length) {
     if (stop) return false;
-    const auto left = std::chrono::duration_cast<Milliseconds>(deadline - Clock::now());
+    // Rounded up, so the last slice waits out the deadline instead of ending short.
+    const auto left = std::chrono::ceil<Milliseconds>(deadline - Clock::now());
     if (left <= Milliseconds(0)) return false;
     const TransferResult result =
         device.WriteChunk(data + sent, length - sent, std::min(left, timing.slice));

@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 
+#include "common/version.h"
+
 namespace vq {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -13,11 +15,25 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   const QCommandLineOption emulated(
       "emulated-receiver", "Use a receiver emulated over the settings FILE instead of USB.",
       "FILE");
+  const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
+  const QCommandLineOption version({"v", "version"}, "Show the version and exit.");
   parser.addOption(profile);
   parser.addOption(trace);
   parser.addOption(emulated);
+  parser.addOption(help);
+  parser.addOption(version);
   CommandLine result;
-  if (!parser.parse(arguments)) {
+  // A request for help or the version is answered even beside a mistake.
+  const bool parsed = parser.parse(arguments);
+  if (parser.isSet(help)) {
+    result.information = parser.helpText();
+    return result;
+  }
+  if (parser.isSet(version)) {
+    result.information = QStringLiteral("VQChannelEditor %1\n").arg(kVersion);
+    return result;
+  }
+  if (!parsed) {
     result.error = parser.errorText();
     return result;
   }

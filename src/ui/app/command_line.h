@@ -16,10 +16,12 @@ struct CommandLine {
   QString trace;             ///< empty: tracing stays off
   QString emulatedReceiver;  ///< empty: the receiver is looked for on the USB bus
   QString error;             ///< set when the arguments could not be read
+  QString information;       ///< --help or --version: print this and exit
 };
 
 /// Reads `arguments` (the program name first): an optional settings file,
-/// "--profile FILE", "--trace FILE" and "--emulated-receiver FILE".
+/// "--profile FILE", "--trace FILE", "--emulated-receiver FILE", and
+/// "--help" or "--version", which leave only `information` set.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 }  // namespace vq

@@ -1,13 +1,41 @@
 // vqchanneleditor [FILE] [--profile INI] [--trace LOG] [--emulated-receiver FILE]
+//                 [--help] [--version]
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdio>
 
+#include "common/version.h"
+#include "ui/app/command_line.h"
 #include "ui/app/editor_application.h"
 
+namespace {
+
+QStringList ProgramArguments(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  QApplication qt(argc, argv);
   QApplication::setApplicationName("VQChannelEditor");
-  QApplication::setApplicationVersion("0.65");
+  QApplication::setApplicationVersion(vq::kVersion);
+  QApplication::setDesktopFileName(vq::kDesktopId);
+  // --help and --version are answered before the window system is reached,
+  // so they work on a text console too.
+  if (!vq::ParseCommandLine(ProgramArguments(argc, argv)).information.isEmpty()) {
+    const QCoreApplication console(argc, argv);  // names the program in the usage line
+    std::fputs(qPrintable(vq::ParseCommandLine(QCoreApplication::arguments()).information), stdout);
+    return 0;
+  }
+  QApplication qt(argc, argv);
+  // The catalogue of the user's language, where the build has one.
+  QTranslator translation;
+  if (translation.load(QLocale(), "vqchanneleditor", "_", ":/translations"))
+    QApplication::installTranslator(&translation);
   vq::EditorApplication application;
   if (!application.Start(QApplication::arguments())) return 1;
   const int result = QApplication::exec();

@@ -30,9 +30,7 @@ DocumentPrompter::Answer MessagePrompter::AskYesNoCancel(const QString& text) {
 }
 
 QString MessagePrompter::AskSavePath(const QString& suggested) {
-  QString path = QFileDialog::getSaveFileName(parent_, "Save As", suggested, kSettingsFilter);
-  if (!path.isEmpty() && !path.contains('.', Qt::CaseSensitive)) path += ".bin";
-  return path;
+  return QFileDialog::getSaveFileName(parent_, "Save As", suggested, kSettingsFilter);
 }
 
 }  // namespace vq

@@ -16,6 +16,14 @@ void GridController::reset()
     spaceHeld_ = leftDown_ = false;
 }
 
+void GridController::releaseHeld()
+{
+    if (pressedRow_ >= 0)
+        model_.setTicked(pressedRow_, pressedColumn_, false);
+    pressedRow_ = pressedColumn_ = -1;
+    spaceHeld_ = leftDown_ = false;
+}
+
 const GridCell* GridController::usable(int rowId, int column) const
 {
     const GridCell* c = model_.cell(rowId, column);

@@ -39,6 +39,10 @@ public:
     void setFocus(int rowId, int column);
     /// Forgets the focus and every pressed state (after all rows went).
     void reset();
+    /// Forgets a held Space key, a held left button and a pressed push
+    /// button, reporting nothing: the grid lost the focus, so their release
+    /// goes elsewhere (to a message box that opened under the press).
+    void releaseHeld();
 
     /// Left button pressed on a cell (ignored while Space is held).
     void leftPress(int rowId, int column, CellPart part, bool ctrl);

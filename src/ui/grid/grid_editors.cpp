@@ -138,10 +138,13 @@ void GridEditors::filterText(const QString& text)
         return;
     bool good = true;
     if (cell->hasRange() || cell->has(CellFlag::DigitsOnly)) {
-        // A minus sign may lead when the range reaches below zero.
+        // Only '0'..'9': other scripts' digits have no Latin-1 form. A minus
+        // sign may lead when the range reaches below zero.
         const bool sign = cell->hasRange() && cell->minimum < 0;
-        for (int i = 0; i < text.size() && good; ++i)
-            good = text[i].isDigit() || (sign && i == 0 && text[i] == QLatin1Char('-'));
+        for (int i = 0; i < text.size() && good; ++i) {
+            const QChar c = text[i];
+            good = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (sign && i == 0 && c == QLatin1Char('-'));
+        }
     }
     if (good) {
         lastGood_ = text;

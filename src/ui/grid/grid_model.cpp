@@ -167,7 +167,7 @@ void GridModel::hideDescendants(int rowId)
 
 std::optional<int> GridModel::expand(int rowId)
 {
-    if (!isGroup(rowId))
+    if (!isGroup(rowId) || childrenOf(rowId).empty())
         return std::nullopt;
     if (isExpanded(rowId))
         return 0;

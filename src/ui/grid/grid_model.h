@@ -130,10 +130,11 @@ public:
     std::vector<std::pair<int, int>> selectedCells() const;
     void clearSelection();
 
-    /// Expands a group row (kind 9 in column 0): marks it expanded and, when
-    /// it is shown, shows its children and the sub-trees of expanded child
-    /// groups right after it. Reports 50006. Returns the number of rows
-    /// shown; 0 when it was expanded already (nothing is reported then).
+    /// Expands a group row (kind 9 in column 0) that has child rows: marks it
+    /// expanded and, when it is shown, shows its children and the sub-trees
+    /// of expanded child groups right after it. Reports 50006. Returns the
+    /// number of rows shown; 0 when it was expanded already (nothing is
+    /// reported then); nothing for a group without children.
     std::optional<int> expand(int rowId);
     /// The reverse of expand; reports 50007 and returns the rows hidden.
     std::optional<int> collapse(int rowId);

@@ -16,6 +16,15 @@ QColor rgb(std::uint32_t value) { return QColor::fromRgb(static_cast<QRgb>(value
 
 bool isMarked(const GridCell& cell) { return cell.kind == RowKind::CheckBox || cell.kind == RowKind::Radio; }
 
+/// The colour of a cell's text, and of the marks drawn on the cell's own
+/// background, which stays the cell's colour in a dark scheme too.
+QColor cellInk(const QPalette& palette, const GridCell& cell)
+{
+    if (!cell.has(CellFlag::Enabled))
+        return palette.color(QPalette::Disabled, QPalette::Text);
+    return cell.has(CellFlag::Selected) ? palette.color(QPalette::HighlightedText) : rgb(cell.textColor);
+}
+
 /// Left edge of the content of column 0 after indentation and the box slot.
 int contentLeft(const QWidget& widget, const CellPaint& p)
 {
@@ -49,8 +58,7 @@ void paintCheckMark(QPainter& painter, const QWidget& widget, const CellPaint& p
         return;
     }
     // Flat looks: a tick (8), a cross (24) or a filled square (32), on no box.
-    const QColor ink = option.palette.color(cell.has(CellFlag::Enabled) ? QPalette::Active : QPalette::Disabled,
-                                            QPalette::Text);
+    const QColor ink = cellInk(option.palette, cell);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(ink, qMax(1.5, box.width() / 8.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -123,6 +131,10 @@ void paintComboArrow(QPainter& painter, const QWidget& widget, const CellPaint& 
     option.initFrom(&widget);
     option.rect = QRect(p.rect.right() - width + 1, p.rect.top(), width, p.rect.height());
     option.state = p.cell.has(CellFlag::Enabled) ? QStyle::State_Enabled : QStyle::State_None;
+    // Styles draw the arrow in one of these; each must contrast with the cell.
+    const QColor ink = cellInk(option.palette, p.cell);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        option.palette.setColor(role, ink);
     widget.style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &option, &painter, &widget);
     textRect.setRight(option.rect.left() - 2);
 }
@@ -182,9 +194,7 @@ void paintCell(QPainter& painter, const QWidget& widget, const CellPaint& p)
     if (cell.isOptionList())
         paintComboArrow(painter, widget, p, textRect);
 
-    QColor ink = selected ? palette.color(QPalette::HighlightedText) : rgb(cell.textColor);
-    if (!cell.has(CellFlag::Enabled))
-        ink = palette.color(QPalette::Disabled, QPalette::Text);
+    const QColor ink = cellInk(palette, cell);
     QFont font = widget.font();
     font.setBold(cell.kind == RowKind::Group);
     painter.setFont(font);

@@ -301,6 +301,7 @@ void PropertyGrid::focusInEvent(QFocusEvent* event)
 void PropertyGrid::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
+    controller_.releaseHeld();
     viewport()->update();
 }
 

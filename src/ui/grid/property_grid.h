@@ -71,9 +71,9 @@ public:
     bool insertRow(const QString& label, int image, int parentId, int rowId);
     void deleteAllRows();
     bool rowExists(int rowId) const { return model_.rowExists(rowId); }
-    /// Expands a group row (kind Group in column 0), showing the sub-trees of
-    /// its expanded child groups too; reports GroupExpanded. Returns the rows
-    /// shown. Rows inserted above the first visible row scroll the list so
+    /// Expands a group row (kind Group in column 0) that has child rows,
+    /// showing the sub-trees of its expanded child groups too; reports
+    /// GroupExpanded. Returns the rows shown; nothing for a childless group. Rows inserted above the first visible row scroll the list so
     /// that the rows on screen stay in place.
     std::optional<int> expand(int rowId);
     /// Hides a group's descendants; reports GroupCollapsed; returns the rows hidden.

@@ -189,6 +189,14 @@ TEST_F(GridControllerTest, PushButtonReportsOnReleaseByMouseOrSpace)
     EXPECT_EQ(listener.notes.size(), 1u);
     grid.keyRelease(GridKey::Space);
     EXPECT_EQ(listener.actions(), (std::vector<A>{A::ButtonReleased, A::ButtonReleased}));
+
+    // Focus lost under the press: the button pops up and reports nothing.
+    grid.keyPress(GridKey::Space, false, false);
+    grid.releaseHeld();
+    EXPECT_FALSE(model.cell(7, 1)->has(CellFlag::Ticked));
+    grid.keyRelease(GridKey::Space);
+    grid.leftRelease();
+    EXPECT_EQ(listener.notes.size(), 2u);
 }
 
 TEST_F(GridControllerTest, RadioIsTickedAndReported)

@@ -115,6 +115,73 @@ TEST_F(PropertyGridTest, MouseTogglesACheckBoxOnlyOnItsMark)
     QTest::keyRelease(&grid, Qt::Key_Space);
 }
 
+TEST_F(PropertyGridTest, FocusLostUnderAHeldKeyOrButtonForgetsIt)
+{
+    // The owner answers a toggle with a message box, which takes the focus
+    // and with it the release of the key or button.
+    QLineEdit messageBox(&grid);
+    messageBox.show();
+    grid.setNotifyHandler([&](const GridNotification& note) {
+        notes.push_back(note);
+        if (note.action == A::CheckToggled)
+            messageBox.setFocus();
+        return 0;
+    });
+    const QRect cell = grid.cellRect(2, 1);
+    const QPoint mark(cell.left() + 10, cell.center().y());
+
+    grid.select(2, 1, true, false, false);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, center(2, 0));
+    QTest::keyClick(&grid, Qt::Key_Right);
+    QTest::keyPress(&grid, Qt::Key_Space);
+    ASSERT_TRUE(messageBox.hasFocus());
+    QTest::keyRelease(&messageBox, Qt::Key_Space);
+    grid.setFocus();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, mark);
+    EXPECT_FALSE(grid.isTicked(2, 1)) << "the click after the box toggles again";
+
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, mark);
+    ASSERT_TRUE(messageBox.hasFocus());
+    QTest::mouseRelease(&messageBox, Qt::LeftButton);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(grid.focusRow(), 1) << "keys work again";
+}
+
+TEST_F(PropertyGridTest, DigitsOnlyMeansTheDigitsZeroToNine)
+{
+    grid.insertRow("PIN", -1, kNoParent, 4);
+    grid.setKind(4, 1, RowKind::Text);
+    grid.setDigitsOnly(4, 1, true);
+    for (const int row : {1, 4}) {
+        ASSERT_TRUE(grid.editCell(row, 1));
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->clear();
+        // Fullwidth and Arabic-Indic digits have no Latin-1 form.
+        for (const QChar typed : QStringLiteral("1\uFF12\u06634"))
+            QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, typed, Qt::NoModifier);
+        EXPECT_EQ(editor->text(), "14") << row;
+        QTest::keyClick(editor, Qt::Key_Return);
+        EXPECT_EQ(grid.text(row, 1), "14") << row;
+    }
+}
+
+TEST_F(PropertyGridTest, AGroupWithoutChildrenDoesNotExpand)
+{
+    grid.insertRow("Empty", -1, kNoParent, 10);
+    grid.setKind(10, 0, RowKind::Group);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, center(10, 0));
+    EXPECT_FALSE(grid.isExpanded(10));
+    EXPECT_FALSE(grid.expand(10));
+    EXPECT_FALSE(grid.cell(10, 0)->has(CellFlag::Expanded));
+    EXPECT_TRUE(notes.empty());
+
+    grid.insertRow("child", -1, 10, 11);
+    EXPECT_EQ(grid.expand(10), 1);
+    EXPECT_EQ(actions(), (std::vector<A>{A::GroupExpanded}));
+}
+
 TEST_F(PropertyGridTest, KeyboardMovesTheFocusAndF2Edits)
 {
     grid.select(1, 1, true, false, false);

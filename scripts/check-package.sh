@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Checks the Debian package that scripts/package.sh built: it holds exactly the
+# files of packaging/package-files.txt, its dependencies were computed from the
+# binaries, its launcher, metainfo and manual pages pass their validators, and
+# both programs start (--version) without a display, from the unpacked package
+# and from a scratch `cmake --install` prefix.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${VQ_PACKAGE_BUILD_DIR:-build-package}
+fail() {
+  echo "check-package: $*" >&2
+  exit 1
+}
+
+debs=("$build"/vqchanneleditor_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one package in $build"
+deb=${debs[0]}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' | grep -v '/$' | LC_ALL=C sort >"$scratch/files"
+diff -u packaging/package-files.txt "$scratch/files" || fail "the file list differs (above)"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libc6 libqt6widgets6 libusb-1.0-0 zlib1g; do
+  grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
+done
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root"/usr/share/applications/*.desktop
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
+for page in "$root"/usr/share/man/man1/*.1.gz; do
+  warnings=$(zcat "$page" | groff -man -ww -z 2>&1)
+  [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
+  lexgrog "$page" >/dev/null || fail "$(basename "$page") has no NAME line apropos can read"
+done
+
+version=$(dpkg-deb -f "$deb" Version)
+version=${version%-*}
+prefix=$scratch/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+# No display: --help and --version must not need the window system.
+console() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+for bin in "$root/usr/bin" "$prefix/bin"; do
+  [ "$(console "$bin/vqtool" --version)" = "vqtool $version" ] || fail "$bin/vqtool --version"
+  [ "$(console "$bin/vqchanneleditor" --version)" = "VQChannelEditor $version" ] ||
+    fail "$bin/vqchanneleditor --version"
+  console "$bin/vqchanneleditor" --help | grep -q -- --emulated-receiver ||
+    fail "$bin/vqchanneleditor --help"
+done
+"$root/usr/bin/vqtool" demo "$scratch/demo.bin" >/dev/null
+"$root/usr/bin/vqtool" check "$scratch/demo.bin" | grep -q "^0 problems" ||
+  fail "the packaged vqtool finds problems in its own demo file"
+echo "check-package: $(basename "$deb") holds $(wc -l <"$scratch/files") files; both programs start"

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the Debian package of VQChannelEditor from a release build of the
+# programs (no tests, benchmarks or sanitizers):
+#   build-package/vqchanneleditor_<version>-1_<arch>.deb
+# Install it with: sudo apt install ./build-package/vqchanneleditor_*.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${VQ_PACKAGE_BUILD_DIR:-build-package}
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
+compiler_args=()
+if command -v clang++ >/dev/null 2>&1; then
+  compiler_args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
+fi
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DVQ_BUILD_TESTS=OFF -DVQ_BUILD_BENCH=OFF -DVQ_SANITIZE=OFF -DVQ_FUZZ=OFF "${compiler_args[@]}"
+cmake --build "$build" --parallel "$(nproc)"
+rm -f "$build"/vqchanneleditor_*.deb
+(cd "$build" && cpack -G DEB)
+ls "$build"/vqchanneleditor_*.deb

@@ -1,0 +1,31 @@
+#pragma once
+/// @file
+/// Cells of comma-separated files as spreadsheets read them (RFC 4180).
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vq {
+
+/// A text cell: quoted when it holds a separator, a quote, a line end or
+/// blanks at its ends (quotes doubled). A text that a spreadsheet would take
+/// for a formula (it begins with '=', '+', '-', '@' or a tab) gets a leading
+/// apostrophe, so opening a list from elsewhere never runs anything.
+std::string CsvTextCell(std::string_view utf8);
+
+/// The text of a cell with the formula guard of CsvTextCell taken off.
+std::string_view WithoutFormulaGuard(std::string_view cell);
+
+/// One record of a CSV text with the line it starts on.
+struct CsvRecord {
+  int line = 0;
+  std::vector<std::string> cells;
+};
+
+/// Splits a whole text into records at `separator`, honouring quoted cells
+/// (which may hold separators, doubled quotes and line ends). Blank lines
+/// give no record.
+std::vector<CsvRecord> ReadCsvRecords(std::string_view text, char separator);
+
+}  // namespace vq

@@ -1,0 +1,19 @@
+#pragma once
+// Text files of the interchange commands: read whole (bounded) and written
+// under a temporary name, and summaries printed line by line.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vq::tool {
+
+// Text files larger than this are refused (a full channels.conf is ~1 MB).
+inline constexpr size_t kTextFileLimit = 64 * 1024 * 1024;
+
+bool ReadTextFile(const std::string& path, std::string& text, std::string& error);
+bool WriteTextFile(const std::string& path, const std::string& text, std::string& error);
+
+void PrintLines(std::ostream& stream, const std::vector<std::string>& lines);
+
+}  // namespace vq::tool
