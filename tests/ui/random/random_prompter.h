@@ -22,8 +22,8 @@ class RandomPrompter : public Prompter {
 
   void Tell(const std::string& text) override { lastMessage = text; }
   bool AskYesNo(const std::string&, const std::string&) override { return pick_(2) == 0; }
-  int AskThreeWay(const std::string&, const std::string&, const std::string&,
-                  const std::string&, const std::string&) override {
+  int AskThreeWay(const std::string&, const std::string&, const std::string&, const std::string&,
+                  const std::string&) override {
     return pick_(4);
   }
   std::optional<int> SelectSatellite() override {

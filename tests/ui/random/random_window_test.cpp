@@ -103,15 +103,15 @@ class RandomWindowTest : public ::testing::Test {
 };
 
 TEST_F(RandomWindowTest, SessionsOnTheDemoFile) {
-  RunSessions(Write("demo.bin", MakeDemoDatabase()), 1, 4, 300);
+  RunSessions(Write("demo.bin", MakeDemoDatabase()), 1, 3, 250);
 }
 
 TEST_F(RandomWindowTest, SessionsOnAFullPvrFile) {
-  RunSessions(Write("full-pvr.bin", MakeFullDatabase(kModelPvr)), 101, 2, 100);
+  RunSessions(Write("full-pvr.bin", MakeFullDatabase(kModelPvr)), 101, 2, 80);
 }
 
 TEST_F(RandomWindowTest, SessionsOnAFullFtaCiFile) {
-  RunSessions(Write("full-fta.bin", MakeFullDatabase(kModelFtaCi)), 201, 2, 150);
+  RunSessions(Write("full-fta.bin", MakeFullDatabase(kModelFtaCi)), 201, 2, 100);
 }
 
 // Choosing a favourite group, then clearing the channels of a transponder

@@ -86,7 +86,7 @@ void ClickRow(WindowSession& s) {
   RecordTableView* list = s.CurrentList();
   const int row = s.VisibleRow(list, s.Pick(list->model()->rowCount()));
   if (row < 0) return;
-  const Qt::KeyboardModifiers keys = s.Chance(3) ? Qt::ShiftModifier
+  const Qt::KeyboardModifiers keys = s.Chance(3)   ? Qt::ShiftModifier
                                      : s.Chance(3) ? Qt::ControlModifier
                                                    : Qt::NoModifier;
   QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
@@ -130,7 +130,8 @@ void RunContextMenuEntry(WindowSession& s) {
   if (!menu) return;
   QList<QAction*> entries;
   EnabledEntries(menu, entries);
-  if (!entries.isEmpty() && !s.Chance(6)) entries[s.Pick(static_cast<int>(entries.size()))]->trigger();
+  if (!entries.isEmpty() && !s.Chance(6))
+    entries[s.Pick(static_cast<int>(entries.size()))]->trigger();
   menu->close();
 }
 

@@ -204,6 +204,17 @@ void CheckSelectors(CVQChannelEditorView& view, const SettingsDatabase& db, Prob
   const QComboBox* types = view.Page(kTabChannels)->Bar()->Second();
   if (types->currentIndex() != state.shownChannelType)
     problems.push_back("the channel type selector does not show the list's type");
+  // The selection counter of the list shown.
+  const int tab = state.currentTab;
+  if (tab == kTabChannels || tab == kTabTransponders) {
+    const RecordTableView* list = view.Page(tab)->List();
+    const std::vector<int> rows = list->SelectedRows();
+    const std::string number =
+        rows.size() == 1 ? list->model()->index(rows.front(), 0).data().toString().toStdString()
+                         : std::string();
+    Expect(problems, "the selection counter", view.CounterText(),
+           SelectionCounterText(static_cast<int>(rows.size()), number, list->model()->rowCount()));
+  }
   const QComboBox* satellites = view.Page(kTabTransponders)->Bar()->First();
   if (satellites->currentData().toInt() != state.transponderListSatellite)
     problems.push_back("the transponder selector does not show the list's satellite");

@@ -19,7 +19,10 @@
 namespace vq::test {
 
 WindowSession::WindowSession(const QString& path, unsigned seed)
-    : path_(path), rng_(seed), document_(documentPrompter_, [] { return 0; }, FixedClock) {
+    : path_(path),
+      rng_(seed),
+      document_(
+          documentPrompter_, [] { return 0; }, FixedClock) {
   frame_ = std::make_unique<CMainFrame>(document_, config_, recent_);
   dialogs_ = std::make_unique<DialogPrompter>(document_.Database(), kProgramTitle);
   dialogs_->SetParent(frame_.get());
@@ -61,15 +64,14 @@ std::vector<int> WindowSession::RandomRows(int count) {
   return rows;
 }
 
-RecordTableView* WindowSession::CurrentList() {
-  return View().Page(View().CurrentTab())->List();
-}
+RecordTableView* WindowSession::CurrentList() { return View().Page(View().CurrentTab())->List(); }
 
 int WindowSession::VisibleRow(QAbstractItemView* list, int row) {
   const int count = list->model()->rowCount();
   if (count == 0) return -1;
   list->scrollTo(list->model()->index(std::clamp(row, 0, count - 1), 0));
-  const QPoint centre = list->visualRect(list->model()->index(std::clamp(row, 0, count - 1), 0)).center();
+  const QPoint centre =
+      list->visualRect(list->model()->index(std::clamp(row, 0, count - 1), 0)).center();
   return list->viewport()->rect().contains(centre) ? std::clamp(row, 0, count - 1) : -1;
 }
 
