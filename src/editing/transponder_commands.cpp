@@ -128,6 +128,7 @@ void ClearAllTransponders(EditingView& view) {
 void DeleteAllDataChannels(EditingView& view) {
   SettingsDatabase& db = view.Database();
   if (db.CountChannels(kData) <= 0) return;
+  CommitPendingEdits(view);
   view.ShowStatus(texts::kRemovingDataChannels);
   std::vector<ChannelNode*> doomed;
   db.CollectChannels(doomed, kData, kFilterNone);
@@ -148,6 +149,7 @@ void DeleteAllDataChannels(EditingView& view) {
 void DeleteAllEmptyTransponders(EditingView& view) {
   SettingsDatabase& db = view.Database();
   if (db.GetEmptyTransponderTotal() <= 0) return;
+  CommitPendingEdits(view);
   view.ShowStatus(texts::kRemovingEmptyTransponders);
   std::vector<TransponderNode*> doomed;
   db.CollectEmptyTransponders(doomed, -1);
