@@ -110,11 +110,11 @@ int main(int argc, char** argv) {
     }
     return Median(runs);
   };
-  auto click = [&](int tab, const char* caption) { view.Page(tab)->Button(caption)->click(); };
+  auto click = [&](int tab, vq::ListButton id) { view.Page(tab)->Button(id)->click(); };
 
   const double removeAll = time(
       full, [&] { view.ShowTab(vq::kTabChannels); },
-      [&] { click(vq::kTabChannels, "Remove All"); });
+      [&] { click(vq::kTabChannels, vq::ListButton::kRemoveAll); });
   const int leftAfterRemove = view.Channels()->rowCount();
   const double moveDown = time(
       full,
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
         for (int r = 0; r < 4000; ++r) rows.push_back(r * 2);
         channels->SelectRows(rows);
       },
-      [&] { click(vq::kTabChannels, "Move Down"); });
+      [&] { click(vq::kTabChannels, vq::ListButton::kMoveDown); });
   const double emptyTransponders = time(
       sparse, [] {}, [&] { frame.Actions().deleteEmptyTransponders->trigger(); });
   const double modelSwitch = time(

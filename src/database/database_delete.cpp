@@ -36,6 +36,7 @@ void RenumberPositions(const std::vector<ChannelNode*>& members,
 
 void SettingsDatabase::DeleteChannels(const std::vector<ChannelNode*>& list) {
   if (list.empty()) return;
+  if (observer_) observer_->ChannelsDeleting(list);
   std::set<int> types, satelliteKeys, transponderKeys;
   std::vector<bool> doomed(channelBySlot_.size(), false);
   std::vector<uint16_t> slots;
@@ -102,6 +103,7 @@ void SettingsDatabase::RenumberAfterDelete(const std::vector<int>& types,
 
 void SettingsDatabase::DeleteTransponders(const std::vector<TransponderNode*>& list) {
   if (list.empty()) return;
+  if (observer_) observer_->TranspondersDeleting(list);
   std::set<SatelliteNode*> satellites;
   std::vector<bool> doomed(kTransponderCapacity, false);
   std::vector<ChannelNode*> channels;

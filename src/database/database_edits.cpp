@@ -238,6 +238,39 @@ bool SettingsDatabase::MoveTransponderInSatellite(TransponderNode* transponder, 
       [](TransponderNode* t, int v) { t->Record().SetPosition(static_cast<uint16_t>(v)); });
 }
 
+bool SettingsDatabase::ReorderChannels(int type, int filter, int satellite,
+                                       const std::vector<ChannelNode*>& order) {
+  if (type < kTv || type > kData) return false;
+  std::vector<ChannelNode*> members;
+  if (CollectChannels(members, type, filter, satellite) < 0) return false;
+  switch (filter) {
+    case kFilterNone:
+      return PlaceInOrder(members, order, SetChannelNumberValue);
+    case kFilterFree:
+    case kFilterScrambled:
+      return PlaceInOrder(members, order, SetFreeNumberValue);
+    case kFilterSatellite:
+      return PlaceInOrder(members, order, [](ChannelNode* c, int v) {
+        c->Record().SetSatellitePosition(static_cast<uint16_t>(v));
+      });
+    default:
+      return false;
+  }
+}
+
+bool SettingsDatabase::ReorderTransponders(int satellite,
+                                           const std::vector<TransponderNode*>& order) {
+  std::vector<TransponderNode*> members;
+  if (CollectTransponders(members, satellite) < 0) return false;
+  if (satellite == -1)
+    return PlaceInOrder(members, order, [](TransponderNode* t, int v) {
+      t->Record().SetNumber(static_cast<uint16_t>(v));
+    });
+  return PlaceInOrder(members, order, [](TransponderNode* t, int v) {
+    t->Record().SetPosition(static_cast<uint16_t>(v));
+  });
+}
+
 namespace {
 
 // Closes the gap a channel leaves in its old list (scrambled or free, same

@@ -29,6 +29,27 @@ bool MoveInDenseNumbering(const std::vector<Node*>& members, Node* moved, int va
   return true;
 }
 
+// Whether `order` holds each of `members` exactly once and nothing else.
+template <class Node>
+bool SameMembers(const std::vector<Node*>& members, const std::vector<Node*>& order) {
+  if (order.size() != members.size()) return false;
+  std::vector<Node*> sortedMembers = members, sortedOrder = order;
+  std::sort(sortedMembers.begin(), sortedMembers.end());
+  std::sort(sortedOrder.begin(), sortedOrder.end());
+  return sortedMembers == sortedOrder &&
+         std::adjacent_find(sortedOrder.begin(), sortedOrder.end()) == sortedOrder.end();
+}
+
+// Gives the members of one numbering the values 0, 1, 2, ... in the order
+// of `order`, which must hold each member exactly once; false (nothing
+// changed) otherwise. Many moves of one numbering cost one pass this way.
+template <class Node, class Set>
+bool PlaceInOrder(const std::vector<Node*>& members, const std::vector<Node*>& order, Set set) {
+  if (!SameMembers(members, order)) return false;
+  for (size_t i = 0; i < order.size(); ++i) set(order[i], static_cast<int>(i));
+  return true;
+}
+
 // Gives the members 0, 1, 2, ... in the order of their present values (ties
 // keep the order of `members`).
 template <class Node, class Get, class Set>

@@ -3,6 +3,7 @@
 // k. Every operation keeps those places dense (128, 129, ...).
 #include <algorithm>
 
+#include "database/dense_numbering.h"
 #include "database/settings_database.h"
 
 namespace vq {
@@ -109,6 +110,15 @@ bool SettingsDatabase::MoveInFavoriteGroup(ChannelNode* channel, int g, int inde
   members.insert(members.begin() + to, channel);
   // Places follow the list order, which also mends any gap the group had.
   AssignPlaces(members, g);
+  return true;
+}
+
+bool SettingsDatabase::ReorderFavoriteGroup(int g, const std::vector<ChannelNode*>& order) {
+  if (!ValidGroup(g)) return false;
+  std::vector<ChannelNode*> members;
+  CollectFavoriteMembers(g, &members, kAllTypes);
+  if (!SameMembers(members, order)) return false;
+  AssignPlaces(order, g);
   return true;
 }
 

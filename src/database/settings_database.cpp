@@ -37,7 +37,12 @@ void SettingsDatabase::ResetNodes() {
   std::fill(channelBySlot_.begin(), channelBySlot_.end(), nullptr);
 }
 
+void SettingsDatabase::NotifyIndexResetting() {
+  if (observer_) observer_->IndexResetting();
+}
+
 void SettingsDatabase::ResetToDefaults(int32_t model, bool rebuild) {
+  NotifyIndexResetting();
   extendedConfig_ = 0;
   model_ = model;
   ResetNodes();
@@ -53,6 +58,7 @@ void SettingsDatabase::ResetToDefaults(int32_t model, bool rebuild) {
 
 bool SettingsDatabase::LoadImage(std::span<const uint8_t> image) {
   if (image.empty() || model_ == kModelNone) return false;
+  NotifyIndexResetting();
   const int sectors = GetFlashSectorCount();
   if (ReadConfigRecord(image, config_) == 0) return false;
   extendedConfig_ = ReceiverConfig::IsShortForm(config_.data()) ? 0 : 1;
@@ -113,6 +119,7 @@ bool SettingsDatabase::GetSettings(std::vector<uint8_t>& image) {
 }
 
 bool SettingsDatabase::RebuildIndex() {
+  NotifyIndexResetting();
   ResetNodes();
   for (int s = 0; s < kSatelliteCount; ++s) {
     const int k = SatelliteRecord(SatelliteSlot(s)).GetNumber();

@@ -14,6 +14,7 @@
 
 #include "database/channel_node.h"
 #include "database/channel_types.h"
+#include "database/index_observer.h"
 #include "database/local_date_time.h"
 #include "database/receiver_config.h"
 #include "database/satellite_node.h"
@@ -67,6 +68,10 @@ class SettingsDatabase {
   // form the index. Every node pointer handed out before is invalid after.
   bool RestoreTables(const TableState& state);
 
+  // The one observer told before nodes are freed (null: none).
+  void SetIndexObserver(IndexObserver* observer) { observer_ = observer; }
+  IndexObserver* GetIndexObserver() const { return observer_; }
+
   int32_t GetModel() const { return model_; }
   int GetChannelCapacity() const;
   int GetFlashSectorCount() const { return LogicalSectorCount(model_); }
@@ -118,6 +123,12 @@ class SettingsDatabase {
   bool MoveChannelInSatellite(ChannelNode* channel, int position);
   bool MoveTransponder(TransponderNode* transponder, int number);
   bool MoveTransponderInSatellite(TransponderNode* transponder, int position);
+  // Many moves at once: the members of one ordering (those CollectChannels
+  // or CollectTransponders gives for the same arguments) take the places
+  // 0, 1, 2, ... in the order of `order`, as single moves would leave them.
+  // False, nothing changed, when `order` does not hold exactly the members.
+  bool ReorderChannels(int type, int filter, int satellite, const std::vector<ChannelNode*>& order);
+  bool ReorderTransponders(int satellite, const std::vector<TransponderNode*>& order);
   void LeaveScrambledList(ChannelNode* channel);
   void LeaveFreeList(ChannelNode* channel);
   void DeleteChannels(const std::vector<ChannelNode*>& list);
@@ -132,6 +143,9 @@ class SettingsDatabase {
   bool AddToFavoriteGroup(ChannelNode* channel, int g);
   int AddListToFavoriteGroup(const std::vector<ChannelNode*>& list, int g);
   bool MoveInFavoriteGroup(ChannelNode* channel, int g, int index);
+  // The members of group g (all types) take the places in the order of
+  // `order`; false, nothing changed, when it does not hold exactly them.
+  bool ReorderFavoriteGroup(int g, const std::vector<ChannelNode*>& order);
   bool RemoveFromFavoriteGroup(ChannelNode* channel, int g);
   void RemoveListFromFavorites(const std::vector<ChannelNode*>& list, int g);
   void CompactFavoriteGroup(int g);
@@ -156,7 +170,10 @@ class SettingsDatabase {
   void ClearTimersAboveLowTable();
   void MoveChannelSlot(ChannelNode* channel, uint16_t slot);
 
+  void NotifyIndexResetting();
+
   Clock clock_;
+  IndexObserver* observer_ = nullptr;
   uint32_t extendedConfig_ = 0;
   int32_t model_ = kModelNone;
   std::array<uint8_t, kConfigRecordSize> config_{};

@@ -60,6 +60,7 @@ void AddAndSelect(EditingView& view, Prompter& prompter, TransponderNode* transp
 void RemoveChannels(EditingView& view, const std::vector<ChannelNode*>& channels, int first) {
   RemoveChannelsFromFavorites(view, channels, -1);
   if (!view.State().ShowsFavoriteGroup()) view.Database().DeleteChannels(channels);
+  view.Refill(EditList::kFavorites);
   view.Refill(EditList::kChannels);
   SelectClamped(view, EditList::kChannels, first);
   view.Redraw(EditList::kTransponders);

@@ -11,29 +11,12 @@ namespace {
 
 bool ValidGroup(int g) { return g >= 0 && g < kFavoriteGroupCount; }
 
-// The group lists of both panes follow a membership change: the favourites
-// list when it shows group g, and the channel list when its source is g
-// (g -1: any group). Channels still listed stay selected.
-void RefillGroupLists(EditingView& view, int g) {
-  if (g == -1 || g == view.SelectedFavoriteGroup()) view.Refill(EditList::kFavorites);
-  const ListState& state = view.State();
-  if (!state.ShowsFavoriteGroup() || (g != -1 && state.channelListSource != kSourceFavorites + g))
-    return;
-  const std::vector<ChannelNode*> selected = SelectedChannels(view, EditList::kChannels);
-  view.Refill(EditList::kChannels);
-  SelectChannelsOrFirst(view, selected);
-}
-
 void RemoveRowsFromGroup(EditingView& view, const std::vector<int>& rows) {
   const int g = view.SelectedFavoriteGroup();
-  if (ValidGroup(g)) {
-    const std::vector<ChannelNode*> channels = ChannelsOfRows(view, EditList::kFavorites, rows);
-    RemoveChannelsFromFavorites(view, channels, g);
-    view.Redraw(EditList::kChannels);
-  }
-  view.UpdateButtons();
-  view.RefreshCounts();
-  view.ShowStatus(texts::kReady);
+  if (!ValidGroup(g)) return;
+  RemoveChannelsFromFavorites(view, ChannelsOfRows(view, EditList::kFavorites, rows), g);
+  ShowGroupChange(view, g);
+  view.Redraw(EditList::kChannels);
 }
 
 }  // namespace
@@ -49,6 +32,7 @@ void AddSelectionToFavorites(EditingView& view, Prompter& prompter) {
     if (record.GetType() != kData && record.GetFavoritePlace(g) == 0) list.push_back(c);
   }
   AddListToGroup(view, prompter, list, g, true);
+  ShowGroupChange(view, g);
   view.ShowRow(EditList::kFavorites, view.RowCount(EditList::kFavorites) - 1);
   view.Redraw(EditList::kChannels);
   view.RefreshCounts();
@@ -62,21 +46,25 @@ void RemoveSelectedFavorites(EditingView& view) {
   CommitPendingEdits(view);
   view.ShowStatus(texts::kRemovingFavorites);
   const std::vector<int> rows = view.SelectedRows(EditList::kFavorites);
-  if (rows.empty()) {
-    view.ShowStatus(texts::kReady);
-    return;
+  if (!rows.empty()) {
+    RemoveRowsFromGroup(view, rows);
+    if (view.RowCount(EditList::kFavorites) > 0) {
+      view.SelectRows(EditList::kFavorites, {0});
+      FollowFavoriteRow(view);
+    }
   }
-  RemoveRowsFromGroup(view, rows);
-  if (view.RowCount(EditList::kFavorites) > 0) {
-    view.SelectRows(EditList::kFavorites, {0});
-    FollowFavoriteRow(view);
-  }
+  view.UpdateButtons();
+  view.RefreshCounts();
+  view.ShowStatus(texts::kReady);
 }
 
 void RemoveAllFavorites(EditingView& view) {
   CommitPendingEdits(view);
   view.ShowStatus(texts::kRemovingAllFavorites);
   RemoveRowsFromGroup(view, AllRows(view, EditList::kFavorites));
+  view.UpdateButtons();
+  view.RefreshCounts();
+  view.ShowStatus(texts::kReady);
 }
 
 bool AddListToGroup(EditingView& view, Prompter& prompter, const std::vector<ChannelNode*>& list,
@@ -84,8 +72,6 @@ bool AddListToGroup(EditingView& view, Prompter& prompter, const std::vector<Cha
   SettingsDatabase& db = view.Database();
   if (!ValidGroup(g)) return true;
   const int walked = db.AddListToFavoriteGroup(list, g);
-  RefillGroupLists(view, g);
-  view.RefreshCounts();
   const int left = static_cast<int>(list.size()) - walked;
   if (left > 0 && tell)
     prompter.Tell(FormatText(texts::kGroupFullList, db.GetFavoriteGroupName(g), left));
@@ -103,8 +89,6 @@ bool AddChannelToGroup(EditingView& view, Prompter& prompter, ChannelNode* chann
                                channel->Record().GetName()));
     return false;
   }
-  RefillGroupLists(view, g);
-  view.RefreshCounts();
   view.MarkModified();
   return true;
 }
@@ -115,8 +99,6 @@ bool RemoveChannelFromGroup(EditingView& view, ChannelNode* channel, int g) {
     return false;
   }
   view.Database().RemoveFromFavoriteGroup(channel, g);
-  RefillGroupLists(view, g);
-  view.RefreshCounts();
   view.MarkModified();
   return true;
 }
@@ -124,10 +106,19 @@ bool RemoveChannelFromGroup(EditingView& view, ChannelNode* channel, int g) {
 bool RemoveChannelsFromFavorites(EditingView& view, const std::vector<ChannelNode*>& list, int g) {
   if (g != -1 && !ValidGroup(g)) return true;
   view.Database().RemoveListFromFavorites(list, g);
-  RefillGroupLists(view, g);
-  view.RefreshCounts();
   view.MarkModified();
   return true;
+}
+
+void ShowGroupChange(EditingView& view, int g) {
+  if (g == -1 || g == view.SelectedFavoriteGroup()) view.Refill(EditList::kFavorites);
+  const ListState& state = view.State();
+  if (state.ShowsFavoriteGroup() && (g == -1 || state.channelListSource == kSourceFavorites + g)) {
+    const std::vector<ChannelNode*> selected = SelectedChannels(view, EditList::kChannels);
+    view.Refill(EditList::kChannels);
+    SelectChannelsOrFirst(view, selected);
+  }
+  view.RefreshCounts();
 }
 
 void FollowFavoriteRow(EditingView& view) {

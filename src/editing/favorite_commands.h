@@ -19,6 +19,10 @@ void AddSelectionToFavorites(EditingView& view, Prompter& prompter);
 void RemoveSelectedFavorites(EditingView& view);
 void RemoveAllFavorites(EditingView& view);
 
+/// The membership steps below change the database (and mark the document
+/// modified) only; the command that runs them shows the change with
+/// ShowGroupChange.
+///
 /// Adds `list` to group `g` in order until the group holds 128 channels;
 /// with `tell` the user hears how many were left out. Always true.
 bool AddListToGroup(EditingView& view, Prompter& prompter, const std::vector<ChannelNode*>& list,
@@ -31,6 +35,12 @@ bool AddChannelToGroup(EditingView& view, Prompter& prompter, ChannelNode* chann
 bool RemoveChannelFromGroup(EditingView& view, ChannelNode* channel, int g);
 /// Takes the channels out of group `g`, or out of all eight with -1.
 bool RemoveChannelsFromFavorites(EditingView& view, const std::vector<ChannelNode*>& list, int g);
+
+/// The lists that show group `g` (-1: any group) follow a membership
+/// change: the favourites list when it shows the group, and the channel
+/// list when its source is the group, keeping the channels still listed
+/// selected. Then the counts are refreshed.
+void ShowGroupChange(EditingView& view, int g);
 
 /// With exactly one favourites row selected, selects that channel alone in
 /// the channel list when it is listed there.

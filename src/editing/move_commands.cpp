@@ -11,6 +11,13 @@
 namespace vq {
 namespace {
 
+// Where the records of a list end up after a move: the rows they take once
+// the list is refilled, and whether the database changed.
+struct MoveResult {
+  std::vector<int> rows;
+  bool moved = false;
+};
+
 template <class Node>
 std::unordered_map<const Node*, int> PlaceMap(const std::vector<Node*>& order) {
   std::unordered_map<const Node*, int> placeOf;
@@ -41,64 +48,51 @@ std::vector<int> RowsOfPlaces(const std::vector<int>& places, size_t count, bool
   return rows;
 }
 
-// Shifts the selected members one step; in a descending list "up" runs
-// towards the end of the ordering.
+// Shifts the selected members of `order` one step and puts the new order
+// into the database; in a descending list "up" runs towards the end.
 template <class Node, class At, class Apply>
-void MoveIn(EditingView& view, EditList list, std::vector<Node*> order, bool descending, bool up,
-            At at, Apply apply) {
+MoveResult ShiftSelected(const EditingView& view, EditList list, std::vector<Node*> order,
+                         bool descending, bool up, At at, Apply apply) {
   const std::vector<int> places = PlacesOf(order, view.SelectedRows(list), at);
-  if (places.empty()) return;
+  if (places.empty()) return {};
   const bool towardsStart = up != descending;
   const std::vector<int> moved =
       towardsStart ? ShiftTowardsStart(order, places) : ShiftTowardsEnd(order, places);
-  if (moved != places) apply(order);
-  view.Refill(list);
-  view.SelectRows(list, RowsOfPlaces(moved, order.size(), descending));
-  if (moved != places) view.MarkModified();
+  return {RowsOfPlaces(moved, order.size(), descending), moved != places && apply(order)};
 }
 
-}  // namespace
-
-void MoveSelection(EditingView& view, bool up) {
+MoveResult ShiftSelectedRecords(EditingView& view, bool up) {
   SettingsDatabase& db = view.Database();
-  ListState& state = view.State();
-  const int tab = state.currentTab;
-  if (tab > kTabSatellites) return;
-  CommitPendingEdits(view);
-  view.ShowStatus(texts::kPleaseWait);
-  if (tab == kTabChannels) {
+  const ListState& state = view.State();
+  if (state.currentTab == kTabChannels) {
     const int source = state.channelListSource;
     const int type = state.shownChannelType;
-    MoveIn(
+    return ShiftSelected(
         view, EditList::kChannels, ChannelOrder(db, source, type), state.channelsDescending, up,
         [&](int row) { return view.ChannelAt(EditList::kChannels, row); },
         [&](const std::vector<ChannelNode*>& order) {
-          ApplyChannelOrder(db, source, type, order);
+          return ApplyChannelOrder(db, source, type, order);
         });
-  } else if (tab == kTabTransponders) {
+  }
+  if (state.currentTab == kTabTransponders) {
     const int filter = state.transponderListSatellite;
-    MoveIn(
+    return ShiftSelected(
         view, EditList::kTransponders, TransponderOrder(db, filter), state.transpondersDescending,
         up, [&](int row) { return view.TransponderAt(row); },
-        [&](const std::vector<TransponderNode*>& order) { ApplyTransponderOrder(filter, order); });
-  } else {
-    MoveIn(
-        view, EditList::kSatellites, SatelliteOrder(db), state.satellitesDescending, up,
-        [&](int row) { return view.SatelliteAt(row); },
-        [&](const std::vector<SatelliteNode*>& order) { ApplySatelliteOrder(db, order); });
-    view.Refill(EditList::kTransponders);
-    view.Refill(EditList::kChannels);
+        [&](const std::vector<TransponderNode*>& order) {
+          return ApplyTransponderOrder(db, filter, order);
+        });
   }
-  view.RefreshCounts();
-  view.UpdateButtons();
-  view.ShowStatus(texts::kReady);
+  return ShiftSelected(
+      view, EditList::kSatellites, SatelliteOrder(db), state.satellitesDescending, up,
+      [&](int row) { return view.SatelliteAt(row); },
+      [&](const std::vector<SatelliteNode*>& order) { return ApplySatelliteOrder(db, order); });
 }
 
-void DropChannels(EditingView& view, int targetRow) {
+// Drops the selected channel rows as one block before row `targetRow`.
+MoveResult DropSelectedChannels(EditingView& view, int targetRow) {
   SettingsDatabase& db = view.Database();
   const ListState& state = view.State();
-  CommitPendingEdits(view);
-  view.ShowStatus(texts::kPleaseWait);
   const int source = state.channelListSource;
   const int type = state.shownChannelType;
   const bool descending = state.channelsDescending;
@@ -106,29 +100,70 @@ void DropChannels(EditingView& view, int targetRow) {
   const std::unordered_map<const ChannelNode*, int> before = PlaceMap(order);
   // The dragged channels in list order with their places; rows whose
   // channel is not in the ordering are left out.
-  std::vector<ChannelNode*> moved;
+  std::vector<ChannelNode*> dragged;
   std::vector<int> places;
   for (int row : view.SelectedRows(EditList::kChannels)) {
     ChannelNode* channel = view.ChannelAt(EditList::kChannels, row);
     const auto it = before.find(channel);
     if (it == before.end()) continue;
-    moved.push_back(channel);
+    dragged.push_back(channel);
     places.push_back(it->second);
   }
+  if (dragged.empty()) return {};
   const int count = static_cast<int>(order.size());
-  if (!moved.empty()) {
-    const int row = std::clamp(targetRow, 0, count);
-    const int target =
-        row == count ? (descending ? -1 : count) : (descending ? count - 1 - row : row);
-    DropAtPlace(order, moved, places, target, descending);
-    ApplyChannelOrder(db, source, type, order);
-    view.MarkModified();
-  }
+  const int row = std::clamp(targetRow, 0, count);
+  const int target =
+      row == count ? (descending ? -1 : count) : (descending ? count - 1 - row : row);
+  const std::vector<ChannelNode*> old = order;
+  DropAtPlace(order, dragged, places, target, descending);
   const std::unordered_map<const ChannelNode*, int> after = PlaceMap(order);
   std::vector<int> newPlaces;
-  for (const ChannelNode* channel : moved) newPlaces.push_back(after.at(channel));
+  for (const ChannelNode* channel : dragged) newPlaces.push_back(after.at(channel));
+  // Rows dropped onto themselves leave the order as it was.
+  const bool moved = order != old && ApplyChannelOrder(db, source, type, order);
+  return {RowsOfPlaces(newPlaces, order.size(), descending), moved};
+}
+
+// Whether the favourites panel lists the group the channel list shows, so
+// that a move of the channel list reorders it too.
+bool PanelShowsListedGroup(EditingView& view) {
+  const ListState& state = view.State();
+  return state.ShowsFavoriteGroup() &&
+         state.channelListSource == kSourceFavorites + view.SelectedFavoriteGroup();
+}
+
+}  // namespace
+
+void MoveSelection(EditingView& view, bool up) {
+  const int tab = view.State().currentTab;
+  if (tab > kTabSatellites) return;
+  CommitPendingEdits(view);
+  view.ShowStatus(texts::kPleaseWait);
+  const EditList list = tab == kTabChannels       ? EditList::kChannels
+                        : tab == kTabTransponders ? EditList::kTransponders
+                                                  : EditList::kSatellites;
+  const MoveResult result = ShiftSelectedRecords(view, up);
+  view.Refill(list);
+  view.SelectRows(list, result.rows);
+  if (tab == kTabChannels && PanelShowsListedGroup(view)) view.Refill(EditList::kFavorites);
+  if (tab == kTabSatellites) {
+    view.Refill(EditList::kTransponders);
+    view.Refill(EditList::kChannels);
+  }
+  if (result.moved) view.MarkModified();
+  view.RefreshCounts();
+  view.UpdateButtons();
+  view.ShowStatus(texts::kReady);
+}
+
+void DropChannels(EditingView& view, int targetRow) {
+  CommitPendingEdits(view);
+  view.ShowStatus(texts::kPleaseWait);
+  const MoveResult result = DropSelectedChannels(view, targetRow);
   view.Refill(EditList::kChannels);
-  view.SelectRows(EditList::kChannels, RowsOfPlaces(newPlaces, order.size(), descending));
+  view.SelectRows(EditList::kChannels, result.rows);
+  if (PanelShowsListedGroup(view)) view.Refill(EditList::kFavorites);
+  if (result.moved) view.MarkModified();
   view.RefreshCounts();
   view.UpdateButtons();
   view.ShowStatus(texts::kReady);

@@ -2,6 +2,7 @@
 
 #include "database/settings_database.h"
 #include "editing/list_state.h"
+#include "editing/reorder.h"
 
 namespace vq {
 namespace {
@@ -35,13 +36,12 @@ std::vector<ChannelNode*> ChannelOrder(const SettingsDatabase& db, int source, i
   return order;
 }
 
-void ApplyChannelOrder(SettingsDatabase& db, int source, int type,
+bool ApplyChannelOrder(SettingsDatabase& db, int source, int type,
                        const std::vector<ChannelNode*>& order) {
-  if (!ValidType(type)) return;
-  const uint16_t offset = ChannelNumberOffset(type);
+  if (!ValidType(type) || order == ChannelOrder(db, source, type)) return false;
   if (source >= kSourceFavorites) {
     const int g = FavoriteGroupOf(source);
-    if (g < 0) return;
+    if (g < 0) return false;
     // The shown type's members take the group places its members held, in
     // the new order; members of the other type stay where they are.
     std::vector<ChannelNode*> group;
@@ -49,20 +49,13 @@ void ApplyChannelOrder(SettingsDatabase& db, int source, int type,
     size_t next = 0;
     for (ChannelNode*& member : group)
       if (member->Record().GetType() == type && next < order.size()) member = order[next++];
-    for (size_t i = 0; i < group.size() && i < 128; ++i)
-      group[i]->Record().SetFavoritePlace(g, static_cast<uint8_t>(128 + i));
-    return;
+    return db.ReorderFavoriteGroup(g, group);
   }
-  for (size_t i = 0; i < order.size(); ++i) {
-    ChannelRecord record = order[i]->Record();
-    const auto value = static_cast<uint16_t>(i);
-    if (source == kSourceAll)
-      record.SetChannelNumber(static_cast<uint16_t>(value + offset));
-    else if (source == kSourceFree || source == kSourceScrambled)
-      record.SetFreeNumber(static_cast<uint16_t>(value + offset));
-    else if (SatelliteOf(source) >= 0)
-      record.SetSatellitePosition(value);
-  }
+  if (source >= kSourceSatellite)
+    return SatelliteOf(source) >= 0 &&
+           db.ReorderChannels(type, kFilterSatellite, SatelliteOf(source), order);
+  return source >= kSourceAll && source <= kSourceScrambled &&
+         db.ReorderChannels(type, source, -1, order);
 }
 
 std::vector<TransponderNode*> TransponderOrder(const SettingsDatabase& db, int listSatellite) {
@@ -72,14 +65,10 @@ std::vector<TransponderNode*> TransponderOrder(const SettingsDatabase& db, int l
   return order;
 }
 
-void ApplyTransponderOrder(int listSatellite, const std::vector<TransponderNode*>& order) {
-  for (size_t i = 0; i < order.size(); ++i) {
-    TransponderRecord record = order[i]->Record();
-    if (listSatellite == 0)
-      record.SetNumber(static_cast<uint16_t>(i));
-    else
-      record.SetPosition(static_cast<uint16_t>(i));
-  }
+bool ApplyTransponderOrder(SettingsDatabase& db, int listSatellite,
+                           const std::vector<TransponderNode*>& order) {
+  return order != TransponderOrder(db, listSatellite) &&
+         db.ReorderTransponders(listSatellite - 1, order);
 }
 
 std::vector<SatelliteNode*> SatelliteOrder(const SettingsDatabase& db) {
@@ -88,10 +77,11 @@ std::vector<SatelliteNode*> SatelliteOrder(const SettingsDatabase& db) {
   return order;
 }
 
-void ApplySatelliteOrder(SettingsDatabase& db, const std::vector<SatelliteNode*>& order) {
+bool ApplySatelliteOrder(SettingsDatabase& db, const std::vector<SatelliteNode*>& order) {
   // MoveSatellite keeps each satellite's records, LNB, transponders and
-  // channels together; placing them front to back leaves the rest behind.
-  for (size_t i = 0; i < order.size(); ++i) db.MoveSatellite(order[i], static_cast<int>(i));
+  // channels together.
+  return ReorderByMoves(SatelliteOrder(db), order,
+                        [&](SatelliteNode* s, int place) { db.MoveSatellite(s, place); }) > 0;
 }
 
 }  // namespace vq

@@ -4,6 +4,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "editing/transponder_choice.h"
 
 namespace vq {
 
@@ -28,6 +31,25 @@ class Prompter {
   /// "Select Transponder" opened on satellite filter `filter` (0 all, n + 1
   /// satellite number n): the chosen transponder's table index, or nothing.
   virtual std::optional<int> SelectTransponder(int filter) = 0;
+
+  // The two copy dialogs. A prompter without them answers as a dialog
+  // closed without OK.
+
+  /// "Select channels to copy" over `channels`, none ticked at first: the
+  /// ticked channels in list order when closed with OK, else nothing.
+  virtual std::optional<std::vector<const ChannelNode*>> SelectChannelsToCopy(
+      const std::vector<const ChannelNode*>& channels) {
+    (void)channels;
+    return std::nullopt;
+  }
+  /// "Select transponders and channels to copy" over a tree of transponders
+  /// with their channels: when closed with OK, each ticked transponder in
+  /// tree order with its ticked channels; else nothing.
+  virtual std::optional<std::vector<TransponderChoice>> SelectTranspondersAndChannels(
+      const std::vector<TransponderChoice>& tree) {
+    (void)tree;
+    return std::nullopt;
+  }
 };
 
 }  // namespace vq

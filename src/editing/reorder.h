@@ -4,6 +4,7 @@
 /// `positions` are the members' places in `order`, ascending and distinct.
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace vq {
@@ -67,6 +68,61 @@ void DropAtPlace(std::vector<Node*>& order, const std::vector<Node*>& moved,
       MoveToPlace(order, moved[i], p - rank);
     }
   }
+}
+
+/// Turns the ordering `current` into `wanted` (the same members in another
+/// order) with single moves: `move(node, place)` takes a member out and puts
+/// it back at `place`, as the database's moves do. The members of a longest
+/// run that keeps its relative order stay; each other member goes behind its
+/// predecessor in `wanted`, so moving a block of k rows costs k moves.
+/// Returns the number of moves.
+template <class Node, class Move>
+int ReorderByMoves(std::vector<Node*> current, const std::vector<Node*>& wanted, Move move) {
+  if (current.size() != wanted.size()) return 0;
+  std::unordered_map<const Node*, int> placeOf;
+  for (size_t i = 0; i < current.size(); ++i) placeOf.emplace(current[i], static_cast<int>(i));
+  // Longest increasing run of old places in the wanted order.
+  std::vector<int> old(wanted.size());
+  for (size_t i = 0; i < wanted.size(); ++i) {
+    const auto it = placeOf.find(wanted[i]);
+    if (it == placeOf.end()) return 0;
+    old[i] = it->second;
+  }
+  std::vector<int> tails, tailAt, before(wanted.size(), -1);
+  for (size_t i = 0; i < old.size(); ++i) {
+    const auto at = std::lower_bound(tails.begin(), tails.end(), old[i]);
+    const size_t k = static_cast<size_t>(at - tails.begin());
+    if (k > 0) before[i] = tailAt[k - 1];
+    if (at == tails.end()) {
+      tails.push_back(old[i]);
+      tailAt.push_back(static_cast<int>(i));
+    } else {
+      *at = old[i];
+      tailAt[k] = static_cast<int>(i);
+    }
+  }
+  std::vector<bool> stays(wanted.size(), false);
+  for (int i = tailAt.empty() ? -1 : tailAt.back(); i >= 0; i = before[static_cast<size_t>(i)])
+    stays[static_cast<size_t>(i)] = true;
+
+  int moves = 0;
+  for (size_t i = 0; i < wanted.size(); ++i) {
+    if (stays[i]) continue;
+    Node* node = wanted[i];
+    const int from =
+        static_cast<int>(std::find(current.begin(), current.end(), node) - current.begin());
+    int to = 0;
+    if (i > 0) {
+      const int previous = static_cast<int>(
+          std::find(current.begin(), current.end(), wanted[i - 1]) - current.begin());
+      to = from > previous ? previous + 1 : previous;
+    }
+    if (to == from) continue;
+    MoveToPlace(current, node, to);
+    move(node, to);
+    ++moves;
+  }
+  return moves;
 }
 
 }  // namespace vq

@@ -129,6 +129,7 @@ void DeleteAllDataChannels(EditingView& view) {
   CommitPendingEdits(view);
   SettingsDatabase& db = view.Database();
   if (db.CountChannels(kData) <= 0) return;
+  CommitPendingEdits(view);
   view.ShowStatus(texts::kRemovingDataChannels);
   std::vector<ChannelNode*> doomed;
   db.CollectChannels(doomed, kData, kFilterNone);
@@ -150,6 +151,7 @@ void DeleteAllEmptyTransponders(EditingView& view) {
   CommitPendingEdits(view);
   SettingsDatabase& db = view.Database();
   if (db.GetEmptyTransponderTotal() <= 0) return;
+  CommitPendingEdits(view);
   view.ShowStatus(texts::kRemovingEmptyTransponders);
   std::vector<TransponderNode*> doomed;
   db.CollectEmptyTransponders(doomed, -1);

@@ -227,6 +227,38 @@ TEST(SettingsDatabaseMove, ShiftsTheRecordsInBetween) {
   EXPECT_FALSE(db->MoveChannelScrambledNumber(tv[0], 0));  // not in the scrambled list
 }
 
+TEST(SettingsDatabaseMove, ReorderingPlacesEveryMemberAtOnceOrNothing) {
+  auto db = MakeDatabase(kModelPvr);
+  auto tp = AddTransponders(*db, 1, 3);
+  auto tv = AddChannels(*db, tp[0], kTv, 4);
+  auto radio = AddChannels(*db, tp[1], kRadio, 2);
+  EXPECT_TRUE(db->ReorderChannels(kTv, kFilterNone, -1, {tv[2], tv[0], tv[3], tv[1]}));
+  EXPECT_EQ(tv[2]->Record().GetChannelNumber(), 0);
+  EXPECT_EQ(tv[1]->Record().GetChannelNumber(), 3);
+  EXPECT_TRUE(db->ReorderChannels(kTv, kFilterSatellite, 1, {tv[3], tv[2], tv[1], tv[0]}));
+  EXPECT_EQ(LinkPosition(tv[3]->Record().GetSatelliteLink()), 0);
+  EXPECT_TRUE(db->ReorderChannels(kRadio, kFilterFree, -1, {radio[1], radio[0]}));
+  EXPECT_EQ(radio[1]->Record().GetFreeNumber(), ChannelNumberOffset(kRadio));
+  // Anything but exactly the members changes nothing.
+  EXPECT_FALSE(db->ReorderChannels(kTv, kFilterNone, -1, {tv[0], tv[1], tv[2]}));
+  EXPECT_FALSE(db->ReorderChannels(kTv, kFilterNone, -1, {tv[0], tv[0], tv[1], tv[2]}));
+  EXPECT_FALSE(db->ReorderChannels(kTv, kFilterNone, -1, {tv[0], tv[1], tv[2], radio[0]}));
+  EXPECT_FALSE(db->ReorderChannels(kTv, kFilterSatellite, 64, {}));
+  EXPECT_EQ(tv[2]->Record().GetChannelNumber(), 0);
+
+  EXPECT_TRUE(db->ReorderTransponders(-1, {tp[2], tp[1], tp[0]}));
+  EXPECT_EQ(tp[2]->Record().GetNumber(), 0);
+  EXPECT_TRUE(db->ReorderTransponders(1, {tp[1], tp[0], tp[2]}));
+  EXPECT_EQ(LinkPosition(tp[1]->Record().GetLinkWord()), 0);
+  EXPECT_FALSE(db->ReorderTransponders(0, {tp[1], tp[0], tp[2]})) << "another satellite's";
+
+  db->AddListToFavoriteGroup({tv[0], radio[0], tv[1]}, 4);
+  EXPECT_TRUE(db->ReorderFavoriteGroup(4, {tv[1], tv[0], radio[0]}));
+  EXPECT_EQ(tv[1]->Record().GetFavoritePlace(4), 128);
+  EXPECT_EQ(radio[0]->Record().GetFavoritePlace(4), 130);
+  EXPECT_FALSE(db->ReorderFavoriteGroup(4, {tv[1], tv[0]}));
+}
+
 TEST(SettingsDatabaseMove, LeavingAListFilesTheChannelAtTheEndOfTheOther) {
   auto db = MakeDatabase(kModelPvr);
   auto tp = AddTransponders(*db, 0, 1);

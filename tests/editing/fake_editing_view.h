@@ -2,6 +2,10 @@
 // A main view and a user for the editing commands without widgets: rows are
 // rebuilt from the database as the window's list models do, selections are
 // plain row lists, and every status text, message and question is recorded.
+// Like the window it is re-entrant: every refill, selection and row removal
+// evaluates the command states and reads every row, as the window's model
+// resets and selection signals do, so a row naming a freed record shows. It
+// observes the database's index as the window does.
 
 #include <algorithm>
 #include <deque>
@@ -10,14 +14,23 @@
 #include <vector>
 
 #include "database/settings_database.h"
+#include "editing/command_states.h"
 #include "editing/editing_view.h"
 #include "editing/prompter.h"
 
 namespace vq::test {
 
-class FakeView : public EditingView {
+class FakeView : public EditingView, public IndexObserver {
  public:
-  explicit FakeView(SettingsDatabase& db) : db_(db) { RefillAll(); }
+  explicit FakeView(SettingsDatabase& db) : db_(db) {
+    db_.SetIndexObserver(this);
+    RefillAll();
+  }
+  ~FakeView() override {
+    if (db_.GetIndexObserver() == this) db_.SetIndexObserver(nullptr);
+  }
+  FakeView(const FakeView&) = delete;
+  FakeView& operator=(const FakeView&) = delete;
 
   SettingsDatabase& Database() override { return db_; }
   ListState& State() override { return state; }
@@ -90,6 +103,7 @@ class FakeView : public EditingView {
         if (favoriteGroup >= 0) db_.CollectFavoriteMembers(favoriteGroup, &favorites, kAllTypes);
         break;
     }
+    Evaluate();
   }
   void RefillAll() {
     for (EditList list : {EditList::kChannels, EditList::kTransponders, EditList::kSatellites,
@@ -104,13 +118,39 @@ class FakeView : public EditingView {
       if (row >= 0 && row < RowCount(list)) selected.push_back(row);
     std::sort(selected.begin(), selected.end());
     selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+    Evaluate();
   }
   void ShowRow(EditList, int) override {}
   void RefreshCounts() override { ++countRefreshes; }
-  void UpdateButtons() override {}
+  void UpdateButtons() override { buttons = EvaluateCommandStates(*this); }
   void ShowStatus(const std::string& text) override { statuses.push_back(text); }
   void MarkModified() override { modified = true; }
   void CommitPane(bool asking) override { commits.push_back(asking); }
+
+  void ChannelsDeleting(const std::vector<ChannelNode*>& doomed) override {
+    const auto gone = [&doomed](const ChannelNode* c) {
+      return std::find(doomed.begin(), doomed.end(), c) != doomed.end();
+    };
+    DropRows(EditList::kChannels, channels, gone);
+    DropRows(EditList::kFavorites, favorites, gone);
+  }
+  void TranspondersDeleting(const std::vector<TransponderNode*>& doomed) override {
+    const auto gone = [&doomed](const TransponderNode* t) {
+      return std::find(doomed.begin(), doomed.end(), t) != doomed.end();
+    };
+    const auto channelGone = [&gone](const ChannelNode* c) { return gone(c->GetTransponder()); };
+    DropRows(EditList::kChannels, channels, channelGone);
+    DropRows(EditList::kFavorites, favorites, channelGone);
+    DropRows(EditList::kTransponders, transponders, gone);
+  }
+  void IndexResetting() override {
+    channels.clear();
+    favorites.clear();
+    transponders.clear();
+    satellites.clear();
+    for (auto& rows : selection) rows.clear();
+    Evaluate();
+  }
 
   std::string LastStatus() const { return statuses.empty() ? "" : statuses.back(); }
   void Select(EditList list, std::vector<int> rows) { SelectRows(list, rows); }
@@ -130,9 +170,42 @@ class FakeView : public EditingView {
   std::vector<bool> commits;
   bool modified = false;
   int countRefreshes = 0;
+  CommandStates buttons;
+  int evaluations = 0;
 
  private:
   static size_t Index(EditList list) { return static_cast<size_t>(list); }
+
+  // What the window does on every model reset and selection change: the
+  // button states, and the rows read for painting.
+  void Evaluate() {
+    buttons = EvaluateCommandStates(*this);
+    ++evaluations;
+    for (const ChannelNode* c : channels) (void)c->Record().GetType();
+    for (const ChannelNode* c : favorites) (void)c->Record().GetType();
+    for (const TransponderNode* t : transponders) (void)t->Record().GetNumber();
+  }
+
+  // Takes the rows `gone` picks out of a list, keeping the selection of the
+  // other rows.
+  template <class Node, class Gone>
+  void DropRows(EditList list, std::vector<Node*>& rows, Gone gone) {
+    std::vector<Node*> kept;
+    std::vector<int> newRow(rows.size(), -1);
+    for (size_t i = 0; i < rows.size(); ++i)
+      if (!gone(rows[i])) {
+        newRow[i] = static_cast<int>(kept.size());
+        kept.push_back(rows[i]);
+      }
+    if (kept.size() == rows.size()) return;
+    std::vector<int> selected;
+    for (int row : selection[Index(list)])
+      if (newRow[static_cast<size_t>(row)] >= 0)
+        selected.push_back(newRow[static_cast<size_t>(row)]);
+    rows = std::move(kept);
+    selection[Index(list)] = std::move(selected);
+    Evaluate();
+  }
   template <class Node>
   static int RowIn(const std::vector<Node*>& rows, const Node* node) {
     const auto it = std::find(rows.begin(), rows.end(), node);

@@ -72,12 +72,15 @@ TEST_F(FavoriteCommandsTest, AddToFavoritesNeedsANonMemberThatIsNotData) {
 TEST_F(FavoriteCommandsTest, SingleChannelStepsReportWhetherTheyChangedAnything) {
   EXPECT_TRUE(AddChannelToGroup(*view, prompter, tv[5], 3, true));
   EXPECT_FALSE(AddChannelToGroup(*view, prompter, tv[5], 3, true)) << "already a member";
+  ShowGroupChange(*view, 3);
   EXPECT_EQ(view->favorites, std::vector<ChannelNode*>{tv[5]});
   EXPECT_TRUE(AddChannelToGroup(*view, prompter, tv[6], 0, true));
+  ShowGroupChange(*view, 0);
   EXPECT_EQ(view->favorites.size(), 1u) << "group 0 is not the one shown";
   EXPECT_TRUE(RemoveChannelFromGroup(*view, tv[5], 3));
   EXPECT_FALSE(RemoveChannelFromGroup(*view, tv[5], 3));
   EXPECT_FALSE(AddChannelToGroup(*view, prompter, tv[5], 8, true));
+  ShowGroupChange(*view, 3);
   EXPECT_TRUE(view->favorites.empty());
   EXPECT_TRUE(prompter.messages.empty());
 }
@@ -118,6 +121,7 @@ TEST_F(FavoriteCommandsTest, RemovingChannelsFromAllGroupsDropsTheirRows) {
   db->AddListToFavoriteGroup(Slice(2, 3), 3);
   view->Refill(EditList::kFavorites);
   RemoveChannelsFromFavorites(*view, Slice(0, 3), -1);
+  ShowGroupChange(*view, -1);
   EXPECT_EQ(view->favorites, (std::vector<ChannelNode*>{tv[3], tv[4]}));
   EXPECT_EQ(db->CountFavoriteMembers(1), 0);
 }

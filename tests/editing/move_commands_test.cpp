@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "database/link_word.h"
 #include "editing/move_commands.h"
 #include "editing/reorder.h"
@@ -43,6 +45,27 @@ TEST(ReorderTest, BlocksAtTheEndStayAndTheRestCloseUp) {
   EXPECT_EQ(ShiftTowardsEnd(order, {4, 5}), (std::vector<int>{4, 5}));
   EXPECT_EQ(ShiftTowardsEnd(order, {1, 3}), (std::vector<int>{2, 4}));
   EXPECT_EQ(order, (std::vector<int*>{&a, &c, &b, &f, &d, &e}));
+}
+
+TEST(ReorderTest, ReorderingBySingleMovesReachesEveryPermutationWithFewMoves) {
+  std::mt19937 rng(7);
+  for (int round = 0; round < 200; ++round) {
+    std::vector<int> values(static_cast<size_t>(1 + rng() % 40));
+    std::vector<int*> order;
+    for (int& v : values) order.push_back(&v);
+    std::vector<int*> wanted = order;
+    std::shuffle(wanted.begin(), wanted.end(), rng);
+    std::vector<int*> moved = order;
+    const int moves = ReorderByMoves(
+        order, wanted, [&](int* node, int place) { MoveToPlace(moved, node, place); });
+    ASSERT_EQ(moved, wanted);
+    EXPECT_LT(moves, static_cast<int>(order.size()));
+  }
+  int a = 0, b = 1, c = 2, d = 3, e = 4;
+  const std::vector<int*> start = {&a, &b, &c, &d, &e};
+  EXPECT_EQ(ReorderByMoves(start, {&b, &c, &d, &e, &a}, [](int*, int) {}), 1)
+      << "the first member dragged to the end is one move";
+  EXPECT_EQ(ReorderByMoves(start, start, [](int*, int) {}), 0);
 }
 
 TEST_F(MoveCommandsTest, MoveUpMovesOnlyRowsThatAreNotBlocked) {
@@ -96,6 +119,50 @@ TEST_F(MoveCommandsTest, EveryOrderingMovesWithinItself) {
     view->Refill(EditList::kChannels);
     EXPECT_EQ(Names(), expected) << "source " << source;
   }
+}
+
+// Moves in a favourite group reorder the members of the shown type among
+// themselves; the radio members keep their places between them.
+TEST_F(MoveCommandsTest, AMixedFavoriteGroupReordersTheShownTypeOnly) {
+  const std::vector<ChannelNode*> radio = AddChannels(*db, tps[1], kRadio, 3);
+  for (int i = 0; i < 3; ++i)
+    radio[static_cast<size_t>(i)]->Record().SetName(std::string(1, char('x' + i)));
+  // Group 2 in place order: A x B y C z D.
+  db->AddListToFavoriteGroup({tv[0], radio[0], tv[1], radio[1], tv[2], radio[2], tv[3]}, 2);
+  view->favoriteGroup = 2;
+  view->ShowSource(kSourceFavorites + 2, kTv);
+  view->Refill(EditList::kFavorites);
+  const auto groupNames = [&] {
+    std::string names;
+    for (const ChannelNode* c : view->favorites) names += c->Record().GetName();
+    return names;
+  };
+  view->Select(EditList::kChannels, {2});  // C
+  MoveSelection(*view, true);
+  EXPECT_EQ(Names(), "ACBD");
+  EXPECT_EQ(groupNames(), "AxCyBzD") << "the panel shows the group in its new order";
+  view->Select(EditList::kChannels, {0});
+  DropChannels(*view, 4);
+  EXPECT_EQ(Names(), "CBDA");
+  EXPECT_EQ(groupNames(), "CxByDzA");
+  for (int place = 0; place < 7; ++place)
+    EXPECT_EQ(view->favorites[static_cast<size_t>(place)]->Record().GetFavoritePlace(2),
+              128 + place);
+}
+
+TEST_F(MoveCommandsTest, RowsDroppedOntoThemselvesChangeNothing) {
+  view->Select(EditList::kChannels, {2, 3});
+  DropChannels(*view, 2);
+  DropChannels(*view, 3);
+  DropChannels(*view, 4);
+  EXPECT_EQ(Names(), "ABCDEFGH");
+  EXPECT_FALSE(view->modified);
+  EXPECT_EQ(view->SelectedRows(EditList::kChannels), (std::vector<int>{2, 3}));
+  view->Select(EditList::kChannels, {0});
+  MoveSelection(*view, true);
+  EXPECT_FALSE(view->modified) << "a block at the top stays";
+  DropChannels(*view, 5);
+  EXPECT_TRUE(view->modified);
 }
 
 TEST_F(MoveCommandsTest, TranspondersAndSatellitesMoveToo) {

@@ -1,13 +1,14 @@
 #pragma once
-// A full PVR database: 8192 channels over 1500 transponders on 64
-// satellites, every favourite group holding 128 members.
+// A full database: every channel slot of the model (8192 PVR, 4096 FTA/CI)
+// used over 1500 transponders on 64 satellites, every favourite group
+// holding 128 members.
 
 #include "support/database_builder.h"
 
 namespace vq::test {
 
-inline std::unique_ptr<SettingsDatabase> MakeFullDatabase() {
-  auto db = MakeDatabase(kModelPvr);
+inline std::unique_ptr<SettingsDatabase> MakeFullDatabase(int32_t model = kModelPvr) {
+  auto db = MakeDatabase(model);
   std::vector<TransponderNode*> transponders;
   for (int i = 0; i < kTransponderCapacity; ++i) {
     TransponderNode* t = nullptr;
@@ -15,7 +16,7 @@ inline std::unique_ptr<SettingsDatabase> MakeFullDatabase() {
     transponders.push_back(t);
   }
   std::vector<ChannelNode*> channels;
-  for (int i = 0; i < kChannelCapacityModel1; ++i) {
+  for (int i = 0; i < db->GetChannelCapacity(); ++i) {
     ChannelNode* c = nullptr;
     const int type = i % 10 < 6 ? kTv : i % 10 < 9 ? kRadio : kData;
     db->AddChannel(transponders[static_cast<size_t>(i) % transponders.size()], type, &c);

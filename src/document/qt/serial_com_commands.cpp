@@ -22,9 +22,7 @@ void OnFileOpenFromCom(CVQChannelEditorDoc& doc, DocumentPrompter& prompter,
     return;
   }
   if (result != ReceivedImageResult::kLoaded) return;
-  doc.SetLoadingFromReceiver(true);
-  emit doc.documentReplaced();
-  doc.SetLoadingFromReceiver(false);
+  doc.ContentReplaced(true);
   status(QString::fromLatin1(kReceiverOpenedStatus));
 }
 

@@ -41,9 +41,7 @@ bool UsbReceiverCommands::OpenFromUsb() {
     if (const char* message = ReceivedImageMessage(loaded)) Tell(message);
     return false;
   }
-  document_.SetLoadingFromReceiver(true);
-  emit document_.documentReplaced();
-  document_.SetLoadingFromReceiver(false);
+  document_.ContentReplaced(true);
   emit statusMessage(QString::fromLatin1(kReceiverOpenedStatus));
   return true;
 }

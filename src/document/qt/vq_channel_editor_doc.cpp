@@ -66,6 +66,12 @@ bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
   return true;
 }
 
+void CVQChannelEditorDoc::ContentReplaced(bool fromReceiver) {
+  loadingFromReceiver_ = fromReceiver;
+  emit documentReplaced();
+  loadingFromReceiver_ = false;
+}
+
 bool CVQChannelEditorDoc::OpenInto(const QString& path, SettingsFile& file,
                                    std::vector<uint8_t>& image) {
   const std::string native = QFile::encodeName(path).toStdString();

@@ -87,7 +87,11 @@ class CVQChannelEditorDoc : public QObject {
   /// Save is enabled only for a writable document with changes.
   bool CanSave() const { return !readOnly_ && modified_; }
   bool IsLoadingFromReceiver() const { return loadingFromReceiver_; }
-  void SetLoadingFromReceiver(bool loading) { loadingFromReceiver_ = loading; }
+  /// Tells the views that the database's content was replaced by a command
+  /// other than New and Open (a preset import, an image from a receiver):
+  /// they refill (documentReplaced), with IsLoadingFromReceiver() true
+  /// meanwhile when the image came from a receiver.
+  void ContentReplaced(bool fromReceiver);
 
  signals:
   /// The database holds a new document (New or Open): refill every view.

@@ -2,8 +2,6 @@
 
 #include <QAction>
 
-#include "database/channel_types.h"
-#include "editing/list_state.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/preset_menu_commands.h"
 #include "ui/view/vq_channel_editor_view.h"
@@ -22,14 +20,8 @@ void CMainFrame::AttachPresetCommands(DocumentPrompter& prompter, PresetDialogs&
 }
 
 void CMainFrame::ResetViewAfterImport() {
-  // The pane's unfinished edit belonged to the replaced database: drop it.
-  // The lists start over on all TV channels and all transponders; the
-  // document's refill that follows rebuilds every list and pane.
-  ListState& state = view_->State();
-  state.pendingEdit = false;
-  state.channelListSource = kSourceAll;
-  state.transponderListSatellite = 0;
-  view_->SetShownChannelType(kTv);
+  // The document's refill that follows rebuilds every list and pane.
+  view_->StartOverOnAllRecords();
 }
 
 }  // namespace vq

@@ -106,7 +106,7 @@ bool PresetMenuCommands::Import() {
   Tell(imported.Message());
   emit presetImported();
   document_.SetModifiedFlag(true);
-  emit document_.documentReplaced();
+  document_.ContentReplaced(false);
   return true;
 }
 

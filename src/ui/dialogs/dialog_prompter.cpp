@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "ui/dialogs/select_channels_to_copy_dialog.h"
+#include "ui/dialogs/select_copy_tree_dialog.h"
 #include "ui/dialogs/select_satellite_dialog.h"
 #include "ui/dialogs/select_transponder_dialog.h"
 #include "ui/dialogs/three_action_dialog.h"
@@ -40,6 +42,20 @@ std::optional<int> DialogPrompter::SelectTransponder(int filter) {
   SelectTransponderDialog dialog(database_, filter, parent_);
   dialog.exec();
   return dialog.Chosen();
+}
+
+std::optional<std::vector<const ChannelNode*>> DialogPrompter::SelectChannelsToCopy(
+    const std::vector<const ChannelNode*>& channels) {
+  SelectChannelsToCopyDialog dialog(channels, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Ticked();
+}
+
+std::optional<std::vector<TransponderChoice>> DialogPrompter::SelectTranspondersAndChannels(
+    const std::vector<TransponderChoice>& tree) {
+  SelectCopyTreeDialog dialog(tree, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Ticked();
 }
 
 }  // namespace vq

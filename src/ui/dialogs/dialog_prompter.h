@@ -26,6 +26,10 @@ class DialogPrompter : public Prompter {
                   const std::string& middle, const std::string& right) override;
   std::optional<int> SelectSatellite() override;
   std::optional<int> SelectTransponder(int filter) override;
+  std::optional<std::vector<const ChannelNode*>> SelectChannelsToCopy(
+      const std::vector<const ChannelNode*>& channels) override;
+  std::optional<std::vector<TransponderChoice>> SelectTranspondersAndChannels(
+      const std::vector<TransponderChoice>& tree) override;
 
  private:
   const SettingsDatabase& database_;

@@ -5,39 +5,54 @@
 #include "database/settings_database.h"
 #include "ui/view/list_images.h"
 #include "ui/view/list_state.h"
+#include "ui/view/row_removal.h"
 #include "ui/view/row_texts.h"
 
 namespace vq {
 namespace {
 
 std::vector<ListColumn> ChannelColumns() {
-  return {{"Num", 47, true},  {"Name", 89, false}, {"Freq", 45, true},  {"P", 20, false},
-          {"SR", 45, true},   {"VPID", 38, true},  {"APID", 38, true},  {"$", 18, false},
-          {"l", 17, false},   {"s", 17, false},    {"t", 17, false},    {"d", 18, false},
-          {"f", 17, false},   {"Satellite", 75, false}, {"Pos", 49, false}};
+  return {{"Num", 47, true}, {"Name", 89, false},      {"Freq", 45, true}, {"P", 20, false},
+          {"SR", 45, true},  {"VPID", 38, true},       {"APID", 38, true}, {"$", 18, false},
+          {"l", 17, false},  {"s", 17, false},         {"t", 17, false},   {"d", 18, false},
+          {"f", 17, false},  {"Satellite", 75, false}, {"Pos", 49, false}};
 }
 
 int FlagImage(int column) {
   switch (column) {
-    case kChanScrambled: return kImageScrambled;
-    case kChanLocked: return kImageLocked;
-    case kChanSkipped: return kImageSkipped;
-    case kChanTeletext: return kImageTeletext;
-    case kChanAc3: return kImageAc3;
-    case kChanFavorite: return kImageFavorites;
-    default: return -1;
+    case kChanScrambled:
+      return kImageScrambled;
+    case kChanLocked:
+      return kImageLocked;
+    case kChanSkipped:
+      return kImageSkipped;
+    case kChanTeletext:
+      return kImageTeletext;
+    case kChanAc3:
+      return kImageAc3;
+    case kChanFavorite:
+      return kImageFavorites;
+    default:
+      return -1;
   }
 }
 
 const char* FlagName(int column) {
   switch (column) {
-    case kChanScrambled: return "Scrambled";
-    case kChanLocked: return "Locked";
-    case kChanSkipped: return "Skipped";
-    case kChanTeletext: return "Teletext";
-    case kChanAc3: return "AC3";
-    case kChanFavorite: return "Favorite";
-    default: return "";
+    case kChanScrambled:
+      return "Scrambled";
+    case kChanLocked:
+      return "Locked";
+    case kChanSkipped:
+      return "Skipped";
+    case kChanTeletext:
+      return "Teletext";
+    case kChanAc3:
+      return "AC3";
+    case kChanFavorite:
+      return "Favorite";
+    default:
+      return "";
   }
 }
 
@@ -57,6 +72,27 @@ void ChannelListModel::Fill(const SettingsDatabase* database, int source, int ty
       database->CollectChannels(rows_, type, source);
   }
   if (IsDescending()) std::reverse(rows_.begin(), rows_.end());
+  endResetModel();
+}
+
+void ChannelListModel::DropRowsIf(const std::function<bool(const ChannelNode*)>& doomed) {
+  RemoveRowsIf(
+      rows_, doomed,
+      [this](int first, int last) {
+        beginRemoveRows({}, first, last);
+        rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
+        endRemoveRows();
+      },
+      [this](std::vector<ChannelNode*> kept) {
+        beginResetModel();
+        rows_ = std::move(kept);
+        endResetModel();
+      });
+}
+
+void ChannelListModel::Clear() {
+  beginResetModel();
+  rows_.clear();
   endResetModel();
 }
 

@@ -2,6 +2,7 @@
 /// @file
 /// The rows of the channel list.
 
+#include <functional>
 #include <vector>
 
 #include "ui/view/record_list_model.h"
@@ -23,6 +24,11 @@ class ChannelListModel : public RecordListModel {
   /// Rebuilds every row for `source` (ChannelListSource) and `type`
   /// (ShownChannelType); a null database empties the list.
   void Fill(const SettingsDatabase* database, int source, int type);
+  /// Takes out the rows whose node `doomed` picks (records about to be
+  /// deleted); the other rows keep their selection.
+  void DropRowsIf(const std::function<bool(const ChannelNode*)>& doomed);
+  /// Empties the list (every record is about to be freed).
+  void Clear();
   /// Redraws the rows (after records changed in place).
   void Refresh();
 

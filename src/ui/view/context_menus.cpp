@@ -10,20 +10,30 @@
 namespace vq {
 namespace {
 
-// The editing commands plug into these entries; until a command is
-// connected its entry stays disabled.
-void AddEntries(QMenu* menu, std::initializer_list<const char*> texts) {
-  for (const char* text : texts) {
-    if (*text == '\0') {
-      menu->addSeparator();
+using E = MenuEntry;
+
+// An entry of a menu; a null text stands for a separator.
+struct Item {
+  MenuEntry id;
+  const char* text;
+};
+constexpr Item kSeparator{E::kCopy, nullptr};
+
+void AddEntries(ContextMenu& menu, std::initializer_list<Item> items) {
+  for (const Item& item : items) {
+    if (!item.text) {
+      menu.menu->addSeparator();
       continue;
     }
-    menu->addAction(QString::fromLatin1(text))->setEnabled(false);
+    QAction* action = menu.menu->addAction(QString::fromLatin1(item.text));
+    action->setEnabled(false);
+    menu.entries[item.id] = action;
   }
 }
 
-void AddSendTo(QMenu* menu, const SettingsDatabase* database) {
-  QMenu* sendTo = menu->addMenu("Send to");
+void AddSendTo(ContextMenu& menu, const SettingsDatabase* database) {
+  QMenu* sendTo = menu.menu->addMenu("Send to");
+  menu.entries[E::kSendTo] = sendTo->menuAction();
   if (!database) return;
   for (int i = 0; i < database->GetSatelliteCount(); ++i) {
     const SatelliteNode* node = database->GetSatelliteNode(i);
@@ -37,29 +47,54 @@ void AddSendTo(QMenu* menu, const SettingsDatabase* database) {
 
 }  // namespace
 
-QMenu* BuildContextMenu(int tab, const SettingsDatabase* database, QWidget* parent) {
-  auto* menu = new QMenu(parent);
+ContextMenu BuildContextMenu(int tab, const SettingsDatabase* database, QWidget* parent) {
+  ContextMenu menu;
+  menu.menu = new QMenu(parent);
   switch (tab) {
     case kTabChannels:
-      AddEntries(menu, {"Switch to transponder", "Switch to satellite", "", "Copy", "Cut",
-                        "Paste", "", "Apply attributes", "", "Add new on same transponder"});
+      AddEntries(menu, {{E::kSwitchToTransponder, "Switch to transponder"},
+                        {E::kSwitchToSatellite, "Switch to satellite"},
+                        kSeparator,
+                        {E::kCopy, "Copy"},
+                        {E::kCut, "Cut"},
+                        {E::kPaste, "Paste"},
+                        kSeparator,
+                        {E::kApplyAttributes, "Apply attributes"},
+                        kSeparator,
+                        {E::kAddOnSameTransponder, "Add new on same transponder"}});
       break;
     case kTabTransponders:
-      AddEntries(menu, {"Switch to satellite", ""});
+      AddEntries(menu, {{E::kSwitchToSatellite, "Switch to satellite"}, kSeparator});
       AddSendTo(menu, database);
-      AddEntries(menu, {"", "Copy transponder only", "Copy with all channels",
-                        "Copy with some channels...", "Cut", "Paste", "", "Apply attributes", "",
-                        "Add new on same satellite"});
+      AddEntries(menu, {kSeparator,
+                        {E::kCopyTransponderOnly, "Copy transponder only"},
+                        {E::kCopyWithAllChannels, "Copy with all channels"},
+                        {E::kCopyWithSomeChannels, "Copy with some channels..."},
+                        {E::kCut, "Cut"},
+                        {E::kPaste, "Paste"},
+                        kSeparator,
+                        {E::kApplyAttributes, "Apply attributes"},
+                        kSeparator,
+                        {E::kAddOnSameSatellite, "Add new on same satellite"}});
       break;
     case kTabSatellites:
-      AddEntries(menu, {"Copy satellite only", "Copy with all transponders only",
-                        "Copy with all transponders and channels",
-                        "Copy with some transponders and channels...", "", "Apply attributes",
-                        "Paste all copied transponders and channels",
-                        "Apply attributes and paste all copied transponders and channels"});
+      AddEntries(
+          menu,
+          {{E::kCopySatelliteOnly, "Copy satellite only"},
+           {E::kCopyWithAllTranspondersOnly, "Copy with all transponders only"},
+           {E::kCopyWithAllTranspondersAndChannels, "Copy with all transponders and channels"},
+           {E::kCopyWithSomeTranspondersAndChannels, "Copy with some transponders and channels..."},
+           kSeparator,
+           {E::kApplyAttributes, "Apply attributes"},
+           {E::kPasteAllTranspondersAndChannels, "Paste all copied transponders and channels"},
+           {E::kApplyAttributesAndPaste,
+            "Apply attributes and paste all copied transponders and channels"}});
       break;
     default:
-      AddEntries(menu, {"Copy settings", "", "Apply category settings", "Apply all settings"});
+      AddEntries(menu, {{E::kCopySettings, "Copy settings"},
+                        kSeparator,
+                        {E::kApplyCategorySettings, "Apply category settings"},
+                        {E::kApplyAllSettings, "Apply all settings"}});
       break;
   }
   return menu;

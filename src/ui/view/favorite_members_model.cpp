@@ -2,6 +2,7 @@
 
 #include "database/settings_database.h"
 #include "ui/view/list_images.h"
+#include "ui/view/row_removal.h"
 
 namespace vq {
 
@@ -10,6 +11,27 @@ void FavoriteMembersModel::Fill(const SettingsDatabase* database, int group) {
   rows_.clear();
   group_ = database ? group : -1;
   if (group_ >= 0) database->CollectFavoriteMembers(group_, &rows_, kAllTypes);
+  endResetModel();
+}
+
+void FavoriteMembersModel::DropRowsIf(const std::function<bool(const ChannelNode*)>& doomed) {
+  RemoveRowsIf(
+      rows_, doomed,
+      [this](int first, int last) {
+        beginRemoveRows({}, first, last);
+        rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
+        endRemoveRows();
+      },
+      [this](std::vector<ChannelNode*> kept) {
+        beginResetModel();
+        rows_ = std::move(kept);
+        endResetModel();
+      });
+}
+
+void FavoriteMembersModel::Clear() {
+  beginResetModel();
+  rows_.clear();
   endResetModel();
 }
 

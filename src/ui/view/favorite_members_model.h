@@ -3,6 +3,7 @@
 /// The channels of one favourite group, as the favourites panel lists them.
 
 #include <QAbstractListModel>
+#include <functional>
 #include <vector>
 
 namespace vq {
@@ -20,6 +21,12 @@ class FavoriteMembersModel : public QAbstractListModel {
 
   /// Lists group `group` (0..7); -1 or a null database empties the list.
   void Fill(const SettingsDatabase* database, int group);
+  /// Takes out the rows whose channel `doomed` picks (channels about to be
+  /// deleted); the other rows keep their selection.
+  void DropRowsIf(const std::function<bool(const ChannelNode*)>& doomed);
+  /// Empties the list but stays on its group (every channel is about to be
+  /// freed; a refill lists the group again).
+  void Clear();
   int Group() const { return group_; }
   ChannelNode* NodeAt(int row) const;
 

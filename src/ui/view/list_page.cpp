@@ -9,29 +9,29 @@
 
 namespace vq {
 
-ListPage::ListPage(SelectorBar* bar, RecordTableView* list, const QStringList& buttons,
-                   QWidget* parent)
+ListPage::ListPage(SelectorBar* bar, RecordTableView* list,
+                   const std::vector<std::pair<ListButton, QString>>& buttons, QWidget* parent)
     : QWidget(parent), bar_(bar), list_(list) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   if (bar_) layout->addWidget(bar_);
   layout->addWidget(list_, 1);
-  if (buttons.isEmpty()) return;
+  if (buttons.empty()) return;
   auto* row = new QHBoxLayout;
-  for (const QString& caption : buttons) {
+  for (const auto& [id, caption] : buttons) {
     auto* button = new QPushButton(caption, this);
     button->setEnabled(false);
     button->setAccessibleName(QString(caption).replace("&&", "&"));
-    buttons_.push_back(button);
+    buttons_.emplace_back(id, button);
     row->addWidget(button);
   }
   row->addStretch();
   layout->addLayout(row);
 }
 
-QPushButton* ListPage::Button(const QString& caption) const {
-  for (QPushButton* button : buttons_)
-    if (button->text() == caption) return button;
+QPushButton* ListPage::Button(ListButton id) const {
+  for (const auto& [buttonId, button] : buttons_)
+    if (buttonId == id) return button;
   return nullptr;
 }
 

@@ -33,6 +33,12 @@ void SatelliteListModel::Fill(const SettingsDatabase* database) {
   endResetModel();
 }
 
+void SatelliteListModel::Clear() {
+  beginResetModel();
+  rows_.clear();
+  endResetModel();
+}
+
 void SatelliteListModel::Refresh() {
   if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
@@ -53,8 +59,7 @@ int SatelliteListModel::rowCount(const QModelIndex& parent) const {
 QVariant SatelliteListModel::data(const QModelIndex& index, int role) const {
   const SatelliteNode* node = NodeAt(index.row());
   if (!node || index.column() < 0 || index.column() >= columnCount()) return {};
-  if (role == Qt::DisplayRole)
-    return QString::fromLatin1(SatelliteCellText(*node, index.column()));
+  if (role == Qt::DisplayRole) return QString::fromLatin1(SatelliteCellText(*node, index.column()));
   if (role == Qt::TextAlignmentRole) return Alignment(index.column());
   return {};
 }

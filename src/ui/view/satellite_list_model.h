@@ -19,6 +19,8 @@ class SatelliteListModel : public RecordListModel {
   explicit SatelliteListModel(QObject* parent = nullptr);
 
   void Fill(const SettingsDatabase* database);
+  /// Empties the list (the index is about to be rebuilt).
+  void Clear();
   void Refresh();
 
   SatelliteNode* NodeAt(int row) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "database/settings_database.h"
+#include "ui/view/row_removal.h"
 #include "ui/view/row_texts.h"
 
 namespace vq {
@@ -26,6 +27,27 @@ void TransponderListModel::Fill(const SettingsDatabase* database, int listSatell
   rows_.clear();
   if (database) database->CollectTransponders(rows_, listSatellite - 1);
   if (IsDescending()) std::reverse(rows_.begin(), rows_.end());
+  endResetModel();
+}
+
+void TransponderListModel::DropRowsIf(const std::function<bool(const TransponderNode*)>& doomed) {
+  RemoveRowsIf(
+      rows_, doomed,
+      [this](int first, int last) {
+        beginRemoveRows({}, first, last);
+        rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
+        endRemoveRows();
+      },
+      [this](std::vector<TransponderNode*> kept) {
+        beginResetModel();
+        rows_ = std::move(kept);
+        endResetModel();
+      });
+}
+
+void TransponderListModel::Clear() {
+  beginResetModel();
+  rows_.clear();
   endResetModel();
 }
 

@@ -2,6 +2,7 @@
 /// @file
 /// The rows of the transponder list.
 
+#include <functional>
 #include <vector>
 
 #include "ui/view/record_list_model.h"
@@ -22,6 +23,11 @@ class TransponderListModel : public RecordListModel {
   /// Rebuilds every row for `listSatellite` (TransponderListSatellite: 0
   /// all, n + 1 satellite number n); a null database empties the list.
   void Fill(const SettingsDatabase* database, int listSatellite);
+  /// Takes out the rows whose node `doomed` picks (records about to be
+  /// deleted); the other rows keep their selection.
+  void DropRowsIf(const std::function<bool(const TransponderNode*)>& doomed);
+  /// Empties the list (every record is about to be freed).
+  void Clear();
   void Refresh();
 
   TransponderNode* NodeAt(int row) const;

@@ -16,6 +16,7 @@
 #include "editing/transponder_commands.h"
 #include "ui/panes/pane_host.h"
 #include "ui/view/channel_drag.h"
+#include "ui/view/context_menus.h"
 #include "ui/view/favorite_members_model.h"
 #include "ui/view/favorites_panel.h"
 #include "ui/view/list_page.h"
@@ -27,12 +28,6 @@
 
 namespace vq {
 namespace {
-
-QAction* FindEntry(QMenu* menu, const QString& text) {
-  for (QAction* action : menu->actions())
-    if (action->text() == text) return action;
-  return nullptr;
-}
 
 void Enable(QPushButton* button, bool on) {
   if (button) button->setEnabled(on);
@@ -58,28 +53,28 @@ void CVQChannelEditorView::WithPrompter(
   if (prompter_) command(*editing_, *prompter_);
 }
 
-void CVQChannelEditorView::ConnectButton(int tab, const QString& caption,
+void CVQChannelEditorView::ConnectButton(int tab, ListButton id,
                                          const std::function<void()>& command) {
-  if (QPushButton* button = pageList_[tab]->Button(caption))
+  if (QPushButton* button = pageList_[tab]->Button(id))
     connect(button, &QPushButton::clicked, this, command);
 }
 
 void CVQChannelEditorView::ConnectCommands() {
+  using B = ListButton;
   EditingView& e = *editing_;
-  ConnectButton(kTabChannels, "Add New", [this] { WithPrompter(AddNewChannel); });
-  ConnectButton(kTabChannels, "Remove Selected", [&e] { RemoveSelectedChannels(e); });
-  ConnectButton(kTabChannels, "Remove All", [&e] { RemoveAllChannels(e); });
-  ConnectButton(kTabChannels, "Add To Favorites",
+  ConnectButton(kTabChannels, B::kAddNew, [this] { WithPrompter(AddNewChannel); });
+  ConnectButton(kTabChannels, B::kRemoveSelected, [&e] { RemoveSelectedChannels(e); });
+  ConnectButton(kTabChannels, B::kRemoveAll, [&e] { RemoveAllChannels(e); });
+  ConnectButton(kTabChannels, B::kAddToFavorites,
                 [this] { WithPrompter(AddSelectionToFavorites); });
-  ConnectButton(kTabChannels, "Move Up", [&e] { MoveSelection(e, true); });
-  ConnectButton(kTabChannels, "Move Down", [&e] { MoveSelection(e, false); });
-  ConnectButton(kTabTransponders, "Add New", [this] { WithPrompter(AddNewTransponder); });
-  ConnectButton(kTabTransponders, "Remove Selected", [&e] { RemoveSelectedTransponders(e); });
-  ConnectButton(kTabTransponders, "Remove All", [&e] { RemoveAllTransponders(e); });
-  ConnectButton(kTabTransponders, "Clear All Channels", [&e] { ClearAllChannels(e); });
-  ConnectButton(kTabSatellites, "Clear All Channels", [&e] { ClearAllChannels(e); });
-  ConnectButton(kTabSatellites, "Clear All Transponders && All Channels",
-                [&e] { ClearAllTransponders(e); });
+  ConnectButton(kTabChannels, B::kMoveUp, [&e] { MoveSelection(e, true); });
+  ConnectButton(kTabChannels, B::kMoveDown, [&e] { MoveSelection(e, false); });
+  ConnectButton(kTabTransponders, B::kAddNew, [this] { WithPrompter(AddNewTransponder); });
+  ConnectButton(kTabTransponders, B::kRemoveSelected, [&e] { RemoveSelectedTransponders(e); });
+  ConnectButton(kTabTransponders, B::kRemoveAll, [&e] { RemoveAllTransponders(e); });
+  ConnectButton(kTabTransponders, B::kClearChannels, [&e] { ClearAllChannels(e); });
+  ConnectButton(kTabSatellites, B::kClearChannels, [&e] { ClearAllChannels(e); });
+  ConnectButton(kTabSatellites, B::kClearTransponders, [&e] { ClearAllTransponders(e); });
 
   connect(favorites_->RemoveButton(), &QPushButton::clicked, this,
           [&e] { RemoveSelectedFavorites(e); });
@@ -104,7 +99,7 @@ void CVQChannelEditorView::ConnectCommands() {
             &CVQChannelEditorView::UpdateButtons);
 
   drag_ = new ChannelDrag(pageList_[kTabChannels]->List(), favorites_->Members(),
-                          pageList_[kTabChannels]->Button("Remove Selected"), this);
+                          pageList_[kTabChannels]->Button(ListButton::kRemoveSelected), this);
   connect(drag_, &ChannelDrag::droppedOnList, this, [&e](int row) { DropChannels(e, row); });
   connect(drag_, &ChannelDrag::droppedOnFavorites, this,
           [this] { WithPrompter(AddSelectionToFavorites); });
@@ -124,27 +119,31 @@ void CVQChannelEditorView::AttachSpecialActions(QAction* deleteDataChannels,
 }
 
 void CVQChannelEditorView::UpdateButtons() {
+  using B = ListButton;
   const CommandStates s = EvaluateCommandStates(*editing_);
   const ListPage* channels = pageList_[kTabChannels];
-  Enable(channels->Button("Add New"), s.addChannel);
-  Enable(channels->Button("Remove Selected"), s.removeChannels);
-  Enable(channels->Button("Remove All"), s.removeAllChannels);
-  Enable(channels->Button("Add To Favorites"), s.addToFavorites);
-  Enable(channels->Button("Move Up"), s.moveChannels);
-  Enable(channels->Button("Move Down"), s.moveChannels);
+  Enable(channels->Button(B::kAddNew), s.addChannel);
+  Enable(channels->Button(B::kRemoveSelected), s.removeChannels);
+  Enable(channels->Button(B::kRemoveAll), s.removeAllChannels);
+  Enable(channels->Button(B::kAddToFavorites), s.addToFavorites);
+  Enable(channels->Button(B::kMoveUp), s.moveChannels);
+  Enable(channels->Button(B::kMoveDown), s.moveChannels);
   const ListPage* transponders = pageList_[kTabTransponders];
-  Enable(transponders->Button("Add New"), s.addTransponder);
-  Enable(transponders->Button("Remove Selected"), s.removeTransponders);
-  Enable(transponders->Button("Remove All"), s.removeAllTransponders);
-  Enable(transponders->Button("Clear All Channels"), s.clearChannels);
-  Enable(pageList_[kTabSatellites]->Button("Clear All Channels"), s.clearTransponders);
-  Enable(pageList_[kTabSatellites]->Button("Clear All Transponders && All Channels"),
-         s.clearTransponders);
+  Enable(transponders->Button(B::kAddNew), s.addTransponder);
+  Enable(transponders->Button(B::kRemoveSelected), s.removeTransponders);
+  Enable(transponders->Button(B::kRemoveAll), s.removeAllTransponders);
+  Enable(transponders->Button(B::kClearChannels), s.clearChannels);
+  Enable(pageList_[kTabSatellites]->Button(B::kClearChannels), s.clearTransponders);
+  Enable(pageList_[kTabSatellites]->Button(B::kClearTransponders), s.clearTransponders);
   Enable(favorites_->RemoveButton(), s.removeFavorites);
   Enable(favorites_->RemoveAllButton(), s.removeAllFavorites);
   if (deleteDataChannels_) deleteDataChannels_->setEnabled(s.deleteDataChannels);
   if (deleteEmptyTransponders_) deleteEmptyTransponders_->setEnabled(s.deleteEmptyTransponders);
 }
+
+void CVQChannelEditorView::ShowStatus(const QString& text) { emit statusText(text); }
+
+void CVQChannelEditorView::MarkModified() { emit databaseChanged(); }
 
 void CVQChannelEditorView::RefreshCountsAndSelectors() {
   statistics_->Update(&Database());
@@ -153,22 +152,22 @@ void CVQChannelEditorView::RefreshCountsAndSelectors() {
   FillTransponderSources();
 }
 
-void CVQChannelEditorView::PlugCommands(QMenu* menu, int tab) {
+void CVQChannelEditorView::PlugCommands(const ContextMenu& menu, int tab) {
   const CommandStates s = EvaluateCommandStates(*editing_);
   if (tab == kTabChannels) {
-    if (QAction* action = FindEntry(menu, "Add new on same transponder")) {
+    if (QAction* action = menu.Entry(MenuEntry::kAddOnSameTransponder)) {
       action->setEnabled(s.addOnSameTransponder);
       connect(action, &QAction::triggered, this,
               [this] { WithPrompter(AddNewChannelOnSameTransponder); });
     }
   }
   if (tab != kTabTransponders) return;
-  if (QAction* action = FindEntry(menu, "Add new on same satellite")) {
+  if (QAction* action = menu.Entry(MenuEntry::kAddOnSameSatellite)) {
     action->setEnabled(s.addOnSameSatellite);
     connect(action, &QAction::triggered, this,
             [this] { WithPrompter(AddNewTransponderOnSameSatellite); });
   }
-  QAction* sendTo = FindEntry(menu, "Send to");
+  QAction* sendTo = menu.Entry(MenuEntry::kSendTo);
   if (!sendTo || !sendTo->menu()) return;
   sendTo->setEnabled(s.sendTo);
   for (QAction* target : sendTo->menu()->actions()) {

@@ -3,7 +3,9 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <algorithm>
+#include <unordered_set>
 
+#include "database/settings_database.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/favorite_members_model.h"
 #include "ui/view/favorites_panel.h"
@@ -142,11 +144,36 @@ void ViewEditing::RefreshCounts() { view_.RefreshCountsAndSelectors(); }
 void ViewEditing::UpdateButtons() { view_.UpdateButtons(); }
 
 void ViewEditing::ShowStatus(const std::string& text) {
-  emit view_.statusText(QString::fromLatin1(text));
+  view_.ShowStatus(QString::fromLatin1(text));
 }
 
-void ViewEditing::MarkModified() { emit view_.databaseChanged(); }
+void ViewEditing::MarkModified() { view_.MarkModified(); }
 
 void ViewEditing::CommitPane(bool asking) { view_.CommitPane(asking); }
+
+void ViewEditing::ChannelsDeleting(const std::vector<ChannelNode*>& channels) {
+  const std::unordered_set<const ChannelNode*> doomed(channels.begin(), channels.end());
+  const auto gone = [&doomed](const ChannelNode* c) { return doomed.count(c) > 0; };
+  view_.Channels()->DropRowsIf(gone);
+  view_.Favorites()->MembersModel()->DropRowsIf(gone);
+}
+
+void ViewEditing::TranspondersDeleting(const std::vector<TransponderNode*>& transponders) {
+  const std::unordered_set<const TransponderNode*> doomed(transponders.begin(), transponders.end());
+  const auto channelGone = [&doomed](const ChannelNode* c) {
+    return doomed.count(c->GetTransponder()) > 0;
+  };
+  view_.Channels()->DropRowsIf(channelGone);
+  view_.Favorites()->MembersModel()->DropRowsIf(channelGone);
+  view_.Transponders()->DropRowsIf(
+      [&doomed](const TransponderNode* t) { return doomed.count(t) > 0; });
+}
+
+void ViewEditing::IndexResetting() {
+  view_.Channels()->Clear();
+  view_.Favorites()->MembersModel()->Clear();
+  view_.Transponders()->Clear();
+  view_.Satellites()->Clear();
+}
 
 }  // namespace vq

@@ -2,6 +2,7 @@
 /// @file
 /// The main view seen through the editing commands' EditingView.
 
+#include "database/index_observer.h"
 #include "editing/editing_view.h"
 
 namespace vq {
@@ -10,7 +11,12 @@ class CVQChannelEditorView;
 
 /// Maps the editing commands' list operations onto the main view's list
 /// models, table views and panels. Owned by the view.
-class ViewEditing : public EditingView {
+///
+/// As the database's index observer it takes the rows of records that are
+/// about to be deleted out of every list before they are freed, so no row,
+/// selection or current index ever names a freed record, even while a
+/// model reset runs the button states.
+class ViewEditing : public EditingView, public IndexObserver {
  public:
   explicit ViewEditing(CVQChannelEditorView& view) : view_(view) {}
 
@@ -34,6 +40,10 @@ class ViewEditing : public EditingView {
   void ShowStatus(const std::string& text) override;
   void MarkModified() override;
   void CommitPane(bool asking) override;
+
+  void ChannelsDeleting(const std::vector<ChannelNode*>& channels) override;
+  void TranspondersDeleting(const std::vector<TransponderNode*>& transponders) override;
+  void IndexResetting() override;
 
  private:
   CVQChannelEditorView& view_;

@@ -14,34 +14,25 @@
 #include "ui/view/vq_channel_editor_view.h"
 
 namespace vq {
-namespace {
-
-QAction* FindAction(QMenu* menu, const QString& text) {
-  for (QAction* action : menu->actions())
-    if (action->text() == text) return action;
-  return nullptr;
-}
-
-}  // namespace
 
 void CVQChannelEditorView::ShowContextMenu(int tab, const QPoint& globalPos) {
-  QMenu* menu = BuildContextMenu(tab, &Database(), this);
-  menu->setAttribute(Qt::WA_DeleteOnClose);
+  const ContextMenu menu = BuildContextMenu(tab, &Database(), this);
+  menu.menu->setAttribute(Qt::WA_DeleteOnClose);
   PlugNavigation(menu, tab);
   PlugCommands(menu, tab);
-  menu->popup(globalPos);
+  menu.menu->popup(globalPos);
 }
 
-void CVQChannelEditorView::PlugNavigation(QMenu* menu, int tab) {
+void CVQChannelEditorView::PlugNavigation(const ContextMenu& menu, int tab) {
   const bool single = pageList_[tab]->List()->SelectedRows().size() == 1;
   if (tab == kTabChannels) {
-    if (QAction* action = FindAction(menu, "Switch to transponder")) {
+    if (QAction* action = menu.Entry(MenuEntry::kSwitchToTransponder)) {
       action->setEnabled(single);
       connect(action, &QAction::triggered, this, &CVQChannelEditorView::SwitchToTransponder);
     }
   }
   if (tab == kTabChannels || tab == kTabTransponders) {
-    if (QAction* action = FindAction(menu, "Switch to satellite")) {
+    if (QAction* action = menu.Entry(MenuEntry::kSwitchToSatellite)) {
       action->setEnabled(single);
       connect(action, &QAction::triggered, this, [this, tab] { SwitchToSatellite(tab); });
     }

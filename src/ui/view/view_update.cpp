@@ -52,7 +52,8 @@ void CVQChannelEditorView::InitialUpdate() {
     RefillChannelList();
     RefillTransponderList();
     RefillSatelliteList();
-    for (int tab = kTabChannels; tab <= kTabSatellites; ++tab) pageList_[tab]->List()->SelectOnlyRow(0);
+    for (int tab = kTabChannels; tab <= kTabSatellites; ++tab)
+      pageList_[tab]->List()->SelectOnlyRow(0);
     const int tab = config_.CurrentTab >= 0 && config_.CurrentTab < 4 ? config_.CurrentTab : 0;
     UpdateSettingsCategory();
     {
@@ -135,6 +136,13 @@ void CVQChannelEditorView::SetTransponderListSatellite(int listSatellite) {
   if (state_.currentTab == kTabTransponders) ShowPaneForCurrentTab();
 }
 
+void CVQChannelEditorView::StartOverOnAllRecords() {
+  state_.pendingEdit = false;
+  state_.channelListSource = kSourceAll;
+  state_.transponderListSatellite = 0;
+  SetShownChannelType(kTv);
+}
+
 void CVQChannelEditorView::FillChannelSources() {
   const SettingsDatabase& db = Database();
   QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageAllChannels), "All"},
@@ -145,10 +153,10 @@ void CVQChannelEditorView::FillChannelSources() {
   for (int n = 0; loaded && n < db.GetSatelliteCount(); ++n) {
     const SatelliteNode* node = db.GetSatelliteNode(n);
     if (!node || !node->HasSatellite()) continue;
-    entries.append({ListIcon(kImageSatellite),
-                    Latin1(SatelliteChannelsEntry(node->GetName(), node->CountChannels(kTv),
-                                                  node->CountChannels(kRadio),
-                                                  node->CountChannels(kData)))});
+    entries.append(
+        {ListIcon(kImageSatellite),
+         Latin1(SatelliteChannelsEntry(node->GetName(), node->CountChannels(kTv),
+                                       node->CountChannels(kRadio), node->CountChannels(kData)))});
     codes.append(kSourceSatellite + n);
   }
   for (int g = 0; loaded && g < ChannelRecord::kFavoriteGroups; ++g) {
@@ -171,9 +179,8 @@ void CVQChannelEditorView::FillTransponderSources() {
   for (int n = 0; db.GetModel() != kModelNone && n < db.GetSatelliteCount(); ++n) {
     const SatelliteNode* node = db.GetSatelliteNode(n);
     if (!node || !node->HasSatellite()) continue;
-    entries.append({ListIcon(kImageSatellite),
-                    Latin1(SatelliteTranspondersEntry(node->GetName(),
-                                                      node->GetTransponderCount()))});
+    entries.append({ListIcon(kImageSatellite), Latin1(SatelliteTranspondersEntry(
+                                                   node->GetName(), node->GetTransponderCount()))});
     codes.append(n + 1);
   }
   if (!codes.contains(state_.transponderListSatellite)) state_.transponderListSatellite = 0;
@@ -198,9 +205,8 @@ void CVQChannelEditorView::UpdateCounter() {
   RecordTableView* list = pageList_[tab]->List();
   const std::vector<int> rows = list->SelectedRows();
   const QString number =
-      rows.size() == 1
-          ? list->model()->index(rows.front(), 0).data(Qt::DisplayRole).toString()
-          : QString();
+      rows.size() == 1 ? list->model()->index(rows.front(), 0).data(Qt::DisplayRole).toString()
+                       : QString();
   pageList_[tab]->Bar()->SetCounterText(Latin1(SelectionCounterText(
       static_cast<int>(rows.size()), number.toStdString(), list->model()->rowCount())));
 }

@@ -59,12 +59,15 @@ CVQChannelEditorView::CVQChannelEditorView(CVQChannelEditorDoc& document, Editor
   timer->start();
   clock_ = [timer] { return timer->elapsed(); };
   editing_ = std::make_unique<ViewEditing>(*this);
+  Database().SetIndexObserver(editing_.get());
   BuildLayout();
   ConnectSignals();
   ConnectCommands();
 }
 
-CVQChannelEditorView::~CVQChannelEditorView() = default;
+CVQChannelEditorView::~CVQChannelEditorView() {
+  if (Database().GetIndexObserver() == editing_.get()) Database().SetIndexObserver(nullptr);
+}
 
 void CVQChannelEditorView::BuildLayout() {
   statistics_ = new StatisticsPanel(this);
@@ -75,18 +78,31 @@ void CVQChannelEditorView::BuildLayout() {
     channelBar->Second()->addItem(ListIcon(kImageTv + type), type == 0   ? "TV Channels"
                                                              : type == 1 ? "Radio Channels"
                                                                          : "Data Channels");
-  pageList_[kTabChannels] = new ListPage(
-      channelBar, new RecordTableView(channels_, "Channels", true, this),
-      {"Add New", "Remove Selected", "Remove All", "Add To Favorites", "Move Up", "Move Down"},
-      this);
+  using B = ListButton;
+  pageList_[kTabChannels] =
+      new ListPage(channelBar, new RecordTableView(channels_, "Channels", true, this),
+                   {{B::kAddNew, "Add New"},
+                    {B::kRemoveSelected, "Remove Selected"},
+                    {B::kRemoveAll, "Remove All"},
+                    {B::kAddToFavorites, "Add To Favorites"},
+                    {B::kMoveUp, "Move Up"},
+                    {B::kMoveDown, "Move Down"}},
+                   this);
   pageList_[kTabTransponders] =
       new ListPage(new SelectorBar("Transponder satellite", "", this),
                    new RecordTableView(transponders_, "Transponders", true, this),
-                   {"Add New", "Remove Selected", "Remove All", "Clear All Channels"}, this);
+                   {{B::kAddNew, "Add New"},
+                    {B::kRemoveSelected, "Remove Selected"},
+                    {B::kRemoveAll, "Remove All"},
+                    {B::kClearChannels, "Clear All Channels"}},
+                   this);
   pageList_[kTabSatellites] =
       new ListPage(nullptr, new RecordTableView(satellites_, "Satellites", true, this),
-                   {"Add New", "Remove Selected", "Remove All", "Clear All Channels",
-                    "Clear All Transponders && All Channels"},
+                   {{B::kAddNew, "Add New"},
+                    {B::kRemoveSelected, "Remove Selected"},
+                    {B::kRemoveAll, "Remove All"},
+                    {B::kClearChannels, "Clear All Channels"},
+                    {B::kClearTransponders, "Clear All Transponders && All Channels"}},
                    this);
   pageList_[kTabSettings] = new ListPage(
       nullptr, new RecordTableView(categories_, "Settings categories", false, this), {}, this);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "ui/view/list_page.h"
 #include "ui/view/list_state.h"
 
 class QAction;
@@ -19,10 +20,10 @@ namespace vq {
 
 class CVQChannelEditorDoc;
 class ChannelDrag;
+struct ContextMenu;
 class ChannelListModel;
 class EditingView;
 class FavoritesPanel;
-class ListPage;
 class PaneHost;
 class PropertyGrid;
 class Prompter;
@@ -74,6 +75,9 @@ class CVQChannelEditorView : public QWidget {
   void SetChannelListSource(int source);
   void SetShownChannelType(int type);
   void SetTransponderListSatellite(int listSatellite);
+  /// Drops the pane's unfinished edit (it belonged to a replaced database)
+  /// and puts the lists on all TV channels and all transponders.
+  void StartOverOnAllRecords();
   /// @}
 
   ListState& State() { return state_; }
@@ -119,6 +123,10 @@ class CVQChannelEditorView : public QWidget {
   void UpdateButtons();
   /// Statistics, favourite group counts and the selector entries.
   void RefreshCountsAndSelectors();
+  /// Puts a text in the status bar (statusText).
+  void ShowStatus(const QString& text);
+  /// Marks the document modified (databaseChanged).
+  void MarkModified();
   /// The frame's "Special Actions" entries, enabled by UpdateButtons.
   void AttachSpecialActions(QAction* deleteDataChannels, QAction* deleteEmptyTransponders);
   /// @}
@@ -139,13 +147,13 @@ class CVQChannelEditorView : public QWidget {
   void UpdateCounter();
   void UpdateSettingsCategory();
   void ShowContextMenu(int tab, const QPoint& globalPos);
-  void PlugNavigation(QMenu* menu, int tab);
+  void PlugNavigation(const ContextMenu& menu, int tab);
   void SwitchToTransponder();
   void SwitchToSatellite(int fromTab);
   void WithStatus(const std::function<void()>& work);
   void ConnectCommands();
-  void ConnectButton(int tab, const QString& caption, const std::function<void()>& command);
-  void PlugCommands(QMenu* menu, int tab);
+  void ConnectButton(int tab, ListButton id, const std::function<void()>& command);
+  void PlugCommands(const ContextMenu& menu, int tab);
   /// Runs a command that needs the prompter, when one is set.
   void WithPrompter(const std::function<void(EditingView&, Prompter&)>& command);
 

@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "support/modal_watchdog.h"
+
 namespace vq {
 namespace {
 
@@ -28,6 +30,7 @@ QPushButton* Button(QDialog& dialog, const QString& text) {
 
 // Runs the dialog modally and clicks `button` once it is up.
 int ExecAndClick(EditorConfigDialog& dialog, const QString& button) {
+  const test::ExpectModal expected;
   QTimer::singleShot(0, &dialog, [&] { Button(dialog, button)->click(); });
   return dialog.exec();
 }

@@ -12,6 +12,7 @@
 #include "document/qt/vq_channel_editor_doc.h"
 #include "link/usb/emulated_receiver.h"
 #include "link/usb/qt/usb_receiver_link.h"
+#include "support/modal_watchdog.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/usb_flash_writing_dialog.h"
@@ -73,6 +74,7 @@ TEST_F(UsbWindow, CommandsFollowTheReceiverOnTheBus) {
 TEST_F(UsbWindow, OpenFromUsbShowsTheReceiversSettingsUnderTheSameFile) {
   CMainFrame* frame = app.Frame();
   ASSERT_EQ(frame->View()->Channels()->rowCount(), 40);
+  const ExpectModal transferDialog;
   frame->Actions().openUsb->trigger();
   EXPECT_EQ(frame->StatusText(), "Settings successfully opened from receiver!");
   EXPECT_EQ(frame->View()->Channels()->rowCount(), 4);
@@ -83,6 +85,7 @@ TEST_F(UsbWindow, OpenFromUsbShowsTheReceiversSettingsUnderTheSameFile) {
 TEST_F(UsbWindow, SaveToUsbSendsAnImageThatLoadsAndShowsTheFlashNotice) {
   CMainFrame* frame = app.Frame();
   QSignalSpy notice(frame->ReceiverCommands(), &UsbReceiverCommands::flashNoticeRequested);
+  const ExpectModal transferDialogAndNotice;
   frame->Actions().saveUsb->trigger();
   EXPECT_EQ(notice.count(), 1);
   EXPECT_EQ(frame->StatusText(), "Settings successfully saved to receiver!");

@@ -7,15 +7,21 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
+#include <memory>
+
+#include "support/modal_watchdog.h"
 
 namespace vq::test {
 
-/// Waits for a modal widget to appear, then hands it to `answer`.
-inline void AnswerNextModal(std::function<void(QWidget*)> answer, int triesLeft = 200) {
-  QTimer::singleShot(5, [answer = std::move(answer), triesLeft]() mutable {
+/// Waits for a modal widget to appear, then hands it to `answer`. Until
+/// then the modal is expected.
+inline void AnswerNextModal(
+    std::function<void(QWidget*)> answer, int triesLeft = 200,
+    std::shared_ptr<ExpectModal> expected = std::make_shared<ExpectModal>()) {
+  QTimer::singleShot(5, [answer = std::move(answer), triesLeft, expected]() mutable {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal) {
-      if (triesLeft > 0) AnswerNextModal(std::move(answer), triesLeft - 1);
+      if (triesLeft > 0) AnswerNextModal(std::move(answer), triesLeft - 1, std::move(expected));
       return;
     }
     answer(modal);

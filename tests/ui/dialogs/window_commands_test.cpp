@@ -44,7 +44,7 @@ class WindowCommands : public ::testing::Test {
     channels = view->Page(kTabChannels)->List();
   }
 
-  QPushButton* Button(int tab, const char* caption) { return view->Page(tab)->Button(caption); }
+  QPushButton* Button(int tab, ListButton id) { return view->Page(tab)->Button(id); }
   std::string NameAt(int row) { return view->Channels()->NodeAt(row)->Record().GetName(); }
   QPoint RowCentre(int row) {
     return QPoint(20, channels->rowViewportPosition(row) + channels->rowHeight(row) / 2);
@@ -59,14 +59,14 @@ class WindowCommands : public ::testing::Test {
 
 TEST_F(WindowCommands, ButtonsRemoveAndMoveChannels) {
   channels->SelectRows({0, 1, 2});
-  ASSERT_TRUE(Button(kTabChannels, "Remove Selected")->isEnabled());
-  QTest::mouseClick(Button(kTabChannels, "Remove Selected"), Qt::LeftButton);
+  ASSERT_TRUE(Button(kTabChannels, ListButton::kRemoveSelected)->isEnabled());
+  QTest::mouseClick(Button(kTabChannels, ListButton::kRemoveSelected), Qt::LeftButton);
   EXPECT_EQ(view->Channels()->rowCount(), 37);
   EXPECT_EQ(frame->StatusText(), "Removed 3 channels!");
   EXPECT_TRUE(app.Document()->IsModified());
 
   channels->SelectOnlyRow(0);
-  QTest::mouseClick(Button(kTabChannels, "Move Down"), Qt::LeftButton);
+  QTest::mouseClick(Button(kTabChannels, ListButton::kMoveDown), Qt::LeftButton);
   EXPECT_EQ(NameAt(1), "C3");
   EXPECT_EQ(channels->SelectedRows(), std::vector<int>{1});
   EXPECT_EQ(frame->StatusText(), "Ready!");
@@ -77,7 +77,7 @@ TEST_F(WindowCommands, PendingPaneEditsAreCommittedBeforeCommandsAndTabChanges) 
   channels->SelectOnlyRow(0);
   view->Pane()->activateCell(channel_rows::kLocked, 1);
   ASSERT_TRUE(view->State().pendingEdit);
-  QTest::mouseClick(Button(kTabChannels, "Move Down"), Qt::LeftButton);
+  QTest::mouseClick(Button(kTabChannels, ListButton::kMoveDown), Qt::LeftButton);
   EXPECT_FALSE(view->State().pendingEdit);
   ASSERT_EQ(NameAt(1), "C0");
   EXPECT_TRUE(view->Channels()->NodeAt(1)->Record().IsLocked()) << "written before the move";
@@ -91,9 +91,9 @@ TEST_F(WindowCommands, FavoritesPanelAddsFollowsAndRemoves) {
   FavoritesPanel* favorites = view->Favorites();
   favorites->ChooseGroup(0);
   channels->SelectRows({3, 4});
-  QTest::mouseClick(Button(kTabChannels, "Add To Favorites"), Qt::LeftButton);
+  QTest::mouseClick(Button(kTabChannels, ListButton::kAddToFavorites), Qt::LeftButton);
   ASSERT_EQ(favorites->MembersModel()->rowCount(), 4);
-  EXPECT_FALSE(Button(kTabChannels, "Add To Favorites")->isEnabled());
+  EXPECT_FALSE(Button(kTabChannels, ListButton::kAddToFavorites)->isEnabled());
 
   favorites->Members()->selectionModel()->select(favorites->MembersModel()->index(2, 0),
                                                  QItemSelectionModel::ClearAndSelect);
@@ -113,7 +113,7 @@ TEST_F(WindowCommands, AddTransponderThroughTheDialogThenPurgeIt) {
     list->SelectOnlyRow(1);
     static_cast<QDialog*>(modal)->accept();
   });
-  QTest::mouseClick(Button(kTabTransponders, "Add New"), Qt::LeftButton);
+  QTest::mouseClick(Button(kTabTransponders, ListButton::kAddNew), Qt::LeftButton);
   EXPECT_EQ(view->Transponders()->rowCount(), 3);
   EXPECT_EQ(frame->StatusText(), "Added new transponder!");
   ASSERT_TRUE(purge->isEnabled());
@@ -157,7 +157,7 @@ TEST_F(WindowCommands, DraggingRowsMovesThemOrRemovesThem) {
   EXPECT_EQ(NameAt(0) + NameAt(1) + NameAt(2) + NameAt(3) + NameAt(4) + NameAt(5), "C0C3C4C5C1C2");
   EXPECT_EQ(channels->SelectedRows(), (std::vector<int>{4, 5}));
 
-  QPushButton* remove = Button(kTabChannels, "Remove Selected");
+  QPushButton* remove = Button(kTabChannels, ListButton::kRemoveSelected);
   const QPoint onButton = viewport->mapFromGlobal(remove->mapToGlobal(remove->rect().center()));
   QTest::mousePress(viewport, Qt::LeftButton, {}, RowCentre(4));
   QTest::mouseMove(viewport, RowCentre(2));

@@ -22,8 +22,31 @@ inline constexpr std::string_view kClipSettings = "VQ-Settings";
 
 /// Every format, in registration order.
 inline constexpr std::array<std::string_view, 10> kClipFormats = {
-    kClipTvChannel,   kClipTvChannels,   kClipRadioChannel, kClipRadioChannels,
-    kClipDataChannel, kClipDataChannels, kClipTransponder,  kClipTransponders,
-    kClipSatellite,   kClipSettings};
+    kClipTvChannel,    kClipTvChannels,  kClipRadioChannel, kClipRadioChannels, kClipDataChannel,
+    kClipDataChannels, kClipTransponder, kClipTransponders, kClipSatellite,     kClipSettings};
+
+/// The single-channel format of channel type 0 TV, 1 radio, 2 data; empty
+/// for any other type.
+constexpr std::string_view ChannelClipFormat(int type) {
+  return type == 0   ? kClipTvChannel
+         : type == 1 ? kClipRadioChannel
+         : type == 2 ? kClipDataChannel
+                     : std::string_view{};
+}
+
+/// The channel-list format of a channel type; empty for any other type.
+constexpr std::string_view ChannelListClipFormat(int type) {
+  return type == 0   ? kClipTvChannels
+         : type == 1 ? kClipRadioChannels
+         : type == 2 ? kClipDataChannels
+                     : std::string_view{};
+}
+
+/// True for one of the ten names above.
+constexpr bool IsClipFormat(std::string_view name) {
+  for (std::string_view format : kClipFormats)
+    if (format == name) return true;
+  return false;
+}
 
 }  // namespace vq

@@ -1,11 +1,18 @@
-#include <QApplication>
+// The main of the widget test binaries: a QApplication (offscreen unless the
+// environment names a platform) and the watchdog that fails a test on a
+// modal it did not expect.
 
 #include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "support/modal_watchdog.h"
 
 int main(int argc, char** argv) {
   // Test discovery runs the binary outside ctest's environment.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
+  vq::test::InstallModalWatchdog();
   return RUN_ALL_TESTS();
 }

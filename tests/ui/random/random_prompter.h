@@ -1,0 +1,58 @@
+#pragma once
+// Answers the editing commands' questions and selection dialogs at random,
+// Cancel included. Some selections go through the real dialogs, answered by
+// a timer the way a user would click.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "database/settings_database.h"
+#include "editing/prompter.h"
+
+namespace vq::test {
+
+class RandomPrompter : public Prompter {
+ public:
+  /// `pick(n)` gives a random number in 0..n-1; `real` shows the real
+  /// dialogs, and `answerDialog` answers the one that is about to open.
+  RandomPrompter(const SettingsDatabase& db, std::function<int(int)> pick, Prompter& real,
+                 std::function<void()> answerDialog)
+      : db_(db), pick_(std::move(pick)), real_(real), answerDialog_(std::move(answerDialog)) {}
+
+  void Tell(const std::string& text) override { lastMessage = text; }
+  bool AskYesNo(const std::string&, const std::string&) override { return pick_(2) == 0; }
+  int AskThreeWay(const std::string&, const std::string&, const std::string&, const std::string&,
+                  const std::string&) override {
+    return pick_(4);
+  }
+  std::optional<int> SelectSatellite() override {
+    if (pick_(4) == 0) {
+      answerDialog_();
+      return real_.SelectSatellite();
+    }
+    if (pick_(5) == 0) return std::nullopt;
+    return db_.GetSatelliteNode(pick_(db_.GetSatelliteCount()))->GetNumber();
+  }
+  std::optional<int> SelectTransponder(int filter) override {
+    if (pick_(4) == 0) {
+      answerDialog_();
+      return real_.SelectTransponder(filter);
+    }
+    if (pick_(5) == 0) return std::nullopt;
+    std::vector<TransponderNode*> listed;
+    db_.CollectTransponders(listed, filter - 1);
+    if (listed.empty()) return pick_(kTransponderCapacity);
+    return listed[static_cast<size_t>(pick_(static_cast<int>(listed.size())))]->GetTableIndex();
+  }
+
+  std::string lastMessage;
+
+ private:
+  const SettingsDatabase& db_;
+  std::function<int(int)> pick_;
+  Prompter& real_;
+  std::function<void()> answerDialog_;
+};
+
+}  // namespace vq::test

@@ -1,0 +1,145 @@
+// Random user sessions through the real editor window (frame and view,
+// offscreen): tabs, selectors, sorting, selections, every button, context
+// menu entry and special action, the favourites panel, the model buttons
+// and drag and drop, with every question and selection dialog answered at
+// random. After every action the window must agree with the database; at
+// the end the saved file must load back into the same database.
+//
+// VQ_SOAK_SEEDS and VQ_SOAK_ACTIONS run a longer soak (seeds per file and
+// actions per seed).
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <iostream>
+
+#include "../view/view_fixture.h"
+#include "support/full_database.h"
+#include "ui/app/main_frame.h"
+#include "ui/grid/property_grid.h"
+#include "ui/view/favorites_panel.h"
+#include "ui/view/list_page.h"
+#include "ui/view/record_table_view.h"
+#include "ui/view/vq_channel_editor_view.h"
+#include "vqtool/demo_description.h"
+#include "vqtool/demo_text.h"
+#include "window_actions.h"
+#include "window_checks.h"
+#include "window_session.h"
+
+namespace vq::test {
+namespace {
+
+int FromEnvironment(const char* name, int fallback) {
+  const int value = qEnvironmentVariableIntValue(name);
+  return value > 0 ? value : fallback;
+}
+
+std::unique_ptr<SettingsDatabase> MakeDemoDatabase() {
+  auto db = MakeDatabase(kModelPvr);
+  tool::DescriptionError error;
+  if (!tool::BuildFromDescription(tool::BundledDemoDescription(), *db, error)) return nullptr;
+  return db;
+}
+
+std::unique_ptr<SettingsDatabase> LoadFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return nullptr;
+  const QByteArray bytes = file.readAll();
+  auto db = MakeDatabase(ModelForFileSize(static_cast<uint64_t>(bytes.size())));
+  if (!db->LoadImage(
+          {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())}))
+    return nullptr;
+  return db;
+}
+
+class RandomWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+  QString Write(const char* name, std::unique_ptr<SettingsDatabase> db) {
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(db && WriteSettings(*db, path));
+    return path;
+  }
+
+  // Runs `actions` random actions from `seed` on a copy of `source`, then
+  // saves and reloads.
+  void RunSession(const QString& source, unsigned seed, int actions) {
+    const QString path = dir.filePath(QString("session-%1.bin").arg(seed));
+    QFile::remove(path);
+    ASSERT_TRUE(QFile::copy(source, path));
+    WindowSession session(path, seed);
+    ASSERT_TRUE(session.Opened());
+    for (int step = 0; step < actions; ++step) {
+      const WindowAction& action = PickAction(session);
+      std::cerr << "seed " << seed << " step " << step << ": " << action.name << "\n";
+      action.run(session);
+      session.Settle();
+      const std::vector<std::string> problems = WindowProblems(session.View(), session.Database());
+      ASSERT_EQ(problems, std::vector<std::string>{})
+          << "seed " << seed << " step " << step << " (" << action.name << ")";
+      ASSERT_EQ(session.DocumentQuestions().unexpected, std::vector<std::string>{})
+          << "seed " << seed << " step " << step << " (" << action.name << ")";
+    }
+    ASSERT_TRUE(session.Document().Save());
+    const auto reloaded = LoadFile(path);
+    ASSERT_NE(reloaded, nullptr);
+    EXPECT_EQ(DatabaseDifference(session.Database(), *reloaded), "") << "seed " << seed;
+  }
+
+  void RunSessions(const QString& source, unsigned firstSeed, int seeds, int actions) {
+    const int count = FromEnvironment("VQ_SOAK_SEEDS", seeds);
+    const int length = FromEnvironment("VQ_SOAK_ACTIONS", actions);
+    for (int k = 0; k < count && !HasFatalFailure(); ++k)
+      RunSession(source, firstSeed + static_cast<unsigned>(k), length);
+  }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(RandomWindowTest, SessionsOnTheDemoFile) {
+  RunSessions(Write("demo.bin", MakeDemoDatabase()), 1, 3, 250);
+}
+
+TEST_F(RandomWindowTest, SessionsOnAFullPvrFile) {
+  RunSessions(Write("full-pvr.bin", MakeFullDatabase(kModelPvr)), 101, 2, 80);
+}
+
+TEST_F(RandomWindowTest, SessionsOnAFullFtaCiFile) {
+  RunSessions(Write("full-fta.bin", MakeFullDatabase(kModelFtaCi)), 201, 2, 100);
+}
+
+// Choosing a favourite group, then clearing the channels of a transponder
+// whose channels were listed.
+TEST_F(RandomWindowTest, ClearingChannelsWhileAFavoriteGroupIsChosen) {
+  WindowSession session(Write("demo.bin", MakeDemoDatabase()), 1);
+  ASSERT_TRUE(session.Opened());
+  CVQChannelEditorView& view = session.View();
+  int news = -1;
+  for (int g = 0; g < kFavoriteGroupCount; ++g)
+    if (session.Database().GetFavoriteGroupName(g) == "News") news = g;
+  ASSERT_GE(news, 0);
+  PropertyGrid* groups = view.Favorites()->Groups();
+  QTest::mouseClick(groups->viewport(), Qt::LeftButton, {}, groups->cellRect(news, 0).center());
+  ASSERT_EQ(view.Favorites()->ChosenGroup(), news);
+  QTest::mouseClick(view.Tabs(), Qt::LeftButton, {},
+                    view.Tabs()->tabRect(kTabTransponders).center());
+  RecordTableView* transponders = view.Page(kTabTransponders)->List();
+  QTest::mouseClick(transponders->viewport(), Qt::LeftButton, {},
+                    transponders->visualRect(transponders->model()->index(0, 1)).center());
+  QPushButton* clear = nullptr;
+  for (QPushButton* button : view.Page(kTabTransponders)->findChildren<QPushButton*>())
+    if (button->accessibleName() == "Clear All Channels") clear = button;
+  ASSERT_NE(clear, nullptr);
+  QTest::mouseClick(clear, Qt::LeftButton);
+  EXPECT_EQ(WindowProblems(view, session.Database()), std::vector<std::string>{});
+  EXPECT_EQ(session.Frame().StatusText(), "Ready!");
+}
+
+}  // namespace
+}  // namespace vq::test

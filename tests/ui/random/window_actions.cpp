@@ -1,0 +1,252 @@
+#include "window_actions.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <numeric>
+
+#include "ui/app/main_frame.h"
+#include "ui/grid/property_grid.h"
+#include "ui/view/favorite_members_model.h"
+#include "ui/view/favorites_panel.h"
+#include "ui/view/list_page.h"
+#include "ui/view/record_table_view.h"
+#include "ui/view/selector_bar.h"
+#include "ui/view/statistics_panel.h"
+#include "ui/view/vq_channel_editor_view.h"
+#include "window_session.h"
+
+namespace vq::test {
+namespace {
+
+// A user's choice in a selector: the entry becomes current and the
+// selector reports it as chosen.
+void Choose(QComboBox* box, int index) {
+  if (!box->isEnabled() || index < 0 || index >= box->count()) return;
+  box->setCurrentIndex(index);
+  emit box->activated(index);
+}
+
+void ClickIfEnabled(QAbstractButton* button) {
+  if (button && button->isEnabled() && button->isVisible())
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void ChangeTab(WindowSession& s) {
+  QTabBar* tabs = s.View().Tabs();
+  const int tab = s.Pick(tabs->count());
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+}
+
+void ChooseChannelSource(WindowSession& s) {
+  QComboBox* sources = s.View().Page(kTabChannels)->Bar()->First();
+  Choose(sources, s.Pick(sources->count()));
+}
+
+void ChooseChannelType(WindowSession& s) {
+  Choose(s.View().Page(kTabChannels)->Bar()->Second(), s.Pick(3));
+}
+
+void ChooseTransponderSatellite(WindowSession& s) {
+  QComboBox* satellites = s.View().Page(kTabTransponders)->Bar()->First();
+  Choose(satellites, s.Pick(satellites->count()));
+}
+
+void StepSelector(WindowSession& s) {
+  SelectorBar* bar = s.View().Page(s.Chance(2) ? kTabChannels : kTabTransponders)->Bar();
+  ClickIfEnabled(s.Chance(2) ? bar->Previous() : bar->Next());
+}
+
+void ToggleSortOrder(WindowSession& s) {
+  if (s.View().CurrentTab() == kTabSettings) return;
+  QHeaderView* header = s.CurrentList()->horizontalHeader();
+  const int column = s.Chance(4) ? 1 : 0;
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+}
+
+void SelectRows(WindowSession& s) {
+  RecordTableView* list = s.CurrentList();
+  const std::vector<int> rows = s.RandomRows(list->model()->rowCount());
+  if (rows.empty())
+    list->clearSelection();
+  else
+    list->SelectRows(rows);
+}
+
+void ClickRow(WindowSession& s) {
+  RecordTableView* list = s.CurrentList();
+  const int row = s.VisibleRow(list, s.Pick(list->model()->rowCount()));
+  if (row < 0) return;
+  const Qt::KeyboardModifiers keys = s.Chance(3)   ? Qt::ShiftModifier
+                                     : s.Chance(3) ? Qt::ControlModifier
+                                                   : Qt::NoModifier;
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
+                    list->visualRect(list->model()->index(row, 1)).center());
+}
+
+void SelectFavoriteRows(WindowSession& s) {
+  QListView* members = s.View().Favorites()->Members();
+  const std::vector<int> rows = s.RandomRows(members->model()->rowCount());
+  QItemSelection selection;
+  for (int row : rows)
+    selection.select(members->model()->index(row, 0), members->model()->index(row, 0));
+  members->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void ClickListButton(WindowSession& s) {
+  const QList<QPushButton*> buttons =
+      s.View().Page(s.View().CurrentTab())->findChildren<QPushButton*>();
+  if (!buttons.isEmpty()) ClickIfEnabled(buttons[s.Pick(static_cast<int>(buttons.size()))]);
+}
+
+// The enabled entries of a menu and of its sub-menus.
+void EnabledEntries(QMenu* menu, QList<QAction*>& entries) {
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator() || !action->isEnabled()) continue;
+    if (action->menu())
+      EnabledEntries(action->menu(), entries);
+    else
+      entries.append(action);
+  }
+}
+
+void RunContextMenuEntry(WindowSession& s) {
+  RecordTableView* list = s.CurrentList();
+  const QPoint at = list->viewport()->rect().center();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(list, &event);
+  QMenu* menu = nullptr;
+  for (QMenu* shown : s.View().findChildren<QMenu*>())
+    if (shown->isVisible() && !shown->parentWidget()->inherits("QMenu")) menu = shown;
+  if (!menu) return;
+  QList<QAction*> entries;
+  EnabledEntries(menu, entries);
+  if (!entries.isEmpty() && !s.Chance(6))
+    entries[s.Pick(static_cast<int>(entries.size()))]->trigger();
+  menu->close();
+}
+
+void RunSpecialAction(WindowSession& s) {
+  const FrameActions& a = s.Frame().Actions();
+  QAction* action = s.Chance(2) ? a.deleteDataChannels : a.deleteEmptyTransponders;
+  if (action->isEnabled()) action->trigger();
+}
+
+void ChooseFavoriteGroup(WindowSession& s) {
+  PropertyGrid* groups = s.View().Favorites()->Groups();
+  const QRect cell = groups->cellRect(s.Pick(kFavoriteGroupCount), 0);
+  QTest::mouseClick(groups->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void ClickFavoritesButton(WindowSession& s) {
+  FavoritesPanel* favorites = s.View().Favorites();
+  ClickIfEnabled(s.Chance(3) ? favorites->RemoveAllButton() : favorites->RemoveButton());
+}
+
+void ClickModelButton(WindowSession& s) {
+  StatisticsPanel* stats = s.View().Statistics();
+  ClickIfEnabled(s.Chance(2) ? stats->FtaButton() : stats->PvrButton());
+}
+
+void ToggleNetwork(WindowSession& s) { ClickIfEnabled(s.View().Statistics()->NetworkBox()); }
+
+QPoint InViewport(QWidget* viewport, QWidget* widget, QPoint at) {
+  return viewport->mapFromGlobal(widget->mapToGlobal(at));
+}
+
+// Presses a visible channel row, moves past the drag distance and releases
+// over a row of the list, the favourites list, "Remove Selected" or
+// somewhere else.
+void DragChannels(WindowSession& s) {
+  CVQChannelEditorView& view = s.View();
+  if (view.CurrentTab() != kTabChannels) return;
+  RecordTableView* list = view.Page(kTabChannels)->List();
+  QWidget* viewport = list->viewport();
+  const int row = s.VisibleRow(list, s.Pick(list->model()->rowCount()));
+  if (row < 0) return;
+  const QPoint from = list->visualRect(list->model()->index(row, 1)).center();
+  QPoint to;
+  switch (s.Pick(4)) {
+    case 0: {
+      const int count = list->model()->rowCount();
+      const int y = s.Pick(viewport->height());
+      to = QPoint(from.x(), count > 0 ? y : viewport->height() / 2);
+      break;
+    }
+    case 1: {
+      QWidget* members = view.Favorites()->Members()->viewport();
+      to = InViewport(viewport, members, members->rect().center());
+      break;
+    }
+    case 2: {
+      QPushButton* remove = nullptr;
+      for (QPushButton* b : view.Page(kTabChannels)->findChildren<QPushButton*>())
+        if (b->accessibleName() == "Remove Selected") remove = b;
+      if (!remove) return;
+      to = InViewport(viewport, remove, remove->rect().center());
+      break;
+    }
+    default:
+      to = InViewport(viewport, view.Statistics(), QPoint(5, 5));
+      break;
+  }
+  QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+  QTest::mouseMove(viewport, from + QPoint(0, 12));
+  QTest::mouseMove(viewport, to);
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+}
+
+void SaveAndReopen(WindowSession& s) {
+  if (!s.Document().Save()) return;
+  s.Document().NewDocument();
+  s.Document().OpenDocument(s.Path());
+}
+
+}  // namespace
+
+const std::vector<WindowAction>& WindowActions() {
+  static const std::vector<WindowAction> actions = {
+      {"change tab", 10, ChangeTab},
+      {"choose channel source", 8, ChooseChannelSource},
+      {"choose channel type", 4, ChooseChannelType},
+      {"choose transponder satellite", 5, ChooseTransponderSatellite},
+      {"step a selector", 3, StepSelector},
+      {"toggle sort order", 3, ToggleSortOrder},
+      {"select rows", 14, SelectRows},
+      {"click a row", 8, ClickRow},
+      {"select favourite rows", 5, SelectFavoriteRows},
+      {"click a list button", 16, ClickListButton},
+      {"run a context menu entry", 8, RunContextMenuEntry},
+      {"run a special action", 2, RunSpecialAction},
+      {"choose a favourite group", 5, ChooseFavoriteGroup},
+      {"click a favourites button", 3, ClickFavoritesButton},
+      {"click a model button", 2, ClickModelButton},
+      {"toggle the network box", 1, ToggleNetwork},
+      {"drag channels", 6, DragChannels},
+      {"save and reopen", 1, SaveAndReopen},
+  };
+  return actions;
+}
+
+const WindowAction& PickAction(WindowSession& session) {
+  const std::vector<WindowAction>& actions = WindowActions();
+  const int total = std::accumulate(actions.begin(), actions.end(), 0,
+                                    [](int sum, const WindowAction& a) { return sum + a.weight; });
+  int pick = session.Pick(total);
+  for (const WindowAction& action : actions) {
+    if (pick < action.weight) return action;
+    pick -= action.weight;
+  }
+  return actions.back();
+}
+
+}  // namespace vq::test

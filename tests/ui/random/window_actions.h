@@ -1,0 +1,24 @@
+#pragma once
+// The user actions of the random window test, one function each, in a table
+// with weights. A later feature adds its actions to the table.
+
+#include <vector>
+
+namespace vq::test {
+
+class WindowSession;
+
+struct WindowAction {
+  const char* name;
+  int weight;
+  void (*run)(WindowSession& session);
+};
+
+/// Every action a user can take on the main window's lists, selectors,
+/// buttons, menus, panels and drag and drop.
+const std::vector<WindowAction>& WindowActions();
+
+/// Picks an action by weight.
+const WindowAction& PickAction(WindowSession& session);
+
+}  // namespace vq::test

@@ -1,0 +1,111 @@
+#include "window_session.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "../dialogs/modal_answer.h"
+#include "support/database_builder.h"
+#include "ui/app/main_frame.h"
+#include "ui/app/message_prompter.h"
+#include "ui/dialogs/select_record_dialog.h"
+#include "ui/view/list_page.h"
+#include "ui/view/record_table_view.h"
+#include "ui/view/vq_channel_editor_view.h"
+
+namespace vq::test {
+
+WindowSession::WindowSession(const QString& path, unsigned seed)
+    : path_(path),
+      rng_(seed),
+      document_(
+          documentPrompter_, [] { return 0; }, FixedClock) {
+  frame_ = std::make_unique<CMainFrame>(document_, config_, recent_);
+  dialogs_ = std::make_unique<DialogPrompter>(document_.Database(), kProgramTitle);
+  dialogs_->SetParent(frame_.get());
+  answers_ = std::make_unique<RandomPrompter>(
+      document_.Database(), [this](int n) { return Pick(n); }, *dialogs_,
+      [this] { AnswerNextSelectionDialog(); });
+  View().SetPrompter(answers_.get());
+  frame_->resize(1280, 800);
+  frame_->show();
+  opened_ = QTest::qWaitForWindowExposed(frame_.get()) && document_.OpenDocument(path);
+}
+
+WindowSession::~WindowSession() {
+  document_.SetModifiedFlag(false);
+  frame_.reset();
+}
+
+CVQChannelEditorView& WindowSession::View() { return *frame_->View(); }
+
+int WindowSession::Pick(int n) {
+  return n <= 0 ? 0 : static_cast<int>(rng_() % static_cast<unsigned>(n));
+}
+
+std::vector<int> WindowSession::RandomRows(int count) {
+  std::vector<int> rows;
+  if (count <= 0 || Chance(8)) return rows;
+  const int first = Pick(count);
+  switch (Pick(3)) {
+    case 0:
+      rows.push_back(first);
+      break;
+    case 1:
+      for (int r = first; r < count && r < first + 1 + Pick(60); ++r) rows.push_back(r);
+      break;
+    default:
+      for (int extra = 1 + Pick(12); extra > 0; --extra) rows.push_back(Pick(count));
+      break;
+  }
+  return rows;
+}
+
+RecordTableView* WindowSession::CurrentList() { return View().Page(View().CurrentTab())->List(); }
+
+int WindowSession::VisibleRow(QAbstractItemView* list, int row) {
+  const int count = list->model()->rowCount();
+  if (count == 0) return -1;
+  list->scrollTo(list->model()->index(std::clamp(row, 0, count - 1), 0));
+  const QPoint centre =
+      list->visualRect(list->model()->index(std::clamp(row, 0, count - 1), 0)).center();
+  return list->viewport()->rect().contains(centre) ? std::clamp(row, 0, count - 1) : -1;
+}
+
+void WindowSession::Settle() { QApplication::processEvents(); }
+
+// Chooses a random row and OK, OK without a row (which is refused with a
+// message, then Cancel), or Cancel.
+void WindowSession::AnswerNextSelectionDialog() {
+  const int choice = Pick(4);
+  const int row = Pick(1 << 16);
+  AnswerNextModal([this, choice, row](QWidget* modal) {
+    auto* dialog = qobject_cast<SelectRecordDialog*>(modal);
+    if (!dialog) {
+      modal->close();
+      return;
+    }
+    RecordTableView* list = dialog->List();
+    const int count = list->model()->rowCount();
+    if (choice == 0) {
+      dialog->reject();
+      return;
+    }
+    if (choice == 1 || count == 0) {
+      list->clearSelection();
+      QString refusal;
+      AnswerNextMessage(&refusal);
+      dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+      if (refusal.isEmpty()) documentPrompter_.unexpected.push_back("no refusal message");
+      dialog->reject();
+      return;
+    }
+    list->SelectOnlyRow(row % count);
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  });
+}
+
+}  // namespace vq::test
