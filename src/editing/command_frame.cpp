@@ -7,6 +7,7 @@
 namespace vq {
 
 void CommitPendingEdits(EditingView& view) {
+  view.FinishPaneEdit();
   ListState& state = view.State();
   if (state.pendingEdit) {
     state.pendingEdit = false;

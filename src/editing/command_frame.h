@@ -10,8 +10,9 @@
 
 namespace vq {
 
-/// When the pane holds edits, clears the flag and runs the pane's commit
-/// flow in its asking form; then refreshes the counts.
+/// Ends an edit still open in the pane; when the pane then holds edits,
+/// clears the flag and runs the pane's commit flow in its asking form;
+/// then refreshes the counts.
 void CommitPendingEdits(EditingView& view);
 
 /// printf-style formatting of the fixed texts (%d and %s only).
