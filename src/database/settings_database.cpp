@@ -107,8 +107,16 @@ bool SettingsDatabase::GetSettings(std::vector<uint8_t>& image) {
   Trace("[LEAVE] ids_save_ch");
 
   Trace("[ENTER] ids_save_config");
-  WriteConfigRecord(image, config_.data(),
-                    extendedConfig_ ? kConfigRecordSize : kConfigRecordShortSize);
+  if (extendedConfig_) {
+    WriteConfigRecord(image, config_.data(), kConfigRecordSize);
+  } else {
+    // The short record ends with byte 727 = 0 whatever the network block in
+    // memory holds; an address there would make the block load as the long
+    // form with an erased network block.
+    auto shortRecord = config_;
+    shortRecord[kConfigRecordShortSize - 1] = 0;
+    WriteConfigRecord(image, shortRecord.data(), kConfigRecordShortSize);
+  }
   Trace("[LEAVE] ids_save_config");
 
   Trace("making header...");
