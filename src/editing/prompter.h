@@ -31,6 +31,9 @@ class Prompter {
   /// "Select Transponder" opened on satellite filter `filter` (0 all, n + 1
   /// satellite number n): the chosen transponder's table index, or nothing.
   virtual std::optional<int> SelectTransponder(int filter) = 0;
+  /// "Select Channel": the chosen channel's table index, or nothing. A
+  /// prompter without the dialog answers as one closed without OK.
+  virtual std::optional<int> SelectChannel() { return std::nullopt; }
 
   // The two copy dialogs. A prompter without them answers as a dialog
   // closed without OK.

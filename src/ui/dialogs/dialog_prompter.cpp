@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "ui/dialogs/select_channel_dialog.h"
 #include "ui/dialogs/select_channels_to_copy_dialog.h"
 #include "ui/dialogs/select_copy_tree_dialog.h"
 #include "ui/dialogs/select_satellite_dialog.h"
@@ -40,6 +41,12 @@ std::optional<int> DialogPrompter::SelectSatellite() {
 
 std::optional<int> DialogPrompter::SelectTransponder(int filter) {
   SelectTransponderDialog dialog(database_, filter, parent_);
+  dialog.exec();
+  return dialog.Chosen();
+}
+
+std::optional<int> DialogPrompter::SelectChannel() {
+  SelectChannelDialog dialog(database_, parent_);
   dialog.exec();
   return dialog.Chosen();
 }

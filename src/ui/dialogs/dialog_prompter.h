@@ -26,6 +26,7 @@ class DialogPrompter : public Prompter {
                   const std::string& middle, const std::string& right) override;
   std::optional<int> SelectSatellite() override;
   std::optional<int> SelectTransponder(int filter) override;
+  std::optional<int> SelectChannel() override;
   std::optional<std::vector<const ChannelNode*>> SelectChannelsToCopy(
       const std::vector<const ChannelNode*>& channels) override;
   std::optional<std::vector<TransponderChoice>> SelectTranspondersAndChannels(

@@ -74,6 +74,8 @@ void PropertyPane::ButtonReleased(const GridNotification& note) {
     Context().EditPending(false);
     modified_ = false;
     Context().RebuildPane();
+  } else {
+    ValueChanged(note);
   }
 }
 
@@ -126,7 +128,7 @@ void PropertyPane::Save() {
 void PropertyPane::WriteSummaries() {
   for (const Group& group : groups_)
     grid_.setText(group.row, kValueColumn,
-                  grid_.isExpanded(group.row) ? std::string() : Summary(group.row));
+                  grid_.isExpanded(group.row) ? ExpandedText(group.row) : Summary(group.row));
 }
 
 void PropertyPane::ExpandAll(bool expand) {
@@ -182,6 +184,14 @@ void PropertyPane::AddOptions(int row, const std::string& label, int parent,
                               const std::vector<std::string>& options) {
   AddRow(row, label, parent, RowKind::OptionList);
   grid_.setOptions(row, kValueColumn, options);
+}
+
+void PropertyPane::Rerange(int row, int minimum, int maximum) {
+  const auto range = ranges_.find(row);
+  if (range == ranges_.end()) return;
+  range->second = {minimum, maximum};
+  const GridCell* cell = grid_.cell(row, kValueColumn);
+  if (cell && cell->kind == RowKind::Number) grid_.setRange(row, kValueColumn, minimum, maximum);
 }
 
 void PropertyPane::ShowNumber(int row, std::optional<int> value) {

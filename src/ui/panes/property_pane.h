@@ -74,8 +74,15 @@ class PropertyPane {
   /// The one-line summary of a group while it is collapsed.
   virtual std::string Summary(int groupRow) const = 0;
   /// Takes a changed value cell into the working copy; false refuses it
-  /// (Refresh then shows the working copy again).
+  /// (Refresh then shows the working copy again). A push button of the
+  /// pane's own rows arrives here too, as a ButtonReleased note.
   virtual bool TakeValue(const GridNotification& note) = 0;
+  /// The value cell of a group while it is expanded (empty by default; a
+  /// group whose value cell holds an option shows that option).
+  virtual std::string ExpandedText(int groupRow) const {
+    (void)groupRow;
+    return {};
+  }
 
   /// A group (a sub-group when `parent` is a group) opened and closed by
   /// `expandFlag`, which lives as long as the pane. Its value cell shows
@@ -88,6 +95,8 @@ class PropertyPane {
   void AddNumber(int row, const std::string& label, int parent, int minimum, int maximum);
   void AddOptions(int row, const std::string& label, int parent,
                   const std::vector<std::string>& options);
+  /// Gives a number row another range; the shown number is clamped into it.
+  void Rerange(int row, int minimum, int maximum);
 
   /// A number, or an empty cell (no value shared) that still takes only
   /// digits in the row's range.

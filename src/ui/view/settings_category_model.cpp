@@ -1,63 +1,85 @@
 #include "ui/view/settings_category_model.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "editing/settings_category_list.h"
 #include "ui/view/list_images.h"
 
 namespace vq {
+namespace {
+
+const char* Description(int code) {
+  static constexpr const char* kDescriptions[] = {
+      "Picture format, video output and TV system",
+      "Menu, audio and subtitle languages",
+      "Clock and time zone",
+      "The eight programmed timers",
+      "Lock code and locked menus",
+      "On-screen display and remote control keys",
+      "Standby and antenna power",
+      "Address and login of the receiver's network connection",
+      "Volume, location and the F1 button",
+      "Diagnostic settings of the receiver",
+  };
+  return code >= 0 && code < static_cast<int>(std::size(kDescriptions)) ? kDescriptions[code] : "";
+}
+
+}  // namespace
 
 SettingsCategoryModel::SettingsCategoryModel(QObject* parent)
     : RecordListModel({{"Settings Category", 200, false}, {"Description", 366, false}}, parent),
-      rows_{{"TV Settings", "Picture format, video output and TV system", 0},
-            {"Language Settings", "Menu, audio and subtitle languages", 1},
-            {"Time/Date Settings", "Clock, time zone and summer time", 2},
-            {"Timer Settings", "The eight programmed timers", 3},
-            {"Parental Control Settings", "Lock code and locked menus", 4},
-            {"User Interface Settings", "On-screen display and remote control keys", 5},
-            {"Power Management Settings", "Standby and power saving", 6},
-            {"Other Settings", "Antenna power, network and further options", 8}} {}
+      codes_(ListedSettingsCategories(false, false)) {}
+
+void SettingsCategoryModel::SetNetworkListed(bool listed) {
+  if (listed == network_) return;
+  network_ = listed;
+  beginResetModel();
+  codes_ = ListedSettingsCategories(network_, hidden_);
+  if (IsDescending()) std::reverse(codes_.begin(), codes_.end());
+  endResetModel();
+}
 
 void SettingsCategoryModel::AppendHidden() {
-  if (HasHidden()) return;
+  if (hidden_) return;
+  hidden_ = true;
   const int row = rowCount();
   beginInsertRows({}, row, row);
-  rows_.push_back({"Hidden Settings", "Diagnostic settings of the receiver", kHiddenCode});
+  codes_.push_back(kHiddenCode);
   endInsertRows();
 }
 
-bool SettingsCategoryModel::HasHidden() const { return RowOfCode(kHiddenCode) >= 0; }
-
 int SettingsCategoryModel::CodeAt(int row) const {
-  return row >= 0 && row < rowCount() ? rows_[static_cast<size_t>(row)].code : -1;
+  return row >= 0 && row < rowCount() ? codes_[static_cast<size_t>(row)] : -1;
 }
 
 int SettingsCategoryModel::RowOfCode(int code) const {
-  const auto it =
-      std::find_if(rows_.begin(), rows_.end(), [code](const Category& c) { return c.code == code; });
-  return it == rows_.end() ? -1 : static_cast<int>(it - rows_.begin());
+  const auto it = std::find(codes_.begin(), codes_.end(), code);
+  return it == codes_.end() ? -1 : static_cast<int>(it - codes_.begin());
 }
 
 int SettingsCategoryModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  return parent.isValid() ? 0 : static_cast<int>(codes_.size());
 }
 
 QVariant SettingsCategoryModel::data(const QModelIndex& index, int role) const {
   if (index.row() < 0 || index.row() >= rowCount() || index.column() < 0 ||
       index.column() >= columnCount())
     return {};
-  const Category& category = rows_[static_cast<size_t>(index.row())];
+  const int code = codes_[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole:
-      return QString::fromLatin1(index.column() == 0 ? category.name : category.description);
+      return index.column() == 0 ? QString::fromLatin1(SettingsCategoryName(code).data())
+                                 : QString::fromLatin1(Description(code));
     case Qt::DecorationRole:
       return index.column() == 0 ? ListIcon(kImageSettings) : QVariant();
     case Qt::UserRole:
-      return category.code;
+      return code;
     default:
       return {};
   }
 }
 
-void SettingsCategoryModel::ReverseRows() { std::reverse(rows_.begin(), rows_.end()); }
+void SettingsCategoryModel::ReverseRows() { std::reverse(codes_.begin(), codes_.end()); }
 
 }  // namespace vq

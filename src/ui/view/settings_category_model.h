@@ -9,7 +9,8 @@
 namespace vq {
 
 /// The settings categories with their codes (the `CurrentSettingsItem`
-/// values); the hidden category is appended on demand.
+/// values). "Network Settings" is listed while the network settings are in
+/// use; the hidden category is appended on demand.
 class SettingsCategoryModel : public RecordListModel {
   Q_OBJECT
 
@@ -18,9 +19,14 @@ class SettingsCategoryModel : public RecordListModel {
 
   explicit SettingsCategoryModel(QObject* parent = nullptr);
 
+  /// Lists or drops "Network Settings" (before "Other Settings").
+  void SetNetworkListed(bool listed);
+  bool HasNetwork() const { return network_; }
   /// Appends "Hidden Settings"; does nothing when it is already listed.
   void AppendHidden();
-  bool HasHidden() const;
+  bool HasHidden() const { return hidden_; }
+  /// The codes listed, in row order.
+  const std::vector<int>& Codes() const { return codes_; }
   /// Category code of a row, or -1.
   int CodeAt(int row) const;
   /// Row of a category code, or -1.
@@ -33,12 +39,9 @@ class SettingsCategoryModel : public RecordListModel {
   void ReverseRows() override;
 
  private:
-  struct Category {
-    const char* name;
-    const char* description;
-    int code;
-  };
-  std::vector<Category> rows_;
+  std::vector<int> codes_;
+  bool network_ = false;
+  bool hidden_ = false;
 };
 
 }  // namespace vq

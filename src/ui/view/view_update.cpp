@@ -9,6 +9,7 @@
 
 #include "database/settings_database.h"
 #include "document/qt/vq_channel_editor_doc.h"
+#include "editing/settings_category_list.h"
 #include "ui/app/editor_config.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/pane_host.h"
@@ -55,6 +56,7 @@ void CVQChannelEditorView::InitialUpdate() {
     for (int tab = kTabChannels; tab <= kTabSatellites; ++tab)
       pageList_[tab]->List()->SelectOnlyRow(0);
     const int tab = config_.CurrentTab >= 0 && config_.CurrentTab < 4 ? config_.CurrentTab : 0;
+    categories_->SetNetworkListed(Database().GetExtendedConfig() != 0);
     UpdateSettingsCategory();
     {
       const QSignalBlocker block(tabs_);
@@ -189,13 +191,14 @@ void CVQChannelEditorView::FillTransponderSources() {
 }
 
 void CVQChannelEditorView::ShowPaneForCurrentTab() {
-  // An edit still pending goes to the records the pane was built for.
-  panes_->SelectionChanged(state_.currentTab);
+  // The settings pane shows the category chosen now; an edit still pending
+  // goes to the records (or category) the pane was built for.
   if (state_.currentTab == kTabSettings) {
     const std::vector<int> rows = pageList_[kTabSettings]->List()->SelectedRows();
     const int code = rows.empty() ? -1 : categories_->CodeAt(rows.front());
     if (code >= 0) config_.CurrentSettingsItem = code;
   }
+  panes_->SelectionChanged(state_.currentTab);
   UpdateCounter();
 }
 
@@ -217,9 +220,8 @@ QString CVQChannelEditorView::CounterText() const {
 }
 
 void CVQChannelEditorView::UpdateSettingsCategory() {
-  int row = categories_->RowOfCode(config_.CurrentSettingsItem);
-  if (row < 0) row = 0;
-  pageList_[kTabSettings]->List()->SelectOnlyRow(row);
+  const int code = SettingsCategoryToSelect(config_.CurrentSettingsItem, categories_->Codes());
+  pageList_[kTabSettings]->List()->SelectOnlyRow(categories_->RowOfCode(code));
 }
 
 }  // namespace vq

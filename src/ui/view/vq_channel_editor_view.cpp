@@ -174,7 +174,12 @@ void CVQChannelEditorView::ConnectSignals() {
               [flag = descending[tab]](bool on) { *flag = on; });
   }
   connect(statistics_, &StatisticsPanel::networkToggled, this, [this](bool on) {
+    // The flag first: settling the pane's edit re-reads the box from it. An
+    // edit still pending in the network category lands before it leaves.
     Database().SetExtendedConfig(on ? 1 : 0);
+    CommitPendingEdits();
+    categories_->SetNetworkListed(on);
+    UpdateSettingsCategory();
     emit databaseChanged();
   });
 

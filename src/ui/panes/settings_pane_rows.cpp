@@ -1,0 +1,363 @@
+#include "ui/panes/settings_pane_rows.h"
+
+#include "database/lookup_tables.h"
+#include "editing/settings_categories.h"
+#include "editing/settings_texts.h"
+#include "editing/settings_values.h"
+
+namespace vq {
+namespace settings_rows {
+namespace {
+
+using Config = ReceiverConfig;
+using Read = std::function<int(const Config&)>;
+using Write = std::function<void(Config, int)>;
+
+template <class R>
+Read Get(R (Config::*member)() const) {
+  return [member](const Config& c) { return static_cast<int>((c.*member)()); };
+}
+
+template <class A>
+Write Put(void (Config::*member)(A)) {
+  return [member](Config c, int value) { (c.*member)(static_cast<A>(value)); };
+}
+
+SettingRow Check(int row, const char* label, int group, bool (Config::*get)() const,
+                 void (Config::*set)(bool)) {
+  SettingRow r{row, label, group, RowKind::CheckBox};
+  r.value = Get(get);
+  r.setValue = [set](Config c, int on) { (c.*set)(on != 0); };
+  return r;
+}
+
+SettingRow Number(int row, const char* label, int group, int minimum, int maximum, Read get,
+                  Write set) {
+  SettingRow r{row, label, group, RowKind::Number, minimum, maximum};
+  r.value = std::move(get);
+  r.setValue = std::move(set);
+  return r;
+}
+
+// The stored value is the option index; a value without option shows none.
+SettingRow Indexed(int row, const char* label, int group, std::vector<std::string> options,
+                   Read get, Write set) {
+  SettingRow r{row, label, group, RowKind::OptionList};
+  const int count = static_cast<int>(options.size());
+  r.options = std::move(options);
+  r.value = [get, count](const Config& c) {
+    const int value = get(c);
+    return value >= 0 && value < count ? value : -1;
+  };
+  r.setValue = std::move(set);
+  return r;
+}
+
+// Two options, the first for the stored value 1 and the second for any
+// other: choosing the second keeps another value as it is.
+SettingRow OneOrOther(int row, const char* label, int group, const char* one, const char* other,
+                      Read get, Write set) {
+  SettingRow r{row, label, group, RowKind::OptionList};
+  r.options = {one, other};
+  r.value = [get](const Config& c) { return get(c) == 1 ? 0 : 1; };
+  r.setValue = [get, set](Config c, int index) {
+    if (index == 0)
+      set(c, 1);
+    else if (get(c) == 1)
+      set(c, 0);
+  };
+  return r;
+}
+
+SettingRow Text(int row, const char* label, int group, int limit,
+                std::function<std::string(const Config&)> text,
+                std::function<bool(Config, const std::string&)> take, const char* refusal) {
+  SettingRow r{row, label, group, RowKind::Text};
+  r.text = std::move(text);
+  r.takeText = std::move(take);
+  r.textLimit = limit;
+  r.refusal = refusal;
+  return r;
+}
+
+std::vector<std::string> Table(int count, std::string_view (*text)(int)) {
+  std::vector<std::string> options;
+  for (int i = 0; i < count; ++i) options.emplace_back(text(i));
+  return options;
+}
+
+SettingRow Language(int row, const char* label, uint8_t (Config::*get)() const,
+                    void (Config::*set)(uint8_t)) {
+  return Indexed(row, label, kLanguageGroup, Table(kLanguageCount, LanguageText), Get(get),
+                 Put(set));
+}
+
+SettingRow AddressRow(int row, const char* label, std::string (Config::*text)() const,
+                      bool (Config::*take)(std::string_view)) {
+  return Text(
+      row, label, kNetworkGroup, 15, [text](const Config& c) { return (c.*text)(); },
+      [take](Config c, const std::string& typed) { return (c.*take)(typed); },
+      texts::kInvalidAddress);
+}
+
+SettingRow LocationRow(int row, const char* label, bool longitude) {
+  return Text(
+      row, label, kBaseGroup, 6,
+      [longitude](const Config& c) {
+        return longitude ? c.GetLongitudeText() : c.GetLatitudeText();
+      },
+      [longitude](Config c, const std::string& typed) {
+        int16_t tenths = 0;
+        if (!(longitude ? ParseLongitudeText(typed, tenths) : ParseLatitudeText(typed, tenths)))
+          return false;
+        longitude ? c.SetLongitude(tenths) : c.SetLatitude(tenths);
+        return true;
+      },
+      texts::kInvalidLocation);
+}
+
+std::vector<SettingRow> TvRows() {
+  return {
+      Indexed(kScreenType, "Screen Type", kTvGroup, {"4:3", "16:9", "Pan&Scan"},
+              Get(&Config::GetScreenType), Put(&Config::SetScreenType)),
+      Indexed(kSignalOutput, "Signal Output", kTvGroup, {"MULTI", "PAL"},
+              Get(&Config::GetSignalOutput), Put(&Config::SetSignalOutput)),
+      Indexed(kScartOutput, "SCART Output", kTvGroup, {"RGB", "CVBS"}, Get(&Config::GetScartOutput),
+              Put(&Config::SetScartOutput)),
+      // The pane re-ranges it to the TV system's channels.
+      Number(kUhfChannel, "UHF Channel", kTvGroup, 13, 81, Get(&Config::GetUhfChannel),
+             Put(&Config::SetUhfChannel)),
+      Indexed(kTvSystem, "TV System", kTvGroup, {"NTSC-M", "PAL-B/G", "PAL-I", "PAL-D/K"},
+              Get(&Config::GetTvSystem),
+              [](Config c, int system) { SetTvSystemKeepingUhf(c, static_cast<uint8_t>(system)); }),
+      Number(kFineTuning, "Fine Tuning", kTvGroup, -4, 4, Get(&Config::GetFineTuning),
+             Put(&Config::SetFineTuning)),
+      Number(kBrightness, "Brightness", kTvGroup, -16, 16, Get(&Config::GetBrightness),
+             Put(&Config::SetBrightness)),
+      Number(kContrast, "Contrast", kTvGroup, -16, 16, Get(&Config::GetContrast),
+             Put(&Config::SetContrast)),
+      Number(kColor, "Color", kTvGroup, -16, 16, Get(&Config::GetColor), Put(&Config::SetColor)),
+  };
+}
+
+std::vector<SettingRow> LanguageRows() {
+  return {
+      Indexed(kMenuLanguage, "Menu", kLanguageGroup, Table(kMenuLanguageCount, MenuLanguageText),
+              Get(&Config::GetMenuLanguage), Put(&Config::SetMenuLanguage)),
+      Check(kSubtitles, "Subtitles", kLanguageGroup, &Config::IsSubtitles, &Config::SetSubtitles),
+      Check(kPreferred, "Pref. Settings", kLanguageGroup, &Config::IsPreferredSettings,
+            &Config::SetPreferredSettings),
+      Language(kMainAudio, "Main Audio", &Config::GetMainAudioLanguage,
+               &Config::SetMainAudioLanguage),
+      Language(kAlternativeAudio, "Alter. Audio", &Config::GetAlternativeAudioLanguage,
+               &Config::SetAlternativeAudioLanguage),
+      Language(kMainSubtitle, "Main Subtitle", &Config::GetMainSubtitleLanguage,
+               &Config::SetMainSubtitleLanguage),
+      Language(kAlternativeSubtitle, "Alter. Subtitle", &Config::GetAlternativeSubtitleLanguage,
+               &Config::SetAlternativeSubtitleLanguage),
+  };
+}
+
+std::vector<SettingRow> TimeDateRows() {
+  SettingRow clock = Text(
+      kClock, "Time", kTimeDateGroup, 0, [](const Config& c) { return c.GetClockText(); },
+      [](Config c, const std::string& typed) { return c.SetClockText(typed); }, "");
+  clock.kind = RowKind::DateTime;
+  clock.format = "dd/MM/yyyy HH:mm";
+  return {
+      clock,
+      Indexed(kGmtOffset, "GMT Offset", kTimeDateGroup, GmtOffsetOptions(),
+              Get(&Config::GetGmtOffset), Put(&Config::SetGmtOffset)),
+      Check(kAutoUpdate, "Auto Update", kTimeDateGroup, &Config::IsAutoUpdate,
+            &Config::SetAutoUpdate),
+  };
+}
+
+std::vector<SettingRow> ParentalRows() {
+  std::vector<std::string> ages = {"None"};
+  for (int age = 4; age <= 18; ++age) ages.push_back(std::to_string(age));
+  SettingRow lockCode = Text(
+      kLockCode, "Password", kParentalGroup, 4, [](const Config& c) { return c.GetPasswordText(); },
+      [](Config c, const std::string& typed) {
+        return IsLockCodeText(typed) && c.SetPasswordText(typed);
+      },
+      texts::kInvalidLockCode);
+  lockCode.digitsOnly = true;
+  return {
+      Indexed(
+          kAgeLimit, "Age limit", kParentalGroup, ages,
+          [](const Config& c) { return c.GetAgeLimit() < 4 ? 0 : c.GetAgeLimit() - 3; },
+          // "None" keeps an age below 4 that is already stored.
+          [](Config c, int index) {
+            if (index > 0)
+              c.SetAgeLimit(static_cast<uint8_t>(index + 3));
+            else if (c.GetAgeLimit() >= 4)
+              c.SetAgeLimit(3);
+          }),
+      Check(kChannelLock, "Channel Lock", kParentalGroup, &Config::IsChannelLock,
+            &Config::SetChannelLock),
+      Check(kInstallationLock, "Install. Lock", kParentalGroup, &Config::IsInstallationLock,
+            &Config::SetInstallationLock),
+      Check(kReceiverLock, "Receiver Lock", kParentalGroup, &Config::IsReceiverLock,
+            &Config::SetReceiverLock),
+      lockCode,
+  };
+}
+
+std::vector<SettingRow> UserInterfaceRows() {
+  const int g = kUserInterfaceGroup;
+  return {
+      Check(kVolumeIndicator, "Vol. Indicator", g, &Config::IsVolumeIndicator,
+            &Config::SetVolumeIndicator),
+      Number(kVolumeTimeout, "Vol. Timout", g, 0, 30, Get(&Config::GetVolumeTimeout),
+             Put(&Config::SetVolumeTimeout)),
+      Number(kBannerTimeout, "Banner Timout", g, 0, 30, Get(&Config::GetBannerTimeout),
+             Put(&Config::SetBannerTimeout)),
+      Number(kOsdTransparency, "OSD Trans(%)", g, 0, 100, Get(&Config::GetOsdTransparency),
+             Put(&Config::SetOsdTransparency)),
+      Check(kFadeInOut, "Fade in/out", g, &Config::IsFadeInOut, &Config::SetFadeInOut),
+      OneOrOther(kTeletext, "Teletext", g, "SOFT_TTX", "VBI MODE", Get(&Config::GetTeletext),
+                 Put(&Config::SetTeletext)),
+      Check(kCiMessages, "CI Messages", g, &Config::IsCiMessages, &Config::SetCiMessages),
+      Check(kChannelListDoubleClick, "Chlist dbl. click", g, &Config::IsChannelListDoubleClick,
+            &Config::SetChannelListDoubleClick),
+      Check(kRcaVolumeControl, "RCA Vol. Ctl.", g, &Config::IsRcaVolumeControl,
+            &Config::SetRcaVolumeControl),
+  };
+}
+
+std::vector<SettingRow> PowerRows() {
+  return {
+      Check(kPowerState, "Power State", kPowerGroup, &Config::IsPowerState, &Config::SetPowerState),
+      Check(kLnbPower, "LNB Power", kPowerGroup, &Config::IsLnbPower, &Config::SetLnbPower),
+      Check(kLnbOffset, "LNB Offs. +1V", kPowerGroup, &Config::IsLnbOffset1V,
+            &Config::SetLnbOffset1V),
+  };
+}
+
+std::vector<SettingRow> NetworkRows() {
+  const int g = kNetworkGroup;
+  return {
+      AddressRow(kLocalIp, "Local IP", &Config::GetLocalIpText, &Config::SetLocalIpText),
+      AddressRow(kSubnetMask, "Subnet Mask", &Config::GetSubnetMaskText,
+                 &Config::SetSubnetMaskText),
+      AddressRow(kGateway, "Gateway", &Config::GetGatewayText, &Config::SetGatewayText),
+      Number(kPort, "Port", g, 0, 65535, Get(&Config::GetPort), Put(&Config::SetPort)),
+      Check(kDhcp, "DHCP", g, &Config::IsDhcp, &Config::SetDhcp),
+      OneOrOther(kConnectionMode, "Conn. Mode", g, "Auto", "Manual",
+                 Get(&Config::GetConnectionMode), Put(&Config::SetConnectionMode)),
+      Text(
+          kNetworkId, "ID", g, 11, [](const Config& c) { return c.GetNetworkId(); },
+          [](Config c, const std::string& typed) {
+            c.SetNetworkId(typed);
+            return true;
+          },
+          ""),
+      Text(
+          kNetworkPassword, "Password", g, 11,
+          [](const Config& c) { return c.GetNetworkPassword(); },
+          [](Config c, const std::string& typed) {
+            c.SetNetworkPassword(typed);
+            return true;
+          },
+          ""),
+  };
+}
+
+std::vector<SettingRow> OtherRows() {
+  return {
+      Number(kVolumeLevel, "Level", kVolumeGroup, 0, 19, Get(&Config::GetVolumeLevel),
+             Put(&Config::SetVolumeLevel)),
+      Check(kMute, "Mute", kVolumeGroup, &Config::IsMute, &Config::SetMute),
+      LocationRow(kLongitude, "Longitude", true),
+      LocationRow(kLatitude, "Latitude", false),
+      Indexed(kF1Button, "F1 Button", kOtherGroup,
+              {"Sleep Timer", "Premiere MF", "Find", "Fav List", "Zoom"}, Get(&Config::GetF1Button),
+              Put(&Config::SetF1Button)),
+  };
+}
+
+std::vector<SettingRow> HiddenRows() {
+  const int g = kHiddenGroup;
+  return {
+      Check(kDiagnostics, "Diagnostics", g, &Config::IsDiagnostics, &Config::SetDiagnostics),
+      Check(kRfOutDisabled, "RF Out Disabl.", g, &Config::IsRfOutDisabled,
+            &Config::SetRfOutDisabled),
+      Check(kHddInit, "HDD Init", g, &Config::IsHddInit, &Config::SetHddInit),
+      Check(kHddFormat, "HDD Format", g, &Config::IsHddFormat, &Config::SetHddFormat),
+      Check(kNoCard, "No Card", g, &Config::IsNoCard, &Config::SetNoCard),
+  };
+}
+
+}  // namespace
+
+std::pair<int, int> TimerOfRow(int row) {
+  const int offset = row - kTimerBase;
+  if (offset < 0 || offset >= kTimerRows * ReceiverConfig::kTimerCount) return {-1, -1};
+  const int part = offset % kTimerRows;
+  if (part > kTimerHddSave) return {-1, -1};
+  return {offset / kTimerRows, part};
+}
+
+std::vector<SettingGroup> SettingGroups(int category) {
+  switch (category) {
+    case kSettingsTv:
+      return {{kTvGroup, "TV", "Settings"}};
+    case kSettingsLanguage:
+      return {{kLanguageGroup, "Language", "Settings"}};
+    case kSettingsTimeDate:
+      return {{kTimeDateGroup, "Time/Date", "Settings"}};
+    case kSettingsParental:
+      return {{kParentalGroup, "Parental Control", "Settings"}};
+    case kSettingsUserInterface:
+      return {{kUserInterfaceGroup, "User Interface", "Settings"}};
+    case kSettingsPower:
+      return {{kPowerGroup, "Power Management", "Settings"}};
+    case kSettingsNetwork:
+      return {{kNetworkGroup, "Network", "Settings"}};
+    case kSettingsOther:
+      return {{kVolumeGroup, "Volume", ""},
+              {kBaseGroup, "Base", "Location"},
+              {kOtherGroup, "Other", ""}};
+    case kSettingsHidden:
+      return {{kHiddenGroup, "Hidden", "Settings"}};
+    default:
+      return {};
+  }
+}
+
+std::vector<SettingRow> SettingRows(int category) {
+  switch (category) {
+    case kSettingsTv:
+      return TvRows();
+    case kSettingsLanguage:
+      return LanguageRows();
+    case kSettingsTimeDate:
+      return TimeDateRows();
+    case kSettingsParental:
+      return ParentalRows();
+    case kSettingsUserInterface:
+      return UserInterfaceRows();
+    case kSettingsPower:
+      return PowerRows();
+    case kSettingsNetwork:
+      return NetworkRows();
+    case kSettingsOther:
+      return OtherRows();
+    case kSettingsHidden:
+      return HiddenRows();
+    default:
+      return {};
+  }
+}
+
+std::vector<std::string> TimerModeOptions() { return Table(kTimerModeCount, TimerModeText); }
+
+std::vector<std::string> GmtOffsetOptions() {
+  std::vector<std::string> options;
+  for (int value = 0; value < 48; ++value) options.push_back(ReceiverConfig::GmtOffsetText(value));
+  return options;
+}
+
+}  // namespace settings_rows
+}  // namespace vq
