@@ -195,8 +195,12 @@ void CVQChannelEditorView::ShowPaneForCurrentTab() {
   // goes to the records (or category) the pane was built for.
   if (state_.currentTab == kTabSettings) {
     const std::vector<int> rows = pageList_[kTabSettings]->List()->SelectedRows();
-    const int code = rows.empty() ? -1 : categories_->CodeAt(rows.front());
-    if (code >= 0) config_.CurrentSettingsItem = code;
+    // A category always stays chosen: selecting it again shows its pane.
+    if (rows.empty()) {
+      UpdateSettingsCategory();
+      return;
+    }
+    config_.CurrentSettingsItem = categories_->CodeAt(rows.front());
   }
   panes_->SelectionChanged(state_.currentTab);
   UpdateCounter();

@@ -46,6 +46,20 @@ class RandomPrompter : public Prompter {
     return listed[static_cast<size_t>(pick_(static_cast<int>(listed.size())))]->GetTableIndex();
   }
 
+  std::optional<int> SelectChannel() override {
+    if (pick_(4) == 0) {
+      answerDialog_();
+      return real_.SelectChannel();
+    }
+    if (pick_(5) == 0) return std::nullopt;
+    // Now and then a slot that holds no channel, as a stale choice would.
+    if (pick_(6) == 0) return pick_(db_.GetChannelCapacity());
+    std::vector<ChannelNode*> listed;
+    db_.CollectChannels(listed, pick_(3), kFilterNone);
+    if (listed.empty()) return std::nullopt;
+    return listed[static_cast<size_t>(pick_(static_cast<int>(listed.size())))]->GetTableIndex();
+  }
+
   std::string lastMessage;
 
  private:

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
@@ -297,6 +298,54 @@ void ClickPaneControl(WindowSession& s) {
   }
 }
 
+// A click on a settings category (the pane then shows it).
+void ChooseSettingsCategory(WindowSession& s) {
+  if (s.View().CurrentTab() != kTabSettings) return;
+  RecordTableView* list = s.View().Page(kTabSettings)->List();
+  const int row = s.VisibleRow(list, s.Pick(list->model()->rowCount()));
+  if (row < 0) return;
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualRect(list->model()->index(row, 0)).center());
+}
+
+// The code word with Ctrl and Alt held reveals the hidden category.
+void TypeCodeWord(WindowSession& s) {
+  if (s.View().CurrentTab() != kTabSettings) return;
+  RecordTableView* list = s.View().Page(kTabSettings)->List();
+  for (const char ch : std::string("RunPath")) {
+    Qt::KeyboardModifiers modifiers = Qt::ControlModifier | Qt::AltModifier;
+    if (ch >= 'A' && ch <= 'Z') modifiers |= Qt::ShiftModifier;
+    const char upper = ch >= 'a' ? static_cast<char>(ch - 'a' + 'A') : ch;
+    QTest::keyClick(list, static_cast<Qt::Key>(Qt::Key_A + (upper - 'A')), modifiers);
+  }
+}
+
+// Picks a date and time in a date/time row of the pane (a clock, a timer's
+// start or duration) and leaves the picker with Return or Escape.
+void PickPaneDateTime(WindowSession& s) {
+  PropertyGrid* grid = s.View().Pane();
+  std::vector<int> rows;
+  for (int row : grid->shownRows()) {
+    const GridCell* cell = grid->cell(row, PropertyPane::kValueColumn);
+    if (cell && cell->kind == RowKind::DateTime && cell->has(CellFlag::Enabled))
+      rows.push_back(row);
+  }
+  if (rows.empty()) return;
+  const int row = rows[static_cast<size_t>(s.Pick(static_cast<int>(rows.size())))];
+  if (!grid->editCell(row, PropertyPane::kValueColumn)) return;
+  auto* picker = OpenEditor<QDateTimeEdit>(grid);
+  if (!picker) return;
+  picker->setDateTime(QDateTime(QDate(1990 + s.Pick(60), 1 + s.Pick(12), 1 + s.Pick(31)),
+                                QTime(s.Pick(24), s.Pick(60))));
+  QTest::keyClick(picker, s.Chance(4) ? Qt::Key_Escape : Qt::Key_Return);
+}
+
+// "Save" or "Discard" of the settings pane.
+void SaveOrDiscardSettings(WindowSession& s) {
+  if (s.View().CurrentTab() != kTabSettings || s.View().Pane()->shownRows().empty()) return;
+  s.View().Pane()->activateCell(PropertyPane::kSaveDiscardRow, s.Chance(3) ? 1 : 0);
+}
+
 void SaveAndReopen(WindowSession& s) {
   if (!s.Document().Save()) return;
   s.Document().NewDocument();
@@ -326,6 +375,10 @@ const std::vector<WindowAction>& WindowActions() {
       {"drag channels", 6, DragChannels},
       {"edit a pane value", 14, EditPaneValue},
       {"click a pane control", 4, ClickPaneControl},
+      {"choose a settings category", 6, ChooseSettingsCategory},
+      {"type the code word", 1, TypeCodeWord},
+      {"pick a date in the pane", 4, PickPaneDateTime},
+      {"save or discard settings", 3, SaveOrDiscardSettings},
       {"save and reopen", 1, SaveAndReopen},
   };
   return actions;

@@ -12,10 +12,12 @@
 #include "../../editing/invariant_checks.h"
 #include "database/settings_database.h"
 #include "editing/command_states.h"
+#include "ui/app/editor_config.h"
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/pane_host.h"
 #include "ui/panes/property_pane.h"
+#include "ui/panes/settings_pane.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/favorite_members_model.h"
 #include "ui/view/favorites_panel.h"
@@ -24,6 +26,7 @@
 #include "ui/view/satellite_list_model.h"
 #include "ui/view/selector_bar.h"
 #include "ui/view/selector_texts.h"
+#include "ui/view/settings_category_model.h"
 #include "ui/view/statistics_panel.h"
 #include "ui/view/transponder_list_model.h"
 #include "ui/view/vq_channel_editor_view.h"
@@ -270,6 +273,26 @@ void CheckPane(CVQChannelEditorView& view, Problems& problems) {
     problems.push_back("a pane is shown without a selection");
 }
 
+// The category list follows the network flag, the pane shows the category
+// selected, and that is the one the profile remembers.
+void CheckSettings(CVQChannelEditorView& view, const SettingsDatabase& db, Problems& problems) {
+  const SettingsCategoryModel* categories = view.Categories();
+  if (categories->HasNetwork() != (db.GetExtendedConfig() != 0))
+    problems.push_back("the network category does not follow the network box");
+  if (view.CurrentTab() != kTabSettings) return;
+  const std::vector<int> rows = view.Page(kTabSettings)->List()->SelectedRows();
+  if (rows.empty()) {
+    problems.push_back("no settings category is selected");
+    return;
+  }
+  const int code = categories->CodeAt(rows.front());
+  const auto* pane = dynamic_cast<const SettingsPane*>(view.Panes()->Current());
+  if (!pane || !pane->IsShown() || pane->Draft().Category() != code)
+    problems.push_back("the settings pane does not show the selected category");
+  if (view.Panes()->Config().CurrentSettingsItem != code)
+    problems.push_back("CurrentSettingsItem is not the selected category");
+}
+
 }  // namespace
 
 std::vector<std::string> WindowProblems(CVQChannelEditorView& view, const SettingsDatabase& db) {
@@ -280,6 +303,7 @@ std::vector<std::string> WindowProblems(CVQChannelEditorView& view, const Settin
   CheckSelectors(view, db, problems);
   CheckButtons(view, problems);
   CheckPane(view, problems);
+  CheckSettings(view, db, problems);
   for (const std::string& problem : InvariantProblems(db)) problems.push_back(problem);
   return problems;
 }
@@ -292,11 +316,14 @@ std::string DatabaseDifference(const SettingsDatabase& a, const SettingsDatabase
   if (a.GetExtendedConfig() != 0 && ReceiverConfig::IsShortForm(a.GetConfigBytes()))
     left["extendedConfig"] = right["extendedConfig"];
   // The allocation hints (record bytes 428 to 431) are worked out afresh by
-  // every load.
+  // every load; the short record stores no network block (bytes 727 on).
   std::string config = left["configRecord"];
   const std::string reloadedConfig = right["configRecord"];
   if (config.size() >= 864 && reloadedConfig.size() >= 864) {
     config.replace(856, 8, reloadedConfig.substr(856, 8));
+    if (a.GetExtendedConfig() == 0 && config.size() == reloadedConfig.size() &&
+        config.size() >= 2 * ReceiverConfig::kSize)
+      config.replace(2 * 727, std::string::npos, reloadedConfig.substr(2 * 727));
     left["configRecord"] = config;
   }
   if (left == right) return "";
