@@ -100,6 +100,20 @@ bool IsLockCodeText(std::string_view text) {
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+bool HasTimerStartDate(const ReceiverConfig& config, int t) {
+  const uint32_t mjd = config.GetTimerStartMjd(t);
+  const MjdDate date = MjdToDate(mjd);
+  return mjd != 0 && CalendarDateToMjd(date.year, date.month, date.day) == mjd;
+}
+
+void SetTimerModeWithDate(ReceiverConfig config, int t, int mode) {
+  config.SetTimerMode(t, static_cast<uint32_t>(mode));
+  if (mode == kTimerNotDefined || mode == kTimerDaily || HasTimerStartDate(config, t)) return;
+  if (config.SetTimerStartDate(t, config.GetClockYear(), config.GetClockMonth(),
+                               config.GetClockDay()))
+    config.SetTimerWeekday(t, static_cast<uint32_t>(config.GetTimerStartDate(t).weekday));
+}
+
 std::string TimerStartFormat(const ReceiverConfig& config, int t) {
   switch (config.GetTimerMode(t)) {
     case kTimerNotDefined:
@@ -125,8 +139,11 @@ std::string TimerStartText(const ReceiverConfig& config, int t) {
     case kTimerDaily:
       return clock;
     case kTimerWeekly:
+      if (!HasTimerStartDate(config, t))
+        return clock + "   -- (" + std::string(config.GetTimerWeekdayText(t)) + ")";
       return config.GetTimerWeeklyText(t);
     default:
+      if (!HasTimerStartDate(config, t)) return clock + " --/--/----";
       std::snprintf(text, sizeof text, "%s %02d/%02d/%04d", clock.c_str(), date.day, date.month,
                     date.year);
       return text;

@@ -42,11 +42,19 @@ enum TimerMode : int {
   kTimerWeekly = 5,
 };
 
+/// Whether timer t's stored start date is a calendar date (a receiver may
+/// leave 0 or noise there).
+bool HasTimerStartDate(const ReceiverConfig& config, int t);
+/// Sets timer t's mode. A mode that shows a date and finds none stored
+/// starts on the date of the record's clock.
+void SetTimerModeWithDate(ReceiverConfig config, int t, int mode);
+
 /// The date/time picker format of a timer's start in its mode, empty for
 /// "Not Defined". The weekly form shows the stored weekday as it stands.
 std::string TimerStartFormat(const ReceiverConfig& config, int t);
 /// The start as that format writes it: "HH:mm dd/MM/yyyy", "HH:mm" or
-/// "HH:mm   dd (ddd)"; empty for "Not Defined".
+/// "HH:mm   dd (ddd)"; empty for "Not Defined". A date that is none is
+/// shown as dashes ("HH:mm --/--/----").
 std::string TimerStartText(const ReceiverConfig& config, int t);
 /// Takes a start typed in the timer's mode. Daily takes the time; weekly
 /// the time and the day of the month, the weekday then following the

@@ -119,6 +119,27 @@ TEST_F(ConfigTest, WeeklyStartShowsTheStoredWeekdayAndFollowsANewDay) {
   EXPECT_FALSE(SetTimerStartText(config, 0, "21:00   30 (Sat)")) << "no 30 February";
 }
 
+TEST_F(ConfigTest, TimerWithoutAStoredDateStartsOnTheClockDate) {
+  config.SetClockYear(2027);
+  config.SetClockMonth(3);
+  config.SetClockDay(9);
+  config.SetTimerHour(6, 8);
+  EXPECT_FALSE(HasTimerStartDate(config, 6)) << "MJD 0 lies before the conversion's range";
+  config.SetTimerMode(6, kTimerOnce);
+  EXPECT_EQ(TimerStartText(config, 6), "08:00 --/--/----");
+  config.SetTimerMode(6, kTimerWeekly);
+  EXPECT_EQ(TimerStartText(config, 6), "08:00   -- (Mon)");
+  SetTimerModeWithDate(config, 6, kTimerDaily);
+  EXPECT_EQ(config.GetTimerStartMjd(6), 0u) << "a daily timer needs no date";
+  SetTimerModeWithDate(config, 6, kTimerWakeup);
+  EXPECT_EQ(config.GetTimerMode(6), kTimerWakeup);
+  EXPECT_EQ(TimerStartText(config, 6), "08:00 09/03/2027");
+  EXPECT_EQ(config.GetTimerWeekday(6), 2) << "9 March 2027 is a Tuesday";
+  config.SetTimerStartMjd(6, CalendarDateToMjd(2030, 1, 2));
+  SetTimerModeWithDate(config, 6, kTimerOnce);
+  EXPECT_EQ(TimerStartText(config, 6), "08:00 02/01/2030") << "a stored date stays";
+}
+
 TEST_F(ConfigTest, DurationIsHoursAndMinutes) {
   ASSERT_TRUE(SetTimerDurationText(config, 4, "01:30"));
   EXPECT_EQ(config.GetTimerDuration(4), 90);

@@ -129,12 +129,19 @@ void SettingsPane::Refresh() {
 void SettingsPane::RefreshTimer(int t) {
   GridModel& grid = Grid();
   const ReceiverConfig config = draft_.View();
-  const bool defined = config.GetTimerMode(t) != kTimerNotDefined;
+  const int mode = config.GetTimerMode(t);
+  const bool defined = mode != kTimerNotDefined;
   const int start = TimerRow(t, kTimerStart);
-  const RowKind startKind = defined ? RowKind::DateTime : RowKind::None;
+  // A start without a stored date has no value a picker could show; it is
+  // typed as text in the picker's format instead.
+  const RowKind startKind = !defined ? RowKind::None
+                            : mode == kTimerDaily || HasTimerStartDate(config, t)
+                                ? RowKind::DateTime
+                                : RowKind::Text;
   if (grid.cell(start, kValueColumn)->kind != startKind)
     grid.setKind(start, kValueColumn, startKind);
-  if (defined) grid.setDateTimeFormat(start, kValueColumn, TimerStartFormat(config, t));
+  if (startKind == RowKind::DateTime)
+    grid.setDateTimeFormat(start, kValueColumn, TimerStartFormat(config, t));
   ShowText(start, TimerStartText(config, t));
   Enable(start, defined);
   ShowText(TimerRow(t, kTimerChannel), TimerChannelText(Context().Editing().Database(), config, t));
@@ -202,7 +209,7 @@ bool SettingsPane::TakeTimerValue(int t, int part, const GridNotification& note)
     case kTimerSub: {
       const int mode = OptionAt(row);
       if (mode < 0) return false;
-      config.SetTimerMode(t, static_cast<uint32_t>(mode));
+      SetTimerModeWithDate(config, t, mode);
       return true;
     }
     case kTimerStart:

@@ -245,6 +245,20 @@ TEST_F(SettingsPaneTest, TimerModeReKindsItsStartAndEnablesItsRows) {
   EXPECT_EQ(Stored().GetTimerChannel(2), kNoTimerChannel);
 }
 
+TEST_F(SettingsPaneTest, StartWithoutAStoredDateIsTypedAsText) {
+  Stored().SetTimerMode(1, kTimerOnce);  // the date stays MJD 0
+  config.ExpandSettTimer2 = 1;
+  ShowCategory(kSettingsTimer);
+  const int start = TimerRow(1, kTimerStart);
+  EXPECT_EQ(grid.cell(start, 1)->kind, RowKind::Text);
+  EXPECT_EQ(Text(start), "00:00 --/--/----") << "not the picker's idea of now";
+  ASSERT_TRUE(Type(start, "07:30 01/05/2028"));
+  EXPECT_EQ(grid.cell(start, 1)->kind, RowKind::DateTime);
+  EXPECT_EQ(Text(start), "07:30 01/05/2028");
+  Save();
+  EXPECT_EQ(Stored().GetTimerStartDate(1).month, 5);
+}
+
 TEST_F(SettingsPaneTest, CancelledChannelDialogChangesNothing) {
   Stored().SetTimerMode(0, kTimerDaily);
   ShowCategory(kSettingsTimer);
