@@ -40,6 +40,8 @@ bool EditorApplication::Start(const QStringList& arguments) {
   frame_->AttachPresetCommands(prompter_, presetDialogs_);
   updateDialogs_.SetParent(frame_.get());
   frame_->AttachTransponderUpdate(updateDialogs_);
+  interchangeDialogs_.SetParent(frame_.get());
+  frame_->AttachInterchangeCommands(interchangeDialogs_);
   frame_->ApplyPlacement(placement);
   QObject::connect(frame_.get(), &CMainFrame::closing, frame_.get(),
                    [this] { profile_->SavePlacement(frame_->CurrentPlacement()); });

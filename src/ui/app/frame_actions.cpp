@@ -39,7 +39,17 @@ FrameActions CreateFrameActions(QObject* parent) {
   a.openUsb->setStatusTip(UsbReceiverCommands::kOpenPrompt);
   a.saveUsb->setStatusTip(UsbReceiverCommands::kSavePrompt);
   a.exportPreset = Make(parent, "Preset data", false);
+  a.exportVdrChannels = Make(parent, "&VDR channel list...", false);
+  a.exportCsv = Make(parent, "Channel list as &CSV...", false);
   a.importPreset = Make(parent, "Preset data", false);
+  a.importVdrChannels = Make(parent, "&VDR channel list...", false);
+  a.importScanTable = Make(parent, "DVB &scan table...", false);
+  a.orderLikeList = Make(parent, "&Order channels like another list...", false);
+  a.exportVdrChannels->setStatusTip("Write the channels as a VDR channels.conf");
+  a.exportCsv->setStatusTip("Write the channels as a CSV table for spreadsheets");
+  a.importVdrChannels->setStatusTip("Add the satellite channels of a VDR channels.conf");
+  a.importScanTable->setStatusTip("Add the transponders of a dvbv5 scan table to a satellite");
+  a.orderLikeList->setStatusTip("Number the channels like a settings file, channels.conf or list");
   a.exit = Make(parent, "E&xit", true);
   a.cut = Make(parent, "Cu&t", CommandImage::kCut, false,
                {QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")});

@@ -18,6 +18,8 @@ class CVQChannelEditorView;
 class DialogPrompter;
 class DialogTransferRunner;
 class DocumentPrompter;
+class InterchangeCommands;
+class InterchangeDialogs;
 class PresetDialogs;
 class PresetMenuCommands;
 class RecentFiles;
@@ -80,6 +82,12 @@ class CMainFrame : public QMainWindow {
   void AttachTransponderUpdate(TransponderUpdateDialogs& dialogs);
   TransponderUpdateCommand* UpdateCommand() const { return updateCommand_; }
 
+  /// Wires File > Import and Export of channel lists (VDR, scan tables,
+  /// ordering, CSV) to `dialogs`, which must outlive the frame; the
+  /// commands are enabled while a document holds a receiver model.
+  void AttachInterchangeCommands(InterchangeDialogs& dialogs);
+  InterchangeCommands* Interchange() const { return interchangeCommands_; }
+
  signals:
   /// The window is about to close (after the user agreed to lose changes).
   void closing();
@@ -115,6 +123,7 @@ class CMainFrame : public QMainWindow {
   UsbReceiverCommands* usbCommands_ = nullptr;
   PresetMenuCommands* presetCommands_ = nullptr;
   TransponderUpdateCommand* updateCommand_ = nullptr;
+  InterchangeCommands* interchangeCommands_ = nullptr;
 };
 
 }  // namespace vq
