@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "document/qt/serial_com_commands.h"
 #include "document/qt/usb_receiver_commands.h"
 #include "ui/app/toolbar_icons.h"
 
@@ -36,6 +37,8 @@ FrameActions CreateFrameActions(QObject* parent) {
   a.saveCom = Make(parent, "Save to COM", CommandImage::kSaveCom, false);
   a.openUsb = Make(parent, "&Open from USB...", CommandImage::kOpenUsb, false);
   a.saveUsb = Make(parent, "Save to USB", CommandImage::kSaveUsb, false);
+  a.openCom->setStatusTip(kSerialOpenPrompt);
+  a.saveCom->setStatusTip(kSerialSavePrompt);
   a.openUsb->setStatusTip(UsbReceiverCommands::kOpenPrompt);
   a.saveUsb->setStatusTip(UsbReceiverCommands::kSavePrompt);
   a.exportPreset = Make(parent, "Preset data", false);

@@ -23,6 +23,7 @@ class InterchangeDialogs;
 class PresetDialogs;
 class PresetMenuCommands;
 class RecentFiles;
+class SerialReceiverCommands;
 class TransponderUpdateCommand;
 class TransponderUpdateDialogs;
 class UsbReceiverCommands;
@@ -88,6 +89,12 @@ class CMainFrame : public QMainWindow {
   void AttachInterchangeCommands(InterchangeDialogs& dialogs);
   InterchangeCommands* Interchange() const { return interchangeCommands_; }
 
+  /// Wires "Open from COM" and "Save to COM" to `commands`, which the frame
+  /// owns from now on. They are enabled only while the editor
+  /// configuration's ComCommandsEnabled is set.
+  void AttachSerialCommands(SerialReceiverCommands* commands);
+  SerialReceiverCommands* SerialCommands() const { return serialCommands_; }
+
  signals:
   /// The window is about to close (after the user agreed to lose changes).
   void closing();
@@ -106,6 +113,7 @@ class CMainFrame : public QMainWindow {
   void ShowConfiguration();
   void ShowAbout();
   void UpdateReceiverCommands();
+  void UpdateSerialCommands();
   void ResetViewAfterImport();
 
   CVQChannelEditorDoc& document_;
@@ -124,6 +132,7 @@ class CMainFrame : public QMainWindow {
   PresetMenuCommands* presetCommands_ = nullptr;
   TransponderUpdateCommand* updateCommand_ = nullptr;
   InterchangeCommands* interchangeCommands_ = nullptr;
+  SerialReceiverCommands* serialCommands_ = nullptr;
 };
 
 }  // namespace vq
