@@ -205,6 +205,21 @@ void DragChannels(WindowSession& s) {
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
 }
 
+void Trigger(QAction* action) {
+  if (action->isEnabled()) action->trigger();
+}
+
+void ImportVdrList(WindowSession& s) { Trigger(s.Frame().Actions().importVdrChannels); }
+
+void ImportScanTable(WindowSession& s) { Trigger(s.Frame().Actions().importScanTable); }
+
+void OrderLikeAList(WindowSession& s) { Trigger(s.Frame().Actions().orderLikeList); }
+
+void ExportList(WindowSession& s) {
+  const FrameActions& a = s.Frame().Actions();
+  Trigger(s.Chance(2) ? a.exportVdrChannels : a.exportCsv);
+}
+
 void SaveAndReopen(WindowSession& s) {
   if (!s.Document().Save()) return;
   s.Document().NewDocument();
@@ -233,6 +248,10 @@ const std::vector<WindowAction>& WindowActions() {
       {"toggle the network box", 1, ToggleNetwork},
       {"drag channels", 6, DragChannels},
       {"save and reopen", 1, SaveAndReopen},
+      {"import a VDR list", 2, ImportVdrList},
+      {"import a scan table", 2, ImportScanTable},
+      {"order like another list", 2, OrderLikeAList},
+      {"export a list", 2, ExportList},
   };
   return actions;
 }
