@@ -7,6 +7,7 @@
 namespace vq {
 
 void CommitPendingEdits(EditingView& view) {
+  view.FinishPaneEdit();
   ListState& state = view.State();
   if (state.pendingEdit) {
     state.pendingEdit = false;
@@ -91,10 +92,14 @@ std::vector<int> RowsOfNodes(int rowCount, At at, const std::vector<Node*>& node
 
 }  // namespace
 
+std::vector<int> RowsOfChannels(const EditingView& view, EditList list,
+                                const std::vector<ChannelNode*>& channels) {
+  return RowsOfNodes(
+      view.RowCount(list), [&](int row) { return view.ChannelAt(list, row); }, channels);
+}
+
 void SelectChannelsOrFirst(EditingView& view, const std::vector<ChannelNode*>& channels) {
-  std::vector<int> rows = RowsOfNodes(
-      view.RowCount(EditList::kChannels),
-      [&](int row) { return view.ChannelAt(EditList::kChannels, row); }, channels);
+  std::vector<int> rows = RowsOfChannels(view, EditList::kChannels, channels);
   if (rows.empty() && view.RowCount(EditList::kChannels) > 0) rows.push_back(0);
   view.SelectRows(EditList::kChannels, rows);
 }

@@ -10,8 +10,9 @@
 
 namespace vq {
 
-/// When the pane holds edits, clears the flag and runs the pane's commit
-/// flow in its asking form; then refreshes the counts.
+/// Ends an edit still open in the pane; when the pane then holds edits,
+/// clears the flag and runs the pane's commit flow in its asking form;
+/// then refreshes the counts.
 void CommitPendingEdits(EditingView& view);
 
 /// printf-style formatting of the fixed texts (%d and %s only).
@@ -28,6 +29,10 @@ std::vector<SatelliteNode*> SelectedSatellites(const EditingView& view);
 /// Every row of a list, in order.
 std::vector<int> AllRows(const EditingView& view, EditList list);
 
+/// The rows of a list now showing these channels, ascending; channels not
+/// listed are left out.
+std::vector<int> RowsOfChannels(const EditingView& view, EditList list,
+                                const std::vector<ChannelNode*>& channels);
 /// Selects the rows now showing these channels in the channel list; when
 /// none of them is listed and rows remain, selects row 0 instead.
 void SelectChannelsOrFirst(EditingView& view, const std::vector<ChannelNode*>& channels);

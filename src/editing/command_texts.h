@@ -47,6 +47,10 @@ inline constexpr const char* kGroupFullList =
 inline constexpr const char* kGroupFullChannel =
     "Favorite list %s is full!\nChannel %s was not added!";
 
+inline constexpr const char* kSaveChanges = "Save changes?";
+inline constexpr const char* kSavingChannels = "Saving channel changes ...";
+inline constexpr const char* kSavedChannels = "Saved channels changes!";
+
 inline constexpr const char* kSwitchingModel = "Switching model ...";
 inline constexpr const char* kConfirmTitle = "Confirm";
 inline constexpr const char* kAskDropChannels =

@@ -65,6 +65,9 @@ class EditingView {
   /// Runs the commit flow of the current tab's property pane; `asking`
   /// lets it ask the user first. Nothing happens when no pane holds edits.
   virtual void CommitPane(bool asking) = 0;
+  /// Ends an in-place edit still open in the pane, so that what was typed
+  /// counts as a pending edit before a command looks at the flag.
+  virtual void FinishPaneEdit() = 0;
 };
 
 }  // namespace vq

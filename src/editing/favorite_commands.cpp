@@ -41,6 +41,8 @@ void AddSelectionToFavorites(EditingView& view, Prompter& prompter) {
 }
 
 void RemoveSelectedFavorites(EditingView& view) {
+  // The pane's edit may concern these channels: it is settled against the
+  // places the removal is about to shift.
   CommitPendingEdits(view);
   view.ShowStatus(texts::kRemovingFavorites);
   const std::vector<int> rows = view.SelectedRows(EditList::kFavorites);

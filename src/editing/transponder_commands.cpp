@@ -126,6 +126,7 @@ void ClearAllTransponders(EditingView& view) {
 }
 
 void DeleteAllDataChannels(EditingView& view) {
+  CommitPendingEdits(view);
   SettingsDatabase& db = view.Database();
   if (db.CountChannels(kData) <= 0) return;
   CommitPendingEdits(view);
@@ -147,6 +148,7 @@ void DeleteAllDataChannels(EditingView& view) {
 }
 
 void DeleteAllEmptyTransponders(EditingView& view) {
+  CommitPendingEdits(view);
   SettingsDatabase& db = view.Database();
   if (db.GetEmptyTransponderTotal() <= 0) return;
   CommitPendingEdits(view);

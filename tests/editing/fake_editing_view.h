@@ -126,6 +126,7 @@ class FakeView : public EditingView, public IndexObserver {
   void ShowStatus(const std::string& text) override { statuses.push_back(text); }
   void MarkModified() override { modified = true; }
   void CommitPane(bool asking) override { commits.push_back(asking); }
+  void FinishPaneEdit() override {}
 
   void ChannelsDeleting(const std::vector<ChannelNode*>& doomed) override {
     const auto gone = [&doomed](const ChannelNode* c) {

@@ -8,6 +8,7 @@ namespace vq {
 
 void OnFileOpenFromCom(CVQChannelEditorDoc& doc, DocumentPrompter& prompter,
                        const SerialTransferRunner& run, const StatusMessage& status) {
+  doc.CommitPendingEdits();
   ReceiverTempFile temp;
   if (!temp.IsCreated()) return;
   const SerialTransferOutcome outcome = run(0, QString::fromStdString(temp.Path()));
@@ -27,6 +28,7 @@ void OnFileOpenFromCom(CVQChannelEditorDoc& doc, DocumentPrompter& prompter,
 
 void OnFileSaveToCom(CVQChannelEditorDoc& doc, DocumentPrompter& prompter,
                      const SerialTransferRunner& run, const StatusMessage& status) {
+  doc.CommitPendingEdits();
   ReceiverTempFile temp;
   std::vector<uint8_t> image;
   if (!temp.IsCreated() || !doc.Database().GetSettings(image)) {

@@ -47,6 +47,8 @@ bool UsbReceiverCommands::OpenFromUsb() {
 }
 
 bool UsbReceiverCommands::SaveToUsb() {
+  // The receiver gets what the window shows, a pane's pending edit included.
+  document_.CommitPendingEdits();
   ReceiverTempFile temp(temporaryDirectory_);
   if (!temp.IsCreated()) {
     Tell(kReceiverTempCreateFailed);

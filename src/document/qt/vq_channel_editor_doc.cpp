@@ -27,6 +27,10 @@ CVQChannelEditorDoc::CVQChannelEditorDoc(DocumentPrompter& prompter, NetworkDefa
 
 CVQChannelEditorDoc::~CVQChannelEditorDoc() = default;
 
+void CVQChannelEditorDoc::CommitPendingEdits() {
+  if (pendingEdits_) pendingEdits_();
+}
+
 bool CVQChannelEditorDoc::NewDocument() {
   if (!SaveModified()) return false;
   file_.Close();

@@ -24,6 +24,8 @@ class CVQChannelEditorDoc : public QObject {
   /// Gives the extended configuration flag of a new document (the editor
   /// configuration's DefaultNetworkEnabled).
   using NetworkDefault = std::function<int32_t()>;
+  /// Commits or drops an edit still pending in a property pane.
+  using PendingEdits = std::function<void()>;
 
   inline static const QString kUntitled = QStringLiteral("Untitled");
   inline static const QString kInvalidFile = QStringLiteral("Invalid settings file specified!");
@@ -39,6 +41,15 @@ class CVQChannelEditorDoc : public QObject {
                       SettingsDatabase::Clock clock = CurrentLocalDateTime,
                       FileSystem& files = NativeFileSystem(), QObject* parent = nullptr);
   ~CVQChannelEditorDoc() override;
+
+  /// Installs what settles a pane's pending edit. New, Open, Save, Save As
+  /// and the save-changes question run it before anything else, so the
+  /// edit is written (or dropped) before the user is asked about the file
+  /// and never into a database that replaced its own.
+  void SetPendingEdits(PendingEdits pendingEdits) { pendingEdits_ = std::move(pendingEdits); }
+  /// Settles the pending edit; commands that read or replace the database
+  /// outside the document (receiver transfers, presets) call it first.
+  void CommitPendingEdits();
 
   // ---- Commands (each asks to save changes first where that applies) ----
   /// File New: a model 0 database with the defaults, untitled, no file held.
@@ -98,6 +109,7 @@ class CVQChannelEditorDoc : public QObject {
 
   DocumentPrompter& prompter_;
   NetworkDefault networkDefault_;
+  PendingEdits pendingEdits_;
   SettingsDatabase::Clock clock_;
   FileSystem& files_;
   std::unique_ptr<SettingsDatabase> database_;

@@ -8,11 +8,13 @@
 namespace vq {
 
 bool CVQChannelEditorDoc::Save() {
+  CommitPendingEdits();
   if (path_.isEmpty() || readOnly_) return SaveAs();
   return SaveTo(path_);
 }
 
 bool CVQChannelEditorDoc::SaveAs(const QString& path) {
+  CommitPendingEdits();
   QString target = path;
   if (target.isEmpty()) {
     target = prompter_.AskSavePath(path_.isEmpty() ? kUntitled + QStringLiteral(".bin") : path_);
@@ -43,6 +45,7 @@ bool CVQChannelEditorDoc::SaveTo(const QString& path) {
 }
 
 bool CVQChannelEditorDoc::SaveModified() {
+  CommitPendingEdits();
   if (!modified_) return true;
   const QString name = path_.isEmpty() ? kUntitled : path_;
   switch (prompter_.AskYesNoCancel(QStringLiteral("Save changes to %1?").arg(name))) {

@@ -52,7 +52,7 @@ CMainFrame::CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, Rece
   resize(1280, 800);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() { document_.SetPendingEdits(nullptr); }
 
 void CMainFrame::ShowStatusMessage(const QString& text) { message_->setText(text); }
 
@@ -62,6 +62,9 @@ void CMainFrame::ConnectCommands() {
   connect(view_, &CVQChannelEditorView::statusText, this, &CMainFrame::ShowStatusMessage);
   connect(view_, &CVQChannelEditorView::databaseChanged, this,
           [this] { document_.SetModifiedFlag(true); });
+  // Every file command settles the pane's edit first, through the document.
+  document_.SetPendingEdits([this] { view_->CommitPendingEdits(); });
+  connect(view_, &CVQChannelEditorView::editStateChanged, this, &CMainFrame::UpdateTitle);
   connect(&document_, &CVQChannelEditorDoc::documentReplaced, view_,
           &CVQChannelEditorView::InitialUpdate);
   connect(&document_, &CVQChannelEditorDoc::titleChanged, this, &CMainFrame::UpdateTitle);
@@ -90,7 +93,8 @@ void CMainFrame::ConnectCommands() {
 
 void CMainFrame::UpdateTitle() {
   setWindowTitle(document_.Title() + " - " + kProgramTitle);
-  actions_.save->setEnabled(document_.CanSave());
+  // An edit the pane holds is a change too: Ctrl+S right after typing saves it.
+  actions_.save->setEnabled(document_.CanSave() || (!document_.IsReadOnly() && view_->HoldsEdit()));
 }
 
 bool CMainFrame::OpenFile(const QString& path) {
@@ -103,12 +107,13 @@ bool CMainFrame::OpenFile(const QString& path) {
 }
 
 void CMainFrame::OpenWithDialog() {
-  const QString path = QFileDialog::getOpenFileName(this, "Open", QFileInfo(document_.PathName()).path(),
-                                                    kSettingsFilter);
+  const QString path = QFileDialog::getOpenFileName(
+      this, "Open", QFileInfo(document_.PathName()).path(), kSettingsFilter);
   if (!path.isEmpty()) OpenFile(path);
 }
 
 void CMainFrame::ShowConfiguration() {
+  view_->CommitPendingEdits();
   EditorConfigDialog dialog(config_, this);
   if (dialog.exec() != QDialog::Accepted) return;
   config_ = dialog.Config();
@@ -151,8 +156,8 @@ bool CMainFrame::ApplyPlacement(const FramePlacement& placement) {
   const QRect work = screen->availableGeometry();
   const QRect full = screen->geometry();
   const int icon = style()->pixelMetric(QStyle::PM_LargeIconSize);
-  const std::optional<PlacementRect> rect = PlaceOnScreen(
-      placement, work.left(), work.top(), full.width(), full.height(), icon, icon);
+  const std::optional<PlacementRect> rect =
+      PlaceOnScreen(placement, work.left(), work.top(), full.width(), full.height(), icon, icon);
   if (!rect) return false;
   setGeometry(rect->x, rect->y, rect->width, rect->height);
   placedState_ = placement.Status;

@@ -49,6 +49,7 @@ void PresetMenuCommands::Tell(std::string_view text) {
 }
 
 bool PresetMenuCommands::Export() {
+  document_.CommitPendingEdits();
   const QString path = dialogs_.AskExportPath(Directory());
   if (path.isEmpty()) return false;
   QSaveFile file(path);
@@ -72,6 +73,9 @@ bool PresetMenuCommands::Export() {
 }
 
 bool PresetMenuCommands::Import() {
+  // Before the question about unsaved changes and before the database is
+  // replaced: the edit belongs to the database now shown.
+  document_.CommitPendingEdits();
   const QString path = dialogs_.AskImportPath(Directory());
   if (path.isEmpty()) return false;
   QFile file(path);

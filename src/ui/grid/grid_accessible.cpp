@@ -31,6 +31,9 @@ public:
             return {};
         switch (t) {
         case QAccessible::Name:
+            // A button is named by its caption: a row may hold two of them.
+            if (c->kind == RowKind::PushButton && !c->text.empty())
+                return QString::fromLatin1(c->text);
             return grid_->text(rowId_, 0);
         case QAccessible::Value:
             if (c->kind == RowKind::Percentage)

@@ -42,6 +42,8 @@ void paintCheckMark(QPainter& painter, const QWidget& widget, const CellPaint& p
     option.state = QStyle::State_None;
     if (cell.has(CellFlag::Enabled))
         option.state |= QStyle::State_Enabled;
+    else
+        option.palette.setCurrentColorGroup(QPalette::Disabled);
     const int state = cell.checkState();
     option.state |= state == 1 ? QStyle::State_On : state == 2 ? QStyle::State_NoChange : QStyle::State_Off;
     if (cell.kind == RowKind::Radio) {
@@ -101,6 +103,8 @@ void paintButton(QPainter& painter, const QWidget& widget, const CellPaint& p)
     option.state = QStyle::State_Raised;
     if (p.cell.has(CellFlag::Enabled))
         option.state |= QStyle::State_Enabled;
+    else
+        option.palette.setCurrentColorGroup(QPalette::Disabled); // greyed caption
     if (p.cell.has(CellFlag::Ticked))
         option.state = (option.state & ~QStyle::State_Raised) | QStyle::State_Sunken;
     if (p.focused)

@@ -241,7 +241,7 @@ void PropertyGrid::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     const Hit hit = hitTest(event->position().toPoint());
     if (hit.rowId >= 0 && controller_.doubleClick(hit.rowId, hit.column, hit.part))
-        editors_->open(hit.rowId, hit.column);
+        openEditor(hit.rowId, hit.column);
 }
 
 void PropertyGrid::keyPressEvent(QKeyEvent* event)
@@ -266,7 +266,7 @@ void PropertyGrid::keyPressEvent(QKeyEvent* event)
             bar->setValue(position - bar->pageStep() + 1);
     }
     if (edit)
-        editors_->open(focusRow(), focusColumn());
+        openEditor(focusRow(), focusColumn());
     viewport()->update();
 }
 
@@ -323,12 +323,25 @@ bool PropertyGrid::editCell(int rowId, int column)
 {
     if (!controller_.doubleClick(rowId, column, CellPart::Body))
         return false;
-    return editors_->open(rowId, column);
+    return openEditor(rowId, column);
+}
+
+bool PropertyGrid::openEditor(int rowId, int column)
+{
+    if (!editors_->open(rowId, column))
+        return false;
+    emit editingStarted();
+    return true;
 }
 
 bool PropertyGrid::isEditing() const
 {
     return editors_->isOpen();
+}
+
+void PropertyGrid::finishEditing()
+{
+    editors_->close(true);
 }
 
 } // namespace vq

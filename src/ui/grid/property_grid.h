@@ -151,6 +151,9 @@ public:
     /// Opens the in-place editor of a cell as a double click would.
     bool editCell(int rowId, int column);
     bool isEditing() const;
+    /// Ends an open in-place edit as Enter does, so its text reaches the
+    /// cell (and the owner) before a command reads the values.
+    void finishEditing();
     /// The text being committed, while the owner answers a changing notification.
     QString pendingText() const { return QString::fromLatin1(controller_.pendingText()); }
     /// Focused cell (row id, column); −1 when none.
@@ -158,12 +161,21 @@ public:
     int focusColumn() const { return controller_.focusColumn(); }
     /// @}
 
+    /// The rows and cells, for an owner that builds into them directly; the
+    /// widget redraws whatever changes there.
+    GridModel& model() { return model_; }
+
     /// Screen rectangle of a cell in viewport coordinates; empty when hidden.
     QRect cellRect(int rowId, int column) const;
     /// Does what a click on the cell's mark or button does (accessibility).
     void activateCell(int rowId, int column);
     /// Row height in pixels.
     int rowHeight() const;
+
+signals:
+    /// An in-place editor opened: the cell's value may change before the
+    /// owner hears of it.
+    void editingStarted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -194,6 +206,7 @@ private:
     void rowsRemoved(int position, int count);
     void redrawCell(int rowId, int column);
     void notifyAccessibility(int rowId, int column);
+    bool openEditor(int rowId, int column);
 
     std::unique_ptr<Bridge> bridge_;
     GridModel model_;

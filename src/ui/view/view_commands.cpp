@@ -14,6 +14,7 @@
 #include "editing/move_commands.h"
 #include "editing/send_to.h"
 #include "editing/transponder_commands.h"
+#include "ui/panes/pane_host.h"
 #include "ui/view/channel_drag.h"
 #include "ui/view/context_menus.h"
 #include "ui/view/favorite_members_model.h"
@@ -36,9 +37,16 @@ void Enable(QPushButton* button, bool on) {
 
 EditingView& CVQChannelEditorView::Editing() { return *editing_; }
 
-void CVQChannelEditorView::CommitPane(bool asking) {
-  if (paneCommit_) paneCommit_(asking);
+void CVQChannelEditorView::SetPrompter(Prompter* prompter) {
+  prompter_ = prompter;
+  panes_->SetUser(prompter);
 }
+
+void CVQChannelEditorView::CommitPane(bool asking) { panes_->CommitPane(asking); }
+
+void CVQChannelEditorView::CommitPendingEdits() { panes_->CommitPendingEdits(); }
+
+bool CVQChannelEditorView::HoldsEdit() const { return panes_->HoldsEdit(); }
 
 void CVQChannelEditorView::WithPrompter(
     const std::function<void(EditingView&, Prompter&)>& command) {

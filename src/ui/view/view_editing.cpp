@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "database/settings_database.h"
+#include "ui/grid/property_grid.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/favorite_members_model.h"
 #include "ui/view/favorites_panel.h"
@@ -150,6 +151,8 @@ void ViewEditing::ShowStatus(const std::string& text) {
 void ViewEditing::MarkModified() { view_.MarkModified(); }
 
 void ViewEditing::CommitPane(bool asking) { view_.CommitPane(asking); }
+
+void ViewEditing::FinishPaneEdit() { view_.Pane()->finishEditing(); }
 
 void ViewEditing::ChannelsDeleting(const std::vector<ChannelNode*>& channels) {
   const std::unordered_set<const ChannelNode*> doomed(channels.begin(), channels.end());

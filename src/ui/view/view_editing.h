@@ -40,6 +40,7 @@ class ViewEditing : public EditingView, public IndexObserver {
   void ShowStatus(const std::string& text) override;
   void MarkModified() override;
   void CommitPane(bool asking) override;
+  void FinishPaneEdit() override;
 
   void ChannelsDeleting(const std::vector<ChannelNode*>& channels) override;
   void TranspondersDeleting(const std::vector<TransponderNode*>& transponders) override;

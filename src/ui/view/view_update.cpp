@@ -9,9 +9,9 @@
 
 #include "database/settings_database.h"
 #include "document/qt/vq_channel_editor_doc.h"
-#include "editing/command_frame.h"
 #include "ui/app/editor_config.h"
 #include "ui/grid/property_grid.h"
+#include "ui/panes/pane_host.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/favorites_panel.h"
 #include "ui/view/list_images.h"
@@ -70,7 +70,7 @@ void CVQChannelEditorView::InitialUpdate() {
 void CVQChannelEditorView::ShowTab(int tab) {
   if (tab < 0 || tab > kTabSettings) return;
   // The pane of the tab being left writes its edits first.
-  CommitPendingEdits(Editing());
+  CommitPendingEdits();
   state_.currentTab = tab;
   config_.CurrentTab = tab;
   if (tabs_->currentIndex() != tab) {
@@ -189,9 +189,8 @@ void CVQChannelEditorView::FillTransponderSources() {
 }
 
 void CVQChannelEditorView::ShowPaneForCurrentTab() {
-  // The record panes arrive with their own issue; until then the pane is
-  // shown empty and only the counter follows the selection.
-  pane_->deleteAllRows();
+  // An edit still pending goes to the records the pane was built for.
+  panes_->SelectionChanged(state_.currentTab);
   if (state_.currentTab == kTabSettings) {
     const std::vector<int> rows = pageList_[kTabSettings]->List()->SelectedRows();
     const int code = rows.empty() ? -1 : categories_->CodeAt(rows.front());

@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "document/qt/vq_channel_editor_doc.h"
-#include "editing/command_frame.h"
 #include "ui/app/editor_config.h"
 #include "ui/grid/property_grid.h"
+#include "ui/panes/pane_host.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/code_word_filter.h"
 #include "ui/view/favorites_panel.h"
@@ -129,6 +129,9 @@ void CVQChannelEditorView::BuildLayout() {
   pane_->insertColumn(0, "Name", 100);
   pane_->insertColumn(1, "Value", 200);
   pane_->setMinimumWidth(260);
+  panes_ = std::make_unique<PaneHost>(*pane_, *editing_, config_);
+  connect(panes_.get(), &PaneHost::editStateChanged, this, &CVQChannelEditorView::editStateChanged);
+  connect(this, &CVQChannelEditorView::databaseChanged, panes_.get(), &PaneHost::DatabaseChanged);
 
   body_ = new QSplitter(Qt::Horizontal, this);
   body_->setChildrenCollapsible(false);
@@ -187,7 +190,7 @@ ListPage* CVQChannelEditorView::Page(int tab) const {
 }
 
 void CVQChannelEditorView::WithStatus(const std::function<void()>& work) {
-  CommitPendingEdits(Editing());
+  CommitPendingEdits();
   emit statusText("Please wait ...");
   work();
   emit statusText("Ready!");

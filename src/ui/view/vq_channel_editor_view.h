@@ -24,6 +24,7 @@ struct ContextMenu;
 class ChannelListModel;
 class EditingView;
 class FavoritesPanel;
+class PaneHost;
 class PropertyGrid;
 class Prompter;
 class SatelliteListModel;
@@ -105,12 +106,18 @@ class CVQChannelEditorView : public QWidget {
   /// prompter answers their questions (no prompter: the commands stay idle).
   /// @{
   EditingView& Editing();
-  void SetPrompter(Prompter* prompter) { prompter_ = prompter; }
-  /// The commit flow of the property pane of the current tab, run by
-  /// CommitPane with its asking flag. Installed by the panes.
-  using PaneCommit = std::function<void(bool asking)>;
-  void SetPaneCommit(PaneCommit commit) { paneCommit_ = std::move(commit); }
+  void SetPrompter(Prompter* prompter);
+  /// The commit flow of the property pane of the current tab, with its
+  /// asking flag (the editing commands' CommitPane).
   void CommitPane(bool asking);
+  /// Ends an open in-place edit of the pane, then commits or drops the
+  /// pending edit as PostEditAction says. The frame runs it before every
+  /// file command.
+  void CommitPendingEdits();
+  /// Whether the pane holds an edit not yet written (pending, or still in
+  /// its in-place editor).
+  bool HoldsEdit() const;
+  PaneHost* Panes() const { return panes_.get(); }
   /// Enables the command buttons, menu entries and model buttons for the
   /// current selections and database.
   void UpdateButtons();
@@ -129,6 +136,8 @@ class CVQChannelEditorView : public QWidget {
   void statusText(const QString& text);
   /// The user changed the database from the view (marks the document).
   void databaseChanged();
+  /// HoldsEdit may have changed.
+  void editStateChanged();
 
  private:
   void BuildLayout();
@@ -164,8 +173,8 @@ class CVQChannelEditorView : public QWidget {
   PropertyGrid* pane_ = nullptr;
   QSplitter* body_ = nullptr;
   std::unique_ptr<ViewEditing> editing_;
+  std::unique_ptr<PaneHost> panes_;  ///< after editing_: goes first
   Prompter* prompter_ = nullptr;
-  PaneCommit paneCommit_;
   QPointer<QAction> deleteDataChannels_;
   QPointer<QAction> deleteEmptyTransponders_;
   ChannelDrag* drag_ = nullptr;

@@ -14,6 +14,8 @@
 #include "modal_answer.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
+#include "ui/grid/property_grid.h"
+#include "ui/panes/channel_pane_rows.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/drag_cursors.h"
 #include "ui/view/favorite_members_model.h"
@@ -71,18 +73,18 @@ TEST_F(WindowCommands, ButtonsRemoveAndMoveChannels) {
 }
 
 TEST_F(WindowCommands, PendingPaneEditsAreCommittedBeforeCommandsAndTabChanges) {
-  std::vector<bool> commits;
-  view->SetPaneCommit([&commits](bool asking) { commits.push_back(asking); });
-  view->State().pendingEdit = true;
+  app.Config().PostEditAction = 1;
   channels->SelectOnlyRow(0);
-  QTest::mouseClick(Button(kTabChannels, ListButton::kRemoveSelected), Qt::LeftButton);
-  EXPECT_EQ(commits, std::vector<bool>{true});
+  view->Pane()->activateCell(channel_rows::kLocked, 1);
+  ASSERT_TRUE(view->State().pendingEdit);
+  QTest::mouseClick(Button(kTabChannels, ListButton::kMoveDown), Qt::LeftButton);
   EXPECT_FALSE(view->State().pendingEdit);
+  ASSERT_EQ(NameAt(1), "C0");
+  EXPECT_TRUE(view->Channels()->NodeAt(1)->Record().IsLocked()) << "written before the move";
+  view->Pane()->activateCell(channel_rows::kSkipped, 1);
   view->ShowTab(kTabTransponders);
-  EXPECT_EQ(commits.size(), 1u) << "nothing pending";
-  view->State().pendingEdit = true;
-  view->ShowTab(kTabSatellites);
-  EXPECT_EQ(commits.size(), 2u);
+  EXPECT_FALSE(view->State().pendingEdit);
+  EXPECT_TRUE(view->Channels()->NodeAt(1)->Record().IsSkipped());
 }
 
 TEST_F(WindowCommands, FavoritesPanelAddsFollowsAndRemoves) {

@@ -18,6 +18,8 @@ protected:
         grid.setKind(3, 0, RowKind::PushButton);
         grid.setText(3, 0, "Save");
         grid.setEnabled(3, 0, false);
+        grid.setKind(3, 1, RowKind::PushButton);
+        grid.setText(3, 1, "Discard");
     }
 
     QAccessibleInterface* root() { return QAccessible::queryAccessibleInterface(&grid); }
@@ -38,6 +40,9 @@ TEST_F(GridAccessibleTest, CellsExposeLabelValueKindAndState)
     EXPECT_EQ(button->role(), QAccessible::Button);
     EXPECT_TRUE(button->state().disabled);
     EXPECT_TRUE(button->actionInterface()->actionNames().isEmpty());
+    EXPECT_EQ(button->text(QAccessible::Name), "Save");
+    EXPECT_EQ(root()->child(3)->text(QAccessible::Name), "Discard")
+        << "each button of a row is named by its caption";
 }
 
 TEST_F(GridAccessibleTest, ActionsDoWhatAClickDoes)

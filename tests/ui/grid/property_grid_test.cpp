@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QScrollBar>
 
 namespace vq {
@@ -82,6 +83,21 @@ TEST_F(PropertyGridTest, FocusLossCommitsAndRefusalKeepsTheOldText)
     EXPECT_FALSE(grid.isEditing());
     EXPECT_EQ(grid.text(1, 1), "80");
     EXPECT_EQ(actions(), (std::vector<A>{A::NumberChanging}));
+}
+
+TEST_F(PropertyGridTest, FinishEditingCommitsWhatTheEditorHolds)
+{
+    QSignalSpy started(&grid, &PropertyGrid::editingStarted);
+    QLineEdit* editor = openNumberEditor();
+    EXPECT_EQ(started.count(), 1);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "42");
+    grid.finishEditing();
+    EXPECT_FALSE(grid.isEditing());
+    EXPECT_EQ(grid.text(1, 1), "42");
+    EXPECT_EQ(actions(), (std::vector<A>{A::NumberChanging, A::TextChanged}));
+    grid.finishEditing();
+    EXPECT_EQ(notes.size(), 2u) << "no editor open, nothing to finish";
 }
 
 TEST_F(PropertyGridTest, SpinButtonsStepWithinTheRange)

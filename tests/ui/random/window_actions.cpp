@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
@@ -14,7 +15,9 @@
 #include <numeric>
 
 #include "ui/app/main_frame.h"
+#include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
+#include "ui/panes/property_pane.h"
 #include "ui/view/favorite_members_model.h"
 #include "ui/view/favorites_panel.h"
 #include "ui/view/list_page.h"
@@ -205,6 +208,95 @@ void DragChannels(WindowSession& s) {
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
 }
 
+// The grid's in-place editor of that kind now shown, or null.
+template <class Editor>
+Editor* OpenEditor(PropertyGrid* grid) {
+  for (Editor* editor : grid->viewport()->findChildren<Editor*>(Qt::FindDirectChildrenOnly))
+    if (editor->isVisible()) return editor;
+  return nullptr;
+}
+
+// What a user types into a pane field: digits (in range or far out), a
+// word, Latin-1 letters, or nothing.
+QString RandomTyping(WindowSession& s) {
+  switch (s.Pick(5)) {
+    case 0:
+      return QString::number(s.Pick(10));
+    case 1:
+      return QString::number(s.Pick(70000) - 100);
+    case 2:
+      return QStringLiteral("Kanal %1").arg(s.Pick(1000));
+    case 3:
+      return QString::fromLatin1("\xc4rger \xfc\xdf\xe9 long name beyond any limit");
+    default:
+      return {};
+  }
+}
+
+// Edits a random value of the pane as a user would: types into a text or
+// number field and leaves it with Return, Escape, Tab or not at all (the
+// next action must settle it), picks an option, or ticks a check box.
+void EditPaneValue(WindowSession& s) {
+  PropertyGrid* grid = s.View().Pane();
+  const std::vector<int>& rows = grid->shownRows();
+  if (rows.empty()) return;
+  const int row = rows[static_cast<size_t>(s.Pick(static_cast<int>(rows.size())))];
+  const GridCell* cell = grid->cell(row, PropertyPane::kValueColumn);
+  if (!cell || !cell->has(CellFlag::Enabled)) return;
+  if (cell->kind == RowKind::CheckBox || cell->kind == RowKind::Radio ||
+      cell->kind == RowKind::PushButton) {
+    grid->activateCell(row, PropertyPane::kValueColumn);
+    return;
+  }
+  if (!grid->editCell(row, PropertyPane::kValueColumn)) return;
+  if (auto* combo = OpenEditor<QComboBox>(grid)) {
+    combo->hidePopup();
+    const int index = s.Pick(combo->count());
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    return;
+  }
+  QLineEdit* edit = OpenEditor<QLineEdit>(grid);
+  if (!edit) return;
+  edit->selectAll();
+  QTest::keyClicks(edit, RandomTyping(s));
+  switch (s.Pick(4)) {
+    case 0:
+      QTest::keyClick(edit, Qt::Key_Return);
+      break;
+    case 1:
+      QTest::keyClick(edit, Qt::Key_Escape);
+      break;
+    case 2:
+      QTest::keyClick(edit, Qt::Key_Tab);
+      break;
+    default:
+      break;
+  }
+}
+
+// "Show All" / "Hide All", "Save" / "Discard", or a group opened or closed.
+void ClickPaneControl(WindowSession& s) {
+  PropertyGrid* grid = s.View().Pane();
+  if (grid->shownRows().empty()) return;
+  switch (s.Pick(3)) {
+    case 0:
+      grid->activateCell(PropertyPane::kShowHideRow, s.Pick(2));
+      break;
+    case 1:
+      grid->activateCell(PropertyPane::kSaveDiscardRow, s.Pick(2));
+      break;
+    default: {
+      const std::vector<int>& rows = grid->shownRows();
+      const int row = rows[static_cast<size_t>(s.Pick(static_cast<int>(rows.size())))];
+      const GridCell* label = grid->cell(row, PropertyPane::kLabelColumn);
+      if (label && label->kind == RowKind::Group)
+        grid->activateCell(row, PropertyPane::kLabelColumn);
+      break;
+    }
+  }
+}
+
 void Trigger(QAction* action) {
   if (action->isEnabled()) action->trigger();
 }
@@ -247,6 +339,8 @@ const std::vector<WindowAction>& WindowActions() {
       {"click a model button", 2, ClickModelButton},
       {"toggle the network box", 1, ToggleNetwork},
       {"drag channels", 6, DragChannels},
+      {"edit a pane value", 14, EditPaneValue},
+      {"click a pane control", 4, ClickPaneControl},
       {"save and reopen", 1, SaveAndReopen},
       {"import a VDR list", 2, ImportVdrList},
       {"import a scan table", 2, ImportScanTable},

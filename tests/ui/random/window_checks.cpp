@@ -12,7 +12,10 @@
 #include "../../editing/invariant_checks.h"
 #include "database/settings_database.h"
 #include "editing/command_states.h"
+#include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
+#include "ui/panes/pane_host.h"
+#include "ui/panes/property_pane.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/favorite_members_model.h"
 #include "ui/view/favorites_panel.h"
@@ -250,6 +253,23 @@ void CheckButtons(CVQChannelEditorView& view, Problems& problems) {
   check("Remove All (favourites)", view.Favorites()->RemoveAllButton(), s.removeAllFavorites);
 }
 
+// The pane, the pending-edit flag and the Save / Discard buttons agree, and
+// a pane is shown only over a selection.
+void CheckPane(CVQChannelEditorView& view, Problems& problems) {
+  const PropertyPane* pane = view.Panes()->Current();
+  const bool modified = pane && pane->IsModified();
+  if (view.State().pendingEdit != modified)
+    problems.push_back(modified ? "the pane holds edits without a pending edit"
+                                : "a pending edit without a modified pane");
+  if (!pane || !pane->IsShown()) return;
+  const GridCell* save = view.Pane()->cell(PropertyPane::kSaveDiscardRow, 0);
+  if (!save || save->has(CellFlag::Enabled) != modified)
+    problems.push_back("Save does not follow the pane's changes");
+  const RecordTableView* list = view.Page(view.CurrentTab())->List();
+  if (list && !list->selectionModel()->hasSelection())
+    problems.push_back("a pane is shown without a selection");
+}
+
 }  // namespace
 
 std::vector<std::string> WindowProblems(CVQChannelEditorView& view, const SettingsDatabase& db) {
@@ -259,6 +279,7 @@ std::vector<std::string> WindowProblems(CVQChannelEditorView& view, const Settin
   CheckCounts(view, db, problems);
   CheckSelectors(view, db, problems);
   CheckButtons(view, problems);
+  CheckPane(view, problems);
   for (const std::string& problem : InvariantProblems(db)) problems.push_back(problem);
   return problems;
 }

@@ -1,0 +1,247 @@
+#include "ui/panes/channel_pane.h"
+
+#include "database/lookup_tables.h"
+#include "database/settings_database.h"
+#include "editing/channel_commit.h"
+#include "editing/editing_view.h"
+#include "ui/app/editor_config.h"
+#include "ui/panes/channel_pane_rows.h"
+#include "ui/panes/pane_context.h"
+
+namespace vq {
+
+using namespace channel_rows;
+
+namespace {
+
+constexpr int kTracks = ChannelRecord::kAudioTrackCount;
+
+template <class Text>
+std::vector<std::string> Options(int count, Text text) {
+  std::vector<std::string> options;
+  for (int i = 0; i < count; ++i) options.emplace_back(text(i));
+  return options;
+}
+
+// The rows that show a field, in the order Refresh walks them.
+std::vector<int> FieldRows() {
+  std::vector<int> rows = {kLocked,   kScrambled, kSkipped,     kCas,    kSubtitle,
+                           kVideoPid, kPcrPid,    kTeletextPid, kPmtPid, kProgramId,
+                           kEcmPid,   kAudioMode, kAudioCount,  kAc3Pid, kAc3Language};
+  for (int t = 0; t < kTracks; ++t) {
+    rows.push_back(kTrackPid1 + t);
+    rows.push_back(kTrackLanguage1 + t);
+  }
+  for (int g = 0; g < ChannelRecord::kFavoriteGroups; ++g) rows.push_back(kFavorite1 + g);
+  return rows;
+}
+
+}  // namespace
+
+bool ChannelPane::Load() {
+  EditingView& view = Context().Editing();
+  draft_ = ChannelDraft::FromSelection(view);
+  if (draft_.Empty()) return false;
+  const SettingsDatabase& db = view.Database();
+  const std::vector<ChannelNode*> channels = draft_.Resolve(db);
+  const TransponderNode* transponder = channels.front()->GetTransponder();
+  bool sameTransponder = true;
+  bool sameSatellite = true;
+  for (const ChannelNode* c : channels) {
+    sameTransponder = sameTransponder && c->GetTransponder() == transponder;
+    sameSatellite =
+        sameSatellite && c->GetTransponder()->GetSatellite() == transponder->GetSatellite();
+  }
+  // Channels on several transponders (or satellites) share no such rows.
+  const ChannelPlaceTexts texts = PlaceTexts(transponder);
+  place_ = {};
+  if (sameTransponder) place_ = texts;
+  if (sameSatellite) {
+    place_.satelliteName = texts.satelliteName;
+    place_.position = texts.position;
+    place_.transponders = texts.transponders;
+    place_.satelliteChannels = texts.satelliteChannels;
+    place_.satelliteSummary = texts.satelliteSummary;
+  }
+  for (int g = 0; g < ChannelRecord::kFavoriteGroups; ++g)
+    groupNames_[static_cast<size_t>(g)] = db.GetFavoriteGroupName(g);
+  return true;
+}
+
+void ChannelPane::Describe() {
+  EditorConfig& c = Context().Config();
+  GridModel& grid = Grid();
+  const std::vector<std::string> languages = Options(kLanguageCount, LanguageText);
+
+  AddGroup(kGeneral, "General", kNoParent, c.ExpandChanGeneral);
+  AddNumber(kNumber, "Number", kGeneral, 1, std::max(1, draft_.NumberLimit()));
+  AddRow(kName, "Name", kGeneral, RowKind::Text);
+  grid.setTextLimit(kName, kValueColumn, static_cast<int>(ChannelRecord::kNameWidth));
+  AddRow(kLocked, "Locked", kGeneral, RowKind::CheckBox);
+  AddRow(kScrambled, "Scrambled", kGeneral, RowKind::CheckBox);
+  AddRow(kSkipped, "Skipped", kGeneral, RowKind::CheckBox);
+  AddOptions(kCas, "CAS", kGeneral, Options(kCasCount, CasText));
+  AddNumber(kSubtitle, "Subtitle Index", kGeneral, 0, 255);
+
+  AddGroup(kIds, "IDs", kNoParent, c.ExpandChanIDs);
+  AddNumber(kVideoPid, "Video PID", kIds, 0, 8191);
+  AddNumber(kPcrPid, "PCR PID", kIds, 0, 8191);
+  AddNumber(kTeletextPid, "Teletext PID", kIds, 0, 8191);
+  AddNumber(kPmtPid, "PMT PID", kIds, 0, 8191);
+  AddNumber(kProgramId, "Program ID", kIds, 0, 65535);
+  AddNumber(kEcmPid, "ECM PID", kIds, 0, 8191);
+
+  AddGroup(kAudio, "Audio", kNoParent, c.ExpandChanAudio);
+  AddOptions(kAudioMode, "Mode", kAudio, Options(4, AudioModeText));
+  AddNumber(kAudioCount, "Count", kAudio, 1, kTracks);
+  std::int32_t* trackFlags[kTracks] = {&c.ExpandChanAudioTrack1, &c.ExpandChanAudioTrack2,
+                                       &c.ExpandChanAudioTrack3, &c.ExpandChanAudioTrack4,
+                                       &c.ExpandChanAudioTrack5, &c.ExpandChanAudioTrack6};
+  for (int t = 0; t <= kTracks; ++t) {
+    const bool ac3 = t == kTracks;
+    const int group = kTrack1 + t;
+    AddGroup(group, ac3 ? "AC3 Track" : "Track " + std::to_string(t + 1), kAudio,
+             ac3 ? c.ExpandChanAudioAC3Track : *trackFlags[t], RowKind::Radio);
+    AddNumber(kTrackPid1 + t, "Audio PID", group, 0, 8191);
+    AddOptions(kTrackLanguage1 + t, "Language", group, languages);
+  }
+
+  AddGroup(kFavorites, "Favorites", kNoParent, c.ExpandChanFavorites);
+  for (int g = 0; g < ChannelRecord::kFavoriteGroups; ++g) {
+    AddRow(kFavorite1 + g, "Favorite " + std::to_string(g + 1), kFavorites, RowKind::CheckBox);
+    ShowText(kFavorite1 + g, groupNames_[static_cast<size_t>(g)]);
+  }
+
+  const std::pair<int, const std::string*> readOnly[] = {
+      {kFrequency, &place_.frequency},         {kSymbolRate, &place_.symbolRate},
+      {kPolarization, &place_.polarization},   {kTransponderChannels, &place_.transponderChannels},
+      {kSatelliteName, &place_.satelliteName}, {kPosition, &place_.position},
+      {kTransponders, &place_.transponders},   {kSatelliteChannels, &place_.satelliteChannels}};
+  const char* labels[] = {"Frequency", "Symbol Rate", "Polarization", "Channels",
+                          "Name",      "Position",    "Transponders", "Channels"};
+  AddGroup(kTransponder, "Transponder", kNoParent, c.ExpandChanTransponder);
+  AddGroup(kSatellite, "Satellite", kNoParent, c.ExpandChanSatellite);
+  for (size_t i = 0; i < std::size(readOnly); ++i) {
+    const auto [row, text] = readOnly[i];
+    AddRow(row, labels[i], i < 4 ? kTransponder : kSatellite, RowKind::None);
+    ShowText(row, *text);
+  }
+}
+
+std::optional<int> ChannelPane::Shared(ChannelField field) const {
+  return draft_.Known(field) ? std::optional<int>(draft_.Value(field)) : std::nullopt;
+}
+
+void ChannelPane::Refresh() {
+  ShowNumber(kNumber, draft_.IsSingle() ? std::optional<int>(draft_.Number()) : std::nullopt);
+  Enable(kNumber, draft_.NumberEditable());
+  ShowText(kName, draft_.NameKnown() ? draft_.Name() : std::string());
+  Enable(kName, draft_.NameEditable());
+  for (int row : FieldRows()) {
+    const ChannelField field = *FieldOfRow(row);
+    const std::optional<int> value = Shared(field);
+    switch (Grid().cell(row, kValueColumn)->kind) {
+      case RowKind::CheckBox:
+        ShowCheck(row, value ? std::optional<bool>(*value != 0) : std::nullopt);
+        break;
+      case RowKind::OptionList:
+        ShowOption(row, value);
+        break;
+      default:
+        ShowNumber(row, value);
+        break;
+    }
+    Enable(row, draft_.IsEditable(field));
+  }
+  RefreshTracks();
+}
+
+void ChannelPane::RefreshTracks() {
+  const std::optional<int> current = Shared(ChannelField::kCurrentTrack);
+  const int count = draft_.Value(ChannelField::kAudioCount);
+  for (int t = 0; t <= kTracks; ++t) {
+    const bool ac3 = t == kTracks;
+    const int group = kTrack1 + t;
+    const int track = ac3 ? kAc3Track : t;
+    Enable(group, draft_.IsSingle() && (ac3 || t < count));
+    if (ac3) Grid().setEnabled(group, kValueColumn, draft_.IsSingle() && draft_.Ac3Choosable());
+    Grid().setTicked(group, kValueColumn, current == track);
+  }
+}
+
+std::string ChannelPane::TrackText(int track) const {
+  const bool ac3 = track == kAc3Track;
+  if (!ac3 && track >= kTracks) return kTrackUnused;
+  const ChannelField pidField = ac3 ? ChannelField::kAc3Pid : TrackPid(track);
+  const ChannelField languageField = ac3 ? ChannelField::kAc3Language : TrackLanguage(track);
+  const std::optional<int> inUse =
+      ac3 ? Shared(ChannelField::kAc3Pid) : Shared(ChannelField::kAudioCount);
+  if (!inUse) return {};
+  if (ac3 ? *inUse == 0 : track >= *inUse) return kTrackUnused;
+  const std::optional<int> pid = Shared(pidField);
+  const std::optional<int> language = Shared(languageField);
+  return pid && language ? TrackSummary(*pid, *language) : std::string();
+}
+
+std::string ChannelPane::Summary(int groupRow) const {
+  switch (groupRow) {
+    case kGeneral:
+      return draft_.NameKnown() ? draft_.Name() : std::string();
+    case kIds: {
+      const std::optional<int> video = Shared(ChannelField::kVideoPid);
+      const std::optional<int> pcr = Shared(ChannelField::kPcrPid);
+      return video && pcr ? IdsSummary(*video, *pcr) : std::string();
+    }
+    case kAudio: {
+      const std::optional<int> current = Shared(ChannelField::kCurrentTrack);
+      return current ? TrackText(*current) : std::string();
+    }
+    case kFavorites: {
+      std::vector<std::string> names;
+      for (int g = 0; g < ChannelRecord::kFavoriteGroups; ++g) {
+        const std::optional<int> member = Shared(Favorite(g));
+        if (!member) return {};
+        if (*member != 0) names.push_back(groupNames_[static_cast<size_t>(g)]);
+      }
+      return FavoritesSummary(names);
+    }
+    case kTransponder:
+      return place_.transponderSummary;
+    case kSatellite:
+      return place_.satelliteSummary;
+    default: {
+      const int track = TrackOfGroupRow(groupRow);
+      return track >= 0 ? TrackText(track) : std::string();
+    }
+  }
+}
+
+bool ChannelPane::TakeValue(const GridNotification& note) {
+  const int row = note.rowId;
+  if (row == kNumber) return draft_.SetNumber(NumberAt(row));
+  if (row == kName) return draft_.SetName(TextAt(row));
+  if (const int track = TrackOfGroupRow(row); track >= 0)
+    return note.action == NotifyAction::RadioChosen &&
+           draft_.Set(ChannelField::kCurrentTrack, track);
+  const std::optional<ChannelField> field = FieldOfRow(row);
+  if (!field) return false;
+  switch (Grid().cell(row, kValueColumn)->kind) {
+    case RowKind::CheckBox:
+      return draft_.Set(*field, TickedAt(row) ? 1 : 0);
+    case RowKind::OptionList:
+      return draft_.Set(*field, OptionAt(row));
+    default:
+      return draft_.Set(*field, NumberAt(row));
+  }
+}
+
+void ChannelPane::Commit(bool asking) {
+  Prompter* user = Context().User();
+  if (!user) return;
+  // The flow works on its own copy: whatever rebuilds the pane meanwhile
+  // cannot change the values being written.
+  const ChannelDraft draft = draft_;
+  CommitChannelDraft(Context().Editing(), *user, draft, asking, Context().Config().PostEditAction);
+}
+
+}  // namespace vq

@@ -1,0 +1,98 @@
+#include "ui/panes/pane_host.h"
+
+#include <QEvent>
+#include <QStyle>
+
+#include "editing/command_frame.h"
+#include "editing/editing_view.h"
+#include "ui/grid/property_grid.h"
+#include "ui/panes/channel_pane.h"
+
+namespace vq {
+
+PaneHost::PaneHost(PropertyGrid& grid, EditingView& editing, EditorConfig& config, QObject* parent)
+    : QObject(parent), grid_(grid), editing_(editing), config_(config) {
+  panes_[kTabChannels] = std::make_unique<ChannelPane>(grid_.model(), *this);
+  grid_.setNotifyHandler(
+      [this](const GridNotification& note) { return current_ ? current_->Notify(note) : 0; });
+  grid_.installEventFilter(this);
+  connect(&grid_, &PropertyGrid::editingStarted, this, &PaneHost::editStateChanged);
+}
+
+PaneHost::~PaneHost() {
+  grid_.removeEventFilter(this);
+  grid_.setNotifyHandler(nullptr);
+}
+
+void PaneHost::ShowForCurrentTab() {
+  const int tab = editing_.State().currentTab;
+  current_ = tab >= 0 && tab < static_cast<int>(panes_.size()) ? panes_[tab].get() : nullptr;
+  if (current_)
+    current_->Show();
+  else
+    grid_.deleteAllRows();
+  FitValueColumn();
+}
+
+void PaneHost::RebuildPane() {
+  // A selection change being followed shows the pane itself, and a commit
+  // rebuilds it once it is done.
+  if (!following_ && !committing_) ShowForCurrentTab();
+}
+
+void PaneHost::SelectionChanged(int tab) {
+  if (following_ || committing_ || tab != editing_.State().currentTab) return;
+  if (editing_.State().pendingEdit) {
+    following_ = true;
+    // Committing may rebuild the list (a row that leaves it, a new order);
+    // the channels the user chose stay chosen.
+    const std::vector<ChannelNode*> chosen = tab == kTabChannels
+                                                 ? SelectedChannels(editing_, EditList::kChannels)
+                                                 : std::vector<ChannelNode*>{};
+    CommitPendingEdits();
+    if (tab == kTabChannels && SelectedChannels(editing_, EditList::kChannels) != chosen)
+      editing_.SelectRows(EditList::kChannels,
+                          RowsOfChannels(editing_, EditList::kChannels, chosen));
+    following_ = false;
+  }
+  ShowForCurrentTab();
+}
+
+void PaneHost::CommitPendingEdits() {
+  grid_.finishEditing();
+  vq::CommitPendingEdits(editing_);
+  emit editStateChanged();
+}
+
+void PaneHost::CommitPane(bool asking) {
+  committing_ = true;
+  if (current_) current_->Commit(asking);
+  committing_ = false;
+  RebuildPane();
+  emit editStateChanged();
+}
+
+void PaneHost::DatabaseChanged() {
+  if (!editing_.State().pendingEdit) RebuildPane();
+}
+
+void PaneHost::EditPending(bool pending) {
+  editing_.State().pendingEdit = pending;
+  emit editStateChanged();
+}
+
+bool PaneHost::HoldsEdit() const { return editing_.State().pendingEdit || grid_.isEditing(); }
+
+bool PaneHost::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &grid_ && event->type() == QEvent::Resize) FitValueColumn();
+  return QObject::eventFilter(watched, event);
+}
+
+void PaneHost::FitValueColumn() {
+  const int scrollBar = grid_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid_);
+  grid_.setColumnWidth(
+      PropertyPane::kValueColumn,
+      std::max(0, grid_.width() - grid_.columnWidth(PropertyPane::kLabelColumn) - 4 - scrollBar));
+}
+
+}  // namespace vq

@@ -1,0 +1,83 @@
+#pragma once
+/// @file
+/// The property pane of the current tab in the main view's grid.
+
+#include <QObject>
+#include <array>
+#include <memory>
+
+#include "ui/panes/pane_context.h"
+
+namespace vq {
+
+class PropertyGrid;
+class PropertyPane;
+
+/// Shows the pane of the current tab's selection in the view's
+/// PropertyGrid and keeps the pending edit in one place.
+///
+/// Owns one pane per tab for the whole run (a pane is rebuilt, never
+/// replaced, so it may rebuild itself from inside a grid notification).
+/// Commits a pending edit before the selection's new records are shown:
+/// Qt reports a selection change after it happened, and the pane's draft
+/// still names the records it was built for. The "Value" column fills the
+/// grid: its width less "Name", less 4, less a vertical scroll bar.
+class PaneHost : public QObject, public PaneContext {
+  Q_OBJECT
+
+ public:
+  PaneHost(PropertyGrid& grid, EditingView& editing, EditorConfig& config,
+           QObject* parent = nullptr);
+  ~PaneHost() override;
+
+  void SetUser(Prompter* user) { user_ = user; }
+  /// Builds the pane of the current tab for its list's selection; an
+  /// empty grid for a tab without a pane or without a selection.
+  void ShowForCurrentTab();
+  /// The list of `tab` changed its selection: a pending edit goes to the
+  /// records the pane was built for, then the pane follows the selection.
+  void SelectionChanged(int tab);
+  /// Ends an open in-place edit, then commits or drops the pending edit
+  /// (asking as PostEditAction says). Every command that changes or
+  /// replaces the document runs this first.
+  void CommitPendingEdits();
+  /// The current pane's commit flow, then the pane shows the records
+  /// again; the editing commands reach it through EditingView::CommitPane.
+  void CommitPane(bool asking) override;
+  /// The database changed outside the pane's own flows (a command, the
+  /// favourites panel): a pane without a pending edit shows the records
+  /// again, so its next edit starts from what they hold now.
+  void DatabaseChanged();
+  /// The pane shown now, or null.
+  PropertyPane* Current() const { return current_; }
+
+  EditingView& Editing() override { return editing_; }
+  Prompter* User() override { return user_; }
+  EditorConfig& Config() override { return config_; }
+  void RebuildPane() override;
+  void EditPending(bool pending) override;
+  /// Whether the pane holds an edit: a pending one, or one still open in
+  /// the grid's in-place editor.
+  bool HoldsEdit() const;
+
+ signals:
+  /// HoldsEdit may have changed (the Save command follows it).
+  void editStateChanged();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FitValueColumn();
+
+  PropertyGrid& grid_;
+  EditingView& editing_;
+  EditorConfig& config_;
+  Prompter* user_ = nullptr;
+  std::array<std::unique_ptr<PropertyPane>, 4> panes_;
+  PropertyPane* current_ = nullptr;
+  bool following_ = false;   ///< a selection change is being followed
+  bool committing_ = false;  ///< a commit flow runs
+};
+
+}  // namespace vq

@@ -1,0 +1,252 @@
+#include "ui/panes/property_pane.h"
+
+#include <cstdio>
+
+#include "ui/app/editor_config.h"
+#include "ui/panes/pane_context.h"
+
+namespace vq {
+
+void PropertyPane::Show() {
+  shown_ = Load();
+  if (shown_)
+    Build();
+  else
+    grid_.deleteAllRows();
+}
+
+void PropertyPane::Build() {
+  building_ = true;
+  grid_.deleteAllRows();
+  groups_.clear();
+  ranges_.clear();
+  modified_ = false;
+  AddButtons(kShowHideRow, "Show All", "Hide All");
+  AddSpacer(kTopSpacerRow);
+  Describe();
+  AddSpacer(kBottomSpacerRow);
+  AddButtons(kSaveDiscardRow, "Save", "Discard");
+  grid_.setEnabled(kSaveDiscardRow, kLabelColumn, false);
+  grid_.setEnabled(kSaveDiscardRow, kValueColumn, false);
+  Refresh();
+  // Innermost first: a sub-group opened under a closed group shows once
+  // its group opens.
+  for (auto it = groups_.rbegin(); it != groups_.rend(); ++it)
+    if (*it->expandFlag != 0) grid_.expand(it->row);
+  WriteSummaries();
+  building_ = false;
+}
+
+int PropertyPane::Notify(const GridNotification& note) {
+  if (building_ || !shown_ || note.phase == NotifyPhase::Changing) return 0;
+  switch (note.action) {
+    case NotifyAction::GroupExpanded:
+    case NotifyAction::GroupCollapsed:
+      for (const Group& group : groups_)
+        if (group.row == note.rowId)
+          *group.expandFlag = note.action == NotifyAction::GroupExpanded ? 1 : 0;
+      WriteSummaries();
+      break;
+    case NotifyAction::ButtonReleased:
+      ButtonReleased(note);
+      break;
+    case NotifyAction::OptionChosen:
+    case NotifyAction::TextChanged:
+    case NotifyAction::CheckToggled:
+    case NotifyAction::RadioChosen:
+      ValueChanged(note);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+void PropertyPane::ButtonReleased(const GridNotification& note) {
+  const bool left = note.column == kLabelColumn;
+  if (note.rowId == kShowHideRow) {
+    ExpandAll(left);
+  } else if (note.rowId == kSaveDiscardRow) {
+    if (left) {
+      Save();
+      return;
+    }
+    Context().EditPending(false);
+    modified_ = false;
+    Context().RebuildPane();
+  }
+}
+
+void PropertyPane::ValueChanged(const GridNotification& note) {
+  if (ranges_.count(note.rowId) != 0 && !TakeTypedNumber(note.rowId)) {
+    Refresh();
+    return;
+  }
+  if (!TakeValue(note)) {
+    Refresh();
+    return;
+  }
+  modified_ = true;
+  Context().EditPending(true);
+  Refresh();
+  grid_.setEnabled(kSaveDiscardRow, kLabelColumn, true);
+  grid_.setEnabled(kSaveDiscardRow, kValueColumn, true);
+  WriteSummaries();
+  const EditorConfig& config = Context().Config();
+  if (config.AutoSave != 0) {
+    Save();
+    return;
+  }
+  if (config.ColapseAfterSelection != 0 && note.column == kValueColumn && IsGroup(note.rowId))
+    grid_.collapse(note.rowId);
+}
+
+bool PropertyPane::TakeTypedNumber(int row) {
+  const GridCell* cell = grid_.cell(row, kValueColumn);
+  if (!cell || cell->kind != RowKind::Text) return true;
+  const auto [minimum, maximum] = ranges_.at(row);
+  if (cell->text.empty()) return false;
+  const long long typed = readDecimal(cell->text);
+  if (typed < minimum || typed > maximum) {
+    char text[80];
+    std::snprintf(text, sizeof text, "Given value is out of [%d, %d] range!", minimum, maximum);
+    grid_.showMessage(text, "Error!");
+    return false;
+  }
+  ShowNumber(row, static_cast<int>(typed));
+  return true;
+}
+
+void PropertyPane::Save() {
+  Context().EditPending(false);
+  modified_ = false;
+  Context().CommitPane(false);
+}
+
+void PropertyPane::WriteSummaries() {
+  for (const Group& group : groups_)
+    grid_.setText(group.row, kValueColumn,
+                  grid_.isExpanded(group.row) ? std::string() : Summary(group.row));
+}
+
+void PropertyPane::ExpandAll(bool expand) {
+  if (expand) {
+    for (const Group& group : groups_) grid_.expand(group.row);
+  } else {
+    for (auto it = groups_.rbegin(); it != groups_.rend(); ++it) grid_.collapse(it->row);
+  }
+}
+
+void PropertyPane::AddButtons(int row, const char* left, const char* right) {
+  grid_.insertRow(left, -1, kNoParent, row);
+  grid_.setKind(row, kLabelColumn, RowKind::PushButton);
+  grid_.setText(row, kLabelColumn, left);
+  grid_.setKind(row, kValueColumn, RowKind::PushButton);
+  grid_.setText(row, kValueColumn, right);
+}
+
+void PropertyPane::AddSpacer(int row) {
+  grid_.insertRow("", -1, kNoParent, row);
+  for (int column : {kLabelColumn, kValueColumn}) {
+    grid_.setKind(row, column, RowKind::None);
+    grid_.setFocusable(row, column, false);
+  }
+}
+
+void PropertyPane::AddGroup(int row, const std::string& label, int parent, std::int32_t& expandFlag,
+                            RowKind valueKind) {
+  grid_.insertRow(label, -1, parent, row);
+  grid_.setKind(row, kLabelColumn, RowKind::Group);
+  grid_.setText(row, kLabelColumn, label);
+  grid_.setKind(row, kValueColumn, valueKind);
+  const std::uint32_t color = parent == kNoParent ? kGroupColor : kSubGroupColor;
+  grid_.setBackgroundColor(row, kLabelColumn, color);
+  grid_.setBackgroundColor(row, kValueColumn, color);
+  groups_.push_back({row, &expandFlag});
+}
+
+void PropertyPane::AddRow(int row, const std::string& label, int parent, RowKind kind) {
+  grid_.insertRow(label, -1, parent, row);
+  grid_.setFocusable(row, kLabelColumn, false);
+  grid_.setKind(row, kValueColumn, kind);
+}
+
+void PropertyPane::AddNumber(int row, const std::string& label, int parent, int minimum,
+                             int maximum) {
+  AddRow(row, label, parent, RowKind::Number);
+  grid_.setRange(row, kValueColumn, minimum, maximum);
+  ranges_[row] = {minimum, maximum};
+}
+
+void PropertyPane::AddOptions(int row, const std::string& label, int parent,
+                              const std::vector<std::string>& options) {
+  AddRow(row, label, parent, RowKind::OptionList);
+  grid_.setOptions(row, kValueColumn, options);
+}
+
+void PropertyPane::ShowNumber(int row, std::optional<int> value) {
+  const GridCell* cell = grid_.cell(row, kValueColumn);
+  const auto range = ranges_.find(row);
+  if (!cell || range == ranges_.end()) return;
+  if (!value) {
+    // No shared value: an empty digits-only text, checked against the
+    // range when typed in (TakeTypedNumber).
+    if (cell->kind != RowKind::Text) grid_.setKind(row, kValueColumn, RowKind::Text);
+    grid_.setDigitsOnly(row, kValueColumn, true);
+    grid_.setText(row, kValueColumn, "");
+    return;
+  }
+  if (cell->kind != RowKind::Number) {
+    grid_.setKind(row, kValueColumn, RowKind::Number);
+    grid_.setRange(row, kValueColumn, range->second.first, range->second.second);
+  }
+  grid_.setNumber(row, kValueColumn, *value);
+}
+
+void PropertyPane::ShowOption(int row, std::optional<int> index) {
+  grid_.setText(row, kValueColumn,
+                index ? grid_.optionText(row, kValueColumn, *index) : std::string());
+}
+
+void PropertyPane::ShowCheck(int row, std::optional<bool> ticked) {
+  if (ticked)
+    grid_.setTicked(row, kValueColumn, *ticked);
+  else
+    grid_.setIndeterminate(row, kValueColumn, true);
+}
+
+void PropertyPane::ShowText(int row, const std::string& text) {
+  grid_.setText(row, kValueColumn, text);
+}
+
+void PropertyPane::Enable(int row, bool on) {
+  grid_.setEnabled(row, kLabelColumn, on);
+  grid_.setEnabled(row, kValueColumn, on);
+}
+
+int PropertyPane::NumberAt(int row) const {
+  const GridCell* cell = grid_.cell(row, kValueColumn);
+  if (!cell) return 0;
+  return cell->kind == RowKind::Number ? cell->value
+                                       : clampInt(readDecimal(cell->text), INT_MIN, INT_MAX);
+}
+
+int PropertyPane::OptionAt(int row) const {
+  const GridCell* cell = grid_.cell(row, kValueColumn);
+  return cell ? cell->findOption(cell->text) : -1;
+}
+
+bool PropertyPane::TickedAt(int row) const {
+  const GridCell* cell = grid_.cell(row, kValueColumn);
+  return cell && cell->checkState() == 1;
+}
+
+std::string PropertyPane::TextAt(int row) const { return grid_.text(row, kValueColumn); }
+
+bool PropertyPane::IsGroup(int row) const {
+  for (const Group& group : groups_)
+    if (group.row == row) return true;
+  return false;
+}
+
+}  // namespace vq

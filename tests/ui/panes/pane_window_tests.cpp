@@ -1,0 +1,307 @@
+// The channel pane in the real editor window: every field edited from the
+// grid for one channel and for several, the asking rules, the file
+// commands that settle the pane's edit first, and the Value column.
+
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "../dialogs/modal_answer.h"
+#include "../view/view_fixture.h"
+#include "editing/prompter.h"
+#include "ui/app/editor_application.h"
+#include "ui/app/main_frame.h"
+#include "ui/grid/property_grid.h"
+#include "ui/panes/channel_pane_rows.h"
+#include "ui/panes/pane_host.h"
+#include "ui/panes/property_pane.h"
+#include "ui/view/channel_list_model.h"
+#include "ui/view/list_page.h"
+#include "ui/view/record_table_view.h"
+
+namespace vq::test {
+namespace {
+
+using namespace channel_rows;
+
+// Answers the pane's questions and records them with the document's, so
+// their order shows.
+class PaneUser : public Prompter {
+ public:
+  explicit PaneUser(std::vector<std::string>& log) : log_(log) {}
+  void Tell(const std::string& text) override { log_.push_back("tell: " + text); }
+  bool AskYesNo(const std::string& text, const std::string& title) override {
+    log_.push_back(title + ": " + text);
+    return yes;
+  }
+  int AskThreeWay(const std::string&, const std::string&, const std::string&, const std::string&,
+                  const std::string&) override {
+    return 0;
+  }
+  std::optional<int> SelectSatellite() override { return std::nullopt; }
+  std::optional<int> SelectTransponder(int) override { return std::nullopt; }
+
+  bool yes = true;
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+// Types `text` as key presses carrying the characters, so characters that
+// have no key of their own (Latin-1 letters) arrive as a keyboard sends them.
+void KeyIn(QWidget* widget, const QString& text) {
+  for (const QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
+class PaneWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    file = dir.filePath("small.bin");
+    other = dir.filePath("other.bin");
+    ASSERT_TRUE(WriteSettings(*MakeSmallDatabase(), file));
+    auto second = MakeDatabase(kModelFtaCi);
+    AddChannels(*second, AddTransponders(*second, 0, 1).front(), kTv, 4);
+    ASSERT_TRUE(WriteSettings(*second, other));
+    ASSERT_TRUE(app.Start({"vqchanneleditor", "--profile", dir.filePath("e.ini"), file}));
+    app.Frame()->activateWindow();
+    QApplication::processEvents();
+    view = app.Frame()->View();
+    view->SetPrompter(&user);
+    grid = view->Pane();
+    channels = view->Page(kTabChannels)->List();
+  }
+
+  void ShowAll() { grid->activateCell(PropertyPane::kShowHideRow, 0); }
+  // The grid's in-place editor of that kind now shown, or null.
+  template <class Editor>
+  Editor* OpenEditor() {
+    for (Editor* editor : grid->viewport()->findChildren<Editor*>(Qt::FindDirectChildrenOnly))
+      if (editor->isVisible()) return editor;
+    return nullptr;
+  }
+  void Type(int row, const QString& text) {
+    ASSERT_TRUE(grid->editCell(row, 1)) << row;
+    QLineEdit* edit = OpenEditor<QLineEdit>();
+    ASSERT_NE(edit, nullptr);
+    edit->selectAll();
+    KeyIn(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
+  void Choose(int row, const QString& option) {
+    ASSERT_TRUE(grid->editCell(row, 1)) << row;
+    QComboBox* combo = OpenEditor<QComboBox>();
+    ASSERT_NE(combo, nullptr);
+    combo->hidePopup();
+    const int index = combo->findText(option);
+    ASSERT_GE(index, 0) << option.toStdString();
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+  }
+  void Save() { grid->activateCell(PropertyPane::kSaveDiscardRow, 0); }
+  ChannelRecord Row(int row) { return view->Channels()->NodeAt(row)->Record(); }
+  std::unique_ptr<SettingsDatabase> Load(const QString& path) {
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) return nullptr;
+    const QByteArray bytes = in.readAll();
+    auto db = MakeDatabase(ModelForFileSize(static_cast<uint64_t>(bytes.size())));
+    db->LoadImage(
+        {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
+    return db;
+  }
+
+  QTemporaryDir dir;
+  QString file, other;
+  EditorApplication app;
+  std::vector<std::string> log;
+  PaneUser user{log};
+  CVQChannelEditorView* view = nullptr;
+  PropertyGrid* grid = nullptr;
+  RecordTableView* channels = nullptr;
+};
+
+TEST_F(PaneWindowTest, EveryFieldOfOneChannelIsEditedFromThePane) {
+  channels->SelectOnlyRow(4);
+  ShowAll();
+  Type(kName, QString::fromLatin1("Kan\xe4l \xdf"));
+  Type(kNumber, "2");
+  grid->activateCell(kLocked, 1);
+  grid->activateCell(kSkipped, 1);
+  Choose(kCas, "Viaccess");
+  Type(kSubtitle, "12");
+  Type(kVideoPid, "101");
+  Type(kPcrPid, "102");
+  Type(kTeletextPid, "103");
+  Type(kPmtPid, "104");
+  Type(kProgramId, "65535");
+  Type(kEcmPid, "105");
+  Choose(kAudioMode, "Mono");
+  Type(kAudioCount, "3");
+  Type(kTrackPid1 + 2, "203");
+  Choose(kTrackLanguage1 + 2, "Greek");
+  grid->activateCell(kTrack1 + 2, 1);
+  Type(kAc3Pid, "300");
+  Choose(kAc3Language, "Polish");
+  grid->activateCell(kFavorite1 + 5, 1);
+  EXPECT_TRUE(view->State().pendingEdit);
+  Save();
+  EXPECT_FALSE(view->State().pendingEdit);
+  EXPECT_TRUE(log.empty()) << "the pane's Save does not ask";
+
+  ASSERT_TRUE(app.Document()->Save());
+  auto saved = Load(file);
+  ASSERT_NE(saved, nullptr);
+  std::vector<ChannelNode*> tv;
+  saved->CollectChannels(tv, kTv, kFilterNone);
+  const ChannelRecord r = tv[1]->Record();
+  EXPECT_EQ(r.GetName(), "Kan\xe4l \xdf") << "typed Latin-1 round-trips byte for byte";
+  EXPECT_TRUE(r.IsLocked());
+  EXPECT_TRUE(r.IsSkipped());
+  EXPECT_TRUE(r.IsScrambled()) << "a CAS other than Free scrambles";
+  EXPECT_EQ(r.GetCasText(), "Viaccess");
+  EXPECT_EQ(r.GetSubtitle(), 12);
+  EXPECT_EQ(r.GetVideoPid(), 101);
+  EXPECT_EQ(r.GetPcrPid(), 102);
+  EXPECT_EQ(r.GetTeletextPid(), 103);
+  EXPECT_EQ(r.GetPmtPid(), 104);
+  EXPECT_EQ(r.GetProgramId(), 65535);
+  EXPECT_EQ(r.GetEcmPid(), 105);
+  EXPECT_EQ(r.GetAudioModeText(), "Mono");
+  EXPECT_EQ(r.GetAudioCount(), 3);
+  EXPECT_EQ(r.GetAudioPid(2), 203);
+  EXPECT_EQ(r.GetAudioLanguageText(2), "Greek");
+  EXPECT_EQ(r.GetAudioSelected(), 2);
+  EXPECT_EQ(r.GetAc3Pid(), 300);
+  EXPECT_EQ(r.GetAc3LanguageText(), "Polish");
+  EXPECT_NE(r.GetFavoritePlace(5), 0);
+  EXPECT_EQ(r.GetFreeNumber(), 0) << "filed at the end of the scrambled list";
+}
+
+TEST_F(PaneWindowTest, SeveralChannelsTakeTheSharedFields) {
+  channels->SelectRows({1, 2, 3});
+  ShowAll();
+  EXPECT_FALSE(grid->cell(kName, 1)->has(CellFlag::Enabled));
+  grid->activateCell(kLocked, 1);
+  Choose(kCas, "Conax");
+  Type(kSubtitle, "7");
+  Type(kEcmPid, "600");
+  Choose(kAudioMode, "Left");
+  grid->activateCell(kFavorite1 + 3, 1);
+  Save();
+  for (int row : {1, 2, 3}) {
+    const ChannelRecord r = Row(row);
+    EXPECT_TRUE(r.IsLocked());
+    EXPECT_TRUE(r.IsScrambled());
+    EXPECT_EQ(r.GetCasText(), "Conax");
+    EXPECT_EQ(r.GetSubtitle(), 7);
+    EXPECT_EQ(r.GetEcmPid(), 600);
+    EXPECT_EQ(r.GetAudioModeText(), "Left");
+    EXPECT_NE(r.GetFavoritePlace(3), 0);
+  }
+  EXPECT_FALSE(Row(4).IsLocked());
+  EXPECT_EQ(channels->SelectedRows(), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(app.Frame()->StatusText(), "Saved channels changes!");
+}
+
+TEST_F(PaneWindowTest, CtrlSRightAfterTypingANameSavesTheName) {
+  channels->SelectOnlyRow(2);
+  ASSERT_FALSE(app.Frame()->Actions().save->isEnabled());
+  grid->activateCell(PropertyPane::kShowHideRow, 0);
+  ASSERT_TRUE(grid->editCell(kName, 1));
+  EXPECT_TRUE(app.Frame()->Actions().save->isEnabled()) << "an open edit is a change";
+  QLineEdit* edit = OpenEditor<QLineEdit>();
+  ASSERT_NE(edit, nullptr);
+  edit->selectAll();
+  QTest::keyClicks(edit, "Saved by Ctrl+S");
+  QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(log, std::vector<std::string>{"Confirm: Save changes?"});
+  EXPECT_FALSE(app.Document()->IsModified());
+  auto saved = Load(file);
+  std::vector<ChannelNode*> tv;
+  saved->CollectChannels(tv, kTv, kFilterNone);
+  EXPECT_EQ(tv[2]->Record().GetName(), "Saved by Ctrl+S");
+}
+
+TEST_F(PaneWindowTest, OpeningAnotherFileSettlesTheEditBeforeTheFileQuestion) {
+  channels->SelectOnlyRow(0);
+  grid->activateCell(kLocked, 1);
+  AnswerNextModal([this](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    log.push_back("document: " + (box ? box->text().toStdString() : std::string("?")));
+    if (box) box->button(QMessageBox::No)->click();
+  });
+  ASSERT_TRUE(app.Frame()->OpenFile(other));
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[0], "Confirm: Save changes?");
+  EXPECT_EQ(log[1].rfind("document: Save changes to ", 0), 0u) << log[1];
+  EXPECT_EQ(app.Document()->PathName(), other);
+  EXPECT_FALSE(Row(0).IsLocked()) << "nothing reached the new file's channels";
+  EXPECT_FALSE(view->State().pendingEdit);
+  EXPECT_FALSE(app.Document()->IsModified());
+  auto untouched = Load(other);
+  std::vector<ChannelNode*> tv;
+  untouched->CollectChannels(tv, kTv, kFilterNone);
+  for (const ChannelNode* c : tv) EXPECT_FALSE(c->Record().IsLocked());
+}
+
+TEST_F(PaneWindowTest, ChoosingAnotherRowCommitsToTheRowThePaneShowed) {
+  channels->SelectOnlyRow(5);
+  grid->activateCell(kSkipped, 1);
+  QTest::mouseClick(channels->viewport(), Qt::LeftButton, {},
+                    channels->visualRect(channels->model()->index(7, 1)).center());
+  EXPECT_EQ(log, std::vector<std::string>{"Confirm: Save changes?"});
+  EXPECT_TRUE(Row(5).IsSkipped());
+  EXPECT_FALSE(Row(7).IsSkipped());
+  EXPECT_EQ(grid->text(kNumber, 1), "8");
+
+  user.yes = false;
+  grid->activateCell(kSkipped, 1);
+  channels->SelectOnlyRow(9);
+  EXPECT_FALSE(Row(7).IsSkipped()) << "No drops the edit";
+}
+
+TEST_F(PaneWindowTest, RangeMessageAutoSaveAndTheValueColumn) {
+  channels->SelectOnlyRow(0);
+  ShowAll();
+  QString message;
+  AnswerNextMessage(&message);
+  Type(kVideoPid, "9000");
+  EXPECT_EQ(message, "Given value is out of [0, 8191] range!");
+  EXPECT_FALSE(view->State().pendingEdit);
+
+  app.Config().AutoSave = 1;
+  grid->activateCell(kLocked, 1);
+  EXPECT_TRUE(Row(0).IsLocked());
+  EXPECT_FALSE(grid->cell(PropertyPane::kSaveDiscardRow, 0)->has(CellFlag::Enabled));
+
+  const int scrollBar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+  EXPECT_EQ(grid->columnWidth(1), grid->width() - 100 - 4 - scrollBar);
+  app.Frame()->resize(app.Frame()->width() + 150, app.Frame()->height());
+  QApplication::processEvents();
+  EXPECT_EQ(grid->columnWidth(1), grid->width() - 100 - 4 - scrollBar);
+}
+
+TEST_F(PaneWindowTest, EditorConfigurationCommitsFirstAndRebuildsThePane) {
+  app.Config().PostEditAction = 1;
+  channels->SelectOnlyRow(3);
+  grid->activateCell(kLocked, 1);
+  AnswerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+  app.Frame()->Actions().configuration->trigger();
+  EXPECT_TRUE(Row(3).IsLocked());
+  EXPECT_FALSE(view->State().pendingEdit);
+}
+
+}  // namespace
+}  // namespace vq::test
