@@ -27,7 +27,10 @@
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/import_summary_dialog.h"
 #include "ui/dialogs/select_satellite_dialog.h"
+#include "ui/grid/property_grid.h"
+#include "ui/panes/channel_pane_rows.h"
 #include "ui/view/channel_list_model.h"
+#include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
 #include "ui/view/transponder_list_model.h"
 
@@ -303,16 +306,22 @@ TEST_F(InterchangeWindow, ExportsReadBackAsTheSameChannels) {
 
 TEST_F(InterchangeWindow, EveryCommandSettlesThePanesEditFirst) {
   Start(file);
-  std::vector<bool> commits;
-  View()->SetPaneCommit([&commits](bool asking) { commits.push_back(asking); });
-  dialogs.openPath.clear();
+  app.Config().PostEditAction = 1;  // a pending edit is saved without asking
+  dialogs.openPath.clear();         // every file dialog is cancelled
+  RecordTableView* channels = View()->Page(kTabChannels)->List();
+  int row = 0;
   for (QAction* action :
        {Actions().importVdrChannels, Actions().importScanTable, Actions().orderLikeList,
         Actions().exportVdrChannels, Actions().exportCsv}) {
-    View()->State().pendingEdit = true;
+    channels->SelectOnlyRow(row);
+    View()->Pane()->activateCell(channel_rows::kLocked, 1);
+    ASSERT_TRUE(View()->HoldsEdit());
     action->trigger();
+    EXPECT_FALSE(View()->HoldsEdit()) << action->text().toStdString();
+    EXPECT_TRUE(View()->Channels()->NodeAt(row)->Record().IsLocked())
+        << action->text().toStdString();
+    ++row;
   }
-  EXPECT_EQ(commits, std::vector<bool>(5, true));
   EXPECT_EQ(dialogs.summaries, 0);
 }
 
