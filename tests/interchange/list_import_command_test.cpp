@@ -52,21 +52,6 @@ TEST(ListImportCommandTest, TheViewFollowsAnImportAndKeepsItsSelection) {
   EXPECT_EQ(again.LastStatus(), "Imported 0 channels and 0 transponders!");
 }
 
-TEST(ListImportCommandTest, AFullChannelTableStopsWithTheNoSpaceStatus) {
-  auto db = MakeDatabase(kModelFtaCi);
-  TransponderNode* own = AddTransponders(*db, 9, 1)[0];
-  AddChannels(*db, own, kTv, db->GetChannelCapacity() - 2);
-  FakeView view(*db);
-  const ImportSummary summary = ImportChannels(view, MixedList(), {});
-  EXPECT_EQ(summary.status, ImportStatus::kStopped);
-  EXPECT_EQ(summary.message, texts::kNoChannelSpace);
-  EXPECT_EQ(summary.ChannelsAdded(), 2);
-  EXPECT_EQ(view.LastStatus(), "Import stopped: 2 channels and 2 transponders imported!");
-  EXPECT_TRUE(view.modified);
-  EXPECT_EQ(view.channels.size(), static_cast<size_t>(db->GetChannelCapacity()));
-  EXPECT_EQ(InvariantProblems(*db), std::vector<std::string>{});
-}
-
 TEST(ListImportCommandTest, AScanTableInAFreeSlotNamesItAfterThePosition) {
   auto db = MakeDatabase(kModelPvr);
   db->GetSatelliteNode(0)->SetName("Astra");
