@@ -346,6 +346,21 @@ void SaveOrDiscardSettings(WindowSession& s) {
   s.View().Pane()->activateCell(PropertyPane::kSaveDiscardRow, s.Chance(3) ? 1 : 0);
 }
 
+void Trigger(QAction* action) {
+  if (action->isEnabled()) action->trigger();
+}
+
+void ImportVdrList(WindowSession& s) { Trigger(s.Frame().Actions().importVdrChannels); }
+
+void ImportScanTable(WindowSession& s) { Trigger(s.Frame().Actions().importScanTable); }
+
+void OrderLikeAList(WindowSession& s) { Trigger(s.Frame().Actions().orderLikeList); }
+
+void ExportList(WindowSession& s) {
+  const FrameActions& a = s.Frame().Actions();
+  Trigger(s.Chance(2) ? a.exportVdrChannels : a.exportCsv);
+}
+
 void SaveAndReopen(WindowSession& s) {
   if (!s.Document().Save()) return;
   s.Document().NewDocument();
@@ -380,6 +395,10 @@ const std::vector<WindowAction>& WindowActions() {
       {"pick a date in the pane", 4, PickPaneDateTime},
       {"save or discard settings", 3, SaveOrDiscardSettings},
       {"save and reopen", 1, SaveAndReopen},
+      {"import a VDR list", 2, ImportVdrList},
+      {"import a scan table", 2, ImportScanTable},
+      {"order like another list", 2, OrderLikeAList},
+      {"export a list", 2, ExportList},
   };
   return actions;
 }
