@@ -6,6 +6,7 @@
 #include "editing/settings_categories.h"
 #include "editing/settings_values.h"
 #include "ui/app/editor_config.h"
+#include "ui/grid/date_time_text.h"
 #include "ui/panes/pane_context.h"
 
 namespace vq {
@@ -102,6 +103,9 @@ void SettingsPane::Refresh() {
       case RowKind::Number:
         ShowNumber(row.row, row.value(config));
         break;
+      case RowKind::DateTime:
+        ShowDateTime(row.row, row.format, row.text(config));
+        break;
       default:
         ShowText(row.row, row.text(config));
         break;
@@ -127,28 +131,33 @@ void SettingsPane::Refresh() {
 }
 
 void SettingsPane::RefreshTimer(int t) {
-  GridModel& grid = Grid();
   const ReceiverConfig config = draft_.View();
-  const int mode = config.GetTimerMode(t);
-  const bool defined = mode != kTimerNotDefined;
+  const bool defined = config.GetTimerMode(t) != kTimerNotDefined;
   const int start = TimerRow(t, kTimerStart);
-  // A start without a stored date has no value a picker could show; it is
-  // typed as text in the picker's format instead.
-  const RowKind startKind = !defined ? RowKind::None
-                            : mode == kTimerDaily || HasTimerStartDate(config, t)
-                                ? RowKind::DateTime
-                                : RowKind::Text;
-  if (grid.cell(start, kValueColumn)->kind != startKind)
-    grid.setKind(start, kValueColumn, startKind);
-  if (startKind == RowKind::DateTime)
-    grid.setDateTimeFormat(start, kValueColumn, TimerStartFormat(config, t));
-  ShowText(start, TimerStartText(config, t));
+  if (defined) {
+    ShowDateTime(start, TimerStartFormat(config, t), TimerStartText(config, t));
+  } else {
+    if (Grid().cell(start, kValueColumn)->kind != RowKind::None)
+      Grid().setKind(start, kValueColumn, RowKind::None);
+    ShowText(start, "");
+  }
   Enable(start, defined);
   ShowText(TimerRow(t, kTimerChannel), TimerChannelText(Context().Editing().Database(), config, t));
   for (int part : {kTimerChannel, kTimerButtons, kTimerDuration, kTimerHddSave})
     Enable(TimerRow(t, part), defined);
-  ShowText(TimerRow(t, kTimerDuration), config.GetTimerDurationText(t));
+  ShowDateTime(TimerRow(t, kTimerDuration), "HH:mm", config.GetTimerDurationText(t));
   ShowCheck(TimerRow(t, kTimerHddSave), config.IsTimerHddSave(t));
+}
+
+void SettingsPane::ShowDateTime(int row, const std::string& format, const std::string& text) {
+  // A stored value the picker cannot hold (a month 13, a duration of a day
+  // or more) is shown as it stands and typed as text in the same format.
+  DateTimeValue value;
+  const RowKind kind = parseDateTime(format, text, value) ? RowKind::DateTime : RowKind::Text;
+  GridModel& grid = Grid();
+  if (grid.cell(row, kValueColumn)->kind != kind) grid.setKind(row, kValueColumn, kind);
+  if (kind == RowKind::DateTime) grid.setDateTimeFormat(row, kValueColumn, format);
+  ShowText(row, text);
 }
 
 std::string SettingsPane::ExpandedText(int groupRow) const {

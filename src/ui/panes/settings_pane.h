@@ -38,6 +38,7 @@ class SettingsPane : public PropertyPane {
   bool TakeRowValue(const GridNotification& note);
   void DescribeTimers();
   void RefreshTimer(int t);
+  void ShowDateTime(int row, const std::string& format, const std::string& text);
   bool TakeTimerValue(int t, int part, const GridNotification& note);
   bool TakeText(const settings_rows::SettingRow& row);
   const settings_rows::SettingRow* RowOf(int row) const;

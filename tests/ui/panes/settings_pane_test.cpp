@@ -259,6 +259,25 @@ TEST_F(SettingsPaneTest, StartWithoutAStoredDateIsTypedAsText) {
   EXPECT_EQ(Stored().GetTimerStartDate(1).month, 5);
 }
 
+TEST_F(SettingsPaneTest, ValuesThePickerCannotHoldAreShownAsTheyStand) {
+  Stored().SetTimerMode(3, kTimerDaily);
+  Stored().SetTimerDuration(3, 25 * 60);
+  config.ExpandSettTimer4 = 1;
+  ShowCategory(kSettingsTimer);
+  const int duration = TimerRow(3, kTimerDuration);
+  EXPECT_EQ(Text(duration), "25:00") << "not the time of day now";
+  ASSERT_TRUE(Type(duration, "02:15"));
+  EXPECT_EQ(grid.cell(duration, 1)->kind, RowKind::DateTime);
+
+  Stored().SetClockMonth(13);
+  ShowCategory(kSettingsTimeDate);
+  EXPECT_EQ(grid.cell(kClock, 1)->kind, RowKind::Text);
+  EXPECT_EQ(Text(kClock), Stored().GetClockText());
+  ASSERT_TRUE(Type(kClock, "01/02/2030 10:00"));
+  Save();
+  EXPECT_EQ(Stored().GetClockMonth(), 2);
+}
+
 TEST_F(SettingsPaneTest, CancelledChannelDialogChangesNothing) {
   Stored().SetTimerMode(0, kTimerDaily);
   ShowCategory(kSettingsTimer);
