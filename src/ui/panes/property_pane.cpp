@@ -184,6 +184,12 @@ void PropertyPane::AddOptions(int row, const std::string& label, int parent,
   grid_.setOptions(row, kValueColumn, options);
 }
 
+void PropertyPane::SetNumberRange(int row, int minimum, int maximum) {
+  ranges_[row] = {minimum, maximum};
+  const GridCell* cell = grid_.cell(row, kValueColumn);
+  if (cell && cell->kind == RowKind::Number) grid_.setRange(row, kValueColumn, minimum, maximum);
+}
+
 void PropertyPane::ShowNumber(int row, std::optional<int> value) {
   const GridCell* cell = grid_.cell(row, kValueColumn);
   const auto range = ranges_.find(row);
