@@ -212,8 +212,7 @@ TEST_F(RecordPaneWindowTest, TwoTranspondersWithDifferentFecBothTakeTheChoice) {
     EXPECT_FALSE(Enabled(row)) << row;
   Choose(kFec, "3/4");
   Save();
-  for (int row : {0, 1})
-    EXPECT_EQ(view->Transponders()->NodeAt(row)->Record().GetFecText(), "3/4");
+  for (int row : {0, 1}) EXPECT_EQ(view->Transponders()->NodeAt(row)->Record().GetFecText(), "3/4");
   EXPECT_NE(view->Transponders()->NodeAt(2)->Record().GetFecText(), "3/4");
   EXPECT_EQ(List(kTabTransponders)->SelectedRows(), (std::vector<int>{0, 1}));
 }

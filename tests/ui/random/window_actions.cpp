@@ -1,9 +1,11 @@
 #include "window_actions.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -18,6 +20,8 @@
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/property_pane.h"
+#include "ui/panes/satellite_pane.h"
+#include "ui/panes/transponder_pane.h"
 #include "ui/view/favorite_members_model.h"
 #include "ui/view/favorites_panel.h"
 #include "ui/view/list_page.h"
@@ -216,6 +220,17 @@ Editor* OpenEditor(PropertyGrid* grid) {
   return nullptr;
 }
 
+// Types `text` as key presses carrying the characters: QTest's own key
+// clicks know ASCII keys only, and a keyboard sends Latin-1 letters so.
+void KeyIn(QWidget* widget, const QString& text) {
+  for (const QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
 // What a user types into a pane field: digits (in range or far out), a
 // word, Latin-1 letters, or nothing.
 QString RandomTyping(WindowSession& s) {
@@ -259,7 +274,7 @@ void EditPaneValue(WindowSession& s) {
   QLineEdit* edit = OpenEditor<QLineEdit>(grid);
   if (!edit) return;
   edit->selectAll();
-  QTest::keyClicks(edit, RandomTyping(s));
+  KeyIn(edit, RandomTyping(s));
   switch (s.Pick(4)) {
     case 0:
       QTest::keyClick(edit, Qt::Key_Return);
@@ -297,6 +312,46 @@ void ClickPaneControl(WindowSession& s) {
   }
 }
 
+// What a user types into a row the transponder and satellite panes check:
+// oscillators with and without the unit, positions, ports, indexes and
+// frequencies, valid or not.
+QString RandomDishTyping(WindowSession& s) {
+  static const char* const texts[] = {"10600",     "10600 mhz", " 9750 MHz ", "5150", "4999",
+                                      "12001 MHz", "11300mHz",  "MHz",        "",     "19.2E",
+                                      "5.0W",      "0.8X",      "3",          "64"};
+  if (s.Chance(3)) return QString::number(s.Pick(14000));
+  return QString::fromLatin1(texts[s.Pick(static_cast<int>(std::size(texts)))]);
+}
+
+// Types into a checked row of the transponder or satellite pane (shown
+// first when hidden) and leaves it.
+void TypeDishValue(WindowSession& s) {
+  std::vector<int> rows;
+  if (s.View().CurrentTab() == kTabSatellites) {
+    using namespace satellite_rows;
+    rows = {kNumber, kName, kPosition, kHighOscillator, kLowOscillator, kSwitchPort, kMotorIndex};
+    for (int k = 0; k < SatelliteRecord::kPredefinedCount; ++k)
+      rows.push_back(PredefinedRow(k, PredefinedPart::kFrequency));
+  } else if (s.View().CurrentTab() == kTabTransponders) {
+    using namespace transponder_rows;
+    rows = {kNumber, kName, kFrequency, kSymbolRate, kEcmChannelId};
+  }
+  PropertyGrid* grid = s.View().Pane();
+  if (rows.empty() || grid->shownRows().empty()) return;
+  const int row = rows[static_cast<size_t>(s.Pick(static_cast<int>(rows.size())))];
+  if (grid->model().shownIndex(row) < 0) grid->activateCell(PropertyPane::kShowHideRow, 0);
+  if (grid->editCell(row, PropertyPane::kValueColumn)) {
+    const QString text = RandomDishTyping(s);
+    if (auto* combo = OpenEditor<QComboBox>(grid); combo && combo->isEditable()) {
+      combo->lineEdit()->setText(text);
+    } else if (QLineEdit* edit = OpenEditor<QLineEdit>(grid)) {
+      edit->selectAll();
+      KeyIn(edit, text);
+    }
+    grid->finishEditing();
+  }
+}
+
 void SaveAndReopen(WindowSession& s) {
   if (!s.Document().Save()) return;
   s.Document().NewDocument();
@@ -326,6 +381,7 @@ const std::vector<WindowAction>& WindowActions() {
       {"drag channels", 6, DragChannels},
       {"edit a pane value", 14, EditPaneValue},
       {"click a pane control", 4, ClickPaneControl},
+      {"type a dish value", 6, TypeDishValue},
       {"save and reopen", 1, SaveAndReopen},
   };
   return actions;
