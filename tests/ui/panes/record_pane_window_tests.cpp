@@ -5,6 +5,7 @@
 // to the file and read back.
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include "editing/prompter.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
+#include "ui/grid/grid_accessible.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/property_pane.h"
 #include "ui/panes/satellite_pane.h"
@@ -370,6 +372,35 @@ TEST_F(RecordPaneWindowTest, SeveralSatellitesShareTheDishRowsAndChoicesCloseGro
   EXPECT_EQ(view->Satellites()->NodeAt(0)->Lnb().GetHighOscillator(), 10600);
   EXPECT_EQ(view->Satellites()->NodeAt(2)->Lnb().GetHighOscillator(), 5150);
   EXPECT_FALSE(view->Satellites()->NodeAt(1)->Lnb().Is12V());
+}
+
+TEST_F(RecordPaneWindowTest, EverySatelliteRowIsReachableWithNameAndValue) {
+  using namespace satellite_rows;
+  Show(kTabSatellites, {2});
+  QAccessibleInterface* root = QAccessible::queryAccessibleInterface(grid);
+  ASSERT_NE(root, nullptr);
+  QStringList named;
+  for (int i = 0; i < root->childCount(); i += 2) {
+    const int row = grid->shownRows()[static_cast<size_t>(i / 2)];
+    if (row == PropertyPane::kTopSpacerRow || row == PropertyPane::kBottomSpacerRow) continue;
+    QAccessibleInterface* value = root->child(i + 1);
+    EXPECT_FALSE(value->text(QAccessible::Name).isEmpty()) << row;
+    named << value->text(QAccessible::Name) + "=" + value->text(QAccessible::Value);
+  }
+  EXPECT_TRUE(named.contains("High freq=5150 MHz"));
+  EXPECT_TRUE(named.contains("Port=7"));
+  EXPECT_TRUE(named.contains("Satellite B=Satellite B"));
+
+  QAccessibleInterface* universal = GridAccessible::cellInterface(*grid, kLnbUniversal, 1);
+  ASSERT_NE(universal, nullptr);
+  EXPECT_EQ(universal->role(), QAccessible::RadioButton);
+  EXPECT_EQ(universal->text(QAccessible::Name), "Universal");
+  EXPECT_FALSE(universal->state().checked);
+  universal->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(universal->state().checked);
+  EXPECT_FALSE(GridAccessible::cellInterface(*grid, kLnbSingle, 1)->state().checked);
+  EXPECT_TRUE(Enabled(kLowOscillator));
+  EXPECT_TRUE(view->State().pendingEdit);
 }
 
 }  // namespace
