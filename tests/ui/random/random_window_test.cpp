@@ -1,8 +1,8 @@
 // Random user sessions through the real editor window (frame and view,
 // offscreen): tabs, selectors, sorting, selections, every button, context
-// menu entry and special action, the favourites panel, the model buttons
-// and drag and drop, with every question and selection dialog answered at
-// random. After every action the window must agree with the database; at
+// menu entry and special action, the favourites panel, the model buttons,
+// drag and drop and the imports and exports of channel lists, with every
+// question, file and selection dialog answered at random. After every action the window must agree with the database; at
 // the end the saved file must load back into the same database.
 //
 // VQ_SOAK_SEEDS and VQ_SOAK_ACTIONS run a longer soak (seeds per file and

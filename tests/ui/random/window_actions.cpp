@@ -352,6 +352,21 @@ void TypeDishValue(WindowSession& s) {
   }
 }
 
+void Trigger(QAction* action) {
+  if (action->isEnabled()) action->trigger();
+}
+
+void ImportVdrList(WindowSession& s) { Trigger(s.Frame().Actions().importVdrChannels); }
+
+void ImportScanTable(WindowSession& s) { Trigger(s.Frame().Actions().importScanTable); }
+
+void OrderLikeAList(WindowSession& s) { Trigger(s.Frame().Actions().orderLikeList); }
+
+void ExportList(WindowSession& s) {
+  const FrameActions& a = s.Frame().Actions();
+  Trigger(s.Chance(2) ? a.exportVdrChannels : a.exportCsv);
+}
+
 void SaveAndReopen(WindowSession& s) {
   if (!s.Document().Save()) return;
   s.Document().NewDocument();
@@ -383,6 +398,10 @@ const std::vector<WindowAction>& WindowActions() {
       {"click a pane control", 4, ClickPaneControl},
       {"type a dish value", 6, TypeDishValue},
       {"save and reopen", 1, SaveAndReopen},
+      {"import a VDR list", 2, ImportVdrList},
+      {"import a scan table", 2, ImportScanTable},
+      {"order like another list", 2, OrderLikeAList},
+      {"export a list", 2, ExportList},
   };
   return actions;
 }

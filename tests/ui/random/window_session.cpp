@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -33,6 +34,18 @@ WindowSession::WindowSession(const QString& path, unsigned seed)
   View().SetPrompter(answers_.get());
   // The pane refuses typed values with a message the user reads and closes.
   View().Pane()->setMessageHandler([](const QString&, const QString&) {});
+  const QString reference = listDir_.filePath("order.txt");
+  QFile text(reference);
+  if (text.open(QIODevice::WriteOnly)) text.write("1;arte\n2;ZDF\n3;Das Erste HD\n4;News 24\n");
+  text.close();
+  const QString samples(VQ_SAMPLE_DIR);
+  listAnswers_ = std::make_unique<RandomListDialogs>(
+      [this](int n) { return Pick(n); },
+      QStringList{samples + "/mixed_channels.conf", samples + "/scan_table.conf", reference, path,
+                  listDir_.filePath("export.conf"), listDir_.filePath("export.csv"),
+                  listDir_.filePath("missing.conf")},
+      listDir_.path());
+  frame_->AttachInterchangeCommands(*listAnswers_);
   frame_->resize(1280, 800);
   frame_->show();
   opened_ = QTest::qWaitForWindowExposed(frame_.get()) && document_.OpenDocument(path);
