@@ -9,10 +9,13 @@ namespace vq {
 
 void PropertyPane::Show() {
   shown_ = Load();
-  if (shown_)
+  if (shown_) {
     Build();
-  else
-    grid_.deleteAllRows();
+    return;
+  }
+  // No record left to hold an edit: the draft went with the selection.
+  modified_ = false;
+  grid_.deleteAllRows();
 }
 
 void PropertyPane::Build() {

@@ -21,6 +21,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/grid/grid_accessible.h"
 #include "ui/grid/property_grid.h"
+#include "ui/panes/pane_host.h"
 #include "ui/panes/property_pane.h"
 #include "ui/panes/satellite_pane.h"
 #include "ui/panes/transponder_pane.h"
@@ -401,6 +402,19 @@ TEST_F(RecordPaneWindowTest, EverySatelliteRowIsReachableWithNameAndValue) {
   EXPECT_FALSE(GridAccessible::cellInterface(*grid, kLnbSingle, 1)->state().checked);
   EXPECT_TRUE(Enabled(kLowOscillator));
   EXPECT_TRUE(view->State().pendingEdit);
+}
+
+TEST_F(RecordPaneWindowTest, ClearingTheSelectionSettlesTheEditAndLeavesNoneBehind) {
+  using namespace satellite_rows;
+  Show(kTabSatellites, {4});
+  grid->activateCell(kOutput12v, 1);
+  ASSERT_TRUE(view->State().pendingEdit);
+  List(kTabSatellites)->SelectRows({});
+  EXPECT_EQ(user.told, std::vector<std::string>{"Save changes?"});
+  EXPECT_TRUE(view->Satellites()->NodeAt(4)->Lnb().Is12V());
+  EXPECT_FALSE(view->State().pendingEdit);
+  EXPECT_FALSE(view->Panes()->Current()->IsModified()) << "no edit is left without a record";
+  EXPECT_TRUE(grid->shownRows().empty());
 }
 
 }  // namespace
