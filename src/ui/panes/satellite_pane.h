@@ -75,7 +75,7 @@ class SatellitePane : public PropertyPane {
   std::string LnbSummary() const;
   std::string SwitchSummary() const;
   std::string MotorSummary() const;
-  /// The message of a refused value, or true.
+  /// Shows the message that refused a value; true when there is none.
   bool Accepted(const std::string& refusal);
   /// With ColapseAfterSelection, closes the groups a choice on `row` ends.
   void CollapseAfterChoice(int row);

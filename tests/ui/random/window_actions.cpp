@@ -316,16 +316,23 @@ void ClickPaneControl(WindowSession& s) {
 // oscillators with and without the unit, positions, ports, indexes and
 // frequencies, valid or not.
 QString RandomDishTyping(WindowSession& s) {
-  static const char* const texts[] = {"10600",     "10600 mhz", " 9750 MHz ", "5150", "4999",
-                                      "12001 MHz", "11300mHz",  "MHz",        "",     "19.2E",
-                                      "5.0W",      "0.8X",      "3",          "64"};
-  if (s.Chance(3)) return QString::number(s.Pick(14000));
+  static const char* const texts[] = {
+      "10600", "10600 mhz", " 9750 MHz ", "5150", "4999",  "12001 MHz", "11300mHz", "MHz",
+      "",      "19.2E",     "5.0W",       "0.8X", "3",     "64",        "2",        "10700",
+      "11000", "11900",     "12750",      "3500", "27500", "20000",     "1"};
+  if (s.Chance(4)) return QString::number(s.Pick(14000));
   return QString::fromLatin1(texts[s.Pick(static_cast<int>(std::size(texts)))]);
 }
 
-// Types into a checked row of the transponder or satellite pane (shown
-// first when hidden) and leaves it.
+// Goes to the transponder or satellite tab, picks a record when none is
+// shown, types into a row the pane checks (shown first when hidden),
+// leaves it, and now and then saves at once.
 void TypeDishValue(WindowSession& s) {
+  if (s.View().CurrentTab() != kTabTransponders && s.View().CurrentTab() != kTabSatellites) {
+    QTabBar* tabs = s.View().Tabs();
+    QTest::mouseClick(tabs, Qt::LeftButton, {},
+                      tabs->tabRect(s.Chance(2) ? kTabTransponders : kTabSatellites).center());
+  }
   std::vector<int> rows;
   if (s.View().CurrentTab() == kTabSatellites) {
     using namespace satellite_rows;
@@ -337,7 +344,14 @@ void TypeDishValue(WindowSession& s) {
     rows = {kNumber, kName, kFrequency, kSymbolRate, kEcmChannelId};
   }
   PropertyGrid* grid = s.View().Pane();
-  if (rows.empty() || grid->shownRows().empty()) return;
+  // A user picks a record first when none is shown.
+  const int count = s.CurrentList()->model()->rowCount();
+  if (grid->shownRows().empty() && count > 0) s.CurrentList()->SelectOnlyRow(s.Pick(count));
+  std::erase_if(rows, [grid](int row) {
+    const GridCell* cell = grid->cell(row, PropertyPane::kValueColumn);
+    return !cell || !cell->has(CellFlag::Enabled);
+  });
+  if (rows.empty()) return;
   const int row = rows[static_cast<size_t>(s.Pick(static_cast<int>(rows.size())))];
   if (grid->model().shownIndex(row) < 0) grid->activateCell(PropertyPane::kShowHideRow, 0);
   if (grid->editCell(row, PropertyPane::kValueColumn)) {
@@ -350,6 +364,7 @@ void TypeDishValue(WindowSession& s) {
     }
     grid->finishEditing();
   }
+  if (s.Chance(2)) grid->activateCell(PropertyPane::kSaveDiscardRow, PropertyPane::kLabelColumn);
 }
 
 void Trigger(QAction* action) {
