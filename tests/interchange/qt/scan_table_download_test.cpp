@@ -110,8 +110,10 @@ TEST_F(ScanTableDownloadTest, BrokenSlowOversizedAndLoopingAnswersFailTheirTable
   EXPECT_EQ(tables[5], "Sat-5-19.2E: larger than 4 KB");
   EXPECT_THAT(tables[6], HasSubstr("Sat-6-19.2E: "));
   EXPECT_THAT(tables[6], ::testing::Not(HasSubstr(": ok")));
-  // A loop is cut off after the redirects allowed.
-  EXPECT_LE(server_.Requests("/dvb-s/Sat-6-19.2E"), Short().maxRedirects + 2);
+  // A loop is cut off after the redirects allowed (each hop may be sent
+  // twice when a kept-alive connection closed under it; without the limit
+  // the loop would run until the request's time-out).
+  EXPECT_LE(server_.Requests("/dvb-s/Sat-6-19.2E"), 2 * (Short().maxRedirects + 1));
   EXPECT_EQ(tables[7], "Sat-7-19.2E: ok");
   EXPECT_EQ(download.Tables().tables[7].text, Section(11362, "HORIZONTAL", 22000));
   EXPECT_EQ(tables[8], "Sat-8-19.2E: the server answered 404");
