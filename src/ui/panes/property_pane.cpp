@@ -9,10 +9,13 @@ namespace vq {
 
 void PropertyPane::Show() {
   shown_ = Load();
-  if (shown_)
+  if (shown_) {
     Build();
-  else
-    grid_.deleteAllRows();
+    return;
+  }
+  // No record left to hold an edit: the draft went with the selection.
+  modified_ = false;
+  grid_.deleteAllRows();
 }
 
 void PropertyPane::Build() {
@@ -186,10 +189,8 @@ void PropertyPane::AddOptions(int row, const std::string& label, int parent,
   grid_.setOptions(row, kValueColumn, options);
 }
 
-void PropertyPane::Rerange(int row, int minimum, int maximum) {
-  const auto range = ranges_.find(row);
-  if (range == ranges_.end()) return;
-  range->second = {minimum, maximum};
+void PropertyPane::SetNumberRange(int row, int minimum, int maximum) {
+  ranges_[row] = {minimum, maximum};
   const GridCell* cell = grid_.cell(row, kValueColumn);
   if (cell && cell->kind == RowKind::Number) grid_.setRange(row, kValueColumn, minimum, maximum);
 }

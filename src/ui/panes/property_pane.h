@@ -95,8 +95,8 @@ class PropertyPane {
   void AddNumber(int row, const std::string& label, int parent, int minimum, int maximum);
   void AddOptions(int row, const std::string& label, int parent,
                   const std::vector<std::string>& options);
-  /// Gives a number row another range; the shown number is clamped into it.
-  void Rerange(int row, int minimum, int maximum);
+  /// A new range for a number row (a choice on another row re-ranged it).
+  void SetNumberRange(int row, int minimum, int maximum);
 
   /// A number, or an empty cell (no value shared) that still takes only
   /// digits in the row's range.

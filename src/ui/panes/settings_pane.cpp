@@ -114,7 +114,7 @@ void SettingsPane::Refresh() {
   switch (draft_.Category()) {
     case kSettingsTv: {
       const ValueRange uhf = UhfChannelRange(config.GetTvSystem());
-      Rerange(kUhfChannel, uhf.minimum, uhf.maximum);
+      SetNumberRange(kUhfChannel, uhf.minimum, uhf.maximum);
       ShowNumber(kUhfChannel, config.GetUhfChannel());
       break;
     }

@@ -17,7 +17,9 @@
 #include "ui/grid/property_grid.h"
 #include "ui/panes/pane_host.h"
 #include "ui/panes/property_pane.h"
+#include "ui/panes/satellite_pane.h"
 #include "ui/panes/settings_pane.h"
+#include "ui/panes/transponder_pane.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/favorite_members_model.h"
 #include "ui/view/favorites_panel.h"
@@ -293,6 +295,24 @@ void CheckSettings(CVQChannelEditorView& view, const SettingsDatabase& db, Probl
     problems.push_back("CurrentSettingsItem is not the selected category");
 }
 
+// The transponder and satellite panes show the one record selected now: a
+// typed number that moved it is followed by the pane's "Number".
+void CheckRecordPane(CVQChannelEditorView& view, Problems& problems) {
+  const int tab = view.CurrentTab();
+  if ((tab != kTabTransponders && tab != kTabSatellites) || view.State().pendingEdit) return;
+  const PropertyPane* pane = view.Panes()->Current();
+  const std::vector<int> rows = view.Page(tab)->List()->SelectedRows();
+  if (!pane || !pane->IsShown() || rows.size() != 1) return;
+  static_assert(static_cast<int>(satellite_rows::kNumber) ==
+                static_cast<int>(transponder_rows::kNumber));
+  const int number = tab == kTabSatellites
+                         ? view.Satellites()->NodeAt(rows.front())->GetNumber() + 1
+                         : view.Transponders()->PositionAt(rows.front()) + 1;
+  const GridCell* cell = view.Pane()->cell(transponder_rows::kNumber, PropertyPane::kValueColumn);
+  if (!cell || cell->value != number)
+    problems.push_back("the pane's Number is not the selected record's");
+}
+
 }  // namespace
 
 std::vector<std::string> WindowProblems(CVQChannelEditorView& view, const SettingsDatabase& db) {
@@ -304,6 +324,7 @@ std::vector<std::string> WindowProblems(CVQChannelEditorView& view, const Settin
   CheckButtons(view, problems);
   CheckPane(view, problems);
   CheckSettings(view, db, problems);
+  CheckRecordPane(view, problems);
   for (const std::string& problem : InvariantProblems(db)) problems.push_back(problem);
   return problems;
 }

@@ -32,10 +32,8 @@ WindowSession::WindowSession(const QString& path, unsigned seed)
       document_.Database(), [this](int n) { return Pick(n); }, *dialogs_,
       [this] { AnswerNextSelectionDialog(); });
   View().SetPrompter(answers_.get());
-  // A value the pane refuses (out of range, not an address) is told to the
-  // user like the commands' messages, wherever the edit is settled.
-  View().Pane()->setMessageHandler(
-      [this](const QString& text, const QString&) { answers_->lastMessage = text.toStdString(); });
+  // The pane refuses typed values with a message the user reads and closes.
+  View().Pane()->setMessageHandler([](const QString&, const QString&) {});
   const QString reference = listDir_.filePath("order.txt");
   QFile text(reference);
   if (text.open(QIODevice::WriteOnly)) text.write("1;arte\n2;ZDF\n3;Das Erste HD\n4;News 24\n");
