@@ -20,6 +20,7 @@ class DialogTransferRunner;
 class DocumentPrompter;
 class PresetDialogs;
 class PresetMenuCommands;
+class QtClipboard;
 class RecentFiles;
 class TransponderUpdateCommand;
 class TransponderUpdateDialogs;
@@ -80,6 +81,9 @@ class CMainFrame : public QMainWindow {
   void AttachTransponderUpdate(TransponderUpdateDialogs& dialogs);
   TransponderUpdateCommand* UpdateCommand() const { return updateCommand_; }
 
+  /// The desktop clipboard behind copy, cut, paste and apply.
+  QtClipboard* DesktopClipboard() const { return clipboard_; }
+
  signals:
   /// The window is about to close (after the user agreed to lose changes).
   void closing();
@@ -93,6 +97,7 @@ class CMainFrame : public QMainWindow {
   void BuildMenus();
   void BuildToolBar();
   void ConnectCommands();
+  void ConnectClipboard();
   void UpdateTitle();
   void OpenWithDialog();
   void ShowConfiguration();
@@ -115,6 +120,7 @@ class CMainFrame : public QMainWindow {
   UsbReceiverCommands* usbCommands_ = nullptr;
   PresetMenuCommands* presetCommands_ = nullptr;
   TransponderUpdateCommand* updateCommand_ = nullptr;
+  QtClipboard* clipboard_ = nullptr;
 };
 
 }  // namespace vq
