@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <numeric>
 
+#include "clipboard_actions.h"
 #include "ui/app/main_frame.h"
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
@@ -327,6 +328,8 @@ const std::vector<WindowAction>& WindowActions() {
       {"edit a pane value", 14, EditPaneValue},
       {"click a pane control", 4, ClickPaneControl},
       {"save and reopen", 1, SaveAndReopen},
+      {"run an edit command", 8, RunEditCommand},
+      {"fill the clipboard with bytes", 3, FillClipboardWithBytes},
   };
   return actions;
 }
