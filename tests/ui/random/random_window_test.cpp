@@ -1,11 +1,11 @@
 // Random user sessions through the real editor window (frame and view,
 // offscreen): tabs, selectors, sorting, selections, every button, context
 // menu entry and special action, the favourites panel, the model buttons,
-// drag and drop, and copy, cut, paste and apply over a clipboard that the
-// window and (with random bytes) another program fill, with every question
-// and selection dialog answered at random. After every action the window
-// must agree with the database and the clipboard commands' states with the
-// clipboard; at
+// drag and drop, the imports and exports of channel lists, and copy, cut,
+// paste and apply over a clipboard that the window and (with random bytes)
+// another program fill, with every question, file and selection dialog
+// answered at random. After every action the window must agree with the
+// database and the clipboard commands' states with the clipboard; at
 // the end the saved file must load back into the same database.
 //
 // VQ_SOAK_SEEDS and VQ_SOAK_ACTIONS run a longer soak (seeds per file and
