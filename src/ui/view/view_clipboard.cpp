@@ -96,18 +96,14 @@ void ViewClipboard::Plug(const ContextMenu& menu, bool onCategory) {
   Wire(menu, E::kCopy, [this] { Copy(); });
   Wire(menu, E::kCut, [this] { Cut(); });
   Wire(menu, E::kPaste, [this] { Paste(); });
-  Wire(menu, E::kCopyTransponderOnly, [this] {
-    if (Ready())
-      CopyTransponders(view_.Editing(), *prompter_, *clipboard_, TransponderCopy::kTransponderOnly);
-  });
-  Wire(menu, E::kCopyWithAllChannels, [this] {
-    if (Ready())
-      CopyTransponders(view_.Editing(), *prompter_, *clipboard_, TransponderCopy::kAllChannels);
-  });
-  Wire(menu, E::kCopyWithSomeChannels, [this] {
-    if (Ready())
-      CopyTransponders(view_.Editing(), *prompter_, *clipboard_, TransponderCopy::kSomeChannels);
-  });
+  const std::pair<MenuEntry, TransponderCopy> transponderCopies[] = {
+      {E::kCopyTransponderOnly, TransponderCopy::kTransponderOnly},
+      {E::kCopyWithAllChannels, TransponderCopy::kAllChannels},
+      {E::kCopyWithSomeChannels, TransponderCopy::kSomeChannels}};
+  for (const auto& [id, mode] : transponderCopies)
+    Wire(menu, id, [this, mode = mode] {
+      if (Ready()) CopyTransponders(view_.Editing(), *prompter_, *clipboard_, mode);
+    });
   const std::pair<MenuEntry, SatelliteCopy> satelliteCopies[] = {
       {E::kCopySatelliteOnly, SatelliteCopy::kSatelliteOnly},
       {E::kCopyWithAllTranspondersOnly, SatelliteCopy::kTransponders},
