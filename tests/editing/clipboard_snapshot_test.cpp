@@ -43,23 +43,5 @@ TEST(ClipboardSnapshotTest, SatellitePayloadsEnablePasteOnlyWhenWholeAndWithTran
   EXPECT_FALSE(EvaluateClipboardStates(editor.view, snapshot).paste);
 }
 
-TEST(ClipboardSnapshotTest, KeepsTheFirstOfOurFormatsAndIgnoresOthers) {
-  MemoryClipboard clipboard;
-  const uint8_t byte = 1;
-  clipboard.Put("text/plain", {&byte, 1});
-  EXPECT_EQ(TakeClipboardSnapshot(clipboard).firstFormat, "");
-  clipboard.Offer(kClipTransponders, {&byte, 1});
-  clipboard.Offer(kClipTvChannel, {&byte, 1});
-  const ClipboardSnapshot snapshot = TakeClipboardSnapshot(clipboard);
-  EXPECT_EQ(snapshot.firstFormat, kClipTransponders);
-  EXPECT_TRUE(snapshot.Has(kClipTvChannel));
-  EXPECT_FALSE(snapshot.Has(kClipTvChannels));
-  EXPECT_FALSE(snapshot.Has("text/plain"));
-
-  // The snapshot stays as it was when the clipboard changes afterwards.
-  clipboard.Clear();
-  EXPECT_TRUE(snapshot.Has(kClipTvChannel));
-}
-
 }  // namespace
 }  // namespace vq::test

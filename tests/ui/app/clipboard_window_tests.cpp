@@ -12,11 +12,9 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolBar>
 
 #include "../view/view_fixture.h"
 #include "document/qt/vq_channel_editor_doc.h"
@@ -179,19 +177,8 @@ TEST_F(ClipboardWindow, ShortcutsCopyAndPasteChannelsAtTheEndOfTheList) {
   EXPECT_TRUE(user.log.empty()) << user.log.front();
 }
 
-TEST_F(ClipboardWindow, TheEditMenuAndTheToolbarRunTheSameCommands) {
-  QMenu* edit = nullptr;
-  for (QAction* entry : frame->menuBar()->actions())
-    if (entry->text() == "&Edit") edit = entry->menu();
-  ASSERT_NE(edit, nullptr);
-  ASSERT_EQ(edit->actions(), (QList<QAction*>{Actions().cut, Actions().copy, Actions().paste}));
-  const QToolBar* bar = frame->findChild<QToolBar*>("Toolbar");
-  ASSERT_NE(bar, nullptr);
-  EXPECT_TRUE(bar->actions().contains(Actions().copy));
-  EXPECT_TRUE(bar->actions().contains(Actions().paste));
-
-  // Cut on the transponder tab takes the channels along, and a paste
-  // brings them back on a new transponder.
+TEST_F(ClipboardWindow, CutAndPasteOfATransponderBringItsChannelsBack) {
+  // Cut on the transponder tab takes the channels along.
   view->ShowTab(kTabTransponders);
   List(kTabTransponders)->SelectOnlyRow(0);
   ASSERT_TRUE(Actions().cut->isEnabled());
@@ -381,35 +368,6 @@ TEST_F(ClipboardWindow, SettingsAreAppliedByCategoryOrAll) {
   menu["Apply all settings"]->trigger();
   CloseMenu();
   EXPECT_EQ(Db().GetConfigRecord().GetScreenType(), 1);
-}
-
-// Bytes under our names that no editor wrote are refused quietly.
-TEST_F(ClipboardWindow, DamagedPayloadsChangeNothingAndSayNothing) {
-  std::vector<uint8_t> before;
-  ASSERT_TRUE(Db().GetSettings(before));
-  const QByteArray junk[] = {QByteArray(), QByteArray(3, '\x01'), QByteArray(200, '\xff'),
-                             QByteArray("Astra\0\x05\x00\x00\x00", 10)};
-  for (std::string_view format : kClipFormats)
-    for (const QByteArray& bytes : junk) {
-      PutAsAnotherProgram(format, bytes);
-      for (int tab = kTabChannels; tab <= kTabSettings; ++tab) {
-        view->ShowTab(tab);
-        List(tab)->SelectOnlyRow(0);
-        if (Actions().paste->isEnabled()) Actions().paste->trigger();
-        std::map<QString, QAction*> menu = ContextMenuAt(0);
-        for (const char* entry :
-             {"Apply attributes", "Apply category settings", "Apply all settings",
-              "Paste all copied transponders and channels",
-              "Apply attributes and paste all copied transponders and channels"})
-          if (menu.count(entry) && menu[entry]->isEnabled()) menu[entry]->trigger();
-        CloseMenu();
-      }
-    }
-  std::vector<uint8_t> after;
-  ASSERT_TRUE(Db().GetSettings(after));
-  EXPECT_TRUE(before == after);
-  EXPECT_FALSE(app.Document()->IsModified());
-  EXPECT_TRUE(user.log.empty()) << user.log.front();
 }
 
 }  // namespace
