@@ -11,7 +11,7 @@ packages=(
   libusb-1.0-0-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
-  xvfb xauth
+  xvfb xauth xdotool  # xdotool: keys for the two-editor clipboard test
   librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base
   dtv-scan-tables  # dvbv5 scan tables, read by the scan table tests when present
 )

@@ -1,9 +1,11 @@
 // Times copying 8192 TV channels of a full PVR file and pasting them into an
-// empty PVR file, through the real window offscreen and the desktop
-// clipboard, each including the refresh of the lists. The paste creates the
+// empty PVR file, through the real window's Copy and Paste commands offscreen
+// and the desktop clipboard, each including the refresh of the lists and the
+// enabled states that follow the clipboard change. The paste creates the
 // missing transponders ("Create transponder"), as a user filling an empty
 // file does.
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,10 +18,7 @@
 #include <vector>
 
 #include "document/qt/vq_channel_editor_doc.h"
-#include "editing/copy_commands.h"
-#include "editing/paste_commands.h"
 #include "editing/prompter.h"
-#include "editing/qt/qt_clipboard.h"
 #include "support/database_builder.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
@@ -115,9 +114,8 @@ int main(int argc, char** argv) {
   vq::CVQChannelEditorView& view = *app.Frame()->View();
   SilentPrompter prompter;
   view.SetPrompter(&prompter);
-  vq::QtClipboard clipboard;
-  vq::PastingModes modes;
-  modes.channelNoTransponder = 3;
+  app.Config().ChanPastingModeNoTp = 3;
+  const vq::FrameActions& actions = app.Frame()->Actions();
 
   std::vector<Timing> copies, pastes;
   doc.OpenDocument(full);
@@ -126,8 +124,7 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
   view.Page(vq::kTabChannels)->List()->SelectRows(all);
   QApplication::processEvents();
-  for (int run = 0; run < 7; ++run)
-    copies.push_back(Elapsed([&] { vq::CopySelection(view.Editing(), prompter, clipboard); }));
+  for (int run = 0; run < 7; ++run) copies.push_back(Elapsed([&] { actions.copy->trigger(); }));
 
   int pasted = 0;
   for (int run = 0; run < 7; ++run) {
@@ -136,7 +133,8 @@ int main(int argc, char** argv) {
     doc.OpenDocument(empty);
     view.ShowTab(vq::kTabChannels);
     QApplication::processEvents();
-    pastes.push_back(Elapsed([&] { vq::Paste(view.Editing(), prompter, clipboard, modes); }));
+    if (!actions.paste->isEnabled()) return 1;
+    pastes.push_back(Elapsed([&] { actions.paste->trigger(); }));
     pasted = doc.Database().CountChannels(vq::kTv);
   }
   std::printf("Copy 8192 TV channels:             %s median\n", Medians(copies).c_str());

@@ -4,21 +4,14 @@
 
 #include "database/settings_database.h"
 #include "editing/clip_formats.h"
-#include "editing/clip_payloads.h"
-#include "editing/clipboard.h"
+#include "editing/clipboard_snapshot.h"
 #include "editing/command_frame.h"
 #include "editing/command_states.h"
 
 namespace vq {
 namespace {
 
-bool SatelliteClipHasTransponders(const Clipboard& clipboard) {
-  if (!clipboard.Has(kClipSatellite)) return false;
-  const std::optional<SatelliteClip> clip = ParseSatelliteClip(clipboard.Get(kClipSatellite));
-  return clip && !clip->transponders.empty();
-}
-
-void ChannelTab(EditingView& view, const Clipboard& clipboard, ClipboardStates& s) {
+void ChannelTab(EditingView& view, const ClipboardSnapshot& clipboard, ClipboardStates& s) {
   const ListState& state = view.State();
   const bool selected = !view.SelectedRows(EditList::kChannels).empty();
   const int type = state.shownChannelType;
@@ -31,7 +24,7 @@ void ChannelTab(EditingView& view, const Clipboard& clipboard, ClipboardStates& 
   s.applyAttributes = clipboard.Has(ChannelClipFormat(type));
 }
 
-void TransponderTab(EditingView& view, const Clipboard& clipboard, ClipboardStates& s) {
+void TransponderTab(EditingView& view, const ClipboardSnapshot& clipboard, ClipboardStates& s) {
   const std::vector<TransponderNode*> selected = SelectedTransponders(view);
   s.copy = !selected.empty();
   s.copyWithChannels = std::any_of(selected.begin(), selected.end(), [](const TransponderNode* t) {
@@ -44,12 +37,12 @@ void TransponderTab(EditingView& view, const Clipboard& clipboard, ClipboardStat
   s.applyAttributes = clipboard.Has(kClipTransponder);
 }
 
-void SatelliteTab(EditingView& view, const Clipboard& clipboard, ClipboardStates& s) {
+void SatelliteTab(EditingView& view, const ClipboardSnapshot& clipboard, ClipboardStates& s) {
   const std::vector<SatelliteNode*> selected = SelectedSatellites(view);
   const bool one = selected.size() == 1;
   s.copy = one;
   s.copyWithTransponders = one && selected.front()->GetTransponderCount() > 0;
-  s.paste = one && SatelliteClipHasTransponders(clipboard);
+  s.paste = one && clipboard.satelliteWithTransponders;
   s.applyAttributes = one && clipboard.Has(kClipSatellite);
   s.applyAndPaste = s.paste && s.applyAttributes;
 }
@@ -57,6 +50,11 @@ void SatelliteTab(EditingView& view, const Clipboard& clipboard, ClipboardStates
 }  // namespace
 
 ClipboardStates EvaluateClipboardStates(EditingView& view, const Clipboard& clipboard,
+                                        bool onCategory) {
+  return EvaluateClipboardStates(view, TakeClipboardSnapshot(clipboard), onCategory);
+}
+
+ClipboardStates EvaluateClipboardStates(EditingView& view, const ClipboardSnapshot& clipboard,
                                         bool onCategory) {
   ClipboardStates s;
   if (view.Database().GetModel() == kModelNone) return s;

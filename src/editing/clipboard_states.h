@@ -7,6 +7,7 @@ namespace vq {
 
 class Clipboard;
 class EditingView;
+struct ClipboardSnapshot;
 
 /// The enabled state of each clipboard command on the current tab; false
 /// for commands the tab does not have.
@@ -24,6 +25,9 @@ struct ClipboardStates {
 
 /// `onCategory`: the settings context menu was opened on a category.
 ClipboardStates EvaluateClipboardStates(EditingView& view, const Clipboard& clipboard,
+                                        bool onCategory = false);
+/// The same from a snapshot taken when the clipboard last changed.
+ClipboardStates EvaluateClipboardStates(EditingView& view, const ClipboardSnapshot& clipboard,
                                         bool onCategory = false);
 
 }  // namespace vq

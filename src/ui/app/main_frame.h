@@ -22,6 +22,7 @@ class InterchangeCommands;
 class InterchangeDialogs;
 class PresetDialogs;
 class PresetMenuCommands;
+class QtClipboard;
 class RecentFiles;
 class SerialReceiverCommands;
 class TransponderUpdateCommand;
@@ -95,6 +96,9 @@ class CMainFrame : public QMainWindow {
   void AttachSerialCommands(SerialReceiverCommands* commands);
   SerialReceiverCommands* SerialCommands() const { return serialCommands_; }
 
+  /// The desktop clipboard behind copy, cut, paste and apply.
+  QtClipboard* DesktopClipboard() const { return clipboard_; }
+
  signals:
   /// The window is about to close (after the user agreed to lose changes).
   void closing();
@@ -108,6 +112,7 @@ class CMainFrame : public QMainWindow {
   void BuildMenus();
   void BuildToolBar();
   void ConnectCommands();
+  void ConnectClipboard();
   void UpdateTitle();
   void OpenWithDialog();
   void ShowConfiguration();
@@ -133,6 +138,7 @@ class CMainFrame : public QMainWindow {
   TransponderUpdateCommand* updateCommand_ = nullptr;
   InterchangeCommands* interchangeCommands_ = nullptr;
   SerialReceiverCommands* serialCommands_ = nullptr;
+  QtClipboard* clipboard_ = nullptr;
 };
 
 }  // namespace vq

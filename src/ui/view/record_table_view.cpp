@@ -86,6 +86,13 @@ void RecordTableView::SelectRows(const std::vector<int>& rows) {
 }
 
 void RecordTableView::contextMenuEvent(QContextMenuEvent* event) {
+  // Opened from the keyboard, the menu belongs to the current row.
+  const QModelIndex current = currentIndex();
+  if (event->reason() == QContextMenuEvent::Keyboard && current.isValid()) {
+    scrollTo(current);
+    emit contextMenuWanted(viewport()->mapToGlobal(visualRect(current).center()));
+    return;
+  }
   emit contextMenuWanted(event->globalPos());
 }
 

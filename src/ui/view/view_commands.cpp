@@ -23,6 +23,7 @@
 #include "ui/view/record_table_view.h"
 #include "ui/view/selector_bar.h"
 #include "ui/view/statistics_panel.h"
+#include "ui/view/view_clipboard.h"
 #include "ui/view/view_editing.h"
 #include "ui/view/vq_channel_editor_view.h"
 
@@ -40,6 +41,8 @@ EditingView& CVQChannelEditorView::Editing() { return *editing_; }
 void CVQChannelEditorView::SetPrompter(Prompter* prompter) {
   prompter_ = prompter;
   panes_->SetUser(prompter);
+  clipboard_->SetPrompter(prompter);
+  UpdateButtons();
 }
 
 void CVQChannelEditorView::CommitPane(bool asking) { panes_->CommitPane(asking); }
@@ -139,6 +142,7 @@ void CVQChannelEditorView::UpdateButtons() {
   Enable(favorites_->RemoveAllButton(), s.removeAllFavorites);
   if (deleteDataChannels_) deleteDataChannels_->setEnabled(s.deleteDataChannels);
   if (deleteEmptyTransponders_) deleteEmptyTransponders_->setEnabled(s.deleteEmptyTransponders);
+  clipboard_->UpdateActions();
 }
 
 void CVQChannelEditorView::ShowStatus(const QString& text) { emit statusText(text); }

@@ -11,6 +11,7 @@
 #include "ui/view/record_table_view.h"
 #include "ui/view/satellite_list_model.h"
 #include "ui/view/transponder_list_model.h"
+#include "ui/view/view_clipboard.h"
 #include "ui/view/vq_channel_editor_view.h"
 
 namespace vq {
@@ -20,6 +21,9 @@ void CVQChannelEditorView::ShowContextMenu(int tab, const QPoint& globalPos) {
   menu.menu->setAttribute(Qt::WA_DeleteOnClose);
   PlugNavigation(menu, tab);
   PlugCommands(menu, tab);
+  // "Apply category settings" needs a category under the pointer.
+  RecordTableView* list = pageList_[tab]->List();
+  clipboard_->Plug(menu, list->indexAt(list->viewport()->mapFromGlobal(globalPos)).isValid());
   menu.menu->popup(globalPos);
 }
 

@@ -63,6 +63,9 @@ void CVQChannelEditorView::InitialUpdate() {
       tabs_->setCurrentIndex(tab);
     }
     ShowTab(tab);
+    // The keyboard starts in the list, ready for the arrows, the shortcuts
+    // and the context-menu key.
+    pageList_[tab]->List()->setFocus();
   }
   if (fromFile)
     emit statusText(QString::asprintf("Settings file loaded in %.2f sec!",

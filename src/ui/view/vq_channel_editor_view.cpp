@@ -23,6 +23,7 @@
 #include "ui/view/settings_category_model.h"
 #include "ui/view/statistics_panel.h"
 #include "ui/view/transponder_list_model.h"
+#include "ui/view/view_clipboard.h"
 #include "ui/view/view_editing.h"
 
 namespace vq {
@@ -59,6 +60,7 @@ CVQChannelEditorView::CVQChannelEditorView(CVQChannelEditorDoc& document, Editor
   timer->start();
   clock_ = [timer] { return timer->elapsed(); };
   editing_ = std::make_unique<ViewEditing>(*this);
+  clipboard_ = new ViewClipboard(*this, config_, this);
   Database().SetIndexObserver(editing_.get());
   BuildLayout();
   ConnectSignals();

@@ -32,6 +32,7 @@ class SettingsCategoryModel;
 class SettingsDatabase;
 class StatisticsPanel;
 class TransponderListModel;
+class ViewClipboard;
 class ViewEditing;
 struct EditorConfig;
 
@@ -118,6 +119,8 @@ class CVQChannelEditorView : public QWidget {
   /// its in-place editor).
   bool HoldsEdit() const;
   PaneHost* Panes() const { return panes_.get(); }
+  /// Copy, cut, paste and apply with their enabled states.
+  ViewClipboard* ClipboardCommands() const { return clipboard_; }
   /// Enables the command buttons, menu entries and model buttons for the
   /// current selections and database.
   void UpdateButtons();
@@ -174,6 +177,7 @@ class CVQChannelEditorView : public QWidget {
   QSplitter* body_ = nullptr;
   std::unique_ptr<ViewEditing> editing_;
   std::unique_ptr<PaneHost> panes_;  ///< after editing_: goes first
+  ViewClipboard* clipboard_ = nullptr;
   Prompter* prompter_ = nullptr;
   QPointer<QAction> deleteDataChannels_;
   QPointer<QAction> deleteEmptyTransponders_;

@@ -60,9 +60,33 @@ class RandomPrompter : public Prompter {
     return listed[static_cast<size_t>(pick_(static_cast<int>(listed.size())))]->GetTableIndex();
   }
 
+  // The copy dialogs: closed without OK now and then, else some of the
+  // offered channels (and transponders) ticked.
+  std::optional<std::vector<const ChannelNode*>> SelectChannelsToCopy(
+      const std::vector<const ChannelNode*>& channels) override {
+    if (pick_(4) == 0) return std::nullopt;
+    return Some(channels);
+  }
+  std::optional<std::vector<TransponderChoice>> SelectTranspondersAndChannels(
+      const std::vector<TransponderChoice>& tree) override {
+    if (pick_(4) == 0) return std::nullopt;
+    std::vector<TransponderChoice> ticked;
+    for (const TransponderChoice& choice : tree)
+      if (pick_(2) == 0) ticked.push_back({choice.transponder, Some(choice.channels)});
+    return ticked;
+  }
+
   std::string lastMessage;
 
  private:
+  template <class T>
+  std::vector<T> Some(const std::vector<T>& offered) {
+    std::vector<T> some;
+    for (const T& item : offered)
+      if (pick_(3) != 0) some.push_back(item);
+    return some;
+  }
+
   const SettingsDatabase& db_;
   std::function<int(int)> pick_;
   Prompter& real_;

@@ -1,8 +1,11 @@
 // Random user sessions through the real editor window (frame and view,
 // offscreen): tabs, selectors, sorting, selections, every button, context
 // menu entry and special action, the favourites panel, the model buttons,
-// drag and drop and the imports and exports of channel lists, with every
-// question, file and selection dialog answered at random. After every action the window must agree with the database; at
+// drag and drop, the imports and exports of channel lists, and copy, cut,
+// paste and apply over a clipboard that the window and (with random bytes)
+// another program fill, with every question, file and selection dialog
+// answered at random. After every action the window must agree with the
+// database and the clipboard commands' states with the clipboard; at
 // the end the saved file must load back into the same database.
 //
 // VQ_SOAK_SEEDS and VQ_SOAK_ACTIONS run a longer soak (seeds per file and
@@ -27,6 +30,7 @@
 #include "ui/view/vq_channel_editor_view.h"
 #include "vqtool/demo_description.h"
 #include "vqtool/demo_text.h"
+#include "clipboard_actions.h"
 #include "window_actions.h"
 #include "window_checks.h"
 #include "window_session.h"
@@ -82,6 +86,8 @@ class RandomWindowTest : public ::testing::Test {
       session.Settle();
       const std::vector<std::string> problems = WindowProblems(session.View(), session.Database());
       ASSERT_EQ(problems, std::vector<std::string>{})
+          << "seed " << seed << " step " << step << " (" << action.name << ")";
+      ASSERT_EQ(ClipboardProblems(session), std::vector<std::string>{})
           << "seed " << seed << " step " << step << " (" << action.name << ")";
       ASSERT_EQ(session.DocumentQuestions().unexpected, std::vector<std::string>{})
           << "seed " << seed << " step " << step << " (" << action.name << ")";

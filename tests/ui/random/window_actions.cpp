@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <numeric>
 
+#include "clipboard_actions.h"
 #include "ui/app/main_frame.h"
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
@@ -470,6 +471,8 @@ const std::vector<WindowAction>& WindowActions() {
       {"import a scan table", 2, ImportScanTable},
       {"order like another list", 2, OrderLikeAList},
       {"export a list", 2, ExportList},
+      {"run an edit command", 8, RunEditCommand},
+      {"fill the clipboard with bytes", 3, FillClipboardWithBytes},
   };
   return actions;
 }

@@ -1,0 +1,248 @@
+// Two editor programs on one X display, driven from the keyboard as a user
+// drives them: records copied in the one arrive when pasted in the other
+// and are saved with its file. Run under xvfb-run; keys go out through
+// xdotool. Every wait is for a condition, bounded by a generous limit.
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <functional>
+#include <memory>
+
+#include "document/settings_file.h"
+#include "editing/list_state.h"
+#include "support/database_builder.h"
+#include "ui/app/editor_config.h"
+#include "ui/app/profile_store.h"
+
+namespace vq::test {
+namespace {
+
+constexpr int kWaitMs = 30000;
+
+// Runs the event loop until `done` holds; false when the limit passed first.
+bool WaitFor(const std::function<bool()>& done) {
+  const QDeadlineTimer deadline(kWaitMs);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QThread::msleep(20);
+  }
+  return true;
+}
+
+// xdotool's output, or nothing when it failed or took too long. The event
+// loop runs meanwhile: this test owns the clipboard at first, and an
+// editor starting up asks it what it holds.
+std::optional<QString> XdoTool(const QStringList& arguments) {
+  QProcess tool;
+  tool.start("xdotool", arguments);
+  const bool finished = WaitFor([&tool] { return tool.state() == QProcess::NotRunning; });
+  if (!finished || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
+    tool.kill();
+    tool.waitForFinished();
+    return std::nullopt;
+  }
+  return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+}
+
+// One running editor program on a settings file, with a profile that opens
+// it on `tab`.
+class Editor {
+ public:
+  Editor(const QString& dir, const QString& name, int tab) : file_(dir + "/" + name) {
+    EditorConfig config;
+    config.CurrentTab = tab;
+    ProfileStore(dir + "/" + name + ".ini").SaveConfig(config);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    process_.setProcessEnvironment(env);
+    process_.start(VQ_EDITOR, {"--profile", dir + "/" + name + ".ini", file_});
+  }
+  ~Editor() {
+    process_.kill();
+    process_.waitForFinished(kWaitMs);
+  }
+  Editor(const Editor&) = delete;
+  Editor& operator=(const Editor&) = delete;
+
+  // Waits until the window is shown; false when it did not appear.
+  bool Shown() {
+    if (!process_.waitForStarted(kWaitMs)) return false;
+    const QString pid = QString::number(process_.processId());
+    const std::optional<QString> found = XdoTool(
+        {"search", "--sync", "--all", "--onlyvisible", "--pid", pid, "--name", "VQChannelEditor"});
+    if (!found || found->isEmpty()) return false;
+    window_ = found->split('\n').front();
+    return true;
+  }
+  // Brings the window to the front under the pointer, gives it the
+  // keyboard and presses `keys` (xdotool key names).
+  bool Press(const QStringList& keys) {
+    return XdoTool({"windowraise", window_}) &&
+           XdoTool({"mousemove", "--window", window_, "300", "300"}) &&
+           XdoTool({"windowfocus", "--sync", window_}) &&
+           XdoTool(QStringList{"key", "--clearmodifiers"} + keys);
+  }
+  const QString& File() const { return file_; }
+
+ private:
+  QString file_;
+  QProcess process_;
+  QString window_;
+};
+
+bool Write(SettingsDatabase& db, const QString& path) {
+  std::vector<uint8_t> image;
+  QFile out(path);
+  return db.GetSettings(image) && out.open(QIODevice::WriteOnly) &&
+         out.write(reinterpret_cast<const char*>(image.data()),
+                   static_cast<qint64>(image.size())) == static_cast<qint64>(image.size());
+}
+
+std::unique_ptr<SettingsDatabase> Load(const QString& path) {
+  QFile in(path);
+  if (!in.open(QIODevice::ReadOnly)) return nullptr;
+  const QByteArray bytes = in.readAll();
+  auto db = MakeDatabase(ModelForFileSize(static_cast<uint64_t>(bytes.size())));
+  if (!db->LoadImage(
+          {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())}))
+    return nullptr;
+  return db;
+}
+
+bool ClipboardHolds(const char* format) {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data && data->hasFormat(format);
+}
+
+class TwoEditors : public ::testing::Test {
+ protected:
+  // The source: satellite "Astra" with a transponder of three named TV
+  // channels and a second one, and timers of its own. The destination:
+  // satellite "ASTRA" with one empty transponder of the same frequency.
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    auto source = MakeDatabase(kModelPvr);
+    source->GetSatelliteNode(0)->SetName("Astra");
+    const std::vector<TransponderNode*> tps = AddTransponders(*source, 0, 2);
+    const std::vector<ChannelNode*> tv = AddChannels(*source, tps[0], kTv, 3);
+    for (size_t i = 0; i < tv.size(); ++i) tv[i]->Record().SetName("Sent " + std::to_string(i));
+    ReceiverConfig config = source->GetConfigRecord();
+    config.SetTimerDuration(0, 95);
+    config.SetScreenType(1);
+    ASSERT_TRUE(Write(*source, dir.filePath("source.bin")));
+
+    auto destination = MakeDatabase(kModelPvr);
+    destination->GetSatelliteNode(0)->SetName("ASTRA");
+    AddTransponders(*destination, 0, 1);
+    ASSERT_TRUE(Write(*destination, dir.filePath("destination.bin")));
+    // Nothing of ours on the clipboard before the copy.
+    QGuiApplication::clipboard()->setText("before");
+  }
+
+  // Copies with `copyKeys` in an editor opened on `tab` of the source,
+  // pastes with `pasteKeys` in one on the same tab of the destination and
+  // saves there; the saved destination when `arrived` holds for it.
+  std::unique_ptr<SettingsDatabase> Exchange(
+      int tab, const QStringList& copyKeys, const char* format, const QStringList& pasteKeys,
+      const std::function<bool(SettingsDatabase&)>& arrived) {
+    Editor source(dir.path(), "source.bin", tab);
+    Editor destination(dir.path(), "destination.bin", tab);
+    if (!source.Shown() || !destination.Shown()) {
+      ADD_FAILURE() << "an editor window did not show";
+      return nullptr;
+    }
+    if (!source.Press(copyKeys) || !WaitFor([format] { return ClipboardHolds(format); })) {
+      ADD_FAILURE() << "the copy did not reach the clipboard as " << format;
+      return nullptr;
+    }
+    if (!destination.Press(pasteKeys + QStringList{"ctrl+s"})) {
+      ADD_FAILURE() << "keys did not reach the destination";
+      return nullptr;
+    }
+    std::unique_ptr<SettingsDatabase> saved;
+    const bool done = WaitFor([&] {
+      saved = Load(destination.File());
+      return saved && arrived(*saved);
+    });
+    if (!done) ADD_FAILURE() << "the records did not arrive";
+    return saved;
+  }
+
+  QTemporaryDir dir;
+};
+
+std::string TvNames(const SettingsDatabase& db) {
+  std::vector<ChannelNode*> tv;
+  db.CollectChannels(tv, kTv, kFilterNone);
+  std::string names;
+  for (const ChannelNode* c : tv) names += c->Record().GetName() + ";";
+  return names;
+}
+
+TEST_F(TwoEditors, AChannelCopiedInOneArrivesOnTheMatchingTransponderOfTheOther) {
+  const auto saved = Exchange(kTabChannels, {"ctrl+c"}, "VQ-TV-Channel", {"ctrl+v"},
+                              [](SettingsDatabase& db) { return db.CountChannels(kTv) == 1; });
+  ASSERT_NE(saved, nullptr);
+  EXPECT_EQ(TvNames(*saved), "Sent 0;");
+  const SatelliteNode* astra = saved->GetSatelliteNode(0);
+  ASSERT_EQ(astra->GetTransponderCount(), 1) << "the existing transponder took it";
+  EXPECT_EQ(astra->GetTransponder(0)->GetChannelCount(), 1);
+}
+
+TEST_F(TwoEditors, ATransponderCutInOneArrivesWithItsChannelsInTheOther) {
+  const auto saved = Exchange(kTabTransponders, {"ctrl+x"}, "VQ-Transponder", {"ctrl+v"},
+                              [](SettingsDatabase& db) { return db.CountChannels(kTv) == 3; });
+  ASSERT_NE(saved, nullptr);
+  EXPECT_EQ(TvNames(*saved), "Sent 0;Sent 1;Sent 2;");
+  const SatelliteNode* astra = saved->GetSatelliteNode(0);
+  ASSERT_EQ(astra->GetTransponderCount(), 2) << "a paste always adds a transponder";
+  EXPECT_EQ(astra->GetTransponder(1)->Record().GetName(), "USER");
+  EXPECT_EQ(astra->GetTransponder(1)->Record().GetFrequency(), 10700);
+}
+
+// "Copy with all transponders and channels" is the third entry of the
+// satellite list's context menu; Paste adds them to the chosen satellite.
+TEST_F(TwoEditors, ASatelliteCopiedInOneBringsItsTranspondersAndChannelsToTheOther) {
+  const auto saved =
+      Exchange(kTabSatellites, {"Menu", "Down", "Down", "Down", "Return"}, "VQ-Satellite",
+               {"ctrl+v"}, [](SettingsDatabase& db) { return db.CountChannels(kTv) == 3; });
+  ASSERT_NE(saved, nullptr);
+  EXPECT_EQ(TvNames(*saved), "Sent 0;Sent 1;Sent 2;");
+  EXPECT_EQ(saved->GetSatelliteNode(0)->GetTransponderCount(), 3);
+  EXPECT_EQ(saved->GetSatelliteNode(0)->GetName(), "ASTRA")
+      << "Paste leaves the satellite as it is";
+}
+
+// The settings list's context menu from the keyboard: its last entry is
+// "Apply all settings".
+TEST_F(TwoEditors, SettingsCopiedInOneAreAppliedInTheOther) {
+  const auto saved =
+      Exchange(kTabSettings, {"ctrl+c"}, "VQ-Settings", {"Menu", "Up", "Return"},
+               [](SettingsDatabase& db) { return db.GetConfigRecord().GetTimerDuration(0) == 95; });
+  ASSERT_NE(saved, nullptr);
+  EXPECT_EQ(saved->GetConfigRecord().GetScreenType(), 1);
+}
+
+}  // namespace
+}  // namespace vq::test
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "xcb");  // the clipboard of the display the editors share
+  QGuiApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  if (QStandardPaths::findExecutable("xdotool").isEmpty()) {
+    std::puts("xdotool not found: skipped");
+    return 77;
+  }
+  return RUN_ALL_TESTS();
+}
