@@ -23,6 +23,11 @@ struct FrameActions {
   QAction* exportPreset;
   QAction* importPreset;
   QAction* exit;
+  QAction* undo;
+  QAction* redo;
+  QAction* find;
+  QAction* findNext;
+  QAction* findPrevious;
   QAction* cut;
   QAction* copy;
   QAction* paste;

@@ -47,6 +47,7 @@ CMainFrame::CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, Rece
   BuildMenus();
   BuildToolBar();
   ConnectCommands();
+  ConnectHistoryAndFind();
   RefreshRecentFiles();
   UpdateTitle();
   resize(1280, 800);

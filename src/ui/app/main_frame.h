@@ -99,6 +99,8 @@ class CMainFrame : public QMainWindow {
   void ShowAbout();
   void UpdateReceiverCommands();
   void ResetViewAfterImport();
+  void ConnectHistoryAndFind();
+  void UpdateHistoryActions();
 
   CVQChannelEditorDoc& document_;
   EditorConfig& config_;

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <numeric>
 
+#include "history_actions.h"
 #include "ui/app/main_frame.h"
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
@@ -327,6 +328,9 @@ const std::vector<WindowAction>& WindowActions() {
       {"edit a pane value", 14, EditPaneValue},
       {"click a pane control", 4, ClickPaneControl},
       {"save and reopen", 1, SaveAndReopen},
+      {"undo", 6, UndoLastChange},
+      {"redo", 3, RedoNextChange},
+      {"find in the list", 3, FindInList},
   };
   return actions;
 }
