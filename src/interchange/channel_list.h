@@ -4,6 +4,7 @@
 /// satellites, transponders and channels with the values the records hold,
 /// tied together by indexes. Texts are Latin-1, as stored.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +12,10 @@
 #include "database/lookup_tables.h"
 
 namespace vq {
+
+/// Files of lists larger than this are refused (a full channels.conf is
+/// about 1 MB).
+inline constexpr size_t kListFileLimit = size_t{64} << 20;
 
 /// An entry of a file that was left out, and why. Line 0 ties it to no line.
 struct SkippedEntry {

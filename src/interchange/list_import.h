@@ -6,6 +6,7 @@
 /// changes the database, so a caller can record it as one step.
 
 #include <cstdint>
+#include <optional>
 
 #include "interchange/channel_list.h"
 #include "interchange/import_summary.h"
@@ -36,9 +37,12 @@ ImportSummary ImportChannelList(SettingsDatabase& db, const ChannelList& list,
 
 /// Adds the transponders of `list` to `satellite` (their own satellites are
 /// not used), except those the satellite already has (same polarisation
-/// within 2 MHz). A full table stops the import as above.
+/// within 2 MHz). A full table stops the import as above. When `satellite`
+/// is a free slot and `slotPosition` is given, the slot first takes that
+/// orbital position and a name made from it.
 ImportSummary ImportTransponders(SettingsDatabase& db, const ChannelList& list,
-                                 SatelliteNode& satellite);
+                                 SatelliteNode& satellite,
+                                 std::optional<int16_t> slotPosition = std::nullopt);
 /// The same into the satellite at orbital `position`, or into a free slot
 /// that takes the position and a name made from it. Nothing is done when
 /// there is neither.

@@ -121,10 +121,11 @@ void TakeFavorites(SettingsDatabase& db, const ReferenceList& reference,
                    const std::vector<ChannelNode*>& channelOf, OrderSummary& summary) {
   for (size_t g = 0; g < reference.groupNames.size() && g < kFavoriteGroupCount; ++g) {
     const int group = static_cast<int>(g);
+    std::vector<ChannelNode*> before;
+    db.CollectFavoriteMembers(group, &before, kAllTypes);
+    const std::string nameBefore = db.GetFavoriteGroupName(group);
+    db.RemoveListFromFavorites(before, group);
     std::vector<ChannelNode*> members;
-    db.CollectFavoriteMembers(group, &members, kAllTypes);
-    db.RemoveListFromFavorites(members, group);
-    members.clear();
     if (g < reference.groupMembers.size())
       for (const int entry : reference.groupMembers[g]) {
         ChannelNode* channel = entry >= 0 && static_cast<size_t>(entry) < channelOf.size()
@@ -138,6 +139,9 @@ void TakeFavorites(SettingsDatabase& db, const ReferenceList& reference,
     db.AddListToFavoriteGroup(members, group);
     db.SetFavoriteGroupName(group, reference.groupNames[g]);
     ++summary.favoriteGroupsTaken;
+    std::vector<ChannelNode*> after;
+    db.CollectFavoriteMembers(group, &after, kAllTypes);
+    if (after != before || db.GetFavoriteGroupName(group) != nameBefore) summary.changed = true;
   }
 }
 
@@ -172,6 +176,7 @@ OrderSummary OrderLikeReference(SettingsDatabase& db, const ReferenceList& refer
     for (const size_t i : places) order.push_back(channels[t][i]);
     // A type whose order stays is left alone, lists and all.
     if (order == channels[t]) continue;
+    summary.changed = true;
     ApplyChannelOrder(db, kSourceAll, type, order);
     FollowChannelNumbers(db, kSourceFree, type);
     FollowChannelNumbers(db, kSourceScrambled, type);

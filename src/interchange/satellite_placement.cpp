@@ -32,13 +32,17 @@ SatelliteNode* FreeSatelliteSlot(const SettingsDatabase& db) {
 
 std::string SatelliteNameAt(int16_t position) { return "Sat " + EastWestPositionText(position); }
 
+void ClaimSatelliteSlot(SatelliteNode& slot, int16_t position) {
+  slot.SetName(SatelliteNameAt(position));
+  slot.Satellite().SetPosition(position);
+}
+
 SatelliteNode* PlaceSatellite(SettingsDatabase& db, int16_t position, bool& claimed) {
   claimed = false;
   if (SatelliteNode* found = SatelliteAtPosition(db, position)) return found;
   SatelliteNode* slot = FreeSatelliteSlot(db);
   if (!slot) return nullptr;
-  slot->SetName(SatelliteNameAt(position));
-  slot->Satellite().SetPosition(position);
+  ClaimSatelliteSlot(*slot, position);
   claimed = true;
   return slot;
 }

@@ -24,6 +24,9 @@ SatelliteNode* FreeSatelliteSlot(const SettingsDatabase& db);
 /// The name a free slot gets for an orbital position: "Sat 19.2E".
 std::string SatelliteNameAt(int16_t position);
 
+/// A free slot takes the orbital position and the name made from it.
+void ClaimSatelliteSlot(SatelliteNode& slot, int16_t position);
+
 /// The satellite at `position`, else the lowest free slot, which takes the
 /// position and its name (`claimed` is then set). Null when neither exists.
 SatelliteNode* PlaceSatellite(SettingsDatabase& db, int16_t position, bool& claimed);

@@ -33,9 +33,13 @@ void SortByLine(ImportSummary& summary) {
 }  // namespace
 
 ImportSummary ImportTransponders(SettingsDatabase& db, const ChannelList& list,
-                                 SatelliteNode& satellite) {
+                                 SatelliteNode& satellite, std::optional<int16_t> slotPosition) {
   if (db.GetChannelCapacity() < 0) return NoModel(list);
   ImportSummary summary = StartSummary(list);
+  if (slotPosition && IsFreeSatelliteSlot(satellite)) {
+    ClaimSatelliteSlot(satellite, *slotPosition);
+    summary.satellitesAdded = 1;
+  }
   for (const ListedTransponder& listed : list.transponders) {
     if (summary.status == ImportStatus::kStopped) {
       summary.skipped.push_back({listed.line, import_texts::kNotReached});

@@ -63,8 +63,16 @@ TEST(OrderLikeTest, OrderingByTheSameFileChangesNothing) {
   }());
   ASSERT_TRUE(SameTables(*db, *copy));
 
-  const OrderSummary summary = OrderLikeReference(*db, ReferenceOfDatabase(*copy));
+  // Its favourite groups are the ones already here.
+  db->SetFavoriteGroupName(2, "Kept");
+  db->AddToFavoriteGroup(ChannelNamed(*db, "Channel 4"), 2);
+  copy->SetFavoriteGroupName(2, "Kept");
+  copy->AddToFavoriteGroup(ChannelNamed(*copy, "Channel 4"), 2);
+  OrderOptions options;
+  options.takeFavorites = true;
+  const OrderSummary summary = OrderLikeReference(*db, ReferenceOfDatabase(*copy), options);
   EXPECT_EQ(summary.Matched(), 320);
+  EXPECT_FALSE(summary.changed);
   EXPECT_TRUE(SameTables(*db, *copy));
 }
 
@@ -78,6 +86,7 @@ TEST(OrderLikeTest, OrderingAShuffledCopyRestoresTheOriginalOrder) {
   // Channels without a service id are matched by name, repeated names in order.
   EXPECT_EQ(summary.byIds[0] + summary.byIds[1], 320 - 46);
   EXPECT_EQ(summary.byName[0] + summary.byName[1], 46);
+  EXPECT_TRUE(summary.changed);
   EXPECT_TRUE(SameTables(*copy, *original));
   EXPECT_EQ(InvariantProblems(*copy), std::vector<std::string>{});
 }
@@ -128,6 +137,7 @@ TEST(OrderLikeTest, FavouriteGroupsAreTakenFromASettingsReference) {
   const OrderSummary summary = OrderLikeReference(*db, ReferenceOfDatabase(*reference), options);
   EXPECT_EQ(summary.favoriteGroupsTaken, 8);
   EXPECT_EQ(summary.favoriteMembersMissing, 1);
+  EXPECT_TRUE(summary.changed) << "only the favourite groups changed";
   EXPECT_EQ(db->CountFavoriteMembers(0), 0);
   EXPECT_EQ(db->GetFavoriteGroupName(3), "Mine");
   std::vector<ChannelNode*> members;

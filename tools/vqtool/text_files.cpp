@@ -6,7 +6,7 @@ namespace vq::tool {
 
 bool ReadTextFile(const std::string& path, std::string& text, std::string& error) {
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(path, kTextFileLimit, bytes, error)) return false;
+  if (!ReadWholeFile(path, kListFileLimit, bytes, error)) return false;
   text.assign(bytes.begin(), bytes.end());
   return true;
 }

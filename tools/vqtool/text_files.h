@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace vq::tool {
+#include "interchange/channel_list.h"
 
-// Text files larger than this are refused (a full channels.conf is ~1 MB).
-inline constexpr size_t kTextFileLimit = 64 * 1024 * 1024;
+namespace vq::tool {
 
 bool ReadTextFile(const std::string& path, std::string& text, std::string& error);
 bool WriteTextFile(const std::string& path, const std::string& text, std::string& error);

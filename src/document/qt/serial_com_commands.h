@@ -1,6 +1,7 @@
 #pragma once
 // Open from COM and Save to COM: the document's serial receiver commands.
-// Their menu items stay disabled; the window, tests and tools call them.
+// Their menu items are enabled only when the editor configuration asks for
+// them; the window, tests and tools call them.
 
 #include <QString>
 #include <functional>

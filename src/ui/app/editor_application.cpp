@@ -10,6 +10,8 @@
 #include "ui/app/command_line.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/profile_store.h"
+#include "ui/app/serial_profile.h"
+#include "ui/app/serial_receiver_commands.h"
 #include "ui/app/usb_profile.h"
 
 namespace vq {
@@ -40,6 +42,11 @@ bool EditorApplication::Start(const QStringList& arguments) {
   frame_->AttachPresetCommands(prompter_, presetDialogs_);
   updateDialogs_.SetParent(frame_.get());
   frame_->AttachTransponderUpdate(updateDialogs_);
+  interchangeDialogs_.SetParent(frame_.get());
+  frame_->AttachInterchangeCommands(interchangeDialogs_);
+  frame_->AttachSerialCommands(new SerialReceiverCommands(
+      *document_, prompter_,
+      DialogSerialRunner(config_, LoadSerialDevicePath(profile_->Path()), frame_.get())));
   frame_->ApplyPlacement(placement);
   QObject::connect(frame_.get(), &CMainFrame::closing, frame_.get(),
                    [this] { profile_->SavePlacement(frame_->CurrentPlacement()); });

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "ui/app/editor_config.h"
+#include "ui/app/interchange_dialogs.h"
 #include "ui/app/message_prompter.h"
 #include "ui/app/preset_menu_commands.h"
 #include "ui/app/recent_files.h"
@@ -65,6 +66,7 @@ class EditorApplication {
   MessagePrompter prompter_;
   FilePresetDialogs presetDialogs_;
   WindowTransponderUpdateDialogs updateDialogs_;
+  WindowInterchangeDialogs interchangeDialogs_;
   std::unique_ptr<ProfileStore> profile_;
   std::unique_ptr<CVQChannelEditorDoc> document_;
   std::unique_ptr<CMainFrame> frame_;

@@ -46,6 +46,9 @@ struct EditorConfig {
   /// or a base URL; empty for the public collection. Read and written by the
   /// profile store, not by LoadEditorConfig and StoreEditorConfig.
   std::string ScanTableSource;
+  /// Enables "Open from COM" and "Save to COM" for a receiver on a serial
+  /// line (off: both stay disabled). Read and written by the profile store.
+  int32_t ComCommandsEnabled = 0;
 
   bool operator==(const EditorConfig&) const = default;
 };

@@ -117,6 +117,14 @@ ComPortSettingsPage::ComPortSettingsPage(QWidget* parent) : QWidget(parent) {
   auto* timeoutLabel = new QLabel(QStringLiteral("Connection Timeout:"));
   timeoutLabel->setBuddy(timeout_);
   form->addRow(timeoutLabel, timeoutRow);
+
+  comCommands_ = AddCheck(form, QStringLiteral("Enable COM commands:"));
+  auto* note = new QLabel(QStringLiteral(
+      "\"Open from COM...\" and \"Save to COM\" in the File menu and the toolbar, for a "
+      "receiver on this serial line."));
+  note->setWordWrap(true);
+  comCommands_->setAccessibleDescription(note->text());
+  form->addRow(QString(), note);
 }
 
 void ComPortSettingsPage::Fill(const EditorConfig& config) {
@@ -127,6 +135,7 @@ void ComPortSettingsPage::Fill(const EditorConfig& config) {
   ShowIndex(stopBits_, config.StopBit);
   for (int bit = 0; bit < 3; ++bit) flow_[bit]->setChecked((config.FlowCtrl >> bit) & 1);
   timeout_->setValue(config.Timeout / 1000);
+  comCommands_->setChecked(config.ComCommandsEnabled != 0);
 }
 
 void ComPortSettingsPage::TakeBack(EditorConfig& config) const {
@@ -139,6 +148,7 @@ void ComPortSettingsPage::TakeBack(EditorConfig& config) const {
   for (int bit = 0; bit < 3; ++bit)
     if (flow_[bit]->isChecked()) config.FlowCtrl |= 1 << bit;
   config.Timeout = timeout_->value() * 1000;
+  config.ComCommandsEnabled = comCommands_->isChecked() ? 1 : 0;
 }
 
 ScanTableSettingsPage::ScanTableSettingsPage(QWidget* parent) : QWidget(parent) {

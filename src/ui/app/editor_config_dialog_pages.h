@@ -36,8 +36,9 @@ class GeneralSettingsPage : public QWidget {
   QComboBox* tpNoSat_;
 };
 
-/// "Com Port": the serial line settings and the connection time-out, which
-/// the page shows in whole seconds.
+/// "Com Port": the serial line settings, the connection time-out, which
+/// the page shows in whole seconds, and whether the File menu's COM commands
+/// are enabled.
 class ComPortSettingsPage : public QWidget {
   Q_OBJECT
 
@@ -54,6 +55,7 @@ class ComPortSettingsPage : public QWidget {
   QComboBox* stopBits_;
   QCheckBox* flow_[3];
   QSpinBox* timeout_;
+  QCheckBox* comCommands_;
 };
 
 /// "Scan Tables": where "Update channels from internet" reads the dvbv5

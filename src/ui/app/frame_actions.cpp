@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "document/qt/serial_com_commands.h"
 #include "document/qt/usb_receiver_commands.h"
 #include "ui/app/toolbar_icons.h"
 
@@ -36,10 +37,22 @@ FrameActions CreateFrameActions(QObject* parent) {
   a.saveCom = Make(parent, "Save to COM", CommandImage::kSaveCom, false);
   a.openUsb = Make(parent, "&Open from USB...", CommandImage::kOpenUsb, false);
   a.saveUsb = Make(parent, "Save to USB", CommandImage::kSaveUsb, false);
+  a.openCom->setStatusTip(kSerialOpenPrompt);
+  a.saveCom->setStatusTip(kSerialSavePrompt);
   a.openUsb->setStatusTip(UsbReceiverCommands::kOpenPrompt);
   a.saveUsb->setStatusTip(UsbReceiverCommands::kSavePrompt);
   a.exportPreset = Make(parent, "Preset data", false);
+  a.exportVdrChannels = Make(parent, "&VDR channel list...", false);
+  a.exportCsv = Make(parent, "Channel list as &CSV...", false);
   a.importPreset = Make(parent, "Preset data", false);
+  a.importVdrChannels = Make(parent, "&VDR channel list...", false);
+  a.importScanTable = Make(parent, "DVB &scan table...", false);
+  a.orderLikeList = Make(parent, "&Order channels like another list...", false);
+  a.exportVdrChannels->setStatusTip("Write the channels as a VDR channels.conf");
+  a.exportCsv->setStatusTip("Write the channels as a CSV table for spreadsheets");
+  a.importVdrChannels->setStatusTip("Add the satellite channels of a VDR channels.conf");
+  a.importScanTable->setStatusTip("Add the transponders of a dvbv5 scan table to a satellite");
+  a.orderLikeList->setStatusTip("Number the channels like a settings file, channels.conf or list");
   a.exit = Make(parent, "E&xit", true);
   // Their texts name the step once the frame knows one.
   a.undo = Make(parent, "&Undo", CommandImage::kUndo, false, {QKeySequence("Ctrl+Z")});

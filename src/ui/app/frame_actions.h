@@ -9,8 +9,9 @@ namespace vq {
 
 /// Every command of the main frame, with its menu text, shortcuts and
 /// image. Commands whose work arrives with later parts of the program are
-/// created disabled; "Open from COM" and "Save to COM" stay disabled, the
-/// USB and preset commands are enabled once the frame wires them.
+/// created disabled; "Open from COM" and "Save to COM" stay disabled unless
+/// the editor configuration enables them, the USB, preset and list commands
+/// are enabled once the frame wires them.
 struct FrameActions {
   QAction* newFile;
   QAction* open;
@@ -21,7 +22,12 @@ struct FrameActions {
   QAction* openUsb;
   QAction* saveUsb;
   QAction* exportPreset;
+  QAction* exportVdrChannels;
+  QAction* exportCsv;
   QAction* importPreset;
+  QAction* importVdrChannels;
+  QAction* importScanTable;
+  QAction* orderLikeList;
   QAction* exit;
   QAction* undo;
   QAction* redo;

@@ -21,8 +21,9 @@ void CMainFrame::BuildMenus() {
   fileMenu_->addSeparator();
   fileMenu_->addActions({a.openUsb, a.saveUsb});
   fileMenu_->addSeparator();
-  fileMenu_->addMenu("Export")->addAction(a.exportPreset);
-  fileMenu_->addMenu("Import")->addAction(a.importPreset);
+  fileMenu_->addMenu("Export")->addActions({a.exportPreset, a.exportVdrChannels, a.exportCsv});
+  fileMenu_->addMenu("Import")->addActions(
+      {a.importPreset, a.importVdrChannels, a.importScanTable, a.orderLikeList});
   fileMenu_->addSeparator();
   recentSeparator_ = fileMenu_->addSeparator();
   fileMenu_->addAction(a.exit);

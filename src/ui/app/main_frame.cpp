@@ -119,6 +119,7 @@ void CMainFrame::ShowConfiguration() {
   if (dialog.exec() != QDialog::Accepted) return;
   config_ = dialog.Config();
   view_->ShowPaneForCurrentTab();
+  UpdateSerialCommands();
 }
 
 void CMainFrame::ShowAbout() {

@@ -18,9 +18,12 @@ class CVQChannelEditorView;
 class DialogPrompter;
 class DialogTransferRunner;
 class DocumentPrompter;
+class InterchangeCommands;
+class InterchangeDialogs;
 class PresetDialogs;
 class PresetMenuCommands;
 class RecentFiles;
+class SerialReceiverCommands;
 class TransponderUpdateCommand;
 class TransponderUpdateDialogs;
 class UsbReceiverCommands;
@@ -80,6 +83,18 @@ class CMainFrame : public QMainWindow {
   void AttachTransponderUpdate(TransponderUpdateDialogs& dialogs);
   TransponderUpdateCommand* UpdateCommand() const { return updateCommand_; }
 
+  /// Wires File > Import and Export of channel lists (VDR, scan tables,
+  /// ordering, CSV) to `dialogs`, which must outlive the frame; the
+  /// commands are enabled while a document holds a receiver model.
+  void AttachInterchangeCommands(InterchangeDialogs& dialogs);
+  InterchangeCommands* Interchange() const { return interchangeCommands_; }
+
+  /// Wires "Open from COM" and "Save to COM" to `commands`, which the frame
+  /// owns from now on. They are enabled only while the editor
+  /// configuration's ComCommandsEnabled is set.
+  void AttachSerialCommands(SerialReceiverCommands* commands);
+  SerialReceiverCommands* SerialCommands() const { return serialCommands_; }
+
  signals:
   /// The window is about to close (after the user agreed to lose changes).
   void closing();
@@ -98,6 +113,7 @@ class CMainFrame : public QMainWindow {
   void ShowConfiguration();
   void ShowAbout();
   void UpdateReceiverCommands();
+  void UpdateSerialCommands();
   void ResetViewAfterImport();
   void ConnectHistoryAndFind();
   void UpdateHistoryActions();
@@ -117,6 +133,8 @@ class CMainFrame : public QMainWindow {
   UsbReceiverCommands* usbCommands_ = nullptr;
   PresetMenuCommands* presetCommands_ = nullptr;
   TransponderUpdateCommand* updateCommand_ = nullptr;
+  InterchangeCommands* interchangeCommands_ = nullptr;
+  SerialReceiverCommands* serialCommands_ = nullptr;
 };
 
 }  // namespace vq

@@ -24,6 +24,7 @@ std::optional<int32_t> ReadInt(const QSettings& settings, const QString& key) {
 
 const QString kRecentSection = QStringLiteral("Recent File List");
 const QString kScanTableSourceKey = QStringLiteral("SettingsUpdate/ScanTableSource");
+const QString kComCommandsKey = QStringLiteral("SettingsCOMPort/ComCommandsEnabled");
 const char* const kFrameKeys[] = {"Status", "Top", "Left", "Bottom", "Right"};
 
 }  // namespace
@@ -43,6 +44,7 @@ EditorConfig ProfileStore::LoadConfig() const {
     return ReadInt(settings_, KeyPath(section, key));
   });
   config.ScanTableSource = settings_.value(kScanTableSourceKey).toString().trimmed().toStdString();
+  config.ComCommandsEnabled = ReadInt(settings_, kComCommandsKey).value_or(0) != 0 ? 1 : 0;
   return config;
 }
 
@@ -51,6 +53,7 @@ void ProfileStore::SaveConfig(const EditorConfig& config) {
     settings_.setValue(KeyPath(section, key), v);
   });
   settings_.setValue(kScanTableSourceKey, QString::fromStdString(config.ScanTableSource));
+  settings_.setValue(kComCommandsKey, config.ComCommandsEnabled != 0 ? 1 : 0);
 }
 
 FramePlacement ProfileStore::LoadPlacement() const {

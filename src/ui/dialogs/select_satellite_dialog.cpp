@@ -15,6 +15,10 @@ SelectSatelliteDialog::SelectSatelliteDialog(const SettingsDatabase& database, Q
   SetColumnWidths({{1, 115}});
 }
 
+void SelectSatelliteDialog::Preselect(const SatelliteNode* satellite) {
+  List()->SelectOnlyRow(model_->RowOf(satellite));
+}
+
 int SelectSatelliteDialog::ValueOf(int row) const {
   const SatelliteNode* node = model_->NodeAt(row);
   return node ? node->GetNumber() : -1;

@@ -7,6 +7,7 @@
 namespace vq {
 
 class SatelliteListModel;
+class SatelliteNode;
 class SettingsDatabase;
 
 /// Lists the 64 satellites as the main satellite list does; the result is
@@ -16,6 +17,8 @@ class SelectSatelliteDialog : public SelectRecordDialog {
 
  public:
   SelectSatelliteDialog(const SettingsDatabase& database, QWidget* parent = nullptr);
+  /// Selects the row of `satellite` (nothing when it is not listed).
+  void Preselect(const SatelliteNode* satellite);
 
  protected:
   int ValueOf(int row) const override;

@@ -53,6 +53,25 @@ TEST(EditorConfigDialogTest, PageChangesSurviveSwitchingAndSaveKeepsThemAll) {
   EXPECT_EQ(dialog.Config().FlowCtrl, 1);
 }
 
+TEST(EditorConfigDialogTest, TheComCommandsBoxIsOffByDefaultAndSaved) {
+  EditorConfigDialog dialog(EditorConfig{});
+  dialog.ShowCategory(1);
+  QCheckBox* box = Control<QCheckBox>(dialog, "Enable COM commands");
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(box->isChecked());
+  EXPECT_TRUE(box->accessibleDescription().contains("Open from COM..."));
+  box->setChecked(true);
+  dialog.ShowCategory(0);
+  ASSERT_EQ(ExecAndClick(dialog, "Save"), QDialog::Accepted);
+  EXPECT_EQ(dialog.Config().ComCommandsEnabled, 1);
+
+  EditorConfig on;
+  on.ComCommandsEnabled = 1;
+  EditorConfigDialog shown(on);
+  shown.ShowCategory(1);
+  EXPECT_TRUE(Control<QCheckBox>(shown, "Enable COM commands")->isChecked());
+}
+
 TEST(EditorConfigDialogTest, CancelDropsTheChangesOfBothPages) {
   EditorConfigDialog dialog(EditorConfig{});
   Control<QComboBox>(dialog, "Post Edit Action")->setCurrentIndex(1);
@@ -116,7 +135,7 @@ TEST(EditorConfigDialogTest, EveryLabelNamesItsControl) {
       EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
       ++buddied;
     }
-  EXPECT_EQ(buddied, 15);
+  EXPECT_EQ(buddied, 16);
   EXPECT_EQ(Control<QComboBox>(dialog, "Bits per second")->itemText(11), "115200 bps");
 }
 

@@ -58,6 +58,7 @@ TEST_F(ProfileStoreTest, SavedValuesReadBackTheSame) {
   config.ExpandChanAudioTrack6 = 1;
   config.CurrentSettingsItem = 8;
   config.ScanTableSource = "http://mirror.example/dvb-s/?a=1;b=2";
+  config.ComCommandsEnabled = 1;
   const FramePlacement placement{FramePlacement::kMaximized, 1, 2, 3, 4};
   const QStringList recent{"/a.bin", "/b.bin"};
   {
@@ -79,6 +80,19 @@ TEST_F(ProfileStoreTest, SavedValuesReadBackTheSame) {
   EXPECT_TRUE(text.contains("Timeout=45000"));
   EXPECT_TRUE(text.contains("ExpandChanAudioTrack6=1"));
   EXPECT_TRUE(text.contains("[SettingsUpdate]"));
+  EXPECT_TRUE(text.contains("ComCommandsEnabled=1"));
+}
+
+TEST_F(ProfileStoreTest, TheComCommandsAreOffUnlessTheProfileSaysOn) {
+  EXPECT_EQ(ProfileStore(path_).LoadConfig().ComCommandsEnabled, 0);
+  EXPECT_EQ(ProfileStore(Ini("[SettingsCOMPort]\nComCommandsEnabled=yes\n"))
+                .LoadConfig()
+                .ComCommandsEnabled,
+            0);
+  EXPECT_EQ(ProfileStore(Ini("[SettingsCOMPort]\nComCommandsEnabled=7\n"))
+                .LoadConfig()
+                .ComCommandsEnabled,
+            1);
 }
 
 TEST_F(ProfileStoreTest, RecentFilesKeepNineMostRecentFirst) {

@@ -1,12 +1,12 @@
 // Random user sessions through the real editor window (frame and view,
 // offscreen): tabs, selectors, sorting, selections, every button, context
-// menu entry and special action, the favourites panel, the model buttons
-// and drag and drop, with every question and selection dialog answered at
-// random, undo and redo, and find. After every action the window must agree
-// with the database, and whenever the modified mark is clear the database
-// must hold what the file holds; at the end the saved file must load back
-// into the same database. Other sessions undo everything they did and redo
-// it again, byte for byte.
+// menu entry and special action, the favourites panel, the model buttons,
+// drag and drop, the imports and exports of channel lists, undo and redo,
+// and find, with every question, file and selection dialog answered at
+// random. After every action the window must agree with the database, and
+// whenever the modified mark is clear the database must hold what the file
+// holds; at the end the saved file must load back into the same database.
+// Other sessions undo everything they did and redo it again, byte for byte.
 //
 // VQ_SOAK_SEEDS and VQ_SOAK_ACTIONS run a longer soak (seeds per file and
 // actions per seed).

@@ -298,6 +298,21 @@ void ClickPaneControl(WindowSession& s) {
   }
 }
 
+void Trigger(QAction* action) {
+  if (action->isEnabled()) action->trigger();
+}
+
+void ImportVdrList(WindowSession& s) { Trigger(s.Frame().Actions().importVdrChannels); }
+
+void ImportScanTable(WindowSession& s) { Trigger(s.Frame().Actions().importScanTable); }
+
+void OrderLikeAList(WindowSession& s) { Trigger(s.Frame().Actions().orderLikeList); }
+
+void ExportList(WindowSession& s) {
+  const FrameActions& a = s.Frame().Actions();
+  Trigger(s.Chance(2) ? a.exportVdrChannels : a.exportCsv);
+}
+
 void SaveAndReopen(WindowSession& s) {
   if (!s.Document().Save()) return;
   s.Document().NewDocument();
@@ -328,6 +343,10 @@ const std::vector<WindowAction>& WindowActions() {
       {"edit a pane value", 14, EditPaneValue},
       {"click a pane control", 4, ClickPaneControl},
       {"save and reopen", 1, SaveAndReopen},
+      {"import a VDR list", 2, ImportVdrList},
+      {"import a scan table", 2, ImportScanTable},
+      {"order like another list", 2, OrderLikeAList},
+      {"export a list", 2, ExportList},
       {"undo", 6, UndoLastChange},
       {"redo", 3, RedoNextChange},
       {"find in the list", 3, FindInList},

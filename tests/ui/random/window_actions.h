@@ -15,7 +15,7 @@ struct WindowAction {
 };
 
 /// Every action a user can take on the main window's lists, selectors,
-/// buttons, menus, panels and drag and drop.
+/// buttons, menus, panels, drag and drop and the list imports and exports.
 const std::vector<WindowAction>& WindowActions();
 
 /// Picks an action by weight.

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -30,6 +31,18 @@ WindowSession::WindowSession(const QString& path, unsigned seed)
       document_.Database(), [this](int n) { return Pick(n); }, *dialogs_,
       [this] { AnswerNextSelectionDialog(); });
   View().SetPrompter(answers_.get());
+  const QString reference = listDir_.filePath("order.txt");
+  QFile text(reference);
+  if (text.open(QIODevice::WriteOnly)) text.write("1;arte\n2;ZDF\n3;Das Erste HD\n4;News 24\n");
+  text.close();
+  const QString samples(VQ_SAMPLE_DIR);
+  listAnswers_ = std::make_unique<RandomListDialogs>(
+      [this](int n) { return Pick(n); },
+      QStringList{samples + "/mixed_channels.conf", samples + "/scan_table.conf", reference, path,
+                  listDir_.filePath("export.conf"), listDir_.filePath("export.csv"),
+                  listDir_.filePath("missing.conf")},
+      listDir_.path());
+  frame_->AttachInterchangeCommands(*listAnswers_);
   frame_->resize(1280, 800);
   frame_->show();
   opened_ = QTest::qWaitForWindowExposed(frame_.get()) && document_.OpenDocument(path);

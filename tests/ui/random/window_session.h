@@ -4,6 +4,7 @@
 // the helpers the actions share.
 
 #include <QString>
+#include <QTemporaryDir>
 #include <memory>
 #include <random>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "document/qt/document_prompter.h"
 #include "document/qt/vq_channel_editor_doc.h"
+#include "random_list_dialogs.h"
 #include "random_prompter.h"
 #include "ui/app/editor_config.h"
 #include "ui/app/recent_files.h"
@@ -84,6 +86,8 @@ class WindowSession {
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<DialogPrompter> dialogs_;
   std::unique_ptr<RandomPrompter> answers_;
+  QTemporaryDir listDir_;
+  std::unique_ptr<RandomListDialogs> listAnswers_;
   bool opened_ = false;
 };
 

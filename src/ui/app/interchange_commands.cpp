@@ -1,0 +1,218 @@
+#include "ui/app/interchange_commands.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "database/settings_database.h"
+#include "document/qt/vq_channel_editor_doc.h"
+#include "editing/command_frame.h"
+#include "interchange/channel_csv_writer.h"
+#include "interchange/database_channel_list.h"
+#include "interchange/list_import_command.h"
+#include "interchange/reference_list.h"
+#include "interchange/satellite_placement.h"
+#include "interchange/scan_table_names.h"
+#include "interchange/scan_table_reader.h"
+#include "interchange/vdr_channels_reader.h"
+#include "interchange/vdr_channels_writer.h"
+#include "ui/view/vq_channel_editor_view.h"
+
+namespace vq {
+namespace {
+
+constexpr const char* kNothingChanged = "\n\nNothing was changed.";
+constexpr int kGroupNamesShown = 8;
+
+QString FileName(const QString& path) { return QFileInfo(path).fileName(); }
+
+QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
+
+// The summary lines without the closing message, which the heading shows.
+QStringList BodyLines(const std::vector<std::string>& lines, const std::string& message) {
+  QStringList body;
+  for (const std::string& line : lines) body.append(Latin1(line));
+  if (!message.empty() && !body.isEmpty() && body.back() == Latin1(message)) body.removeLast();
+  return body;
+}
+
+QString ImportHeading(const ImportSummary& s, const QString& file) {
+  if (s.status == ImportStatus::kStopped)
+    return Latin1(s.message) + "\n\nWhat was imported from " + file + " up to there stays.";
+  if (s.status == ImportStatus::kNoModel) return Latin1(s.message) + kNothingChanged;
+  if (!s.Used()) return "Nothing of " + file + " could be used; nothing was changed.";
+  if (!s.Changed()) return "Everything in " + file + " is already there; nothing was changed.";
+  return "Imported from " + file + ".";
+}
+
+void ShowImportSummary(InterchangeDialogs& dialogs, const char* title, const ImportSummary& s,
+                       const QString& file) {
+  dialogs.ShowSummary(title, ImportHeading(s, file), s.status != ImportStatus::kDone || !s.Used(),
+                      BodyLines(SummaryLines(s), s.message));
+}
+
+// The question whether the list's groups become favourite groups.
+QString GroupsQuestion(const ChannelList& list, const QString& file) {
+  QStringList names;
+  for (size_t i = 0; i < list.groups.size() && names.size() < kGroupNamesShown; ++i)
+    names.append(Latin1(list.groups[i]));
+  if (list.groups.size() > static_cast<size_t>(kGroupNamesShown)) names.append("...");
+  return file + " sorts its channels into " + QString::number(list.groups.size()) +
+         (list.groups.size() == 1 ? " group" : " groups") + ": " + names.join(", ") +
+         ".\n\nMake them favourite groups? A group joins the favourite group of the same name, "
+         "else takes the next favourite group without channels.";
+}
+
+// The satellite a scan table most likely belongs to: the one at the
+// position its name ends in, else the free slot that would take that
+// position, else the satellite the transponder list shows.
+const SatelliteNode* SuggestedSatellite(const SettingsDatabase& db, std::optional<int16_t> position,
+                                        int listSatellite) {
+  if (position) {
+    if (const SatelliteNode* at = SatelliteAtPosition(db, *position)) return at;
+    if (const SatelliteNode* slot = FreeSatelliteSlot(db)) return slot;
+  }
+  return db.FindSatelliteNodeByNumber(listSatellite > 0 ? listSatellite - 1 : 0);
+}
+
+}  // namespace
+
+InterchangeCommands::InterchangeCommands(CVQChannelEditorView& view, CVQChannelEditorDoc& document,
+                                         InterchangeDialogs& dialogs, QObject* parent)
+    : QObject(parent), view_(view), document_(document), dialogs_(dialogs) {}
+
+QString InterchangeCommands::Directory() const {
+  return document_.PathName().isEmpty() ? QString() : QFileInfo(document_.PathName()).path();
+}
+
+bool InterchangeCommands::AskAndRead(ListFileKind kind, const char* title, QString& path,
+                                     std::string& bytes) {
+  CommitPendingEdits(view_.Editing());
+  path = dialogs_.AskOpenPath(kind, Directory());
+  if (path.isEmpty()) return false;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    dialogs_.Tell(title,
+                  "Cannot read " + FileName(path) + ": " + file.errorString() + kNothingChanged);
+    return false;
+  }
+  // A device or pipe tells no size: at most one byte past the limit is read.
+  const auto limit = static_cast<qint64>(kListFileLimit);
+  const QByteArray data = file.size() > limit ? QByteArray() : file.read(limit + 1);
+  if (file.error() != QFileDevice::NoError) {
+    dialogs_.Tell(title,
+                  "Cannot read " + FileName(path) + ": " + file.errorString() + kNothingChanged);
+    return false;
+  }
+  if (file.size() > limit || data.size() > limit) {
+    dialogs_.Tell(title, FileName(path) + " is larger than " +
+                             QString::number(kListFileLimit >> 20) +
+                             " MB, too large for a channel list." + kNothingChanged);
+    return false;
+  }
+  bytes.assign(data.constData(), static_cast<size_t>(data.size()));
+  return true;
+}
+
+bool InterchangeCommands::ImportVdrChannels() {
+  QString path;
+  std::string bytes;
+  if (!AskAndRead(ListFileKind::kVdrChannels, kImportVdrTitle, path, bytes)) return false;
+  const ChannelListRead read = ReadVdrChannels(bytes);
+  if (!read.recognised) {
+    dialogs_.Tell(kImportVdrTitle, Latin1(read.message) + kNothingChanged);
+    return false;
+  }
+  ImportOptions options;
+  if (!read.list.groups.empty())
+    options.groupsAsFavorites =
+        dialogs_.AskYesNo(kImportVdrTitle, GroupsQuestion(read.list, FileName(path)));
+  ImportSummary summary;
+  view_.Recorded("Import VDR channel list",
+                 [&] { summary = ImportChannels(view_.Editing(), read.list, options); });
+  ShowImportSummary(dialogs_, kImportVdrTitle, summary, FileName(path));
+  return summary.Changed();
+}
+
+bool InterchangeCommands::ImportScanTable() {
+  QString path;
+  std::string bytes;
+  if (!AskAndRead(ListFileKind::kScanTable, kImportScanTableTitle, path, bytes)) return false;
+  const ChannelListRead read = ReadScanTable(bytes);
+  if (!read.recognised) {
+    dialogs_.Tell(kImportScanTableTitle, Latin1(read.message) + kNothingChanged);
+    return false;
+  }
+  SettingsDatabase& db = view_.Database();
+  const std::optional<int16_t> position = PositionOfTableName(FileName(path).toStdString());
+  const std::optional<int> number = dialogs_.ChooseSatellite(
+      db, SuggestedSatellite(db, position, view_.State().transponderListSatellite));
+  SatelliteNode* satellite = number ? db.FindSatelliteNodeByNumber(*number) : nullptr;
+  if (!satellite) return false;
+  ImportSummary summary;
+  view_.Recorded("Import DVB scan table", [&] {
+    summary = ImportTranspondersTo(view_.Editing(), read.list, *satellite, position);
+  });
+  ShowImportSummary(dialogs_, kImportScanTableTitle, summary, FileName(path));
+  return summary.Changed();
+}
+
+bool InterchangeCommands::OrderLikeAnotherList() {
+  QString path;
+  std::string bytes;
+  if (!AskAndRead(ListFileKind::kReference, kOrderLikeTitle, path, bytes)) return false;
+  const ReferenceFile reference = ReadReferenceFile(bytes);
+  if (!reference.read.recognised) {
+    dialogs_.Tell(kOrderLikeTitle, Latin1(reference.read.message) + kNothingChanged);
+    return false;
+  }
+  OrderOptions options;
+  if (reference.fromSettings)
+    options.takeFavorites = dialogs_.AskYesNo(
+        kOrderLikeTitle, "Take the favourite groups of " + FileName(path) +
+                             " as well? Their names and members replace the eight favourite "
+                             "groups of this file.");
+  OrderSummary summary;
+  view_.Recorded("Order channels like another list", [&] {
+    summary = OrderChannelsLike(view_.Editing(), reference.read.list, options);
+  });
+  QString heading;
+  if (summary.Matched() == 0)
+    heading = Latin1(summary.message);
+  else if (summary.changed)
+    heading = "Ordered like " + FileName(path) + ".";
+  else
+    heading = "The channels already follow " + FileName(path) + "; nothing was changed.";
+  dialogs_.ShowSummary(kOrderLikeTitle, heading, summary.Matched() == 0,
+                       BodyLines(OrderSummaryLines(summary), summary.message));
+  return summary.changed;
+}
+
+bool InterchangeCommands::ExportVdrChannels() {
+  return Export(ListFileKind::kVdrChannels, kExportVdrTitle);
+}
+
+bool InterchangeCommands::ExportCsv() { return Export(ListFileKind::kCsv, kExportCsvTitle); }
+
+bool InterchangeCommands::Export(ListFileKind kind, const char* title) {
+  // The file gets what the window shows, a pane's pending edit included.
+  CommitPendingEdits(view_.Editing());
+  const QString path = dialogs_.AskSavePath(kind, Directory());
+  if (path.isEmpty()) return false;
+  const ChannelList list = CollectChannelList(view_.Database());
+  const std::string text =
+      kind == ListFileKind::kCsv ? WriteChannelCsv(list) : WriteVdrChannels(list);
+  QSaveFile file(path);
+  const auto size = static_cast<qint64>(text.size());
+  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size || !file.commit()) {
+    dialogs_.Tell(title, "Cannot write " + FileName(path) + ": " + file.errorString());
+    return false;
+  }
+  const size_t count = list.channels.size();
+  view_.ShowStatus(QStringLiteral("Exported %1 %2 to %3!")
+                       .arg(count)
+                       .arg(count == 1 ? "channel" : "channels", FileName(path)));
+  return true;
+}
+
+}  // namespace vq

@@ -1,0 +1,86 @@
+#include "ui/app/interchange_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "interchange/scan_table_source.h"
+#include "ui/dialogs/import_summary_dialog.h"
+#include "ui/dialogs/select_satellite_dialog.h"
+
+namespace vq {
+namespace {
+
+struct FileKindTexts {
+  const char* openTitle;
+  const char* saveTitle;
+  const char* filter;
+  const char* suffix;  // of a saved file
+};
+
+FileKindTexts TextsOf(ListFileKind kind) {
+  switch (kind) {
+    case ListFileKind::kVdrChannels:
+      return {kImportVdrTitle, kExportVdrTitle, "VDR channel lists (*.conf);;All files (*)",
+              "conf"};
+    case ListFileKind::kScanTable:
+      // The collection's tables have no extension ("Astra-19.2E").
+      return {kImportScanTableTitle, "", "All files (*)", ""};
+    case ListFileKind::kReference:
+      return {kOrderLikeTitle, "",
+              "Channel lists (*.bin *.conf *.csv *.txt);;Settings Files (*.bin);;"
+              "VDR channel lists (*.conf);;CSV and text lists (*.csv *.txt);;All files (*)",
+              ""};
+    case ListFileKind::kCsv:
+      return {"", kExportCsvTitle, "CSV files (*.csv);;All files (*)", "csv"};
+  }
+  return {"", "", "All files (*)", ""};
+}
+
+}  // namespace
+
+QString WindowInterchangeDialogs::AskOpenPath(ListFileKind kind, const QString& directory) {
+  const FileKindTexts texts = TextsOf(kind);
+  QString start = directory;
+  const QString installed = QString::fromUtf8(kInstalledScanTables.data(),
+                                              static_cast<qsizetype>(kInstalledScanTables.size()));
+  if (kind == ListFileKind::kScanTable && QDir(installed).exists()) start = installed;
+  return QFileDialog::getOpenFileName(parent_, texts.openTitle, start, texts.filter);
+}
+
+QString WindowInterchangeDialogs::AskSavePath(ListFileKind kind, const QString& directory) {
+  const FileKindTexts texts = TextsOf(kind);
+  const QString name = QStringLiteral("channels.") + texts.suffix;
+  QFileDialog dialog(parent_, texts.saveTitle, QDir(directory).filePath(name), texts.filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // The dialog adds the extension before it asks about overwriting.
+  dialog.setDefaultSuffix(texts.suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
+}
+
+bool WindowInterchangeDialogs::AskYesNo(const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+  return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<int> WindowInterchangeDialogs::ChooseSatellite(const SettingsDatabase& db,
+                                                             const SatelliteNode* suggested) {
+  SelectSatelliteDialog dialog(db, parent_);
+  dialog.Preselect(suggested);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Chosen();
+}
+
+void WindowInterchangeDialogs::ShowSummary(const QString& title, const QString& heading,
+                                           bool warning, const QStringList& lines) {
+  ImportSummaryDialog dialog(title, heading, warning, lines, parent_);
+  dialog.exec();
+}
+
+void WindowInterchangeDialogs::Tell(const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+}  // namespace vq
