@@ -22,6 +22,7 @@
 #include "support/database_builder.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
+#include "ui/view/channel_list_model.h"
 #include "ui/view/find_bar.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
