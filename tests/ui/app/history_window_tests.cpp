@@ -215,5 +215,32 @@ TEST_F(HistoryWindow, PaneEditsAreStepsEvenWhileStillPending) {
       << "the pane shows the record again";
 }
 
+// A typed channel number moves the channel's row; undo moves it back and
+// selects it where it was.
+TEST_F(HistoryWindow, UndoOfANumberTypedInThePaneMovesTheRowBack) {
+  Start(MakeSmallDatabase());
+  List(kTabChannels)->SelectRows({6});
+  const QString name = view->Channels()->index(6, 1).data().toString();
+  PropertyGrid* grid = view->Pane();
+  grid->activateCell(PropertyPane::kShowHideRow, 0);
+  ASSERT_TRUE(grid->editCell(channel_rows::kNumber, PropertyPane::kValueColumn));
+  QLineEdit* edit = grid->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(edit, nullptr);
+  edit->selectAll();
+  QTest::keyClicks(edit, "1");
+  QTest::keyClick(edit, Qt::Key_Return);
+  grid->activateCell(PropertyPane::kSaveDiscardRow, 0);  // Save
+  ASSERT_FALSE(view->HoldsEdit());
+  ASSERT_EQ(view->Channels()->index(0, 1).data().toString(), name);
+
+  Actions().undo->trigger();
+  EXPECT_EQ(view->Channels()->index(6, 1).data().toString(), name);
+  EXPECT_EQ(List(kTabChannels)->SelectedRows(), std::vector<int>{6});
+  EXPECT_FALSE(Modified());
+  Actions().redo->trigger();
+  EXPECT_EQ(view->Channels()->index(0, 1).data().toString(), name);
+  EXPECT_EQ(List(kTabChannels)->SelectedRows(), std::vector<int>{0});
+}
+
 }  // namespace
 }  // namespace vq::test
