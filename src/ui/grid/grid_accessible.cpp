@@ -31,8 +31,11 @@ public:
             return {};
         switch (t) {
         case QAccessible::Name:
-            // A button is named by its caption: a row may hold two of them.
-            if (c->kind == RowKind::PushButton && !c->text.empty())
+            // A button is named by its caption (a row may hold two of them),
+            // a radio on a row without a label by its choice.
+            if ((c->kind == RowKind::PushButton ||
+                 (c->kind == RowKind::Radio && grid_->text(rowId_, 0).isEmpty())) &&
+                !c->text.empty())
                 return QString::fromLatin1(c->text);
             return grid_->text(rowId_, 0);
         case QAccessible::Value:

@@ -9,12 +9,16 @@
 #include "editing/history/history_step.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/channel_pane.h"
+#include "ui/panes/satellite_pane.h"
+#include "ui/panes/transponder_pane.h"
 
 namespace vq {
 
 PaneHost::PaneHost(PropertyGrid& grid, EditingView& editing, EditorConfig& config, QObject* parent)
     : QObject(parent), grid_(grid), editing_(editing), config_(config) {
   panes_[kTabChannels] = std::make_unique<ChannelPane>(grid_.model(), *this);
+  panes_[kTabTransponders] = std::make_unique<TransponderPane>(grid_.model(), *this);
+  panes_[kTabSatellites] = std::make_unique<SatellitePane>(grid_.model(), *this);
   grid_.setNotifyHandler(
       [this](const GridNotification& note) { return current_ ? current_->Notify(note) : 0; });
   grid_.installEventFilter(this);

@@ -9,10 +9,13 @@ namespace vq {
 
 void PropertyPane::Show() {
   shown_ = Load();
-  if (shown_)
+  if (shown_) {
     Build();
-  else
-    grid_.deleteAllRows();
+    return;
+  }
+  // No record left to hold an edit: the draft went with the selection.
+  modified_ = false;
+  grid_.deleteAllRows();
 }
 
 void PropertyPane::Build() {
@@ -182,6 +185,12 @@ void PropertyPane::AddOptions(int row, const std::string& label, int parent,
                               const std::vector<std::string>& options) {
   AddRow(row, label, parent, RowKind::OptionList);
   grid_.setOptions(row, kValueColumn, options);
+}
+
+void PropertyPane::SetNumberRange(int row, int minimum, int maximum) {
+  ranges_[row] = {minimum, maximum};
+  const GridCell* cell = grid_.cell(row, kValueColumn);
+  if (cell && cell->kind == RowKind::Number) grid_.setRange(row, kValueColumn, minimum, maximum);
 }
 
 void PropertyPane::ShowNumber(int row, std::optional<int> value) {

@@ -88,6 +88,8 @@ class PropertyPane {
   void AddNumber(int row, const std::string& label, int parent, int minimum, int maximum);
   void AddOptions(int row, const std::string& label, int parent,
                   const std::vector<std::string>& options);
+  /// A new range for a number row (a choice on another row re-ranged it).
+  void SetNumberRange(int row, int minimum, int maximum);
 
   /// A number, or an empty cell (no value shared) that still takes only
   /// digits in the row's range.

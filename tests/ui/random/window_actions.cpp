@@ -1,9 +1,11 @@
 #include "window_actions.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -19,6 +21,8 @@
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/property_pane.h"
+#include "ui/panes/satellite_pane.h"
+#include "ui/panes/transponder_pane.h"
 #include "ui/view/favorite_members_model.h"
 #include "ui/view/favorites_panel.h"
 #include "ui/view/list_page.h"
@@ -217,6 +221,17 @@ Editor* OpenEditor(PropertyGrid* grid) {
   return nullptr;
 }
 
+// Types `text` as key presses carrying the characters: QTest's own key
+// clicks know ASCII keys only, and a keyboard sends Latin-1 letters so.
+void KeyIn(QWidget* widget, const QString& text) {
+  for (const QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
 // What a user types into a pane field: digits (in range or far out), a
 // word, Latin-1 letters, or nothing.
 QString RandomTyping(WindowSession& s) {
@@ -260,7 +275,7 @@ void EditPaneValue(WindowSession& s) {
   QLineEdit* edit = OpenEditor<QLineEdit>(grid);
   if (!edit) return;
   edit->selectAll();
-  QTest::keyClicks(edit, RandomTyping(s));
+  KeyIn(edit, RandomTyping(s));
   switch (s.Pick(4)) {
     case 0:
       QTest::keyClick(edit, Qt::Key_Return);
@@ -296,6 +311,61 @@ void ClickPaneControl(WindowSession& s) {
       break;
     }
   }
+}
+
+// What a user types into a row the transponder and satellite panes check:
+// oscillators with and without the unit, positions, ports, indexes and
+// frequencies, valid or not.
+QString RandomDishTyping(WindowSession& s) {
+  static const char* const texts[] = {
+      "10600", "10600 mhz", " 9750 MHz ", "5150", "4999",  "12001 MHz", "11300mHz", "MHz",
+      "",      "19.2E",     "5.0W",       "0.8X", "3",     "64",        "2",        "10700",
+      "11000", "11900",     "12750",      "3500", "27500", "20000",     "1"};
+  if (s.Chance(4)) return QString::number(s.Pick(14000));
+  return QString::fromLatin1(texts[s.Pick(static_cast<int>(std::size(texts)))]);
+}
+
+// Goes to the transponder or satellite tab, picks a record when none is
+// shown, types into a row the pane checks (shown first when hidden),
+// leaves it, and now and then saves at once.
+void TypeDishValue(WindowSession& s) {
+  if (s.View().CurrentTab() != kTabTransponders && s.View().CurrentTab() != kTabSatellites) {
+    QTabBar* tabs = s.View().Tabs();
+    QTest::mouseClick(tabs, Qt::LeftButton, {},
+                      tabs->tabRect(s.Chance(2) ? kTabTransponders : kTabSatellites).center());
+  }
+  std::vector<int> rows;
+  if (s.View().CurrentTab() == kTabSatellites) {
+    using namespace satellite_rows;
+    rows = {kNumber, kName, kPosition, kHighOscillator, kLowOscillator, kSwitchPort, kMotorIndex};
+    for (int k = 0; k < SatelliteRecord::kPredefinedCount; ++k)
+      rows.push_back(PredefinedRow(k, PredefinedPart::kFrequency));
+  } else if (s.View().CurrentTab() == kTabTransponders) {
+    using namespace transponder_rows;
+    rows = {kNumber, kName, kFrequency, kSymbolRate, kEcmChannelId};
+  }
+  PropertyGrid* grid = s.View().Pane();
+  // A user picks a record first when none is shown.
+  const int count = s.CurrentList()->model()->rowCount();
+  if (grid->shownRows().empty() && count > 0) s.CurrentList()->SelectOnlyRow(s.Pick(count));
+  std::erase_if(rows, [grid](int row) {
+    const GridCell* cell = grid->cell(row, PropertyPane::kValueColumn);
+    return !cell || !cell->has(CellFlag::Enabled);
+  });
+  if (rows.empty()) return;
+  const int row = rows[static_cast<size_t>(s.Pick(static_cast<int>(rows.size())))];
+  if (grid->model().shownIndex(row) < 0) grid->activateCell(PropertyPane::kShowHideRow, 0);
+  if (grid->editCell(row, PropertyPane::kValueColumn)) {
+    const QString text = RandomDishTyping(s);
+    if (auto* combo = OpenEditor<QComboBox>(grid); combo && combo->isEditable()) {
+      combo->lineEdit()->setText(text);
+    } else if (QLineEdit* edit = OpenEditor<QLineEdit>(grid)) {
+      edit->selectAll();
+      KeyIn(edit, text);
+    }
+    grid->finishEditing();
+  }
+  if (s.Chance(2)) grid->activateCell(PropertyPane::kSaveDiscardRow, PropertyPane::kLabelColumn);
 }
 
 void Trigger(QAction* action) {
@@ -342,6 +412,7 @@ const std::vector<WindowAction>& WindowActions() {
       {"drag channels", 6, DragChannels},
       {"edit a pane value", 14, EditPaneValue},
       {"click a pane control", 4, ClickPaneControl},
+      {"type a dish value", 6, TypeDishValue},
       {"save and reopen", 1, SaveAndReopen},
       {"import a VDR list", 2, ImportVdrList},
       {"import a scan table", 2, ImportScanTable},

@@ -16,6 +16,8 @@
 #include "ui/grid/property_grid.h"
 #include "ui/panes/pane_host.h"
 #include "ui/panes/property_pane.h"
+#include "ui/panes/satellite_pane.h"
+#include "ui/panes/transponder_pane.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/favorite_members_model.h"
 #include "ui/view/favorites_panel.h"
@@ -270,6 +272,24 @@ void CheckPane(CVQChannelEditorView& view, Problems& problems) {
     problems.push_back("a pane is shown without a selection");
 }
 
+// The transponder and satellite panes show the one record selected now: a
+// typed number that moved it is followed by the pane's "Number".
+void CheckRecordPane(CVQChannelEditorView& view, Problems& problems) {
+  const int tab = view.CurrentTab();
+  if ((tab != kTabTransponders && tab != kTabSatellites) || view.State().pendingEdit) return;
+  const PropertyPane* pane = view.Panes()->Current();
+  const std::vector<int> rows = view.Page(tab)->List()->SelectedRows();
+  if (!pane || !pane->IsShown() || rows.size() != 1) return;
+  static_assert(static_cast<int>(satellite_rows::kNumber) ==
+                static_cast<int>(transponder_rows::kNumber));
+  const int number = tab == kTabSatellites
+                         ? view.Satellites()->NodeAt(rows.front())->GetNumber() + 1
+                         : view.Transponders()->PositionAt(rows.front()) + 1;
+  const GridCell* cell = view.Pane()->cell(transponder_rows::kNumber, PropertyPane::kValueColumn);
+  if (!cell || cell->value != number)
+    problems.push_back("the pane's Number is not the selected record's");
+}
+
 }  // namespace
 
 std::vector<std::string> WindowProblems(CVQChannelEditorView& view, const SettingsDatabase& db) {
@@ -280,6 +300,7 @@ std::vector<std::string> WindowProblems(CVQChannelEditorView& view, const Settin
   CheckSelectors(view, db, problems);
   CheckButtons(view, problems);
   CheckPane(view, problems);
+  CheckRecordPane(view, problems);
   for (const std::string& problem : InvariantProblems(db)) problems.push_back(problem);
   return problems;
 }

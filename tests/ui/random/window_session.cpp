@@ -13,6 +13,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/app/message_prompter.h"
 #include "ui/dialogs/select_record_dialog.h"
+#include "ui/grid/property_grid.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
 #include "ui/view/vq_channel_editor_view.h"
@@ -31,6 +32,8 @@ WindowSession::WindowSession(const QString& path, unsigned seed)
       document_.Database(), [this](int n) { return Pick(n); }, *dialogs_,
       [this] { AnswerNextSelectionDialog(); });
   View().SetPrompter(answers_.get());
+  // The pane refuses typed values with a message the user reads and closes.
+  View().Pane()->setMessageHandler([](const QString&, const QString&) {});
   const QString reference = listDir_.filePath("order.txt");
   QFile text(reference);
   if (text.open(QIODevice::WriteOnly)) text.write("1;arte\n2;ZDF\n3;Das Erste HD\n4;News 24\n");

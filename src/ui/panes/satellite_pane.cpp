@@ -1,0 +1,356 @@
+#include "ui/panes/satellite_pane.h"
+
+#include <array>
+
+#include "database/lookup_tables.h"
+#include "database/position_text.h"
+#include "database/settings_database.h"
+#include "editing/command_frame.h"
+#include "editing/editing_view.h"
+#include "editing/satellite_checks.h"
+#include "editing/satellite_commit.h"
+#include "ui/app/editor_config.h"
+#include "ui/panes/channel_pane_texts.h"
+#include "ui/panes/pane_context.h"
+
+namespace vq {
+
+using namespace satellite_rows;
+
+namespace {
+
+constexpr int kSwitchTypeCount = 11;
+
+std::vector<std::string> OscillatorOptions() {
+  std::vector<std::string> options;
+  for (const uint16_t mhz : kStandardOscillators) options.push_back(OscillatorText(mhz));
+  return options;
+}
+
+std::vector<std::string> SwitchTypeOptions() {
+  std::vector<std::string> options;
+  for (int type = 0; type < kSwitchTypeCount; ++type) options.emplace_back(SwitchTypeText(type));
+  return options;
+}
+constexpr std::array<const char*, 2> kLnbTypes = {"Single", "Universal"};
+constexpr std::array<const char*, 3> kToneBursts = {"Off", "Satellite A", "Satellite B"};
+constexpr std::array<const char*, 3> kMotorTypes = {"Off", "DiSEqC 1.2", "USALS"};
+
+// The radio rows of a choice: first row, count, field.
+struct RadioRun {
+  int first;
+  int count;
+  SatelliteField field;
+};
+constexpr RadioRun kRadioRuns[] = {
+    {kLnbSingle, 2, SatelliteField::kLnbType},
+    {kBurstOff, 3, SatelliteField::kToneBurst},
+    {kMotorOff, 3, SatelliteField::kMotorType},
+};
+
+constexpr std::pair<int, SatelliteField> kPlainRows[] = {
+    {kTone22k, SatelliteField::kTone22k},
+    {kOutput12v, SatelliteField::kOutput12v},
+    {kSwitchType, SatelliteField::kSwitchType},
+    {kSwitchPort, SatelliteField::kSwitchPort},
+};
+
+template <size_t N>
+std::string TextOf(const std::array<const char*, N>& texts, std::optional<int> value) {
+  return value && *value >= 0 && *value < static_cast<int>(N) ? texts[static_cast<size_t>(*value)]
+                                                              : "-";
+}
+
+}  // namespace
+
+bool SatellitePane::Load() {
+  EditingView& view = Context().Editing();
+  draft_ = SatelliteDraft::FromSelection(view);
+  if (draft_.Empty()) return false;
+  transponders_.clear();
+  channels_.clear();
+  if (draft_.IsSingle()) {
+    const SatelliteNode* s = draft_.Resolve(view.Database()).front();
+    transponders_ = FormatText("Total %d", s->GetTransponderCount()) +
+                    FormatText(" (%d empty)", s->CountEmptyTransponders());
+    channels_ =
+        TypeCountsText(s->CountChannels(kTv), s->CountChannels(kRadio), s->CountChannels(kData));
+  }
+  return true;
+}
+
+void SatellitePane::Describe() {
+  EditorConfig& c = Context().Config();
+  GridModel& grid = Grid();
+  AddGroup(kGeneral, "General", kNoParent, c.ExpandSatGeneral);
+  if (draft_.IsSingle()) {
+    AddNumber(kNumber, "Number", kGeneral, 1, kSatelliteCount);
+    grid.setTextLimit(kNumber, kValueColumn, 2);
+    AddRow(kName, "Name", kGeneral, RowKind::Text);
+    grid.setTextLimit(kName, kValueColumn, static_cast<int>(SatelliteRecord::kNameWidth));
+    AddRow(kPosition, "Position", kGeneral, RowKind::Text);
+    grid.setTextLimit(kPosition, kValueColumn, 6);
+    AddRow(kTransponders, "Transponders", kGeneral, RowKind::None);
+    ShowText(kTransponders, transponders_);
+    AddRow(kChannels, "Channels", kGeneral, RowKind::None);
+    ShowText(kChannels, channels_);
+  } else {
+    Enable(kGeneral, false);
+  }
+
+  AddGroup(kLnb, "LNB", kNoParent, c.ExpandSatLNB);
+  AddGroup(kLnbType, "Type", kLnb, c.ExpandSatLNBType);
+  for (int i = 0; i < 2; ++i) {
+    AddRow(kLnbSingle + i, "", kLnbType, RowKind::Radio);
+    ShowText(kLnbSingle + i, kLnbTypes[static_cast<size_t>(i)]);
+  }
+  for (const auto& [row, label] :
+       {std::pair{kHighOscillator, "High freq"}, std::pair{kLowOscillator, "Low freq"}}) {
+    AddRow(row, label, kLnb, RowKind::EditableOption);
+    grid.setOptions(row, kValueColumn, OscillatorOptions());
+    grid.setTextLimit(row, kValueColumn, 10);
+  }
+  AddRow(kTone22k, "Tone 22kHz", kLnb, RowKind::CheckBox);
+  AddRow(kOutput12v, "Output 12v", kLnb, RowKind::CheckBox);
+
+  AddGroup(kSwitch, "Switch", kNoParent, c.ExpandSatSwitch);
+  AddOptions(kSwitchType, "Type", kSwitch, SwitchTypeOptions());
+  AddNumber(kSwitchPort, "Port", kSwitch, 1, 16);
+
+  AddGroup(kToneBurst, "Tone Burst", kNoParent, c.ExpandSatTone);
+  for (int i = 0; i < 3; ++i) {
+    AddRow(kBurstOff + i, "", kToneBurst, RowKind::Radio);
+    ShowText(kBurstOff + i, kToneBursts[static_cast<size_t>(i)]);
+  }
+
+  AddGroup(kMotor, "Motor", kNoParent, c.ExpandSatMotor);
+  AddGroup(kMotorType, "Type", kMotor, c.ExpandSatMotorType);
+  for (int i = 0; i < 3; ++i) {
+    AddRow(kMotorOff + i, "", kMotorType, RowKind::Radio);
+    ShowText(kMotorOff + i, kMotorTypes[static_cast<size_t>(i)]);
+  }
+  AddNumber(kMotorIndex, "Index", kMotor, 0, 64);
+
+  std::int32_t* flags[] = {&c.ExpandSatPredef1, &c.ExpandSatPredef2, &c.ExpandSatPredef3};
+  for (int k = 0; k < SatelliteRecord::kPredefinedCount; ++k) {
+    const int group = kPredefined1 + 10 * k;
+    AddGroup(group, "Predefined " + std::to_string(k + 1), kNoParent, *flags[k]);
+    AddRow(PredefinedNameRow(k), "Name", group, RowKind::Text);
+    grid.setTextLimit(PredefinedNameRow(k), kValueColumn,
+                      static_cast<int>(SatelliteRecord::kPredefinedNameWidth));
+    const auto number = [&](PredefinedPart part, const char* label, const char* unit, int limit) {
+      const SatelliteFieldRange range = RangeOf(PredefinedField(k, part));
+      const int row = PredefinedRow(k, part);
+      AddNumber(row, label, group, range.minimum, range.maximum);
+      grid.setTextLimit(row, kValueColumn, limit);
+      if (*unit) grid.setUnit(row, kValueColumn, unit);
+    };
+    number(PredefinedPart::kFrequency, "Frequency", " MHz", 5);
+    number(PredefinedPart::kSymbolRate, "Symbol Rate", " kb/s", 5);
+    AddOptions(PredefinedRow(k, PredefinedPart::kPolarization), "Polarization", group,
+               {"Auto", "Horizontal", "Vertical"});
+    number(PredefinedPart::kVideoPid, "Video PID", "", 4);
+    number(PredefinedPart::kAudioPid, "Audio PID", "", 4);
+    number(PredefinedPart::kPcrPid, "PCR PID", "", 4);
+  }
+}
+
+std::optional<int> SatellitePane::Shared(SatelliteField field) const {
+  return draft_.Known(field) ? std::optional<int>(draft_.Value(field)) : std::nullopt;
+}
+
+void SatellitePane::ShowRadios(int firstRow, int count, SatelliteField field) {
+  const std::optional<int> value = Shared(field);
+  for (int i = 0; i < count; ++i) Grid().setTicked(firstRow + i, kValueColumn, value == i);
+}
+
+void SatellitePane::ShowDisabledNumber(int row) {
+  Grid().setKind(row, kValueColumn, RowKind::None);
+  ShowText(row, "-");
+  Enable(row, false);
+}
+
+void SatellitePane::Refresh() {
+  if (draft_.IsSingle()) {
+    ShowNumber(kNumber, draft_.Number());
+    ShowText(kName, draft_.Name().text);
+    ShowText(kPosition, EastWestPositionText(draft_.Value(SatelliteField::kPosition)));
+  }
+  for (const RadioRun& run : kRadioRuns) ShowRadios(run.first, run.count, run.field);
+  for (const SatelliteField f : {SatelliteField::kHighOscillator, SatelliteField::kLowOscillator}) {
+    const int row = f == SatelliteField::kHighOscillator ? kHighOscillator : kLowOscillator;
+    ShowText(row, draft_.Known(f) ? OscillatorText(draft_.Value(f)) : std::string());
+  }
+  Enable(kLowOscillator, draft_.IsEditable(SatelliteField::kLowOscillator));
+  for (const SatelliteField f : {SatelliteField::kTone22k, SatelliteField::kOutput12v}) {
+    const std::optional<int> on = Shared(f);
+    ShowCheck(f == SatelliteField::kTone22k ? kTone22k : kOutput12v,
+              on ? std::optional<bool>(*on != 0) : std::nullopt);
+  }
+  ShowOption(kSwitchType, Shared(SatelliteField::kSwitchType));
+  if (draft_.IsEditable(SatelliteField::kSwitchPort)) {
+    SetNumberRange(kSwitchPort, 1, SwitchPortCount(draft_.Value(SatelliteField::kSwitchType)));
+    ShowNumber(kSwitchPort, Shared(SatelliteField::kSwitchPort));
+    Enable(kSwitchPort, true);
+  } else {
+    ShowDisabledNumber(kSwitchPort);
+  }
+  if (draft_.IsEditable(SatelliteField::kMotorIndex)) {
+    ShowNumber(kMotorIndex, Shared(SatelliteField::kMotorIndex));
+    Enable(kMotorIndex, true);
+  } else {
+    ShowDisabledNumber(kMotorIndex);
+  }
+  for (int k = 0; k < SatelliteRecord::kPredefinedCount; ++k) {
+    const DraftText& name = draft_.PredefinedName(k);
+    ShowText(PredefinedNameRow(k), name.known ? name.text : std::string());
+    for (int p = 0; p < kPredefinedParts; ++p) {
+      const auto part = static_cast<PredefinedPart>(p);
+      const std::optional<int> value = Shared(PredefinedField(k, part));
+      if (part == PredefinedPart::kPolarization)
+        ShowOption(PredefinedRow(k, part), value);
+      else
+        ShowNumber(PredefinedRow(k, part), value);
+    }
+  }
+}
+
+std::string SatellitePane::LnbSummary() const {
+  const std::optional<int> type = Shared(SatelliteField::kLnbType);
+  if (!type) return "-";
+  const auto mhz = [this](SatelliteField f) {
+    return draft_.Known(f) ? FormatText("%d", draft_.Value(f)) : std::string("-");
+  };
+  std::string text = *type == 1 ? "U(" + mhz(SatelliteField::kLowOscillator) + "," +
+                                      mhz(SatelliteField::kHighOscillator) + ")"
+                                : "S(" + mhz(SatelliteField::kHighOscillator) + ")";
+  if (Shared(SatelliteField::kTone22k) == 1) text += "-22khz";
+  if (Shared(SatelliteField::kOutput12v) == 1) text += "-12v";
+  return text;
+}
+
+std::string SatellitePane::SwitchSummary() const {
+  const std::optional<int> type = Shared(SatelliteField::kSwitchType);
+  if (!type) return {};
+  const int ports = SwitchPortCount(*type);
+  if (ports == 0) return std::string(SwitchTypeText(*type));
+  const std::optional<int> port = Shared(SatelliteField::kSwitchPort);
+  return (port ? FormatText("Port %d", *port) : std::string("Port -")) +
+         FormatText(" of %d", ports);
+}
+
+std::string SatellitePane::MotorSummary() const {
+  const std::optional<int> type = Shared(SatelliteField::kMotorType);
+  if (!type) return {};
+  if (*type == 0) return kMotorTypes[0];
+  const std::string text = TextOf(kMotorTypes, type);
+  const std::optional<int> index = Shared(SatelliteField::kMotorIndex);
+  if (!index) return text;
+  return *index == 0 ? text + " (Not selected)" : FormatText("%s (%d)", text, *index);
+}
+
+std::string SatellitePane::Summary(int groupRow) const {
+  switch (groupRow) {
+    case kGeneral:
+      return draft_.IsSingle()
+                 ? FormatText("%s (%s)", draft_.Name().text,
+                              EastWestPositionText(draft_.Value(SatelliteField::kPosition)))
+                 : std::string();
+    case kLnb:
+      return LnbSummary();
+    case kLnbType:
+      return TextOf(kLnbTypes, Shared(SatelliteField::kLnbType));
+    case kSwitch:
+      return SwitchSummary();
+    case kToneBurst:
+      return TextOf(kToneBursts, Shared(SatelliteField::kToneBurst));
+    case kMotor:
+      return MotorSummary();
+    case kMotorType:
+      return TextOf(kMotorTypes, Shared(SatelliteField::kMotorType));
+    default: {
+      const int k = (groupRow - kPredefined1) / 10;
+      const DraftText& name = draft_.PredefinedName(std::clamp(k, 0, 2));
+      return name.known ? name.text : std::string();
+    }
+  }
+}
+
+bool SatellitePane::Accepted(const std::string& refusal) {
+  if (refusal.empty()) return true;
+  Grid().showMessage(refusal, "Error!");
+  return false;
+}
+
+void SatellitePane::CollapseAfterChoice(int row) {
+  if (Context().Config().ColapseAfterSelection == 0) return;
+  if (row == kLnbSingle || row == kLnbUniversal) Grid().collapse(kLnbType);
+  if (row == kSwitchType) Grid().collapse(kSwitch);
+  if (row >= kBurstOff && row <= kBurstB) Grid().collapse(kToneBurst);
+  if (row >= kMotorOff && row <= kMotorUsals) {
+    Grid().collapse(kMotorType);
+    Grid().collapse(kMotor);
+  }
+}
+
+bool SatellitePane::TakeValue(const GridNotification& note) {
+  const int row = note.rowId;
+  const SettingsDatabase& db = Context().Editing().Database();
+  for (const RadioRun& run : kRadioRuns) {
+    if (row < run.first || row >= run.first + run.count) continue;
+    if (note.action != NotifyAction::RadioChosen || !draft_.Set(run.field, row - run.first))
+      return false;
+    CollapseAfterChoice(row);
+    return true;
+  }
+  for (const auto& [plain, field] : kPlainRows) {
+    if (row != plain) continue;
+    const GridCell* cell = Grid().cell(row, kValueColumn);
+    const int value = cell->kind == RowKind::CheckBox     ? (TickedAt(row) ? 1 : 0)
+                      : cell->kind == RowKind::OptionList ? OptionAt(row)
+                                                          : NumberAt(row);
+    if (!draft_.Set(field, value)) return false;
+    CollapseAfterChoice(row);
+    return true;
+  }
+  switch (row) {
+    case kNumber:
+      return draft_.SetNumber(NumberAt(row));
+    case kName:
+      return Accepted(TakeSatelliteName(draft_, TextAt(row)));
+    case kPosition:
+      return Accepted(TakePositionText(draft_, TextAt(row)));
+    case kHighOscillator:
+      return Accepted(TakeOscillatorText(draft_, SatelliteField::kHighOscillator, TextAt(row)));
+    case kLowOscillator:
+      return draft_.IsEditable(SatelliteField::kLowOscillator) &&
+             Accepted(TakeOscillatorText(draft_, SatelliteField::kLowOscillator, TextAt(row)));
+    case kMotorIndex:
+      return draft_.IsEditable(SatelliteField::kMotorIndex) &&
+             Accepted(TakeMotorIndex(draft_, db, NumberAt(row)));
+    default:
+      break;
+  }
+  for (int k = 0; k < SatelliteRecord::kPredefinedCount; ++k) {
+    if (row == PredefinedNameRow(k)) return draft_.SetPredefinedName(k, TextAt(row));
+    for (int p = 0; p < kPredefinedParts; ++p) {
+      const auto part = static_cast<PredefinedPart>(p);
+      if (row != PredefinedRow(k, part)) continue;
+      if (part == PredefinedPart::kFrequency)
+        return Accepted(TakePredefinedFrequency(draft_, db, k, NumberAt(row)));
+      return draft_.Set(PredefinedField(k, part),
+                        part == PredefinedPart::kPolarization ? OptionAt(row) : NumberAt(row));
+    }
+  }
+  return false;
+}
+
+void SatellitePane::Commit(bool asking) {
+  Prompter* user = Context().User();
+  if (!user) return;
+  const SatelliteDraft draft = draft_;
+  CommitSatelliteDraft(Context().Editing(), *user, draft, asking,
+                       Context().Config().PostEditAction);
+}
+
+}  // namespace vq

@@ -1,0 +1,87 @@
+#pragma once
+/// @file
+/// The property pane of the satellites selected in the satellite list.
+
+#include <string>
+
+#include "editing/satellite_draft.h"
+#include "ui/panes/property_pane.h"
+
+namespace vq {
+
+/// Row ids of the satellite pane. Each predefined channel's group is
+/// followed by its rows in PredefinedPart order, the name last.
+namespace satellite_rows {
+enum Row : int {
+  kGeneral = 100,
+  kNumber,
+  kName,
+  kPosition,
+  kTransponders,
+  kChannels,
+  kLnb = 110,
+  kLnbType,
+  kLnbSingle,
+  kLnbUniversal,
+  kHighOscillator,
+  kLowOscillator,
+  kTone22k,
+  kOutput12v,
+  kSwitch = 120,
+  kSwitchType,
+  kSwitchPort,
+  kToneBurst = 130,
+  kBurstOff,
+  kBurstA,
+  kBurstB,
+  kMotor = 140,
+  kMotorType,
+  kMotorOff,
+  kMotorDiseqc,
+  kMotorUsals,
+  kMotorIndex,
+  kPredefined1 = 150,  ///< group of predefined channel k: kPredefined1 + 10 * k
+  kPredefinedName1 = kPredefined1 + 1 + kPredefinedParts,
+};
+/// Row of part `part` of predefined channel k.
+inline int PredefinedRow(int k, PredefinedPart part) {
+  return kPredefined1 + 10 * k + 1 + static_cast<int>(part);
+}
+inline int PredefinedNameRow(int k) { return kPredefinedName1 + 10 * k; }
+}  // namespace satellite_rows
+
+/// Shows a satellite's name, position, LNB, DiSEqC switch, tone burst,
+/// motor and predefined channels, or what several satellites share. The
+/// checks of the satellite pane refuse a typed value with their message
+/// before it reaches the SatelliteDraft, which the commit flow writes.
+class SatellitePane : public PropertyPane {
+ public:
+  using PropertyPane::PropertyPane;
+
+  void Commit(bool asking) override;
+  const SatelliteDraft& Draft() const { return draft_; }
+
+ protected:
+  bool Load() override;
+  void Describe() override;
+  void Refresh() override;
+  std::string Summary(int groupRow) const override;
+  bool TakeValue(const GridNotification& note) override;
+
+ private:
+  std::optional<int> Shared(SatelliteField field) const;
+  void ShowRadios(int firstRow, int count, SatelliteField field);
+  void ShowDisabledNumber(int row);
+  std::string LnbSummary() const;
+  std::string SwitchSummary() const;
+  std::string MotorSummary() const;
+  /// Shows the message that refused a value; true when there is none.
+  bool Accepted(const std::string& refusal);
+  /// With ColapseAfterSelection, closes the groups a choice on `row` ends.
+  void CollapseAfterChoice(int row);
+
+  SatelliteDraft draft_;
+  std::string transponders_, channels_;
+};
+
+}  // namespace vq

@@ -1,0 +1,182 @@
+#include "ui/panes/transponder_pane.h"
+
+#include <utility>
+
+#include "database/settings_database.h"
+#include "editing/command_frame.h"
+#include "editing/editing_view.h"
+#include "editing/transponder_commit.h"
+#include "ui/app/editor_config.h"
+#include "ui/panes/channel_pane_texts.h"
+#include "ui/panes/pane_context.h"
+
+namespace vq {
+
+using namespace transponder_rows;
+
+namespace {
+
+constexpr std::pair<int, TransponderField> kFieldRows[] = {
+    {kFrequency, TransponderField::kFrequency},
+    {kSymbolRate, TransponderField::kSymbolRate},
+    {kPolarization, TransponderField::kPolarization},
+    {kFec, TransponderField::kFec},
+    {kFtaOnly, TransponderField::kFtaOnly},
+    {kTpId, TransponderField::kTpId},
+    {kNetworkId, TransponderField::kNetworkId},
+    {kEcmChannelId, TransponderField::kEcmChannelId},
+    {kEcmCasId, TransponderField::kEcmCasId},
+};
+
+std::optional<TransponderField> FieldOfRow(int row) {
+  for (const auto& [r, field] : kFieldRows)
+    if (r == row) return field;
+  return std::nullopt;
+}
+
+// Option index of a shown value: polarisation lists Horizontal and Vertical
+// (1 and 2), FTA only lists "Yes" before "No".
+int OptionOf(TransponderField field, int value) {
+  if (field == TransponderField::kPolarization) return value - 1;
+  if (field == TransponderField::kFtaOnly) return value != 0 ? 0 : 1;
+  return value;
+}
+
+int ValueOfOption(TransponderField field, int option) {
+  if (field == TransponderField::kPolarization) return option + 1;
+  if (field == TransponderField::kFtaOnly) return option == 0 ? 1 : 0;
+  return option;
+}
+
+}  // namespace
+
+bool TransponderPane::Load() {
+  EditingView& view = Context().Editing();
+  draft_ = TransponderDraft::FromSelection(view);
+  if (draft_.Empty()) return false;
+  const std::vector<TransponderNode*> transponders = draft_.Resolve(view.Database());
+  if (transponders.empty()) return false;
+  const TransponderNode* first = transponders.front();
+  channels_.clear();
+  if (draft_.IsSingle()) {
+    const TransponderNode::TypeCounts counts = first->CountChannelsByType();
+    channels_ = TypeCountsText(counts.tv, counts.radio, counts.data);
+  }
+  bool sameSatellite = true;
+  for (const TransponderNode* t : transponders)
+    sameSatellite = sameSatellite && t->GetSatellite() == first->GetSatellite();
+  const ChannelPlaceTexts texts = sameSatellite ? PlaceTexts(first) : ChannelPlaceTexts{};
+  satelliteName_ = texts.satelliteName;
+  position_ = texts.position;
+  transponders_ = texts.transponders;
+  satelliteChannels_ = texts.satelliteChannels;
+  const SatelliteNode* satellite = first->GetSatellite();
+  if (!sameSatellite)
+    satelliteSummary_.clear();
+  else if (!satellite || !satellite->HasSatellite())
+    satelliteSummary_ = "-";
+  else
+    satelliteSummary_ = FormatText("%s (%s)", satelliteName_, position_);
+  return true;
+}
+
+void TransponderPane::Describe() {
+  EditorConfig& c = Context().Config();
+  GridModel& grid = Grid();
+  const bool single = draft_.IsSingle();
+  AddGroup(kGeneral, "General", kNoParent, c.ExpandTPGeneral);
+  AddNumber(kNumber, "Number", kGeneral, 1, std::max(1, draft_.NumberLimit()));
+  AddRow(kName, "Name", kGeneral, RowKind::Text);
+  grid.setTextLimit(kName, kValueColumn, static_cast<int>(TransponderRecord::kNameWidth));
+  AddNumber(kFrequency, "Frequency", kGeneral, RangeOf(TransponderField::kFrequency).minimum,
+            RangeOf(TransponderField::kFrequency).maximum);
+  grid.setUnit(kFrequency, kValueColumn, " MHz");
+  AddNumber(kSymbolRate, "Symbol Rate", kGeneral, 1000, 50000);
+  grid.setUnit(kSymbolRate, kValueColumn, " kb/s");
+  AddOptions(kPolarization, "Polarization", kGeneral, {"Horizontal", "Vertical"});
+  AddOptions(kFec, "FEC", kGeneral, {"1/2", "2/3", "3/4", "5/6", "7/8", "Auto"});
+  AddOptions(kFtaOnly, "FTA Only", kGeneral, {"Yes", "No"});
+  // Several transponders show the identifiers in another order, under
+  // shorter labels.
+  if (single) {
+    AddNumber(kTpId, "TP ID", kGeneral, 0, 65535);
+    AddNumber(kNetworkId, "Network ID", kGeneral, 0, 65535);
+    AddNumber(kEcmChannelId, "ECM Chan ID", kGeneral, 0, 8191);
+    AddNumber(kEcmCasId, "ECM CAS ID", kGeneral, 0, 8191);
+  } else {
+    AddNumber(kEcmChannelId, "ECM ID", kGeneral, 0, 8191);
+    AddNumber(kTpId, "TP ID", kGeneral, 0, 65535);
+    AddNumber(kNetworkId, "Network ID", kGeneral, 0, 65535);
+    AddNumber(kEcmCasId, "CAS ID", kGeneral, 0, 8191);
+  }
+  AddRow(kChannels, "Channels", kGeneral, RowKind::None);
+  ShowText(kChannels, channels_);
+
+  AddGroup(kSatellite, "Satellite", kNoParent, c.ExpandTPSatellite);
+  const std::pair<int, const char*> satelliteRows[] = {{kSatelliteName, "Name"},
+                                                       {kPosition, "Position"},
+                                                       {kTransponders, "Transponders"},
+                                                       {kSatelliteChannels, "Channels"}};
+  const std::string* texts[] = {&satelliteName_, &position_, &transponders_, &satelliteChannels_};
+  for (size_t i = 0; i < std::size(satelliteRows); ++i) {
+    AddRow(satelliteRows[i].first, satelliteRows[i].second, kSatellite, RowKind::None);
+    ShowText(satelliteRows[i].first, *texts[i]);
+  }
+  if (!single) {
+    Enable(kSatellite, false);
+    for (const auto& [row, label] : satelliteRows) Enable(row, false);
+  }
+}
+
+std::optional<int> TransponderPane::Shared(TransponderField field) const {
+  return draft_.Known(field) ? std::optional<int>(draft_.Value(field)) : std::nullopt;
+}
+
+void TransponderPane::Refresh() {
+  ShowNumber(kNumber, draft_.IsSingle() ? std::optional<int>(draft_.Number()) : std::nullopt);
+  Enable(kNumber, draft_.NumberEditable());
+  ShowText(kName, draft_.Name().known ? draft_.Name().text : std::string());
+  for (const auto& [row, field] : kFieldRows) {
+    const std::optional<int> value = Shared(field);
+    if (Grid().cell(row, kValueColumn)->kind == RowKind::OptionList)
+      ShowOption(row, value ? std::optional<int>(OptionOf(field, *value)) : std::nullopt);
+    else
+      ShowNumber(row, value);
+    Enable(row, draft_.IsEditable(field));
+  }
+  Enable(kChannels, draft_.IsSingle());
+}
+
+std::string TransponderPane::Summary(int groupRow) const {
+  if (groupRow == kSatellite) return satelliteSummary_;
+  const std::optional<int> frequency = Shared(TransponderField::kFrequency);
+  const std::optional<int> polarization = Shared(TransponderField::kPolarization);
+  const std::optional<int> symbolRate = Shared(TransponderField::kSymbolRate);
+  if (!frequency || !polarization || !symbolRate) return {};
+  // The first letter of the polarisation text.
+  const std::string letter = *polarization <= 2 ? std::string(1, "AHV"[*polarization]) : "";
+  return FormatText("%d", *frequency) + letter + FormatText(" %d", *symbolRate);
+}
+
+bool TransponderPane::TakeValue(const GridNotification& note) {
+  const int row = note.rowId;
+  if (row == kNumber) return draft_.SetNumber(NumberAt(row));
+  if (row == kName) return draft_.SetName(TextAt(row));
+  const std::optional<TransponderField> field = FieldOfRow(row);
+  if (!field) return false;
+  if (Grid().cell(row, kValueColumn)->kind == RowKind::OptionList) {
+    const int option = OptionAt(row);
+    return option >= 0 && draft_.Set(*field, ValueOfOption(*field, option));
+  }
+  return draft_.Set(*field, NumberAt(row));
+}
+
+void TransponderPane::Commit(bool asking) {
+  Prompter* user = Context().User();
+  if (!user) return;
+  const TransponderDraft draft = draft_;
+  CommitTransponderDraft(Context().Editing(), *user, draft, asking,
+                         Context().Config().PostEditAction);
+}
+
+}  // namespace vq

@@ -1,0 +1,63 @@
+#pragma once
+/// @file
+/// The property pane of the transponders selected in the transponder list.
+
+#include <string>
+
+#include "editing/transponder_draft.h"
+#include "ui/panes/property_pane.h"
+
+namespace vq {
+
+/// Row ids of the transponder pane.
+namespace transponder_rows {
+enum Row : int {
+  kGeneral = 100,
+  kNumber,
+  kName,
+  kFrequency,
+  kSymbolRate,
+  kPolarization,
+  kFec,
+  kFtaOnly,
+  kTpId,
+  kNetworkId,
+  kEcmChannelId,
+  kEcmCasId,
+  kChannels,
+  kSatellite = 120,
+  kSatelliteName,
+  kPosition,
+  kTransponders,
+  kSatelliteChannels,
+};
+}  // namespace transponder_rows
+
+/// Shows every field of one transponder, or the name, polarisation, FEC and
+/// FTA only that several share (the other rows disabled), and read-only
+/// its satellite. Values go into a TransponderDraft, which the commit flow
+/// writes.
+class TransponderPane : public PropertyPane {
+ public:
+  using PropertyPane::PropertyPane;
+
+  void Commit(bool asking) override;
+  const TransponderDraft& Draft() const { return draft_; }
+
+ protected:
+  bool Load() override;
+  void Describe() override;
+  void Refresh() override;
+  std::string Summary(int groupRow) const override;
+  bool TakeValue(const GridNotification& note) override;
+
+ private:
+  std::optional<int> Shared(TransponderField field) const;
+
+  TransponderDraft draft_;
+  std::string channels_;  ///< "T-%d, R-%d, D-%d" of one transponder
+  std::string satelliteName_, position_, transponders_, satelliteChannels_;
+  std::string satelliteSummary_;
+};
+
+}  // namespace vq
