@@ -23,7 +23,13 @@ CVQChannelEditorDoc::CVQChannelEditorDoc(DocumentPrompter& prompter, NetworkDefa
       clock_(std::move(clock)),
       files_(files),
       database_(std::make_unique<SettingsDatabase>(clock_)),
-      file_(files) {}
+      history_(*database_),
+      file_(files) {
+  history_.SetChangedHandler([this] {
+    SetModifiedFlag(history_.IsModified());
+    emit historyChanged();
+  });
+}
 
 CVQChannelEditorDoc::~CVQChannelEditorDoc() = default;
 
@@ -36,6 +42,7 @@ bool CVQChannelEditorDoc::NewDocument() {
   file_.Close();
   database_->ResetToDefaults(kModelFtaCi, true);
   database_->SetExtendedConfig(static_cast<uint32_t>(networkDefault_ ? networkDefault_() : 0));
+  history_.Clear();
   SetPathAndTitle(QString(), false);
   emit documentReplaced();
   return true;
@@ -59,6 +66,7 @@ bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
   // The same bytes decoded in the scratch database, so this load succeeds.
   database_->ResetToDefaults(ModelForFileSize(image.size()), false);
   database_->LoadImage(image);
+  history_.Clear();
   file_ = std::move(file);
   SetPathAndTitle(path, file_.IsReadOnly());
   emit fileUsed(path);
@@ -67,6 +75,9 @@ bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
 }
 
 void CVQChannelEditorDoc::ContentReplaced(bool fromReceiver) {
+  // An image from a receiver starts the history over; the modified mark
+  // stays as it was. A preset import is a recorded change like any other.
+  if (fromReceiver) history_.Clear(!modified_);
   loadingFromReceiver_ = fromReceiver;
   emit documentReplaced();
   loadingFromReceiver_ = false;

@@ -10,6 +10,7 @@
 #include "database/settings_database.h"
 #include "document/qt/document_prompter.h"
 #include "document/settings_file.h"
+#include "editing/history/change_history.h"
 
 namespace vq {
 
@@ -17,6 +18,10 @@ namespace vq {
 /// replaced, so views may keep a pointer) and the settings file it holds
 /// open and locked. A failed open or save leaves the document as it was:
 /// database, path, title, lock and modified state.
+///
+/// Owns the database's change history too: New, Open and an image read
+/// from a receiver start it over, a save sets its save point, and the
+/// modified mark follows it once a recorded change, an undo or a redo ends.
 class CVQChannelEditorDoc : public QObject {
   Q_OBJECT
 
@@ -87,6 +92,10 @@ class CVQChannelEditorDoc : public QObject {
   /// Save is enabled only for a writable document with changes.
   bool CanSave() const { return !readOnly_ && modified_; }
   bool IsLoadingFromReceiver() const { return loadingFromReceiver_; }
+  /// The undo and redo steps of the database; wrap every change in a
+  /// HistoryStep on it.
+  ChangeHistory& History() { return history_; }
+  const ChangeHistory& History() const { return history_; }
   /// Tells the views that the database's content was replaced by a command
   /// other than New and Open (a preset import, an image from a receiver):
   /// they refill (documentReplaced), with IsLoadingFromReceiver() true
@@ -100,6 +109,8 @@ class CVQChannelEditorDoc : public QObject {
   void modifiedChanged(bool modified);
   /// A file was opened or saved under `path` (for the recent-file list).
   void fileUsed(const QString& path);
+  /// What Undo and Redo offer may have changed.
+  void historyChanged();
 
  private:
   bool IsShownWritable(const QString& path) const;
@@ -113,6 +124,7 @@ class CVQChannelEditorDoc : public QObject {
   SettingsDatabase::Clock clock_;
   FileSystem& files_;
   std::unique_ptr<SettingsDatabase> database_;
+  ChangeHistory history_;
   SettingsFile file_;
   QString path_;
   bool readOnly_ = false;

@@ -40,6 +40,7 @@ bool CVQChannelEditorDoc::SaveTo(const QString& path) {
     return false;
   }
   SetPathAndTitle(path, false);
+  history_.MarkSaved();
   emit fileUsed(path);
   return true;
 }

@@ -31,6 +31,7 @@ void ChangeHistory::Clear(bool saved) {
   position_ = 0;
   state_ = CaptureDatabaseState(db_);
   savePoint_ = saved ? std::optional<size_t>(0) : std::nullopt;
+  TellChanged();
 }
 
 void ChangeHistory::BeginStep(std::string_view name) {
@@ -46,10 +47,12 @@ void ChangeHistory::EndStep() {
   if (open_.empty()) return;
   RecordSegment(open_.back());
   open_.pop_back();
-  if (open_.empty())
+  if (open_.empty()) {
     segmentView_.clear();
-  else
+    TellChanged();
+  } else {
     segmentView_ = CaptureView();
+  }
 }
 
 std::string ChangeHistory::UndoName() const {
@@ -71,6 +74,7 @@ std::optional<ChangeHistory::Restored> ChangeHistory::Undo() {
     return std::nullopt;
   }
   --position_;
+  TellChanged();
   return Restored{step.name, step.viewBefore};
 }
 
@@ -85,6 +89,7 @@ std::optional<ChangeHistory::Restored> ChangeHistory::Redo() {
     return std::nullopt;
   }
   ++position_;
+  TellChanged();
   return Restored{step.name, step.viewAfter};
 }
 
@@ -96,6 +101,7 @@ void ChangeHistory::MarkSaved() {
     AbsorbOutsideChanges();
   }
   savePoint_ = position_;
+  TellChanged();
 }
 
 size_t ChangeHistory::MemoryUsed() const {
@@ -187,6 +193,10 @@ ChangeHistory::ViewState ChangeHistory::CaptureView() const {
 void ChangeHistory::RecountBytes() {
   stepBytes_ = 0;
   for (const Step& step : steps_) stepBytes_ += step.Bytes();
+}
+
+void ChangeHistory::TellChanged() const {
+  if (changed_) changed_();
 }
 
 }  // namespace vq

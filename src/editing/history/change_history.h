@@ -51,6 +51,9 @@ class ChangeHistory {
   /// opaque to the history and counted against its memory bound.
   using ViewState = std::vector<uint8_t>;
   using ViewStateSource = std::function<ViewState()>;
+  /// Told when what the history offers may have changed: an outermost step
+  /// ended, undo, redo, clear or a save point.
+  using ChangedHandler = std::function<void()>;
 
   /// What Undo or Redo put back: the step's name and the view state at the
   /// position reached (taken before the step for undo, after it for redo).
@@ -65,6 +68,7 @@ class ChangeHistory {
 
   /// Called at the start and the end of each recorded change.
   void SetViewStateSource(ViewStateSource source) { viewSource_ = std::move(source); }
+  void SetChangedHandler(ChangedHandler handler) { changed_ = std::move(handler); }
 
   /// Forgets every step; the database as it is now is the start (New, Open,
   /// reading from a receiver). `saved`: the start is the saved state, so the
@@ -120,10 +124,12 @@ class ChangeHistory {
   bool RestoreCurrent();
   ViewState CaptureView() const;
   void RecountBytes();
+  void TellChanged() const;
 
   SettingsDatabase& db_;
   HistoryLimits limits_;
   ViewStateSource viewSource_;
+  ChangedHandler changed_;
   /// The database's state at position_.
   std::vector<uint8_t> state_;
   /// steps_[i] leads from position i to position i + 1.

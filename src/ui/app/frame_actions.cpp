@@ -54,6 +54,13 @@ FrameActions CreateFrameActions(QObject* parent) {
   a.importScanTable->setStatusTip("Add the transponders of a dvbv5 scan table to a satellite");
   a.orderLikeList->setStatusTip("Number the channels like a settings file, channels.conf or list");
   a.exit = Make(parent, "E&xit", true);
+  // Their texts name the step once the frame knows one.
+  a.undo = Make(parent, "&Undo", CommandImage::kUndo, false, {QKeySequence("Ctrl+Z")});
+  a.redo = Make(parent, "&Redo", CommandImage::kRedo, false,
+                {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+  a.find = Make(parent, "&Find...", CommandImage::kFind, true, {QKeySequence("Ctrl+F")});
+  a.findNext = Make(parent, "Find &Next", true, {QKeySequence("F3")});
+  a.findPrevious = Make(parent, "Find &Previous", true, {QKeySequence("Shift+F3")});
   a.cut = Make(parent, "Cu&t", CommandImage::kCut, false,
                {QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")});
   a.copy = Make(parent, "&Copy", CommandImage::kCopy, false,
@@ -65,8 +72,8 @@ FrameActions CreateFrameActions(QObject* parent) {
   a.statusBar->setChecked(true);
   a.deleteDataChannels =
       Make(parent, "Delete all &data channels", CommandImage::kDeleteDataChannels, false);
-  a.deleteEmptyTransponders = Make(parent, "Delete all &empty transponders",
-                                   CommandImage::kDeleteEmptyTransponders, false);
+  a.deleteEmptyTransponders =
+      Make(parent, "Delete all &empty transponders", CommandImage::kDeleteEmptyTransponders, false);
   a.updateFromInternet =
       Make(parent, "&Update channels from internet", CommandImage::kUpdateFromInternet, false);
   a.configuration = Make(parent, "Editor &Configuration", CommandImage::kConfiguration, true);

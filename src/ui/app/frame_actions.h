@@ -29,6 +29,11 @@ struct FrameActions {
   QAction* importScanTable;
   QAction* orderLikeList;
   QAction* exit;
+  QAction* undo;
+  QAction* redo;
+  QAction* find;
+  QAction* findNext;
+  QAction* findPrevious;
   QAction* cut;
   QAction* copy;
   QAction* paste;

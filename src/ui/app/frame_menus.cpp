@@ -28,9 +28,15 @@ void CMainFrame::BuildMenus() {
   recentSeparator_ = fileMenu_->addSeparator();
   fileMenu_->addAction(a.exit);
 
-  menuBar()->addMenu("&Edit")->addActions({a.cut, a.copy, a.paste});
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  edit->addActions({a.undo, a.redo});
+  edit->addSeparator();
+  edit->addActions({a.cut, a.copy, a.paste});
+  edit->addSeparator();
+  edit->addActions({a.find, a.findNext, a.findPrevious});
   menuBar()->addMenu("&View")->addAction(a.statusBar);
-  menuBar()->addMenu("Special &Actions")
+  menuBar()
+      ->addMenu("Special &Actions")
       ->addActions({a.deleteDataChannels, a.deleteEmptyTransponders, a.updateFromInternet});
   menuBar()->addMenu("&Settings")->addAction(a.configuration);
   menuBar()->addMenu("&Help")->addAction(a.about);
@@ -52,6 +58,8 @@ void CMainFrame::BuildToolBar() {
   bar->addSeparator();
   bar->addActions({a.copy, a.cut, a.paste});
   bar->addSeparator();
+  bar->addActions({a.undo, a.redo, a.find});
+  bar->addSeparator();
   bar->addActions({a.deleteDataChannels, a.deleteEmptyTransponders, a.updateFromInternet});
   bar->addSeparator();
   bar->addAction(a.configuration);
@@ -71,8 +79,7 @@ void CMainFrame::RefreshRecentFiles() {
   for (int i = 0; i < files.size(); ++i) {
     const QString path = files[i];
     auto* action = new QAction(
-        QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path).replace("&", "&&")),
-        this);
+        QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path).replace("&", "&&")), this);
     action->setStatusTip("Open " + QFileInfo(path).fileName());
     connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
     fileMenu_->insertAction(recentSeparator_, action);

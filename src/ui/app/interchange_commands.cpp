@@ -127,7 +127,9 @@ bool InterchangeCommands::ImportVdrChannels() {
   if (!read.list.groups.empty())
     options.groupsAsFavorites =
         dialogs_.AskYesNo(kImportVdrTitle, GroupsQuestion(read.list, FileName(path)));
-  const ImportSummary summary = ImportChannels(view_.Editing(), read.list, options);
+  ImportSummary summary;
+  view_.Recorded("Import VDR channel list",
+                 [&] { summary = ImportChannels(view_.Editing(), read.list, options); });
   ShowImportSummary(dialogs_, kImportVdrTitle, summary, FileName(path));
   return summary.Changed();
 }
@@ -147,8 +149,10 @@ bool InterchangeCommands::ImportScanTable() {
       db, SuggestedSatellite(db, position, view_.State().transponderListSatellite));
   SatelliteNode* satellite = number ? db.FindSatelliteNodeByNumber(*number) : nullptr;
   if (!satellite) return false;
-  const ImportSummary summary =
-      ImportTranspondersTo(view_.Editing(), read.list, *satellite, position);
+  ImportSummary summary;
+  view_.Recorded("Import DVB scan table", [&] {
+    summary = ImportTranspondersTo(view_.Editing(), read.list, *satellite, position);
+  });
   ShowImportSummary(dialogs_, kImportScanTableTitle, summary, FileName(path));
   return summary.Changed();
 }
@@ -168,7 +172,10 @@ bool InterchangeCommands::OrderLikeAnotherList() {
         kOrderLikeTitle, "Take the favourite groups of " + FileName(path) +
                              " as well? Their names and members replace the eight favourite "
                              "groups of this file.");
-  const OrderSummary summary = OrderChannelsLike(view_.Editing(), reference.read.list, options);
+  OrderSummary summary;
+  view_.Recorded("Order channels like another list", [&] {
+    summary = OrderChannelsLike(view_.Editing(), reference.read.list, options);
+  });
   QString heading;
   if (summary.Matched() == 0)
     heading = Latin1(summary.message);

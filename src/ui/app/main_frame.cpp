@@ -48,6 +48,7 @@ CMainFrame::CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, Rece
   BuildToolBar();
   ConnectCommands();
   ConnectClipboard();
+  ConnectHistoryAndFind();
   RefreshRecentFiles();
   UpdateTitle();
   resize(1280, 800);

@@ -120,6 +120,8 @@ class CMainFrame : public QMainWindow {
   void UpdateReceiverCommands();
   void UpdateSerialCommands();
   void ResetViewAfterImport();
+  void ConnectHistoryAndFind();
+  void UpdateHistoryActions();
 
   CVQChannelEditorDoc& document_;
   EditorConfig& config_;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/qt/vq_channel_editor_doc.h"
+#include "editing/history/history_step.h"
 #include "editing/preset_file.h"
 
 namespace vq {
@@ -97,6 +98,8 @@ bool PresetMenuCommands::Import() {
   if (document_.IsModified() &&
       !dialogs_.Confirm(Text(kPresetConfirmTitle), Text(kPresetConfirmText)))
     return false;
+  // One step from the old content to the refilled view of the new one.
+  const HistoryStep step(document_.History(), "Import Preset data");
   const PresetImportResult imported = ImportPreset(content, document_.Database());
   if (imported.status == PresetImportStatus::kFileCorrupted) {
     Tell(imported.Message());

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "ui/view/list_images.h"
@@ -139,6 +140,37 @@ void Info(QPainter& p) {
   p.drawPoint(QPointF(8, 4.5));
 }
 
+// A hooked arrow turning back to the left (undo) or on to the right (redo),
+// on a light halo so it shows on dark toolbars too.
+void TurningArrow(QPainter& p, bool back) {
+  p.save();
+  if (!back) p.setTransform(QTransform(-1, 0, 0, 1, 16, 0), true);
+  QPainterPath hook;
+  hook.moveTo(4.5, 6.5);
+  hook.lineTo(10, 6.5);
+  hook.arcTo(QRectF(7, 6.5, 7, 7), 90, -180);
+  hook.lineTo(6, 13.5);
+  QPolygonF head;
+  head << QPointF(0.8, 6.5) << QPointF(5.2, 2.6) << QPointF(5.2, 10.4);
+  for (const auto& [color, width] : {std::pair{QColor(Qt::white), 3.6}, std::pair{kBlue, 2.0}}) {
+    p.setPen(Stroke(color, width));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hook);
+    p.setPen(Stroke(color, width - 1.6));
+    p.setBrush(color);
+    p.drawPolygon(head);
+  }
+  p.restore();
+}
+
+void Magnifier(QPainter& p) {
+  p.setPen(Stroke(kInk, 1.4));
+  p.setBrush(QColor(0xdd, 0xee, 0xfa));
+  p.drawEllipse(QPointF(6.5, 6.5), 4.8, 4.8);
+  p.setPen(Stroke(kInk, 2.6));
+  p.drawLine(QPointF(10, 10), QPointF(14.5, 14.5));
+}
+
 using Paint = void (*)(QPainter&);
 
 QIcon Painted(std::initializer_list<Paint> layers) {
@@ -168,15 +200,24 @@ QIcon OwnIcon(CommandImage image) {
         p.drawLine(QPointF(8, 6), QPointF(8, 11));
         p.drawLine(QPointF(5.5, 8.5), QPointF(10.5, 8.5));
       });
-    case CommandImage::kOpen: return Painted({Folder});
-    case CommandImage::kSave: return Painted({Floppy});
-    case CommandImage::kOpenCom: return Transfer(SerialPlug, false);
-    case CommandImage::kSaveCom: return Transfer(SerialPlug, true);
-    case CommandImage::kOpenUsb: return Transfer(UsbSymbol, false);
-    case CommandImage::kSaveUsb: return Transfer(UsbSymbol, true);
-    case CommandImage::kCopy: return Painted({TwoPages});
-    case CommandImage::kCut: return Painted({Scissors});
-    case CommandImage::kPaste: return Painted({Clipboard});
+    case CommandImage::kOpen:
+      return Painted({Folder});
+    case CommandImage::kSave:
+      return Painted({Floppy});
+    case CommandImage::kOpenCom:
+      return Transfer(SerialPlug, false);
+    case CommandImage::kSaveCom:
+      return Transfer(SerialPlug, true);
+    case CommandImage::kOpenUsb:
+      return Transfer(UsbSymbol, false);
+    case CommandImage::kSaveUsb:
+      return Transfer(UsbSymbol, true);
+    case CommandImage::kCopy:
+      return Painted({TwoPages});
+    case CommandImage::kCut:
+      return Painted({Scissors});
+    case CommandImage::kPaste:
+      return Painted({Clipboard});
     case CommandImage::kDeleteDataChannels:
       return MakePaintedIcon([](QPainter& p, bool) {
         ListIcon(kImageData).paint(&p, QRect(0, 0, 13, 13));
@@ -187,25 +228,47 @@ QIcon OwnIcon(CommandImage image) {
         ListIcon(kImageTransponder).paint(&p, QRect(0, 0, 13, 13));
         Cross(p);
       });
-    case CommandImage::kUpdateFromInternet: return Painted({Globe});
+    case CommandImage::kUpdateFromInternet:
+      return Painted({Globe});
     case CommandImage::kConfiguration:
       return MakePaintedIcon(
           [](QPainter& p, bool) { ListIcon(kImageSettings).paint(&p, QRect(0, 0, 16, 16)); });
-    case CommandImage::kAbout: return Painted({Info});
+    case CommandImage::kAbout:
+      return Painted({Info});
+    case CommandImage::kUndo:
+      return MakePaintedIcon([](QPainter& p, bool) { TurningArrow(p, true); });
+    case CommandImage::kRedo:
+      return MakePaintedIcon([](QPainter& p, bool) { TurningArrow(p, false); });
+    case CommandImage::kFind:
+      return Painted({Magnifier});
   }
   return {};
 }
 
 const char* ThemeName(CommandImage image) {
   switch (image) {
-    case CommandImage::kNew: return "document-new";
-    case CommandImage::kOpen: return "document-open";
-    case CommandImage::kSave: return "document-save";
-    case CommandImage::kCopy: return "edit-copy";
-    case CommandImage::kCut: return "edit-cut";
-    case CommandImage::kPaste: return "edit-paste";
-    case CommandImage::kAbout: return "help-about";
-    default: return nullptr;
+    case CommandImage::kNew:
+      return "document-new";
+    case CommandImage::kOpen:
+      return "document-open";
+    case CommandImage::kSave:
+      return "document-save";
+    case CommandImage::kCopy:
+      return "edit-copy";
+    case CommandImage::kCut:
+      return "edit-cut";
+    case CommandImage::kPaste:
+      return "edit-paste";
+    case CommandImage::kAbout:
+      return "help-about";
+    case CommandImage::kUndo:
+      return "edit-undo";
+    case CommandImage::kRedo:
+      return "edit-redo";
+    case CommandImage::kFind:
+      return "edit-find";
+    default:
+      return nullptr;
   }
 }
 

@@ -7,8 +7,24 @@
 namespace vq {
 
 enum class CommandImage {
-  kNew, kOpen, kSave, kOpenCom, kSaveCom, kOpenUsb, kSaveUsb, kCopy, kCut, kPaste,
-  kDeleteDataChannels, kDeleteEmptyTransponders, kUpdateFromInternet, kConfiguration, kAbout
+  kNew,
+  kOpen,
+  kSave,
+  kOpenCom,
+  kSaveCom,
+  kOpenUsb,
+  kSaveUsb,
+  kCopy,
+  kCut,
+  kPaste,
+  kDeleteDataChannels,
+  kDeleteEmptyTransponders,
+  kUpdateFromInternet,
+  kConfiguration,
+  kAbout,
+  kUndo,
+  kRedo,
+  kFind
 };
 
 /// The desktop theme's icon where the theme has one for the command, else

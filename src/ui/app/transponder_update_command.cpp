@@ -119,7 +119,9 @@ void TransponderUpdateCommand::Compare(const ScanTableSet& tables) {
     Finish(texts::kReady);
     return;
   }
-  const TransponderUpdateResult result = UpdateTransponders(view_.Editing(), *chosen);
+  TransponderUpdateResult result;
+  view_.Recorded("Update channels from internet",
+                 [&] { result = UpdateTransponders(view_.Editing(), *chosen); });
   if (!result.message.empty() || !result.notApplied.empty()) {
     QStringList lines;
     for (const std::string& line : UpdateResultLines(result))

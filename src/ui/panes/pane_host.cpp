@@ -2,9 +2,11 @@
 
 #include <QEvent>
 #include <QStyle>
+#include <optional>
 
 #include "editing/command_frame.h"
 #include "editing/editing_view.h"
+#include "editing/history/history_step.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/channel_pane.h"
 #include "ui/panes/satellite_pane.h"
@@ -70,9 +72,21 @@ void PaneHost::CommitPendingEdits() {
   emit editStateChanged();
 }
 
+const char* PaneHost::CommitName() const {
+  static constexpr const char* kNames[] = {"Edit Channel", "Edit Transponder", "Edit Satellite",
+                                           "Edit Settings"};
+  const int tab = editing_.State().currentTab;
+  return tab >= 0 && tab < 4 ? kNames[tab] : "Edit";
+}
+
 void PaneHost::CommitPane(bool asking) {
   committing_ = true;
-  if (current_) current_->Commit(asking);
+  if (current_) {
+    // Every pane's commit passes here, so each is one undoable step.
+    std::optional<HistoryStep> step;
+    if (history_) step.emplace(*history_, CommitName());
+    current_->Commit(asking);
+  }
   committing_ = false;
   RebuildPane();
   emit editStateChanged();

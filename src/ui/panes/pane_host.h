@@ -10,6 +10,7 @@
 
 namespace vq {
 
+class ChangeHistory;
 class PropertyGrid;
 class PropertyPane;
 
@@ -31,6 +32,11 @@ class PaneHost : public QObject, public PaneContext {
   ~PaneHost() override;
 
   void SetUser(Prompter* user) { user_ = user; }
+  /// Records every commit of every pane as one step of `history` (none:
+  /// commits are not recorded).
+  void SetHistory(ChangeHistory* history) { history_ = history; }
+  /// The name a commit of the current tab's pane is recorded under.
+  const char* CommitName() const;
   /// Builds the pane of the current tab for its list's selection; an
   /// empty grid for a tab without a pane or without a selection.
   void ShowForCurrentTab();
@@ -74,6 +80,7 @@ class PaneHost : public QObject, public PaneContext {
   EditingView& editing_;
   EditorConfig& config_;
   Prompter* user_ = nullptr;
+  ChangeHistory* history_ = nullptr;
   std::array<std::unique_ptr<PropertyPane>, 4> panes_;
   PropertyPane* current_ = nullptr;
   bool following_ = false;   ///< a selection change is being followed

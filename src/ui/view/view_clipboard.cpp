@@ -142,7 +142,8 @@ void ViewClipboard::Copy() {
 }
 
 void ViewClipboard::Cut() {
-  if (Ready()) CutSelection(view_.Editing(), *prompter_, *clipboard_);
+  if (Ready())
+    view_.Recorded("Cut", [this] { CutSelection(view_.Editing(), *prompter_, *clipboard_); });
 }
 
 void ViewClipboard::Paste() {
@@ -151,15 +152,20 @@ void ViewClipboard::Paste() {
   modes.channelNoSatellite = config_.ChanPastingModeNoSat;
   modes.channelNoTransponder = config_.ChanPastingModeNoTp;
   modes.transponderNoSatellite = config_.TPPastingModeNoSat;
-  vq::Paste(view_.Editing(), *prompter_, *clipboard_, modes);
+  view_.Recorded("Paste", [&] { vq::Paste(view_.Editing(), *prompter_, *clipboard_, modes); });
 }
 
 void ViewClipboard::ApplyAttributes() {
-  if (Ready()) vq::ApplyAttributes(view_.Editing(), *clipboard_);
+  if (Ready())
+    view_.Recorded("Apply attributes",
+                   [this] { vq::ApplyAttributes(view_.Editing(), *clipboard_); });
 }
 
 void ViewClipboard::ApplyAttributesAndPaste() {
-  if (Ready()) vq::ApplyAttributesAndPaste(view_.Editing(), *prompter_, *clipboard_);
+  if (Ready())
+    view_.Recorded("Apply attributes and paste", [this] {
+      vq::ApplyAttributesAndPaste(view_.Editing(), *prompter_, *clipboard_);
+    });
 }
 
 void ViewClipboard::ApplySettings(bool all) {
@@ -172,7 +178,8 @@ void ViewClipboard::ApplySettings(bool all) {
     const std::vector<int> rows = view_.Page(kTabSettings)->List()->SelectedRows();
     if (!rows.empty()) codes.push_back(categories->CodeAt(rows.front()));
   }
-  vq::ApplySettings(view_.Editing(), *clipboard_, codes);
+  view_.Recorded(all ? "Apply all settings" : "Apply category settings",
+                 [&] { vq::ApplySettings(view_.Editing(), *clipboard_, codes); });
 }
 
 }  // namespace vq

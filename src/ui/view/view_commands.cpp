@@ -56,33 +56,42 @@ void CVQChannelEditorView::WithPrompter(
   if (prompter_) command(*editing_, *prompter_);
 }
 
-void CVQChannelEditorView::ConnectButton(int tab, ListButton id,
+void CVQChannelEditorView::ConnectButton(int tab, ListButton id, const char* name,
                                          const std::function<void()>& command) {
   if (QPushButton* button = pageList_[tab]->Button(id))
-    connect(button, &QPushButton::clicked, this, command);
+    connect(button, &QPushButton::clicked, this,
+            [this, name, command] { Recorded(name, command); });
 }
 
 void CVQChannelEditorView::ConnectCommands() {
   using B = ListButton;
   EditingView& e = *editing_;
-  ConnectButton(kTabChannels, B::kAddNew, [this] { WithPrompter(AddNewChannel); });
-  ConnectButton(kTabChannels, B::kRemoveSelected, [&e] { RemoveSelectedChannels(e); });
-  ConnectButton(kTabChannels, B::kRemoveAll, [&e] { RemoveAllChannels(e); });
-  ConnectButton(kTabChannels, B::kAddToFavorites,
+  ConnectButton(kTabChannels, B::kAddNew, "Add New Channel",
+                [this] { WithPrompter(AddNewChannel); });
+  ConnectButton(kTabChannels, B::kRemoveSelected, "Remove Selected Channels",
+                [&e] { RemoveSelectedChannels(e); });
+  ConnectButton(kTabChannels, B::kRemoveAll, "Remove All Channels", [&e] { RemoveAllChannels(e); });
+  ConnectButton(kTabChannels, B::kAddToFavorites, "Add To Favorites",
                 [this] { WithPrompter(AddSelectionToFavorites); });
-  ConnectButton(kTabChannels, B::kMoveUp, [&e] { MoveSelection(e, true); });
-  ConnectButton(kTabChannels, B::kMoveDown, [&e] { MoveSelection(e, false); });
-  ConnectButton(kTabTransponders, B::kAddNew, [this] { WithPrompter(AddNewTransponder); });
-  ConnectButton(kTabTransponders, B::kRemoveSelected, [&e] { RemoveSelectedTransponders(e); });
-  ConnectButton(kTabTransponders, B::kRemoveAll, [&e] { RemoveAllTransponders(e); });
-  ConnectButton(kTabTransponders, B::kClearChannels, [&e] { ClearAllChannels(e); });
-  ConnectButton(kTabSatellites, B::kClearChannels, [&e] { ClearAllChannels(e); });
-  ConnectButton(kTabSatellites, B::kClearTransponders, [&e] { ClearAllTransponders(e); });
+  ConnectButton(kTabChannels, B::kMoveUp, "Move Up", [&e] { MoveSelection(e, true); });
+  ConnectButton(kTabChannels, B::kMoveDown, "Move Down", [&e] { MoveSelection(e, false); });
+  ConnectButton(kTabTransponders, B::kAddNew, "Add New Transponder",
+                [this] { WithPrompter(AddNewTransponder); });
+  ConnectButton(kTabTransponders, B::kRemoveSelected, "Remove Selected Transponders",
+                [&e] { RemoveSelectedTransponders(e); });
+  ConnectButton(kTabTransponders, B::kRemoveAll, "Remove All Transponders",
+                [&e] { RemoveAllTransponders(e); });
+  ConnectButton(kTabTransponders, B::kClearChannels, "Clear All Channels",
+                [&e] { ClearAllChannels(e); });
+  ConnectButton(kTabSatellites, B::kClearChannels, "Clear All Channels",
+                [&e] { ClearAllChannels(e); });
+  ConnectButton(kTabSatellites, B::kClearTransponders, "Clear All Transponders & All Channels",
+                [&e] { ClearAllTransponders(e); });
 
   connect(favorites_->RemoveButton(), &QPushButton::clicked, this,
-          [&e] { RemoveSelectedFavorites(e); });
+          [this, &e] { Recorded("Remove From Favorites", [&e] { RemoveSelectedFavorites(e); }); });
   connect(favorites_->RemoveAllButton(), &QPushButton::clicked, this,
-          [&e] { RemoveAllFavorites(e); });
+          [this, &e] { Recorded("Remove All From Favorites", [&e] { RemoveAllFavorites(e); }); });
   connect(favorites_->Members()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this, &e] {
             FollowFavoriteRow(e);
@@ -92,9 +101,9 @@ void CVQChannelEditorView::ConnectCommands() {
           &CVQChannelEditorView::UpdateButtons);
   connect(statistics_, &StatisticsPanel::modelChosen, this, [this](int model) {
     if (model == 0)
-      WithPrompter(SwitchToFtaCi);
+      Recorded("Switch to FTA/CI/FAE", [this] { WithPrompter(SwitchToFtaCi); });
     else
-      SwitchToPvr(*editing_);
+      Recorded("Switch to PVR", [this] { SwitchToPvr(*editing_); });
     statistics_->Update(&Database());
   });
   for (int tab = kTabChannels; tab <= kTabSatellites; ++tab)
@@ -103,10 +112,14 @@ void CVQChannelEditorView::ConnectCommands() {
 
   drag_ = new ChannelDrag(pageList_[kTabChannels]->List(), favorites_->Members(),
                           pageList_[kTabChannels]->Button(ListButton::kRemoveSelected), this);
-  connect(drag_, &ChannelDrag::droppedOnList, this, [&e](int row) { DropChannels(e, row); });
-  connect(drag_, &ChannelDrag::droppedOnFavorites, this,
-          [this] { WithPrompter(AddSelectionToFavorites); });
-  connect(drag_, &ChannelDrag::droppedOnRemove, this, [&e] { RemoveSelectedChannels(e); });
+  connect(drag_, &ChannelDrag::droppedOnList, this,
+          [this, &e](int row) { Recorded("Move Channels", [&e, row] { DropChannels(e, row); }); });
+  connect(drag_, &ChannelDrag::droppedOnFavorites, this, [this] {
+    Recorded("Add To Favorites", [this] { WithPrompter(AddSelectionToFavorites); });
+  });
+  connect(drag_, &ChannelDrag::droppedOnRemove, this, [this, &e] {
+    Recorded("Remove Selected Channels", [&e] { RemoveSelectedChannels(e); });
+  });
   drag_->SetCanAdd([&e] { return EvaluateCommandStates(e).addToFavorites; });
 }
 
@@ -114,10 +127,12 @@ void CVQChannelEditorView::AttachSpecialActions(QAction* deleteDataChannels,
                                                 QAction* deleteEmptyTransponders) {
   deleteDataChannels_ = deleteDataChannels;
   deleteEmptyTransponders_ = deleteEmptyTransponders;
-  connect(deleteDataChannels, &QAction::triggered, this,
-          [this] { DeleteAllDataChannels(*editing_); });
-  connect(deleteEmptyTransponders, &QAction::triggered, this,
-          [this] { DeleteAllEmptyTransponders(*editing_); });
+  connect(deleteDataChannels, &QAction::triggered, this, [this] {
+    Recorded("Delete all data channels", [this] { DeleteAllDataChannels(*editing_); });
+  });
+  connect(deleteEmptyTransponders, &QAction::triggered, this, [this] {
+    Recorded("Delete all empty transponders", [this] { DeleteAllEmptyTransponders(*editing_); });
+  });
   UpdateButtons();
 }
 
@@ -161,15 +176,19 @@ void CVQChannelEditorView::PlugCommands(const ContextMenu& menu, int tab) {
   if (tab == kTabChannels) {
     if (QAction* action = menu.Entry(MenuEntry::kAddOnSameTransponder)) {
       action->setEnabled(s.addOnSameTransponder);
-      connect(action, &QAction::triggered, this,
-              [this] { WithPrompter(AddNewChannelOnSameTransponder); });
+      connect(action, &QAction::triggered, this, [this] {
+        Recorded("Add New Channel on Same Transponder",
+                 [this] { WithPrompter(AddNewChannelOnSameTransponder); });
+      });
     }
   }
   if (tab != kTabTransponders) return;
   if (QAction* action = menu.Entry(MenuEntry::kAddOnSameSatellite)) {
     action->setEnabled(s.addOnSameSatellite);
-    connect(action, &QAction::triggered, this,
-            [this] { WithPrompter(AddNewTransponderOnSameSatellite); });
+    connect(action, &QAction::triggered, this, [this] {
+      Recorded("Add New Transponder on Same Satellite",
+               [this] { WithPrompter(AddNewTransponderOnSameSatellite); });
+    });
   }
   QAction* sendTo = menu.Entry(MenuEntry::kSendTo);
   if (!sendTo || !sendTo->menu()) return;
@@ -177,8 +196,10 @@ void CVQChannelEditorView::PlugCommands(const ContextMenu& menu, int tab) {
   for (QAction* target : sendTo->menu()->actions()) {
     target->setEnabled(s.sendTo);
     const int satellite = target->data().toInt();
-    connect(target, &QAction::triggered, this,
-            [this, satellite] { SendSelectedTransponders(*editing_, satellite); });
+    connect(target, &QAction::triggered, this, [this, satellite, name = target->text()] {
+      Recorded("Send to " + name,
+               [this, satellite] { SendSelectedTransponders(*editing_, satellite); });
+    });
   }
 }
 

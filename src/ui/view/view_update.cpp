@@ -15,6 +15,7 @@
 #include "ui/panes/pane_host.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/favorites_panel.h"
+#include "ui/view/find_bar.h"
 #include "ui/view/list_images.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
@@ -93,6 +94,7 @@ void CVQChannelEditorView::ShowTab(int tab) {
   }
   ShowPaneForCurrentTab();
   UpdateButtons();
+  if (!find_->isHidden()) ShowFindResult(FindMatches(), -1);
 }
 
 void CVQChannelEditorView::RefillChannelList() {

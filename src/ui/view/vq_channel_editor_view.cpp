@@ -15,6 +15,7 @@
 #include "ui/view/channel_list_model.h"
 #include "ui/view/code_word_filter.h"
 #include "ui/view/favorites_panel.h"
+#include "ui/view/find_bar.h"
 #include "ui/view/list_images.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
@@ -65,9 +66,12 @@ CVQChannelEditorView::CVQChannelEditorView(CVQChannelEditorDoc& document, Editor
   BuildLayout();
   ConnectSignals();
   ConnectCommands();
+  ConnectHistory();
+  ConnectFind();
 }
 
 CVQChannelEditorView::~CVQChannelEditorView() {
+  DisconnectHistory();
   if (Database().GetIndexObserver() == editing_.get()) Database().SetIndexObserver(nullptr);
 }
 
@@ -144,7 +148,9 @@ void CVQChannelEditorView::BuildLayout() {
 
   auto* right = new QVBoxLayout;
   right->setSpacing(0);
+  find_ = new FindBar(this);
   right->addWidget(tabs_);
+  right->addWidget(find_);
   right->addWidget(body_, 1);
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
@@ -176,9 +182,10 @@ void CVQChannelEditorView::ConnectSignals() {
               [flag = descending[tab]](bool on) { *flag = on; });
   }
   connect(statistics_, &StatisticsPanel::networkToggled, this, [this](bool on) {
-    // The flag first: settling the pane's edit re-reads the box from it. An
-    // edit still pending in the network category lands before it leaves.
-    Database().SetExtendedConfig(on ? 1 : 0);
+    Recorded("Use Network Settings", [&] { Database().SetExtendedConfig(on ? 1 : 0); });
+    // Settling a pending edit re-reads the box from the flag, so the flag
+    // goes first; an edit still pending in the network category lands
+    // before the category leaves.
     CommitPendingEdits();
     categories_->SetNetworkListed(on);
     UpdateSettingsCategory();

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "ui/view/list_page.h"
 #include "ui/view/list_state.h"
@@ -24,6 +25,7 @@ struct ContextMenu;
 class ChannelListModel;
 class EditingView;
 class FavoritesPanel;
+class FindBar;
 class PaneHost;
 class PropertyGrid;
 class Prompter;
@@ -134,6 +136,41 @@ class CVQChannelEditorView : public QWidget {
   void AttachSpecialActions(QAction* deleteDataChannels, QAction* deleteEmptyTransponders);
   /// @}
 
+  /// @name Undo and redo
+  /// Every change of the document is one named step of the document's
+  /// history: the view's commands and the pane commits record themselves;
+  /// a command run from elsewhere (the frame's imports, paste, apply) runs
+  /// inside Recorded, or inside a HistoryStep on the document's History().
+  /// @{
+  /// Runs `work` as one step named `name` ("Undo <name>" in the Edit menu).
+  void Recorded(const QString& name, const std::function<void()>& work);
+  /// An edit still in the pane counts as the newest step: Undo writes it,
+  /// then takes it back.
+  bool CanUndoChange() const;
+  bool CanRedoChange() const;
+  QString UndoName() const;
+  QString RedoName() const;
+  /// Settle the pane's edit, then put the database back one step (or on
+  /// one step) and show the lists, sources and selections of that moment
+  /// where they still exist.
+  void UndoChange();
+  void RedoChange();
+  /// @}
+
+  /// @name Find
+  /// The find bar searches the list of the current tab as it is shown
+  /// (source, filter and order); settings are found by category name.
+  /// @{
+  FindBar* Find() const { return find_; }
+  /// Shows the bar with its text selected.
+  void OpenFind();
+  /// Selects the next match after the current row (the previous one when
+  /// `backwards`), wrapping around; opens the bar when it has no text.
+  void FindNext(bool backwards);
+  /// Selects every match, so the list commands act on them.
+  void SelectAllMatches();
+  /// @}
+
  signals:
   /// A text for the status bar.
   void statusText(const QString& text);
@@ -155,10 +192,21 @@ class CVQChannelEditorView : public QWidget {
   void SwitchToSatellite(int fromTab);
   void WithStatus(const std::function<void()>& work);
   void ConnectCommands();
-  void ConnectButton(int tab, ListButton id, const std::function<void()>& command);
+  /// Runs the button's command as a recorded step named `name`.
+  void ConnectButton(int tab, ListButton id, const char* name,
+                     const std::function<void()>& command);
   void PlugCommands(const ContextMenu& menu, int tab);
   /// Runs a command that needs the prompter, when one is set.
   void WithPrompter(const std::function<void(EditingView&, Prompter&)>& command);
+  void ConnectHistory();
+  void DisconnectHistory();
+  void ShowRestored(const std::vector<uint8_t>& viewState);
+  void ConnectFind();
+  std::vector<int> FindMatches() const;
+  int CurrentFindRow() const;
+  void GoToMatch(int from, bool backwards);
+  void SelectFoundRows(const std::vector<int>& rows);
+  void ShowFindResult(const std::vector<int>& matches, int row);
 
   CVQChannelEditorDoc& document_;
   EditorConfig& config_;
@@ -171,6 +219,7 @@ class CVQChannelEditorView : public QWidget {
   StatisticsPanel* statistics_ = nullptr;
   FavoritesPanel* favorites_ = nullptr;
   QTabBar* tabs_ = nullptr;
+  FindBar* find_ = nullptr;
   QStackedWidget* pages_ = nullptr;
   ListPage* pageList_[4] = {};
   PropertyGrid* pane_ = nullptr;

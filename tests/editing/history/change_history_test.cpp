@@ -140,6 +140,25 @@ TEST_F(ChangeHistoryTest, AStepInsideAnotherIsRecordedOnItsOwn) {
   EXPECT_EQ(history_.Undo()->name, "Remove All");
 }
 
+// The window follows the handler: it must hear of each outermost step once,
+// when undo is possible again, and of every undo, redo, save and clear.
+TEST_F(ChangeHistoryTest, TheChangedHandlerHearsOfEachOutermostStepAndEveryMove) {
+  std::vector<bool> canUndo;
+  history_.SetChangedHandler([&] { canUndo.push_back(history_.CanUndo()); });
+  {
+    HistoryStep outer(history_, "Remove All");
+    RenameStep(0, "inner");
+    EXPECT_TRUE(canUndo.empty());
+  }
+  EXPECT_EQ(canUndo, std::vector<bool>{true});
+  history_.Undo();
+  history_.Undo();  // nothing left to undo: no news
+  history_.Redo();
+  history_.MarkSaved();
+  history_.Clear();
+  EXPECT_EQ(canUndo, (std::vector<bool>{true, false, true, true, false}));
+}
+
 TEST_F(ChangeHistoryTest, ChangesOutsideAStepJoinTheStepBeforeThem) {
   // Saving names every LNB record after its satellite; a database read from
   // a file may hold other LNB names.

@@ -201,6 +201,32 @@ TEST_F(ClipboardWindow, CutAndPasteOfATransponderBringItsChannelsBack) {
   EXPECT_FALSE(Actions().paste->isEnabled());
 }
 
+TEST_F(ClipboardWindow, CutAndPasteAreStepsThatUndoByteForByte) {
+  const auto image = [this] {
+    std::vector<uint8_t> bytes;
+    EXPECT_TRUE(Db().GetSettings(bytes));
+    return bytes;
+  };
+  const std::vector<uint8_t> start = image();
+  view->ShowTab(kTabTransponders);
+  List(kTabTransponders)->SelectOnlyRow(0);
+  Actions().cut->trigger();
+  const std::vector<uint8_t> afterCut = image();
+  Actions().paste->trigger();
+  const std::vector<uint8_t> afterPaste = image();
+  ASSERT_NE(afterPaste, afterCut);
+  EXPECT_EQ(Actions().undo->text(), "&Undo Paste");
+  Actions().undo->trigger();
+  EXPECT_EQ(image(), afterCut);
+  EXPECT_EQ(Actions().undo->text(), "&Undo Cut");
+  Actions().undo->trigger();
+  EXPECT_EQ(image(), start);
+  EXPECT_EQ(view->Transponders()->rowCount(), 2);
+  Actions().redo->trigger();
+  Actions().redo->trigger();
+  EXPECT_EQ(image(), afterPaste);
+}
+
 TEST_F(ClipboardWindow, EnabledStatesFollowTheClipboardWhoeverChangesIt) {
   // A radio channel copied here, then offered again by another program.
   view->SetShownChannelType(kRadio);

@@ -85,7 +85,7 @@ TEST_F(IconScheme, ListImagesShowAsMuchOnADarkWindow) {
 }
 
 TEST_F(IconScheme, CommandImagesShowAsMuchOnADarkWindow) {
-  for (int image = 0; image <= static_cast<int>(CommandImage::kAbout); ++image) {
+  for (int image = 0; image <= static_cast<int>(CommandImage::kFind); ++image) {
     for (const auto& [side, ratio] : kSizes) {
       const QIcon icon = CommandIcon(static_cast<CommandImage>(image));
       const auto [onLight, onDark] = LightAndDark(icon, side, ratio);

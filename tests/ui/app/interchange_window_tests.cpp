@@ -229,7 +229,7 @@ TEST_F(InterchangeWindow, AScanTableGoesToTheChosenSatellite) {
   EXPECT_TRUE(Modified());
 
   // Now the satellite at 13.0E is suggested, and has everything already.
-  app.Document()->SetModifiedFlag(false);
+  ASSERT_TRUE(app.Document()->Save());
   Actions().importScanTable->trigger();
   EXPECT_EQ(dialogs.suggestion, 2);
   EXPECT_EQ(dialogs.heading, "Everything in Hotbird-13.0E is already there; nothing was changed.");

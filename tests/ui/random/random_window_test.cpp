@@ -1,18 +1,22 @@
 // Random user sessions through the real editor window (frame and view,
 // offscreen): tabs, selectors, sorting, selections, every button, context
 // menu entry and special action, the favourites panel, the model buttons,
-// drag and drop, the imports and exports of channel lists, and copy, cut,
+// drag and drop, the imports and exports of channel lists, copy, cut,
 // paste and apply over a clipboard that the window and (with random bytes)
-// another program fill, with every question, file and selection dialog
-// answered at random. After every action the window must agree with the
-// database and the clipboard commands' states with the clipboard; at
-// the end the saved file must load back into the same database.
+// another program fill, undo and redo, and find, with every question, file
+// and selection dialog answered at random. After every action the window
+// must agree with the database and the clipboard commands' states with the
+// clipboard, and whenever the modified mark is clear the database must hold
+// what the file holds; at the end the saved file must load back into the
+// same database. Other sessions undo everything they did and redo it again,
+// byte for byte.
 //
 // VQ_SOAK_SEEDS and VQ_SOAK_ACTIONS run a longer soak (seeds per file and
 // actions per seed).
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
 #include <QPushButton>
 #include <QTabBar>
@@ -21,6 +25,7 @@
 #include <iostream>
 
 #include "../view/view_fixture.h"
+#include "editing/history/database_state.h"
 #include "support/full_database.h"
 #include "ui/app/main_frame.h"
 #include "ui/grid/property_grid.h"
@@ -91,11 +96,83 @@ class RandomWindowTest : public ::testing::Test {
           << "seed " << seed << " step " << step << " (" << action.name << ")";
       ASSERT_EQ(session.DocumentQuestions().unexpected, std::vector<std::string>{})
           << "seed " << seed << " step " << step << " (" << action.name << ")";
+      ASSERT_EQ(UnsavedDifference(session), "")
+          << "seed " << seed << " step " << step << " (" << action.name << ")";
     }
     ASSERT_TRUE(session.Document().Save());
     const auto reloaded = LoadFile(path);
     ASSERT_NE(reloaded, nullptr);
     EXPECT_EQ(DatabaseDifference(session.Database(), *reloaded), "") << "seed " << seed;
+  }
+
+  // Without the modified mark the database holds what the file holds. The
+  // comparison is made again only once the file or the database changed.
+  std::string UnsavedDifference(WindowSession& session) {
+    if (session.Document().IsModified()) return "";
+    QFile file(session.Path());
+    if (!file.open(QIODevice::ReadOnly)) return "the file does not open";
+    const QByteArray bytes = file.readAll();
+    if (bytes == agreedFile && DatabaseMatchesState(session.Database(), agreedState)) return "";
+    const auto saved = LoadFile(session.Path());
+    if (!saved) return "the file does not load";
+    std::string difference = DatabaseDifference(session.Database(), *saved);
+    if (difference.empty()) {
+      agreedFile = bytes;
+      agreedState = CaptureDatabaseState(session.Database());
+    }
+    return difference;
+  }
+
+  // Runs `actions` random actions (undo and redo among them, saving not),
+  // then undoes everything: the database and the image it saves are the
+  // start's, byte for byte, and unmodified; redoing as often gives the end
+  // state.
+  void RunUndoSession(const QString& source, unsigned seed, int actions) {
+    const QString path = dir.filePath(QString("undo-%1.bin").arg(seed));
+    QFile::remove(path);
+    ASSERT_TRUE(QFile::copy(source, path));
+    WindowSession session(path, seed);
+    ASSERT_TRUE(session.Opened());
+    SettingsDatabase& db = session.Database();
+    std::vector<uint8_t> startImage, image;
+    ASSERT_TRUE(db.GetSettings(startImage));
+    const std::vector<uint8_t> start = CaptureDatabaseState(db);
+    for (int step = 0; step < actions; ++step) {
+      const WindowAction& action = PickAction(session);
+      if (std::string_view(action.name) == "save and reopen") continue;
+      action.run(session);
+      session.Settle();
+      ASSERT_EQ(WindowProblems(session.View(), db), std::vector<std::string>{})
+          << "seed " << seed << " step " << step << " (" << action.name << ")";
+    }
+    session.View().CommitPendingEdits();
+    const std::vector<uint8_t> end = CaptureDatabaseState(db);
+    const FrameActions& a = session.Frame().Actions();
+    const bool redoLeft = a.redo->isEnabled();
+    int undone = 0;
+    for (; a.undo->isEnabled(); ++undone) {
+      ASSERT_LT(undone, 10 * actions) << "seed " << seed << ": undo never ends";
+      a.undo->trigger();
+      session.Settle();
+      ASSERT_EQ(WindowProblems(session.View(), db), std::vector<std::string>{})
+          << "seed " << seed << " undo " << undone;
+    }
+    EXPECT_TRUE(DatabaseMatchesState(db, start)) << "seed " << seed;
+    EXPECT_FALSE(session.Document().IsModified()) << "seed " << seed;
+    ASSERT_TRUE(db.GetSettings(image));
+    EXPECT_TRUE(image == startImage) << "seed " << seed;
+    // Steps the session had undone itself stay to be redone past the end.
+    for (int redone = 0; redone < undone; ++redone) {
+      ASSERT_TRUE(a.redo->isEnabled()) << "seed " << seed << " redo " << redone;
+      a.redo->trigger();
+      session.Settle();
+      ASSERT_EQ(WindowProblems(session.View(), db), std::vector<std::string>{})
+          << "seed " << seed << " redo " << redone;
+    }
+    EXPECT_TRUE(DatabaseMatchesState(db, end)) << "seed " << seed;
+    EXPECT_EQ(a.redo->isEnabled(), redoLeft) << "seed " << seed;
+    EXPECT_EQ(session.Document().IsModified(), undone > 0) << "seed " << seed;
+    EXPECT_EQ(session.DocumentQuestions().unexpected, std::vector<std::string>{});
   }
 
   void RunSessions(const QString& source, unsigned firstSeed, int seeds, int actions) {
@@ -106,6 +183,9 @@ class RandomWindowTest : public ::testing::Test {
   }
 
   QTemporaryDir dir;
+  // The last file and database state found to agree.
+  QByteArray agreedFile;
+  std::vector<uint8_t> agreedState;
 };
 
 TEST_F(RandomWindowTest, SessionsOnTheDemoFile) {
@@ -118,6 +198,16 @@ TEST_F(RandomWindowTest, SessionsOnAFullPvrFile) {
 
 TEST_F(RandomWindowTest, SessionsOnAFullFtaCiFile) {
   RunSessions(Write("full-fta.bin", MakeFullDatabase(kModelFtaCi)), 201, 2, 100);
+}
+
+TEST_F(RandomWindowTest, UndoingASessionOnTheDemoFileGivesItsStartBack) {
+  const QString source = Write("demo.bin", MakeDemoDatabase());
+  for (unsigned seed = 301; seed < 304 && !HasFatalFailure(); ++seed)
+    RunUndoSession(source, seed, 120);
+}
+
+TEST_F(RandomWindowTest, UndoingASessionOnAFullPvrFileGivesItsStartBack) {
+  RunUndoSession(Write("full-pvr.bin", MakeFullDatabase(kModelPvr)), 401, 40);
 }
 
 // Choosing a favourite group, then clearing the channels of a transponder

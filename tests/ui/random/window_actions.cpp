@@ -18,6 +18,7 @@
 #include <numeric>
 
 #include "clipboard_actions.h"
+#include "history_actions.h"
 #include "ui/app/main_frame.h"
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
@@ -473,6 +474,9 @@ const std::vector<WindowAction>& WindowActions() {
       {"export a list", 2, ExportList},
       {"run an edit command", 8, RunEditCommand},
       {"fill the clipboard with bytes", 3, FillClipboardWithBytes},
+      {"undo", 6, UndoLastChange},
+      {"redo", 3, RedoNextChange},
+      {"find in the list", 3, FindInList},
   };
   return actions;
 }

@@ -1,0 +1,100 @@
+#include "ui/view/find_bar.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+namespace vq {
+namespace {
+
+QToolButton* MakeToolButton(const QString& name, const QIcon& icon, QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setAccessibleName(name);
+  button->setToolTip(name);
+  button->setIcon(icon);
+  button->setAutoRaise(true);
+  return button;
+}
+
+}  // namespace
+
+FindBar::FindBar(QWidget* parent)
+    : QWidget(parent),
+      field_(new QLineEdit(this)),
+      previous_(MakeToolButton("Find previous", style()->standardIcon(QStyle::SP_ArrowUp), this)),
+      next_(MakeToolButton("Find next", style()->standardIcon(QStyle::SP_ArrowDown), this)),
+      selectAll_(new QPushButton("Select all matches", this)),
+      result_(new QLabel(this)),
+      close_(MakeToolButton("Close find bar", style()->standardIcon(QStyle::SP_TitleBarCloseButton),
+                            this)) {
+  setObjectName("Find bar");
+  setAccessibleName("Find bar");
+  field_->setObjectName("Find text");
+  field_->setAccessibleName("Find text");
+  field_->setPlaceholderText("Name, frequency, service id or PID");
+  field_->setClearButtonEnabled(true);
+  selectAll_->setAccessibleName("Select all matches");
+  result_->setObjectName("Find result");
+  result_->setAccessibleName("Find result");
+  result_->setMinimumWidth(90);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 2, 0, 2);
+  auto* label = new QLabel("Find:", this);
+  label->setBuddy(field_);
+  layout->addWidget(label);
+  layout->addWidget(field_, 1);
+  layout->addWidget(previous_);
+  layout->addWidget(next_);
+  layout->addWidget(selectAll_);
+  layout->addWidget(result_);
+  layout->addWidget(close_);
+
+  connect(field_, &QLineEdit::textEdited, this, &FindBar::textEdited);
+  connect(previous_, &QToolButton::clicked, this, [this] { emit nextWanted(true); });
+  connect(next_, &QToolButton::clicked, this, [this] { emit nextWanted(false); });
+  connect(selectAll_, &QPushButton::clicked, this, &FindBar::selectAllWanted);
+  connect(close_, &QToolButton::clicked, this, &FindBar::Close);
+  hide();
+}
+
+void FindBar::Open() {
+  show();
+  field_->setFocus(Qt::ShortcutFocusReason);
+  field_->selectAll();
+}
+
+QString FindBar::Text() const { return field_->text(); }
+
+void FindBar::SetResult(const QString& text) {
+  result_->setText(text);
+  result_->setAccessibleDescription(text);
+}
+
+QString FindBar::Result() const { return result_->text(); }
+
+void FindBar::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      Close();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      emit nextWanted(event->modifiers().testFlag(Qt::ShiftModifier));
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void FindBar::Close() {
+  hide();
+  emit closed();
+}
+
+}  // namespace vq
