@@ -27,48 +27,21 @@
 #include "ui/view/record_table_view.h"
 #include "ui/view/vq_channel_editor_view.h"
 
+#include "window_bench_support.h"
+
 namespace {
 
-class SilentPrompter : public vq::Prompter {
- public:
-  void Tell(const std::string&) override {}
-  bool AskYesNo(const std::string&, const std::string&) override { return false; }
-  int AskThreeWay(const std::string&, const std::string&, const std::string&, const std::string&,
-                  const std::string&) override {
-    return 0;
-  }
-  std::optional<int> SelectSatellite() override { return std::nullopt; }
-  std::optional<int> SelectTransponder(int) override { return std::nullopt; }
-};
+using vq::bench::Median;
 
 // A PVR file with 8192 TV channels over 1500 transponders (`full`), or
 // with the default satellites alone.
 bool WriteFile(const QString& path, bool full) {
   auto db = vq::test::MakeDatabase(vq::kModelPvr);
   if (full) {
-    std::vector<vq::TransponderNode*> transponders;
-    for (int i = 0; i < vq::kTransponderCapacity; ++i) {
-      vq::TransponderNode* t = nullptr;
-      db->AddTransponder(db->GetSatelliteNode(i % vq::kSatelliteCount), &t);
-      t->Record().SetFrequency(static_cast<uint16_t>(10700 + i));
-      transponders.push_back(t);
-    }
-    for (int i = 0; i < vq::kChannelCapacityModel1; ++i) {
-      vq::ChannelNode* c = nullptr;
-      db->AddChannel(transponders[static_cast<size_t>(i) % transponders.size()], vq::kTv, &c);
-      c->Record().SetName("Channel " + std::to_string(i));
-    }
+    const std::vector<vq::TransponderNode*> transponders = vq::bench::AddAllTransponders(*db);
+    vq::bench::AddAllTvChannels(*db, transponders, transponders.size());
   }
-  std::vector<uint8_t> image;
-  QFile file(path);
-  if (!db->GetSettings(image) || !file.open(QIODevice::WriteOnly)) return false;
-  return file.write(reinterpret_cast<const char*>(image.data()),
-                    static_cast<qint64>(image.size())) == static_cast<qint64>(image.size());
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+  return vq::bench::WriteSettingsFile(*db, path);
 }
 
 struct Timing {
@@ -112,7 +85,7 @@ int main(int argc, char** argv) {
   if (!app.Start({"vqchanneleditor", "--profile", dir.filePath("bench.ini")})) return 1;
   vq::CVQChannelEditorDoc& doc = *app.Document();
   vq::CVQChannelEditorView& view = *app.Frame()->View();
-  SilentPrompter prompter;
+  vq::bench::AnsweringUser prompter(false);
   view.SetPrompter(&prompter);
   app.Config().ChanPastingModeNoTp = 3;
   const vq::FrameActions& actions = app.Frame()->Actions();

@@ -26,22 +26,13 @@
 #include "ui/view/statistics_panel.h"
 #include "ui/view/vq_channel_editor_view.h"
 
+#include "window_bench_support.h"
+
 namespace {
 
-using vq::kTv;
+using vq::bench::Median;
 
-// Says Yes to every question, so the model switch runs.
-class YesPrompter : public vq::Prompter {
- public:
-  void Tell(const std::string&) override {}
-  bool AskYesNo(const std::string&, const std::string&) override { return true; }
-  int AskThreeWay(const std::string&, const std::string&, const std::string&, const std::string&,
-                  const std::string&) override {
-    return 0;
-  }
-  std::optional<int> SelectSatellite() override { return std::nullopt; }
-  std::optional<int> SelectTransponder(int) override { return std::nullopt; }
-};
+using vq::kTv;
 
 // 1500 transponders over 64 satellites; 8192 TV channels on the first
 // `used` of them; every favourite group full.
@@ -61,16 +52,7 @@ bool WriteFull(const QString& path, int used) {
   }
   for (int g = 0; g < vq::kFavoriteGroupCount; ++g)
     db->AddListToFavoriteGroup({channels.begin() + g * 500, channels.begin() + g * 500 + 128}, g);
-  std::vector<uint8_t> image;
-  QFile file(path);
-  if (!db->GetSettings(image) || !file.open(QIODevice::WriteOnly)) return false;
-  return file.write(reinterpret_cast<const char*>(image.data()),
-                    static_cast<qint64>(image.size())) == static_cast<qint64>(image.size());
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+  return vq::bench::WriteSettingsFile(*db, path);
 }
 
 }  // namespace
@@ -88,7 +70,7 @@ int main(int argc, char** argv) {
   vq::CVQChannelEditorDoc& doc = *app.Document();
   vq::CMainFrame& frame = *app.Frame();
   vq::CVQChannelEditorView& view = *frame.View();
-  YesPrompter yes;
+  vq::bench::AnsweringUser yes(true);  // Yes, so the model switch runs
   view.SetPrompter(&yes);
   vq::RecordTableView* channels = view.Page(vq::kTabChannels)->List();
 

@@ -28,40 +28,18 @@
 #include "ui/view/record_table_view.h"
 #include "ui/view/vq_channel_editor_view.h"
 
+#include "window_bench_support.h"
+
 namespace {
+
+using vq::bench::Median;
+using vq::bench::Millis;
 
 bool WriteFull(const QString& path) {
   auto db = vq::test::MakeDatabase(vq::kModelPvr);
-  std::vector<vq::TransponderNode*> transponders;
-  for (int i = 0; i < vq::kTransponderCapacity; ++i) {
-    vq::TransponderNode* t = nullptr;
-    db->AddTransponder(db->GetSatelliteNode(i % vq::kSatelliteCount), &t);
-    t->Record().SetFrequency(static_cast<uint16_t>(10700 + i));
-    transponders.push_back(t);
-  }
-  for (int i = 0; i < vq::kChannelCapacityModel1; ++i) {
-    vq::ChannelNode* c = nullptr;
-    db->AddChannel(transponders[static_cast<size_t>(i) % transponders.size()], vq::kTv, &c);
-    c->Record().SetName("Channel " + std::to_string(i));
-  }
-  std::vector<uint8_t> image;
-  QFile file(path);
-  if (!db->GetSettings(image) || !file.open(QIODevice::WriteOnly)) return false;
-  return file.write(reinterpret_cast<const char*>(image.data()),
-                    static_cast<qint64>(image.size())) == static_cast<qint64>(image.size());
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-double Milliseconds(const std::function<void()>& work) {
-  QElapsedTimer timer;
-  timer.start();
-  work();
-  QApplication::processEvents();
-  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+  const std::vector<vq::TransponderNode*> transponders = vq::bench::AddAllTransponders(*db);
+  vq::bench::AddAllTvChannels(*db, transponders, transponders.size());
+  return vq::bench::WriteSettingsFile(*db, path);
 }
 
 }  // namespace
@@ -85,9 +63,9 @@ int main(int argc, char** argv) {
 
   std::vector<double> remove, undo, redo, move, find;
   for (int run = 0; run < 9; ++run) {
-    remove.push_back(Milliseconds([&] { removeAll->click(); }));
-    undo.push_back(Milliseconds([&] { a.undo->trigger(); }));
-    redo.push_back(Milliseconds([&] { a.redo->trigger(); }));
+    remove.push_back(Millis([&] { removeAll->click(); }));
+    undo.push_back(Millis([&] { a.undo->trigger(); }));
+    redo.push_back(Millis([&] { a.redo->trigger(); }));
     a.undo->trigger();
   }
   const int rowsBack = view.Channels()->rowCount();
@@ -96,7 +74,7 @@ int main(int argc, char** argv) {
   const size_t before = doc.History().MemoryUsed();
   for (int edit = 0; edit < 100; ++edit) {
     channels->SelectOnlyRow(edit * 50);
-    move.push_back(Milliseconds([&] { moveDown->click(); }));
+    move.push_back(Millis([&] { moveDown->click(); }));
   }
   const size_t grown = doc.History().MemoryUsed() - before;
 
@@ -106,8 +84,7 @@ int main(int argc, char** argv) {
   for (int run = 0; run < 9; ++run) {
     field->clear();
     channels->SelectOnlyRow(0);
-    for (const QChar c : text)
-      find.push_back(Milliseconds([&] { QTest::keyClicks(field, QString(c)); }));
+    for (const QChar c : text) find.push_back(Millis([&] { QTest::keyClicks(field, QString(c)); }));
   }
 
   std::printf("Remove All of 8192, recorded:         %8.2f ms median\n", Median(remove));

@@ -27,19 +27,12 @@
 #include "ui/view/record_table_view.h"
 #include "ui/view/vq_channel_editor_view.h"
 
+#include "window_bench_support.h"
+
 namespace {
 
-class SilentUser : public vq::Prompter {
- public:
-  void Tell(const std::string&) override {}
-  bool AskYesNo(const std::string&, const std::string&) override { return true; }
-  int AskThreeWay(const std::string&, const std::string&, const std::string&, const std::string&,
-                  const std::string&) override {
-    return 0;
-  }
-  std::optional<int> SelectSatellite() override { return std::nullopt; }
-  std::optional<int> SelectTransponder(int) override { return std::nullopt; }
-};
+using vq::bench::Median;
+using vq::bench::Millis;
 
 bool WriteDishFile(const QString& path) {
   auto db = vq::test::MakeDatabase(vq::kModelPvr);
@@ -49,24 +42,7 @@ bool WriteDishFile(const QString& path) {
     vq::ChannelNode* channel = nullptr;
     if (t % 3 == 0) db->AddChannel(added, vq::kTv, &channel);
   }
-  std::vector<uint8_t> image;
-  QFile file(path);
-  if (!db->GetSettings(image) || !file.open(QIODevice::WriteOnly)) return false;
-  return file.write(reinterpret_cast<const char*>(image.data()),
-                    static_cast<qint64>(image.size())) == static_cast<qint64>(image.size());
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-double Millis(const std::function<void()>& work) {
-  QElapsedTimer timer;
-  timer.start();
-  work();
-  QApplication::processEvents();
-  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+  return vq::bench::WriteSettingsFile(*db, path);
 }
 
 std::vector<int> AllRows(vq::RecordTableView* list) {
@@ -99,7 +75,7 @@ int main(int argc, char** argv) {
   if (!app.Start({"vqchanneleditor", "--profile", dir.filePath("bench.ini"), path})) return 1;
   app.Config().ColapseAfterSelection = 0;
   vq::CVQChannelEditorView& view = *app.Frame()->View();
-  SilentUser user;
+  vq::bench::AnsweringUser user(true);
   view.SetPrompter(&user);
   vq::PropertyGrid* grid = view.Pane();
 

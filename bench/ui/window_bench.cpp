@@ -20,12 +20,11 @@
 #include "ui/view/list_state.h"
 #include "ui/view/vq_channel_editor_view.h"
 
+#include "window_bench_support.h"
+
 namespace {
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using vq::bench::Median;
 
 long PeakKilobytes() {
   std::ifstream status("/proc/self/status");
@@ -52,10 +51,7 @@ int main(int argc, char** argv) {
   const QString path = dir.filePath("full.bin");
   {
     auto db = vq::test::MakeFullDatabase();
-    std::vector<uint8_t> image;
-    QFile file(path);
-    if (!db->GetSettings(image) || !file.open(QIODevice::WriteOnly)) return 1;
-    file.write(reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()));
+    if (!vq::bench::WriteSettingsFile(*db, path)) return 1;
   }
   vq::EditorApplication app;
   if (!app.Start({"vqchanneleditor", "--profile", dir.filePath("bench.ini"), path})) return 1;
