@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QTabBar>
 #include <QTemporaryDir>
 
@@ -19,6 +18,7 @@
 #include "ui/grid/property_grid.h"
 #include "ui/panes/pane_host.h"
 #include "ui/view/vq_channel_editor_view.h"
+#include "window_bench_support.h"
 
 namespace {
 
@@ -38,11 +38,7 @@ QString WriteTimerFile() {
     config.SetTimerDuration(t, static_cast<uint16_t>(30 * t));
   }
   const QString path = gDir->filePath("timers.bin");
-  std::vector<uint8_t> image;
-  QFile file(path);
-  if (!db->GetSettings(image) || !file.open(QIODevice::WriteOnly)) return {};
-  file.write(reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()));
-  return path;
+  return vq::bench::WriteSettingsFile(*db, path) ? path : QString();
 }
 
 void ExpandEveryTimer(vq::EditorConfig& c) {
