@@ -14,37 +14,37 @@ namespace vq {
 
 void CMainFrame::BuildMenus() {
   const FrameActions& a = actions_;
-  fileMenu_ = menuBar()->addMenu("&File");
+  fileMenu_ = menuBar()->addMenu(tr("&File"));
   fileMenu_->addActions({a.newFile, a.open, a.save, a.saveAs});
   fileMenu_->addSeparator();
   fileMenu_->addActions({a.openCom, a.saveCom});
   fileMenu_->addSeparator();
   fileMenu_->addActions({a.openUsb, a.saveUsb});
   fileMenu_->addSeparator();
-  fileMenu_->addMenu("Export")->addActions({a.exportPreset, a.exportVdrChannels, a.exportCsv});
-  fileMenu_->addMenu("Import")->addActions(
-      {a.importPreset, a.importVdrChannels, a.importScanTable, a.orderLikeList});
+  fileMenu_->addMenu(tr("Export"))->addActions({a.exportPreset, a.exportVdrChannels, a.exportCsv});
+  fileMenu_->addMenu(tr("Import"))
+      ->addActions({a.importPreset, a.importVdrChannels, a.importScanTable, a.orderLikeList});
   fileMenu_->addSeparator();
   recentSeparator_ = fileMenu_->addSeparator();
   fileMenu_->addAction(a.exit);
 
-  QMenu* edit = menuBar()->addMenu("&Edit");
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   edit->addActions({a.undo, a.redo});
   edit->addSeparator();
   edit->addActions({a.cut, a.copy, a.paste});
   edit->addSeparator();
   edit->addActions({a.find, a.findNext, a.findPrevious});
-  menuBar()->addMenu("&View")->addAction(a.statusBar);
+  menuBar()->addMenu(tr("&View"))->addAction(a.statusBar);
   menuBar()
-      ->addMenu("Special &Actions")
+      ->addMenu(tr("Special &Actions"))
       ->addActions({a.deleteDataChannels, a.deleteEmptyTransponders, a.updateFromInternet});
-  menuBar()->addMenu("&Settings")->addAction(a.configuration);
-  menuBar()->addMenu("&Help")->addAction(a.about);
+  menuBar()->addMenu(tr("&Settings"))->addAction(a.configuration);
+  menuBar()->addMenu(tr("&Help"))->addAction(a.about);
 }
 
 void CMainFrame::BuildToolBar() {
   const FrameActions& a = actions_;
-  QToolBar* bar = addToolBar("Toolbar");
+  QToolBar* bar = addToolBar(tr("Toolbar"));
   bar->setObjectName("Toolbar");
   bar->setMovable(false);
   bar->setIconSize(QSize(24, 24));
@@ -80,7 +80,7 @@ void CMainFrame::RefreshRecentFiles() {
     const QString path = files[i];
     auto* action = new QAction(
         QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path).replace("&", "&&")), this);
-    action->setStatusTip("Open " + QFileInfo(path).fileName());
+    action->setStatusTip(tr("Open %1").arg(QFileInfo(path).fileName()));
     connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
     fileMenu_->insertAction(recentSeparator_, action);
     recentActions_.append(action);

@@ -1,0 +1,58 @@
+// The window in the user's language: with the German catalogue installed the
+// menus and commands read German; without one they keep their English texts.
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include "ui/app/editor_application.h"
+#include "ui/app/main_frame.h"
+
+namespace vq::test {
+namespace {
+
+QStringList MenuTitles(const CMainFrame& frame) {
+  QStringList titles;
+  for (const QAction* menu : frame.menuBar()->actions()) titles << menu->text();
+  return titles;
+}
+
+class TranslatedWindow : public ::testing::Test {
+ protected:
+  bool Start() {
+    return dir.isValid() && app.Start({"vqchanneleditor", "--profile", dir.filePath("editor.ini")});
+  }
+
+  QTemporaryDir dir;
+  EditorApplication app;
+};
+
+TEST_F(TranslatedWindow, KeepsTheEnglishTextsWithoutACatalogue) {
+  ASSERT_TRUE(Start());
+  const CMainFrame& frame = *app.Frame();
+  EXPECT_EQ(MenuTitles(frame),
+            QStringList({"&File", "&Edit", "&View", "Special &Actions", "&Settings", "&Help"}));
+  EXPECT_EQ(frame.Actions().newFile->text(), "&New");
+  EXPECT_EQ(frame.Actions().importScanTable->statusTip(),
+            "Add the transponders of a dvbv5 scan table to a satellite");
+}
+
+TEST_F(TranslatedWindow, ReadsGermanWithTheGermanCatalogue) {
+  QTranslator german;
+  ASSERT_TRUE(german.load(VQ_GERMAN_CATALOGUE));
+  ASSERT_TRUE(QCoreApplication::installTranslator(&german));
+  const bool started = Start();
+  QCoreApplication::removeTranslator(&german);
+  ASSERT_TRUE(started);
+
+  const CMainFrame& frame = *app.Frame();
+  EXPECT_EQ(MenuTitles(frame), QStringList({"&Datei", "&Bearbeiten", "&Ansicht",
+                                            "Spezielle A&ktionen", "&Einstellungen", "&Hilfe"}));
+  EXPECT_EQ(frame.Actions().newFile->text(), "&Neu");
+  EXPECT_EQ(frame.Actions().open->statusTip(), "Öffnen") << "the tip is the text without marks";
+}
+
+}  // namespace
+}  // namespace vq::test

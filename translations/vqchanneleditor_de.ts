@@ -1,0 +1,261 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>FrameActions</name>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="33"/>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="35"/>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="37"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="39"/>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="40"/>
+        <source>&amp;Open from COM...</source>
+        <translation>Von &amp;COM öffnen...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="42"/>
+        <source>Save to COM</source>
+        <translation>Auf COM speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="44"/>
+        <source>&amp;Open from USB...</source>
+        <translation>Von US&amp;B öffnen...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="46"/>
+        <source>Save to USB</source>
+        <translation>Auf USB speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="52"/>
+        <location filename="../src/ui/app/frame_actions.cpp" line="57"/>
+        <source>Preset data</source>
+        <translation>Preset-Daten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="54"/>
+        <location filename="../src/ui/app/frame_actions.cpp" line="59"/>
+        <source>&amp;VDR channel list...</source>
+        <translation>&amp;VDR-Kanalliste...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="56"/>
+        <source>Channel list as &amp;CSV...</source>
+        <translation>Kanalliste als &amp;CSV...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="61"/>
+        <source>DVB &amp;scan table...</source>
+        <translation>DVB-&amp;Suchlauftabelle...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="63"/>
+        <source>&amp;Order channels like another list...</source>
+        <translation>Kanäle wie eine andere Liste &amp;ordnen...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="66"/>
+        <source>Write the channels as a VDR channels.conf</source>
+        <translation>Die Kanäle als VDR-channels.conf schreiben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="67"/>
+        <source>Write the channels as a CSV table for spreadsheets</source>
+        <translation>Die Kanäle als CSV-Tabelle für Tabellenkalkulationen schreiben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="69"/>
+        <source>Add the satellite channels of a VDR channels.conf</source>
+        <translation>Die Satellitenkanäle einer VDR-channels.conf hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="71"/>
+        <source>Add the transponders of a dvbv5 scan table to a satellite</source>
+        <translation>Die Transponder einer dvbv5-Suchlauftabelle einem Satelliten hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="73"/>
+        <source>Number the channels like a settings file, channels.conf or list</source>
+        <translation>Die Kanäle wie eine Einstellungsdatei, channels.conf oder Liste nummerieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="75"/>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="77"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="79"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="81"/>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="83"/>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Nächstes suchen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="85"/>
+        <source>Find &amp;Previous</source>
+        <translation>&amp;Vorheriges suchen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="87"/>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="89"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="91"/>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="93"/>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="97"/>
+        <source>Delete all &amp;data channels</source>
+        <translation>Alle &amp;Datenkanäle löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="100"/>
+        <source>Delete all &amp;empty transponders</source>
+        <translation>Alle &amp;leeren Transponder löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="103"/>
+        <source>&amp;Update channels from internet</source>
+        <translation>Kanäle aus dem &amp;Internet aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="106"/>
+        <source>Editor &amp;Configuration</source>
+        <translation>Editor-&amp;Konfiguration</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_actions.cpp" line="108"/>
+        <source>&amp;About VQChannelEditor...</source>
+        <translation>Ü&amp;ber VQChannelEditor...</translation>
+    </message>
+</context>
+<context>
+    <name>vq::CMainFrame</name>
+    <message>
+        <location filename="../src/ui/app/frame_menus.cpp" line="17"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_menus.cpp" line="24"/>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_menus.cpp" line="25"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_menus.cpp" line="31"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_menus.cpp" line="37"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_menus.cpp" line="39"/>
+        <source>Special &amp;Actions</source>
+        <translation>Spezielle A&amp;ktionen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_menus.cpp" line="41"/>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_menus.cpp" line="42"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_menus.cpp" line="47"/>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_menus.cpp" line="83"/>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>vq::FlashWritingDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/usb_flash_writing_dialog.cpp" line="30"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>vq::SerialTransferDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="37"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="78"/>
+        <source>Opening settings from COM port ...</source>
+        <translation>Einstellungen werden vom COM-Port geöffnet ...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="79"/>
+        <source>Saving settings to COM port ...</source>
+        <translation>Einstellungen werden auf dem COM-Port gespeichert ...</translation>
+    </message>
+</context>
+<context>
+    <name>vq::UsbTransferDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/usb_transfer_dialog.cpp" line="22"/>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+</context>
+</TS>
