@@ -172,6 +172,19 @@
     </message>
 </context>
 <context>
+    <name>vq::AboutDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/about_dialog.cpp" line="17"/>
+        <source>About VQChannelEditor</source>
+        <translation>Über VQChannelEditor</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/about_dialog.cpp" line="21"/>
+        <source>&lt;p&gt;&lt;b&gt;VQChannelEditor&lt;/b&gt; v0.65 beta&lt;/p&gt;&lt;p&gt;Editor for the channel lists and configuration of satellite receivers.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;VQChannelEditor&lt;/b&gt; v0.65 beta&lt;/p&gt;&lt;p&gt;Editor für die Kanallisten und die Konfiguration von Satellitenreceivern.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>vq::CMainFrame</name>
     <message>
         <location filename="../src/ui/app/frame_menus.cpp" line="17"/>
@@ -230,6 +243,96 @@
         <location filename="../src/ui/dialogs/usb_flash_writing_dialog.cpp" line="30"/>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>vq::SelectChannelDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="32"/>
+        <source>Select Channel</source>
+        <translation>Kanal auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="32"/>
+        <source>No Selection</source>
+        <translation>Keine Auswahl</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="36"/>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="37"/>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="38"/>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="59"/>
+        <source>TV Channels</source>
+        <translation>TV-Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="60"/>
+        <source>Radio Channels</source>
+        <translation>Radiokanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="61"/>
+        <source>Data Channels</source>
+        <translation>Datenkanäle</translation>
+    </message>
+</context>
+<context>
+    <name>vq::SelectChannelsToCopyDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/select_channels_to_copy_dialog.cpp" line="9"/>
+        <source>Select channels to copy</source>
+        <translation>Zu kopierende Kanäle auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>vq::SelectCopyTreeDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/select_copy_tree_dialog.cpp" line="10"/>
+        <source>Select transponders and channels to copy</source>
+        <translation>Zu kopierende Transponder und Kanäle auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>vq::SelectSatelliteDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/select_satellite_dialog.cpp" line="10"/>
+        <source>Select Satellite</source>
+        <translation>Satellit auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_satellite_dialog.cpp" line="10"/>
+        <source>No satellite selected!</source>
+        <translation>Kein Satellit ausgewählt!</translation>
+    </message>
+</context>
+<context>
+    <name>vq::SelectTransponderDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/select_transponder_dialog.cpp" line="16"/>
+        <source>Select Transponder</source>
+        <translation>Transponder auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_transponder_dialog.cpp" line="16"/>
+        <source>No transponder selected!</source>
+        <translation>Kein Transponder ausgewählt!</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_transponder_dialog.cpp" line="20"/>
+        <source>All</source>
+        <translation>Alle</translation>
     </message>
 </context>
 <context>

@@ -14,12 +14,12 @@ AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent)
     : QDialog(parent),
       link_(new CHyperLink(kProgramAddress, QUrl(kProgramAddress), CHyperLink::Failure::kPlain,
                            this)) {
-  setWindowTitle("About VQChannelEditor");
+  setWindowTitle(tr("About VQChannelEditor"));
   auto* picture = new QLabel(this);
   picture->setPixmap(icon.pixmap(48, 48));
   auto* text = new QLabel(
-      "<p><b>VQChannelEditor</b> v0.65 beta</p>"
-      "<p>Editor for the channel lists and configuration of satellite receivers.</p>",
+      tr("<p><b>VQChannelEditor</b> v0.65 beta</p>"
+         "<p>Editor for the channel lists and configuration of satellite receivers.</p>"),
       this);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -29,13 +29,13 @@ std::string ChannelDialogGroupEntry(const std::string& name, int tv, int radio) 
 }
 
 SelectChannelDialog::SelectChannelDialog(const SettingsDatabase& database, QWidget* parent)
-    : SelectRecordDialog("Select Channel", "No Selection", parent),
+    : SelectRecordDialog(tr("Select Channel"), tr("No Selection"), parent),
       database_(database),
       bar_(new SelectorBar("Filter", "Type", this)),
       model_(new ChannelListModel(this)) {
-  QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageAllChannels), "All"},
-                                          {ListIcon(kImageAllChannels), "Free"},
-                                          {ListIcon(kImageScrambled), "Scrambled"}};
+  QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageAllChannels), tr("All")},
+                                          {ListIcon(kImageAllChannels), tr("Free")},
+                                          {ListIcon(kImageScrambled), tr("Scrambled")}};
   QList<int> codes = {kSourceAll, kSourceFree, kSourceScrambled};
   for (int n = 0; n < database.GetSatelliteCount(); ++n) {
     const SatelliteNode* s = database.GetSatelliteNode(n);
@@ -56,9 +56,9 @@ SelectChannelDialog::SelectChannelDialog(const SettingsDatabase& database, QWidg
   }
   bar_->SetFirstEntries(entries, codes, kSourceAll);
   for (int type = 0; type < 3; ++type)
-    bar_->Second()->addItem(ListIcon(kImageTv + type), type == 0   ? "TV Channels"
-                                                       : type == 1 ? "Radio Channels"
-                                                                   : "Data Channels");
+    bar_->Second()->addItem(ListIcon(kImageTv + type), type == 0   ? tr("TV Channels")
+                                                       : type == 1 ? tr("Radio Channels")
+                                                                   : tr("Data Channels"));
   Body()->addWidget(bar_);
   SetList(new RecordTableView(model_, "Channels", false, this));
   List()->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -6,7 +6,7 @@ namespace vq {
 
 SelectChannelsToCopyDialog::SelectChannelsToCopyDialog(
     const std::vector<const ChannelNode*>& channels, QWidget* parent)
-    : TickTreeDialog("Select channels to copy", parent) {
+    : TickTreeDialog(tr("Select channels to copy"), parent) {
   for (const ChannelNode* channel : channels)
     Model()->appendRow(TickItem(ChannelText(*channel), channel));
 }

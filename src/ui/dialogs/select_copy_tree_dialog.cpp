@@ -7,7 +7,7 @@ namespace vq {
 
 SelectCopyTreeDialog::SelectCopyTreeDialog(const std::vector<TransponderChoice>& tree,
                                            QWidget* parent)
-    : TickTreeDialog("Select transponders and channels to copy", parent) {
+    : TickTreeDialog(tr("Select transponders and channels to copy"), parent) {
   for (const TransponderChoice& branch : tree) {
     QStandardItem* item = TickItem(TransponderText(*branch.transponder), branch.transponder);
     for (const ChannelNode* channel : branch.channels)

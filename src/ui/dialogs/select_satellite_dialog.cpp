@@ -7,7 +7,7 @@
 namespace vq {
 
 SelectSatelliteDialog::SelectSatelliteDialog(const SettingsDatabase& database, QWidget* parent)
-    : SelectRecordDialog("Select Satellite", "No satellite selected!", parent),
+    : SelectRecordDialog(tr("Select Satellite"), tr("No satellite selected!"), parent),
       model_(new SatelliteListModel(this)) {
   model_->Fill(&database);
   SetList(new RecordTableView(model_, "Satellites", false, this));

@@ -13,11 +13,11 @@ namespace vq {
 
 SelectTransponderDialog::SelectTransponderDialog(const SettingsDatabase& database, int filter,
                                                  QWidget* parent)
-    : SelectRecordDialog("Select Transponder", "No transponder selected!", parent),
+    : SelectRecordDialog(tr("Select Transponder"), tr("No transponder selected!"), parent),
       database_(database),
       bar_(new SelectorBar("Satellite", "", this)),
       model_(new TransponderListModel(this)) {
-  QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageTransponder), "All"}};
+  QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageTransponder), tr("All")}};
   QList<int> codes = {0};
   for (int n = 0; n < database.GetSatelliteCount(); ++n) {
     const SatelliteNode* node = database.GetSatelliteNode(n);

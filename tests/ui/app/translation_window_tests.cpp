@@ -1,5 +1,5 @@
 // The window in the user's language: with the German catalogue installed the
-// menus and commands read German; without one they keep their English texts.
+// menus, commands and dialogs read German; without one they keep their English texts.
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
@@ -9,6 +9,7 @@
 
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
+#include "ui/dialogs/about_dialog.h"
 
 namespace vq::test {
 namespace {
@@ -44,8 +45,10 @@ TEST_F(TranslatedWindow, ReadsGermanWithTheGermanCatalogue) {
   ASSERT_TRUE(german.load(VQ_GERMAN_CATALOGUE));
   ASSERT_TRUE(QCoreApplication::installTranslator(&german));
   const bool started = Start();
+  const AboutDialog about(QIcon{}, nullptr);
   QCoreApplication::removeTranslator(&german);
   ASSERT_TRUE(started);
+  EXPECT_EQ(about.windowTitle(), "Über VQChannelEditor");
 
   const CMainFrame& frame = *app.Frame();
   EXPECT_EQ(MenuTitles(frame), QStringList({"&Datei", "&Bearbeiten", "&Ansicht",
