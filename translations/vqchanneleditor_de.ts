@@ -238,11 +238,265 @@
     </message>
 </context>
 <context>
+    <name>vq::ComPortSettingsPage</name>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="92"/>
+        <source>Port %1</source>
+        <translation>Port %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="93"/>
+        <source>%1 bps</source>
+        <translation>%1 bit/s</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="94"/>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="95"/>
+        <source>Bits per second:</source>
+        <translation>Bits pro Sekunde:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="96"/>
+        <source>Data bits:</source>
+        <translation>Datenbits:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <source>Parity:</source>
+        <translation>Parität:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <source>Odd</source>
+        <translation>Ungerade</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <source>Even</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <source>Mark</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <source>Space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="99"/>
+        <source>Stop bits:</source>
+        <translation>Stoppbits:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="107"/>
+        <source>Flow Control:</source>
+        <translation>Flusssteuerung:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="114"/>
+        <source>Connection Timeout (seconds)</source>
+        <translation>Verbindungs-Zeitlimit (Sekunden)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="116"/>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="117"/>
+        <source>Connection Timeout:</source>
+        <translation>Verbindungs-Zeitlimit:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="121"/>
+        <source>Enable COM commands:</source>
+        <translation>COM-Befehle aktivieren:</translation>
+    </message>
+</context>
+<context>
+    <name>vq::EditorConfigDialog</name>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="18"/>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="19"/>
+        <source>Com Port</source>
+        <translation>COM-Port</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="20"/>
+        <source>Scan Tables</source>
+        <translation>Suchlauftabellen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="22"/>
+        <source>General Settings</source>
+        <translation>Allgemeine Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="23"/>
+        <source>COM Port Settings</source>
+        <translation>COM-Port-Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="24"/>
+        <source>Update Channels from Internet</source>
+        <translation>Kanäle aus dem Internet aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="31"/>
+        <source>Editor Configuration</source>
+        <translation>Editor-Konfiguration</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="34"/>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="36"/>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="57"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="58"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>vq::FlashWritingDialog</name>
     <message>
         <location filename="../src/ui/dialogs/usb_flash_writing_dialog.cpp" line="30"/>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>vq::GeneralSettingsPage</name>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="48"/>
+        <source>Post Edit Action:</source>
+        <translation>Aktion nach dem Bearbeiten:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="49"/>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="53"/>
+        <source>Ask every time</source>
+        <translation>Jedes Mal fragen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="49"/>
+        <source>Save automatically</source>
+        <translation>Automatisch speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="49"/>
+        <source>Save manually only</source>
+        <translation>Nur manuell speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="50"/>
+        <source>Auto Save Changes: </source>
+        <translation>Änderungen automatisch speichern: </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="51"/>
+        <source>Auto Collapse:</source>
+        <translation>Automatisch zuklappen:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="52"/>
+        <source>Default Network Use:</source>
+        <translation>Netzwerk standardmäßig verwenden:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="53"/>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="54"/>
+        <source>Select satellite</source>
+        <translation>Satellit auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="55"/>
+        <source>Select transponder</source>
+        <translation>Transponder auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="56"/>
+        <source>Channel pasting mode(sat not found):</source>
+        <translation>Kanäle einfügen (Satellit nicht gefunden):</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="58"/>
+        <source>Channel pasting mode(tp not found):</source>
+        <translation>Kanäle einfügen (Transponder nicht gefunden):</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="59"/>
+        <source>Create transponder</source>
+        <translation>Transponder anlegen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="60"/>
+        <source>Transponder pasting mode(sat not found):</source>
+        <translation>Transponder einfügen (Satellit nicht gefunden):</translation>
+    </message>
+</context>
+<context>
+    <name>vq::ScanTableSettingsPage</name>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="157"/>
+        <source>Scan tables from</source>
+        <translation>Suchlauftabellen aus</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="158"/>
+        <source>Scan tables from:</source>
+        <translation>Suchlauftabellen aus:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="160"/>
+        <source>Public collection</source>
+        <translation>Öffentliche Sammlung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="162"/>
+        <source>Folder...</source>
+        <translation>Ordner...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="163"/>
+        <source>Choose a folder of scan tables</source>
+        <translation>Einen Ordner mit Suchlauftabellen wählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="169"/>
+        <source>A base URL (http:// or https://) or a folder of dvbv5 scan tables. When a web source cannot be reached, the installed tables in %1 are used.</source>
+        <translation>Eine Basis-URL (http:// oder https://) oder ein Ordner mit dvbv5-Suchlauftabellen. Ist eine Quelle im Netz nicht erreichbar, werden die installierten Tabellen in %1 verwendet.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="195"/>
+        <source>Folder of scan tables</source>
+        <translation>Ordner mit Suchlauftabellen</translation>
     </message>
 </context>
 <context>

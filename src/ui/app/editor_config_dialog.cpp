@@ -15,23 +15,27 @@
 namespace vq {
 namespace {
 
-const char* const kCategoryNames[] = {"General", "Com Port", "Scan Tables"};
-const char* const kCaptions[] = {"General Settings", "COM Port Settings",
-                                 "Update Channels from Internet"};
+const char* const kCategoryNames[] = {QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "General"),
+                                      QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "Com Port"),
+                                      QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "Scan Tables")};
+const char* const kCaptions[] = {
+    QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "General Settings"),
+    QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "COM Port Settings"),
+    QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "Update Channels from Internet")};
 constexpr int kCategoryCount = 3;
 
 }  // namespace
 
 EditorConfigDialog::EditorConfigDialog(const EditorConfig& config, QWidget* parent)
     : QDialog(parent), original_(config), config_(config) {
-  setWindowTitle(QStringLiteral("Editor Configuration"));
+  setWindowTitle(tr("Editor Configuration"));
 
   categories_ = new QTreeWidget;
-  categories_->setHeaderLabels({QStringLiteral("Category")});
+  categories_->setHeaderLabels({tr("Category")});
   categories_->setRootIsDecorated(false);
-  categories_->setAccessibleName(QStringLiteral("Category"));
+  categories_->setAccessibleName(tr("Category"));
   for (const char* name : kCategoryNames)
-    categories_->addTopLevelItem(new QTreeWidgetItem({QString::fromLatin1(name)}));
+    categories_->addTopLevelItem(new QTreeWidgetItem({tr(name)}));
   categories_->setMaximumWidth(160);
 
   caption_ = new QLabel;
@@ -50,8 +54,8 @@ EditorConfigDialog::EditorConfigDialog(const EditorConfig& config, QWidget* pare
   frameLayout->addWidget(pages_);
 
   auto* buttons = new QDialogButtonBox;
-  buttons->addButton(QStringLiteral("Save"), QDialogButtonBox::AcceptRole);
-  buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+  buttons->addButton(tr("Save"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -76,7 +80,7 @@ void EditorConfigDialog::ShowCategory(int category) {
   if (category == 2) scanTables_->Fill(config_);
   current_ = category;
   pages_->setCurrentIndex(category);
-  caption_->setText(QString::fromLatin1(kCaptions[category]));
+  caption_->setText(tr(kCaptions[category]));
   categories_->setCurrentItem(categories_->topLevelItem(category));
 }
 

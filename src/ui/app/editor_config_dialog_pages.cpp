@@ -44,21 +44,20 @@ void TakeIndex(const QComboBox* list, int32_t& field) {
 
 GeneralSettingsPage::GeneralSettingsPage(QWidget* parent) : QWidget(parent) {
   auto* form = new QFormLayout(this);
-  postEditAction_ = AddList(form, QStringLiteral("Post Edit Action:"),
-                            {QStringLiteral("Ask every time"), QStringLiteral("Save automatically"),
-                             QStringLiteral("Save manually only")});
-  autoSave_ = AddCheck(form, QStringLiteral("Auto Save Changes: "));
-  autoCollapse_ = AddCheck(form, QStringLiteral("Auto Collapse:"));
-  networkDefault_ = AddCheck(form, QStringLiteral("Default Network Use:"));
-  const QString ask = QStringLiteral("Ask every time"), skip = QStringLiteral("Skip");
-  const QString satellite = QStringLiteral("Select satellite");
-  const QString transponder = QStringLiteral("Select transponder");
-  chanNoSat_ = AddList(form, QStringLiteral("Channel pasting mode(sat not found):"),
+  postEditAction_ =
+      AddList(form, tr("Post Edit Action:"),
+              {tr("Ask every time"), tr("Save automatically"), tr("Save manually only")});
+  autoSave_ = AddCheck(form, tr("Auto Save Changes: "));
+  autoCollapse_ = AddCheck(form, tr("Auto Collapse:"));
+  networkDefault_ = AddCheck(form, tr("Default Network Use:"));
+  const QString ask = tr("Ask every time"), skip = tr("Skip");
+  const QString satellite = tr("Select satellite");
+  const QString transponder = tr("Select transponder");
+  chanNoSat_ = AddList(form, tr("Channel pasting mode(sat not found):"),
                        {ask, skip, satellite, transponder});
-  chanNoTp_ = AddList(form, QStringLiteral("Channel pasting mode(tp not found):"),
-                      {ask, skip, transponder, QStringLiteral("Create transponder")});
-  tpNoSat_ = AddList(form, QStringLiteral("Transponder pasting mode(sat not found):"),
-                     {ask, skip, satellite});
+  chanNoTp_ = AddList(form, tr("Channel pasting mode(tp not found):"),
+                      {ask, skip, transponder, tr("Create transponder")});
+  tpNoSat_ = AddList(form, tr("Transponder pasting mode(sat not found):"), {ask, skip, satellite});
   connect(autoSave_, &QCheckBox::clicked, this, &GeneralSettingsPage::UpdatePostEditState);
 }
 
@@ -90,13 +89,14 @@ void GeneralSettingsPage::UpdatePostEditState() {
 ComPortSettingsPage::ComPortSettingsPage(QWidget* parent) : QWidget(parent) {
   auto* form = new QFormLayout(this);
   QStringList ports, speeds;
-  for (int i = 1; i <= 16; ++i) ports << QStringLiteral("Port %1").arg(i);
-  for (int32_t speed : kLineSpeeds) speeds << QStringLiteral("%1 bps").arg(speed);
-  port_ = AddList(form, QStringLiteral("Port:"), ports);
-  bitrate_ = AddList(form, QStringLiteral("Bits per second:"), speeds);
-  dataBits_ = AddList(form, QStringLiteral("Data bits:"), {"5", "6", "7", "8"});
-  parity_ = AddList(form, QStringLiteral("Parity:"), {"None", "Odd", "Even", "Mark", "Space"});
-  stopBits_ = AddList(form, QStringLiteral("Stop bits:"), {"1", "1.5", "2"});
+  for (int i = 1; i <= 16; ++i) ports << tr("Port %1").arg(i);
+  for (int32_t speed : kLineSpeeds) speeds << tr("%1 bps").arg(speed);
+  port_ = AddList(form, tr("Port:"), ports);
+  bitrate_ = AddList(form, tr("Bits per second:"), speeds);
+  dataBits_ = AddList(form, tr("Data bits:"), {"5", "6", "7", "8"});
+  parity_ =
+      AddList(form, tr("Parity:"), {tr("None"), tr("Odd"), tr("Even"), tr("Mark"), tr("Space")});
+  stopBits_ = AddList(form, tr("Stop bits:"), {"1", "1.5", "2"});
 
   auto* flowRow = new QHBoxLayout;
   const char* const flowNames[] = {"DTR/DSR", "RTS/CTS", "XON/XOFF"};
@@ -104,21 +104,21 @@ ComPortSettingsPage::ComPortSettingsPage(QWidget* parent) : QWidget(parent) {
     flow_[bit] = new QCheckBox(QString::fromLatin1(flowNames[bit]));
     flowRow->addWidget(flow_[bit]);
   }
-  auto* flowLabel = new QLabel(QStringLiteral("Flow Control:"));
+  auto* flowLabel = new QLabel(tr("Flow Control:"));
   flowLabel->setBuddy(flow_[0]);
   form->addRow(flowLabel, flowRow);
 
   auto* timeoutRow = new QHBoxLayout;
   timeout_ = new QSpinBox;
   timeout_->setRange(1, 60);
-  timeout_->setAccessibleName(QStringLiteral("Connection Timeout (seconds)"));
+  timeout_->setAccessibleName(tr("Connection Timeout (seconds)"));
   timeoutRow->addWidget(timeout_);
-  timeoutRow->addWidget(new QLabel(QStringLiteral("seconds")));
-  auto* timeoutLabel = new QLabel(QStringLiteral("Connection Timeout:"));
+  timeoutRow->addWidget(new QLabel(tr("seconds")));
+  auto* timeoutLabel = new QLabel(tr("Connection Timeout:"));
   timeoutLabel->setBuddy(timeout_);
   form->addRow(timeoutLabel, timeoutRow);
 
-  comCommands_ = AddCheck(form, QStringLiteral("Enable COM commands:"));
+  comCommands_ = AddCheck(form, tr("Enable COM commands:"));
   auto* note = new QLabel(QStringLiteral(
       "\"Open from COM...\" and \"Save to COM\" in the File menu and the toolbar, for a "
       "receiver on this serial line."));
@@ -154,21 +154,21 @@ void ComPortSettingsPage::TakeBack(EditorConfig& config) const {
 ScanTableSettingsPage::ScanTableSettingsPage(QWidget* parent) : QWidget(parent) {
   auto* form = new QFormLayout(this);
   source_ = new QLineEdit;
-  source_->setAccessibleName(QStringLiteral("Scan tables from"));
-  form->addRow(QStringLiteral("Scan tables from:"), source_);
+  source_->setAccessibleName(tr("Scan tables from"));
+  form->addRow(tr("Scan tables from:"), source_);
   auto* buttons = new QHBoxLayout;
-  auto* collection = new QPushButton(QStringLiteral("Public collection"));
+  auto* collection = new QPushButton(tr("Public collection"));
   collection->setAccessibleDescription(QString::fromUtf8(kPublicScanTables));
-  auto* folder = new QPushButton(QStringLiteral("Folder..."));
-  folder->setAccessibleDescription(QStringLiteral("Choose a folder of scan tables"));
+  auto* folder = new QPushButton(tr("Folder..."));
+  folder->setAccessibleDescription(tr("Choose a folder of scan tables"));
   buttons->addWidget(collection);
   buttons->addWidget(folder);
   buttons->addStretch();
   form->addRow(QString(), buttons);
-  auto* note = new QLabel(
-      QStringLiteral("A base URL (http:// or https://) or a folder of dvbv5 scan tables. When a "
-                     "web source cannot be reached, the installed tables in %1 are used.")
-          .arg(QString::fromUtf8(kInstalledScanTables)));
+  auto* note =
+      new QLabel(tr("A base URL (http:// or https://) or a folder of dvbv5 scan tables. When a "
+                    "web source cannot be reached, the installed tables in %1 are used.")
+                     .arg(QString::fromUtf8(kInstalledScanTables)));
   note->setWordWrap(true);
   form->addRow(note);
   connect(collection, &QPushButton::clicked, this,
@@ -192,7 +192,7 @@ void ScanTableSettingsPage::ChooseFolder() {
   const QString start =
       QDir(source_->text()).exists() ? source_->text() : QString::fromUtf8(kInstalledScanTables);
   const QString folder =
-      QFileDialog::getExistingDirectory(this, QStringLiteral("Folder of scan tables"), start);
+      QFileDialog::getExistingDirectory(this, tr("Folder of scan tables"), start);
   if (!folder.isEmpty()) source_->setText(folder);
 }
 

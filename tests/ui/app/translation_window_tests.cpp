@@ -2,12 +2,14 @@
 // menus, commands and dialogs read German; without one they keep their English texts.
 
 #include <gtest/gtest.h>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTranslator>
 
 #include "ui/app/editor_application.h"
+#include "ui/app/editor_config_dialog.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/about_dialog.h"
 
@@ -46,9 +48,15 @@ TEST_F(TranslatedWindow, ReadsGermanWithTheGermanCatalogue) {
   ASSERT_TRUE(QCoreApplication::installTranslator(&german));
   const bool started = Start();
   const AboutDialog about(QIcon{}, nullptr);
+  const EditorConfigDialog configuration(EditorConfig{});
   QCoreApplication::removeTranslator(&german);
   ASSERT_TRUE(started);
   EXPECT_EQ(about.windowTitle(), "Über VQChannelEditor");
+  EXPECT_EQ(configuration.windowTitle(), "Editor-Konfiguration");
+  QStringList checkNames;
+  for (const QCheckBox* check : configuration.findChildren<QCheckBox*>())
+    checkNames << check->accessibleName();
+  EXPECT_TRUE(checkNames.contains("Automatisch zuklappen")) << "named by its label, colon dropped";
 
   const CMainFrame& frame = *app.Frame();
   EXPECT_EQ(MenuTitles(frame), QStringList({"&Datei", "&Bearbeiten", "&Ansicht",
