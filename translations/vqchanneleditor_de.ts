@@ -2,6 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <location filename="../src/ui/app/main_frame.cpp" line="113"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="34"/>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/message_prompter.cpp" line="37"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="26"/>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/message_prompter.h" line="33"/>
+        <source>Settings Files (*.bin)</source>
+        <translation>Einstellungsdateien (*.bin)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/preset_menu_commands.h" line="19"/>
+        <source>Preset files (*.bin)</source>
+        <translation>Preset-Dateien (*.bin)</translation>
+    </message>
+</context>
+<context>
     <name>FrameActions</name>
     <message>
         <location filename="../src/ui/app/frame_actions.cpp" line="33"/>
@@ -235,6 +260,52 @@
         <location filename="../src/ui/app/frame_menus.cpp" line="83"/>
         <source>Open %1</source>
         <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_history.cpp" line="32"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_history.cpp" line="32"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_history.cpp" line="33"/>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_history.cpp" line="33"/>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_history.cpp" line="35"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_history.cpp" line="35"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_history.cpp" line="36"/>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_history.cpp" line="36"/>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/main_frame.cpp" line="35"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="81"/>
+        <source>Ready</source>
+        <translation>Bereit</translation>
     </message>
 </context>
 <context>

@@ -9,12 +9,8 @@
 namespace vq {
 namespace {
 
-// A step's name as a menu text: "&" would mark a shortcut letter.
-void Name(QAction* action, const QString& verb, const QString& step) {
-  action->setText(step.isEmpty() ? "&" + verb
-                                 : "&" + verb + " " + QString(step).replace("&", "&&"));
-  action->setStatusTip(step.isEmpty() ? verb : verb + " " + step);
-}
+// A step's name inside a menu text: "&" would mark a shortcut letter.
+QString MenuName(const QString& step) { return QString(step).replace("&", "&&"); }
 
 }  // namespace
 
@@ -32,8 +28,12 @@ void CMainFrame::ConnectHistoryAndFind() {
 }
 
 void CMainFrame::UpdateHistoryActions() {
-  Name(actions_.undo, "Undo", view_->UndoName());
-  Name(actions_.redo, "Redo", view_->RedoName());
+  const QString undo = view_->UndoName();
+  actions_.undo->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(MenuName(undo)));
+  actions_.undo->setStatusTip(undo.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undo));
+  const QString redo = view_->RedoName();
+  actions_.redo->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(MenuName(redo)));
+  actions_.redo->setStatusTip(redo.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redo));
   actions_.undo->setEnabled(view_->CanUndoChange());
   actions_.redo->setEnabled(view_->CanRedoChange());
 }

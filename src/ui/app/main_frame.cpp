@@ -32,7 +32,7 @@ CMainFrame::CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, Rece
       recent_(recent),
       actions_(CreateFrameActions(this)),
       view_(new CVQChannelEditorView(document, config, this)),
-      message_(new QLabel("Ready", this)),
+      message_(new QLabel(tr("Ready"), this)),
       prompter_(std::make_unique<DialogPrompter>(document.Database(), kProgramTitle)) {
   setObjectName("Main window");
   prompter_->SetParent(this);
@@ -78,7 +78,7 @@ void CMainFrame::ConnectCommands() {
   // A menu's status tip replaces the pane for a moment; afterwards the pane
   // shows the idle text again.
   connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
-    if (text.isEmpty()) message_->setText("Ready");
+    if (text.isEmpty()) message_->setText(tr("Ready"));
   });
 
   const FrameActions& a = actions_;
@@ -109,8 +109,10 @@ bool CMainFrame::OpenFile(const QString& path) {
 }
 
 void CMainFrame::OpenWithDialog() {
-  const QString path = QFileDialog::getOpenFileName(
-      this, "Open", QFileInfo(document_.PathName()).path(), kSettingsFilter);
+  const QString path =
+      QFileDialog::getOpenFileName(this, QCoreApplication::translate("FileDialogs", "Open"),
+                                   QFileInfo(document_.PathName()).path(),
+                                   QCoreApplication::translate("FileDialogs", kSettingsFilter));
   if (!path.isEmpty()) OpenFile(path);
 }
 

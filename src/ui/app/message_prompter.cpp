@@ -30,7 +30,9 @@ DocumentPrompter::Answer MessagePrompter::AskYesNoCancel(const QString& text) {
 }
 
 QString MessagePrompter::AskSavePath(const QString& suggested) {
-  return QFileDialog::getSaveFileName(parent_, "Save As", suggested, kSettingsFilter);
+  return QFileDialog::getSaveFileName(
+      parent_, QCoreApplication::translate("FileDialogs", "Save As"), suggested,
+      QCoreApplication::translate("FileDialogs", kSettingsFilter));
 }
 
 }  // namespace vq

@@ -2,6 +2,7 @@
 /// @file
 /// The document's questions and messages shown as message boxes.
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -28,6 +29,7 @@ class MessagePrompter : public DocumentPrompter {
 /// The program's name as shown in captions and the title bar.
 inline constexpr const char* kProgramTitle = "VQChannelEditor v0.65 beta";
 /// The filter of the open and save dialogs.
-inline constexpr const char* kSettingsFilter = "Settings Files (*.bin)";
+inline constexpr const char* kSettingsFilter =
+    QT_TRANSLATE_NOOP("FileDialogs", "Settings Files (*.bin)");
 
 }  // namespace vq

@@ -22,14 +22,18 @@ QString Text(std::string_view text) {
 }  // namespace
 
 QString FilePresetDialogs::AskExportPath(const QString& directory) {
-  QString path = QFileDialog::getSaveFileName(parent_, "Save As", directory, kPresetFilter);
+  QString path = QFileDialog::getSaveFileName(
+      parent_, QCoreApplication::translate("FileDialogs", "Save As"), directory,
+      QCoreApplication::translate("FileDialogs", kPresetFilter));
   // The default extension, as the settings dialogs add it.
   if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".bin";
   return path;
 }
 
 QString FilePresetDialogs::AskImportPath(const QString& directory) {
-  return QFileDialog::getOpenFileName(parent_, "Open", directory, kPresetFilter);
+  return QFileDialog::getOpenFileName(parent_, QCoreApplication::translate("FileDialogs", "Open"),
+                                      directory,
+                                      QCoreApplication::translate("FileDialogs", kPresetFilter));
 }
 
 bool FilePresetDialogs::Confirm(const QString& title, const QString& text) {

@@ -2,6 +2,7 @@
 /// @file
 /// File > "Export" > "Preset data" and "Import" > "Preset data".
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -14,7 +15,8 @@ class CVQChannelEditorDoc;
 class DocumentPrompter;
 
 /// The filter of the preset file dialogs.
-inline constexpr const char* kPresetFilter = "Preset files (*.bin)";
+inline constexpr const char* kPresetFilter =
+    QT_TRANSLATE_NOOP("FileDialogs", "Preset files (*.bin)");
 
 /// The questions the preset commands ask: file names and the confirmation
 /// before unsaved changes are lost. The window shows dialogs; tests answer.

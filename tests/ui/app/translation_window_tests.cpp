@@ -38,6 +38,8 @@ TEST_F(TranslatedWindow, KeepsTheEnglishTextsWithoutACatalogue) {
   EXPECT_EQ(MenuTitles(frame),
             QStringList({"&File", "&Edit", "&View", "Special &Actions", "&Settings", "&Help"}));
   EXPECT_EQ(frame.Actions().newFile->text(), "&New");
+  EXPECT_EQ(frame.Actions().undo->text(), "&Undo");
+  EXPECT_EQ(frame.StatusText(), "Ready");
   EXPECT_EQ(frame.Actions().importScanTable->statusTip(),
             "Add the transponders of a dvbv5 scan table to a satellite");
 }
@@ -62,6 +64,8 @@ TEST_F(TranslatedWindow, ReadsGermanWithTheGermanCatalogue) {
   EXPECT_EQ(MenuTitles(frame), QStringList({"&Datei", "&Bearbeiten", "&Ansicht",
                                             "Spezielle A&ktionen", "&Einstellungen", "&Hilfe"}));
   EXPECT_EQ(frame.Actions().newFile->text(), "&Neu");
+  EXPECT_EQ(frame.Actions().undo->text(), "&Rückgängig");
+  EXPECT_EQ(frame.StatusText(), "Bereit");
   EXPECT_EQ(frame.Actions().open->statusTip(), "Öffnen") << "the tip is the text without marks";
 }
 
