@@ -10,7 +10,7 @@
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/message_prompter.cpp" line="37"/>
+        <location filename="../src/ui/app/message_prompter.cpp" line="34"/>
         <location filename="../src/ui/app/preset_menu_commands.cpp" line="26"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
@@ -194,6 +194,43 @@
         <location filename="../src/ui/app/frame_actions.cpp" line="108"/>
         <source>&amp;About VQChannelEditor...</source>
         <translation>Ü&amp;ber VQChannelEditor...</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderUpdateCommand</name>
+    <message>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="22"/>
+        <source>Update Channels from Internet</source>
+        <translation>Kanäle aus dem Internet aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="24"/>
+        <source>Reading the scan tables ...</source>
+        <translation>Die Suchlauftabellen werden gelesen ...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="25"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="26"/>
+        <source>
+
+Check the connection, or choose a folder of scan tables in Editor Configuration (Scan Tables).</source>
+        <translation>
+
+Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlauftabellen) einen Ordner mit Suchlauftabellen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="30"/>
+        <source>No satellite is in use, so there are no transponders to update.</source>
+        <translation>Kein Satellit ist in Gebrauch, daher gibt es keine Transponder zu aktualisieren.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="33"/>
+        <source>Update channels from internet</source>
+        <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ui/app/transponder_update_command.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QProgressDialog>
 
@@ -16,13 +17,24 @@
 namespace vq {
 namespace {
 
-constexpr const char* kTitle = "Update Channels from Internet";
-constexpr const char* kReading = "Reading the scan tables ...";
-constexpr const char* kSourceHint =
+// The texts are marked for the catalogue here and translated where shown.
+constexpr const char* kTitle =
+    QT_TRANSLATE_NOOP("TransponderUpdateCommand", "Update Channels from Internet");
+constexpr const char* kReading =
+    QT_TRANSLATE_NOOP("TransponderUpdateCommand", "Reading the scan tables ...");
+constexpr const char* kCancel = QT_TRANSLATE_NOOP("TransponderUpdateCommand", "Cancel");
+constexpr const char* kSourceHint = QT_TRANSLATE_NOOP(
+    "TransponderUpdateCommand",
     "\n\nCheck the connection, or choose a folder of scan tables in Editor Configuration "
-    "(Scan Tables).";
-constexpr const char* kNothingInUse =
-    "No satellite is in use, so there are no transponders to update.";
+    "(Scan Tables).");
+constexpr const char* kNothingInUse = QT_TRANSLATE_NOOP(
+    "TransponderUpdateCommand", "No satellite is in use, so there are no transponders to update.");
+constexpr const char* kStepName =
+    QT_TRANSLATE_NOOP("TransponderUpdateCommand", "Update channels from internet");
+
+QString Text(const char* text) {
+  return QCoreApplication::translate("TransponderUpdateCommand", text);
+}
 
 }  // namespace
 
@@ -34,7 +46,7 @@ std::optional<std::vector<TransponderUpdate>> WindowTransponderUpdateDialogs::Re
 }
 
 void WindowTransponderUpdateDialogs::Tell(const QString& text) {
-  QMessageBox::information(parent_, kTitle, text);
+  QMessageBox::information(parent_, Text(kTitle), text);
 }
 
 TransponderUpdateCommand::TransponderUpdateCommand(CVQChannelEditorView& view,
@@ -61,11 +73,11 @@ void TransponderUpdateCommand::Run() {
   const QString source = config_.ScanTableSource.empty()
                              ? QString::fromUtf8(kPublicScanTables)
                              : QString::fromStdString(config_.ScanTableSource);
-  view_.Editing().ShowStatus(kReading);
+  view_.ShowStatus(Text(kReading));
   fetch_ = std::make_unique<ScanTableFetch>(source, fallback_, positions, limits_);
-  progress_ = new QProgressDialog(kReading, "Cancel", 0, 0, window_);
-  progress_->setWindowTitle(kTitle);
-  progress_->setAccessibleName(kTitle);
+  progress_ = new QProgressDialog(Text(kReading), Text(kCancel), 0, 0, window_);
+  progress_->setWindowTitle(Text(kTitle));
+  progress_->setAccessibleName(Text(kTitle));
   progress_->setWindowModality(Qt::WindowModal);
   progress_->setMinimumDuration(300);
   progress_->setAutoReset(false);
@@ -98,7 +110,7 @@ void TransponderUpdateCommand::Fetched() {
       Compare(fetch->Tables());
       return;
     case ScanTableFetch::Outcome::kFailed:
-      dialogs_.Tell(fetch->Message() + kSourceHint);
+      dialogs_.Tell(fetch->Message() + Text(kSourceHint));
       break;
     case ScanTableFetch::Outcome::kCancelled:
     case ScanTableFetch::Outcome::kRunning:
@@ -110,7 +122,7 @@ void TransponderUpdateCommand::Fetched() {
 void TransponderUpdateCommand::Compare(const ScanTableSet& tables) {
   const TransponderComparison comparison = CompareWithScanTables(view_.Database(), tables);
   if (comparison.satellites.empty()) {
-    dialogs_.Tell(kNothingInUse);
+    dialogs_.Tell(Text(kNothingInUse));
     Finish(texts::kReady);
     return;
   }
@@ -120,8 +132,7 @@ void TransponderUpdateCommand::Compare(const ScanTableSet& tables) {
     return;
   }
   TransponderUpdateResult result;
-  view_.Recorded("Update channels from internet",
-                 [&] { result = UpdateTransponders(view_.Editing(), *chosen); });
+  view_.Recorded(Text(kStepName), [&] { result = UpdateTransponders(view_.Editing(), *chosen); });
   if (!result.message.empty() || !result.notApplied.empty()) {
     QStringList lines;
     for (const std::string& line : UpdateResultLines(result))
