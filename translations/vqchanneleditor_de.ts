@@ -570,6 +570,160 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     </message>
 </context>
 <context>
+    <name>vq::InterchangeCommands</name>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="25"/>
+        <source>
+
+Nothing was changed.</source>
+        <translation>
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="46"/>
+        <source>
+
+What was imported from %1 up to there stays.</source>
+        <translation>
+
+Was bis dahin aus %1 importiert wurde, bleibt erhalten.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="49"/>
+        <source>Nothing of %1 could be used; nothing was changed.</source>
+        <translation>Nichts aus %1 war verwendbar; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="51"/>
+        <source>Everything in %1 is already there; nothing was changed.</source>
+        <translation>Alles aus %1 ist bereits vorhanden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="53"/>
+        <source>Imported from %1.</source>
+        <translation>Aus %1 importiert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="71"/>
+        <source>%1 sorts its channels into %2 group: %3.
+
+Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
+        <translation>%1 ordnet seine Kanäle in %2 Gruppe: %3.
+
+Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="75"/>
+        <source>%1 sorts its channels into %2 groups: %3.
+
+Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
+        <translation>%1 ordnet seine Kanäle in %2 Gruppen: %3.
+
+Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="83"/>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="128"/>
+        <source>%1 is larger than %2 MB, too large for a channel list.</source>
+        <translation>%1 ist größer als %2 MB, zu groß für eine Kanalliste.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="151"/>
+        <source>Import VDR channel list</source>
+        <translation>VDR-Kanalliste importieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="173"/>
+        <source>Import DVB scan table</source>
+        <translation>DVB-Suchlauftabelle importieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="192"/>
+        <source>Take the favourite groups of %1 as well? Their names and members replace the eight favourite groups of this file.</source>
+        <translation>Auch die Favoritengruppen von %1 übernehmen? Ihre Namen und Mitglieder ersetzen die acht Favoritengruppen dieser Datei.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="196"/>
+        <source>Order channels like another list</source>
+        <translation>Kanäle wie eine andere Liste ordnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="203"/>
+        <source>Ordered like %1.</source>
+        <translation>Wie %1 geordnet.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="205"/>
+        <source>The channels already follow %1; nothing was changed.</source>
+        <translation>Die Kanäle folgen bereits %1; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="228"/>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="233"/>
+        <source>Exported %1 channel to %2!</source>
+        <translation>%1 Kanal nach %2 exportiert!</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="233"/>
+        <source>Exported %1 channels to %2!</source>
+        <translation>%1 Kanäle nach %2 exportiert!</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="21"/>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="33"/>
+        <source>VDR channel lists (*.conf);;All files (*)</source>
+        <translation>VDR-Kanallisten (*.conf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="40"/>
+        <source>Channel lists (*.bin *.conf *.csv *.txt);;Settings Files (*.bin);;VDR channel lists (*.conf);;CSV and text lists (*.csv *.txt);;All files (*)</source>
+        <translation>Kanallisten (*.bin *.conf *.csv *.txt);;Einstellungsdateien (*.bin);;VDR-Kanallisten (*.conf);;CSV- und Textlisten (*.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="47"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_dialogs.h" line="22"/>
+        <source>Import VDR Channel List</source>
+        <translation>VDR-Kanalliste importieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_dialogs.h" line="24"/>
+        <source>Import DVB Scan Table</source>
+        <translation>DVB-Suchlauftabelle importieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_dialogs.h" line="26"/>
+        <source>Order Channels Like Another List</source>
+        <translation>Kanäle wie eine andere Liste ordnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_dialogs.h" line="28"/>
+        <source>Export VDR Channel List</source>
+        <translation>VDR-Kanalliste exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/interchange_dialogs.h" line="30"/>
+        <source>Export Channel List as CSV</source>
+        <translation>Kanalliste als CSV exportieren</translation>
+    </message>
+</context>
+<context>
     <name>vq::ScanTableSettingsPage</name>
     <message>
         <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="157"/>

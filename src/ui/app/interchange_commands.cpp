@@ -21,7 +21,11 @@
 namespace vq {
 namespace {
 
-constexpr const char* kNothingChanged = "\n\nNothing was changed.";
+// Appended to a message when a command left the file alone.
+QString NothingChanged() { return InterchangeCommands::tr("\n\nNothing was changed."); }
+
+// A title of the commands' dialogs (marked where defined) in the user's language.
+QString Title(const char* title) { return InterchangeCommands::tr(title); }
 constexpr int kGroupNamesShown = 8;
 
 QString FileName(const QString& path) { return QFileInfo(path).fileName(); }
@@ -38,16 +42,21 @@ QStringList BodyLines(const std::vector<std::string>& lines, const std::string& 
 
 QString ImportHeading(const ImportSummary& s, const QString& file) {
   if (s.status == ImportStatus::kStopped)
-    return Latin1(s.message) + "\n\nWhat was imported from " + file + " up to there stays.";
-  if (s.status == ImportStatus::kNoModel) return Latin1(s.message) + kNothingChanged;
-  if (!s.Used()) return "Nothing of " + file + " could be used; nothing was changed.";
-  if (!s.Changed()) return "Everything in " + file + " is already there; nothing was changed.";
-  return "Imported from " + file + ".";
+    return Latin1(s.message) +
+           InterchangeCommands::tr("\n\nWhat was imported from %1 up to there stays.").arg(file);
+  if (s.status == ImportStatus::kNoModel) return Latin1(s.message) + NothingChanged();
+  if (!s.Used())
+    return InterchangeCommands::tr("Nothing of %1 could be used; nothing was changed.").arg(file);
+  if (!s.Changed())
+    return InterchangeCommands::tr("Everything in %1 is already there; nothing was changed.")
+        .arg(file);
+  return InterchangeCommands::tr("Imported from %1.").arg(file);
 }
 
 void ShowImportSummary(InterchangeDialogs& dialogs, const char* title, const ImportSummary& s,
                        const QString& file) {
-  dialogs.ShowSummary(title, ImportHeading(s, file), s.status != ImportStatus::kDone || !s.Used(),
+  dialogs.ShowSummary(Title(title), ImportHeading(s, file),
+                      s.status != ImportStatus::kDone || !s.Used(),
                       BodyLines(SummaryLines(s), s.message));
 }
 
@@ -57,10 +66,22 @@ QString GroupsQuestion(const ChannelList& list, const QString& file) {
   for (size_t i = 0; i < list.groups.size() && names.size() < kGroupNamesShown; ++i)
     names.append(Latin1(list.groups[i]));
   if (list.groups.size() > static_cast<size_t>(kGroupNamesShown)) names.append("...");
-  return file + " sorts its channels into " + QString::number(list.groups.size()) +
-         (list.groups.size() == 1 ? " group" : " groups") + ": " + names.join(", ") +
-         ".\n\nMake them favourite groups? A group joins the favourite group of the same name, "
-         "else takes the next favourite group without channels.";
+  const QString question =
+      list.groups.size() == 1
+          ? InterchangeCommands::tr(
+                "%1 sorts its channels into %2 group: %3.\n\nMake them favourite groups? A group "
+                "joins the favourite group of the same name, else takes the next favourite group "
+                "without channels.")
+          : InterchangeCommands::tr(
+                "%1 sorts its channels into %2 groups: %3.\n\nMake them favourite groups? A group "
+                "joins the favourite group of the same name, else takes the next favourite group "
+                "without channels.");
+  return question.arg(file, QString::number(list.groups.size()), names.join(", "));
+}
+
+QString CannotRead(const QString& path, const QFile& file) {
+  return InterchangeCommands::tr("Cannot read %1: %2").arg(FileName(path), file.errorString()) +
+         NothingChanged();
 }
 
 // The satellite a scan table most likely belongs to: the one at the
@@ -92,22 +113,21 @@ bool InterchangeCommands::AskAndRead(ListFileKind kind, const char* title, QStri
   if (path.isEmpty()) return false;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    dialogs_.Tell(title,
-                  "Cannot read " + FileName(path) + ": " + file.errorString() + kNothingChanged);
+    dialogs_.Tell(Title(title), CannotRead(path, file));
     return false;
   }
   // A device or pipe tells no size: at most one byte past the limit is read.
   const auto limit = static_cast<qint64>(kListFileLimit);
   const QByteArray data = file.size() > limit ? QByteArray() : file.read(limit + 1);
   if (file.error() != QFileDevice::NoError) {
-    dialogs_.Tell(title,
-                  "Cannot read " + FileName(path) + ": " + file.errorString() + kNothingChanged);
+    dialogs_.Tell(Title(title), CannotRead(path, file));
     return false;
   }
   if (file.size() > limit || data.size() > limit) {
-    dialogs_.Tell(title, FileName(path) + " is larger than " +
-                             QString::number(kListFileLimit >> 20) +
-                             " MB, too large for a channel list." + kNothingChanged);
+    dialogs_.Tell(Title(title),
+                  tr("%1 is larger than %2 MB, too large for a channel list.")
+                          .arg(FileName(path), QString::number(kListFileLimit >> 20)) +
+                      NothingChanged());
     return false;
   }
   bytes.assign(data.constData(), static_cast<size_t>(data.size()));
@@ -120,15 +140,15 @@ bool InterchangeCommands::ImportVdrChannels() {
   if (!AskAndRead(ListFileKind::kVdrChannels, kImportVdrTitle, path, bytes)) return false;
   const ChannelListRead read = ReadVdrChannels(bytes);
   if (!read.recognised) {
-    dialogs_.Tell(kImportVdrTitle, Latin1(read.message) + kNothingChanged);
+    dialogs_.Tell(Title(kImportVdrTitle), Latin1(read.message) + NothingChanged());
     return false;
   }
   ImportOptions options;
   if (!read.list.groups.empty())
     options.groupsAsFavorites =
-        dialogs_.AskYesNo(kImportVdrTitle, GroupsQuestion(read.list, FileName(path)));
+        dialogs_.AskYesNo(Title(kImportVdrTitle), GroupsQuestion(read.list, FileName(path)));
   ImportSummary summary;
-  view_.Recorded("Import VDR channel list",
+  view_.Recorded(tr("Import VDR channel list"),
                  [&] { summary = ImportChannels(view_.Editing(), read.list, options); });
   ShowImportSummary(dialogs_, kImportVdrTitle, summary, FileName(path));
   return summary.Changed();
@@ -140,7 +160,7 @@ bool InterchangeCommands::ImportScanTable() {
   if (!AskAndRead(ListFileKind::kScanTable, kImportScanTableTitle, path, bytes)) return false;
   const ChannelListRead read = ReadScanTable(bytes);
   if (!read.recognised) {
-    dialogs_.Tell(kImportScanTableTitle, Latin1(read.message) + kNothingChanged);
+    dialogs_.Tell(Title(kImportScanTableTitle), Latin1(read.message) + NothingChanged());
     return false;
   }
   SettingsDatabase& db = view_.Database();
@@ -150,7 +170,7 @@ bool InterchangeCommands::ImportScanTable() {
   SatelliteNode* satellite = number ? db.FindSatelliteNodeByNumber(*number) : nullptr;
   if (!satellite) return false;
   ImportSummary summary;
-  view_.Recorded("Import DVB scan table", [&] {
+  view_.Recorded(tr("Import DVB scan table"), [&] {
     summary = ImportTranspondersTo(view_.Editing(), read.list, *satellite, position);
   });
   ShowImportSummary(dialogs_, kImportScanTableTitle, summary, FileName(path));
@@ -163,27 +183,27 @@ bool InterchangeCommands::OrderLikeAnotherList() {
   if (!AskAndRead(ListFileKind::kReference, kOrderLikeTitle, path, bytes)) return false;
   const ReferenceFile reference = ReadReferenceFile(bytes);
   if (!reference.read.recognised) {
-    dialogs_.Tell(kOrderLikeTitle, Latin1(reference.read.message) + kNothingChanged);
+    dialogs_.Tell(Title(kOrderLikeTitle), Latin1(reference.read.message) + NothingChanged());
     return false;
   }
   OrderOptions options;
   if (reference.fromSettings)
     options.takeFavorites = dialogs_.AskYesNo(
-        kOrderLikeTitle, "Take the favourite groups of " + FileName(path) +
-                             " as well? Their names and members replace the eight favourite "
-                             "groups of this file.");
+        Title(kOrderLikeTitle), tr("Take the favourite groups of %1 as well? Their names and "
+                                   "members replace the eight favourite groups of this file.")
+                                    .arg(FileName(path)));
   OrderSummary summary;
-  view_.Recorded("Order channels like another list", [&] {
+  view_.Recorded(tr("Order channels like another list"), [&] {
     summary = OrderChannelsLike(view_.Editing(), reference.read.list, options);
   });
   QString heading;
   if (summary.Matched() == 0)
     heading = Latin1(summary.message);
   else if (summary.changed)
-    heading = "Ordered like " + FileName(path) + ".";
+    heading = tr("Ordered like %1.").arg(FileName(path));
   else
-    heading = "The channels already follow " + FileName(path) + "; nothing was changed.";
-  dialogs_.ShowSummary(kOrderLikeTitle, heading, summary.Matched() == 0,
+    heading = tr("The channels already follow %1; nothing was changed.").arg(FileName(path));
+  dialogs_.ShowSummary(Title(kOrderLikeTitle), heading, summary.Matched() == 0,
                        BodyLines(OrderSummaryLines(summary), summary.message));
   return summary.changed;
 }
@@ -205,13 +225,13 @@ bool InterchangeCommands::Export(ListFileKind kind, const char* title) {
   QSaveFile file(path);
   const auto size = static_cast<qint64>(text.size());
   if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size || !file.commit()) {
-    dialogs_.Tell(title, "Cannot write " + FileName(path) + ": " + file.errorString());
+    dialogs_.Tell(Title(title), tr("Cannot write %1: %2").arg(FileName(path), file.errorString()));
     return false;
   }
   const size_t count = list.channels.size();
-  view_.ShowStatus(QStringLiteral("Exported %1 %2 to %3!")
-                       .arg(count)
-                       .arg(count == 1 ? "channel" : "channels", FileName(path)));
+  view_.ShowStatus(
+      (count == 1 ? tr("Exported %1 channel to %2!") : tr("Exported %1 channels to %2!"))
+          .arg(QString::number(count), FileName(path)));
   return true;
 }
 

@@ -18,23 +18,36 @@ struct FileKindTexts {
   const char* suffix;  // of a saved file
 };
 
+constexpr const char* kAllFiles = QT_TRANSLATE_NOOP("vq::InterchangeCommands", "All files (*)");
+
+// A title or filter of the file dialogs in the user's language.
+QString Text(const char* text) {
+  return *text ? QCoreApplication::translate("vq::InterchangeCommands", text) : QString();
+}
+
 FileKindTexts TextsOf(ListFileKind kind) {
   switch (kind) {
     case ListFileKind::kVdrChannels:
-      return {kImportVdrTitle, kExportVdrTitle, "VDR channel lists (*.conf);;All files (*)",
-              "conf"};
+      return {
+          kImportVdrTitle, kExportVdrTitle,
+          QT_TRANSLATE_NOOP("vq::InterchangeCommands", "VDR channel lists (*.conf);;All files (*)"),
+          "conf"};
     case ListFileKind::kScanTable:
       // The collection's tables have no extension ("Astra-19.2E").
-      return {kImportScanTableTitle, "", "All files (*)", ""};
+      return {kImportScanTableTitle, "", kAllFiles, ""};
     case ListFileKind::kReference:
       return {kOrderLikeTitle, "",
-              "Channel lists (*.bin *.conf *.csv *.txt);;Settings Files (*.bin);;"
-              "VDR channel lists (*.conf);;CSV and text lists (*.csv *.txt);;All files (*)",
+              QT_TRANSLATE_NOOP("vq::InterchangeCommands",
+                                "Channel lists (*.bin *.conf *.csv *.txt);;Settings Files (*.bin);;"
+                                "VDR channel lists (*.conf);;CSV and text lists (*.csv *.txt);;"
+                                "All files (*)"),
               ""};
     case ListFileKind::kCsv:
-      return {"", kExportCsvTitle, "CSV files (*.csv);;All files (*)", "csv"};
+      return {"", kExportCsvTitle,
+              QT_TRANSLATE_NOOP("vq::InterchangeCommands", "CSV files (*.csv);;All files (*)"),
+              "csv"};
   }
-  return {"", "", "All files (*)", ""};
+  return {"", "", kAllFiles, ""};
 }
 
 }  // namespace
@@ -45,13 +58,14 @@ QString WindowInterchangeDialogs::AskOpenPath(ListFileKind kind, const QString& 
   const QString installed = QString::fromUtf8(kInstalledScanTables.data(),
                                               static_cast<qsizetype>(kInstalledScanTables.size()));
   if (kind == ListFileKind::kScanTable && QDir(installed).exists()) start = installed;
-  return QFileDialog::getOpenFileName(parent_, texts.openTitle, start, texts.filter);
+  return QFileDialog::getOpenFileName(parent_, Text(texts.openTitle), start, Text(texts.filter));
 }
 
 QString WindowInterchangeDialogs::AskSavePath(ListFileKind kind, const QString& directory) {
   const FileKindTexts texts = TextsOf(kind);
   const QString name = QStringLiteral("channels.") + texts.suffix;
-  QFileDialog dialog(parent_, texts.saveTitle, QDir(directory).filePath(name), texts.filter);
+  QFileDialog dialog(parent_, Text(texts.saveTitle), QDir(directory).filePath(name),
+                     Text(texts.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The dialog adds the extension before it asks about overwriting.
   dialog.setDefaultSuffix(texts.suffix);

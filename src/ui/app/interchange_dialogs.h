@@ -2,6 +2,7 @@
 /// @file
 /// What the imports and exports of other lists ask and tell the user.
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -16,12 +17,17 @@ class SettingsDatabase;
 /// The kinds of files the File > Import and Export entries read and write.
 enum class ListFileKind { kVdrChannels, kScanTable, kReference, kCsv };
 
-/// The titles of the commands' dialogs and messages.
-inline constexpr const char* kImportVdrTitle = "Import VDR Channel List";
-inline constexpr const char* kImportScanTableTitle = "Import DVB Scan Table";
-inline constexpr const char* kOrderLikeTitle = "Order Channels Like Another List";
-inline constexpr const char* kExportVdrTitle = "Export VDR Channel List";
-inline constexpr const char* kExportCsvTitle = "Export Channel List as CSV";
+/// The titles of the commands' dialogs and messages, translated where shown.
+inline constexpr const char* kImportVdrTitle =
+    QT_TRANSLATE_NOOP("vq::InterchangeCommands", "Import VDR Channel List");
+inline constexpr const char* kImportScanTableTitle =
+    QT_TRANSLATE_NOOP("vq::InterchangeCommands", "Import DVB Scan Table");
+inline constexpr const char* kOrderLikeTitle =
+    QT_TRANSLATE_NOOP("vq::InterchangeCommands", "Order Channels Like Another List");
+inline constexpr const char* kExportVdrTitle =
+    QT_TRANSLATE_NOOP("vq::InterchangeCommands", "Export VDR Channel List");
+inline constexpr const char* kExportCsvTitle =
+    QT_TRANSLATE_NOOP("vq::InterchangeCommands", "Export Channel List as CSV");
 
 /// File names, questions, the satellite for a scan table, the summary after
 /// an import and messages. The window shows dialogs; tests answer.
