@@ -870,6 +870,122 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     </message>
 </context>
 <context>
+    <name>vq::TransponderReviewDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="16"/>
+        <source>Scan tables from %1.</source>
+        <translation>Suchlauftabellen aus %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="30"/>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="31"/>
+        <source>Update Channels from Internet</source>
+        <translation>Kanäle aus dem Internet aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="37"/>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="40"/>
+        <source>Tick the differences to apply. Transponders that would take channels with them start unticked.</source>
+        <translation>Haken Sie die Unterschiede an, die angewendet werden sollen. Transponder, die Kanäle mitnehmen würden, sind zu Beginn nicht angehakt.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="45"/>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="60"/>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="84"/>
+        <source>No differences: there is nothing to apply.</source>
+        <translation>Keine Unterschiede: Es gibt nichts anzuwenden.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="85"/>
+        <source>%1 of %2 differences ticked.</source>
+        <translation>%1 von %2 Unterschieden angehakt.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="87"/>
+        <source> Applying removes %1 channels.</source>
+        <translation> Das Anwenden entfernt %1 Kanäle.</translation>
+    </message>
+</context>
+<context>
+    <name>vq::TransponderReviewModel</name>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="13"/>
+        <source>Difference</source>
+        <translation>Unterschied</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="14"/>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="15"/>
+        <source>Becomes</source>
+        <translation>Wird zu</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="16"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="17"/>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="39"/>
+        <source>Tables: %1</source>
+        <translation>Tabellen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="43"/>
+        <source>Table %1 skipped: %2</source>
+        <translation>Tabelle %1 übersprungen: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="45"/>
+        <source>Transponders no longer listed are not shown: a table was skipped.</source>
+        <translation>Nicht mehr aufgeführte Transponder werden nicht gezeigt: Eine Tabelle wurde übersprungen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="49"/>
+        <source>Listed transponders outside the LNB&apos;s range, left out: %1</source>
+        <translation>Aufgeführte Transponder außerhalb des LNB-Bereichs, ausgelassen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="132"/>
+        <source>%1 line %2</source>
+        <translation>%1 Zeile %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="141"/>
+        <source>; applying it removes its channels</source>
+        <translation>; das Anwenden entfernt seine Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="147"/>
+        <source>Applying removes this transponder with its %1 channels</source>
+        <translation>Das Anwenden entfernt diesen Transponder mit seinen %1 Kanälen</translation>
+    </message>
+</context>
+<context>
     <name>vq::UsbTransferDialog</name>
     <message>
         <location filename="../src/ui/dialogs/usb_transfer_dialog.cpp" line="22"/>

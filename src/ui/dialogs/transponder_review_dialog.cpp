@@ -13,7 +13,8 @@ namespace vq {
 namespace {
 
 QString SourceText(const ScanTableSet& tables) {
-  QString text = "Scan tables from " + QString::fromStdString(tables.source) + ".";
+  QString text = TransponderReviewDialog::tr("Scan tables from %1.")
+                     .arg(QString::fromStdString(tables.source));
   for (const std::string& note : tables.notes) text += "\n" + QString::fromStdString(note);
   return text;
 }
@@ -26,22 +27,22 @@ TransponderReviewDialog::TransponderReviewDialog(TransponderComparison compariso
       model_(new TransponderReviewModel(std::move(comparison), this)),
       tree_(new QTreeView),
       summary_(new QLabel),
-      apply_(new QPushButton(QStringLiteral("Apply"))) {
-  setWindowTitle(QStringLiteral("Update Channels from Internet"));
-  setObjectName(windowTitle());
+      apply_(new QPushButton(tr("Apply"))) {
+  setWindowTitle(tr("Update Channels from Internet"));
+  setObjectName(QStringLiteral("Update Channels from Internet"));  // the same in every language
 
   auto* source = new QLabel(SourceText(tables));
   source->setWordWrap(true);
   source->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  source->setAccessibleName(QStringLiteral("Source"));
+  source->setAccessibleName(tr("Source"));
 
-  auto* intro = new QLabel(QStringLiteral(
-      "Tick the differences to apply. Transponders that would take channels with them start "
-      "unticked."));
+  auto* intro = new QLabel(
+      tr("Tick the differences to apply. Transponders that would take channels with them start "
+         "unticked."));
   intro->setWordWrap(true);
 
   tree_->setModel(model_);
-  tree_->setAccessibleName(QStringLiteral("Differences"));
+  tree_->setAccessibleName(tr("Differences"));
   tree_->setAccessibleDescription(intro->text());
   tree_->setUniformRowHeights(true);
   tree_->setAllColumnsShowFocus(true);
@@ -56,7 +57,7 @@ TransponderReviewDialog::TransponderReviewDialog(TransponderComparison compariso
   tree_->setColumnWidth(TransponderReviewModel::kChannels, 10 * unit);
   tree_->setCurrentIndex(model_->index(0, 0));
 
-  summary_->setAccessibleName(QStringLiteral("Summary"));
+  summary_->setAccessibleName(tr("Summary"));
 
   auto* buttons = new QDialogButtonBox;
   buttons->addButton(apply_, QDialogButtonBox::AcceptRole);
@@ -80,10 +81,10 @@ std::vector<TransponderUpdate> TransponderReviewDialog::Ticked() const { return 
 
 QString TransponderReviewDialog::SummaryText() const {
   const int total = model_->DifferenceCount();
-  if (total == 0) return QStringLiteral("No differences: there is nothing to apply.");
-  QString text = QString("%1 of %2 differences ticked.").arg(model_->TickedCount()).arg(total);
+  if (total == 0) return tr("No differences: there is nothing to apply.");
+  QString text = tr("%1 of %2 differences ticked.").arg(model_->TickedCount()).arg(total);
   if (const int channels = model_->TickedChannelRemovals(); channels > 0)
-    text += QString(" Applying removes %1 channels.").arg(channels);
+    text += tr(" Applying removes %1 channels.").arg(channels);
   return text;
 }
 

@@ -10,7 +10,11 @@
 namespace vq {
 namespace {
 
-const char* const kHeaders[] = {"Difference", "Transponder", "Becomes", "Channels", "Table"};
+const char* const kHeaders[] = {QT_TRANSLATE_NOOP("vq::TransponderReviewModel", "Difference"),
+                                QT_TRANSLATE_NOOP("vq::TransponderReviewModel", "Transponder"),
+                                QT_TRANSLATE_NOOP("vq::TransponderReviewModel", "Becomes"),
+                                QT_TRANSLATE_NOOP("vq::TransponderReviewModel", "Channels"),
+                                QT_TRANSLATE_NOOP("vq::TransponderReviewModel", "Table")};
 
 QString Text(const std::string& text) {
   return QString::fromLatin1(text.data(), qsizetype(text.size()));
@@ -32,15 +36,18 @@ QString SatelliteDetails(const SatelliteComparison& s) {
   if (!s.tables.empty()) {
     QStringList names;
     for (const std::string& name : s.tables) names.append(Text(name));
-    lines.append("Tables: " + names.join(", "));
+    lines.append(TransponderReviewModel::tr("Tables: %1").arg(names.join(", ")));
   }
   for (const SkippedTable& t : s.skippedTables)
-    lines.append("Table " + Text(t.name) + " skipped: " + Text(t.reason));
+    lines.append(
+        TransponderReviewModel::tr("Table %1 skipped: %2").arg(Text(t.name), Text(t.reason)));
   if (s.status == ComparisonStatus::kCompared && !s.vanishedCompared)
-    lines.append("Transponders no longer listed are not shown: a table was skipped.");
+    lines.append(TransponderReviewModel::tr(
+        "Transponders no longer listed are not shown: a table was skipped."));
   if (s.outsideLnbRange > 0)
-    lines.append(QString("Listed transponders outside the LNB's range, left out: %1")
-                     .arg(s.outsideLnbRange));
+    lines.append(
+        TransponderReviewModel::tr("Listed transponders outside the LNB's range, left out: %1")
+            .arg(s.outsideLnbRange));
   return lines.join('\n');
 }
 
@@ -122,7 +129,7 @@ QVariant TransponderReviewModel::UpdateData(int satellite, int row, int column, 
       if (u.kind != UpdateKind::kNew) text = QString::number(u.channels);
       break;
     case kTable:
-      if (!u.table.empty()) text = Text(u.table) + QString(" line %1").arg(u.line);
+      if (!u.table.empty()) text = tr("%1 line %2").arg(Text(u.table), QString::number(u.line));
       break;
   }
   switch (role) {
@@ -130,15 +137,14 @@ QVariant TransponderReviewModel::UpdateData(int satellite, int row, int column, 
       return text;
     case Qt::AccessibleTextRole:
       if (column != kDifference) return text;
-      return Text(UpdateText(u)) + (RemovesChannels(u)
-                                        ? QStringLiteral("; applying it removes its channels")
-                                        : QString());
+      return Text(UpdateText(u)) +
+             (RemovesChannels(u) ? tr("; applying it removes its channels") : QString());
     case Qt::CheckStateRole:
       return column == kDifference ? QVariant(ticked ? Qt::Checked : Qt::Unchecked) : QVariant();
     case Qt::ToolTipRole:
       return RemovesChannels(u) && column == kChannels
-                 ? QVariant(QString("Applying removes this transponder with its %1 channels")
-                                .arg(u.channels))
+                 ? QVariant(
+                       tr("Applying removes this transponder with its %1 channels").arg(u.channels))
                  : QVariant();
     case Qt::DecorationRole:
       return RemovesChannels(u) && column == kChannels
@@ -195,7 +201,7 @@ Qt::ItemFlags TransponderReviewModel::flags(const QModelIndex& index) const {
 QVariant TransponderReviewModel::headerData(int section, Qt::Orientation orientation,
                                             int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
-  if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return QString(kHeaders[section]);
+  if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return tr(kHeaders[section]);
   return {};
 }
 

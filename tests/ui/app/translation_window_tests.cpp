@@ -12,6 +12,7 @@
 #include "ui/app/editor_config_dialog.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/transponder_review_dialog.h"
 
 namespace vq::test {
 namespace {
@@ -51,10 +52,13 @@ TEST_F(TranslatedWindow, ReadsGermanWithTheGermanCatalogue) {
   const bool started = Start();
   const AboutDialog about(QIcon{}, nullptr);
   const EditorConfigDialog configuration(EditorConfig{});
+  const TransponderReviewDialog review(TransponderComparison{}, ScanTableSet{}, nullptr);
   QCoreApplication::removeTranslator(&german);
   ASSERT_TRUE(started);
   EXPECT_EQ(about.windowTitle(), "Über VQChannelEditor");
   EXPECT_EQ(configuration.windowTitle(), "Editor-Konfiguration");
+  EXPECT_EQ(review.windowTitle(), "Kanäle aus dem Internet aktualisieren");
+  EXPECT_EQ(review.objectName(), "Update Channels from Internet") << "found by the same name";
   QStringList checkNames;
   for (const QCheckBox* check : configuration.findChildren<QCheckBox*>())
     checkNames << check->accessibleName();
