@@ -570,6 +570,24 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     </message>
 </context>
 <context>
+    <name>vq::ImportSummaryDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="20"/>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="26"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="34"/>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+</context>
+<context>
     <name>vq::InterchangeCommands</name>
     <message>
         <location filename="../src/ui/app/interchange_commands.cpp" line="25"/>
@@ -867,6 +885,24 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="79"/>
         <source>Saving settings to COM port ...</source>
         <translation>Einstellungen werden auf dem COM-Port gespeichert ...</translation>
+    </message>
+</context>
+<context>
+    <name>vq::TickTreeDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/tick_tree_dialog.cpp" line="56"/>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/tick_tree_dialog.cpp" line="56"/>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/tick_tree_dialog.cpp" line="57"/>
+        <source>Data</source>
+        <translation>Daten</translation>
     </message>
 </context>
 <context>

@@ -17,13 +17,13 @@ ImportSummaryDialog::ImportSummaryDialog(const QString& title, const QString& he
 
   heading_->setWordWrap(true);
   heading_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  heading_->setAccessibleName(QStringLiteral("Result"));
+  heading_->setAccessibleName(tr("Result"));
   auto* top = new QHBoxLayout;
   if (warning) {
     auto* icon = new QLabel;
     const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size, size));
-    icon->setAccessibleName(QStringLiteral("Warning"));
+    icon->setAccessibleName(tr("Warning"));
     top->addWidget(icon, 0, Qt::AlignTop);
   }
   top->addWidget(heading_, 1);
@@ -31,7 +31,7 @@ ImportSummaryDialog::ImportSummaryDialog(const QString& title, const QString& he
   text_->setReadOnly(true);
   text_->setPlainText(lines.join('\n'));
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  text_->setAccessibleName(QStringLiteral("Summary"));
+  text_->setAccessibleName(tr("Summary"));
   text_->setAccessibleDescription(heading);
   // Read-only text still moves its cursor with the keyboard, line by line.
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -53,10 +53,11 @@ const void* TickTreeDialog::RecordOf(const QStandardItem* item) {
 QString TickTreeDialog::ChannelText(const ChannelNode& channel) {
   const ChannelRecord record = channel.Record();
   const int type = record.GetType();
-  static const char* const kTypeNames[] = {"TV", "Radio", "Data"};
+  static const char* const kTypeNames[] = {QT_TR_NOOP("TV"), QT_TR_NOOP("Radio"),
+                                           QT_TR_NOOP("Data")};
   const int number = record.GetChannelNumber() - ChannelNumberOffset(type) + 1;
   return QString("%1 %2  %3")
-      .arg(type >= kTv && type <= kData ? kTypeNames[type] : "?")
+      .arg(type >= kTv && type <= kData ? tr(kTypeNames[type]) : QStringLiteral("?"))
       .arg(number)
       .arg(QString::fromLatin1(record.GetName()));
 }
