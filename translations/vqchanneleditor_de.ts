@@ -346,6 +346,29 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     </message>
 </context>
 <context>
+    <name>vq::CVQChannelEditorView</name>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="123"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="124"/>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="125"/>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="126"/>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
     <name>vq::ComPortSettingsPage</name>
     <message>
         <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="92"/>
@@ -431,6 +454,119 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="121"/>
         <source>Enable COM commands:</source>
         <translation>COM-Befehle aktivieren:</translation>
+    </message>
+</context>
+<context>
+    <name>vq::ContextMenus</name>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="37"/>
+        <source>Send to</source>
+        <translation>Senden an</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="60"/>
+        <source>Switch to transponder</source>
+        <translation>Zum Transponder wechseln</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="61"/>
+        <location filename="../src/ui/view/context_menus.cpp" line="74"/>
+        <source>Switch to satellite</source>
+        <translation>Zum Satelliten wechseln</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="63"/>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="64"/>
+        <location filename="../src/ui/view/context_menus.cpp" line="85"/>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="65"/>
+        <location filename="../src/ui/view/context_menus.cpp" line="86"/>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="67"/>
+        <location filename="../src/ui/view/context_menus.cpp" line="88"/>
+        <location filename="../src/ui/view/context_menus.cpp" line="104"/>
+        <source>Apply attributes</source>
+        <translation>Attribute übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="70"/>
+        <source>Add new on same transponder</source>
+        <translation>Neu auf demselben Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="80"/>
+        <source>Copy transponder only</source>
+        <translation>Nur Transponder kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="82"/>
+        <source>Copy with all channels</source>
+        <translation>Mit allen Kanälen kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="84"/>
+        <source>Copy with some channels...</source>
+        <translation>Mit einigen Kanälen kopieren...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="91"/>
+        <source>Add new on same satellite</source>
+        <translation>Neu auf demselben Satelliten hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="96"/>
+        <source>Copy satellite only</source>
+        <translation>Nur Satellit kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="98"/>
+        <source>Copy with all transponders only</source>
+        <translation>Nur mit allen Transpondern kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="100"/>
+        <source>Copy with all transponders and channels</source>
+        <translation>Mit allen Transpondern und Kanälen kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="102"/>
+        <source>Copy with some transponders and channels...</source>
+        <translation>Mit einigen Transpondern und Kanälen kopieren...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="106"/>
+        <source>Paste all copied transponders and channels</source>
+        <translation>Alle kopierten Transponder und Kanäle einfügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="108"/>
+        <source>Apply attributes and paste all copied transponders and channels</source>
+        <translation>Attribute übernehmen und alle kopierten Transponder und Kanäle einfügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="112"/>
+        <source>Copy settings</source>
+        <translation>Einstellungen kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="115"/>
+        <source>Apply category settings</source>
+        <translation>Einstellungen der Kategorie übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/context_menus.cpp" line="117"/>
+        <source>Apply all settings</source>
+        <translation>Alle Einstellungen übernehmen</translation>
     </message>
 </context>
 <context>
@@ -739,6 +875,167 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/app/interchange_dialogs.h" line="30"/>
         <source>Export Channel List as CSV</source>
         <translation>Kanalliste als CSV exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>vq::ListColumns</name>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="15"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="11"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="12"/>
+        <source>Num</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="16"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="17"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="14"/>
+        <source>Freq</source>
+        <translation>Freq</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="18"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="15"/>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="19"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="16"/>
+        <source>SR</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="20"/>
+        <source>VPID</source>
+        <translation>VPID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="21"/>
+        <source>APID</source>
+        <translation>APID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="22"/>
+        <source>$</source>
+        <translation>$</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="23"/>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="24"/>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="25"/>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="26"/>
+        <source>d</source>
+        <translation>d</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="27"/>
+        <source>f</source>
+        <translation>f</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="28"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="21"/>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="29"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="13"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="22"/>
+        <source>Pos</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="12"/>
+        <source>Satellite Name</source>
+        <translation>Satellitenname</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="14"/>
+        <source>Low</source>
+        <translation>Tief</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="15"/>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="16"/>
+        <source>22k</source>
+        <translation>22k</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="17"/>
+        <source>12V</source>
+        <translation>12V</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="18"/>
+        <source>DiSeqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="19"/>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="20"/>
+        <source>Tone Burst</source>
+        <translation>Tone Burst</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="21"/>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="22"/>
+        <source>MI</source>
+        <translation>MI</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="13"/>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="17"/>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="18"/>
+        <source>FTA</source>
+        <translation>FTA</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="19"/>
+        <source>TPID</source>
+        <translation>TPID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="20"/>
+        <source>Chns</source>
+        <translation>Kan.</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,21 @@ namespace vq {
 namespace {
 
 std::vector<ListColumn> ChannelColumns() {
-  return {{"Num", 47, true}, {"Name", 89, false},      {"Freq", 45, true}, {"P", 20, false},
-          {"SR", 45, true},  {"VPID", 38, true},       {"APID", 38, true}, {"$", 18, false},
-          {"l", 17, false},  {"s", 17, false},         {"t", 17, false},   {"d", 18, false},
-          {"f", 17, false},  {"Satellite", 75, false}, {"Pos", 49, false}};
+  return {{QT_TRANSLATE_NOOP("vq::ListColumns", "Num"), 47, true},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "Name"), 89, false},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "Freq"), 45, true},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "P"), 20, false},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "SR"), 45, true},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "VPID"), 38, true},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "APID"), 38, true},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "$"), 18, false},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "l"), 17, false},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "s"), 17, false},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "t"), 17, false},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "d"), 18, false},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "f"), 17, false},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "Satellite"), 75, false},
+          {QT_TRANSLATE_NOOP("vq::ListColumns", "Pos"), 49, false}};
 }
 
 int FlagImage(int column) {

@@ -1,6 +1,7 @@
 #include "ui/view/context_menus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "database/settings_database.h"
@@ -25,14 +26,15 @@ void AddEntries(ContextMenu& menu, std::initializer_list<Item> items) {
       menu.menu->addSeparator();
       continue;
     }
-    QAction* action = menu.menu->addAction(QString::fromLatin1(item.text));
+    QAction* action =
+        menu.menu->addAction(QCoreApplication::translate("vq::ContextMenus", item.text));
     action->setEnabled(false);
     menu.entries[item.id] = action;
   }
 }
 
 void AddSendTo(ContextMenu& menu, const SettingsDatabase* database) {
-  QMenu* sendTo = menu.menu->addMenu("Send to");
+  QMenu* sendTo = menu.menu->addMenu(QCoreApplication::translate("vq::ContextMenus", "Send to"));
   menu.entries[E::kSendTo] = sendTo->menuAction();
   if (!database) return;
   for (int i = 0; i < database->GetSatelliteCount(); ++i) {
@@ -52,49 +54,67 @@ ContextMenu BuildContextMenu(int tab, const SettingsDatabase* database, QWidget*
   menu.menu = new QMenu(parent);
   switch (tab) {
     case kTabChannels:
-      AddEntries(menu, {{E::kSwitchToTransponder, "Switch to transponder"},
-                        {E::kSwitchToSatellite, "Switch to satellite"},
-                        kSeparator,
-                        {E::kCopy, "Copy"},
-                        {E::kCut, "Cut"},
-                        {E::kPaste, "Paste"},
-                        kSeparator,
-                        {E::kApplyAttributes, "Apply attributes"},
-                        kSeparator,
-                        {E::kAddOnSameTransponder, "Add new on same transponder"}});
+      AddEntries(
+          menu,
+          {{E::kSwitchToTransponder,
+            QT_TRANSLATE_NOOP("vq::ContextMenus", "Switch to transponder")},
+           {E::kSwitchToSatellite, QT_TRANSLATE_NOOP("vq::ContextMenus", "Switch to satellite")},
+           kSeparator,
+           {E::kCopy, QT_TRANSLATE_NOOP("vq::ContextMenus", "Copy")},
+           {E::kCut, QT_TRANSLATE_NOOP("vq::ContextMenus", "Cut")},
+           {E::kPaste, QT_TRANSLATE_NOOP("vq::ContextMenus", "Paste")},
+           kSeparator,
+           {E::kApplyAttributes, QT_TRANSLATE_NOOP("vq::ContextMenus", "Apply attributes")},
+           kSeparator,
+           {E::kAddOnSameTransponder,
+            QT_TRANSLATE_NOOP("vq::ContextMenus", "Add new on same transponder")}});
       break;
     case kTabTransponders:
-      AddEntries(menu, {{E::kSwitchToSatellite, "Switch to satellite"}, kSeparator});
+      AddEntries(menu, {{E::kSwitchToSatellite,
+                         QT_TRANSLATE_NOOP("vq::ContextMenus", "Switch to satellite")},
+                        kSeparator});
       AddSendTo(menu, database);
-      AddEntries(menu, {kSeparator,
-                        {E::kCopyTransponderOnly, "Copy transponder only"},
-                        {E::kCopyWithAllChannels, "Copy with all channels"},
-                        {E::kCopyWithSomeChannels, "Copy with some channels..."},
-                        {E::kCut, "Cut"},
-                        {E::kPaste, "Paste"},
-                        kSeparator,
-                        {E::kApplyAttributes, "Apply attributes"},
-                        kSeparator,
-                        {E::kAddOnSameSatellite, "Add new on same satellite"}});
+      AddEntries(menu,
+                 {kSeparator,
+                  {E::kCopyTransponderOnly,
+                   QT_TRANSLATE_NOOP("vq::ContextMenus", "Copy transponder only")},
+                  {E::kCopyWithAllChannels,
+                   QT_TRANSLATE_NOOP("vq::ContextMenus", "Copy with all channels")},
+                  {E::kCopyWithSomeChannels,
+                   QT_TRANSLATE_NOOP("vq::ContextMenus", "Copy with some channels...")},
+                  {E::kCut, QT_TRANSLATE_NOOP("vq::ContextMenus", "Cut")},
+                  {E::kPaste, QT_TRANSLATE_NOOP("vq::ContextMenus", "Paste")},
+                  kSeparator,
+                  {E::kApplyAttributes, QT_TRANSLATE_NOOP("vq::ContextMenus", "Apply attributes")},
+                  kSeparator,
+                  {E::kAddOnSameSatellite,
+                   QT_TRANSLATE_NOOP("vq::ContextMenus", "Add new on same satellite")}});
       break;
     case kTabSatellites:
       AddEntries(
           menu,
-          {{E::kCopySatelliteOnly, "Copy satellite only"},
-           {E::kCopyWithAllTranspondersOnly, "Copy with all transponders only"},
-           {E::kCopyWithAllTranspondersAndChannels, "Copy with all transponders and channels"},
-           {E::kCopyWithSomeTranspondersAndChannels, "Copy with some transponders and channels..."},
+          {{E::kCopySatelliteOnly, QT_TRANSLATE_NOOP("vq::ContextMenus", "Copy satellite only")},
+           {E::kCopyWithAllTranspondersOnly,
+            QT_TRANSLATE_NOOP("vq::ContextMenus", "Copy with all transponders only")},
+           {E::kCopyWithAllTranspondersAndChannels,
+            QT_TRANSLATE_NOOP("vq::ContextMenus", "Copy with all transponders and channels")},
+           {E::kCopyWithSomeTranspondersAndChannels,
+            QT_TRANSLATE_NOOP("vq::ContextMenus", "Copy with some transponders and channels...")},
            kSeparator,
-           {E::kApplyAttributes, "Apply attributes"},
-           {E::kPasteAllTranspondersAndChannels, "Paste all copied transponders and channels"},
+           {E::kApplyAttributes, QT_TRANSLATE_NOOP("vq::ContextMenus", "Apply attributes")},
+           {E::kPasteAllTranspondersAndChannels,
+            QT_TRANSLATE_NOOP("vq::ContextMenus", "Paste all copied transponders and channels")},
            {E::kApplyAttributesAndPaste,
-            "Apply attributes and paste all copied transponders and channels"}});
+            QT_TRANSLATE_NOOP("vq::ContextMenus",
+                              "Apply attributes and paste all copied transponders and channels")}});
       break;
     default:
-      AddEntries(menu, {{E::kCopySettings, "Copy settings"},
+      AddEntries(menu, {{E::kCopySettings, QT_TRANSLATE_NOOP("vq::ContextMenus", "Copy settings")},
                         kSeparator,
-                        {E::kApplyCategorySettings, "Apply category settings"},
-                        {E::kApplyAllSettings, "Apply all settings"}});
+                        {E::kApplyCategorySettings,
+                         QT_TRANSLATE_NOOP("vq::ContextMenus", "Apply category settings")},
+                        {E::kApplyAllSettings,
+                         QT_TRANSLATE_NOOP("vq::ContextMenus", "Apply all settings")}});
       break;
   }
   return menu;

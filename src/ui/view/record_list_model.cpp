@@ -1,5 +1,7 @@
 #include "ui/view/record_list_model.h"
 
+#include <QCoreApplication>
+
 namespace vq {
 
 RecordListModel::RecordListModel(std::vector<ListColumn> columns, QObject* parent)
@@ -11,7 +13,8 @@ int RecordListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
-  if (role == Qt::DisplayRole) return QString::fromLatin1(columns_[section].title);
+  if (role == Qt::DisplayRole)
+    return QCoreApplication::translate("vq::ListColumns", columns_[section].title);
   if (role == Qt::TextAlignmentRole) return Alignment(section);
   return {};
 }

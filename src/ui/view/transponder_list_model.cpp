@@ -9,17 +9,17 @@
 namespace vq {
 
 TransponderListModel::TransponderListModel(QObject* parent)
-    : RecordListModel({{"Num", 47, true},
-                       {"Network", 78, false},
-                       {"Freq", 45, true},
-                       {"P", 20, false},
-                       {"SR", 45, true},
-                       {"FEC", 38, false},
-                       {"FTA", 38, false},
-                       {"TPID", 48, true},
-                       {"Chns", 48, true},
-                       {"Satellite", 93, false},
-                       {"Pos", 50, false}},
+    : RecordListModel({{QT_TRANSLATE_NOOP("vq::ListColumns", "Num"), 47, true},
+                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Network"), 78, false},
+                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Freq"), 45, true},
+                       {QT_TRANSLATE_NOOP("vq::ListColumns", "P"), 20, false},
+                       {QT_TRANSLATE_NOOP("vq::ListColumns", "SR"), 45, true},
+                       {QT_TRANSLATE_NOOP("vq::ListColumns", "FEC"), 38, false},
+                       {QT_TRANSLATE_NOOP("vq::ListColumns", "FTA"), 38, false},
+                       {QT_TRANSLATE_NOOP("vq::ListColumns", "TPID"), 48, true},
+                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Chns"), 48, true},
+                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Satellite"), 93, false},
+                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Pos"), 50, false}},
                       parent) {}
 
 void TransponderListModel::Fill(const SettingsDatabase* database, int listSatellite) {

@@ -120,10 +120,10 @@ void CVQChannelEditorView::BuildLayout() {
   tabs_->setAccessibleName("View tabs");
   tabs_->setDocumentMode(true);
   tabs_->setExpanding(false);
-  tabs_->addTab(ListIcon(kImageChannels), "Channels");
-  tabs_->addTab(ListIcon(kImageTransponder), "Transponders");
-  tabs_->addTab(ListIcon(kImageSatellite), "Satellites");
-  tabs_->addTab(ListIcon(kImageSettings), "Settings");
+  tabs_->addTab(ListIcon(kImageChannels), tr("Channels"));
+  tabs_->addTab(ListIcon(kImageTransponder), tr("Transponders"));
+  tabs_->addTab(ListIcon(kImageSatellite), tr("Satellites"));
+  tabs_->addTab(ListIcon(kImageSettings), tr("Settings"));
   pages_ = new QStackedWidget(this);
   for (ListPage* page : pageList_) pages_->addWidget(page);
 

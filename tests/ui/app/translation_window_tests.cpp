@@ -2,9 +2,14 @@
 // menus, commands and dialogs read German; without one they keep their English texts.
 
 #include <gtest/gtest.h>
+
+#include <memory>
+
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -13,6 +18,10 @@
 #include "ui/app/main_frame.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/transponder_review_dialog.h"
+#include "ui/view/channel_list_model.h"
+#include "ui/view/context_menus.h"
+#include "ui/view/list_state.h"
+#include "ui/view/vq_channel_editor_view.h"
 
 namespace vq::test {
 namespace {
@@ -21,6 +30,15 @@ QStringList MenuTitles(const CMainFrame& frame) {
   QStringList titles;
   for (const QAction* menu : frame.menuBar()->actions()) titles << menu->text();
   return titles;
+}
+
+// The first tab's name, the first heading of the channel list and the
+// channel menu's copy entry.
+QStringList ViewTexts(const CMainFrame& frame, const ContextMenu& channelMenu) {
+  const CVQChannelEditorView& view = *frame.View();
+  return {view.Tabs()->tabText(kTabChannels),
+          view.Channels()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+          channelMenu.Entry(MenuEntry::kCopy)->text()};
 }
 
 class TranslatedWindow : public ::testing::Test {
@@ -43,6 +61,9 @@ TEST_F(TranslatedWindow, KeepsTheEnglishTextsWithoutACatalogue) {
   EXPECT_EQ(frame.StatusText(), "Ready");
   EXPECT_EQ(frame.Actions().importScanTable->statusTip(),
             "Add the transponders of a dvbv5 scan table to a satellite");
+  const ContextMenu menu = BuildContextMenu(kTabChannels, nullptr, nullptr);
+  const std::unique_ptr<QMenu> owner(menu.menu);
+  EXPECT_EQ(ViewTexts(frame, menu), QStringList({"Channels", "Num", "Copy"}));
 }
 
 TEST_F(TranslatedWindow, ReadsGermanWithTheGermanCatalogue) {
@@ -53,6 +74,10 @@ TEST_F(TranslatedWindow, ReadsGermanWithTheGermanCatalogue) {
   const AboutDialog about(QIcon{}, nullptr);
   const EditorConfigDialog configuration(EditorConfig{});
   const TransponderReviewDialog review(TransponderComparison{}, ScanTableSet{}, nullptr);
+  const ContextMenu menu = BuildContextMenu(kTabChannels, nullptr, nullptr);
+  const std::unique_ptr<QMenu> owner(menu.menu);
+  // Headings are looked up when shown, so they are read while German is on.
+  const QStringList viewTexts = started ? ViewTexts(*app.Frame(), menu) : QStringList{};
   QCoreApplication::removeTranslator(&german);
   ASSERT_TRUE(started);
   EXPECT_EQ(about.windowTitle(), "Über VQChannelEditor");
@@ -71,6 +96,7 @@ TEST_F(TranslatedWindow, ReadsGermanWithTheGermanCatalogue) {
   EXPECT_EQ(frame.Actions().undo->text(), "&Rückgängig");
   EXPECT_EQ(frame.StatusText(), "Bereit");
   EXPECT_EQ(frame.Actions().open->statusTip(), "Öffnen") << "the tip is the text without marks";
+  EXPECT_EQ(viewTexts, QStringList({"Kanäle", "Nr.", "Kopieren"}));
 }
 
 }  // namespace
