@@ -624,6 +624,93 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     </message>
 </context>
 <context>
+    <name>vq::FavoritesPanel</name>
+    <message>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="23"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="24"/>
+        <source>Remove All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="26"/>
+        <source>Favorite groups</source>
+        <translation>Favoritengruppen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="29"/>
+        <source>Folder Name</source>
+        <translation>Ordnername</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="30"/>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="31"/>
+        <source>Rd</source>
+        <translation>Rd</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="45"/>
+        <source>Favorite channels</source>
+        <translation>Favoritenkanäle</translation>
+    </message>
+</context>
+<context>
+    <name>vq::FindBar</name>
+    <message>
+        <location filename="../src/ui/view/find_bar.cpp" line="31"/>
+        <source>Find previous</source>
+        <translation>Vorheriges suchen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/find_bar.cpp" line="33"/>
+        <source>Find next</source>
+        <translation>Nächstes suchen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/find_bar.cpp" line="35"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="45"/>
+        <source>Select all matches</source>
+        <translation>Alle Treffer auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/find_bar.cpp" line="37"/>
+        <source>Close find bar</source>
+        <translation>Suchleiste schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/find_bar.cpp" line="40"/>
+        <source>Find bar</source>
+        <translation>Suchleiste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/find_bar.cpp" line="42"/>
+        <source>Find text</source>
+        <translation>Suchtext</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/find_bar.cpp" line="43"/>
+        <source>Name, frequency, service id or PID</source>
+        <translation>Name, Frequenz, Service-ID oder PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/find_bar.cpp" line="47"/>
+        <source>Find result</source>
+        <translation>Suchergebnis</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/find_bar.cpp" line="52"/>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+</context>
+<context>
     <name>vq::FlashWritingDialog</name>
     <message>
         <location filename="../src/ui/dialogs/usb_flash_writing_dialog.cpp" line="30"/>
@@ -1182,6 +1269,49 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="79"/>
         <source>Saving settings to COM port ...</source>
         <translation>Einstellungen werden auf dem COM-Port gespeichert ...</translation>
+    </message>
+</context>
+<context>
+    <name>vq::StatisticsPanel</name>
+    <message>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="24"/>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="25"/>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="26"/>
+        <source>Total Channels</source>
+        <translation>Kanäle gesamt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="27"/>
+        <source>TV Channels</source>
+        <translation>TV-Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="28"/>
+        <source>Radio Channels</source>
+        <translation>Radiokanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="29"/>
+        <source>Data Channels</source>
+        <translation>Datenkanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="39"/>
+        <source>Use Network Settings (for FAE)</source>
+        <translation>Netzwerkeinstellungen verwenden (für FAE)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="41"/>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
     </message>
 </context>
 <context>

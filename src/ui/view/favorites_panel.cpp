@@ -20,15 +20,15 @@ FavoritesPanel::FavoritesPanel(QWidget* parent)
       groups_(new PropertyGrid(this)),
       members_(new QListView(this)),
       model_(new FavoriteMembersModel(this)),
-      remove_(new QPushButton("Remove", this)),
-      removeAll_(new QPushButton("Remove All", this)) {
+      remove_(new QPushButton(tr("Remove"), this)),
+      removeAll_(new QPushButton(tr("Remove All"), this)) {
   groups_->setObjectName("Favorite groups");
-  groups_->setAccessibleName("Favorite groups");
+  groups_->setAccessibleName(tr("Favorite groups"));
   groups_->setControlId(1003);
   groups_->setImages(ListIcons());
-  groups_->insertColumn(0, "Folder Name", 150);
-  groups_->insertColumn(1, "TV", 36);
-  groups_->insertColumn(2, "Rd", 36);
+  groups_->insertColumn(0, tr("Folder Name"), 150);
+  groups_->insertColumn(1, tr("TV"), 36);
+  groups_->insertColumn(2, tr("Rd"), 36);
   for (int g = 0; g < kGroups; ++g) {
     groups_->insertRow("", kImageFavorites, kNoParent, g);
     for (int column = 1; column < 3; ++column) groups_->setFocusable(g, column, false);
@@ -42,7 +42,7 @@ FavoritesPanel::FavoritesPanel(QWidget* parent)
   });
 
   members_->setObjectName("Favorite channels");
-  members_->setAccessibleName("Favorite channels");
+  members_->setAccessibleName(tr("Favorite channels"));
   members_->setModel(model_);
   members_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   members_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -73,8 +73,8 @@ void FavoritesPanel::UpdateGroups(const SettingsDatabase* database) {
   const bool loaded = database && database->GetModel() != kModelNone;
   for (int g = 0; g < kGroups; ++g) {
     groups_->setText(g, 0, loaded ? QString::fromLatin1(database->GetFavoriteGroupName(g)) : "");
-    groups_->setText(g, 1,
-                     loaded ? QString::number(database->CollectFavoriteMembers(g, nullptr, kTv)) : "");
+    groups_->setText(
+        g, 1, loaded ? QString::number(database->CollectFavoriteMembers(g, nullptr, kTv)) : "");
     groups_->setText(
         g, 2, loaded ? QString::number(database->CollectFavoriteMembers(g, nullptr, kRadio)) : "");
   }

@@ -11,9 +11,11 @@
 namespace vq {
 namespace {
 
-QToolButton* MakeToolButton(const QString& name, const QIcon& icon, QWidget* parent) {
+// `id` names the button for code and, translated, for the user.
+QToolButton* MakeToolButton(const char* id, const QIcon& icon, QWidget* parent) {
   auto* button = new QToolButton(parent);
-  button->setObjectName(name);
+  button->setObjectName(id);
+  const QString name = FindBar::tr(id);
   button->setAccessibleName(name);
   button->setToolTip(name);
   button->setIcon(icon);
@@ -26,26 +28,28 @@ QToolButton* MakeToolButton(const QString& name, const QIcon& icon, QWidget* par
 FindBar::FindBar(QWidget* parent)
     : QWidget(parent),
       field_(new QLineEdit(this)),
-      previous_(MakeToolButton("Find previous", style()->standardIcon(QStyle::SP_ArrowUp), this)),
-      next_(MakeToolButton("Find next", style()->standardIcon(QStyle::SP_ArrowDown), this)),
-      selectAll_(new QPushButton("Select all matches", this)),
+      previous_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Find previous"),
+                               style()->standardIcon(QStyle::SP_ArrowUp), this)),
+      next_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Find next"),
+                           style()->standardIcon(QStyle::SP_ArrowDown), this)),
+      selectAll_(new QPushButton(tr("Select all matches"), this)),
       result_(new QLabel(this)),
-      close_(MakeToolButton("Close find bar", style()->standardIcon(QStyle::SP_TitleBarCloseButton),
-                            this)) {
+      close_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Close find bar"),
+                            style()->standardIcon(QStyle::SP_TitleBarCloseButton), this)) {
   setObjectName("Find bar");
-  setAccessibleName("Find bar");
+  setAccessibleName(tr("Find bar"));
   field_->setObjectName("Find text");
-  field_->setAccessibleName("Find text");
-  field_->setPlaceholderText("Name, frequency, service id or PID");
+  field_->setAccessibleName(tr("Find text"));
+  field_->setPlaceholderText(tr("Name, frequency, service id or PID"));
   field_->setClearButtonEnabled(true);
-  selectAll_->setAccessibleName("Select all matches");
+  selectAll_->setAccessibleName(tr("Select all matches"));
   result_->setObjectName("Find result");
-  result_->setAccessibleName("Find result");
+  result_->setAccessibleName(tr("Find result"));
   result_->setMinimumWidth(90);
 
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 2, 0, 2);
-  auto* label = new QLabel("Find:", this);
+  auto* label = new QLabel(tr("Find:"), this);
   label->setBuddy(field_);
   layout->addWidget(label);
   layout->addWidget(field_, 1);

@@ -19,12 +19,14 @@ struct StatRow {
   const char* label;
   int image;
 };
-constexpr StatRow kRows[] = {{"Satellites", kImageSatellite},
-                             {"Transponders", kImageTransponder},
-                             {"Total Channels", kImageAllChannels},
-                             {"TV Channels", kImageTv},
-                             {"Radio Channels", kImageRadio},
-                             {"Data Channels", kImageData}};
+// The English labels also name the rows for ValueText.
+constexpr StatRow kRows[] = {
+    {QT_TRANSLATE_NOOP("vq::StatisticsPanel", "Satellites"), kImageSatellite},
+    {QT_TRANSLATE_NOOP("vq::StatisticsPanel", "Transponders"), kImageTransponder},
+    {QT_TRANSLATE_NOOP("vq::StatisticsPanel", "Total Channels"), kImageAllChannels},
+    {QT_TRANSLATE_NOOP("vq::StatisticsPanel", "TV Channels"), kImageTv},
+    {QT_TRANSLATE_NOOP("vq::StatisticsPanel", "Radio Channels"), kImageRadio},
+    {QT_TRANSLATE_NOOP("vq::StatisticsPanel", "Data Channels"), kImageData}};
 constexpr int kRowCount = static_cast<int>(std::size(kRows));
 
 }  // namespace
@@ -34,16 +36,16 @@ StatisticsPanel::StatisticsPanel(QWidget* parent)
       grid_(new PropertyGrid(this)),
       fta_(new QRadioButton("FTA/CI/FAE", this)),
       pvr_(new QRadioButton("PVR", this)),
-      network_(new QCheckBox("Use Network Settings (for FAE)", this)) {
+      network_(new QCheckBox(tr("Use Network Settings (for FAE)"), this)) {
   grid_->setObjectName("Statistics");
-  grid_->setAccessibleName("Statistics");
+  grid_->setAccessibleName(tr("Statistics"));
   grid_->setControlId(1000);
   grid_->setImages(ListIcons());
   grid_->insertColumn(0, "", 140);
   grid_->insertColumn(1, "", 82);
   grid_->setHeaderVisible(false);
   for (int i = 0; i < kRowCount; ++i) {
-    grid_->insertRow(kRows[i].label, kRows[i].image, kNoParent, i);
+    grid_->insertRow(tr(kRows[i].label), kRows[i].image, kNoParent, i);
     grid_->setFocusable(i, 0, false);
     grid_->setFocusable(i, 1, false);
   }
@@ -83,8 +85,8 @@ void StatisticsPanel::Update(const SettingsDatabase* database) {
     const int total = values[3] + values[4] + values[5];
     texts[0] = QString::fromStdString(
         CountOfText(database->GetSatelliteCount(), database->GetSatelliteCount()));
-    texts[1] = QString::fromStdString(
-        CountOfText(database->GetTransponderTotal(), kTransponderCapacity));
+    texts[1] =
+        QString::fromStdString(CountOfText(database->GetTransponderTotal(), kTransponderCapacity));
     texts[2] = QString::fromStdString(CountOfText(total, database->GetChannelCapacity()));
     for (int i = 3; i < kRowCount; ++i) texts[i] = QString::number(values[i]);
   }
