@@ -348,22 +348,89 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
 <context>
     <name>vq::CVQChannelEditorView</name>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="123"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="85"/>
+        <source>TV Channels</source>
+        <translation>TV-Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="86"/>
+        <source>Radio Channels</source>
+        <translation>Radiokanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="87"/>
+        <source>Data Channels</source>
+        <translation>Datenkanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="93"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="104"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="113"/>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="94"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="105"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="114"/>
+        <source>Remove Selected</source>
+        <translation>Auswahl entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="95"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="106"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="115"/>
+        <source>Remove All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="96"/>
+        <source>Add To Favorites</source>
+        <translation>Zu Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="97"/>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="98"/>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="107"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="116"/>
+        <source>Clear All Channels</source>
+        <translation>Alle Kanäle löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="117"/>
+        <source>Clear All Transponders &amp;&amp; All Channels</source>
+        <translation>Alle Transponder &amp;&amp; alle Kanäle löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="130"/>
+        <source>View tabs</source>
+        <translation>Ansichtsregister</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="133"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="124"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="134"/>
         <source>Transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="125"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="135"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="126"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="136"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -1126,6 +1193,32 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     </message>
 </context>
 <context>
+    <name>vq::RecordTableView</name>
+    <message>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="64"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="92"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_satellite_dialog.cpp" line="13"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="111"/>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_transponder_dialog.cpp" line="34"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="102"/>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="122"/>
+        <source>Settings categories</source>
+        <translation>Einstellungskategorien</translation>
+    </message>
+</context>
+<context>
     <name>vq::ScanTableSettingsPage</name>
     <message>
         <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="157"/>
@@ -1176,32 +1269,32 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Keine Auswahl</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="36"/>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="37"/>
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="37"/>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="38"/>
         <source>Free</source>
         <translation>Frei</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="38"/>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="39"/>
         <source>Scrambled</source>
         <translation>Verschlüsselt</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="59"/>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="60"/>
         <source>TV Channels</source>
         <translation>TV-Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="60"/>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="61"/>
         <source>Radio Channels</source>
         <translation>Radiokanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="61"/>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="62"/>
         <source>Data Channels</source>
         <translation>Datenkanäle</translation>
     </message>
@@ -1251,6 +1344,54 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/dialogs/select_transponder_dialog.cpp" line="20"/>
         <source>All</source>
         <translation>Alle</translation>
+    </message>
+</context>
+<context>
+    <name>vq::SelectorBar</name>
+    <message>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="34"/>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="35"/>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/select_transponder_dialog.cpp" line="18"/>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/selector_bar.cpp" line="40"/>
+        <source>Previous %1</source>
+        <translation>Zurück: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/selector_bar.cpp" line="42"/>
+        <source>Next %1</source>
+        <translation>Weiter: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/selector_bar.cpp" line="45"/>
+        <source>Selection counter</source>
+        <translation>Auswahlzähler</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="82"/>
+        <source>Channel source</source>
+        <translation>Kanalquelle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="83"/>
+        <source>Channel type</source>
+        <translation>Kanaltyp</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="101"/>
+        <source>Transponder satellite</source>
+        <translation>Transpondersatellit</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,8 @@ std::string ChannelDialogGroupEntry(const std::string& name, int tv, int radio) 
 SelectChannelDialog::SelectChannelDialog(const SettingsDatabase& database, QWidget* parent)
     : SelectRecordDialog(tr("Select Channel"), tr("No Selection"), parent),
       database_(database),
-      bar_(new SelectorBar("Filter", "Type", this)),
+      bar_(new SelectorBar(QT_TRANSLATE_NOOP("vq::SelectorBar", "Filter"),
+                           QT_TRANSLATE_NOOP("vq::SelectorBar", "Type"), this)),
       model_(new ChannelListModel(this)) {
   QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageAllChannels), tr("All")},
                                           {ListIcon(kImageAllChannels), tr("Free")},
@@ -60,7 +61,8 @@ SelectChannelDialog::SelectChannelDialog(const SettingsDatabase& database, QWidg
                                                        : type == 1 ? tr("Radio Channels")
                                                                    : tr("Data Channels"));
   Body()->addWidget(bar_);
-  SetList(new RecordTableView(model_, "Channels", false, this));
+  SetList(new RecordTableView(model_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Channels"), false,
+                              this));
   List()->setSelectionMode(QAbstractItemView::SingleSelection);
   SetColumnWidths({{1, 125}, {7, 17}});
   connect(bar_, &SelectorBar::firstChosen, this, [this](int code) {

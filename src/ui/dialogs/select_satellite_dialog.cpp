@@ -10,7 +10,8 @@ SelectSatelliteDialog::SelectSatelliteDialog(const SettingsDatabase& database, Q
     : SelectRecordDialog(tr("Select Satellite"), tr("No satellite selected!"), parent),
       model_(new SatelliteListModel(this)) {
   model_->Fill(&database);
-  SetList(new RecordTableView(model_, "Satellites", false, this));
+  SetList(new RecordTableView(model_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Satellites"), false,
+                              this));
   List()->setSelectionMode(QAbstractItemView::SingleSelection);
   SetColumnWidths({{1, 115}});
 }

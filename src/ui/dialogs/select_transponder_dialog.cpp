@@ -15,7 +15,7 @@ SelectTransponderDialog::SelectTransponderDialog(const SettingsDatabase& databas
                                                  QWidget* parent)
     : SelectRecordDialog(tr("Select Transponder"), tr("No transponder selected!"), parent),
       database_(database),
-      bar_(new SelectorBar("Satellite", "", this)),
+      bar_(new SelectorBar(QT_TRANSLATE_NOOP("vq::SelectorBar", "Satellite"), "", this)),
       model_(new TransponderListModel(this)) {
   QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageTransponder), tr("All")}};
   QList<int> codes = {0};
@@ -31,7 +31,8 @@ SelectTransponderDialog::SelectTransponderDialog(const SettingsDatabase& databas
   bar_->SetFirstEntries(entries, codes, shown);
   Body()->addWidget(bar_);
   model_->Fill(&database_, shown);
-  SetList(new RecordTableView(model_, "Transponders", false, this));
+  SetList(new RecordTableView(model_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Transponders"),
+                              false, this));
   List()->setSelectionMode(QAbstractItemView::SingleSelection);
   SetColumnWidths({{1, 100}, {9, 100}});
   connect(bar_, &SelectorBar::firstChosen, this,

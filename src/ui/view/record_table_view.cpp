@@ -8,12 +8,12 @@
 
 namespace vq {
 
-RecordTableView::RecordTableView(RecordListModel* model, const QString& accessibleName,
-                                 bool sortable, QWidget* parent)
+RecordTableView::RecordTableView(RecordListModel* model, const char* id, bool sortable,
+                                 QWidget* parent)
     : QTableView(parent), model_(model), sortable_(sortable) {
   setModel(model);
-  setObjectName(accessibleName);
-  setAccessibleName(accessibleName);
+  setObjectName(id);
+  setAccessibleName(tr(id));
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -23,8 +23,9 @@ class RecordTableView : public QTableView {
 
  public:
   /// `sortable` lets a click on the first column's header reverse the rows.
-  RecordTableView(RecordListModel* model, const QString& accessibleName, bool sortable,
-                  QWidget* parent = nullptr);
+  /// `id` names the list for code and, translated in this class's context,
+  /// for the user.
+  RecordTableView(RecordListModel* model, const char* id, bool sortable, QWidget* parent = nullptr);
 
   RecordListModel* RecordModel() const { return model_; }
   /// Selected rows in ascending order.

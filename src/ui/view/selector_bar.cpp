@@ -9,10 +9,10 @@
 namespace vq {
 namespace {
 
-QComboBox* MakeSelector(const QString& name, QWidget* parent) {
+QComboBox* MakeSelector(const char* id, QWidget* parent) {
   auto* box = new QComboBox(parent);
-  box->setObjectName(name);
-  box->setAccessibleName(name);
+  box->setObjectName(id);
+  box->setAccessibleName(SelectorBar::tr(id));
   box->setIconSize(QSize(16, 16));
   box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   box->setMinimumContentsLength(22);
@@ -20,26 +20,29 @@ QComboBox* MakeSelector(const QString& name, QWidget* parent) {
   return box;
 }
 
-QToolButton* MakeArrow(Qt::ArrowType arrow, const QString& name, QWidget* parent) {
+QToolButton* MakeArrow(Qt::ArrowType arrow, const QString& id, const QString& name,
+                       QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setArrowType(arrow);
   button->setAutoRaise(false);
   button->setAccessibleName(name);
   button->setToolTip(name);
-  button->setObjectName(name);
+  button->setObjectName(id);
   return button;
 }
 
 }  // namespace
 
-SelectorBar::SelectorBar(const QString& firstName, const QString& secondName, QWidget* parent)
+SelectorBar::SelectorBar(const char* firstId, const char* secondId, QWidget* parent)
     : QWidget(parent),
-      first_(MakeSelector(firstName, this)),
-      previous_(MakeArrow(Qt::LeftArrow, "Previous " + firstName, this)),
-      next_(MakeArrow(Qt::RightArrow, "Next " + firstName, this)),
+      first_(MakeSelector(firstId, this)),
+      previous_(MakeArrow(Qt::LeftArrow, QStringLiteral("Previous ") + firstId,
+                          tr("Previous %1").arg(tr(firstId)), this)),
+      next_(MakeArrow(Qt::RightArrow, QStringLiteral("Next ") + firstId,
+                      tr("Next %1").arg(tr(firstId)), this)),
       counter_(new QLabel(this)) {
   counter_->setObjectName("Selection counter");
-  counter_->setAccessibleName("Selection counter");
+  counter_->setAccessibleName(tr("Selection counter"));
   counter_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   counter_->setMinimumWidth(counter_->fontMetrics().horizontalAdvance("8888 channels") + 8);
 
@@ -48,8 +51,8 @@ SelectorBar::SelectorBar(const QString& firstName, const QString& secondName, QW
   layout->addWidget(previous_);
   layout->addWidget(first_, 3);
   layout->addWidget(next_);
-  if (!secondName.isEmpty()) {
-    second_ = MakeSelector(secondName, this);
+  if (secondId && *secondId) {
+    second_ = MakeSelector(secondId, this);
     second_->setMinimumContentsLength(12);
     layout->addSpacing(6);
     layout->addWidget(second_, 1);

@@ -17,8 +17,10 @@ class SelectorBar : public QWidget {
   Q_OBJECT
 
  public:
-  /// `second` adds a second selector (the channel type) after the first.
-  SelectorBar(const QString& firstName, const QString& secondName, QWidget* parent = nullptr);
+  /// `secondId` adds a second selector (the channel type) after the first
+  /// unless empty. The ids name the selectors for code and, translated in
+  /// this class's context, for the user.
+  SelectorBar(const char* firstId, const char* secondId, QWidget* parent = nullptr);
 
   QComboBox* First() const { return first_; }
   /// Null when the bar has one selector.

@@ -79,45 +79,55 @@ void CVQChannelEditorView::BuildLayout() {
   statistics_ = new StatisticsPanel(this);
   favorites_ = new FavoritesPanel(this);
 
-  auto* channelBar = new SelectorBar("Channel source", "Channel type", this);
+  auto* channelBar = new SelectorBar(QT_TRANSLATE_NOOP("vq::SelectorBar", "Channel source"),
+                                     QT_TRANSLATE_NOOP("vq::SelectorBar", "Channel type"), this);
   for (int type = 0; type < 3; ++type)
-    channelBar->Second()->addItem(ListIcon(kImageTv + type), type == 0   ? "TV Channels"
-                                                             : type == 1 ? "Radio Channels"
-                                                                         : "Data Channels");
+    channelBar->Second()->addItem(ListIcon(kImageTv + type), type == 0   ? tr("TV Channels")
+                                                             : type == 1 ? tr("Radio Channels")
+                                                                         : tr("Data Channels"));
   using B = ListButton;
   pageList_[kTabChannels] =
-      new ListPage(channelBar, new RecordTableView(channels_, "Channels", true, this),
-                   {{B::kAddNew, "Add New"},
-                    {B::kRemoveSelected, "Remove Selected"},
-                    {B::kRemoveAll, "Remove All"},
-                    {B::kAddToFavorites, "Add To Favorites"},
-                    {B::kMoveUp, "Move Up"},
-                    {B::kMoveDown, "Move Down"}},
+      new ListPage(channelBar,
+                   new RecordTableView(
+                       channels_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Channels"), true, this),
+                   {{B::kAddNew, tr("Add New")},
+                    {B::kRemoveSelected, tr("Remove Selected")},
+                    {B::kRemoveAll, tr("Remove All")},
+                    {B::kAddToFavorites, tr("Add To Favorites")},
+                    {B::kMoveUp, tr("Move Up")},
+                    {B::kMoveDown, tr("Move Down")}},
                    this);
-  pageList_[kTabTransponders] =
-      new ListPage(new SelectorBar("Transponder satellite", "", this),
-                   new RecordTableView(transponders_, "Transponders", true, this),
-                   {{B::kAddNew, "Add New"},
-                    {B::kRemoveSelected, "Remove Selected"},
-                    {B::kRemoveAll, "Remove All"},
-                    {B::kClearChannels, "Clear All Channels"}},
-                   this);
-  pageList_[kTabSatellites] =
-      new ListPage(nullptr, new RecordTableView(satellites_, "Satellites", true, this),
-                   {{B::kAddNew, "Add New"},
-                    {B::kRemoveSelected, "Remove Selected"},
-                    {B::kRemoveAll, "Remove All"},
-                    {B::kClearChannels, "Clear All Channels"},
-                    {B::kClearTransponders, "Clear All Transponders && All Channels"}},
-                   this);
-  pageList_[kTabSettings] = new ListPage(
-      nullptr, new RecordTableView(categories_, "Settings categories", false, this), {}, this);
+  pageList_[kTabTransponders] = new ListPage(
+      new SelectorBar(QT_TRANSLATE_NOOP("vq::SelectorBar", "Transponder satellite"), "", this),
+      new RecordTableView(transponders_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Transponders"),
+                          true, this),
+      {{B::kAddNew, tr("Add New")},
+       {B::kRemoveSelected, tr("Remove Selected")},
+       {B::kRemoveAll, tr("Remove All")},
+       {B::kClearChannels, tr("Clear All Channels")}},
+      this);
+  pageList_[kTabSatellites] = new ListPage(
+      nullptr,
+      new RecordTableView(satellites_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Satellites"), true,
+                          this),
+      {{B::kAddNew, tr("Add New")},
+       {B::kRemoveSelected, tr("Remove Selected")},
+       {B::kRemoveAll, tr("Remove All")},
+       {B::kClearChannels, tr("Clear All Channels")},
+       {B::kClearTransponders, tr("Clear All Transponders && All Channels")}},
+      this);
+  pageList_[kTabSettings] =
+      new ListPage(nullptr,
+                   new RecordTableView(
+                       categories_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Settings categories"),
+                       false, this),
+                   {}, this);
   pageList_[kTabSettings]->List()->setSelectionMode(QAbstractItemView::SingleSelection);
   pageList_[kTabSettings]->List()->setIconSize(QSize(16, 16));
 
   tabs_ = new QTabBar(this);
   tabs_->setObjectName("View tabs");
-  tabs_->setAccessibleName("View tabs");
+  tabs_->setAccessibleName(tr("View tabs"));
   tabs_->setDocumentMode(true);
   tabs_->setExpanding(false);
   tabs_->addTab(ListIcon(kImageChannels), tr("Channels"));
