@@ -434,6 +434,27 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
+    <message>
+        <location filename="../src/ui/view/view_find.cpp" line="58"/>
+        <location filename="../src/ui/view/view_find.cpp" line="101"/>
+        <source>No matches</source>
+        <translation>Keine Treffer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_find.cpp" line="58"/>
+        <source>%1 selected</source>
+        <translation>%1 ausgewählt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_find.cpp" line="106"/>
+        <source>%1 matches</source>
+        <translation>%1 Treffer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_find.cpp" line="108"/>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>vq::ComPortSettingsPage</name>

@@ -55,8 +55,7 @@ void CVQChannelEditorView::FindNext(bool backwards) {
 void CVQChannelEditorView::SelectAllMatches() {
   const std::vector<int> matches = FindMatches();
   if (!matches.empty()) SelectFoundRows(matches);
-  find_->SetResult(matches.empty() ? QString("No matches")
-                                   : QString("%1 selected").arg(matches.size()));
+  find_->SetResult(matches.empty() ? tr("No matches") : tr("%1 selected").arg(matches.size()));
 }
 
 std::vector<int> CVQChannelEditorView::FindMatches() const {
@@ -99,14 +98,14 @@ void CVQChannelEditorView::ShowFindResult(const std::vector<int>& matches, int r
     return;
   }
   if (matches.empty()) {
-    find_->SetResult("No matches");
+    find_->SetResult(tr("No matches"));
     return;
   }
   const auto at = std::find(matches.begin(), matches.end(), row);
   if (at == matches.end())
-    find_->SetResult(QString("%1 matches").arg(matches.size()));
+    find_->SetResult(tr("%1 matches").arg(matches.size()));
   else
-    find_->SetResult(QString("%1 of %2").arg(at - matches.begin() + 1).arg(matches.size()));
+    find_->SetResult(tr("%1 of %2").arg(at - matches.begin() + 1).arg(matches.size()));
 }
 
 }  // namespace vq
