@@ -455,6 +455,38 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <location filename="../src/ui/view/view_history.cpp" line="97"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="220"/>
+        <source>Ready!</source>
+        <translation>Bereit!</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_update.cpp" line="48"/>
+        <source>Loading settings file...</source>
+        <translation>Einstellungsdatei wird geladen...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_update.cpp" line="72"/>
+        <source>Settings file loaded in %1 sec!</source>
+        <translation>Einstellungsdatei in %1 s geladen!</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_update.cpp" line="155"/>
+        <location filename="../src/ui/view/view_update.cpp" line="184"/>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_update.cpp" line="156"/>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_update.cpp" line="157"/>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
 </context>
 <context>
     <name>vq::ComPortSettingsPage</name>

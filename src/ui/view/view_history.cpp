@@ -94,7 +94,7 @@ void CVQChannelEditorView::ShowRestored(const std::vector<uint8_t>& viewState) {
   UpdateSettingsCategory();
   ShowTab(snapshot.tab >= kTabChannels && snapshot.tab <= kTabSettings ? snapshot.tab
                                                                        : state_.currentTab);
-  emit statusText("Ready!");
+  emit statusText(tr("Ready!"));
 }
 
 }  // namespace vq

@@ -45,7 +45,7 @@ QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
 void CVQChannelEditorView::InitialUpdate() {
   const bool fromFile = document_.IsFileOpen();
   const qint64 start = clock_();
-  if (fromFile) emit statusText("Loading settings file...");
+  if (fromFile) emit statusText(tr("Loading settings file..."));
   {
     const WaitCursor wait;
     state_.refillChannels = state_.refillTransponders = state_.refillSatellites = false;
@@ -69,8 +69,8 @@ void CVQChannelEditorView::InitialUpdate() {
     pageList_[tab]->List()->setFocus();
   }
   if (fromFile)
-    emit statusText(QString::asprintf("Settings file loaded in %.2f sec!",
-                                      static_cast<double>(clock_() - start) / 1000.0));
+    emit statusText(tr("Settings file loaded in %1 sec!")
+                        .arg(static_cast<double>(clock_() - start) / 1000.0, 0, 'f', 2));
 }
 
 void CVQChannelEditorView::ShowTab(int tab) {
@@ -152,9 +152,9 @@ void CVQChannelEditorView::StartOverOnAllRecords() {
 
 void CVQChannelEditorView::FillChannelSources() {
   const SettingsDatabase& db = Database();
-  QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageAllChannels), "All"},
-                                          {ListIcon(kImageAllChannels), "Free"},
-                                          {ListIcon(kImageScrambled), "Scrambled"}};
+  QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageAllChannels), tr("All")},
+                                          {ListIcon(kImageAllChannels), tr("Free")},
+                                          {ListIcon(kImageScrambled), tr("Scrambled")}};
   QList<int> codes = {kSourceAll, kSourceFree, kSourceScrambled};
   const bool loaded = db.GetModel() != kModelNone;
   for (int n = 0; loaded && n < db.GetSatelliteCount(); ++n) {
@@ -181,7 +181,7 @@ void CVQChannelEditorView::FillChannelSources() {
 
 void CVQChannelEditorView::FillTransponderSources() {
   const SettingsDatabase& db = Database();
-  QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageTransponder), "All"}};
+  QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageTransponder), tr("All")}};
   QList<int> codes = {0};
   for (int n = 0; db.GetModel() != kModelNone && n < db.GetSatelliteCount(); ++n) {
     const SatelliteNode* node = db.GetSatelliteNode(n);

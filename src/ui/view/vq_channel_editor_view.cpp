@@ -217,7 +217,7 @@ void CVQChannelEditorView::WithStatus(const std::function<void()>& work) {
   CommitPendingEdits();
   emit statusText("Please wait ...");
   work();
-  emit statusText("Ready!");
+  emit statusText(tr("Ready!"));
 }
 
 }  // namespace vq
