@@ -489,6 +489,39 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     </message>
 </context>
 <context>
+    <name>vq::ChannelListModel</name>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="54"/>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="56"/>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="58"/>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="60"/>
+        <source>Teletext</source>
+        <translation>Videotext</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="62"/>
+        <source>AC3</source>
+        <translation>AC3</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="64"/>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+</context>
+<context>
     <name>vq::ComPortSettingsPage</name>
     <message>
         <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="92"/>
@@ -1244,6 +1277,16 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <source>Chns</source>
         <translation>Kan.</translation>
     </message>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="32"/>
+        <source>Settings Category</source>
+        <translation>Einstellungskategorie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="33"/>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
 </context>
 <context>
     <name>vq::RecordTableView</name>
@@ -1463,6 +1506,59 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="79"/>
         <source>Saving settings to COM port ...</source>
         <translation>Einstellungen werden auf dem COM-Port gespeichert ...</translation>
+    </message>
+</context>
+<context>
+    <name>vq::SettingsCategoryModel</name>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="14"/>
+        <source>Picture format, video output and TV system</source>
+        <translation>Bildformat, Videoausgang und Fernsehnorm</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="15"/>
+        <source>Menu, audio and subtitle languages</source>
+        <translation>Menü-, Audio- und Untertitelsprachen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="16"/>
+        <source>Clock and time zone</source>
+        <translation>Uhr und Zeitzone</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="17"/>
+        <source>The eight programmed timers</source>
+        <translation>Die acht programmierten Timer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="18"/>
+        <source>Lock code and locked menus</source>
+        <translation>Sperrcode und gesperrte Menüs</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="19"/>
+        <source>On-screen display and remote control keys</source>
+        <translation>Bildschirmanzeige und Fernbedienungstasten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="20"/>
+        <source>Standby and antenna power</source>
+        <translation>Standby und Antennenspeisung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="21"/>
+        <source>Address and login of the receiver&apos;s network connection</source>
+        <translation>Adresse und Anmeldung der Netzwerkverbindung des Receivers</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="23"/>
+        <source>Volume, location and the F1 button</source>
+        <translation>Lautstärke, Standort und die F1-Taste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="24"/>
+        <source>Diagnostic settings of the receiver</source>
+        <translation>Diagnoseeinstellungen des Receivers</translation>
     </message>
 </context>
 <context>

@@ -51,17 +51,17 @@ int FlagImage(int column) {
 const char* FlagName(int column) {
   switch (column) {
     case kChanScrambled:
-      return "Scrambled";
+      return QT_TRANSLATE_NOOP("vq::ChannelListModel", "Scrambled");
     case kChanLocked:
-      return "Locked";
+      return QT_TRANSLATE_NOOP("vq::ChannelListModel", "Locked");
     case kChanSkipped:
-      return "Skipped";
+      return QT_TRANSLATE_NOOP("vq::ChannelListModel", "Skipped");
     case kChanTeletext:
-      return "Teletext";
+      return QT_TRANSLATE_NOOP("vq::ChannelListModel", "Teletext");
     case kChanAc3:
-      return "AC3";
+      return QT_TRANSLATE_NOOP("vq::ChannelListModel", "AC3");
     case kChanFavorite:
-      return "Favorite";
+      return QT_TRANSLATE_NOOP("vq::ChannelListModel", "Favorite");
     default:
       return "";
   }
@@ -142,7 +142,7 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
       return image >= 0 && ChannelFlag(*node, column) ? ListIcon(image) : QVariant();
     case Qt::AccessibleTextRole:
       if (image < 0) return {};
-      return ChannelFlag(*node, column) ? QString::fromLatin1(FlagName(column)) : QString();
+      return ChannelFlag(*node, column) ? tr(FlagName(column)) : QString();
     case Qt::TextAlignmentRole:
       return Alignment(column);
     default:

@@ -11,16 +11,17 @@ namespace {
 
 const char* Description(int code) {
   static constexpr const char* kDescriptions[] = {
-      "Picture format, video output and TV system",
-      "Menu, audio and subtitle languages",
-      "Clock and time zone",
-      "The eight programmed timers",
-      "Lock code and locked menus",
-      "On-screen display and remote control keys",
-      "Standby and antenna power",
-      "Address and login of the receiver's network connection",
-      "Volume, location and the F1 button",
-      "Diagnostic settings of the receiver",
+      QT_TRANSLATE_NOOP("vq::SettingsCategoryModel", "Picture format, video output and TV system"),
+      QT_TRANSLATE_NOOP("vq::SettingsCategoryModel", "Menu, audio and subtitle languages"),
+      QT_TRANSLATE_NOOP("vq::SettingsCategoryModel", "Clock and time zone"),
+      QT_TRANSLATE_NOOP("vq::SettingsCategoryModel", "The eight programmed timers"),
+      QT_TRANSLATE_NOOP("vq::SettingsCategoryModel", "Lock code and locked menus"),
+      QT_TRANSLATE_NOOP("vq::SettingsCategoryModel", "On-screen display and remote control keys"),
+      QT_TRANSLATE_NOOP("vq::SettingsCategoryModel", "Standby and antenna power"),
+      QT_TRANSLATE_NOOP("vq::SettingsCategoryModel",
+                        "Address and login of the receiver's network connection"),
+      QT_TRANSLATE_NOOP("vq::SettingsCategoryModel", "Volume, location and the F1 button"),
+      QT_TRANSLATE_NOOP("vq::SettingsCategoryModel", "Diagnostic settings of the receiver"),
   };
   return code >= 0 && code < static_cast<int>(std::size(kDescriptions)) ? kDescriptions[code] : "";
 }
@@ -28,7 +29,9 @@ const char* Description(int code) {
 }  // namespace
 
 SettingsCategoryModel::SettingsCategoryModel(QObject* parent)
-    : RecordListModel({{"Settings Category", 200, false}, {"Description", 366, false}}, parent),
+    : RecordListModel({{QT_TRANSLATE_NOOP("vq::ListColumns", "Settings Category"), 200, false},
+                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Description"), 366, false}},
+                      parent),
       codes_(ListedSettingsCategories(false, false)) {}
 
 void SettingsCategoryModel::SetNetworkListed(bool listed) {
@@ -70,7 +73,7 @@ QVariant SettingsCategoryModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return index.column() == 0 ? QString::fromLatin1(SettingsCategoryName(code).data())
-                                 : QString::fromLatin1(Description(code));
+                                 : tr(Description(code));
     case Qt::DecorationRole:
       return index.column() == 0 ? ListIcon(kImageSettings) : QVariant();
     case Qt::UserRole:
