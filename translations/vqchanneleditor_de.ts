@@ -462,28 +462,28 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <translation>Bereit!</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="48"/>
+        <location filename="../src/ui/view/view_update.cpp" line="46"/>
         <source>Loading settings file...</source>
         <translation>Einstellungsdatei wird geladen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="72"/>
+        <location filename="../src/ui/view/view_update.cpp" line="70"/>
         <source>Settings file loaded in %1 sec!</source>
         <translation>Einstellungsdatei in %1 s geladen!</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="155"/>
-        <location filename="../src/ui/view/view_update.cpp" line="184"/>
+        <location filename="../src/ui/view/view_update.cpp" line="153"/>
+        <location filename="../src/ui/view/view_update.cpp" line="182"/>
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="156"/>
+        <location filename="../src/ui/view/view_update.cpp" line="154"/>
         <source>Free</source>
         <translation>Frei</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="157"/>
+        <location filename="../src/ui/view/view_update.cpp" line="155"/>
         <source>Scrambled</source>
         <translation>Verschlüsselt</translation>
     </message>
@@ -1488,6 +1488,45 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="101"/>
         <source>Transponder satellite</source>
         <translation>Transpondersatellit</translation>
+    </message>
+</context>
+<context>
+    <name>vq::SelectorTexts</name>
+    <message>
+        <location filename="../src/ui/view/selector_texts.cpp" line="17"/>
+        <source>%1 (----------EMPTY----------)</source>
+        <translation>%1 (----------LEER----------)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/selector_texts.cpp" line="27"/>
+        <source>%1 (TV: %2, Radio: %3, Data: %4)</source>
+        <translation>%1 (TV: %2, Radio: %3, Daten: %4)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/selector_texts.cpp" line="33"/>
+        <source>%1 (TV: %2, Radio: %3)</source>
+        <translation>%1 (TV: %2, Radio: %3)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/selector_texts.cpp" line="39"/>
+        <source>%1 ( EMPTY )</source>
+        <translation>%1 ( LEER )</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/selector_texts.cpp" line="40"/>
+        <source>%1 ( %2 )</source>
+        <translation>%1 ( %2 )</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/selector_texts.cpp" line="47"/>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/selector_texts.cpp" line="48"/>
+        <location filename="../src/ui/view/selector_texts.cpp" line="53"/>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>

@@ -22,8 +22,8 @@ SelectTransponderDialog::SelectTransponderDialog(const SettingsDatabase& databas
   for (int n = 0; n < database.GetSatelliteCount(); ++n) {
     const SatelliteNode* node = database.GetSatelliteNode(n);
     if (!node || !node->HasSatellite()) continue;
-    entries.append({ListIcon(kImageSatellite), QString::fromLatin1(SatelliteTranspondersEntry(
-                                                   node->GetName(), node->GetTransponderCount()))});
+    entries.append({ListIcon(kImageSatellite),
+                    SatelliteTranspondersEntry(node->GetName(), node->GetTransponderCount())});
     codes.append(n + 1);
   }
   // A filter that names no satellite shows them all.

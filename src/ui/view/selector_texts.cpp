@@ -1,38 +1,57 @@
 #include "ui/view/selector_texts.h"
 
+#include <QCoreApplication>
+
 namespace vq {
 namespace {
 
-constexpr std::string_view kEmpty = " (----------EMPTY----------)";
+QString Translate(const char* text) {
+  return QCoreApplication::translate("vq::SelectorTexts", text);
+}
 
-std::string Str(int value) { return std::to_string(value); }
+QString Latin1(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString Empty(std::string_view name) {
+  return Translate(QT_TRANSLATE_NOOP("vq::SelectorTexts", "%1 (----------EMPTY----------)"))
+      .arg(Latin1(name));
+}
 
 }  // namespace
 
-std::string SatelliteChannelsEntry(std::string_view name, int tv, int radio, int data) {
-  std::string text(name);
-  if (tv + radio + data == 0) return text.append(kEmpty);
-  return text + " (TV: " + Str(tv) + ", Radio: " + Str(radio) + ", Data: " + Str(data) + ")";
+// The multi-argument arg() fills all places at once, so a "%" in a name
+// stays as it is.
+QString SatelliteChannelsEntry(std::string_view name, int tv, int radio, int data) {
+  if (tv + radio + data == 0) return Empty(name);
+  return Translate(QT_TRANSLATE_NOOP("vq::SelectorTexts", "%1 (TV: %2, Radio: %3, Data: %4)"))
+      .arg(Latin1(name), QString::number(tv), QString::number(radio), QString::number(data));
 }
 
-std::string FavoriteGroupEntry(std::string_view name, int tv, int radio) {
-  std::string text(name);
-  if (tv + radio == 0) return text.append(kEmpty);
-  return text + " (TV: " + Str(tv) + ", Radio: " + Str(radio) + ")";
+QString FavoriteGroupEntry(std::string_view name, int tv, int radio) {
+  if (tv + radio == 0) return Empty(name);
+  return Translate(QT_TRANSLATE_NOOP("vq::SelectorTexts", "%1 (TV: %2, Radio: %3)"))
+      .arg(Latin1(name), QString::number(tv), QString::number(radio));
 }
 
-std::string SatelliteTranspondersEntry(std::string_view name, int transponders) {
-  std::string text(name);
-  if (transponders == 0) return text + " ( EMPTY )";
-  return text + " ( " + Str(transponders) + " )";
+QString SatelliteTranspondersEntry(std::string_view name, int transponders) {
+  if (transponders == 0)
+    return Translate(QT_TRANSLATE_NOOP("vq::SelectorTexts", "%1 ( EMPTY )")).arg(Latin1(name));
+  return Translate(QT_TRANSLATE_NOOP("vq::SelectorTexts", "%1 ( %2 )"))
+      .arg(Latin1(name), QString::number(transponders));
 }
 
-std::string SelectionCounterText(int selected, std::string_view selectedNumber, int rows) {
-  if (selected <= 0) return "";
-  if (selected > 1) return Str(selected) + " channels";
-  return std::string(selectedNumber) + " of " + Str(rows);
+QString SelectionCounterText(int selected, const QString& selectedNumber, int rows) {
+  if (selected <= 0) return {};
+  if (selected > 1)
+    return Translate(QT_TRANSLATE_NOOP("vq::SelectorTexts", "%1 channels")).arg(selected);
+  return Translate(QT_TRANSLATE_NOOP("vq::SelectorTexts", "%1 of %2"))
+      .arg(selectedNumber, QString::number(rows));
 }
 
-std::string CountOfText(int count, int capacity) { return Str(count) + " of " + Str(capacity); }
+QString CountOfText(int count, int capacity) {
+  return Translate(QT_TRANSLATE_NOOP("vq::SelectorTexts", "%1 of %2"))
+      .arg(QString::number(count), QString::number(capacity));
+}
 
 }  // namespace vq

@@ -83,11 +83,9 @@ void StatisticsPanel::Update(const SettingsDatabase* database) {
     values[4] = database->CountChannels(kRadio);
     values[5] = database->CountChannels(kData);
     const int total = values[3] + values[4] + values[5];
-    texts[0] = QString::fromStdString(
-        CountOfText(database->GetSatelliteCount(), database->GetSatelliteCount()));
-    texts[1] =
-        QString::fromStdString(CountOfText(database->GetTransponderTotal(), kTransponderCapacity));
-    texts[2] = QString::fromStdString(CountOfText(total, database->GetChannelCapacity()));
+    texts[0] = CountOfText(database->GetSatelliteCount(), database->GetSatelliteCount());
+    texts[1] = CountOfText(database->GetTransponderTotal(), kTransponderCapacity);
+    texts[2] = CountOfText(total, database->GetChannelCapacity());
     for (int i = 3; i < kRowCount; ++i) texts[i] = QString::number(values[i]);
   }
   for (int i = 0; i < kRowCount; ++i) grid_->setText(i, 1, texts[i]);

@@ -38,8 +38,6 @@ class WaitCursor {
   WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
-
 }  // namespace
 
 void CVQChannelEditorView::InitialUpdate() {
@@ -162,15 +160,15 @@ void CVQChannelEditorView::FillChannelSources() {
     if (!node || !node->HasSatellite()) continue;
     entries.append(
         {ListIcon(kImageSatellite),
-         Latin1(SatelliteChannelsEntry(node->GetName(), node->CountChannels(kTv),
-                                       node->CountChannels(kRadio), node->CountChannels(kData)))});
+         SatelliteChannelsEntry(node->GetName(), node->CountChannels(kTv),
+                                node->CountChannels(kRadio), node->CountChannels(kData))});
     codes.append(kSourceSatellite + n);
   }
   for (int g = 0; loaded && g < ChannelRecord::kFavoriteGroups; ++g) {
-    entries.append({ListIcon(kImageFavorites),
-                    Latin1(FavoriteGroupEntry(db.GetFavoriteGroupName(g),
-                                              db.CollectFavoriteMembers(g, nullptr, kTv),
-                                              db.CollectFavoriteMembers(g, nullptr, kRadio)))});
+    entries.append(
+        {ListIcon(kImageFavorites),
+         FavoriteGroupEntry(db.GetFavoriteGroupName(g), db.CollectFavoriteMembers(g, nullptr, kTv),
+                            db.CollectFavoriteMembers(g, nullptr, kRadio))});
     codes.append(kSourceFavorites + g);
   }
   if (!codes.contains(state_.channelListSource)) state_.channelListSource = kSourceAll;
@@ -186,8 +184,8 @@ void CVQChannelEditorView::FillTransponderSources() {
   for (int n = 0; db.GetModel() != kModelNone && n < db.GetSatelliteCount(); ++n) {
     const SatelliteNode* node = db.GetSatelliteNode(n);
     if (!node || !node->HasSatellite()) continue;
-    entries.append({ListIcon(kImageSatellite), Latin1(SatelliteTranspondersEntry(
-                                                   node->GetName(), node->GetTransponderCount()))});
+    entries.append({ListIcon(kImageSatellite),
+                    SatelliteTranspondersEntry(node->GetName(), node->GetTransponderCount())});
     codes.append(n + 1);
   }
   if (!codes.contains(state_.transponderListSatellite)) state_.transponderListSatellite = 0;
@@ -219,8 +217,8 @@ void CVQChannelEditorView::UpdateCounter() {
   const QString number =
       rows.size() == 1 ? list->model()->index(rows.front(), 0).data(Qt::DisplayRole).toString()
                        : QString();
-  pageList_[tab]->Bar()->SetCounterText(Latin1(SelectionCounterText(
-      static_cast<int>(rows.size()), number.toStdString(), list->model()->rowCount())));
+  pageList_[tab]->Bar()->SetCounterText(
+      SelectionCounterText(static_cast<int>(rows.size()), number, list->model()->rowCount()));
 }
 
 QString CVQChannelEditorView::CounterText() const {

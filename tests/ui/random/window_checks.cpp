@@ -156,9 +156,9 @@ void CheckCounts(CVQChannelEditorView& view, const SettingsDatabase& db, Problem
   const int tv = db.CountChannels(kTv), radio = db.CountChannels(kRadio),
             data = db.CountChannels(kData);
   Expect(problems, "Transponders", stats->ValueText("Transponders"),
-         CountOfText(db.GetTransponderTotal(), kTransponderCapacity));
+         CountOfText(db.GetTransponderTotal(), kTransponderCapacity).toStdString());
   Expect(problems, "Total Channels", stats->ValueText("Total Channels"),
-         CountOfText(tv + radio + data, db.GetChannelCapacity()));
+         CountOfText(tv + radio + data, db.GetChannelCapacity()).toStdString());
   Expect(problems, "TV Channels", stats->ValueText("TV Channels"), std::to_string(tv));
   Expect(problems, "Radio Channels", stats->ValueText("Radio Channels"), std::to_string(radio));
   Expect(problems, "Data Channels", stats->ValueText("Data Channels"), std::to_string(data));
@@ -189,13 +189,17 @@ void CheckSelectors(CVQChannelEditorView& view, const SettingsDatabase& db, Prob
       expected.emplace_back(
           kSourceSatellite + n,
           SatelliteChannelsEntry(s->GetName(), s->CountChannels(kTv), s->CountChannels(kRadio),
-                                 s->CountChannels(kData)));
+                                 s->CountChannels(kData))
+              .toLatin1()
+              .toStdString());
   }
   for (int g = 0; g < kFavoriteGroupCount; ++g)
     expected.emplace_back(
         kSourceFavorites + g,
         FavoriteGroupEntry(db.GetFavoriteGroupName(g), db.CollectFavoriteMembers(g, nullptr, kTv),
-                           db.CollectFavoriteMembers(g, nullptr, kRadio)));
+                           db.CollectFavoriteMembers(g, nullptr, kRadio))
+            .toLatin1()
+            .toStdString());
   if (sources->count() != static_cast<int>(expected.size())) {
     problems.push_back("the channel source selector has a wrong number of entries");
   } else {
@@ -221,14 +225,16 @@ void CheckSelectors(CVQChannelEditorView& view, const SettingsDatabase& db, Prob
         rows.size() == 1 ? list->model()->index(rows.front(), 0).data().toString().toStdString()
                          : std::string();
     Expect(problems, "the selection counter", view.CounterText(),
-           SelectionCounterText(static_cast<int>(rows.size()), number, list->model()->rowCount()));
+           SelectionCounterText(static_cast<int>(rows.size()), QString::fromStdString(number),
+                                list->model()->rowCount())
+               .toStdString());
   }
   const QComboBox* satellites = view.Page(kTabTransponders)->Bar()->First();
   if (satellites->currentData().toInt() != state.transponderListSatellite)
     problems.push_back("the transponder selector does not show the list's satellite");
   for (int i = 1; i < satellites->count(); ++i) {
     const SatelliteNode* s = db.FindSatelliteNodeByNumber(satellites->itemData(i).toInt() - 1);
-    if (!s || satellites->itemText(i).toLatin1().toStdString() !=
+    if (!s || satellites->itemText(i) !=
                   SatelliteTranspondersEntry(s->GetName(), s->GetTransponderCount()))
       problems.push_back("transponder selector entry " + std::to_string(i) + " is stale");
   }

@@ -18,6 +18,9 @@ TEST(SelectorTexts, SatelliteAndGroupEntries) {
   EXPECT_EQ(FavoriteGroupEntry("Music", 0, 0), "Music (----------EMPTY----------)");
   EXPECT_EQ(SatelliteTranspondersEntry("Astra", 12), "Astra ( 12 )");
   EXPECT_EQ(SatelliteTranspondersEntry("Astra", 0), "Astra ( EMPTY )");
+  EXPECT_EQ(SatelliteChannelsEntry("Sat %2 \xe9", 1, 0, 0),
+            "Sat %2 \u00e9 (TV: 1, Radio: 0, Data: 0)")
+      << "a place marker in a Latin-1 name stays text";
 }
 
 TEST(SelectorTexts, SelectionCounter) {
