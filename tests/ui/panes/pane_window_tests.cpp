@@ -16,6 +16,7 @@
 #include "../dialogs/modal_answer.h"
 #include "../view/view_fixture.h"
 #include "editing/prompter.h"
+#include "support/grid_editor.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
 #include "ui/grid/property_grid.h"
@@ -85,16 +86,9 @@ class PaneWindowTest : public ::testing::Test {
   }
 
   void ShowAll() { grid->activateCell(PropertyPane::kShowHideRow, 0); }
-  // The grid's in-place editor of that kind now shown, or null.
-  template <class Editor>
-  Editor* OpenEditor() {
-    for (Editor* editor : grid->viewport()->findChildren<Editor*>(Qt::FindDirectChildrenOnly))
-      if (editor->isVisible()) return editor;
-    return nullptr;
-  }
   void Type(int row, const QString& text) {
     ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QLineEdit* edit = OpenEditor<QLineEdit>();
+    QLineEdit* edit = OpenGridEditor<QLineEdit>(grid);
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
     KeyIn(edit, text);
@@ -102,7 +96,7 @@ class PaneWindowTest : public ::testing::Test {
   }
   void Choose(int row, const QString& option) {
     ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QComboBox* combo = OpenEditor<QComboBox>();
+    QComboBox* combo = OpenGridEditor<QComboBox>(grid);
     ASSERT_NE(combo, nullptr);
     combo->hidePopup();
     const int index = combo->findText(option);
@@ -221,7 +215,7 @@ TEST_F(PaneWindowTest, CtrlSRightAfterTypingANameSavesTheName) {
   grid->activateCell(PropertyPane::kShowHideRow, 0);
   ASSERT_TRUE(grid->editCell(kName, 1));
   EXPECT_TRUE(app.Frame()->Actions().save->isEnabled()) << "an open edit is a change";
-  QLineEdit* edit = OpenEditor<QLineEdit>();
+  QLineEdit* edit = OpenGridEditor<QLineEdit>(grid);
   ASSERT_NE(edit, nullptr);
   edit->selectAll();
   QTest::keyClicks(edit, "Saved by Ctrl+S");

@@ -17,6 +17,7 @@
 #include "../dialogs/modal_answer.h"
 #include "../view/view_fixture.h"
 #include "editing/prompter.h"
+#include "support/grid_editor.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
 #include "ui/grid/grid_accessible.h"
@@ -95,17 +96,11 @@ class RecordPaneWindowTest : public ::testing::Test {
     List(tab)->SelectRows(rows);
     grid->activateCell(PropertyPane::kShowHideRow, 0);
   }
-  template <class Editor>
-  Editor* OpenEditor() {
-    for (Editor* editor : grid->viewport()->findChildren<Editor*>(Qt::FindDirectChildrenOnly))
-      if (editor->isVisible()) return editor;
-    return nullptr;
-  }
   // Types into a text or number cell, as key presses carrying the
   // characters (Latin-1 letters arrive as a keyboard sends them).
   void Type(int row, const QString& text) {
     ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QLineEdit* edit = OpenEditor<QLineEdit>();
+    QLineEdit* edit = OpenGridEditor<QLineEdit>(grid);
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
     if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
@@ -118,7 +113,7 @@ class RecordPaneWindowTest : public ::testing::Test {
   // Types into the edit box of an editable option list.
   void TypeOption(int row, const QString& text) {
     ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QComboBox* combo = OpenEditor<QComboBox>();
+    QComboBox* combo = OpenGridEditor<QComboBox>(grid);
     ASSERT_NE(combo, nullptr);
     ASSERT_TRUE(combo->isEditable());
     combo->lineEdit()->setText(text);
@@ -126,7 +121,7 @@ class RecordPaneWindowTest : public ::testing::Test {
   }
   void Choose(int row, const QString& option) {
     ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QComboBox* combo = OpenEditor<QComboBox>();
+    QComboBox* combo = OpenGridEditor<QComboBox>(grid);
     ASSERT_NE(combo, nullptr);
     const int index = combo->findText(option);
     ASSERT_GE(index, 0) << option.toStdString();

@@ -18,6 +18,7 @@
 #include "../view/view_fixture.h"
 #include "editing/settings_categories.h"
 #include "editing/settings_values.h"
+#include "support/grid_editor.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/editor_config.h"
 #include "ui/app/main_frame.h"
@@ -94,15 +95,9 @@ class SettingsWindowTest : public ::testing::Test {
     const std::vector<int> rows = categories->SelectedRows();
     return rows.size() == 1 ? view->Categories()->CodeAt(rows.front()) : -1;
   }
-  template <class Editor>
-  Editor* OpenEditor() {
-    for (Editor* editor : grid->viewport()->findChildren<Editor*>(Qt::FindDirectChildrenOnly))
-      if (editor->isVisible()) return editor;
-    return nullptr;
-  }
   void Type(int row, const QString& text) {
     ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QLineEdit* edit = OpenEditor<QLineEdit>();
+    QLineEdit* edit = OpenGridEditor<QLineEdit>(grid);
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
     QTest::keyClicks(edit, text);
@@ -110,7 +105,7 @@ class SettingsWindowTest : public ::testing::Test {
   }
   void Choose(int row, const QString& option) {
     ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QComboBox* combo = OpenEditor<QComboBox>();
+    QComboBox* combo = OpenGridEditor<QComboBox>(grid);
     ASSERT_NE(combo, nullptr);
     combo->hidePopup();
     const int index = combo->findText(option);
@@ -120,7 +115,7 @@ class SettingsWindowTest : public ::testing::Test {
   }
   void Pick(int row, const QDateTime& value) {
     ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    auto* picker = OpenEditor<QDateTimeEdit>();
+    auto* picker = OpenGridEditor<QDateTimeEdit>(grid);
     ASSERT_NE(picker, nullptr);
     picker->setDateTime(value);
     QTest::keyClick(picker, Qt::Key_Return);

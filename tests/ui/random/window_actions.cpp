@@ -1,4 +1,5 @@
 #include "window_actions.h"
+#include "support/grid_editor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -215,14 +216,6 @@ void DragChannels(WindowSession& s) {
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
 }
 
-// The grid's in-place editor of that kind now shown, or null.
-template <class Editor>
-Editor* OpenEditor(PropertyGrid* grid) {
-  for (Editor* editor : grid->viewport()->findChildren<Editor*>(Qt::FindDirectChildrenOnly))
-    if (editor->isVisible()) return editor;
-  return nullptr;
-}
-
 // Types `text` as key presses carrying the characters: QTest's own key
 // clicks know ASCII keys only, and a keyboard sends Latin-1 letters so.
 void KeyIn(QWidget* widget, const QString& text) {
@@ -267,14 +260,14 @@ void EditPaneValue(WindowSession& s) {
     return;
   }
   if (!grid->editCell(row, PropertyPane::kValueColumn)) return;
-  if (auto* combo = OpenEditor<QComboBox>(grid)) {
+  if (auto* combo = OpenGridEditor<QComboBox>(grid)) {
     combo->hidePopup();
     const int index = s.Pick(combo->count());
     combo->setCurrentIndex(index);
     emit combo->activated(index);
     return;
   }
-  QLineEdit* edit = OpenEditor<QLineEdit>(grid);
+  QLineEdit* edit = OpenGridEditor<QLineEdit>(grid);
   if (!edit) return;
   edit->selectAll();
   KeyIn(edit, RandomTyping(s));
@@ -350,7 +343,7 @@ void PickPaneDateTime(WindowSession& s) {
   if (rows.empty()) return;
   const int row = rows[static_cast<size_t>(s.Pick(static_cast<int>(rows.size())))];
   if (!grid->editCell(row, PropertyPane::kValueColumn)) return;
-  auto* picker = OpenEditor<QDateTimeEdit>(grid);
+  auto* picker = OpenGridEditor<QDateTimeEdit>(grid);
   if (!picker) return;
   picker->setDateTime(QDateTime(QDate(1990 + s.Pick(60), 1 + s.Pick(12), 1 + s.Pick(31)),
                                 QTime(s.Pick(24), s.Pick(60))));
@@ -407,9 +400,9 @@ void TypeDishValue(WindowSession& s) {
   if (grid->model().shownIndex(row) < 0) grid->activateCell(PropertyPane::kShowHideRow, 0);
   if (grid->editCell(row, PropertyPane::kValueColumn)) {
     const QString text = RandomDishTyping(s);
-    if (auto* combo = OpenEditor<QComboBox>(grid); combo && combo->isEditable()) {
+    if (auto* combo = OpenGridEditor<QComboBox>(grid); combo && combo->isEditable()) {
       combo->lineEdit()->setText(text);
-    } else if (QLineEdit* edit = OpenEditor<QLineEdit>(grid)) {
+    } else if (QLineEdit* edit = OpenGridEditor<QLineEdit>(grid)) {
       edit->selectAll();
       KeyIn(edit, text);
     }
