@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <unordered_map>
 
+#include "common/text_translation.h"
+
 namespace vq {
 
 void CommitPendingEdits(EditingView& view) {
@@ -30,14 +32,14 @@ std::string Printf(const char* pattern, Args... args) {
 
 }  // namespace
 
-std::string FormatText(const char* pattern, int value) { return Printf(pattern, value); }
+std::string FormatText(const char* pattern, int value) { return Printf(TranslatedPattern(pattern).c_str(), value); }
 
 std::string FormatText(const char* pattern, const std::string& text, int value) {
-  return Printf(pattern, text.c_str(), value);
+  return Printf(TranslatedPattern(pattern).c_str(), text.c_str(), value);
 }
 
 std::string FormatText(const char* pattern, const std::string& first, const std::string& second) {
-  return Printf(pattern, first.c_str(), second.c_str());
+  return Printf(TranslatedPattern(pattern).c_str(), first.c_str(), second.c_str());
 }
 
 std::vector<ChannelNode*> ChannelsOfRows(const EditingView& view, EditList list,

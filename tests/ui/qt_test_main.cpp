@@ -1,11 +1,12 @@
 // The main of the widget test binaries: a QApplication (offscreen unless the
 // environment names a platform) and the watchdog that fails a test on a
-// modal it did not expect.
+// modal it did not expect, and the core texts' translation point.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
+#include "common/qt/core_text.h"
 #include "support/modal_watchdog.h"
 
 int main(int argc, char** argv) {
@@ -14,5 +15,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   vq::test::InstallModalWatchdog();
+  // As the program does: core texts follow whatever catalogue a test installs.
+  vq::InstallCoreTextTranslator();
   return RUN_ALL_TESTS();
 }

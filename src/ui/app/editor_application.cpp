@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "common/qt/core_text.h"
 #include "document/qt/vq_channel_editor_doc.h"
 #include "document/trace_log.h"
 #include "link/usb/emulated_receiver.h"
@@ -21,6 +22,7 @@ EditorApplication::EditorApplication() = default;
 EditorApplication::~EditorApplication() { Exit(); }
 
 bool EditorApplication::Start(const QStringList& arguments) {
+  InstallCoreTextTranslator();
   const CommandLine line = ParseCommandLine(arguments);
   if (!line.error.isEmpty()) {
     QMessageBox::critical(nullptr, kProgramTitle, line.error);

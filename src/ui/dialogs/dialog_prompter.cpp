@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "common/qt/core_text.h"
+
 #include "ui/dialogs/select_channel_dialog.h"
 #include "ui/dialogs/select_channels_to_copy_dialog.h"
 #include "ui/dialogs/select_copy_tree_dialog.h"
@@ -12,7 +14,7 @@
 namespace vq {
 namespace {
 
-QString Text(const std::string& text) { return QString::fromLatin1(text); }
+QString Text(const std::string& text) { return CoreText(text); }
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "common/qt/core_text.h"
 #include "link/serial/transfer_texts.h"
 
 namespace vq {
@@ -144,7 +145,7 @@ void SerialTransferDialog::ShowReceiverInfo(const std::string& text) {
 }
 
 void SerialTransferDialog::SetStatus(const std::string& text) {
-  if (!ended_) status_->setText(QString::fromLatin1(text.c_str()));
+  if (!ended_) status_->setText(CoreText(text));
 }
 
 void SerialTransferDialog::reject() {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "common/qt/core_text.h"
 #include "database/settings_database.h"
 #include "ui/grid/property_grid.h"
 #include "ui/view/channel_list_model.h"
@@ -145,7 +146,7 @@ void ViewEditing::RefreshCounts() { view_.RefreshCountsAndSelectors(); }
 void ViewEditing::UpdateButtons() { view_.UpdateButtons(); }
 
 void ViewEditing::ShowStatus(const std::string& text) {
-  view_.ShowStatus(QString::fromLatin1(text));
+  view_.ShowStatus(CoreText(text));
 }
 
 void ViewEditing::MarkModified() { view_.MarkModified(); }
