@@ -2,6 +2,8 @@
 /// @file
 /// Status texts and messages of the editing commands, exactly as shown.
 
+#include "common/text_translation.h"
+
 namespace vq::texts {
 
 inline constexpr const char* kPleaseWait = "Please wait ...";
@@ -47,12 +49,14 @@ inline constexpr const char* kGroupFullList =
 inline constexpr const char* kGroupFullChannel =
     "Favorite list %s is full!\nChannel %s was not added!";
 
-inline constexpr const char* kSaveChanges = "Save changes?";
-inline constexpr const char* kSavingChannels = "Saving channel changes ...";
-inline constexpr const char* kSavedChannels = "Saved channels changes!";
+inline constexpr const char* kSaveChanges = VQ_TRANSLATE_NOOP("CoreText", "Save changes?");
+inline constexpr const char* kSavingChannels =
+    VQ_TRANSLATE_NOOP("CoreText", "Saving channel changes ...");
+inline constexpr const char* kSavedChannels =
+    VQ_TRANSLATE_NOOP("CoreText", "Saved channels changes!");
 
 inline constexpr const char* kSwitchingModel = "Switching model ...";
-inline constexpr const char* kConfirmTitle = "Confirm";
+inline constexpr const char* kConfirmTitle = VQ_TRANSLATE_NOOP("CoreText", "Confirm");
 inline constexpr const char* kAskDropChannels =
     "%d last channels from the structure will be removed(randomly). Are you sure?\n\nYou can "
     "press No and remove unnecessry ones manually and then switch again.";

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/text_translation.h"
 #include "database/settings_database.h"
 #include "editing/editing_view.h"
 #include "editing/pane_commit.h"
@@ -67,7 +68,7 @@ bool CommitSettingsDraft(EditingView& view, Prompter& prompter, const SettingsDr
 std::string TimerChannelText(const SettingsDatabase& db, const ReceiverConfig& config, int t) {
   const uint16_t channel = config.GetTimerChannel(t);
   if (config.GetTimerMode(t) == kTimerNotDefined || !NamesLiveChannel(db, channel))
-    return texts::kTimerNoChannel;
+    return TranslatedText(texts::kTimerNoChannel);
   return db.FindChannelNode(channel)->Record().GetName();
 }
 

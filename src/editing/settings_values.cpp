@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/text_translation.h"
 #include "database/mjd_date.h"
 
 namespace vq {
@@ -72,6 +73,11 @@ std::string Clock(int hour, int minute) {
   return text;
 }
 
+// The stored weekday of a weekly timer, in the user's language.
+std::string WeekdayText(const ReceiverConfig& config, int t) {
+  return TranslatedText(std::string(config.GetTimerWeekdayText(t)));
+}
+
 }  // namespace
 
 ValueRange UhfChannelRange(int tvSystem) {
@@ -123,7 +129,7 @@ std::string TimerStartFormat(const ReceiverConfig& config, int t) {
     case kTimerWeekly:
       // The weekday is the stored one, not one the picker would derive
       // from a date it does not show in full.
-      return "HH:mm   dd '(" + std::string(config.GetTimerWeekdayText(t)) + ")'";
+      return "HH:mm   dd '(" + WeekdayText(config, t) + ")'";
     default:
       return "HH:mm dd/MM/yyyy";
   }
@@ -139,9 +145,10 @@ std::string TimerStartText(const ReceiverConfig& config, int t) {
     case kTimerDaily:
       return clock;
     case kTimerWeekly:
-      if (!HasTimerStartDate(config, t))
-        return clock + "   -- (" + std::string(config.GetTimerWeekdayText(t)) + ")";
-      return config.GetTimerWeeklyText(t);
+      if (!HasTimerStartDate(config, t)) return clock + "   -- (" + WeekdayText(config, t) + ")";
+      std::snprintf(text, sizeof text, "%s   %02d (%s)", clock.c_str(), date.day,
+                    WeekdayText(config, t).c_str());
+      return text;
     default:
       if (!HasTimerStartDate(config, t)) return clock + " --/--/----";
       std::snprintf(text, sizeof text, "%s %02d/%02d/%04d", clock.c_str(), date.day, date.month,

@@ -3,6 +3,7 @@
 #include "ui/grid/property_grid.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
 #include <QWindow>
@@ -139,10 +140,19 @@ public:
 private:
     static QString kindName(RowKind kind)
     {
-        static const char* const names[] = {"empty", "text", "option list", "editable option list",
-                                            "number", "percentage", "push button", "check box",
-                                            "date/time", "group", "radio choice"};
-        return QString::fromLatin1(names[static_cast<int>(kind)]);
+        static const char* const names[] = {
+            QT_TRANSLATE_NOOP("vq::GridAccessible", "empty"),
+            QT_TRANSLATE_NOOP("vq::GridAccessible", "text"),
+            QT_TRANSLATE_NOOP("vq::GridAccessible", "option list"),
+            QT_TRANSLATE_NOOP("vq::GridAccessible", "editable option list"),
+            QT_TRANSLATE_NOOP("vq::GridAccessible", "number"),
+            QT_TRANSLATE_NOOP("vq::GridAccessible", "percentage"),
+            QT_TRANSLATE_NOOP("vq::GridAccessible", "push button"),
+            QT_TRANSLATE_NOOP("vq::GridAccessible", "check box"),
+            QT_TRANSLATE_NOOP("vq::GridAccessible", "date/time"),
+            QT_TRANSLATE_NOOP("vq::GridAccessible", "group"),
+            QT_TRANSLATE_NOOP("vq::GridAccessible", "radio choice")};
+        return QCoreApplication::translate("vq::GridAccessible", names[static_cast<int>(kind)]);
     }
 
     QPointer<PropertyGrid> grid_;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "common/text_translation.h"
+
 namespace vq {
 
 void GridController::setFocus(int rowId, int column)
@@ -267,9 +269,11 @@ bool GridController::commitNumber(int rowId, int column, long long typed)
 {
     const GridCell* c = model_.cell(rowId, column);
     if (typed < c->minimum || typed > c->maximum) {
-        char text[80];
-        std::snprintf(text, sizeof text, "Given value is out of [%d, %d] range!", c->minimum, c->maximum);
-        model_.showMessage(text, "Error!");
+        const std::string pattern =
+            TranslatedPattern(VQ_TRANSLATE_NOOP("CoreText", "Given value is out of [%d, %d] range!"));
+        char text[160];
+        std::snprintf(text, sizeof text, pattern.c_str(), c->minimum, c->maximum);
+        model_.showMessage(text, TranslatedText(VQ_TRANSLATE_NOOP("CoreText", "Error!")));
         return false;
     }
     const int value = static_cast<int>(typed);

@@ -1,8 +1,10 @@
 #include "ui/panes/channel_pane.h"
 
+#include "common/text_translation.h"
 #include "database/lookup_tables.h"
 #include "database/settings_database.h"
 #include "editing/channel_commit.h"
+#include "editing/command_frame.h"
 #include "editing/editing_view.h"
 #include "ui/app/editor_config.h"
 #include "ui/panes/channel_pane_rows.h"
@@ -73,42 +75,47 @@ void ChannelPane::Describe() {
   GridModel& grid = Grid();
   const std::vector<std::string> languages = Options(kLanguageCount, LanguageText);
 
-  AddGroup(kGeneral, "General", kNoParent, c.ExpandChanGeneral);
-  AddNumber(kNumber, "Number", kGeneral, 1, std::max(1, draft_.NumberLimit()));
-  AddRow(kName, "Name", kGeneral, RowKind::Text);
+  AddGroup(kGeneral, VQ_TRANSLATE_NOOP("CoreText", "General"), kNoParent, c.ExpandChanGeneral);
+  AddNumber(kNumber, VQ_TRANSLATE_NOOP("CoreText", "Number"), kGeneral, 1,
+            std::max(1, draft_.NumberLimit()));
+  AddRow(kName, VQ_TRANSLATE_NOOP("CoreText", "Name"), kGeneral, RowKind::Text);
   grid.setTextLimit(kName, kValueColumn, static_cast<int>(ChannelRecord::kNameWidth));
-  AddRow(kLocked, "Locked", kGeneral, RowKind::CheckBox);
-  AddRow(kScrambled, "Scrambled", kGeneral, RowKind::CheckBox);
-  AddRow(kSkipped, "Skipped", kGeneral, RowKind::CheckBox);
-  AddOptions(kCas, "CAS", kGeneral, Options(kCasCount, CasText));
-  AddNumber(kSubtitle, "Subtitle Index", kGeneral, 0, 255);
+  AddRow(kLocked, VQ_TRANSLATE_NOOP("CoreText", "Locked"), kGeneral, RowKind::CheckBox);
+  AddRow(kScrambled, VQ_TRANSLATE_NOOP("CoreText", "Scrambled"), kGeneral, RowKind::CheckBox);
+  AddRow(kSkipped, VQ_TRANSLATE_NOOP("CoreText", "Skipped"), kGeneral, RowKind::CheckBox);
+  AddOptions(kCas, VQ_TRANSLATE_NOOP("CoreText", "CAS"), kGeneral, Options(kCasCount, CasText));
+  AddNumber(kSubtitle, VQ_TRANSLATE_NOOP("CoreText", "Subtitle Index"), kGeneral, 0, 255);
 
-  AddGroup(kIds, "IDs", kNoParent, c.ExpandChanIDs);
-  AddNumber(kVideoPid, "Video PID", kIds, 0, 8191);
-  AddNumber(kPcrPid, "PCR PID", kIds, 0, 8191);
-  AddNumber(kTeletextPid, "Teletext PID", kIds, 0, 8191);
-  AddNumber(kPmtPid, "PMT PID", kIds, 0, 8191);
-  AddNumber(kProgramId, "Program ID", kIds, 0, 65535);
-  AddNumber(kEcmPid, "ECM PID", kIds, 0, 8191);
+  AddGroup(kIds, VQ_TRANSLATE_NOOP("CoreText", "IDs"), kNoParent, c.ExpandChanIDs);
+  AddNumber(kVideoPid, VQ_TRANSLATE_NOOP("CoreText", "Video PID"), kIds, 0, 8191);
+  AddNumber(kPcrPid, VQ_TRANSLATE_NOOP("CoreText", "PCR PID"), kIds, 0, 8191);
+  AddNumber(kTeletextPid, VQ_TRANSLATE_NOOP("CoreText", "Teletext PID"), kIds, 0, 8191);
+  AddNumber(kPmtPid, VQ_TRANSLATE_NOOP("CoreText", "PMT PID"), kIds, 0, 8191);
+  AddNumber(kProgramId, VQ_TRANSLATE_NOOP("CoreText", "Program ID"), kIds, 0, 65535);
+  AddNumber(kEcmPid, VQ_TRANSLATE_NOOP("CoreText", "ECM PID"), kIds, 0, 8191);
 
-  AddGroup(kAudio, "Audio", kNoParent, c.ExpandChanAudio);
-  AddOptions(kAudioMode, "Mode", kAudio, Options(4, AudioModeText));
-  AddNumber(kAudioCount, "Count", kAudio, 1, kTracks);
+  AddGroup(kAudio, VQ_TRANSLATE_NOOP("CoreText", "Audio"), kNoParent, c.ExpandChanAudio);
+  AddOptions(kAudioMode, VQ_TRANSLATE_NOOP("CoreText", "Mode"), kAudio, Options(4, AudioModeText));
+  AddNumber(kAudioCount, VQ_TRANSLATE_NOOP("CoreText", "Count"), kAudio, 1, kTracks);
   std::int32_t* trackFlags[kTracks] = {&c.ExpandChanAudioTrack1, &c.ExpandChanAudioTrack2,
                                        &c.ExpandChanAudioTrack3, &c.ExpandChanAudioTrack4,
                                        &c.ExpandChanAudioTrack5, &c.ExpandChanAudioTrack6};
   for (int t = 0; t <= kTracks; ++t) {
     const bool ac3 = t == kTracks;
     const int group = kTrack1 + t;
-    AddGroup(group, ac3 ? "AC3 Track" : "Track " + std::to_string(t + 1), kAudio,
-             ac3 ? c.ExpandChanAudioAC3Track : *trackFlags[t], RowKind::Radio);
-    AddNumber(kTrackPid1 + t, "Audio PID", group, 0, 8191);
-    AddOptions(kTrackLanguage1 + t, "Language", group, languages);
+    AddGroup(group,
+             ac3 ? VQ_TRANSLATE_NOOP("CoreText", "AC3 Track")
+                 : FormatText(VQ_TRANSLATE_NOOP("CoreText", "Track %d"), t + 1),
+             kAudio, ac3 ? c.ExpandChanAudioAC3Track : *trackFlags[t], RowKind::Radio);
+    AddNumber(kTrackPid1 + t, VQ_TRANSLATE_NOOP("CoreText", "Audio PID"), group, 0, 8191);
+    AddOptions(kTrackLanguage1 + t, VQ_TRANSLATE_NOOP("CoreText", "Language"), group, languages);
   }
 
-  AddGroup(kFavorites, "Favorites", kNoParent, c.ExpandChanFavorites);
+  AddGroup(kFavorites, VQ_TRANSLATE_NOOP("CoreText", "Favorites"), kNoParent,
+           c.ExpandChanFavorites);
   for (int g = 0; g < ChannelRecord::kFavoriteGroups; ++g) {
-    AddRow(kFavorite1 + g, "Favorite " + std::to_string(g + 1), kFavorites, RowKind::CheckBox);
+    AddRow(kFavorite1 + g, FormatText(VQ_TRANSLATE_NOOP("CoreText", "Favorite %d"), g + 1),
+           kFavorites, RowKind::CheckBox);
     ShowText(kFavorite1 + g, groupNames_[static_cast<size_t>(g)]);
   }
 
@@ -117,10 +124,15 @@ void ChannelPane::Describe() {
       {kPolarization, &place_.polarization},   {kTransponderChannels, &place_.transponderChannels},
       {kSatelliteName, &place_.satelliteName}, {kPosition, &place_.position},
       {kTransponders, &place_.transponders},   {kSatelliteChannels, &place_.satelliteChannels}};
-  const char* labels[] = {"Frequency", "Symbol Rate", "Polarization", "Channels",
-                          "Name",      "Position",    "Transponders", "Channels"};
-  AddGroup(kTransponder, "Transponder", kNoParent, c.ExpandChanTransponder);
-  AddGroup(kSatellite, "Satellite", kNoParent, c.ExpandChanSatellite);
+  const char* labels[] = {
+      VQ_TRANSLATE_NOOP("CoreText", "Frequency"),    VQ_TRANSLATE_NOOP("CoreText", "Symbol Rate"),
+      VQ_TRANSLATE_NOOP("CoreText", "Polarization"), VQ_TRANSLATE_NOOP("CoreText", "Channels"),
+      VQ_TRANSLATE_NOOP("CoreText", "Name"),         VQ_TRANSLATE_NOOP("CoreText", "Position"),
+      VQ_TRANSLATE_NOOP("CoreText", "Transponders"), VQ_TRANSLATE_NOOP("CoreText", "Channels")};
+  AddGroup(kTransponder, VQ_TRANSLATE_NOOP("CoreText", "Transponder"), kNoParent,
+           c.ExpandChanTransponder);
+  AddGroup(kSatellite, VQ_TRANSLATE_NOOP("CoreText", "Satellite"), kNoParent,
+           c.ExpandChanSatellite);
   for (size_t i = 0; i < std::size(readOnly); ++i) {
     const auto [row, text] = readOnly[i];
     AddRow(row, labels[i], i < 4 ? kTransponder : kSatellite, RowKind::None);

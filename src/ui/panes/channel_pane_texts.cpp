@@ -2,10 +2,12 @@
 
 #include <cstdio>
 
+#include "common/text_translation.h"
 #include "database/channel_types.h"
 #include "database/lookup_tables.h"
 #include "database/satellite_node.h"
 #include "database/transponder_node.h"
+#include "ui/panes/lookup_option_texts.h"
 
 namespace vq {
 namespace {
@@ -18,8 +20,19 @@ std::string Number(const char* pattern, int value) {
 
 }  // namespace
 
+std::string PaneText(const char* pattern, int first, int second) {
+  const std::string translated = TranslatedPattern(pattern);
+  char text[160];
+  std::snprintf(text, sizeof text, translated.c_str(), first, second);
+  return text;
+}
+
+std::string TransponderCountText(int total, int empty) {
+  return PaneText(VQ_TRANSLATE_NOOP("CoreText", "Total %d (%d empty)"), total, empty);
+}
+
 std::string TrackSummary(int pid, int language) {
-  return Number("%d", pid) + "(" + std::string(LanguageText(language)) + ")";
+  return Number("%d", pid) + "(" + LookupText(LanguageText(language)) + ")";
 }
 
 std::string IdsSummary(int videoPid, int pcrPid) {
@@ -27,7 +40,7 @@ std::string IdsSummary(int videoPid, int pcrPid) {
 }
 
 std::string FavoritesSummary(const std::vector<std::string>& names) {
-  if (names.empty()) return "None";
+  if (names.empty()) return TranslatedText(VQ_TRANSLATE_NOOP("CoreText", "None"));
   std::string joined;
   for (const std::string& name : names) joined += (joined.empty() ? "" : ", ") + name;
   return joined;
@@ -44,7 +57,7 @@ ChannelPlaceTexts PlaceTexts(const TransponderNode* transponder) {
   const std::string_view polarization = record.GetPolarizationText();
   texts.frequency = Number("%d MHz", record.GetFrequency());
   texts.symbolRate = Number("%d Kb/s", record.GetSymbolRate());
-  texts.polarization = std::string(polarization);
+  texts.polarization = LookupText(polarization);
   const TransponderNode::TypeCounts counts = transponder->CountChannelsByType();
   texts.transponderChannels = TypeCountsText(counts.tv, counts.radio, counts.data);
   texts.transponderSummary = Number("%d", record.GetFrequency()) +
@@ -54,8 +67,8 @@ ChannelPlaceTexts PlaceTexts(const TransponderNode* transponder) {
   if (!satellite || !satellite->HasSatellite()) return texts;
   texts.satelliteName = satellite->GetName();
   texts.position = satellite->Satellite().GetPositionText();
-  texts.transponders = Number("Total %d", satellite->GetTransponderCount()) +
-                       Number(" (%d empty)", satellite->CountEmptyTransponders());
+  texts.transponders =
+      TransponderCountText(satellite->GetTransponderCount(), satellite->CountEmptyTransponders());
   texts.satelliteChannels =
       TypeCountsText(satellite->CountChannels(kTv), satellite->CountChannels(kRadio),
                      satellite->CountChannels(kData));

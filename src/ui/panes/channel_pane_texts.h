@@ -10,13 +10,17 @@ namespace vq {
 class SatelliteNode;
 class TransponderNode;
 
+/// A pane text of two numbers from a printf pattern, in the user's language.
+std::string PaneText(const char* pattern, int first, int second);
+/// "Total %d (%d empty)": a satellite's transponders.
+std::string TransponderCountText(int total, int empty);
 /// "%d(%s)": a track's PID and language.
 std::string TrackSummary(int pid, int language);
 /// The track summary of a track not in use.
 inline constexpr const char* kTrackUnused = "  -";
 /// "V-%d,PCR-%d".
 std::string IdsSummary(int videoPid, int pcrPid);
-/// The names joined by ", ", or "None".
+/// The names joined by ", ", or "None" (translated).
 std::string FavoritesSummary(const std::vector<std::string>& names);
 /// "T-%d, R-%d, D-%d".
 std::string TypeCountsText(int tv, int radio, int data);
@@ -26,7 +30,7 @@ std::string TypeCountsText(int tv, int radio, int data);
 struct ChannelPlaceTexts {
   std::string frequency;     ///< "%d MHz"
   std::string symbolRate;    ///< "%d Kb/s"
-  std::string polarization;  ///< "Horizontal", ...
+  std::string polarization;  ///< "Horizontal", ... (translated)
   std::string transponderChannels;
   std::string satelliteName;
   std::string position;      ///< "19.2E"

@@ -72,11 +72,12 @@ void PaneHost::CommitPendingEdits() {
   emit editStateChanged();
 }
 
-const char* PaneHost::CommitName() const {
-  static constexpr const char* kNames[] = {"Edit Channel", "Edit Transponder", "Edit Satellite",
-                                           "Edit Settings"};
+QString PaneHost::CommitName() const {
+  static constexpr const char* kNames[] = {
+      QT_TR_NOOP("Edit Channel"), QT_TR_NOOP("Edit Transponder"), QT_TR_NOOP("Edit Satellite"),
+      QT_TR_NOOP("Edit Settings")};
   const int tab = editing_.State().currentTab;
-  return tab >= 0 && tab < 4 ? kNames[tab] : "Edit";
+  return tr(tab >= 0 && tab < 4 ? kNames[tab] : QT_TR_NOOP("Edit"));
 }
 
 void PaneHost::CommitPane(bool asking) {
@@ -84,7 +85,7 @@ void PaneHost::CommitPane(bool asking) {
   if (current_) {
     // Every pane's commit passes here, so each is one undoable step.
     std::optional<HistoryStep> step;
-    if (history_) step.emplace(*history_, CommitName());
+    if (history_) step.emplace(*history_, CommitName().toStdString());
     current_->Commit(asking);
   }
   committing_ = false;

@@ -36,7 +36,7 @@ class PaneHost : public QObject, public PaneContext {
   /// commits are not recorded).
   void SetHistory(ChangeHistory* history) { history_ = history; }
   /// The name a commit of the current tab's pane is recorded under.
-  const char* CommitName() const;
+  QString CommitName() const;
   /// Builds the pane of the current tab for its list's selection; an
   /// empty grid for a tab without a pane or without a selection.
   void ShowForCurrentTab();

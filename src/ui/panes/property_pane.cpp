@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/text_translation.h"
 #include "ui/app/editor_config.h"
 #include "ui/panes/pane_context.h"
 
@@ -24,11 +25,13 @@ void PropertyPane::Build() {
   groups_.clear();
   ranges_.clear();
   modified_ = false;
-  AddButtons(kShowHideRow, "Show All", "Hide All");
+  AddButtons(kShowHideRow, VQ_TRANSLATE_NOOP("CoreText", "Show All"),
+             VQ_TRANSLATE_NOOP("CoreText", "Hide All"));
   AddSpacer(kTopSpacerRow);
   Describe();
   AddSpacer(kBottomSpacerRow);
-  AddButtons(kSaveDiscardRow, "Save", "Discard");
+  AddButtons(kSaveDiscardRow, VQ_TRANSLATE_NOOP("CoreText", "Save"),
+             VQ_TRANSLATE_NOOP("CoreText", "Discard"));
   grid_.setEnabled(kSaveDiscardRow, kLabelColumn, false);
   grid_.setEnabled(kSaveDiscardRow, kValueColumn, false);
   Refresh();
@@ -113,9 +116,11 @@ bool PropertyPane::TakeTypedNumber(int row) {
   if (cell->text.empty()) return false;
   const long long typed = readDecimal(cell->text);
   if (typed < minimum || typed > maximum) {
-    char text[80];
-    std::snprintf(text, sizeof text, "Given value is out of [%d, %d] range!", minimum, maximum);
-    grid_.showMessage(text, "Error!");
+    const std::string pattern =
+        TranslatedPattern(VQ_TRANSLATE_NOOP("CoreText", "Given value is out of [%d, %d] range!"));
+    char text[160];
+    std::snprintf(text, sizeof text, pattern.c_str(), minimum, maximum);
+    ShowError(text);
     return false;
   }
   ShowNumber(row, static_cast<int>(typed));
@@ -143,11 +148,12 @@ void PropertyPane::ExpandAll(bool expand) {
 }
 
 void PropertyPane::AddButtons(int row, const char* left, const char* right) {
-  grid_.insertRow(left, -1, kNoParent, row);
+  const std::string leftText = TranslatedText(left);
+  grid_.insertRow(leftText, -1, kNoParent, row);
   grid_.setKind(row, kLabelColumn, RowKind::PushButton);
-  grid_.setText(row, kLabelColumn, left);
+  grid_.setText(row, kLabelColumn, leftText);
   grid_.setKind(row, kValueColumn, RowKind::PushButton);
-  grid_.setText(row, kValueColumn, right);
+  grid_.setText(row, kValueColumn, TranslatedText(right));
 }
 
 void PropertyPane::AddSpacer(int row) {
@@ -160,9 +166,10 @@ void PropertyPane::AddSpacer(int row) {
 
 void PropertyPane::AddGroup(int row, const std::string& label, int parent, std::int32_t& expandFlag,
                             RowKind valueKind) {
-  grid_.insertRow(label, -1, parent, row);
+  const std::string text = TranslatedText(label);
+  grid_.insertRow(text, -1, parent, row);
   grid_.setKind(row, kLabelColumn, RowKind::Group);
-  grid_.setText(row, kLabelColumn, label);
+  grid_.setText(row, kLabelColumn, text);
   grid_.setKind(row, kValueColumn, valueKind);
   const std::uint32_t color = parent == kNoParent ? kGroupColor : kSubGroupColor;
   grid_.setBackgroundColor(row, kLabelColumn, color);
@@ -171,7 +178,7 @@ void PropertyPane::AddGroup(int row, const std::string& label, int parent, std::
 }
 
 void PropertyPane::AddRow(int row, const std::string& label, int parent, RowKind kind) {
-  grid_.insertRow(label, -1, parent, row);
+  grid_.insertRow(TranslatedText(label), -1, parent, row);
   grid_.setFocusable(row, kLabelColumn, false);
   grid_.setKind(row, kValueColumn, kind);
 }
@@ -186,7 +193,18 @@ void PropertyPane::AddNumber(int row, const std::string& label, int parent, int 
 void PropertyPane::AddOptions(int row, const std::string& label, int parent,
                               const std::vector<std::string>& options) {
   AddRow(row, label, parent, RowKind::OptionList);
-  grid_.setOptions(row, kValueColumn, options);
+  SetOptions(row, options);
+}
+
+void PropertyPane::SetOptions(int row, const std::vector<std::string>& options) {
+  std::vector<std::string> shown;
+  shown.reserve(options.size());
+  for (const std::string& option : options) shown.push_back(TranslatedText(option));
+  grid_.setOptions(row, kValueColumn, shown);
+}
+
+void PropertyPane::ShowError(const std::string& text) {
+  grid_.showMessage(TranslatedText(text), TranslatedText(VQ_TRANSLATE_NOOP("CoreText", "Error!")));
 }
 
 void PropertyPane::SetNumberRange(int row, int minimum, int maximum) {

@@ -84,6 +84,11 @@ class PropertyPane {
     return {};
   }
 
+  // Labels, options and button captions are the pane's English texts; they
+  // are shown in the user's language (a text already translated, or one the
+  // catalogue lacks, is shown as it stands). Options are told apart by their
+  // place in the list, so a translated list still maps to the same values.
+
   /// A group (a sub-group when `parent` is a group) opened and closed by
   /// `expandFlag`, which lives as long as the pane. Its value cell shows
   /// the summary, drawn by a cell of `valueKind` (a radio choice, say).
@@ -95,6 +100,10 @@ class PropertyPane {
   void AddNumber(int row, const std::string& label, int parent, int minimum, int maximum);
   void AddOptions(int row, const std::string& label, int parent,
                   const std::vector<std::string>& options);
+  /// The options of a row's value cell, translated (see AddOptions).
+  void SetOptions(int row, const std::vector<std::string>& options);
+  /// Shows the user an error message (translated).
+  void ShowError(const std::string& text);
   /// A new range for a number row (a choice on another row re-ranged it).
   void SetNumberRange(int row, int minimum, int maximum);
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/text_translation.h"
 #include "database/lookup_tables.h"
 #include "database/position_text.h"
 #include "database/settings_database.h"
@@ -11,6 +12,7 @@
 #include "editing/satellite_commit.h"
 #include "ui/app/editor_config.h"
 #include "ui/panes/channel_pane_texts.h"
+#include "ui/panes/lookup_option_texts.h"
 #include "ui/panes/pane_context.h"
 
 namespace vq {
@@ -32,9 +34,13 @@ std::vector<std::string> SwitchTypeOptions() {
   for (int type = 0; type < kSwitchTypeCount; ++type) options.emplace_back(SwitchTypeText(type));
   return options;
 }
-constexpr std::array<const char*, 2> kLnbTypes = {"Single", "Universal"};
-constexpr std::array<const char*, 3> kToneBursts = {"Off", "Satellite A", "Satellite B"};
-constexpr std::array<const char*, 3> kMotorTypes = {"Off", "DiSEqC 1.2", "USALS"};
+constexpr std::array<const char*, 2> kLnbTypes = {VQ_TRANSLATE_NOOP("CoreText", "Single"),
+                                                  VQ_TRANSLATE_NOOP("CoreText", "Universal")};
+constexpr std::array<const char*, 3> kToneBursts = {VQ_TRANSLATE_NOOP("CoreText", "Off"),
+                                                    VQ_TRANSLATE_NOOP("CoreText", "Satellite A"),
+                                                    VQ_TRANSLATE_NOOP("CoreText", "Satellite B")};
+constexpr std::array<const char*, 3> kMotorTypes = {VQ_TRANSLATE_NOOP("CoreText", "Off"),
+                                                    "DiSEqC 1.2", "USALS"};
 
 // The radio rows of a choice: first row, count, field.
 struct RadioRun {
@@ -57,8 +63,9 @@ constexpr std::pair<int, SatelliteField> kPlainRows[] = {
 
 template <size_t N>
 std::string TextOf(const std::array<const char*, N>& texts, std::optional<int> value) {
-  return value && *value >= 0 && *value < static_cast<int>(N) ? texts[static_cast<size_t>(*value)]
-                                                              : "-";
+  return value && *value >= 0 && *value < static_cast<int>(N)
+             ? TranslatedText(texts[static_cast<size_t>(*value)])
+             : "-";
 }
 
 }  // namespace
@@ -71,8 +78,7 @@ bool SatellitePane::Load() {
   channels_.clear();
   if (draft_.IsSingle()) {
     const SatelliteNode* s = draft_.Resolve(view.Database()).front();
-    transponders_ = FormatText("Total %d", s->GetTransponderCount()) +
-                    FormatText(" (%d empty)", s->CountEmptyTransponders());
+    transponders_ = TransponderCountText(s->GetTransponderCount(), s->CountEmptyTransponders());
     channels_ =
         TypeCountsText(s->CountChannels(kTv), s->CountChannels(kRadio), s->CountChannels(kData));
   }
@@ -82,60 +88,62 @@ bool SatellitePane::Load() {
 void SatellitePane::Describe() {
   EditorConfig& c = Context().Config();
   GridModel& grid = Grid();
-  AddGroup(kGeneral, "General", kNoParent, c.ExpandSatGeneral);
+  AddGroup(kGeneral, VQ_TRANSLATE_NOOP("CoreText", "General"), kNoParent, c.ExpandSatGeneral);
   if (draft_.IsSingle()) {
-    AddNumber(kNumber, "Number", kGeneral, 1, kSatelliteCount);
+    AddNumber(kNumber, VQ_TRANSLATE_NOOP("CoreText", "Number"), kGeneral, 1, kSatelliteCount);
     grid.setTextLimit(kNumber, kValueColumn, 2);
-    AddRow(kName, "Name", kGeneral, RowKind::Text);
+    AddRow(kName, VQ_TRANSLATE_NOOP("CoreText", "Name"), kGeneral, RowKind::Text);
     grid.setTextLimit(kName, kValueColumn, static_cast<int>(SatelliteRecord::kNameWidth));
-    AddRow(kPosition, "Position", kGeneral, RowKind::Text);
+    AddRow(kPosition, VQ_TRANSLATE_NOOP("CoreText", "Position"), kGeneral, RowKind::Text);
     grid.setTextLimit(kPosition, kValueColumn, 6);
-    AddRow(kTransponders, "Transponders", kGeneral, RowKind::None);
+    AddRow(kTransponders, VQ_TRANSLATE_NOOP("CoreText", "Transponders"), kGeneral, RowKind::None);
     ShowText(kTransponders, transponders_);
-    AddRow(kChannels, "Channels", kGeneral, RowKind::None);
+    AddRow(kChannels, VQ_TRANSLATE_NOOP("CoreText", "Channels"), kGeneral, RowKind::None);
     ShowText(kChannels, channels_);
   } else {
     Enable(kGeneral, false);
   }
 
-  AddGroup(kLnb, "LNB", kNoParent, c.ExpandSatLNB);
-  AddGroup(kLnbType, "Type", kLnb, c.ExpandSatLNBType);
+  AddGroup(kLnb, VQ_TRANSLATE_NOOP("CoreText", "LNB"), kNoParent, c.ExpandSatLNB);
+  AddGroup(kLnbType, VQ_TRANSLATE_NOOP("CoreText", "Type"), kLnb, c.ExpandSatLNBType);
   for (int i = 0; i < 2; ++i) {
     AddRow(kLnbSingle + i, "", kLnbType, RowKind::Radio);
-    ShowText(kLnbSingle + i, kLnbTypes[static_cast<size_t>(i)]);
+    ShowText(kLnbSingle + i, TranslatedText(kLnbTypes[static_cast<size_t>(i)]));
   }
   for (const auto& [row, label] :
-       {std::pair{kHighOscillator, "High freq"}, std::pair{kLowOscillator, "Low freq"}}) {
+       {std::pair{kHighOscillator, VQ_TRANSLATE_NOOP("CoreText", "High freq")},
+        std::pair{kLowOscillator, VQ_TRANSLATE_NOOP("CoreText", "Low freq")}}) {
     AddRow(row, label, kLnb, RowKind::EditableOption);
     grid.setOptions(row, kValueColumn, OscillatorOptions());
     grid.setTextLimit(row, kValueColumn, 10);
   }
-  AddRow(kTone22k, "Tone 22kHz", kLnb, RowKind::CheckBox);
-  AddRow(kOutput12v, "Output 12v", kLnb, RowKind::CheckBox);
+  AddRow(kTone22k, VQ_TRANSLATE_NOOP("CoreText", "Tone 22kHz"), kLnb, RowKind::CheckBox);
+  AddRow(kOutput12v, VQ_TRANSLATE_NOOP("CoreText", "Output 12v"), kLnb, RowKind::CheckBox);
 
-  AddGroup(kSwitch, "Switch", kNoParent, c.ExpandSatSwitch);
-  AddOptions(kSwitchType, "Type", kSwitch, SwitchTypeOptions());
-  AddNumber(kSwitchPort, "Port", kSwitch, 1, 16);
+  AddGroup(kSwitch, VQ_TRANSLATE_NOOP("CoreText", "Switch"), kNoParent, c.ExpandSatSwitch);
+  AddOptions(kSwitchType, VQ_TRANSLATE_NOOP("CoreText", "Type"), kSwitch, SwitchTypeOptions());
+  AddNumber(kSwitchPort, VQ_TRANSLATE_NOOP("CoreText", "Port"), kSwitch, 1, 16);
 
-  AddGroup(kToneBurst, "Tone Burst", kNoParent, c.ExpandSatTone);
+  AddGroup(kToneBurst, VQ_TRANSLATE_NOOP("CoreText", "Tone Burst"), kNoParent, c.ExpandSatTone);
   for (int i = 0; i < 3; ++i) {
     AddRow(kBurstOff + i, "", kToneBurst, RowKind::Radio);
-    ShowText(kBurstOff + i, kToneBursts[static_cast<size_t>(i)]);
+    ShowText(kBurstOff + i, TranslatedText(kToneBursts[static_cast<size_t>(i)]));
   }
 
-  AddGroup(kMotor, "Motor", kNoParent, c.ExpandSatMotor);
-  AddGroup(kMotorType, "Type", kMotor, c.ExpandSatMotorType);
+  AddGroup(kMotor, VQ_TRANSLATE_NOOP("CoreText", "Motor"), kNoParent, c.ExpandSatMotor);
+  AddGroup(kMotorType, VQ_TRANSLATE_NOOP("CoreText", "Type"), kMotor, c.ExpandSatMotorType);
   for (int i = 0; i < 3; ++i) {
     AddRow(kMotorOff + i, "", kMotorType, RowKind::Radio);
-    ShowText(kMotorOff + i, kMotorTypes[static_cast<size_t>(i)]);
+    ShowText(kMotorOff + i, TranslatedText(kMotorTypes[static_cast<size_t>(i)]));
   }
-  AddNumber(kMotorIndex, "Index", kMotor, 0, 64);
+  AddNumber(kMotorIndex, VQ_TRANSLATE_NOOP("CoreText", "Index"), kMotor, 0, 64);
 
   std::int32_t* flags[] = {&c.ExpandSatPredef1, &c.ExpandSatPredef2, &c.ExpandSatPredef3};
   for (int k = 0; k < SatelliteRecord::kPredefinedCount; ++k) {
     const int group = kPredefined1 + 10 * k;
-    AddGroup(group, "Predefined " + std::to_string(k + 1), kNoParent, *flags[k]);
-    AddRow(PredefinedNameRow(k), "Name", group, RowKind::Text);
+    AddGroup(group, FormatText(VQ_TRANSLATE_NOOP("CoreText", "Predefined %d"), k + 1), kNoParent,
+             *flags[k]);
+    AddRow(PredefinedNameRow(k), VQ_TRANSLATE_NOOP("CoreText", "Name"), group, RowKind::Text);
     grid.setTextLimit(PredefinedNameRow(k), kValueColumn,
                       static_cast<int>(SatelliteRecord::kPredefinedNameWidth));
     const auto number = [&](PredefinedPart part, const char* label, const char* unit, int limit) {
@@ -145,13 +153,15 @@ void SatellitePane::Describe() {
       grid.setTextLimit(row, kValueColumn, limit);
       if (*unit) grid.setUnit(row, kValueColumn, unit);
     };
-    number(PredefinedPart::kFrequency, "Frequency", " MHz", 5);
-    number(PredefinedPart::kSymbolRate, "Symbol Rate", " kb/s", 5);
-    AddOptions(PredefinedRow(k, PredefinedPart::kPolarization), "Polarization", group,
-               {"Auto", "Horizontal", "Vertical"});
-    number(PredefinedPart::kVideoPid, "Video PID", "", 4);
-    number(PredefinedPart::kAudioPid, "Audio PID", "", 4);
-    number(PredefinedPart::kPcrPid, "PCR PID", "", 4);
+    number(PredefinedPart::kFrequency, VQ_TRANSLATE_NOOP("CoreText", "Frequency"), " MHz", 5);
+    number(PredefinedPart::kSymbolRate, VQ_TRANSLATE_NOOP("CoreText", "Symbol Rate"), " kb/s", 5);
+    AddOptions(PredefinedRow(k, PredefinedPart::kPolarization),
+               VQ_TRANSLATE_NOOP("CoreText", "Polarization"), group,
+               {VQ_TRANSLATE_NOOP("CoreText", "Auto"), VQ_TRANSLATE_NOOP("CoreText", "Horizontal"),
+                VQ_TRANSLATE_NOOP("CoreText", "Vertical")});
+    number(PredefinedPart::kVideoPid, VQ_TRANSLATE_NOOP("CoreText", "Video PID"), "", 4);
+    number(PredefinedPart::kAudioPid, VQ_TRANSLATE_NOOP("CoreText", "Audio PID"), "", 4);
+    number(PredefinedPart::kPcrPid, VQ_TRANSLATE_NOOP("CoreText", "PCR PID"), "", 4);
   }
 }
 
@@ -233,20 +243,21 @@ std::string SatellitePane::SwitchSummary() const {
   const std::optional<int> type = Shared(SatelliteField::kSwitchType);
   if (!type) return {};
   const int ports = SwitchPortCount(*type);
-  if (ports == 0) return std::string(SwitchTypeText(*type));
+  if (ports == 0) return LookupText(SwitchTypeText(*type));
   const std::optional<int> port = Shared(SatelliteField::kSwitchPort);
-  return (port ? FormatText("Port %d", *port) : std::string("Port -")) +
-         FormatText(" of %d", ports);
+  return port ? PaneText(VQ_TRANSLATE_NOOP("CoreText", "Port %d of %d"), *port, ports)
+              : FormatText(VQ_TRANSLATE_NOOP("CoreText", "Port - of %d"), ports);
 }
 
 std::string SatellitePane::MotorSummary() const {
   const std::optional<int> type = Shared(SatelliteField::kMotorType);
   if (!type) return {};
-  if (*type == 0) return kMotorTypes[0];
   const std::string text = TextOf(kMotorTypes, type);
+  if (*type == 0) return text;
   const std::optional<int> index = Shared(SatelliteField::kMotorIndex);
   if (!index) return text;
-  return *index == 0 ? text + " (Not selected)" : FormatText("%s (%d)", text, *index);
+  return *index == 0 ? FormatText(VQ_TRANSLATE_NOOP("CoreText", "%s (Not selected)"), text, 0)
+                     : FormatText("%s (%d)", text, *index);
 }
 
 std::string SatellitePane::Summary(int groupRow) const {
@@ -278,7 +289,7 @@ std::string SatellitePane::Summary(int groupRow) const {
 
 bool SatellitePane::Accepted(const std::string& refusal) {
   if (refusal.empty()) return true;
-  Grid().showMessage(refusal, "Error!");
+  ShowError(refusal);
   return false;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/panes/settings_pane.h"
 
+#include "common/text_translation.h"
 #include "database/settings_database.h"
 #include "editing/editing_view.h"
 #include "editing/prompter.h"
@@ -70,21 +71,25 @@ void SettingsPane::Describe() {
 void SettingsPane::DescribeTimers() {
   GridModel& grid = Grid();
   EditorConfig& config = Context().Config();
-  AddGroup(kTimerGroup, "Timer", kNoParent, open_);
+  AddGroup(kTimerGroup, VQ_TRANSLATE_NOOP("CoreText", "Timer"), kNoParent, open_);
   for (int t = 0; t < ReceiverConfig::kTimerCount; ++t) {
     const int sub = TimerRow(t, kTimerSub);
     AddGroup(sub, std::to_string(t + 1), kTimerGroup, TimerFlag(config, t), RowKind::OptionList);
-    grid.setOptions(sub, kValueColumn, TimerModeOptions());
-    AddRow(TimerRow(t, kTimerStart), "Start Time", sub, RowKind::None);
-    AddRow(TimerRow(t, kTimerChannel), "Channel", sub, RowKind::None);
+    SetOptions(sub, TimerModeOptions());
+    AddRow(TimerRow(t, kTimerStart), VQ_TRANSLATE_NOOP("CoreText", "Start Time"), sub,
+           RowKind::None);
+    AddRow(TimerRow(t, kTimerChannel), VQ_TRANSLATE_NOOP("CoreText", "Channel"), sub,
+           RowKind::None);
     const int buttons = TimerRow(t, kTimerButtons);
-    AddRow(buttons, "Clear", sub, RowKind::PushButton);
+    AddRow(buttons, VQ_TRANSLATE_NOOP("CoreText", "Clear"), sub, RowKind::PushButton);
     grid.setKind(buttons, kLabelColumn, RowKind::PushButton);
-    grid.setText(buttons, kLabelColumn, "Clear");
-    grid.setText(buttons, kValueColumn, "Select");
-    AddRow(TimerRow(t, kTimerDuration), "Duration", sub, RowKind::DateTime);
+    grid.setText(buttons, kLabelColumn, TranslatedText(VQ_TRANSLATE_NOOP("CoreText", "Clear")));
+    grid.setText(buttons, kValueColumn, TranslatedText(VQ_TRANSLATE_NOOP("CoreText", "Select")));
+    AddRow(TimerRow(t, kTimerDuration), VQ_TRANSLATE_NOOP("CoreText", "Duration"), sub,
+           RowKind::DateTime);
     grid.setDateTimeFormat(TimerRow(t, kTimerDuration), kValueColumn, "HH:mm");
-    AddRow(TimerRow(t, kTimerHddSave), "HDD Save", sub, RowKind::CheckBox);
+    AddRow(TimerRow(t, kTimerHddSave), VQ_TRANSLATE_NOOP("CoreText", "HDD Save"), sub,
+           RowKind::CheckBox);
   }
 }
 
@@ -162,10 +167,13 @@ void SettingsPane::ShowDateTime(int row, const std::string& format, const std::s
 
 std::string SettingsPane::ExpandedText(int groupRow) const {
   const auto [t, part] = TimerOfRow(groupRow);
-  if (t >= 0 && part == kTimerSub) return std::string(draft_.View().GetTimerModeText(t));
-  if (groupRow == kTimerGroup) return "Settings";
+  // The timer's mode is an option of its group's value cell, shown as the
+  // options are.
+  if (t >= 0 && part == kTimerSub)
+    return TranslatedText(std::string(draft_.View().GetTimerModeText(t)));
+  if (groupRow == kTimerGroup) return TranslatedText(VQ_TRANSLATE_NOOP("CoreText", "Settings"));
   for (const SettingGroup& group : groups_)
-    if (group.row == groupRow) return group.valueText;
+    if (group.row == groupRow) return TranslatedText(group.valueText);
   return {};
 }
 
@@ -207,7 +215,7 @@ bool SettingsPane::TakeRowValue(const GridNotification& note) {
 
 bool SettingsPane::TakeText(const SettingRow& row) {
   if (row.takeText(draft_.Config(), TextAt(row.row))) return true;
-  if (*row.refusal != '\0') Grid().showMessage(row.refusal, "Error!");
+  if (*row.refusal != '\0') ShowError(row.refusal);
   return false;
 }
 

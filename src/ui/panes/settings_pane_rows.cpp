@@ -118,66 +118,72 @@ SettingRow LocationRow(int row, const char* label, bool longitude) {
 
 std::vector<SettingRow> TvRows() {
   return {
-      Indexed(kScreenType, "Screen Type", kTvGroup, {"4:3", "16:9", "Pan&Scan"},
-              Get(&Config::GetScreenType), Put(&Config::SetScreenType)),
-      Indexed(kSignalOutput, "Signal Output", kTvGroup, {"MULTI", "PAL"},
-              Get(&Config::GetSignalOutput), Put(&Config::SetSignalOutput)),
-      Indexed(kScartOutput, "SCART Output", kTvGroup, {"RGB", "CVBS"}, Get(&Config::GetScartOutput),
-              Put(&Config::SetScartOutput)),
+      Indexed(kScreenType, VQ_TRANSLATE_NOOP("CoreText", "Screen Type"), kTvGroup,
+              {"4:3", "16:9", "Pan&Scan"}, Get(&Config::GetScreenType),
+              Put(&Config::SetScreenType)),
+      Indexed(kSignalOutput, VQ_TRANSLATE_NOOP("CoreText", "Signal Output"), kTvGroup,
+              {"MULTI", "PAL"}, Get(&Config::GetSignalOutput), Put(&Config::SetSignalOutput)),
+      Indexed(kScartOutput, VQ_TRANSLATE_NOOP("CoreText", "SCART Output"), kTvGroup,
+              {"RGB", "CVBS"}, Get(&Config::GetScartOutput), Put(&Config::SetScartOutput)),
       // The pane re-ranges it to the TV system's channels.
-      Number(kUhfChannel, "UHF Channel", kTvGroup, 13, 81, Get(&Config::GetUhfChannel),
-             Put(&Config::SetUhfChannel)),
-      Indexed(kTvSystem, "TV System", kTvGroup, {"NTSC-M", "PAL-B/G", "PAL-I", "PAL-D/K"},
-              Get(&Config::GetTvSystem),
+      Number(kUhfChannel, VQ_TRANSLATE_NOOP("CoreText", "UHF Channel"), kTvGroup, 13, 81,
+             Get(&Config::GetUhfChannel), Put(&Config::SetUhfChannel)),
+      Indexed(kTvSystem, VQ_TRANSLATE_NOOP("CoreText", "TV System"), kTvGroup,
+              {"NTSC-M", "PAL-B/G", "PAL-I", "PAL-D/K"}, Get(&Config::GetTvSystem),
               [](Config c, int system) { SetTvSystemKeepingUhf(c, static_cast<uint8_t>(system)); }),
-      Number(kFineTuning, "Fine Tuning", kTvGroup, -4, 4, Get(&Config::GetFineTuning),
-             Put(&Config::SetFineTuning)),
-      Number(kBrightness, "Brightness", kTvGroup, -16, 16, Get(&Config::GetBrightness),
-             Put(&Config::SetBrightness)),
-      Number(kContrast, "Contrast", kTvGroup, -16, 16, Get(&Config::GetContrast),
-             Put(&Config::SetContrast)),
-      Number(kColor, "Color", kTvGroup, -16, 16, Get(&Config::GetColor), Put(&Config::SetColor)),
+      Number(kFineTuning, VQ_TRANSLATE_NOOP("CoreText", "Fine Tuning"), kTvGroup, -4, 4,
+             Get(&Config::GetFineTuning), Put(&Config::SetFineTuning)),
+      Number(kBrightness, VQ_TRANSLATE_NOOP("CoreText", "Brightness"), kTvGroup, -16, 16,
+             Get(&Config::GetBrightness), Put(&Config::SetBrightness)),
+      Number(kContrast, VQ_TRANSLATE_NOOP("CoreText", "Contrast"), kTvGroup, -16, 16,
+             Get(&Config::GetContrast), Put(&Config::SetContrast)),
+      Number(kColor, VQ_TRANSLATE_NOOP("CoreText", "Color"), kTvGroup, -16, 16,
+             Get(&Config::GetColor), Put(&Config::SetColor)),
   };
 }
 
 std::vector<SettingRow> LanguageRows() {
   return {
-      Indexed(kMenuLanguage, "Menu", kLanguageGroup, Table(kMenuLanguageCount, MenuLanguageText),
-              Get(&Config::GetMenuLanguage), Put(&Config::SetMenuLanguage)),
-      Check(kSubtitles, "Subtitles", kLanguageGroup, &Config::IsSubtitles, &Config::SetSubtitles),
-      Check(kPreferred, "Pref. Settings", kLanguageGroup, &Config::IsPreferredSettings,
-            &Config::SetPreferredSettings),
-      Language(kMainAudio, "Main Audio", &Config::GetMainAudioLanguage,
-               &Config::SetMainAudioLanguage),
-      Language(kAlternativeAudio, "Alter. Audio", &Config::GetAlternativeAudioLanguage,
-               &Config::SetAlternativeAudioLanguage),
-      Language(kMainSubtitle, "Main Subtitle", &Config::GetMainSubtitleLanguage,
-               &Config::SetMainSubtitleLanguage),
-      Language(kAlternativeSubtitle, "Alter. Subtitle", &Config::GetAlternativeSubtitleLanguage,
-               &Config::SetAlternativeSubtitleLanguage),
+      Indexed(kMenuLanguage, VQ_TRANSLATE_NOOP("CoreText", "Menu"), kLanguageGroup,
+              Table(kMenuLanguageCount, MenuLanguageText), Get(&Config::GetMenuLanguage),
+              Put(&Config::SetMenuLanguage)),
+      Check(kSubtitles, VQ_TRANSLATE_NOOP("CoreText", "Subtitles"), kLanguageGroup,
+            &Config::IsSubtitles, &Config::SetSubtitles),
+      Check(kPreferred, VQ_TRANSLATE_NOOP("CoreText", "Pref. Settings"), kLanguageGroup,
+            &Config::IsPreferredSettings, &Config::SetPreferredSettings),
+      Language(kMainAudio, VQ_TRANSLATE_NOOP("CoreText", "Main Audio"),
+               &Config::GetMainAudioLanguage, &Config::SetMainAudioLanguage),
+      Language(kAlternativeAudio, VQ_TRANSLATE_NOOP("CoreText", "Alter. Audio"),
+               &Config::GetAlternativeAudioLanguage, &Config::SetAlternativeAudioLanguage),
+      Language(kMainSubtitle, VQ_TRANSLATE_NOOP("CoreText", "Main Subtitle"),
+               &Config::GetMainSubtitleLanguage, &Config::SetMainSubtitleLanguage),
+      Language(kAlternativeSubtitle, VQ_TRANSLATE_NOOP("CoreText", "Alter. Subtitle"),
+               &Config::GetAlternativeSubtitleLanguage, &Config::SetAlternativeSubtitleLanguage),
   };
 }
 
 std::vector<SettingRow> TimeDateRows() {
   SettingRow clock = Text(
-      kClock, "Time", kTimeDateGroup, 0, [](const Config& c) { return c.GetClockText(); },
+      kClock, VQ_TRANSLATE_NOOP("CoreText", "Time"), kTimeDateGroup, 0,
+      [](const Config& c) { return c.GetClockText(); },
       [](Config c, const std::string& typed) { return c.SetClockText(typed); }, "");
   clock.kind = RowKind::DateTime;
   clock.format = "dd/MM/yyyy HH:mm";
   return {
       clock,
-      Indexed(kGmtOffset, "GMT Offset", kTimeDateGroup, GmtOffsetOptions(),
-              Get(&Config::GetGmtOffset), Put(&Config::SetGmtOffset)),
-      Check(kAutoUpdate, "Auto Update", kTimeDateGroup, &Config::IsAutoUpdate,
-            &Config::SetAutoUpdate),
+      Indexed(kGmtOffset, VQ_TRANSLATE_NOOP("CoreText", "GMT Offset"), kTimeDateGroup,
+              GmtOffsetOptions(), Get(&Config::GetGmtOffset), Put(&Config::SetGmtOffset)),
+      Check(kAutoUpdate, VQ_TRANSLATE_NOOP("CoreText", "Auto Update"), kTimeDateGroup,
+            &Config::IsAutoUpdate, &Config::SetAutoUpdate),
   };
 }
 
 std::vector<SettingRow> ParentalRows() {
-  std::vector<std::string> ages = {"None"};
+  std::vector<std::string> ages = {VQ_TRANSLATE_NOOP("CoreText", "None")};
   for (int age = 4; age <= 18; ++age) ages.push_back(std::to_string(age));
   SettingRow lockCode = Text(
-      kLockCode, "Password", kParentalGroup, 4, [](const Config& c) { return c.GetPasswordText(); },
+      kLockCode, VQ_TRANSLATE_NOOP("CoreText", "Password"), kParentalGroup, 4,
+      [](const Config& c) { return c.GetPasswordText(); },
       [](Config c, const std::string& typed) {
         return IsLockCodeText(typed) && c.SetPasswordText(typed);
       },
@@ -185,7 +191,7 @@ std::vector<SettingRow> ParentalRows() {
   lockCode.digitsOnly = true;
   return {
       Indexed(
-          kAgeLimit, "Age limit", kParentalGroup, ages,
+          kAgeLimit, VQ_TRANSLATE_NOOP("CoreText", "Age limit"), kParentalGroup, ages,
           [](const Config& c) { return c.GetAgeLimit() < 4 ? 0 : c.GetAgeLimit() - 3; },
           // "None" keeps an age below 4 that is already stored.
           [](Config c, int index) {
@@ -194,12 +200,12 @@ std::vector<SettingRow> ParentalRows() {
             else if (c.GetAgeLimit() >= 4)
               c.SetAgeLimit(3);
           }),
-      Check(kChannelLock, "Channel Lock", kParentalGroup, &Config::IsChannelLock,
-            &Config::SetChannelLock),
-      Check(kInstallationLock, "Install. Lock", kParentalGroup, &Config::IsInstallationLock,
-            &Config::SetInstallationLock),
-      Check(kReceiverLock, "Receiver Lock", kParentalGroup, &Config::IsReceiverLock,
-            &Config::SetReceiverLock),
+      Check(kChannelLock, VQ_TRANSLATE_NOOP("CoreText", "Channel Lock"), kParentalGroup,
+            &Config::IsChannelLock, &Config::SetChannelLock),
+      Check(kInstallationLock, VQ_TRANSLATE_NOOP("CoreText", "Install. Lock"), kParentalGroup,
+            &Config::IsInstallationLock, &Config::SetInstallationLock),
+      Check(kReceiverLock, VQ_TRANSLATE_NOOP("CoreText", "Receiver Lock"), kParentalGroup,
+            &Config::IsReceiverLock, &Config::SetReceiverLock),
       lockCode,
   };
 }
@@ -207,44 +213,52 @@ std::vector<SettingRow> ParentalRows() {
 std::vector<SettingRow> UserInterfaceRows() {
   const int g = kUserInterfaceGroup;
   return {
-      Check(kVolumeIndicator, "Vol. Indicator", g, &Config::IsVolumeIndicator,
-            &Config::SetVolumeIndicator),
-      Number(kVolumeTimeout, "Vol. Timout", g, 0, 30, Get(&Config::GetVolumeTimeout),
-             Put(&Config::SetVolumeTimeout)),
-      Number(kBannerTimeout, "Banner Timout", g, 0, 30, Get(&Config::GetBannerTimeout),
-             Put(&Config::SetBannerTimeout)),
-      Number(kOsdTransparency, "OSD Trans(%)", g, 0, 100, Get(&Config::GetOsdTransparency),
-             Put(&Config::SetOsdTransparency)),
-      Check(kFadeInOut, "Fade in/out", g, &Config::IsFadeInOut, &Config::SetFadeInOut),
-      OneOrOther(kTeletext, "Teletext", g, "SOFT_TTX", "VBI MODE", Get(&Config::GetTeletext),
-                 Put(&Config::SetTeletext)),
-      Check(kCiMessages, "CI Messages", g, &Config::IsCiMessages, &Config::SetCiMessages),
-      Check(kChannelListDoubleClick, "Chlist dbl. click", g, &Config::IsChannelListDoubleClick,
-            &Config::SetChannelListDoubleClick),
-      Check(kRcaVolumeControl, "RCA Vol. Ctl.", g, &Config::IsRcaVolumeControl,
-            &Config::SetRcaVolumeControl),
+      Check(kVolumeIndicator, VQ_TRANSLATE_NOOP("CoreText", "Vol. Indicator"), g,
+            &Config::IsVolumeIndicator, &Config::SetVolumeIndicator),
+      Number(kVolumeTimeout, VQ_TRANSLATE_NOOP("CoreText", "Vol. Timout"), g, 0, 30,
+             Get(&Config::GetVolumeTimeout), Put(&Config::SetVolumeTimeout)),
+      Number(kBannerTimeout, VQ_TRANSLATE_NOOP("CoreText", "Banner Timout"), g, 0, 30,
+             Get(&Config::GetBannerTimeout), Put(&Config::SetBannerTimeout)),
+      Number(kOsdTransparency, VQ_TRANSLATE_NOOP("CoreText", "OSD Trans(%)"), g, 0, 100,
+             Get(&Config::GetOsdTransparency), Put(&Config::SetOsdTransparency)),
+      Check(kFadeInOut, VQ_TRANSLATE_NOOP("CoreText", "Fade in/out"), g, &Config::IsFadeInOut,
+            &Config::SetFadeInOut),
+      OneOrOther(kTeletext, VQ_TRANSLATE_NOOP("CoreText", "Teletext"), g, "SOFT_TTX", "VBI MODE",
+                 Get(&Config::GetTeletext), Put(&Config::SetTeletext)),
+      Check(kCiMessages, VQ_TRANSLATE_NOOP("CoreText", "CI Messages"), g, &Config::IsCiMessages,
+            &Config::SetCiMessages),
+      Check(kChannelListDoubleClick, VQ_TRANSLATE_NOOP("CoreText", "Chlist dbl. click"), g,
+            &Config::IsChannelListDoubleClick, &Config::SetChannelListDoubleClick),
+      Check(kRcaVolumeControl, VQ_TRANSLATE_NOOP("CoreText", "RCA Vol. Ctl."), g,
+            &Config::IsRcaVolumeControl, &Config::SetRcaVolumeControl),
   };
 }
 
 std::vector<SettingRow> PowerRows() {
   return {
-      Check(kPowerState, "Power State", kPowerGroup, &Config::IsPowerState, &Config::SetPowerState),
-      Check(kLnbPower, "LNB Power", kPowerGroup, &Config::IsLnbPower, &Config::SetLnbPower),
-      Check(kLnbOffset, "LNB Offs. +1V", kPowerGroup, &Config::IsLnbOffset1V,
-            &Config::SetLnbOffset1V),
+      Check(kPowerState, VQ_TRANSLATE_NOOP("CoreText", "Power State"), kPowerGroup,
+            &Config::IsPowerState, &Config::SetPowerState),
+      Check(kLnbPower, VQ_TRANSLATE_NOOP("CoreText", "LNB Power"), kPowerGroup, &Config::IsLnbPower,
+            &Config::SetLnbPower),
+      Check(kLnbOffset, VQ_TRANSLATE_NOOP("CoreText", "LNB Offs. +1V"), kPowerGroup,
+            &Config::IsLnbOffset1V, &Config::SetLnbOffset1V),
   };
 }
 
 std::vector<SettingRow> NetworkRows() {
   const int g = kNetworkGroup;
   return {
-      AddressRow(kLocalIp, "Local IP", &Config::GetLocalIpText, &Config::SetLocalIpText),
-      AddressRow(kSubnetMask, "Subnet Mask", &Config::GetSubnetMaskText,
-                 &Config::SetSubnetMaskText),
-      AddressRow(kGateway, "Gateway", &Config::GetGatewayText, &Config::SetGatewayText),
-      Number(kPort, "Port", g, 0, 65535, Get(&Config::GetPort), Put(&Config::SetPort)),
+      AddressRow(kLocalIp, VQ_TRANSLATE_NOOP("CoreText", "Local IP"), &Config::GetLocalIpText,
+                 &Config::SetLocalIpText),
+      AddressRow(kSubnetMask, VQ_TRANSLATE_NOOP("CoreText", "Subnet Mask"),
+                 &Config::GetSubnetMaskText, &Config::SetSubnetMaskText),
+      AddressRow(kGateway, VQ_TRANSLATE_NOOP("CoreText", "Gateway"), &Config::GetGatewayText,
+                 &Config::SetGatewayText),
+      Number(kPort, VQ_TRANSLATE_NOOP("CoreText", "Port"), g, 0, 65535, Get(&Config::GetPort),
+             Put(&Config::SetPort)),
       Check(kDhcp, "DHCP", g, &Config::IsDhcp, &Config::SetDhcp),
-      OneOrOther(kConnectionMode, "Conn. Mode", g, "Auto", "Manual",
+      OneOrOther(kConnectionMode, VQ_TRANSLATE_NOOP("CoreText", "Conn. Mode"), g,
+                 VQ_TRANSLATE_NOOP("CoreText", "Auto"), VQ_TRANSLATE_NOOP("CoreText", "Manual"),
                  Get(&Config::GetConnectionMode), Put(&Config::SetConnectionMode)),
       Text(
           kNetworkId, "ID", g, 11, [](const Config& c) { return c.GetNetworkId(); },
@@ -254,7 +268,7 @@ std::vector<SettingRow> NetworkRows() {
           },
           ""),
       Text(
-          kNetworkPassword, "Password", g, 11,
+          kNetworkPassword, VQ_TRANSLATE_NOOP("CoreText", "Password"), g, 11,
           [](const Config& c) { return c.GetNetworkPassword(); },
           [](Config c, const std::string& typed) {
             c.SetNetworkPassword(typed);
@@ -266,26 +280,33 @@ std::vector<SettingRow> NetworkRows() {
 
 std::vector<SettingRow> OtherRows() {
   return {
-      Number(kVolumeLevel, "Level", kVolumeGroup, 0, 19, Get(&Config::GetVolumeLevel),
-             Put(&Config::SetVolumeLevel)),
-      Check(kMute, "Mute", kVolumeGroup, &Config::IsMute, &Config::SetMute),
-      LocationRow(kLongitude, "Longitude", true),
-      LocationRow(kLatitude, "Latitude", false),
-      Indexed(kF1Button, "F1 Button", kOtherGroup,
-              {"Sleep Timer", "Premiere MF", "Find", "Fav List", "Zoom"}, Get(&Config::GetF1Button),
-              Put(&Config::SetF1Button)),
+      Number(kVolumeLevel, VQ_TRANSLATE_NOOP("CoreText", "Level"), kVolumeGroup, 0, 19,
+             Get(&Config::GetVolumeLevel), Put(&Config::SetVolumeLevel)),
+      Check(kMute, VQ_TRANSLATE_NOOP("CoreText", "Mute"), kVolumeGroup, &Config::IsMute,
+            &Config::SetMute),
+      LocationRow(kLongitude, VQ_TRANSLATE_NOOP("CoreText", "Longitude"), true),
+      LocationRow(kLatitude, VQ_TRANSLATE_NOOP("CoreText", "Latitude"), false),
+      Indexed(kF1Button, VQ_TRANSLATE_NOOP("CoreText", "F1 Button"), kOtherGroup,
+              {VQ_TRANSLATE_NOOP("CoreText", "Sleep Timer"), "Premiere MF",
+               VQ_TRANSLATE_NOOP("CoreText", "Find"), VQ_TRANSLATE_NOOP("CoreText", "Fav List"),
+               VQ_TRANSLATE_NOOP("CoreText", "Zoom")},
+              Get(&Config::GetF1Button), Put(&Config::SetF1Button)),
   };
 }
 
 std::vector<SettingRow> HiddenRows() {
   const int g = kHiddenGroup;
   return {
-      Check(kDiagnostics, "Diagnostics", g, &Config::IsDiagnostics, &Config::SetDiagnostics),
-      Check(kRfOutDisabled, "RF Out Disabl.", g, &Config::IsRfOutDisabled,
-            &Config::SetRfOutDisabled),
-      Check(kHddInit, "HDD Init", g, &Config::IsHddInit, &Config::SetHddInit),
-      Check(kHddFormat, "HDD Format", g, &Config::IsHddFormat, &Config::SetHddFormat),
-      Check(kNoCard, "No Card", g, &Config::IsNoCard, &Config::SetNoCard),
+      Check(kDiagnostics, VQ_TRANSLATE_NOOP("CoreText", "Diagnostics"), g, &Config::IsDiagnostics,
+            &Config::SetDiagnostics),
+      Check(kRfOutDisabled, VQ_TRANSLATE_NOOP("CoreText", "RF Out Disabl."), g,
+            &Config::IsRfOutDisabled, &Config::SetRfOutDisabled),
+      Check(kHddInit, VQ_TRANSLATE_NOOP("CoreText", "HDD Init"), g, &Config::IsHddInit,
+            &Config::SetHddInit),
+      Check(kHddFormat, VQ_TRANSLATE_NOOP("CoreText", "HDD Format"), g, &Config::IsHddFormat,
+            &Config::SetHddFormat),
+      Check(kNoCard, VQ_TRANSLATE_NOOP("CoreText", "No Card"), g, &Config::IsNoCard,
+            &Config::SetNoCard),
   };
 }
 
@@ -302,25 +323,34 @@ std::pair<int, int> TimerOfRow(int row) {
 std::vector<SettingGroup> SettingGroups(int category) {
   switch (category) {
     case kSettingsTv:
-      return {{kTvGroup, "TV", "Settings"}};
+      return {{kTvGroup, VQ_TRANSLATE_NOOP("CoreText", "TV"),
+               VQ_TRANSLATE_NOOP("CoreText", "Settings")}};
     case kSettingsLanguage:
-      return {{kLanguageGroup, "Language", "Settings"}};
+      return {{kLanguageGroup, VQ_TRANSLATE_NOOP("CoreText", "Language"),
+               VQ_TRANSLATE_NOOP("CoreText", "Settings")}};
     case kSettingsTimeDate:
-      return {{kTimeDateGroup, "Time/Date", "Settings"}};
+      return {{kTimeDateGroup, VQ_TRANSLATE_NOOP("CoreText", "Time/Date"),
+               VQ_TRANSLATE_NOOP("CoreText", "Settings")}};
     case kSettingsParental:
-      return {{kParentalGroup, "Parental Control", "Settings"}};
+      return {{kParentalGroup, VQ_TRANSLATE_NOOP("CoreText", "Parental Control"),
+               VQ_TRANSLATE_NOOP("CoreText", "Settings")}};
     case kSettingsUserInterface:
-      return {{kUserInterfaceGroup, "User Interface", "Settings"}};
+      return {{kUserInterfaceGroup, VQ_TRANSLATE_NOOP("CoreText", "User Interface"),
+               VQ_TRANSLATE_NOOP("CoreText", "Settings")}};
     case kSettingsPower:
-      return {{kPowerGroup, "Power Management", "Settings"}};
+      return {{kPowerGroup, VQ_TRANSLATE_NOOP("CoreText", "Power Management"),
+               VQ_TRANSLATE_NOOP("CoreText", "Settings")}};
     case kSettingsNetwork:
-      return {{kNetworkGroup, "Network", "Settings"}};
+      return {{kNetworkGroup, VQ_TRANSLATE_NOOP("CoreText", "Network"),
+               VQ_TRANSLATE_NOOP("CoreText", "Settings")}};
     case kSettingsOther:
-      return {{kVolumeGroup, "Volume", ""},
-              {kBaseGroup, "Base", "Location"},
-              {kOtherGroup, "Other", ""}};
+      return {{kVolumeGroup, VQ_TRANSLATE_NOOP("CoreText", "Volume"), ""},
+              {kBaseGroup, VQ_TRANSLATE_NOOP("CoreText", "Base"),
+               VQ_TRANSLATE_NOOP("CoreText", "Location")},
+              {kOtherGroup, VQ_TRANSLATE_NOOP("CoreText", "Other"), ""}};
     case kSettingsHidden:
-      return {{kHiddenGroup, "Hidden", "Settings"}};
+      return {{kHiddenGroup, VQ_TRANSLATE_NOOP("CoreText", "Hidden"),
+               VQ_TRANSLATE_NOOP("CoreText", "Settings")}};
     default:
       return {};
   }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/text_translation.h"
 #include "database/settings_database.h"
 #include "editing/command_frame.h"
 #include "editing/editing_view.h"
@@ -84,39 +85,46 @@ void TransponderPane::Describe() {
   EditorConfig& c = Context().Config();
   GridModel& grid = Grid();
   const bool single = draft_.IsSingle();
-  AddGroup(kGeneral, "General", kNoParent, c.ExpandTPGeneral);
-  AddNumber(kNumber, "Number", kGeneral, 1, std::max(1, draft_.NumberLimit()));
-  AddRow(kName, "Name", kGeneral, RowKind::Text);
+  AddGroup(kGeneral, VQ_TRANSLATE_NOOP("CoreText", "General"), kNoParent, c.ExpandTPGeneral);
+  AddNumber(kNumber, VQ_TRANSLATE_NOOP("CoreText", "Number"), kGeneral, 1,
+            std::max(1, draft_.NumberLimit()));
+  AddRow(kName, VQ_TRANSLATE_NOOP("CoreText", "Name"), kGeneral, RowKind::Text);
   grid.setTextLimit(kName, kValueColumn, static_cast<int>(TransponderRecord::kNameWidth));
-  AddNumber(kFrequency, "Frequency", kGeneral, RangeOf(TransponderField::kFrequency).minimum,
+  AddNumber(kFrequency, VQ_TRANSLATE_NOOP("CoreText", "Frequency"), kGeneral,
+            RangeOf(TransponderField::kFrequency).minimum,
             RangeOf(TransponderField::kFrequency).maximum);
   grid.setUnit(kFrequency, kValueColumn, " MHz");
-  AddNumber(kSymbolRate, "Symbol Rate", kGeneral, 1000, 50000);
+  AddNumber(kSymbolRate, VQ_TRANSLATE_NOOP("CoreText", "Symbol Rate"), kGeneral, 1000, 50000);
   grid.setUnit(kSymbolRate, kValueColumn, " kb/s");
-  AddOptions(kPolarization, "Polarization", kGeneral, {"Horizontal", "Vertical"});
-  AddOptions(kFec, "FEC", kGeneral, {"1/2", "2/3", "3/4", "5/6", "7/8", "Auto"});
-  AddOptions(kFtaOnly, "FTA Only", kGeneral, {"Yes", "No"});
+  AddOptions(
+      kPolarization, VQ_TRANSLATE_NOOP("CoreText", "Polarization"), kGeneral,
+      {VQ_TRANSLATE_NOOP("CoreText", "Horizontal"), VQ_TRANSLATE_NOOP("CoreText", "Vertical")});
+  AddOptions(kFec, VQ_TRANSLATE_NOOP("CoreText", "FEC"), kGeneral,
+             {"1/2", "2/3", "3/4", "5/6", "7/8", VQ_TRANSLATE_NOOP("CoreText", "Auto")});
+  AddOptions(kFtaOnly, VQ_TRANSLATE_NOOP("CoreText", "FTA Only"), kGeneral,
+             {VQ_TRANSLATE_NOOP("CoreText", "Yes"), VQ_TRANSLATE_NOOP("CoreText", "No")});
   // Several transponders show the identifiers in another order, under
   // shorter labels.
   if (single) {
-    AddNumber(kTpId, "TP ID", kGeneral, 0, 65535);
-    AddNumber(kNetworkId, "Network ID", kGeneral, 0, 65535);
-    AddNumber(kEcmChannelId, "ECM Chan ID", kGeneral, 0, 8191);
-    AddNumber(kEcmCasId, "ECM CAS ID", kGeneral, 0, 8191);
+    AddNumber(kTpId, VQ_TRANSLATE_NOOP("CoreText", "TP ID"), kGeneral, 0, 65535);
+    AddNumber(kNetworkId, VQ_TRANSLATE_NOOP("CoreText", "Network ID"), kGeneral, 0, 65535);
+    AddNumber(kEcmChannelId, VQ_TRANSLATE_NOOP("CoreText", "ECM Chan ID"), kGeneral, 0, 8191);
+    AddNumber(kEcmCasId, VQ_TRANSLATE_NOOP("CoreText", "ECM CAS ID"), kGeneral, 0, 8191);
   } else {
-    AddNumber(kEcmChannelId, "ECM ID", kGeneral, 0, 8191);
-    AddNumber(kTpId, "TP ID", kGeneral, 0, 65535);
-    AddNumber(kNetworkId, "Network ID", kGeneral, 0, 65535);
-    AddNumber(kEcmCasId, "CAS ID", kGeneral, 0, 8191);
+    AddNumber(kEcmChannelId, VQ_TRANSLATE_NOOP("CoreText", "ECM ID"), kGeneral, 0, 8191);
+    AddNumber(kTpId, VQ_TRANSLATE_NOOP("CoreText", "TP ID"), kGeneral, 0, 65535);
+    AddNumber(kNetworkId, VQ_TRANSLATE_NOOP("CoreText", "Network ID"), kGeneral, 0, 65535);
+    AddNumber(kEcmCasId, VQ_TRANSLATE_NOOP("CoreText", "CAS ID"), kGeneral, 0, 8191);
   }
-  AddRow(kChannels, "Channels", kGeneral, RowKind::None);
+  AddRow(kChannels, VQ_TRANSLATE_NOOP("CoreText", "Channels"), kGeneral, RowKind::None);
   ShowText(kChannels, channels_);
 
-  AddGroup(kSatellite, "Satellite", kNoParent, c.ExpandTPSatellite);
-  const std::pair<int, const char*> satelliteRows[] = {{kSatelliteName, "Name"},
-                                                       {kPosition, "Position"},
-                                                       {kTransponders, "Transponders"},
-                                                       {kSatelliteChannels, "Channels"}};
+  AddGroup(kSatellite, VQ_TRANSLATE_NOOP("CoreText", "Satellite"), kNoParent, c.ExpandTPSatellite);
+  const std::pair<int, const char*> satelliteRows[] = {
+      {kSatelliteName, VQ_TRANSLATE_NOOP("CoreText", "Name")},
+      {kPosition, VQ_TRANSLATE_NOOP("CoreText", "Position")},
+      {kTransponders, VQ_TRANSLATE_NOOP("CoreText", "Transponders")},
+      {kSatelliteChannels, VQ_TRANSLATE_NOOP("CoreText", "Channels")}};
   const std::string* texts[] = {&satelliteName_, &position_, &transponders_, &satelliteChannels_};
   for (size_t i = 0; i < std::size(satelliteRows); ++i) {
     AddRow(satelliteRows[i].first, satelliteRows[i].second, kSatellite, RowKind::None);

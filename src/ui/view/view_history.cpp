@@ -44,7 +44,7 @@ bool CVQChannelEditorView::CanRedoChange() const {
 
 QString CVQChannelEditorView::UndoName() const {
   // An edit still in the pane is written first, so it is what Undo takes back.
-  if (HoldsEdit()) return QString::fromLatin1(panes_->CommitName());
+  if (HoldsEdit()) return panes_->CommitName();
   return QString::fromStdString(document_.History().UndoName());
 }
 
