@@ -1,0 +1,181 @@
+// The property panes in the user's language: with the German catalogue the
+// rows, options, buttons, summaries and messages read German, an option
+// chosen by its German text still writes the value it stands for, and
+// without a catalogue every text stays English.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include "../dialogs/modal_answer.h"
+#include "../view/view_fixture.h"
+#include "support/grid_editor.h"
+#include "ui/app/editor_application.h"
+#include "ui/app/main_frame.h"
+#include "ui/grid/property_grid.h"
+#include "ui/panes/channel_pane_rows.h"
+#include "ui/panes/property_pane.h"
+#include "ui/panes/satellite_pane.h"
+#include "ui/panes/transponder_pane.h"
+#include "ui/view/channel_list_model.h"
+#include "ui/view/list_page.h"
+#include "ui/view/record_table_view.h"
+#include "ui/view/transponder_list_model.h"
+
+namespace vq::test {
+namespace {
+
+constexpr int kLabel = PropertyPane::kLabelColumn;
+constexpr int kValue = PropertyPane::kValueColumn;
+
+class TranslatedPanes : public ::testing::Test {
+ protected:
+  // Starts the window on a small list, German when `german`; the catalogue
+  // stays installed for the test (texts are looked up as panes are built).
+  void Start(bool german) {
+    ASSERT_TRUE(dir.isValid());
+    if (german) {
+      ASSERT_TRUE(catalogue.load(VQ_GERMAN_CATALOGUE));
+      ASSERT_TRUE(QCoreApplication::installTranslator(&catalogue));
+      installed = true;
+    }
+    const QString file = dir.filePath("small.bin");
+    ASSERT_TRUE(WriteSettings(*MakeSmallDatabase(), file));
+    ASSERT_TRUE(app.Start({"vqchanneleditor", "--profile", dir.filePath("e.ini"), file}));
+    view = app.Frame()->View();
+    grid = view->Pane();
+  }
+  void TearDown() override {
+    if (installed) QCoreApplication::removeTranslator(&catalogue);
+  }
+
+  void Show(int tab, int row) {
+    view->ShowTab(tab);
+    view->Page(tab)->List()->SelectOnlyRow(row);
+    grid->activateCell(PropertyPane::kShowHideRow, kLabel);  // Show All
+  }
+  void Choose(int row, const QString& option) {
+    ASSERT_TRUE(grid->editCell(row, kValue)) << row;
+    QComboBox* combo = OpenGridEditor<QComboBox>(grid);
+    ASSERT_NE(combo, nullptr);
+    combo->hidePopup();
+    const int index = combo->findText(option);
+    ASSERT_GE(index, 0) << option.toStdString();
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+  }
+  void Save() { grid->activateCell(PropertyPane::kSaveDiscardRow, kLabel); }
+  QString Label(int row) const { return grid->text(row, kLabel); }
+  QString Value(int row) const { return grid->text(row, kValue); }
+
+  QTemporaryDir dir;
+  QTranslator catalogue;
+  bool installed = false;
+  EditorApplication app;
+  CVQChannelEditorView* view = nullptr;
+  PropertyGrid* grid = nullptr;
+};
+
+TEST_F(TranslatedPanes, ChannelPaneKeepsItsEnglishTextsWithoutACatalogue) {
+  Start(false);
+  Show(kTabChannels, 0);
+  using namespace channel_rows;
+  EXPECT_EQ(Label(PropertyPane::kShowHideRow), "Show All");
+  EXPECT_EQ(Value(PropertyPane::kSaveDiscardRow), "Discard");
+  EXPECT_EQ(Label(kGeneral), "General");
+  EXPECT_EQ(Label(kLocked), "Locked");
+  EXPECT_EQ(Label(kTrack1 + 1), "Track 2");
+  EXPECT_EQ(Label(kFavorite1), "Favorite 1");
+  EXPECT_EQ(grid->options(kAudioMode, kValue), QStringList({"Stereo", "Left", "Right", "Mono"}));
+  EXPECT_EQ(grid->optionText(kTrackLanguage1, kValue, 1), "German");
+  EXPECT_EQ(Value(kPolarization), "Horizontal");
+}
+
+TEST_F(TranslatedPanes, ChannelPaneReadsGerman) {
+  Start(true);
+  Show(kTabChannels, 0);
+  using namespace channel_rows;
+  EXPECT_EQ(Label(PropertyPane::kShowHideRow), "Alle zeigen");
+  EXPECT_EQ(Value(PropertyPane::kShowHideRow), "Alle verbergen");
+  EXPECT_EQ(Label(PropertyPane::kSaveDiscardRow), "Speichern");
+  EXPECT_EQ(Value(PropertyPane::kSaveDiscardRow), "Verwerfen");
+  EXPECT_EQ(Label(kGeneral), "Allgemein");
+  EXPECT_EQ(Label(kLocked), "Gesperrt");
+  EXPECT_EQ(Label(kTrack1 + 1), "Spur 2") << "the number fills the translated pattern";
+  EXPECT_EQ(Label(kFavorite1), "Favorit 1");
+  EXPECT_EQ(grid->options(kAudioMode, kValue), QStringList({"Stereo", "Links", "Rechts", "Mono"}));
+  EXPECT_EQ(grid->optionText(kTrackLanguage1, kValue, 1), "Deutsch");
+  EXPECT_EQ(grid->optionText(kCas, kValue, 6), "Viaccess") << "a system's name stays";
+  EXPECT_EQ(Label(kPolarization), "Polarisation");
+  EXPECT_EQ(Value(kPolarization), "Horizontal");
+  EXPECT_TRUE(Value(kTransponders).startsWith("Gesamt ")) << Value(kTransponders).toStdString();
+}
+
+TEST_F(TranslatedPanes, GermanOptionsWriteTheValuesTheyStandFor) {
+  Start(true);
+  Show(kTabChannels, 0);
+  using namespace channel_rows;
+  Choose(kAudioMode, "Rechts");
+  Choose(kTrackLanguage1, "Deutsch");
+  EXPECT_EQ(Value(kAudioMode), "Rechts");
+  Save();
+  const ChannelRecord channel = view->Channels()->NodeAt(0)->Record();
+  EXPECT_EQ(channel.GetAudioMode(), 2);
+  EXPECT_EQ(channel.GetAudioLanguage(0), 1);
+  EXPECT_EQ(channel.GetAudioModeText(), "Right") << "the record's own texts stay English";
+
+  Show(kTabTransponders, 0);
+  Choose(transponder_rows::kPolarization, "Vertikal");
+  Choose(transponder_rows::kFtaOnly, "Nein");
+  Save();
+  const TransponderNode* transponder = view->Transponders()->NodeAt(0);
+  EXPECT_EQ(transponder->Record().GetPolarization(), 2);
+  EXPECT_FALSE(transponder->Record().IsFtaOnly());
+  Choose(transponder_rows::kFtaOnly, "Ja");
+  Save();
+  EXPECT_TRUE(transponder->Record().IsFtaOnly());
+}
+
+TEST_F(TranslatedPanes, SatellitePaneReadsGermanAndRefusesInGerman) {
+  Start(true);
+  Show(kTabSatellites, 0);
+  using namespace satellite_rows;
+  EXPECT_EQ(Label(kLnbType), "Typ");
+  EXPECT_EQ(Value(kLnbUniversal), "Universal");
+  EXPECT_EQ(Value(kBurstOff), "Aus");
+  EXPECT_EQ(Value(kBurstA), "Satellit A");
+  EXPECT_EQ(Label(kTone22k), "22-kHz-Ton");
+  EXPECT_EQ(Label(kPredefined1 + 10), "Vorgabe 2");
+  EXPECT_EQ(grid->options(PredefinedRow(0, PredefinedPart::kPolarization), kValue),
+            QStringList({"Auto", "Horizontal", "Vertikal"}));
+  EXPECT_TRUE(Value(kTransponders).startsWith("Gesamt ")) << Value(kTransponders).toStdString();
+
+  QString message;
+  AnswerNextMessage(&message);
+  ASSERT_TRUE(grid->editCell(kName, kValue));
+  QLineEdit* edit = OpenGridEditor<QLineEdit>(grid);
+  ASSERT_NE(edit, nullptr);
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(message, "Der Satellitenname darf nicht leer sein!");
+
+  AnswerNextMessage(&message);
+  ASSERT_TRUE(grid->editCell(PredefinedRow(0, PredefinedPart::kVideoPid), kValue));
+  edit = OpenGridEditor<QLineEdit>(grid);
+  ASSERT_NE(edit, nullptr);
+  edit->selectAll();
+  QTest::keyClicks(edit, "9999");
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_TRUE(message.startsWith("Der Wert liegt außerhalb des Bereichs [0, "))
+      << message.toStdString();
+}
+
+}  // namespace
+}  // namespace vq::test
