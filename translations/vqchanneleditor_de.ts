@@ -149,12 +149,12 @@
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="84"/>
         <source>Scrambled</source>
-        <translation>Verschlüsselt</translation>
+        <translation>Kodiert</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="85"/>
         <source>Skipped</source>
-        <translation>Übersprungen</translation>
+        <translation>Überspr.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="86"/>
@@ -164,7 +164,7 @@
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="87"/>
         <source>Subtitle Index</source>
-        <translation>Untertitelindex</translation>
+        <translation>UT-Index</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="89"/>
@@ -186,7 +186,7 @@
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="92"/>
         <source>Teletext PID</source>
-        <translation>Videotext-PID</translation>
+        <translation>VT-PID</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="93"/>
@@ -196,7 +196,7 @@
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="94"/>
         <source>Program ID</source>
-        <translation>Programm-ID</translation>
+        <translation>Progr.-ID</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="95"/>
@@ -647,27 +647,27 @@
     <message>
         <location filename="../src/ui/panes/satellite_pane.cpp" line="114"/>
         <source>High freq</source>
-        <translation>Obere Freq.</translation>
+        <translation>LOF hoch</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/satellite_pane.cpp" line="115"/>
         <source>Low freq</source>
-        <translation>Untere Freq.</translation>
+        <translation>LOF tief</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/satellite_pane.cpp" line="120"/>
         <source>Tone 22kHz</source>
-        <translation>22-kHz-Ton</translation>
+        <translation>22 kHz</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/satellite_pane.cpp" line="121"/>
         <source>Output 12v</source>
-        <translation>12-V-Ausgang</translation>
+        <translation>12V-Ausg.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/satellite_pane.cpp" line="123"/>
         <source>Switch</source>
-        <translation>Umschalter</translation>
+        <translation>Schalter</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/satellite_pane.cpp" line="125"/>
@@ -767,12 +767,12 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="124"/>
         <source>Signal Output</source>
-        <translation>Signalausgang</translation>
+        <translation>Signalausg.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="126"/>
         <source>SCART Output</source>
-        <translation>SCART-Ausgang</translation>
+        <translation>SCART-Ausg.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="129"/>
@@ -787,7 +787,7 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="134"/>
         <source>Fine Tuning</source>
-        <translation>Feinabstimmung</translation>
+        <translation>Feinabst.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="136"/>
@@ -1567,6 +1567,16 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <translation>Einstellungen</translation>
     </message>
     <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="145"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="146"/>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
         <location filename="../src/ui/view/view_find.cpp" line="58"/>
         <location filename="../src/ui/view/view_find.cpp" line="101"/>
         <source>No matches</source>
@@ -1617,7 +1627,7 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     <message>
         <location filename="../src/ui/view/view_update.cpp" line="155"/>
         <source>Scrambled</source>
-        <translation>Verschlüsselt</translation>
+        <translation>Kodiert</translation>
     </message>
 </context>
 <context>
@@ -1625,7 +1635,7 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     <message>
         <location filename="../src/ui/view/channel_list_model.cpp" line="54"/>
         <source>Scrambled</source>
-        <translation>Verschlüsselt</translation>
+        <translation>Kodiert</translation>
     </message>
     <message>
         <location filename="../src/ui/view/channel_list_model.cpp" line="56"/>
@@ -1635,7 +1645,7 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     <message>
         <location filename="../src/ui/view/channel_list_model.cpp" line="58"/>
         <source>Skipped</source>
-        <translation>Übersprungen</translation>
+        <translation>Überspr.</translation>
     </message>
     <message>
         <location filename="../src/ui/view/channel_list_model.cpp" line="60"/>
@@ -2595,7 +2605,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     <message>
         <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="39"/>
         <source>Scrambled</source>
-        <translation>Verschlüsselt</translation>
+        <translation>Kodiert</translation>
     </message>
     <message>
         <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="60"/>

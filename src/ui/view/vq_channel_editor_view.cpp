@@ -142,8 +142,8 @@ void CVQChannelEditorView::BuildLayout() {
   pane_->setAccessibleName("Properties");
   pane_->setControlId(1009);
   pane_->setImages(ListIcons());
-  pane_->insertColumn(0, "Name", 100);
-  pane_->insertColumn(1, "Value", 200);
+  pane_->insertColumn(0, tr("Name"), 100);
+  pane_->insertColumn(1, tr("Value"), 200);
   pane_->setMinimumWidth(260);
   panes_ = std::make_unique<PaneHost>(*pane_, *editing_, config_);
   connect(panes_.get(), &PaneHost::editStateChanged, this, &CVQChannelEditorView::editStateChanged);

@@ -150,7 +150,7 @@ TEST_F(TranslatedPanes, SatellitePaneReadsGermanAndRefusesInGerman) {
   EXPECT_EQ(Value(kLnbUniversal), "Universal");
   EXPECT_EQ(Value(kBurstOff), "Aus");
   EXPECT_EQ(Value(kBurstA), "Satellit A");
-  EXPECT_EQ(Label(kTone22k), "22-kHz-Ton");
+  EXPECT_EQ(Label(kHighOscillator), "LOF hoch");
   EXPECT_EQ(Label(kPredefined1 + 10), "Vorgabe 2");
   EXPECT_EQ(grid->options(PredefinedRow(0, PredefinedPart::kPolarization), kValue),
             QStringList({"Auto", "Horizontal", "Vertikal"}));
