@@ -1532,17 +1532,17 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::SerialTransferDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="37"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="38"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="78"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="79"/>
         <source>Opening settings from COM port ...</source>
         <translation>Einstellungen werden vom COM-Port geöffnet ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="79"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="80"/>
         <source>Saving settings to COM port ...</source>
         <translation>Einstellungen werden auf dem COM-Port gespeichert ...</translation>
     </message>
