@@ -15,6 +15,8 @@
 
 #include "../dialogs/modal_answer.h"
 #include "../view/view_fixture.h"
+#include "editing/settings_categories.h"
+#include "editing/settings_values.h"
 #include "support/grid_editor.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
@@ -22,10 +24,12 @@
 #include "ui/panes/channel_pane_rows.h"
 #include "ui/panes/property_pane.h"
 #include "ui/panes/satellite_pane.h"
+#include "ui/panes/settings_pane_rows.h"
 #include "ui/panes/transponder_pane.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
+#include "ui/view/settings_category_model.h"
 #include "ui/view/transponder_list_model.h"
 
 namespace vq::test {
@@ -175,6 +179,44 @@ TEST_F(TranslatedPanes, SatellitePaneReadsGermanAndRefusesInGerman) {
   QTest::keyClick(edit, Qt::Key_Return);
   EXPECT_TRUE(message.startsWith("Der Wert liegt außerhalb des Bereichs [0, "))
       << message.toStdString();
+}
+
+TEST_F(TranslatedPanes, GermanUndoStepsNameThePaneEdit) {
+  Start(true);
+  app.Config().PostEditAction = 1;  // save automatically
+  Show(kTabChannels, 0);
+  grid->activateCell(channel_rows::kLocked, kValue);
+  ASSERT_TRUE(view->HoldsEdit());
+  const QAction* undo = app.Frame()->Actions().undo;
+  EXPECT_EQ(undo->text(), "&Rückgängig: Kanal bearbeiten") << "while the edit is pending";
+  Save();
+  EXPECT_FALSE(view->HoldsEdit());
+  EXPECT_EQ(undo->text(), "&Rückgängig: Kanal bearbeiten") << "once it is a step of the history";
+}
+
+TEST_F(TranslatedPanes, TimersReadGermanAndAGermanModeWritesItsValue) {
+  Start(true);
+  app.Config().ExpandSettTimer1 = 1;
+  view->ShowTab(kTabSettings);
+  const int timers = view->Categories()->RowOfCode(kSettingsTimer);
+  ASSERT_GE(timers, 0);
+  view->Page(kTabSettings)->List()->SelectOnlyRow(timers);
+  using namespace settings_rows;
+  const int timer = TimerRow(0, kTimerSub);
+  EXPECT_EQ(Value(timer), "Nicht definiert");
+  EXPECT_EQ(grid->optionText(timer, kValue, 5), "Wöchentlich");
+  EXPECT_EQ(Label(TimerRow(0, kTimerStart)), "Startzeit");
+  EXPECT_EQ(Label(TimerRow(0, kTimerButtons)), "Leeren");
+  EXPECT_EQ(Value(TimerRow(0, kTimerButtons)), "Wählen");
+  EXPECT_EQ(Value(TimerRow(0, kTimerChannel)), "Nicht definiert");
+
+  Choose(timer, "Wöchentlich");
+  grid->expand(timer);
+  const QString start = Value(TimerRow(0, kTimerStart));
+  const QStringList weekdays = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+  EXPECT_TRUE(weekdays.contains(start.section('(', 1).chopped(1))) << start.toStdString();
+  Save();
+  EXPECT_EQ(app.Document()->Database().GetConfigRecord().GetTimerMode(0), kTimerWeekly);
 }
 
 }  // namespace
