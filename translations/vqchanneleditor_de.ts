@@ -221,7 +221,7 @@
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="107"/>
         <source>AC3 Track</source>
-        <translation>AC3-Spur</translation>
+        <translation>AC3</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="108"/>
@@ -232,7 +232,7 @@
         <location filename="../src/ui/panes/channel_pane.cpp" line="110"/>
         <location filename="../src/ui/panes/satellite_pane.cpp" line="163"/>
         <source>Audio PID</source>
-        <translation>Audio-PID</translation>
+        <translation>APID</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="111"/>
@@ -262,14 +262,14 @@
         <location filename="../src/ui/panes/satellite_pane.cpp" line="157"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="97"/>
         <source>Symbol Rate</source>
-        <translation>Symbolrate</translation>
+        <translation>SR</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="129"/>
         <location filename="../src/ui/panes/satellite_pane.cpp" line="159"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="100"/>
         <source>Polarization</source>
-        <translation>Polarisation</translation>
+        <translation>Polaris.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="129"/>
@@ -292,7 +292,7 @@
         <location filename="../src/ui/panes/satellite_pane.cpp" line="99"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="126"/>
         <source>Transponders</source>
-        <translation>Transponder</translation>
+        <translation>Transp.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="132"/>
@@ -718,7 +718,7 @@
     <message>
         <location filename="../src/ui/panes/settings_pane.cpp" line="79"/>
         <source>Start Time</source>
-        <translation>Startzeit</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane.cpp" line="81"/>
@@ -744,7 +744,7 @@
     <message>
         <location filename="../src/ui/panes/settings_pane.cpp" line="91"/>
         <source>HDD Save</source>
-        <translation>Auf HDD</translation>
+        <translation>HDD</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane.cpp" line="174"/>
@@ -817,27 +817,27 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="152"/>
         <source>Pref. Settings</source>
-        <translation>Bevorz. Einst.</translation>
+        <translation>Bevorzugt</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="154"/>
         <source>Main Audio</source>
-        <translation>Haupt-Audio</translation>
+        <translation>Hauptton</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="156"/>
         <source>Alter. Audio</source>
-        <translation>Alt. Audio</translation>
+        <translation>Zweitton</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="158"/>
         <source>Main Subtitle</source>
-        <translation>Haupt-Untertitel</translation>
+        <translation>Haupt-UT</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="160"/>
         <source>Alter. Subtitle</source>
-        <translation>Alt. Untertitel</translation>
+        <translation>Zweit-UT</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="167"/>
@@ -847,12 +847,12 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="174"/>
         <source>GMT Offset</source>
-        <translation>GMT-Versatz</translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="176"/>
         <source>Auto Update</source>
-        <translation>Auto-Aktualisierung</translation>
+        <translation>Auto-Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="185"/>
@@ -863,47 +863,47 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="194"/>
         <source>Age limit</source>
-        <translation>Altersgrenze</translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="203"/>
         <source>Channel Lock</source>
-        <translation>Kanalsperre</translation>
+        <translation>Kanalsp.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="205"/>
         <source>Install. Lock</source>
-        <translation>Install.-Sperre</translation>
+        <translation>Inst.-Sp.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="207"/>
         <source>Receiver Lock</source>
-        <translation>Receiversperre</translation>
+        <translation>Gerätesp.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="216"/>
         <source>Vol. Indicator</source>
-        <translation>Lautst.-Anzeige</translation>
+        <translation>Vol.-Anz.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="218"/>
         <source>Vol. Timout</source>
-        <translation>Lautst.-Dauer</translation>
+        <translation>Vol.-Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="220"/>
         <source>Banner Timout</source>
-        <translation>Banner-Dauer</translation>
+        <translation>Info-Zeit</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="222"/>
         <source>OSD Trans(%)</source>
-        <translation>OSD-Transp.(%)</translation>
+        <translation>Transp. %</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="224"/>
         <source>Fade in/out</source>
-        <translation>Ein-/Ausblenden</translation>
+        <translation>Blenden</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="226"/>
@@ -913,32 +913,32 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="228"/>
         <source>CI Messages</source>
-        <translation>CI-Meldungen</translation>
+        <translation>CI-Meld.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="230"/>
         <source>Chlist dbl. click</source>
-        <translation>Kanall. Doppelkl.</translation>
+        <translation>Doppelkl.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="232"/>
         <source>RCA Vol. Ctl.</source>
-        <translation>Cinch-Lautst.</translation>
+        <translation>Cinch-Vol.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="239"/>
         <source>Power State</source>
-        <translation>Einschaltzust.</translation>
+        <translation>Ein/Aus</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="241"/>
         <source>LNB Power</source>
-        <translation>LNB-Versorgung</translation>
+        <translation>LNB-Spg.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="243"/>
         <source>LNB Offs. +1V</source>
-        <translation>LNB-Offs. +1V</translation>
+        <translation>LNB +1V</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="251"/>
@@ -948,7 +948,7 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="253"/>
         <source>Subnet Mask</source>
-        <translation>Subnetzmaske</translation>
+        <translation>Netzmaske</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="255"/>
@@ -958,7 +958,7 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="260"/>
         <source>Conn. Mode</source>
-        <translation>Verb.-Modus</translation>
+        <translation>Verb.-Art</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="261"/>
@@ -978,12 +978,12 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="287"/>
         <source>Longitude</source>
-        <translation>Längengrad</translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="288"/>
         <source>Latitude</source>
-        <translation>Breitengrad</translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="289"/>
@@ -1018,7 +1018,7 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="302"/>
         <source>RF Out Disabl.</source>
-        <translation>HF-Ausg. aus</translation>
+        <translation>HF aus</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="304"/>
@@ -1028,12 +1028,12 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="306"/>
         <source>HDD Format</source>
-        <translation>HDD formatieren</translation>
+        <translation>HDD-Form.</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="308"/>
         <source>No Card</source>
-        <translation>Keine Karte</translation>
+        <translation>Ohne Karte</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="326"/>
@@ -1043,22 +1043,22 @@
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="332"/>
         <source>Time/Date</source>
-        <translation>Zeit/Datum</translation>
+        <translation>Uhr/Datum</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="335"/>
         <source>Parental Control</source>
-        <translation>Jugendschutz</translation>
+        <translation>Sperren</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="338"/>
         <source>User Interface</source>
-        <translation>Bedienoberfläche</translation>
+        <translation>Bedienung</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="341"/>
         <source>Power Management</source>
-        <translation>Energieverwaltung</translation>
+        <translation>Energie</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="344"/>
@@ -1110,17 +1110,17 @@
         <location filename="../src/ui/panes/transponder_pane.cpp" line="110"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="116"/>
         <source>Network ID</source>
-        <translation>Netzwerk-ID</translation>
+        <translation>Netz-ID</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="111"/>
         <source>ECM Chan ID</source>
-        <translation>ECM-Kanal-ID</translation>
+        <translation>ECM-Kanal</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="112"/>
         <source>ECM CAS ID</source>
-        <translation>ECM-CAS-ID</translation>
+        <translation>ECM-CAS</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="114"/>

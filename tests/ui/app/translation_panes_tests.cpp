@@ -116,7 +116,7 @@ TEST_F(TranslatedPanes, ChannelPaneReadsGerman) {
   EXPECT_EQ(grid->options(kAudioMode, kValue), QStringList({"Stereo", "Links", "Rechts", "Mono"}));
   EXPECT_EQ(grid->optionText(kTrackLanguage1, kValue, 1), "Deutsch");
   EXPECT_EQ(grid->optionText(kCas, kValue, 6), "Viaccess") << "a system's name stays";
-  EXPECT_EQ(Label(kPolarization), "Polarisation");
+  EXPECT_EQ(Label(kPolarization), "Polaris.");
   EXPECT_EQ(Value(kPolarization), "Horizontal");
   EXPECT_TRUE(Value(kTransponders).startsWith("Gesamt ")) << Value(kTransponders).toStdString();
 }
@@ -205,7 +205,7 @@ TEST_F(TranslatedPanes, TimersReadGermanAndAGermanModeWritesItsValue) {
   const int timer = TimerRow(0, kTimerSub);
   EXPECT_EQ(Value(timer), "Nicht definiert");
   EXPECT_EQ(grid->optionText(timer, kValue, 5), "Wöchentlich");
-  EXPECT_EQ(Label(TimerRow(0, kTimerStart)), "Startzeit");
+  EXPECT_EQ(Label(TimerRow(0, kTimerDuration)), "Dauer");
   EXPECT_EQ(Label(TimerRow(0, kTimerButtons)), "Leeren");
   EXPECT_EQ(Value(TimerRow(0, kTimerButtons)), "Wählen");
   EXPECT_EQ(Value(TimerRow(0, kTimerChannel)), "Nicht definiert");
