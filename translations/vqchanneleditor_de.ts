@@ -391,6 +391,16 @@ Sie können Nein wählen, nicht benötigte Kanäle von Hand entfernen und danach
         <source>Hidden Settings</source>
         <translation>Versteckte Einstellungen</translation>
     </message>
+    <message>
+        <location filename="../src/ui/view/row_texts.cpp" line="18"/>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/row_texts.cpp" line="19"/>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -775,6 +785,47 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <translation>Alle entfernen</translation>
     </message>
     <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="142"/>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="145"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="146"/>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="195"/>
+        <source>Use Network Settings</source>
+        <translation>Netzwerkeinstellungen verwenden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="218"/>
+        <source>Please wait ...</source>
+        <translation>Bitte warten ...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="69"/>
+        <source>Add New Channel</source>
+        <translation>Neuen Kanal hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="71"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="125"/>
+        <source>Remove Selected Channels</source>
+        <translation>Ausgewählte Kanäle entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="73"/>
+        <source>Remove All Channels</source>
+        <translation>Alle Kanäle entfernen</translation>
+    </message>
+    <message>
         <location filename="../src/ui/view/view_commands.cpp" line="75"/>
         <location filename="../src/ui/view/view_commands.cpp" line="122"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="96"/>
@@ -794,12 +845,82 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <translation>Nach unten</translation>
     </message>
     <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="79"/>
+        <source>Add New Transponder</source>
+        <translation>Neuen Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="81"/>
+        <source>Remove Selected Transponders</source>
+        <translation>Ausgewählte Transponder entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="83"/>
+        <source>Remove All Transponders</source>
+        <translation>Alle Transponder entfernen</translation>
+    </message>
+    <message>
         <location filename="../src/ui/view/view_commands.cpp" line="85"/>
         <location filename="../src/ui/view/view_commands.cpp" line="87"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="107"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="116"/>
         <source>Clear All Channels</source>
         <translation>Alle Kanäle löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="89"/>
+        <source>Clear All Transponders &amp; All Channels</source>
+        <translation>Alle Transponder &amp; alle Kanäle löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="93"/>
+        <source>Remove From Favorites</source>
+        <translation>Aus Favoriten entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="96"/>
+        <source>Remove All From Favorites</source>
+        <translation>Alle aus Favoriten entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="107"/>
+        <source>Switch to FTA/CI/FAE</source>
+        <translation>Auf FTA/CI/FAE umschalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="109"/>
+        <source>Switch to PVR</source>
+        <translation>Auf PVR umschalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="119"/>
+        <source>Move Channels</source>
+        <translation>Kanäle verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="135"/>
+        <source>Delete all data channels</source>
+        <translation>Alle Datenkanäle löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="138"/>
+        <source>Delete all empty transponders</source>
+        <translation>Alle leeren Transponder löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="185"/>
+        <source>Add New Channel on Same Transponder</source>
+        <translation>Neuen Kanal auf demselben Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="194"/>
+        <source>Add New Transponder on Same Satellite</source>
+        <translation>Neuen Transponder auf demselben Satelliten hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="205"/>
+        <source>Send to %1</source>
+        <translation>Senden an %1</translation>
     </message>
     <message>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="117"/>
@@ -883,6 +1004,19 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <location filename="../src/ui/view/view_update.cpp" line="155"/>
         <source>Scrambled</source>
         <translation>Verschlüsselt</translation>
+    </message>
+</context>
+<context>
+    <name>vq::ChannelDrag</name>
+    <message>
+        <location filename="../src/ui/view/channel_drag.cpp" line="104"/>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_drag.cpp" line="104"/>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
     </message>
 </context>
 <context>
@@ -2188,6 +2322,39 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/dialogs/usb_transfer_dialog.cpp" line="22"/>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>vq::ViewClipboard</name>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="146"/>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="155"/>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="160"/>
+        <source>Apply attributes</source>
+        <translation>Attribute übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="166"/>
+        <source>Apply attributes and paste</source>
+        <translation>Attribute übernehmen und einfügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="181"/>
+        <source>Apply all settings</source>
+        <translation>Alle Einstellungen übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="181"/>
+        <source>Apply category settings</source>
+        <translation>Einstellungen der Kategorie übernehmen</translation>
     </message>
 </context>
 </TS>
