@@ -3,12 +3,12 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 
 #include "common/version.h"
 #include "ui/app/command_line.h"
 #include "ui/app/editor_application.h"
+#include "ui/app/user_language.h"
 
 namespace {
 
@@ -32,10 +32,8 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   QApplication qt(argc, argv);
-  // The catalogue of the user's language, where the build has one.
-  QTranslator translation;
-  if (translation.load(QLocale(), "vqchanneleditor", "_", ":/translations"))
-    QApplication::installTranslator(&translation);
+  // The catalogues of the user's language, where the build has one.
+  const vq::UserLanguage language{QLocale()};
   vq::EditorApplication application;
   if (!application.Start(QApplication::arguments())) return 1;
   const int result = QApplication::exec();
