@@ -2092,7 +2092,7 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     <message>
         <location filename="../src/ui/view/view_update.cpp" line="70"/>
         <source>Settings file loaded in %1 sec!</source>
-        <translation>Einstellungsdatei in %1 s geladen!</translation>
+        <translation>Einstellungsdatei in %L1 s geladen!</translation>
     </message>
     <message>
         <location filename="../src/ui/view/view_update.cpp" line="153"/>
@@ -3365,7 +3365,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     <message>
         <location filename="../src/ui/view/statistics_panel.cpp" line="39"/>
         <source>Use Network Settings (for FAE)</source>
-        <translation>Netzwerkeinstellungen verwenden (für FAE)</translation>
+        <translation>Netzwerkeinstellungen nutzen (für FAE)</translation>
     </message>
     <message>
         <location filename="../src/ui/view/statistics_panel.cpp" line="41"/>
