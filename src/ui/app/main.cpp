@@ -12,6 +12,12 @@
 
 namespace {
 
+// The catalogue of the user's language, where the build has one.
+void InstallCatalogue(QTranslator& translation) {
+  if (translation.load(QLocale(), "vqchanneleditor", "_", ":/translations"))
+    QCoreApplication::installTranslator(&translation);
+}
+
 QStringList ProgramArguments(int argc, char* argv[]) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -28,14 +34,14 @@ int main(int argc, char* argv[]) {
   // so they work on a text console too.
   if (!vq::ParseCommandLine(ProgramArguments(argc, argv)).information.isEmpty()) {
     const QCoreApplication console(argc, argv);  // names the program in the usage line
+    QTranslator translation;
+    InstallCatalogue(translation);
     std::fputs(qPrintable(vq::ParseCommandLine(QCoreApplication::arguments()).information), stdout);
     return 0;
   }
   QApplication qt(argc, argv);
-  // The catalogue of the user's language, where the build has one.
   QTranslator translation;
-  if (translation.load(QLocale(), "vqchanneleditor", "_", ":/translations"))
-    QApplication::installTranslator(&translation);
+  InstallCatalogue(translation);
   vq::EditorApplication application;
   if (!application.Start(QApplication::arguments())) return 1;
   const int result = QApplication::exec();
