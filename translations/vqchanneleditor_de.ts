@@ -2,6 +2,529 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CoreText</name>
+    <message>
+        <location filename="../src/document/receiver_image_steps.h" line="19"/>
+        <source>File acess error!</source>
+        <translation>Fehler beim Dateizugriff!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/receiver_image_steps.h" line="21"/>
+        <source>Open failed!
+File corrupted!</source>
+        <translation>Öffnen fehlgeschlagen!
+Datei beschädigt!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/receiver_image_steps.h" line="23"/>
+        <source>Failed to create temporary file!</source>
+        <translation>Temporäre Datei konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/receiver_image_steps.h" line="25"/>
+        <source>Settings successfully opened from receiver!</source>
+        <translation>Einstellungen erfolgreich vom Receiver geöffnet!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/settings_file.h" line="65"/>
+        <source>Cannot save settings file!
+Access is denied.</source>
+        <translation>Einstellungsdatei kann nicht gespeichert werden!
+Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/settings_file.h" line="68"/>
+        <source>
+The file&apos;s previous contents were put back.</source>
+        <translation>
+Der vorherige Inhalt der Datei wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/settings_file.h" line="69"/>
+        <source>
+The file&apos;s previous contents could not be put back; the file may be damaged.</source>
+        <translation>
+Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei ist möglicherweise beschädigt.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/channel_list_import.cpp" line="110"/>
+        <source>the channel type is unknown</source>
+        <translation>der Kanaltyp ist unbekannt</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/channel_list_import.cpp" line="165"/>
+        <source>no favourite group left for its group</source>
+        <translation>keine Favoritengruppe mehr frei für seine Gruppe</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/channel_list_import.cpp" line="173"/>
+        <source>its favourite group is full</source>
+        <translation>seine Favoritengruppe ist voll</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_summary.cpp" line="19"/>
+        <source>line %s</source>
+        <translation>Zeile %s</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_summary.cpp" line="21"/>
+        <source>lines %s</source>
+        <translation>Zeilen %s</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_summary.cpp" line="22"/>
+        <source>lines %s and %zu more</source>
+        <translation>Zeilen %s und %zu weitere</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_summary.cpp" line="41"/>
+        <source>Satellites added: %d</source>
+        <translation>Satelliten hinzugefügt: %d</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_summary.cpp" line="43"/>
+        <source>Transponders added: %d (%d already there)</source>
+        <translation>Transponder hinzugefügt: %d (%d schon vorhanden)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_summary.cpp" line="47"/>
+        <source>DVB-S2 transponders among them: %d (the transponder record cannot mark DVB-S2)</source>
+        <translation>Davon DVB-S2-Transponder: %d (der Transponder-Eintrag kann DVB-S2 nicht kennzeichnen)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_summary.cpp" line="52"/>
+        <source>Channels added: %d TV, %d radio, %d data (%d already there)</source>
+        <translation>Kanäle hinzugefügt: %d TV, %d Radio, %d Daten (%d schon vorhanden)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_summary.cpp" line="55"/>
+        <source>Favourite places added: %d</source>
+        <translation>Favoritenplätze hinzugefügt: %d</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_summary.cpp" line="59"/>
+        <source>Characters without a Latin-1 form, replaced by &apos;?&apos;: %d</source>
+        <translation>Zeichen ohne Latin-1-Form, durch &apos;?&apos; ersetzt: %d</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_summary.cpp" line="62"/>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_texts.h" line="9"/>
+        <source>The database holds no receiver model: open or create a settings file first.</source>
+        <translation>Die Datenbank enthält kein Receivermodell: Öffnen oder erstellen Sie zuerst eine Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_texts.h" line="12"/>
+        <source>not imported: the import stopped at a full table</source>
+        <translation>nicht importiert: der Import endete an einer vollen Tabelle</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_texts.h" line="14"/>
+        <source>already there (same polarisation, frequency within 2 MHz)</source>
+        <translation>schon vorhanden (gleiche Polarisation, Frequenz innerhalb von 2 MHz)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_texts.h" line="16"/>
+        <source>already there (same transponder and service)</source>
+        <translation>schon vorhanden (gleicher Transponder und Dienst)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_texts.h" line="17"/>
+        <source>no satellite at its orbital position and no free satellite slot</source>
+        <translation>kein Satellit an seiner Orbitposition und kein freier Satellitenplatz</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_texts.h" line="20"/>
+        <source>No channel matched the reference; nothing was changed.</source>
+        <translation>Kein Kanal passte zur Vorlage; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_texts.h" line="22"/>
+        <source>refers to no entry of the list</source>
+        <translation>verweist auf keinen Eintrag der Liste</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/list_import_command.cpp" line="39"/>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="43"/>
+        <source>%d channel</source>
+        <translation>%d Kanal</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/list_import_command.cpp" line="40"/>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="44"/>
+        <source>%d channels</source>
+        <translation>%d Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/list_import_command.cpp" line="45"/>
+        <source>%d transponder</source>
+        <translation>%d Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/list_import_command.cpp" line="46"/>
+        <source>%d transponders</source>
+        <translation>%d Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/list_import_command.cpp" line="54"/>
+        <source>Import stopped: %s and %s imported!</source>
+        <translation>Import abgebrochen: %s und %s importiert!</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/list_import_command.cpp" line="55"/>
+        <source>Imported %s and %s!</source>
+        <translation>%s und %s importiert!</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/list_import_command.cpp" line="62"/>
+        <source>Ordered %s like the reference!</source>
+        <translation>%s wie in der Vorlage geordnet!</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/order_like.cpp" line="193"/>
+        <source>TV channels matched: %d by ids, %d by name; %d not in the reference, kept in their order after them</source>
+        <translation>TV-Kanäle zugeordnet: %d über IDs, %d über den Namen; %d nicht in der Vorlage, in ihrer Reihenfolge dahinter belassen</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/order_like.cpp" line="196"/>
+        <source>Radio channels matched: %d by ids, %d by name; %d not in the reference, kept in their order after them</source>
+        <translation>Radiokanäle zugeordnet: %d über IDs, %d über den Namen; %d nicht in der Vorlage, in ihrer Reihenfolge dahinter belassen</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/order_like.cpp" line="203"/>
+        <source>Favourite groups taken: %d (%d members not found here)</source>
+        <translation>Favoritengruppen übernommen: %d (%d Mitglieder hier nicht gefunden)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/order_like.cpp" line="206"/>
+        <source>Reference entries skipped</source>
+        <translation>Übersprungene Einträge der Vorlage</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/reference_file.cpp" line="20"/>
+        <source>The settings file could not be decoded.</source>
+        <translation>Die Einstellungsdatei konnte nicht dekodiert werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/reference_file.cpp" line="36"/>
+        <source>The file is not a settings file, a VDR channels.conf or a channel list (number;name).</source>
+        <translation>Die Datei ist weder eine Einstellungsdatei noch eine VDR-channels.conf noch eine Kanalliste (Nummer;Name).</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="94"/>
+        <source>The file is not a channel list: it holds binary data.</source>
+        <translation>Die Datei ist keine Kanalliste: sie enthält Binärdaten.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="105"/>
+        <source>The file is not a channel list: its first row is neither &quot;number;name&quot; nor a header naming a Number and a Name column.</source>
+        <translation>Die Datei ist keine Kanalliste: ihre erste Zeile ist weder &quot;Nummer;Name&quot; noch eine Kopfzeile mit einer Spalte Number und einer Spalte Name.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="121"/>
+        <source>the number is not readable</source>
+        <translation>die Nummer ist nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="127"/>
+        <source>the ids are not &quot;network-TS-service&quot; numbers</source>
+        <translation>die IDs sind keine Nummern der Form &quot;Netzwerk-TS-Dienst&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="137"/>
+        <source>The file is not a channel list: no row holds a number and a name.</source>
+        <translation>Die Datei ist keine Kanalliste: keine Zeile enthält eine Nummer und einen Namen.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="24"/>
+        <source>larger than %zu KB</source>
+        <translation>größer als %zu KB</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="32"/>
+        <source>could not be read</source>
+        <translation>konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="49"/>
+        <source>the folder %s cannot be read: %s</source>
+        <translation>der Ordner %s kann nicht gelesen werden: %s</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="54"/>
+        <source>The file is not a dvbv5 scan table: it holds binary data.</source>
+        <translation>Die Datei ist keine dvbv5-Scan-Tabelle: sie enthält Binärdaten.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="71"/>
+        <source>not a KEY = VALUE line of a section</source>
+        <translation>keine Zeile KEY = VALUE eines Abschnitts</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="79"/>
+        <source>The file is not a dvbv5 scan table: no section holds a DELIVERY_SYSTEM and a FREQUENCY.</source>
+        <translation>Die Datei ist keine dvbv5-Scan-Tabelle: kein Abschnitt enthält ein DELIVERY_SYSTEM und eine FREQUENCY.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="98"/>
+        <source>the section has no DELIVERY_SYSTEM or FREQUENCY</source>
+        <translation>dem Abschnitt fehlt DELIVERY_SYSTEM oder FREQUENCY</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="106"/>
+        <source>not a satellite entry (DELIVERY_SYSTEM %s)</source>
+        <translation>kein Satelliteneintrag (DELIVERY_SYSTEM %s)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="118"/>
+        <source>the FREQUENCY is not readable</source>
+        <translation>die FREQUENCY ist nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="125"/>
+        <source>the SYMBOL_RATE is missing or not readable</source>
+        <translation>die SYMBOL_RATE fehlt oder ist nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="133"/>
+        <source>the POLARIZATION is not readable</source>
+        <translation>die POLARIZATION ist nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_apply.cpp" line="17"/>
+        <source>not applied: the transponder has changed since the comparison</source>
+        <translation>nicht übernommen: der Transponder hat sich seit dem Vergleich geändert</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_apply.cpp" line="19"/>
+        <source>not applied: the satellite is no longer in use</source>
+        <translation>nicht übernommen: der Satellit wird nicht mehr verwendet</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_apply.cpp" line="20"/>
+        <source>not applied: already there (same polarisation, frequency within 2 MHz)</source>
+        <translation>nicht übernommen: schon vorhanden (gleiche Polarisation, Frequenz innerhalb von 2 MHz)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_command.cpp" line="15"/>
+        <source>Transponders updated: %d added, %d changed, %d removed!</source>
+        <translation>Transponder aktualisiert: %d hinzugefügt, %d geändert, %d entfernt!</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="19"/>
+        <source> (%s line %d)</source>
+        <translation> (%s Zeile %d)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="32"/>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="34"/>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="36"/>
+        <source>vanished</source>
+        <translation>entfallen</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="42"/>
+        <source>no channels</source>
+        <translation>keine Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="59"/>
+        <source>%s to %s, %s</source>
+        <translation>%s nach %s, %s</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="72"/>
+        <source>Satellite %d &quot;%s&quot;</source>
+        <translation>Satellit %d &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="74"/>
+        <source>Satellite %d &quot;%s&quot; at %s</source>
+        <translation>Satellit %d &quot;%s&quot; auf %s</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="83"/>
+        <source>no orbital position; left alone</source>
+        <translation>keine Orbitposition; unverändert gelassen</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="85"/>
+        <source>no scan table for %s; left alone</source>
+        <translation>keine Scan-Tabelle für %s; unverändert gelassen</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="89"/>
+        <source>no scan table for %s could be read; left alone</source>
+        <translation>keine Scan-Tabelle für %s lesbar; unverändert gelassen</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="94"/>
+        <source>no differences</source>
+        <translation>keine Unterschiede</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="95"/>
+        <source>%d difference</source>
+        <translation>%d Unterschied</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="96"/>
+        <source>%d differences</source>
+        <translation>%d Unterschiede</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="128"/>
+        <source>Transponders added: %d, changed: %d, removed: %d (with %s)</source>
+        <translation>Transponder hinzugefügt: %d, geändert: %d, entfernt: %d (mit %s)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="74"/>
+        <source>The file is not a VDR channels.conf: it holds binary data.</source>
+        <translation>Die Datei ist keine VDR-channels.conf: sie enthält Binärdaten.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="90"/>
+        <source>not a channel line (it needs 13 fields separated by &apos;:&apos;)</source>
+        <translation>keine Kanalzeile (sie braucht 13 durch &apos;:&apos; getrennte Felder)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="97"/>
+        <source>The file is not a VDR channels.conf: no line holds a channel.</source>
+        <translation>Die Datei ist keine VDR-channels.conf: keine Zeile enthält einen Kanal.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="128"/>
+        <source>the source or the frequency is not readable</source>
+        <translation>die Quelle oder die Frequenz ist nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="134"/>
+        <source>not a satellite entry (source %c)</source>
+        <translation>kein Satelliteneintrag (Quelle %c)</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="142"/>
+        <source>the frequency is not readable</source>
+        <translation>die Frequenz ist nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="147"/>
+        <source>the parameters are not readable</source>
+        <translation>die Parameter sind nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="156"/>
+        <source>the symbol rate is not readable</source>
+        <translation>die Symbolrate ist nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="168"/>
+        <source>a PID is not readable</source>
+        <translation>eine PID ist nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="172"/>
+        <source>the CA field is not readable</source>
+        <translation>das CA-Feld ist nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="179"/>
+        <source>a service, network or transport stream id is not readable</source>
+        <translation>eine Dienst-, Netzwerk- oder Transportstrom-ID ist nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../src/link/serial/identification.cpp" line="56"/>
+        <location filename="../src/link/usb/usb_receiver_session.cpp" line="25"/>
+        <source>Product Name:      %s
+Software Version:  %s</source>
+        <translation>Produktname:       %s
+Softwareversion:   %s</translation>
+    </message>
+    <message>
+        <location filename="../src/link/serial/transfer_texts.cpp" line="10"/>
+        <location filename="../src/link/usb/usb_image_transfer.cpp" line="100"/>
+        <source>Loading ... (%lld%%)</source>
+        <translation>Laden ... (%lld%%)</translation>
+    </message>
+    <message>
+        <location filename="../src/link/serial/transfer_texts.cpp" line="11"/>
+        <location filename="../src/link/usb/usb_image_transfer.cpp" line="105"/>
+        <source>Saving ... (%lld%%)</source>
+        <translation>Speichern ... (%lld%%)</translation>
+    </message>
+    <message>
+        <location filename="../src/link/serial/transfer_texts.h" line="13"/>
+        <source>Ready!</source>
+        <translation>Bereit!</translation>
+    </message>
+    <message>
+        <location filename="../src/link/serial/transfer_texts.h" line="14"/>
+        <location filename="../src/link/usb/usb_image_transfer.h" line="17"/>
+        <source>Connecting ...</source>
+        <translation>Verbinden ...</translation>
+    </message>
+    <message>
+        <location filename="../src/link/serial/transfer_texts.h" line="15"/>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <location filename="../src/link/serial/transfer_texts.h" line="16"/>
+        <source>Protocol Error</source>
+        <translation>Protokollfehler</translation>
+    </message>
+    <message>
+        <location filename="../src/link/serial/transfer_texts.h" line="17"/>
+        <source>Cancelled!</source>
+        <translation>Abgebrochen!</translation>
+    </message>
+    <message>
+        <location filename="../src/link/serial/transfer_texts.h" line="19"/>
+        <source>Connection with receiver timed out!</source>
+        <translation>Zeitüberschreitung der Verbindung zum Receiver!</translation>
+    </message>
+    <message>
+        <location filename="../src/link/usb/emulated_receiver.cpp" line="82"/>
+        <source>cannot read %s</source>
+        <translation>%s kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location filename="../src/link/usb/emulated_receiver.cpp" line="90"/>
+        <source>%s is not a settings file (499712 or 827392 bytes)</source>
+        <translation>%s ist keine Einstellungsdatei (499712 oder 827392 Bytes)</translation>
+    </message>
+    <message>
+        <location filename="../src/link/usb/usb_receiver_session.cpp" line="34"/>
+        <source>Can&apos;t communicate with the STB.
+Check your system. error_code=%#x</source>
+        <translation>Keine Verbindung zum Receiver möglich.
+Bitte prüfen Sie Ihr System. error_code=%#x</translation>
+    </message>
+    <message>
+        <location filename="../src/link/usb/usb_receiver_session.cpp" line="41"/>
+        <source>Can&apos;t communicate with the Settop box. Check your system. error_code=%#x</source>
+        <translation>Keine Verbindung zur Settop-Box möglich. Bitte prüfen Sie Ihr System. error_code=%#x</translation>
+    </message>
+    <message>
+        <location filename="../src/link/usb/usb_receiver_session.h" line="16"/>
+        <source>The Receiver is now busy.
+If you want to use the application, you have to stop the PVR function or stop the menu navigation.</source>
+        <translation>Der Receiver ist gerade beschäftigt.
+Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienung.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <location filename="../src/ui/app/main_frame.cpp" line="113"/>
@@ -346,6 +869,46 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     </message>
 </context>
 <context>
+    <name>vq::CVQChannelEditorDoc</name>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="36"/>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="37"/>
+        <source>Invalid settings file specified!</source>
+        <translation>Ungültige Einstellungsdatei angegeben!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="39"/>
+        <source>File is already opened by other application.
+Do you want to open as read only?</source>
+        <translation>Die Datei ist bereits von einer anderen Anwendung geöffnet.
+Möchten Sie sie schreibgeschützt öffnen?</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="40"/>
+        <source>Access to file is locked!</source>
+        <translation>Der Zugriff auf die Datei ist gesperrt!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="41"/>
+        <source>Settings file is corrupted!</source>
+        <translation>Die Einstellungsdatei ist beschädigt!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="42"/>
+        <source>(read only)</source>
+        <translation>(schreibgeschützt)</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc_save.cpp" line="53"/>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+</context>
+<context>
     <name>vq::CVQChannelEditorView</name>
     <message>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="85"/>
@@ -610,6 +1173,49 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     </message>
 </context>
 <context>
+    <name>vq::CommandLine</name>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="18"/>
+        <source>Editor for the channel lists of satellite receivers</source>
+        <translation>Editor für die Kanallisten von Satellitenreceivern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="20"/>
+        <source>Settings file (*.bin) to open.</source>
+        <translation>Zu öffnende Einstellungsdatei (*.bin).</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="23"/>
+        <source>Use FILE as the editor&apos;s profile (INI).</source>
+        <translation>FILE als Profil des Editors verwenden (INI).</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="25"/>
+        <source>Append a trace log to FILE.</source>
+        <translation>Ein Ablaufprotokoll an FILE anhängen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="28"/>
+        <source>Use a receiver emulated over the settings FILE instead of USB.</source>
+        <translation>Statt USB einen über die Einstellungsdatei FILE nachgebildeten Receiver verwenden.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="32"/>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="34"/>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="58"/>
+        <source>Only one settings file can be opened.</source>
+        <translation>Es kann nur eine Einstellungsdatei geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>vq::ContextMenus</name>
     <message>
         <location filename="../src/ui/view/context_menus.cpp" line="37"/>
@@ -720,6 +1326,14 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <location filename="../src/ui/view/context_menus.cpp" line="117"/>
         <source>Apply all settings</source>
         <translation>Alle Einstellungen übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>vq::EditorApplication</name>
+    <message>
+        <location filename="../src/ui/app/editor_application.cpp" line="86"/>
+        <source>Emulated receiver: %1</source>
+        <translation>Nachgebildeter Receiver: %1</translation>
     </message>
 </context>
 <context>
@@ -870,6 +1484,16 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <location filename="../src/ui/dialogs/usb_flash_writing_dialog.h" line="21"/>
+        <source>DO NOT TURN OFF YOUR RECEIVER!!!</source>
+        <translation>SCHALTEN SIE IHREN RECEIVER NICHT AUS!!!</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/usb_flash_writing_dialog.h" line="22"/>
+        <source>Writing to the flash...</source>
+        <translation>Flash-Speicher wird beschrieben...</translation>
+    </message>
 </context>
 <context>
     <name>vq::GeneralSettingsPage</name>
@@ -966,7 +1590,7 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
 <context>
     <name>vq::InterchangeCommands</name>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="25"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="26"/>
         <source>
 
 Nothing was changed.</source>
@@ -975,7 +1599,7 @@ Nothing was changed.</source>
 Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="46"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="47"/>
         <source>
 
 What was imported from %1 up to there stays.</source>
@@ -984,22 +1608,22 @@ What was imported from %1 up to there stays.</source>
 Was bis dahin aus %1 importiert wurde, bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="49"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="50"/>
         <source>Nothing of %1 could be used; nothing was changed.</source>
         <translation>Nichts aus %1 war verwendbar; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="51"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="52"/>
         <source>Everything in %1 is already there; nothing was changed.</source>
         <translation>Alles aus %1 ist bereits vorhanden; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="53"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="54"/>
         <source>Imported from %1.</source>
         <translation>Aus %1 importiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="71"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="72"/>
         <source>%1 sorts its channels into %2 group: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -1008,7 +1632,7 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="75"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="76"/>
         <source>%1 sorts its channels into %2 groups: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -1017,57 +1641,57 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="83"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="84"/>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="128"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="129"/>
         <source>%1 is larger than %2 MB, too large for a channel list.</source>
         <translation>%1 ist größer als %2 MB, zu groß für eine Kanalliste.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="151"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="152"/>
         <source>Import VDR channel list</source>
         <translation>VDR-Kanalliste importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="173"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="174"/>
         <source>Import DVB scan table</source>
         <translation>DVB-Suchlauftabelle importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="192"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="193"/>
         <source>Take the favourite groups of %1 as well? Their names and members replace the eight favourite groups of this file.</source>
         <translation>Auch die Favoritengruppen von %1 übernehmen? Ihre Namen und Mitglieder ersetzen die acht Favoritengruppen dieser Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="196"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="197"/>
         <source>Order channels like another list</source>
         <translation>Kanäle wie eine andere Liste ordnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="203"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="204"/>
         <source>Ordered like %1.</source>
         <translation>Wie %1 geordnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="205"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="206"/>
         <source>The channels already follow %1; nothing was changed.</source>
         <translation>Die Kanäle folgen bereits %1; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="228"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="229"/>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="233"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
         <source>Exported %1 channel to %2!</source>
         <translation>%1 Kanal nach %2 exportiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="233"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
         <source>Exported %1 channels to %2!</source>
         <translation>%1 Kanäle nach %2 exportiert!</translation>
     </message>
@@ -1315,6 +1939,67 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     </message>
 </context>
 <context>
+    <name>vq::ScanTableDownload</name>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="24"/>
+        <source>larger than %1 KB</source>
+        <translation>größer als %1 KB</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="40"/>
+        <source>no data for %1 s</source>
+        <translation>keine Daten seit %1 s</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="42"/>
+        <source>not complete after %1 s</source>
+        <translation>nach %1 s nicht vollständig</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="83"/>
+        <source>Reading the list of scan tables ...</source>
+        <translation>Liste der Scan-Tabellen wird gelesen ...</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="84"/>
+        <source>Downloading %1 ...</source>
+        <translation>%1 wird heruntergeladen ...</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="120"/>
+        <source>the server answered %1</source>
+        <translation>der Server antwortete %1</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="133"/>
+        <source>The scan tables at %1 cannot be reached: %2.</source>
+        <translation>Die Scan-Tabellen unter %1 sind nicht erreichbar: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="144"/>
+        <source>The list of scan tables at %1 could not be read (%2); only the names of the installed tables were tried.</source>
+        <translation>Die Liste der Scan-Tabellen unter %1 konnte nicht gelesen werden (%2); nur die Namen der installierten Tabellen wurden versucht.</translation>
+    </message>
+</context>
+<context>
+    <name>vq::ScanTableFetch</name>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="50"/>
+        <source>The scan tables cannot be read: %1.</source>
+        <translation>Die Scan-Tabellen können nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="51"/>
+        <source>%1 The installed tables cannot be read either: %2.</source>
+        <translation>%1 Die installierten Tabellen können ebenfalls nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="56"/>
+        <source>%1 The installed tables in %2 were used instead.</source>
+        <translation>%1 Stattdessen wurden die installierten Tabellen in %2 verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>vq::ScanTableSettingsPage</name>
     <message>
         <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="157"/>
@@ -1530,19 +2215,37 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     </message>
 </context>
 <context>
+    <name>vq::SerialComCommands</name>
+    <message>
+        <location filename="../src/document/qt/serial_com_commands.cpp" line="21"/>
+        <source>Open channel settings from COM port</source>
+        <translation>Kanaleinstellungen vom COM-Port öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/serial_com_commands.cpp" line="26"/>
+        <source>Save channel settings to COM port</source>
+        <translation>Kanaleinstellungen auf den COM-Port speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/serial_com_commands.cpp" line="64"/>
+        <source>Settings successfully saved to receiver!</source>
+        <translation>Einstellungen erfolgreich im Receiver gespeichert!</translation>
+    </message>
+</context>
+<context>
     <name>vq::SerialTransferDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="37"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="38"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="78"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="79"/>
         <source>Opening settings from COM port ...</source>
         <translation>Einstellungen werden vom COM-Port geöffnet ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="79"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="80"/>
         <source>Saving settings to COM port ...</source>
         <translation>Einstellungen werden auf dem COM-Port gespeichert ...</translation>
     </message>
@@ -1717,72 +2420,100 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::TransponderReviewModel</name>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="13"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="14"/>
         <source>Difference</source>
         <translation>Unterschied</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="14"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="15"/>
         <source>Transponder</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="15"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="16"/>
         <source>Becomes</source>
         <translation>Wird zu</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="16"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="17"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="17"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="18"/>
         <source>Table</source>
         <translation>Tabelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="39"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="40"/>
         <source>Tables: %1</source>
         <translation>Tabellen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="43"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="44"/>
         <source>Table %1 skipped: %2</source>
         <translation>Tabelle %1 übersprungen: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="45"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="46"/>
         <source>Transponders no longer listed are not shown: a table was skipped.</source>
         <translation>Nicht mehr aufgeführte Transponder werden nicht gezeigt: Eine Tabelle wurde übersprungen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="49"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="50"/>
         <source>Listed transponders outside the LNB&apos;s range, left out: %1</source>
         <translation>Aufgeführte Transponder außerhalb des LNB-Bereichs, ausgelassen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="132"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="133"/>
         <source>%1 line %2</source>
         <translation>%1 Zeile %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="141"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="142"/>
         <source>; applying it removes its channels</source>
         <translation>; das Anwenden entfernt seine Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="147"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="148"/>
         <source>Applying removes this transponder with its %1 channels</source>
         <translation>Das Anwenden entfernt diesen Transponder mit seinen %1 Kanälen</translation>
     </message>
 </context>
 <context>
+    <name>vq::UsbReceiverCommands</name>
+    <message>
+        <location filename="../src/document/qt/usb_receiver_commands.cpp" line="75"/>
+        <source>Settings successfully saved to receiver!</source>
+        <translation>Einstellungen erfolgreich im Receiver gespeichert!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/usb_receiver_commands.h" line="22"/>
+        <source>Open channel settings from USB port</source>
+        <translation>Kanaleinstellungen vom USB-Port öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/usb_receiver_commands.h" line="23"/>
+        <source>Save channel settings to USB port</source>
+        <translation>Kanaleinstellungen auf den USB-Port speichern</translation>
+    </message>
+</context>
+<context>
     <name>vq::UsbTransferDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/usb_transfer_dialog.cpp" line="22"/>
+        <location filename="../src/ui/dialogs/usb_transfer_dialog.cpp" line="24"/>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/usb_transfer_dialog.h" line="25"/>
+        <source>Opening settings from USB port ...</source>
+        <translation>Einstellungen werden vom USB-Port geöffnet ...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/usb_transfer_dialog.h" line="26"/>
+        <source>Saving settings to USB port ...</source>
+        <translation>Einstellungen werden auf dem USB-Port gespeichert ...</translation>
     </message>
 </context>
 </TS>
