@@ -2,6 +2,7 @@
 //                 [--help] [--version]
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
@@ -12,11 +13,18 @@
 
 namespace {
 
-// The catalogue of the user's language, where the build has one.
-void InstallCatalogue(QTranslator& translation) {
-  if (translation.load(QLocale(), "vqchanneleditor", "_", ":/translations"))
-    QCoreApplication::installTranslator(&translation);
-}
+// The program's catalogue of the user's language, where the build has one,
+// and Qt's own (standard buttons, the usage headings), where it is installed.
+struct Catalogues {
+  Catalogues() {
+    if (program.load(QLocale(), "vqchanneleditor", "_", ":/translations"))
+      QCoreApplication::installTranslator(&program);
+    if (qt.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      QCoreApplication::installTranslator(&qt);
+  }
+  QTranslator program;
+  QTranslator qt;
+};
 
 QStringList ProgramArguments(int argc, char* argv[]) {
   QStringList arguments;
@@ -34,14 +42,12 @@ int main(int argc, char* argv[]) {
   // so they work on a text console too.
   if (!vq::ParseCommandLine(ProgramArguments(argc, argv)).information.isEmpty()) {
     const QCoreApplication console(argc, argv);  // names the program in the usage line
-    QTranslator translation;
-    InstallCatalogue(translation);
+    const Catalogues catalogues;
     std::fputs(qPrintable(vq::ParseCommandLine(QCoreApplication::arguments()).information), stdout);
     return 0;
   }
   QApplication qt(argc, argv);
-  QTranslator translation;
-  InstallCatalogue(translation);
+  const Catalogues catalogues;
   vq::EditorApplication application;
   if (!application.Start(QApplication::arguments())) return 1;
   const int result = QApplication::exec();
