@@ -8,6 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6
   qt6-l10n-tools  # lupdate and lrelease for the window's translation catalogues
+  qt6-translations-l10n  # Qt's own catalogues: standard buttons in the user's language
   libgl-dev libxkbcommon-dev
   libusb-1.0-0-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -16,8 +16,8 @@ std::string Conversions(const std::string& pattern) {
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] != '%') continue;
     std::size_t end = i + 1;
-    while (end < pattern.size() && std::string_view("-+ #0123456789.lhzjt").find(pattern[end]) !=
-                                       std::string_view::npos)
+    while (end < pattern.size() &&
+           std::string_view("-+ #0123456789.lhzjt").find(pattern[end]) != std::string_view::npos)
       ++end;
     if (end >= pattern.size()) return conversions + "!";  // a dangling '%'
     if (pattern[end] != '%') conversions += pattern.substr(i + 1, end - i) + ' ';

@@ -19,8 +19,6 @@ std::string TranslateWithCatalogues(const char* text) {
 
 void InstallCoreTextTranslator() { SetTextTranslator(&TranslateWithCatalogues); }
 
-QString CoreText(const std::string& text) {
-  return QString::fromLatin1(TranslatedText(text));
-}
+QString CoreText(const std::string& text) { return QString::fromLatin1(TranslatedText(text)); }
 
 }  // namespace vq

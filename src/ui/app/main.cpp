@@ -2,29 +2,15 @@
 //                 [--help] [--version]
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 
 #include "common/version.h"
 #include "ui/app/command_line.h"
 #include "ui/app/editor_application.h"
+#include "ui/app/user_language.h"
 
 namespace {
-
-// The program's catalogue of the user's language, where the build has one,
-// and Qt's own (standard buttons, the usage headings), where it is installed.
-struct Catalogues {
-  Catalogues() {
-    if (program.load(QLocale(), "vqchanneleditor", "_", ":/translations"))
-      QCoreApplication::installTranslator(&program);
-    if (qt.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-      QCoreApplication::installTranslator(&qt);
-  }
-  QTranslator program;
-  QTranslator qt;
-};
 
 QStringList ProgramArguments(int argc, char* argv[]) {
   QStringList arguments;
@@ -42,12 +28,13 @@ int main(int argc, char* argv[]) {
   // so they work on a text console too.
   if (!vq::ParseCommandLine(ProgramArguments(argc, argv)).information.isEmpty()) {
     const QCoreApplication console(argc, argv);  // names the program in the usage line
-    const Catalogues catalogues;
+    const vq::UserLanguage language{QLocale()};  // the option descriptions in it
     std::fputs(qPrintable(vq::ParseCommandLine(QCoreApplication::arguments()).information), stdout);
     return 0;
   }
   QApplication qt(argc, argv);
-  const Catalogues catalogues;
+  // The catalogues of the user's language, where the build has one.
+  const vq::UserLanguage language{QLocale()};
   vq::EditorApplication application;
   if (!application.Start(QApplication::arguments())) return 1;
   const int result = QApplication::exec();
