@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 #include <cerrno>
 #include <cstring>
@@ -21,6 +24,7 @@
 #include "link/serial/line_settings.h"
 #include "link/serial/transfer_texts.h"
 #include "link/usb/usb_receiver_session.h"
+#include "support/modal_watchdog.h"
 #include "ui/app/command_line.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
@@ -207,6 +211,27 @@ TEST(TranslatedWindowTransfers, ReceiverCommandsTellWhatTheyDoInGerman) {
   const FrameActions& actions = app.Frame()->Actions();
   EXPECT_EQ(actions.openCom->statusTip(), "Kanaleinstellungen vom COM-Port öffnen");
   EXPECT_EQ(actions.saveUsb->statusTip(), "Kanaleinstellungen auf den USB-Port speichern");
+}
+
+TEST(TranslatedWindowTransfers, AnUnreadableEmulatedReceiverIsToldInGermanWithItsPath) {
+  const German german;
+  ASSERT_TRUE(german.Installed());
+  QTemporaryDir dir;
+  const QString image = dir.filePath("Kanäle.bin");  // not there; a non-ASCII name
+  QString told;
+  const ExpectModal expected;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&told] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      told = box->text();
+      box->done(0);
+    }
+  });
+  closer.start(5);
+  EditorApplication app;
+  EXPECT_FALSE(app.Start(
+      {"vqchanneleditor", "--profile", dir.filePath("editor.ini"), "--emulated-receiver", image}));
+  EXPECT_EQ(told, "Nachgebildeter Receiver: " + image + " kann nicht gelesen werden");
 }
 
 }  // namespace
