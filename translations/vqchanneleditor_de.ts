@@ -4,6 +4,405 @@
 <context>
     <name>CoreText</name>
     <message>
+        <location filename="../src/editing/clipboard_texts.h" line="9"/>
+        <source>Confirmation</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="11"/>
+        <source>Pasting channels. Please wait ...</source>
+        <translation>Kanäle werden eingefügt. Bitte warten ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="13"/>
+        <source>Pasting transponders. Please wait ...</source>
+        <translation>Transponder werden eingefügt. Bitte warten ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="14"/>
+        <source>Pasting transponders and channels to satellite. Please wait ...</source>
+        <translation>Transponder und Kanäle werden in den Satelliten eingefügt. Bitte warten ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="16"/>
+        <source>There is no satellite with name %s!
+
+What would you like to do?</source>
+        <translation>Es gibt keinen Satelliten mit dem Namen %s!
+
+Was möchten Sie tun?</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="18"/>
+        <source>There is no destination transponder!
+
+What would you like to do?</source>
+        <translation>Es gibt keinen Zieltransponder!
+
+Was möchten Sie tun?</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="20"/>
+        <source>There is no satellite with name %s!
+
+Would you like to select from the list?</source>
+        <translation>Es gibt keinen Satelliten mit dem Namen %s!
+
+Möchten Sie einen aus der Liste auswählen?</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="22"/>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="23"/>
+        <source>Select satellite</source>
+        <translation>Satellit auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="25"/>
+        <source>Select transponder</source>
+        <translation>Transponder auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="27"/>
+        <source>Create transponder</source>
+        <translation>Transponder anlegen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="30"/>
+        <source>Applying attributes to selected channels. Please wait...</source>
+        <translation>Attribute werden für die ausgewählten Kanäle übernommen. Bitte warten...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="32"/>
+        <source>Applying attributes to selected transponders. Please wait ...</source>
+        <translation>Attribute werden für die ausgewählten Transponder übernommen. Bitte warten ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="34"/>
+        <source>Applying attributes to selected satellites. Please wait ...</source>
+        <translation>Attribute werden für die ausgewählten Satelliten übernommen. Bitte warten ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/clipboard_texts.h" line="35"/>
+        <source>Applying satellite attributes and pasting transponders and channels. Please wait ...</source>
+        <translation>Satellitenattribute werden übernommen, Transponder und Kanäle eingefügt. Bitte warten ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="9"/>
+        <source>Please wait ...</source>
+        <translation>Bitte warten ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="10"/>
+        <location filename="../src/link/serial/transfer_texts.h" line="13"/>
+        <source>Ready!</source>
+        <translation>Bereit!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="13"/>
+        <source>There are no transponders.
+
+Please first add transponder!</source>
+        <translation>Es gibt keine Transponder.
+
+Bitte fügen Sie zuerst einen Transponder hinzu!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="15"/>
+        <source>No channel space left.
+
+Please remove some unused ones.</source>
+        <translation>Kein Platz für weitere Kanäle.
+
+Bitte entfernen Sie einige nicht benötigte.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="17"/>
+        <source>No transponder space left.
+
+Please remove some unused ones.</source>
+        <translation>Kein Platz für weitere Transponder.
+
+Bitte entfernen Sie einige nicht benötigte.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="19"/>
+        <source>New channel added!</source>
+        <translation>Neuer Kanal hinzugefügt!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="21"/>
+        <source>Removing selected channel ...</source>
+        <translation>Ausgewählter Kanal wird entfernt ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="23"/>
+        <source>Removing selected channels ...</source>
+        <translation>Ausgewählte Kanäle werden entfernt ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="24"/>
+        <source>Removed 1 channel!</source>
+        <translation>1 Kanal entfernt!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="26"/>
+        <source>Removed %d channels!</source>
+        <translation>%d Kanäle entfernt!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="28"/>
+        <source>Removing all channels ...</source>
+        <translation>Alle Kanäle werden entfernt ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="30"/>
+        <source>Removed all channels(%d)!</source>
+        <translation>Alle Kanäle entfernt (%d)!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="32"/>
+        <source>Clearing chanels ...</source>
+        <translation>Kanäle werden gelöscht ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="37"/>
+        <source>Added new transponder!</source>
+        <translation>Neuer Transponder hinzugefügt!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="39"/>
+        <source>Removing selected transponder ...</source>
+        <translation>Ausgewählter Transponder wird entfernt ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="41"/>
+        <source>Removing selected transponders ...</source>
+        <translation>Ausgewählte Transponder werden entfernt ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="43"/>
+        <source>Removed 1 transponder!</source>
+        <translation>1 Transponder entfernt!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="45"/>
+        <source>Removed %d transponders!</source>
+        <translation>%d Transponder entfernt!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="47"/>
+        <source>Removing all transponders ...</source>
+        <translation>Alle Transponder werden entfernt ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="49"/>
+        <source>Removed all transponders(%d)!</source>
+        <translation>Alle Transponder entfernt (%d)!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="51"/>
+        <source>Clearing transponders and channel s...</source>
+        <translation>Transponder und Kanäle werden gelöscht ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="53"/>
+        <source>Removing all data channels ...</source>
+        <translation>Alle Datenkanäle werden entfernt ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="55"/>
+        <source>Removed all data channels(%d)!</source>
+        <translation>Alle Datenkanäle entfernt (%d)!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="57"/>
+        <source>Removing all empty transponders ...</source>
+        <translation>Alle leeren Transponder werden entfernt ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="59"/>
+        <source>Removed all empty transponders(%d)!</source>
+        <translation>Alle leeren Transponder entfernt (%d)!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="62"/>
+        <source>Adding channels to favorite folder ...</source>
+        <translation>Kanäle werden zum Favoritenordner hinzugefügt ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="64"/>
+        <source>Removing selected channels from favorites folder ...</source>
+        <translation>Ausgewählte Kanäle werden aus dem Favoritenordner entfernt ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="66"/>
+        <source>Removing all channels from favorite folder ...</source>
+        <translation>Alle Kanäle werden aus dem Favoritenordner entfernt ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="68"/>
+        <source>Favorite list %s is full!
+Last %d channels were not added!</source>
+        <translation>Die Favoritenliste %s ist voll!
+Die letzten %d Kanäle wurden nicht hinzugefügt!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="70"/>
+        <source>Favorite list %s is full!
+Channel %s was not added!</source>
+        <translation>Die Favoritenliste %s ist voll!
+Der Kanal %s wurde nicht hinzugefügt!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="72"/>
+        <source>Save changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="74"/>
+        <source>Saving channel changes ...</source>
+        <translation>Kanaländerungen werden gespeichert ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="76"/>
+        <source>Saved channels changes!</source>
+        <translation>Kanaländerungen gespeichert!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="78"/>
+        <source>Switching model ...</source>
+        <translation>Modell wird umgeschaltet ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="79"/>
+        <location filename="../src/editing/preset_result.h" line="15"/>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="80"/>
+        <source>%d last channels from the structure will be removed(randomly). Are you sure?
+
+You can press No and remove unnecessry ones manually and then switch again.</source>
+        <translation>Die letzten %d Kanäle der Struktur werden (zufällig) entfernt. Sind Sie sicher?
+
+Sie können Nein wählen, nicht benötigte Kanäle von Hand entfernen und danach erneut umschalten.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="85"/>
+        <source>Model not switched!</source>
+        <translation>Modell nicht umgeschaltet!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="87"/>
+        <source>Model switched to FTA/CI!</source>
+        <translation>Modell auf FTA/CI umgeschaltet!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/command_texts.h" line="89"/>
+        <source>Model switched to PVR!</source>
+        <translation>Modell auf PVR umgeschaltet!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/preset_result.cpp" line="11"/>
+        <source>There are no settings to export!</source>
+        <translation>Es gibt keine Einstellungen zum Exportieren!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/preset_result.cpp" line="12"/>
+        <source>Error malloc buffer</source>
+        <translation>Fehler beim Anlegen des Puffers</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/preset_result.cpp" line="21"/>
+        <source>File is corrupted!</source>
+        <translation>Die Datei ist beschädigt!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/preset_result.cpp" line="23"/>
+        <source>Preset File is corrupted!</source>
+        <translation>Die Preset-Datei ist beschädigt!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/preset_result.cpp" line="25"/>
+        <source>No space left for the transponders!</source>
+        <translation>Kein Platz mehr für die Transponder!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/preset_result.h" line="13"/>
+        <source>File open failed!</source>
+        <translation>Die Datei konnte nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/preset_result.h" line="16"/>
+        <source>This action will clear your current settings. Do you want to continue?</source>
+        <translation>Diese Aktion löscht Ihre aktuellen Einstellungen. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_category_list.cpp" line="31"/>
+        <source>TV Settings</source>
+        <translation>TV-Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_category_list.cpp" line="32"/>
+        <source>Language Settings</source>
+        <translation>Spracheinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_category_list.cpp" line="33"/>
+        <source>Time/Date Settings</source>
+        <translation>Zeit-/Datumseinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_category_list.cpp" line="34"/>
+        <source>Timer Settings</source>
+        <translation>Timer-Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_category_list.cpp" line="35"/>
+        <source>Parental Control Settings</source>
+        <translation>Jugendschutzeinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_category_list.cpp" line="36"/>
+        <source>User Interface Settings</source>
+        <translation>Einstellungen der Bedienoberfläche</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_category_list.cpp" line="37"/>
+        <source>Power Management Settings</source>
+        <translation>Energieeinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_category_list.cpp" line="38"/>
+        <source>Network Settings</source>
+        <translation>Netzwerkeinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_category_list.cpp" line="39"/>
+        <source>Other Settings</source>
+        <translation>Sonstige Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_category_list.cpp" line="40"/>
+        <source>Hidden Settings</source>
+        <translation>Versteckte Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/row_texts.cpp" line="18"/>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/row_texts.cpp" line="19"/>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
         <location filename="../src/document/receiver_image_steps.h" line="19"/>
         <source>File acess error!</source>
         <translation>Fehler beim Dateizugriff!</translation>
@@ -464,11 +863,6 @@ Softwareversion:   %s</translation>
         <translation>Speichern ... (%lld%%)</translation>
     </message>
     <message>
-        <location filename="../src/link/serial/transfer_texts.h" line="13"/>
-        <source>Ready!</source>
-        <translation>Bereit!</translation>
-    </message>
-    <message>
         <location filename="../src/link/serial/transfer_texts.h" line="14"/>
         <location filename="../src/link/usb/usb_image_transfer.h" line="17"/>
         <source>Connecting ...</source>
@@ -528,13 +922,13 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     <name>FileDialogs</name>
     <message>
         <location filename="../src/ui/app/main_frame.cpp" line="113"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="34"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="33"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
         <location filename="../src/ui/app/message_prompter.cpp" line="34"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="26"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="25"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
@@ -947,25 +1341,142 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>Alle entfernen</translation>
     </message>
     <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="142"/>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="145"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="146"/>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="195"/>
+        <source>Use Network Settings</source>
+        <translation>Netzwerkeinstellungen verwenden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="218"/>
+        <source>Please wait ...</source>
+        <translation>Bitte warten ...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="69"/>
+        <source>Add New Channel</source>
+        <translation>Neuen Kanal hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="71"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="125"/>
+        <source>Remove Selected Channels</source>
+        <translation>Ausgewählte Kanäle entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="73"/>
+        <source>Remove All Channels</source>
+        <translation>Alle Kanäle entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="75"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="122"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="96"/>
         <source>Add To Favorites</source>
         <translation>Zu Favoriten hinzufügen</translation>
     </message>
     <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="77"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="97"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
     <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="78"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="98"/>
         <source>Move Down</source>
         <translation>Nach unten</translation>
     </message>
     <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="79"/>
+        <source>Add New Transponder</source>
+        <translation>Neuen Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="81"/>
+        <source>Remove Selected Transponders</source>
+        <translation>Ausgewählte Transponder entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="83"/>
+        <source>Remove All Transponders</source>
+        <translation>Alle Transponder entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="85"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="87"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="107"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="116"/>
         <source>Clear All Channels</source>
         <translation>Alle Kanäle löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="89"/>
+        <source>Clear All Transponders &amp; All Channels</source>
+        <translation>Alle Transponder &amp; alle Kanäle löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="93"/>
+        <source>Remove From Favorites</source>
+        <translation>Aus Favoriten entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="96"/>
+        <source>Remove All From Favorites</source>
+        <translation>Alle aus Favoriten entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="107"/>
+        <source>Switch to FTA/CI/FAE</source>
+        <translation>Auf FTA/CI/FAE umschalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="109"/>
+        <source>Switch to PVR</source>
+        <translation>Auf PVR umschalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="119"/>
+        <source>Move Channels</source>
+        <translation>Kanäle verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="135"/>
+        <source>Delete all data channels</source>
+        <translation>Alle Datenkanäle löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="138"/>
+        <source>Delete all empty transponders</source>
+        <translation>Alle leeren Transponder löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="185"/>
+        <source>Add New Channel on Same Transponder</source>
+        <translation>Neuen Kanal auf demselben Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="194"/>
+        <source>Add New Transponder on Same Satellite</source>
+        <translation>Neuen Transponder auf demselben Satelliten hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_commands.cpp" line="205"/>
+        <source>Send to %1</source>
+        <translation>Senden an %1</translation>
     </message>
     <message>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="117"/>
@@ -1049,6 +1560,19 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <location filename="../src/ui/view/view_update.cpp" line="155"/>
         <source>Scrambled</source>
         <translation>Verschlüsselt</translation>
+    </message>
+</context>
+<context>
+    <name>vq::ChannelDrag</name>
+    <message>
+        <location filename="../src/ui/view/channel_drag.cpp" line="104"/>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/channel_drag.cpp" line="104"/>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
     </message>
 </context>
 <context>
@@ -1902,14 +2426,22 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Kan.</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="32"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="33"/>
         <source>Settings Category</source>
         <translation>Einstellungskategorie</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="33"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="34"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>vq::PresetMenuCommands</name>
+    <message>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="105"/>
+        <source>Import Preset data</source>
+        <translation>Preset-Daten importieren</translation>
     </message>
 </context>
 <context>
@@ -2253,52 +2785,52 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::SettingsCategoryModel</name>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="14"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="15"/>
         <source>Picture format, video output and TV system</source>
         <translation>Bildformat, Videoausgang und Fernsehnorm</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="15"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="16"/>
         <source>Menu, audio and subtitle languages</source>
         <translation>Menü-, Audio- und Untertitelsprachen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="16"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="17"/>
         <source>Clock and time zone</source>
         <translation>Uhr und Zeitzone</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="17"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="18"/>
         <source>The eight programmed timers</source>
         <translation>Die acht programmierten Timer</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="18"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="19"/>
         <source>Lock code and locked menus</source>
         <translation>Sperrcode und gesperrte Menüs</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="19"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="20"/>
         <source>On-screen display and remote control keys</source>
         <translation>Bildschirmanzeige und Fernbedienungstasten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="20"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="21"/>
         <source>Standby and antenna power</source>
         <translation>Standby und Antennenspeisung</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="21"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="22"/>
         <source>Address and login of the receiver&apos;s network connection</source>
         <translation>Adresse und Anmeldung der Netzwerkverbindung des Receivers</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="23"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="24"/>
         <source>Volume, location and the F1 button</source>
         <translation>Lautstärke, Standort und die F1-Taste</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/settings_category_model.cpp" line="24"/>
+        <location filename="../src/ui/view/settings_category_model.cpp" line="25"/>
         <source>Diagnostic settings of the receiver</source>
         <translation>Diagnoseeinstellungen des Receivers</translation>
     </message>
@@ -2514,6 +3046,39 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/dialogs/usb_transfer_dialog.h" line="26"/>
         <source>Saving settings to USB port ...</source>
         <translation>Einstellungen werden auf dem USB-Port gespeichert ...</translation>
+    </message>
+</context>
+<context>
+    <name>vq::ViewClipboard</name>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="146"/>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="155"/>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="160"/>
+        <source>Apply attributes</source>
+        <translation>Attribute übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="166"/>
+        <source>Apply attributes and paste</source>
+        <translation>Attribute übernehmen und einfügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="181"/>
+        <source>Apply all settings</source>
+        <translation>Alle Einstellungen übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="181"/>
+        <source>Apply category settings</source>
+        <translation>Einstellungen der Kategorie übernehmen</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "editing/paste_commands.h"
 
+#include "common/text_translation.h"
 #include "database/settings_database.h"
 #include "editing/attribute_copy.h"
 #include "editing/channel_commands.h"
@@ -26,8 +27,10 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-// A fixed text with the satellite's name in place of its "%s".
-std::string WithName(std::string text, const std::string& name) {
+// A fixed text, in the user's language, with the satellite's name in place
+// of its "%s".
+std::string WithName(const char* pattern, const std::string& name) {
+  std::string text = TranslatedPattern(pattern);
   const size_t at = text.find("%s");
   if (at != std::string::npos) text.replace(at, 2, name);
   return text;

@@ -1,12 +1,15 @@
 #include "editing/preset_result.h"
 
+#include "common/text_translation.h"
+
 namespace vq {
 
 std::string_view PresetExportResult::Message() const {
   switch (status) {
     case PresetExportStatus::kOk: return {};
-    case PresetExportStatus::kNoModel: return "There are no settings to export!";
-    case PresetExportStatus::kNoBuffer: return "Error malloc buffer";
+    case PresetExportStatus::kNoModel:
+      return VQ_TRANSLATE_NOOP("CoreText", "There are no settings to export!");
+    case PresetExportStatus::kNoBuffer: return VQ_TRANSLATE_NOOP("CoreText", "Error malloc buffer");
   }
   return {};
 }
@@ -14,9 +17,12 @@ std::string_view PresetExportResult::Message() const {
 std::string_view PresetImportResult::Message() const {
   switch (status) {
     case PresetImportStatus::kOk: return {};
-    case PresetImportStatus::kFileCorrupted: return "File is corrupted!";
-    case PresetImportStatus::kPresetCorrupted: return "Preset File is corrupted!";
-    case PresetImportStatus::kNoSpace: return "No space left for the transponders!";
+    case PresetImportStatus::kFileCorrupted:
+      return VQ_TRANSLATE_NOOP("CoreText", "File is corrupted!");
+    case PresetImportStatus::kPresetCorrupted:
+      return VQ_TRANSLATE_NOOP("CoreText", "Preset File is corrupted!");
+    case PresetImportStatus::kNoSpace:
+      return VQ_TRANSLATE_NOOP("CoreText", "No space left for the transponders!");
   }
   return {};
 }

@@ -4,14 +4,17 @@
 
 #include <string_view>
 
+#include "common/text_translation.h"
+
 namespace vq {
 
 /// Shown when the preset file cannot be created, opened or read.
-inline constexpr std::string_view kPresetFileOpenFailedText = "File open failed!";
+inline constexpr std::string_view kPresetFileOpenFailedText =
+    VQ_TRANSLATE_NOOP("CoreText", "File open failed!");
 /// The question asked before an import replaces a database with unsaved changes.
-inline constexpr std::string_view kPresetConfirmTitle = "Confirm";
-inline constexpr std::string_view kPresetConfirmText =
-    "This action will clear your current settings. Do you want to continue?";
+inline constexpr std::string_view kPresetConfirmTitle = VQ_TRANSLATE_NOOP("CoreText", "Confirm");
+inline constexpr std::string_view kPresetConfirmText = VQ_TRANSLATE_NOOP(
+    "CoreText", "This action will clear your current settings. Do you want to continue?");
 
 enum class PresetExportStatus {
   kOk,

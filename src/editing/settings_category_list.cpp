@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/text_translation.h"
 #include "editing/settings_categories.h"
 
 namespace vq {
@@ -27,16 +28,16 @@ int SettingsCategoryToSelect(int remembered, const std::vector<int>& listed) {
 
 std::string_view SettingsCategoryName(int category) {
   static constexpr std::string_view kNames[] = {
-      "TV Settings",
-      "Language Settings",
-      "Time/Date Settings",
-      "Timer Settings",
-      "Parental Control Settings",
-      "User Interface Settings",
-      "Power Management Settings",
-      "Network Settings",
-      "Other Settings",
-      "Hidden Settings",
+      VQ_TRANSLATE_NOOP("CoreText", "TV Settings"),
+      VQ_TRANSLATE_NOOP("CoreText", "Language Settings"),
+      VQ_TRANSLATE_NOOP("CoreText", "Time/Date Settings"),
+      VQ_TRANSLATE_NOOP("CoreText", "Timer Settings"),
+      VQ_TRANSLATE_NOOP("CoreText", "Parental Control Settings"),
+      VQ_TRANSLATE_NOOP("CoreText", "User Interface Settings"),
+      VQ_TRANSLATE_NOOP("CoreText", "Power Management Settings"),
+      VQ_TRANSLATE_NOOP("CoreText", "Network Settings"),
+      VQ_TRANSLATE_NOOP("CoreText", "Other Settings"),
+      VQ_TRANSLATE_NOOP("CoreText", "Hidden Settings"),
   };
   return category >= 0 && category < static_cast<int>(std::size(kNames))
              ? kNames[static_cast<size_t>(category)]

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "clip_editor.h"
+#include "common/text_translation.h"
 #include "editing/clip_formats.h"
 #include "editing/copy_commands.h"
 #include "editing/paste_commands.h"
@@ -134,6 +135,27 @@ TEST_F(PasteTest, MissingSatelliteFollowsTheModeOrTheAnswer) {
   EXPECT_EQ(TargetTv(), 5);
   EXPECT_EQ(targetTps[0]->GetChannelCount(), 5);
   ExpectIntact();
+}
+
+// The question is translated before the name goes in: a name holding "%s"
+// is shown as it stands, and the German word order is kept.
+std::string GermanQuestion(const char* text) {
+  if (std::string_view(text) ==
+      "There is no satellite with name %s!\n\nWhat would you like to do?")
+    return "Satellit %s fehlt!\n\nWas nun?";
+  return text;
+}
+
+TEST_F(PasteTest, MissingSatelliteQuestionIsTranslatedAroundTheName) {
+  target.db->GetSatelliteNode(9)->SetName("Other");
+  source.db->GetSatelliteNode(4)->SetName("50%s");
+  CopyChannels({0});
+  SetTextTranslator(&GermanQuestion);
+  PasteInTarget();
+  SetTextTranslator(nullptr);
+  ASSERT_EQ(target.prompter.questions.size(), 1u);
+  EXPECT_EQ(target.prompter.questions[0], "Satellit 50%s fehlt!\n\nWas nun?");
+  EXPECT_EQ(TargetTv(), 2);
 }
 
 TEST_F(PasteTest, CancelledTransponderDialogStopsTheList) {

@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "common/qt/core_text.h"
 #include "document/qt/vq_channel_editor_doc.h"
 #include "editing/history/history_step.h"
 #include "editing/preset_file.h"
@@ -15,9 +16,7 @@
 namespace vq {
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Text(std::string_view text) { return CoreText(std::string(text)); }
 
 }  // namespace
 
@@ -103,7 +102,7 @@ bool PresetMenuCommands::Import() {
       !dialogs_.Confirm(Text(kPresetConfirmTitle), Text(kPresetConfirmText)))
     return false;
   // One step from the old content to the refilled view of the new one.
-  const HistoryStep step(document_.History(), "Import Preset data");
+  const HistoryStep step(document_.History(), tr("Import Preset data").toStdString());
   const PresetImportResult imported = ImportPreset(content, document_.Database());
   if (imported.status == PresetImportStatus::kFileCorrupted) {
     Tell(imported.Message());

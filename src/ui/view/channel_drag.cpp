@@ -101,8 +101,7 @@ ChannelDrag::Target ChannelDrag::TargetAt(const QPoint& global, int* row) const 
 void ChannelDrag::Begin() {
   dragging_ = true;
   const int count = static_cast<int>(list_->selectionModel()->selectedRows().size());
-  image_->setText(count == 1 ? QStringLiteral("1 channel")
-                             : QStringLiteral("%1 channels").arg(count));
+  image_->setText(count == 1 ? tr("1 channel") : tr("%1 channels").arg(count));
   image_->adjustSize();
   image_->show();
   QGuiApplication::setOverrideCursor(MakeDragCursor(DragCursor::kNoDrop));

@@ -1,5 +1,6 @@
 #include "ui/view/row_texts.h"
 
+#include "common/text_translation.h"
 #include "database/channel_node.h"
 #include "database/lookup_tables.h"
 #include "database/satellite_node.h"
@@ -11,6 +12,16 @@ namespace {
 std::string Number(int value) { return std::to_string(value); }
 
 constexpr const char* kNoValue = "-----";
+
+// The state of a switched LNB supply, in the user's language.
+std::string OnOff(bool on) {
+  return TranslatedText(on ? VQ_TRANSLATE_NOOP("CoreText", "On")
+                           : VQ_TRANSLATE_NOOP("CoreText", "Off"));
+}
+
+// A name from the lookup tables ("Auto", "Yes", "Off", ...) in the user's
+// language where the catalogue has it; the tables themselves stay English.
+std::string Shown(std::string_view name) { return TranslatedText(std::string(name)); }
 
 }  // namespace
 
@@ -56,8 +67,8 @@ std::string TransponderCellText(const TransponderNode& transponder, int number, 
     case kTpFreq: return Number(record.GetFrequency());
     case kTpPol: return std::string(record.GetPolarizationShortText());
     case kTpSymbolRate: return Number(record.GetSymbolRate());
-    case kTpFec: return std::string(record.GetFecText());
-    case kTpFta: return std::string(record.GetFtaOnlyText());
+    case kTpFec: return Shown(record.GetFecText());
+    case kTpFta: return Shown(record.GetFtaOnlyText());
     case kTpId: return Number(record.GetTpId());
     case kTpChannels: return Number(transponder.GetChannelCount());
     case kTpSatellite: return satellite ? satellite->GetName() : "";
@@ -77,12 +88,12 @@ std::string SatelliteCellText(const SatelliteNode& satellite, int column) {
     case kSatPosition: return record.GetPositionText();
     case kSatLow: return universal ? Number(lnb.GetLowOscillator()) : kNoValue;
     case kSatHigh: return Number(lnb.GetHighOscillator());
-    case kSat22k: return lnb.Is22kHz() ? "On" : "Off";
-    case kSat12V: return lnb.Is12V() ? "On" : "Off";
-    case kSatDiseqc: return std::string(lnb.GetSwitchTypeText());
+    case kSat22k: return OnOff(lnb.Is22kHz());
+    case kSat12V: return OnOff(lnb.Is12V());
+    case kSatDiseqc: return Shown(lnb.GetSwitchTypeText());
     case kSatPort: return lnb.GetSwitchType() != 0 ? Number(lnb.GetSwitchPort()) : kNoValue;
-    case kSatToneBurst: return std::string(lnb.GetToneBurstText());
-    case kSatMotor: return std::string(lnb.GetMotorTypeText());
+    case kSatToneBurst: return Shown(lnb.GetToneBurstText());
+    case kSatMotor: return Shown(lnb.GetMotorTypeText());
     case kSatMotorIndex: {
       const int index = record.GetMotorIndex();
       return index >= 1 && index <= 254 ? Number(index) : "--";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "common/qt/core_text.h"
 #include "editing/settings_category_list.h"
 #include "ui/view/list_images.h"
 
@@ -72,7 +73,7 @@ QVariant SettingsCategoryModel::data(const QModelIndex& index, int role) const {
   const int code = codes_[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole:
-      return index.column() == 0 ? QString::fromLatin1(SettingsCategoryName(code).data())
+      return index.column() == 0 ? CoreText(std::string(SettingsCategoryName(code)))
                                  : tr(Description(code));
     case Qt::DecorationRole:
       return index.column() == 0 ? ListIcon(kImageSettings) : QVariant();

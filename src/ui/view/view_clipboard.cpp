@@ -143,7 +143,7 @@ void ViewClipboard::Copy() {
 
 void ViewClipboard::Cut() {
   if (Ready())
-    view_.Recorded("Cut", [this] { CutSelection(view_.Editing(), *prompter_, *clipboard_); });
+    view_.Recorded(tr("Cut"), [this] { CutSelection(view_.Editing(), *prompter_, *clipboard_); });
 }
 
 void ViewClipboard::Paste() {
@@ -152,18 +152,18 @@ void ViewClipboard::Paste() {
   modes.channelNoSatellite = config_.ChanPastingModeNoSat;
   modes.channelNoTransponder = config_.ChanPastingModeNoTp;
   modes.transponderNoSatellite = config_.TPPastingModeNoSat;
-  view_.Recorded("Paste", [&] { vq::Paste(view_.Editing(), *prompter_, *clipboard_, modes); });
+  view_.Recorded(tr("Paste"), [&] { vq::Paste(view_.Editing(), *prompter_, *clipboard_, modes); });
 }
 
 void ViewClipboard::ApplyAttributes() {
   if (Ready())
-    view_.Recorded("Apply attributes",
+    view_.Recorded(tr("Apply attributes"),
                    [this] { vq::ApplyAttributes(view_.Editing(), *clipboard_); });
 }
 
 void ViewClipboard::ApplyAttributesAndPaste() {
   if (Ready())
-    view_.Recorded("Apply attributes and paste", [this] {
+    view_.Recorded(tr("Apply attributes and paste"), [this] {
       vq::ApplyAttributesAndPaste(view_.Editing(), *prompter_, *clipboard_);
     });
 }
@@ -178,7 +178,7 @@ void ViewClipboard::ApplySettings(bool all) {
     const std::vector<int> rows = view_.Page(kTabSettings)->List()->SelectedRows();
     if (!rows.empty()) codes.push_back(categories->CodeAt(rows.front()));
   }
-  view_.Recorded(all ? "Apply all settings" : "Apply category settings",
+  view_.Recorded(all ? tr("Apply all settings") : tr("Apply category settings"),
                  [&] { vq::ApplySettings(view_.Editing(), *clipboard_, codes); });
 }
 

@@ -56,7 +56,7 @@ void CVQChannelEditorView::WithPrompter(
   if (prompter_) command(*editing_, *prompter_);
 }
 
-void CVQChannelEditorView::ConnectButton(int tab, ListButton id, const char* name,
+void CVQChannelEditorView::ConnectButton(int tab, ListButton id, const QString& name,
                                          const std::function<void()>& command) {
   if (QPushButton* button = pageList_[tab]->Button(id))
     connect(button, &QPushButton::clicked, this,
@@ -66,32 +66,35 @@ void CVQChannelEditorView::ConnectButton(int tab, ListButton id, const char* nam
 void CVQChannelEditorView::ConnectCommands() {
   using B = ListButton;
   EditingView& e = *editing_;
-  ConnectButton(kTabChannels, B::kAddNew, "Add New Channel",
+  ConnectButton(kTabChannels, B::kAddNew, tr("Add New Channel"),
                 [this] { WithPrompter(AddNewChannel); });
-  ConnectButton(kTabChannels, B::kRemoveSelected, "Remove Selected Channels",
+  ConnectButton(kTabChannels, B::kRemoveSelected, tr("Remove Selected Channels"),
                 [&e] { RemoveSelectedChannels(e); });
-  ConnectButton(kTabChannels, B::kRemoveAll, "Remove All Channels", [&e] { RemoveAllChannels(e); });
-  ConnectButton(kTabChannels, B::kAddToFavorites, "Add To Favorites",
+  ConnectButton(kTabChannels, B::kRemoveAll, tr("Remove All Channels"),
+                [&e] { RemoveAllChannels(e); });
+  ConnectButton(kTabChannels, B::kAddToFavorites, tr("Add To Favorites"),
                 [this] { WithPrompter(AddSelectionToFavorites); });
-  ConnectButton(kTabChannels, B::kMoveUp, "Move Up", [&e] { MoveSelection(e, true); });
-  ConnectButton(kTabChannels, B::kMoveDown, "Move Down", [&e] { MoveSelection(e, false); });
-  ConnectButton(kTabTransponders, B::kAddNew, "Add New Transponder",
+  ConnectButton(kTabChannels, B::kMoveUp, tr("Move Up"), [&e] { MoveSelection(e, true); });
+  ConnectButton(kTabChannels, B::kMoveDown, tr("Move Down"), [&e] { MoveSelection(e, false); });
+  ConnectButton(kTabTransponders, B::kAddNew, tr("Add New Transponder"),
                 [this] { WithPrompter(AddNewTransponder); });
-  ConnectButton(kTabTransponders, B::kRemoveSelected, "Remove Selected Transponders",
+  ConnectButton(kTabTransponders, B::kRemoveSelected, tr("Remove Selected Transponders"),
                 [&e] { RemoveSelectedTransponders(e); });
-  ConnectButton(kTabTransponders, B::kRemoveAll, "Remove All Transponders",
+  ConnectButton(kTabTransponders, B::kRemoveAll, tr("Remove All Transponders"),
                 [&e] { RemoveAllTransponders(e); });
-  ConnectButton(kTabTransponders, B::kClearChannels, "Clear All Channels",
+  ConnectButton(kTabTransponders, B::kClearChannels, tr("Clear All Channels"),
                 [&e] { ClearAllChannels(e); });
-  ConnectButton(kTabSatellites, B::kClearChannels, "Clear All Channels",
+  ConnectButton(kTabSatellites, B::kClearChannels, tr("Clear All Channels"),
                 [&e] { ClearAllChannels(e); });
-  ConnectButton(kTabSatellites, B::kClearTransponders, "Clear All Transponders & All Channels",
+  ConnectButton(kTabSatellites, B::kClearTransponders, tr("Clear All Transponders & All Channels"),
                 [&e] { ClearAllTransponders(e); });
 
-  connect(favorites_->RemoveButton(), &QPushButton::clicked, this,
-          [this, &e] { Recorded("Remove From Favorites", [&e] { RemoveSelectedFavorites(e); }); });
-  connect(favorites_->RemoveAllButton(), &QPushButton::clicked, this,
-          [this, &e] { Recorded("Remove All From Favorites", [&e] { RemoveAllFavorites(e); }); });
+  connect(favorites_->RemoveButton(), &QPushButton::clicked, this, [this, &e] {
+    Recorded(tr("Remove From Favorites"), [&e] { RemoveSelectedFavorites(e); });
+  });
+  connect(favorites_->RemoveAllButton(), &QPushButton::clicked, this, [this, &e] {
+    Recorded(tr("Remove All From Favorites"), [&e] { RemoveAllFavorites(e); });
+  });
   connect(favorites_->Members()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this, &e] {
             FollowFavoriteRow(e);
@@ -101,9 +104,9 @@ void CVQChannelEditorView::ConnectCommands() {
           &CVQChannelEditorView::UpdateButtons);
   connect(statistics_, &StatisticsPanel::modelChosen, this, [this](int model) {
     if (model == 0)
-      Recorded("Switch to FTA/CI/FAE", [this] { WithPrompter(SwitchToFtaCi); });
+      Recorded(tr("Switch to FTA/CI/FAE"), [this] { WithPrompter(SwitchToFtaCi); });
     else
-      Recorded("Switch to PVR", [this] { SwitchToPvr(*editing_); });
+      Recorded(tr("Switch to PVR"), [this] { SwitchToPvr(*editing_); });
     statistics_->Update(&Database());
   });
   for (int tab = kTabChannels; tab <= kTabSatellites; ++tab)
@@ -112,13 +115,14 @@ void CVQChannelEditorView::ConnectCommands() {
 
   drag_ = new ChannelDrag(pageList_[kTabChannels]->List(), favorites_->Members(),
                           pageList_[kTabChannels]->Button(ListButton::kRemoveSelected), this);
-  connect(drag_, &ChannelDrag::droppedOnList, this,
-          [this, &e](int row) { Recorded("Move Channels", [&e, row] { DropChannels(e, row); }); });
+  connect(drag_, &ChannelDrag::droppedOnList, this, [this, &e](int row) {
+    Recorded(tr("Move Channels"), [&e, row] { DropChannels(e, row); });
+  });
   connect(drag_, &ChannelDrag::droppedOnFavorites, this, [this] {
-    Recorded("Add To Favorites", [this] { WithPrompter(AddSelectionToFavorites); });
+    Recorded(tr("Add To Favorites"), [this] { WithPrompter(AddSelectionToFavorites); });
   });
   connect(drag_, &ChannelDrag::droppedOnRemove, this, [this, &e] {
-    Recorded("Remove Selected Channels", [&e] { RemoveSelectedChannels(e); });
+    Recorded(tr("Remove Selected Channels"), [&e] { RemoveSelectedChannels(e); });
   });
   drag_->SetCanAdd([&e] { return EvaluateCommandStates(e).addToFavorites; });
 }
@@ -128,10 +132,11 @@ void CVQChannelEditorView::AttachSpecialActions(QAction* deleteDataChannels,
   deleteDataChannels_ = deleteDataChannels;
   deleteEmptyTransponders_ = deleteEmptyTransponders;
   connect(deleteDataChannels, &QAction::triggered, this, [this] {
-    Recorded("Delete all data channels", [this] { DeleteAllDataChannels(*editing_); });
+    Recorded(tr("Delete all data channels"), [this] { DeleteAllDataChannels(*editing_); });
   });
   connect(deleteEmptyTransponders, &QAction::triggered, this, [this] {
-    Recorded("Delete all empty transponders", [this] { DeleteAllEmptyTransponders(*editing_); });
+    Recorded(tr("Delete all empty transponders"),
+             [this] { DeleteAllEmptyTransponders(*editing_); });
   });
   UpdateButtons();
 }
@@ -177,7 +182,7 @@ void CVQChannelEditorView::PlugCommands(const ContextMenu& menu, int tab) {
     if (QAction* action = menu.Entry(MenuEntry::kAddOnSameTransponder)) {
       action->setEnabled(s.addOnSameTransponder);
       connect(action, &QAction::triggered, this, [this] {
-        Recorded("Add New Channel on Same Transponder",
+        Recorded(tr("Add New Channel on Same Transponder"),
                  [this] { WithPrompter(AddNewChannelOnSameTransponder); });
       });
     }
@@ -186,7 +191,7 @@ void CVQChannelEditorView::PlugCommands(const ContextMenu& menu, int tab) {
   if (QAction* action = menu.Entry(MenuEntry::kAddOnSameSatellite)) {
     action->setEnabled(s.addOnSameSatellite);
     connect(action, &QAction::triggered, this, [this] {
-      Recorded("Add New Transponder on Same Satellite",
+      Recorded(tr("Add New Transponder on Same Satellite"),
                [this] { WithPrompter(AddNewTransponderOnSameSatellite); });
     });
   }
@@ -197,7 +202,7 @@ void CVQChannelEditorView::PlugCommands(const ContextMenu& menu, int tab) {
     target->setEnabled(s.sendTo);
     const int satellite = target->data().toInt();
     connect(target, &QAction::triggered, this, [this, satellite, name = target->text()] {
-      Recorded("Send to " + name,
+      Recorded(tr("Send to %1").arg(name),
                [this, satellite] { SendSelectedTransponders(*editing_, satellite); });
     });
   }

@@ -139,11 +139,11 @@ void CVQChannelEditorView::BuildLayout() {
 
   pane_ = new PropertyGrid(this);
   pane_->setObjectName("Properties");
-  pane_->setAccessibleName("Properties");
+  pane_->setAccessibleName(tr("Properties"));
   pane_->setControlId(1009);
   pane_->setImages(ListIcons());
-  pane_->insertColumn(0, "Name", 100);
-  pane_->insertColumn(1, "Value", 200);
+  pane_->insertColumn(0, tr("Name"), 100);
+  pane_->insertColumn(1, tr("Value"), 200);
   pane_->setMinimumWidth(260);
   panes_ = std::make_unique<PaneHost>(*pane_, *editing_, config_);
   connect(panes_.get(), &PaneHost::editStateChanged, this, &CVQChannelEditorView::editStateChanged);
@@ -192,7 +192,7 @@ void CVQChannelEditorView::ConnectSignals() {
               [flag = descending[tab]](bool on) { *flag = on; });
   }
   connect(statistics_, &StatisticsPanel::networkToggled, this, [this](bool on) {
-    Recorded("Use Network Settings", [&] { Database().SetExtendedConfig(on ? 1 : 0); });
+    Recorded(tr("Use Network Settings"), [&] { Database().SetExtendedConfig(on ? 1 : 0); });
     // Settling a pending edit re-reads the box from the flag, so the flag
     // goes first; an edit still pending in the network category lands
     // before the category leaves.
@@ -215,7 +215,7 @@ ListPage* CVQChannelEditorView::Page(int tab) const {
 
 void CVQChannelEditorView::WithStatus(const std::function<void()>& work) {
   CommitPendingEdits();
-  emit statusText("Please wait ...");
+  emit statusText(tr("Please wait ..."));
   work();
   emit statusText(tr("Ready!"));
 }

@@ -193,7 +193,7 @@ class CVQChannelEditorView : public QWidget {
   void WithStatus(const std::function<void()>& work);
   void ConnectCommands();
   /// Runs the button's command as a recorded step named `name`.
-  void ConnectButton(int tab, ListButton id, const char* name,
+  void ConnectButton(int tab, ListButton id, const QString& name,
                      const std::function<void()>& command);
   void PlugCommands(const ContextMenu& menu, int tab);
   /// Runs a command that needs the prompter, when one is set.
