@@ -97,6 +97,7 @@ Möchten Sie einen aus der Liste auswählen?</translation>
     </message>
     <message>
         <location filename="../src/editing/command_texts.h" line="10"/>
+        <location filename="../src/link/serial/transfer_texts.h" line="13"/>
         <source>Ready!</source>
         <translation>Bereit!</translation>
     </message>
@@ -397,1114 +398,524 @@ Sie können Nein wählen, nicht benötigte Kanäle von Hand entfernen und danach
         <translation>Ein</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="15"/>
-        <source>English</source>
-        <translation>Englisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="16"/>
-        <source>German</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="17"/>
-        <source>French</source>
-        <translation>Französisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="18"/>
-        <source>Spanish</source>
-        <translation>Spanisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="19"/>
-        <source>Italian</source>
-        <translation>Italienisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="20"/>
-        <source>Portuguese</source>
-        <translation>Portugiesisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="21"/>
-        <source>Swedish</source>
-        <translation>Schwedisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="22"/>
-        <source>Danish</source>
-        <translation>Dänisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="23"/>
-        <source>Dutch</source>
-        <translation>Niederländisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="24"/>
-        <source>Finish</source>
-        <translation>Finnisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="25"/>
-        <source>Hungarian</source>
-        <translation>Ungarisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="26"/>
-        <source>Norwegian</source>
-        <translation>Norwegisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="27"/>
-        <source>Polish</source>
-        <translation>Polnisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="28"/>
-        <source>Romanian</source>
-        <translation>Rumänisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="29"/>
-        <source>Slovenian</source>
-        <translation>Slowenisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="30"/>
-        <source>Russian</source>
-        <translation>Russisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="31"/>
-        <source>Turkish</source>
-        <translation>Türkisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="32"/>
-        <source>Arabic</source>
-        <translation>Arabisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="33"/>
-        <source>Greek</source>
-        <translation>Griechisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="34"/>
-        <source>Czech</source>
-        <translation>Tschechisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="35"/>
-        <source>China</source>
-        <translation>Chinesisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="36"/>
-        <source>Korea</source>
-        <translation>Koreanisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="37"/>
-        <source>Japanese</source>
-        <translation>Japanisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="38"/>
-        <source>Persian</source>
-        <translation>Persisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="39"/>
-        <source>Latin</source>
-        <translation>Latein</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="40"/>
-        <source>Bengali</source>
-        <translation>Bengalisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="41"/>
-        <source>Tamil</source>
-        <translation>Tamil</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="42"/>
-        <source>Hebrew</source>
-        <translation>Hebräisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="43"/>
-        <source>Bulgarian</source>
-        <translation>Bulgarisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="44"/>
-        <source>Urdo</source>
-        <translation>Urdu</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="45"/>
-        <source>Ukrainian</source>
-        <translation>Ukrainisch</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="46"/>
-        <source>Unknown</source>
-        <translation>Unbekannt</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="48"/>
-        <source>Free</source>
-        <translation>Frei</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="51"/>
-        <source>Sleep</source>
-        <translation>Ausschalten</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="52"/>
-        <source>Wakeup</source>
-        <translation>Einschalten</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="53"/>
-        <source>Once</source>
-        <translation>Einmalig</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="54"/>
-        <source>Daily</source>
-        <translation>Täglich</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="55"/>
-        <source>Weekly</source>
-        <translation>Wöchentlich</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="57"/>
-        <source>Mon</source>
-        <translation>Mo</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="58"/>
-        <source>Tue</source>
-        <translation>Di</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="59"/>
-        <source>Wed</source>
-        <translation>Mi</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="60"/>
-        <source>Thu</source>
-        <translation>Do</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="61"/>
-        <source>Fri</source>
-        <translation>Fr</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="62"/>
-        <source>Sat</source>
-        <translation>Sa</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="63"/>
-        <source>Sun</source>
-        <translation>So</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="65"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="160"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="261"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="103"/>
-        <source>Auto</source>
-        <translation>Auto</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="66"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="160"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="101"/>
-        <source>Horizontal</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="67"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="161"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="101"/>
-        <source>Vertical</source>
-        <translation>Vertikal</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="68"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="39"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="42"/>
         <location filename="../src/ui/view/row_texts.cpp" line="19"/>
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="69"/>
-        <source>Left</source>
-        <translation>Links</translation>
+        <location filename="../src/document/receiver_image_steps.h" line="19"/>
+        <source>File acess error!</source>
+        <translation>Fehler beim Dateizugriff!</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="70"/>
-        <source>Right</source>
-        <translation>Rechts</translation>
+        <location filename="../src/document/receiver_image_steps.h" line="21"/>
+        <source>Open failed!
+File corrupted!</source>
+        <translation>Öffnen fehlgeschlagen!
+Datei beschädigt!</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="71"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="105"/>
-        <source>Yes</source>
-        <translation>Ja</translation>
+        <location filename="../src/document/receiver_image_steps.h" line="23"/>
+        <source>Failed to create temporary file!</source>
+        <translation>Temporäre Datei konnte nicht angelegt werden!</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="72"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="105"/>
-        <source>No</source>
-        <translation>Nein</translation>
+        <location filename="../src/document/receiver_image_steps.h" line="25"/>
+        <source>Settings successfully opened from receiver!</source>
+        <translation>Einstellungen erfolgreich vom Receiver geöffnet!</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="10"/>
-        <source>Saving transponder changes ...</source>
-        <translation>Transponderänderungen werden gespeichert ...</translation>
+        <location filename="../src/document/settings_file.h" line="65"/>
+        <source>Cannot save settings file!
+Access is denied.</source>
+        <translation>Einstellungsdatei kann nicht gespeichert werden!
+Zugriff verweigert.</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="12"/>
-        <source>Saved transponder changes!</source>
-        <translation>Transponderänderungen gespeichert!</translation>
+        <location filename="../src/document/settings_file.h" line="68"/>
+        <source>
+The file&apos;s previous contents were put back.</source>
+        <translation>
+Der vorherige Inhalt der Datei wurde wiederhergestellt.</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="14"/>
-        <source>Saving satellite changes ...</source>
-        <translation>Satellitenänderungen werden gespeichert ...</translation>
+        <location filename="../src/document/settings_file.h" line="69"/>
+        <source>
+The file&apos;s previous contents could not be put back; the file may be damaged.</source>
+        <translation>
+Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei ist möglicherweise beschädigt.</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="16"/>
-        <source>Saved satellite changes!</source>
-        <translation>Satellitenänderungen gespeichert!</translation>
+        <location filename="../src/interchange/channel_list_import.cpp" line="110"/>
+        <source>the channel type is unknown</source>
+        <translation>der Kanaltyp ist unbekannt</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="19"/>
-        <source>Satellite could not be empty!</source>
-        <translation>Der Satellitenname darf nicht leer sein!</translation>
+        <location filename="../src/interchange/channel_list_import.cpp" line="165"/>
+        <source>no favourite group left for its group</source>
+        <translation>keine Favoritengruppe mehr frei für seine Gruppe</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="21"/>
-        <location filename="../src/editing/settings_texts.h" line="15"/>
-        <source>Invalid Longitude Value!</source>
-        <translation>Ungültiger Längengrad!</translation>
+        <location filename="../src/interchange/channel_list_import.cpp" line="173"/>
+        <source>its favourite group is full</source>
+        <translation>seine Favoritengruppe ist voll</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="23"/>
-        <source>Invalid Frequency Value!</source>
-        <translation>Ungültige Frequenz!</translation>
+        <location filename="../src/interchange/import_summary.cpp" line="19"/>
+        <source>line %s</source>
+        <translation>Zeile %s</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="25"/>
-        <source>LNB High Frequency must be more than LNB Low Frequency!</source>
-        <translation>Die obere LNB-Frequenz muss größer als die untere LNB-Frequenz sein!</translation>
+        <location filename="../src/interchange/import_summary.cpp" line="21"/>
+        <source>lines %s</source>
+        <translation>Zeilen %s</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="27"/>
-        <source>LNB Low Frequency must be less than LNB High Frequency!</source>
-        <translation>Die untere LNB-Frequenz muss kleiner als die obere LNB-Frequenz sein!</translation>
+        <location filename="../src/interchange/import_summary.cpp" line="22"/>
+        <source>lines %s and %zu more</source>
+        <translation>Zeilen %s und %zu weitere</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="29"/>
-        <source>Selected motor index is already used by %s!</source>
-        <translation>Der gewählte Motorindex wird bereits von %s verwendet!</translation>
+        <location filename="../src/interchange/import_summary.cpp" line="41"/>
+        <source>Satellites added: %d</source>
+        <translation>Satelliten hinzugefügt: %d</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="30"/>
-        <source>Selected Frequency isn&apos;t in a valid range according to LNB frequency value</source>
-        <translation>Die gewählte Frequenz liegt nicht im gültigen Bereich der LNB-Frequenz</translation>
+        <location filename="../src/interchange/import_summary.cpp" line="43"/>
+        <source>Transponders added: %d (%d already there)</source>
+        <translation>Transponder hinzugefügt: %d (%d schon vorhanden)</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_texts.h" line="10"/>
-        <source>Saving settings changes ...</source>
-        <translation>Einstellungsänderungen werden gespeichert ...</translation>
+        <location filename="../src/interchange/import_summary.cpp" line="47"/>
+        <source>DVB-S2 transponders among them: %d (the transponder record cannot mark DVB-S2)</source>
+        <translation>Davon DVB-S2-Transponder: %d (der Transponder-Eintrag kann DVB-S2 nicht kennzeichnen)</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_texts.h" line="12"/>
-        <source>Saved settings changes!</source>
-        <translation>Einstellungsänderungen gespeichert!</translation>
+        <location filename="../src/interchange/import_summary.cpp" line="52"/>
+        <source>Channels added: %d TV, %d radio, %d data (%d already there)</source>
+        <translation>Kanäle hinzugefügt: %d TV, %d Radio, %d Daten (%d schon vorhanden)</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_texts.h" line="13"/>
-        <source>Invalid IP address!</source>
-        <translation>Ungültige IP-Adresse!</translation>
+        <location filename="../src/interchange/import_summary.cpp" line="55"/>
+        <source>Favourite places added: %d</source>
+        <translation>Favoritenplätze hinzugefügt: %d</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_texts.h" line="17"/>
-        <source>The password must have four digits!</source>
-        <translation>Das Passwort muss vier Ziffern haben!</translation>
+        <location filename="../src/interchange/import_summary.cpp" line="59"/>
+        <source>Characters without a Latin-1 form, replaced by &apos;?&apos;: %d</source>
+        <translation>Zeichen ohne Latin-1-Form, durch &apos;?&apos; ersetzt: %d</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_texts.h" line="18"/>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="50"/>
-        <source>Not Defined</source>
-        <translation>Nicht definiert</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_controller.cpp" line="273"/>
-        <location filename="../src/ui/panes/property_pane.cpp" line="120"/>
-        <source>Given value is out of [%d, %d] range!</source>
-        <translation>Der Wert liegt außerhalb des Bereichs [%d, %d]!</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_controller.cpp" line="276"/>
-        <location filename="../src/ui/panes/property_pane.cpp" line="207"/>
-        <source>Error!</source>
-        <translation>Fehler!</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="78"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="91"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="88"/>
-        <source>General</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="79"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="93"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="89"/>
-        <source>Number</source>
-        <translation>Nummer</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="81"/>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="130"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="95"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="146"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="91"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="124"/>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="83"/>
-        <source>Locked</source>
-        <translation>Gesperrt</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="84"/>
-        <source>Scrambled</source>
-        <translation>Kodiert</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="85"/>
+        <location filename="../src/interchange/import_summary.cpp" line="62"/>
         <source>Skipped</source>
-        <translation>Überspr.</translation>
+        <translation>Übersprungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="86"/>
-        <source>CAS</source>
-        <translation>CAS</translation>
+        <location filename="../src/interchange/import_texts.h" line="9"/>
+        <source>The database holds no receiver model: open or create a settings file first.</source>
+        <translation>Die Datenbank enthält kein Receivermodell: Öffnen oder erstellen Sie zuerst eine Einstellungsdatei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="87"/>
-        <source>Subtitle Index</source>
-        <translation>UT-Index</translation>
+        <location filename="../src/interchange/import_texts.h" line="12"/>
+        <source>not imported: the import stopped at a full table</source>
+        <translation>nicht importiert: der Import endete an einer vollen Tabelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="89"/>
-        <source>IDs</source>
-        <translation>IDs</translation>
+        <location filename="../src/interchange/import_texts.h" line="14"/>
+        <source>already there (same polarisation, frequency within 2 MHz)</source>
+        <translation>schon vorhanden (gleiche Polarisation, Frequenz innerhalb von 2 MHz)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="90"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="162"/>
-        <source>Video PID</source>
-        <translation>Video-PID</translation>
+        <location filename="../src/interchange/import_texts.h" line="16"/>
+        <source>already there (same transponder and service)</source>
+        <translation>schon vorhanden (gleicher Transponder und Dienst)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="91"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="164"/>
-        <source>PCR PID</source>
-        <translation>PCR-PID</translation>
+        <location filename="../src/interchange/import_texts.h" line="17"/>
+        <source>no satellite at its orbital position and no free satellite slot</source>
+        <translation>kein Satellit an seiner Orbitposition und kein freier Satellitenplatz</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="92"/>
-        <source>Teletext PID</source>
-        <translation>VT-PID</translation>
+        <location filename="../src/interchange/import_texts.h" line="20"/>
+        <source>No channel matched the reference; nothing was changed.</source>
+        <translation>Kein Kanal passte zur Vorlage; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="93"/>
-        <source>PMT PID</source>
-        <translation>PMT-PID</translation>
+        <location filename="../src/interchange/import_texts.h" line="22"/>
+        <source>refers to no entry of the list</source>
+        <translation>verweist auf keinen Eintrag der Liste</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="94"/>
-        <source>Program ID</source>
-        <translation>Progr.-ID</translation>
+        <location filename="../src/interchange/list_import_command.cpp" line="39"/>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="43"/>
+        <source>%d channel</source>
+        <translation>%d Kanal</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="95"/>
-        <source>ECM PID</source>
-        <translation>ECM-PID</translation>
+        <location filename="../src/interchange/list_import_command.cpp" line="40"/>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="44"/>
+        <source>%d channels</source>
+        <translation>%d Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="97"/>
-        <source>Audio</source>
-        <translation>Audio</translation>
+        <location filename="../src/interchange/list_import_command.cpp" line="45"/>
+        <source>%d transponder</source>
+        <translation>%d Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="98"/>
-        <source>Mode</source>
-        <translation>Modus</translation>
+        <location filename="../src/interchange/list_import_command.cpp" line="46"/>
+        <source>%d transponders</source>
+        <translation>%d Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="99"/>
-        <source>Count</source>
-        <translation>Anzahl</translation>
+        <location filename="../src/interchange/list_import_command.cpp" line="54"/>
+        <source>Import stopped: %s and %s imported!</source>
+        <translation>Import abgebrochen: %s und %s importiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="107"/>
-        <source>AC3 Track</source>
-        <translation>AC3</translation>
+        <location filename="../src/interchange/list_import_command.cpp" line="55"/>
+        <source>Imported %s and %s!</source>
+        <translation>%s und %s importiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="108"/>
-        <source>Track %d</source>
-        <translation>Spur %d</translation>
+        <location filename="../src/interchange/list_import_command.cpp" line="62"/>
+        <source>Ordered %s like the reference!</source>
+        <translation>%s wie in der Vorlage geordnet!</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="110"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="163"/>
-        <source>Audio PID</source>
-        <translation>APID</translation>
+        <location filename="../src/interchange/order_like.cpp" line="193"/>
+        <source>TV channels matched: %d by ids, %d by name; %d not in the reference, kept in their order after them</source>
+        <translation>TV-Kanäle zugeordnet: %d über IDs, %d über den Namen; %d nicht in der Vorlage, in ihrer Reihenfolge dahinter belassen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="111"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="329"/>
-        <source>Language</source>
-        <translation>Sprache</translation>
+        <location filename="../src/interchange/order_like.cpp" line="196"/>
+        <source>Radio channels matched: %d by ids, %d by name; %d not in the reference, kept in their order after them</source>
+        <translation>Radiokanäle zugeordnet: %d über IDs, %d über den Namen; %d nicht in der Vorlage, in ihrer Reihenfolge dahinter belassen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="114"/>
-        <source>Favorites</source>
-        <translation>Favoriten</translation>
+        <location filename="../src/interchange/order_like.cpp" line="203"/>
+        <source>Favourite groups taken: %d (%d members not found here)</source>
+        <translation>Favoritengruppen übernommen: %d (%d Mitglieder hier nicht gefunden)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="117"/>
-        <source>Favorite %d</source>
-        <translation>Favorit %d</translation>
+        <location filename="../src/interchange/order_like.cpp" line="206"/>
+        <source>Reference entries skipped</source>
+        <translation>Übersprungene Einträge der Vorlage</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="128"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="156"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="93"/>
-        <source>Frequency</source>
-        <translation>Frequenz</translation>
+        <location filename="../src/interchange/reference_file.cpp" line="20"/>
+        <source>The settings file could not be decoded.</source>
+        <translation>Die Einstellungsdatei konnte nicht dekodiert werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="128"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="157"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="97"/>
-        <source>Symbol Rate</source>
-        <translation>SR</translation>
+        <location filename="../src/interchange/reference_file.cpp" line="36"/>
+        <source>The file is not a settings file, a VDR channels.conf or a channel list (number;name).</source>
+        <translation>Die Datei ist weder eine Einstellungsdatei noch eine VDR-channels.conf noch eine Kanalliste (Nummer;Name).</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="129"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="159"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="100"/>
-        <source>Polarization</source>
-        <translation>Polaris.</translation>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="94"/>
+        <source>The file is not a channel list: it holds binary data.</source>
+        <translation>Die Datei ist keine Kanalliste: sie enthält Binärdaten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="129"/>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="131"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="101"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="119"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="127"/>
-        <source>Channels</source>
-        <translation>Kanäle</translation>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="105"/>
+        <source>The file is not a channel list: its first row is neither &quot;number;name&quot; nor a header naming a Number and a Name column.</source>
+        <translation>Die Datei ist keine Kanalliste: ihre erste Zeile ist weder &quot;Nummer;Name&quot; noch eine Kopfzeile mit einer Spalte Number und einer Spalte Name.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="130"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="97"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="125"/>
-        <source>Position</source>
-        <translation>Position</translation>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="121"/>
+        <source>the number is not readable</source>
+        <translation>die Nummer ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="131"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="99"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="126"/>
-        <source>Transponders</source>
-        <translation>Transp.</translation>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="127"/>
+        <source>the ids are not &quot;network-TS-service&quot; numbers</source>
+        <translation>die IDs sind keine Nummern der Form &quot;Netzwerk-TS-Dienst&quot;</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="132"/>
-        <source>Transponder</source>
-        <translation>Transponder</translation>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="137"/>
+        <source>The file is not a channel list: no row holds a number and a name.</source>
+        <translation>Die Datei ist keine Kanalliste: keine Zeile enthält eine Nummer und einen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="134"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="122"/>
-        <source>Satellite</source>
-        <translation>Satellit</translation>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="24"/>
+        <source>larger than %zu KB</source>
+        <translation>größer als %zu KB</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane_texts.cpp" line="31"/>
-        <source>Total %d (%d empty)</source>
-        <translation>Gesamt %d (%d leer)</translation>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="32"/>
+        <source>could not be read</source>
+        <translation>konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane_texts.cpp" line="43"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="182"/>
-        <source>None</source>
-        <translation>Keine</translation>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="49"/>
+        <source>the folder %s cannot be read: %s</source>
+        <translation>der Ordner %s kann nicht gelesen werden: %s</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/property_pane.cpp" line="28"/>
-        <source>Show All</source>
-        <translation>Alle zeigen</translation>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="54"/>
+        <source>The file is not a dvbv5 scan table: it holds binary data.</source>
+        <translation>Die Datei ist keine dvbv5-Scan-Tabelle: sie enthält Binärdaten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/property_pane.cpp" line="29"/>
-        <source>Hide All</source>
-        <translation>Alle verbergen</translation>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="71"/>
+        <source>not a KEY = VALUE line of a section</source>
+        <translation>keine Zeile KEY = VALUE eines Abschnitts</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/property_pane.cpp" line="33"/>
-        <source>Save</source>
-        <translation>Speichern</translation>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="79"/>
+        <source>The file is not a dvbv5 scan table: no section holds a DELIVERY_SYSTEM and a FREQUENCY.</source>
+        <translation>Die Datei ist keine dvbv5-Scan-Tabelle: kein Abschnitt enthält ein DELIVERY_SYSTEM und eine FREQUENCY.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/property_pane.cpp" line="34"/>
-        <source>Discard</source>
-        <translation>Verwerfen</translation>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="98"/>
+        <source>the section has no DELIVERY_SYSTEM or FREQUENCY</source>
+        <translation>dem Abschnitt fehlt DELIVERY_SYSTEM oder FREQUENCY</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="37"/>
-        <source>Single</source>
-        <translation>Single</translation>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="106"/>
+        <source>not a satellite entry (DELIVERY_SYSTEM %s)</source>
+        <translation>kein Satelliteneintrag (DELIVERY_SYSTEM %s)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="38"/>
-        <source>Universal</source>
-        <translation>Universal</translation>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="118"/>
+        <source>the FREQUENCY is not readable</source>
+        <translation>die FREQUENCY ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="40"/>
-        <source>Satellite A</source>
-        <translation>Satellit A</translation>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="125"/>
+        <source>the SYMBOL_RATE is missing or not readable</source>
+        <translation>die SYMBOL_RATE fehlt oder ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="41"/>
-        <source>Satellite B</source>
-        <translation>Satellit B</translation>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="133"/>
+        <source>the POLARIZATION is not readable</source>
+        <translation>die POLARIZATION ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="107"/>
-        <source>LNB</source>
-        <translation>LNB</translation>
+        <location filename="../src/interchange/transponder_update_apply.cpp" line="17"/>
+        <source>not applied: the transponder has changed since the comparison</source>
+        <translation>nicht übernommen: der Transponder hat sich seit dem Vergleich geändert</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="108"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="124"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="134"/>
-        <source>Type</source>
-        <translation>Typ</translation>
+        <location filename="../src/interchange/transponder_update_apply.cpp" line="19"/>
+        <source>not applied: the satellite is no longer in use</source>
+        <translation>nicht übernommen: der Satellit wird nicht mehr verwendet</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="114"/>
-        <source>High freq</source>
-        <translation>LOF hoch</translation>
+        <location filename="../src/interchange/transponder_update_apply.cpp" line="20"/>
+        <source>not applied: already there (same polarisation, frequency within 2 MHz)</source>
+        <translation>nicht übernommen: schon vorhanden (gleiche Polarisation, Frequenz innerhalb von 2 MHz)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="115"/>
-        <source>Low freq</source>
-        <translation>LOF tief</translation>
+        <location filename="../src/interchange/transponder_update_command.cpp" line="15"/>
+        <source>Transponders updated: %d added, %d changed, %d removed!</source>
+        <translation>Transponder aktualisiert: %d hinzugefügt, %d geändert, %d entfernt!</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="120"/>
-        <source>Tone 22kHz</source>
-        <translation>22 kHz</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="19"/>
+        <source> (%s line %d)</source>
+        <translation> (%s Zeile %d)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="121"/>
-        <source>Output 12v</source>
-        <translation>12V-Ausg.</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="32"/>
+        <source>new</source>
+        <translation>neu</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="123"/>
-        <source>Switch</source>
-        <translation>Schalter</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="34"/>
+        <source>changed</source>
+        <translation>geändert</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="125"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="257"/>
-        <source>Port</source>
-        <translation>Port</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="36"/>
+        <source>vanished</source>
+        <translation>entfallen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="127"/>
-        <source>Tone Burst</source>
-        <translation>Tone Burst</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="42"/>
+        <source>no channels</source>
+        <translation>keine Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="133"/>
-        <source>Motor</source>
-        <translation>Motor</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="59"/>
+        <source>%s to %s, %s</source>
+        <translation>%s nach %s, %s</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="139"/>
-        <source>Index</source>
-        <translation>Index</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="72"/>
+        <source>Satellite %d &quot;%s&quot;</source>
+        <translation>Satellit %d &quot;%s&quot;</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="144"/>
-        <source>Predefined %d</source>
-        <translation>Vorgabe %d</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="74"/>
+        <source>Satellite %d &quot;%s&quot; at %s</source>
+        <translation>Satellit %d &quot;%s&quot; auf %s</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="248"/>
-        <source>Port %d of %d</source>
-        <translation>Port %d von %d</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="83"/>
+        <source>no orbital position; left alone</source>
+        <translation>keine Orbitposition; unverändert gelassen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="249"/>
-        <source>Port - of %d</source>
-        <translation>Port - von %d</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="85"/>
+        <source>no scan table for %s; left alone</source>
+        <translation>keine Scan-Tabelle für %s; unverändert gelassen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="259"/>
-        <source>%s (Not selected)</source>
-        <translation>%s (Nicht gewählt)</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="89"/>
+        <source>no scan table for %s could be read; left alone</source>
+        <translation>keine Scan-Tabelle für %s lesbar; unverändert gelassen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane.cpp" line="74"/>
-        <source>Timer</source>
-        <translation>Timer</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="94"/>
+        <source>no differences</source>
+        <translation>keine Unterschiede</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane.cpp" line="79"/>
-        <source>Start Time</source>
-        <translation>Start</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="95"/>
+        <source>%d difference</source>
+        <translation>%d Unterschied</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane.cpp" line="81"/>
-        <source>Channel</source>
-        <translation>Kanal</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="96"/>
+        <source>%d differences</source>
+        <translation>%d Unterschiede</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane.cpp" line="84"/>
-        <location filename="../src/ui/panes/settings_pane.cpp" line="86"/>
-        <source>Clear</source>
-        <translation>Leeren</translation>
+        <location filename="../src/interchange/transponder_update_text.cpp" line="128"/>
+        <source>Transponders added: %d, changed: %d, removed: %d (with %s)</source>
+        <translation>Transponder hinzugefügt: %d, geändert: %d, entfernt: %d (mit %s)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane.cpp" line="87"/>
-        <source>Select</source>
-        <translation>Wählen</translation>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="74"/>
+        <source>The file is not a VDR channels.conf: it holds binary data.</source>
+        <translation>Die Datei ist keine VDR-channels.conf: sie enthält Binärdaten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane.cpp" line="88"/>
-        <source>Duration</source>
-        <translation>Dauer</translation>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="90"/>
+        <source>not a channel line (it needs 13 fields separated by &apos;:&apos;)</source>
+        <translation>keine Kanalzeile (sie braucht 13 durch &apos;:&apos; getrennte Felder)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane.cpp" line="91"/>
-        <source>HDD Save</source>
-        <translation>HDD</translation>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="97"/>
+        <source>The file is not a VDR channels.conf: no line holds a channel.</source>
+        <translation>Die Datei ist keine VDR-channels.conf: keine Zeile enthält einen Kanal.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane.cpp" line="174"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="327"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="330"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="333"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="336"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="339"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="342"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="345"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="353"/>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="128"/>
+        <source>the source or the frequency is not readable</source>
+        <translation>die Quelle oder die Frequenz ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="121"/>
-        <source>Screen Type</source>
-        <translation>Bildformat</translation>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="134"/>
+        <source>not a satellite entry (source %c)</source>
+        <translation>kein Satelliteneintrag (Quelle %c)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="124"/>
-        <source>Signal Output</source>
-        <translation>Signalausg.</translation>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="142"/>
+        <source>the frequency is not readable</source>
+        <translation>die Frequenz ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="126"/>
-        <source>SCART Output</source>
-        <translation>SCART-Ausg.</translation>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="147"/>
+        <source>the parameters are not readable</source>
+        <translation>die Parameter sind nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="129"/>
-        <source>UHF Channel</source>
-        <translation>UHF-Kanal</translation>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="156"/>
+        <source>the symbol rate is not readable</source>
+        <translation>die Symbolrate ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="131"/>
-        <source>TV System</source>
-        <translation>TV-Norm</translation>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="168"/>
+        <source>a PID is not readable</source>
+        <translation>eine PID ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="134"/>
-        <source>Fine Tuning</source>
-        <translation>Feinabst.</translation>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="172"/>
+        <source>the CA field is not readable</source>
+        <translation>das CA-Feld ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="136"/>
-        <source>Brightness</source>
-        <translation>Helligkeit</translation>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="179"/>
+        <source>a service, network or transport stream id is not readable</source>
+        <translation>eine Dienst-, Netzwerk- oder Transportstrom-ID ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="138"/>
-        <source>Contrast</source>
-        <translation>Kontrast</translation>
+        <location filename="../src/link/serial/identification.cpp" line="56"/>
+        <location filename="../src/link/usb/usb_receiver_session.cpp" line="25"/>
+        <source>Product Name:      %s
+Software Version:  %s</source>
+        <translation>Produktname:       %s
+Softwareversion:   %s</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="140"/>
-        <source>Color</source>
-        <translation>Farbe</translation>
+        <location filename="../src/link/serial/transfer_texts.cpp" line="10"/>
+        <location filename="../src/link/usb/usb_image_transfer.cpp" line="100"/>
+        <source>Loading ... (%lld%%)</source>
+        <translation>Laden ... (%lld%%)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="147"/>
-        <source>Menu</source>
-        <translation>Menü</translation>
+        <location filename="../src/link/serial/transfer_texts.cpp" line="11"/>
+        <location filename="../src/link/usb/usb_image_transfer.cpp" line="105"/>
+        <source>Saving ... (%lld%%)</source>
+        <translation>Speichern ... (%lld%%)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="150"/>
-        <source>Subtitles</source>
-        <translation>Untertitel</translation>
+        <location filename="../src/link/serial/transfer_texts.h" line="14"/>
+        <location filename="../src/link/usb/usb_image_transfer.h" line="17"/>
+        <source>Connecting ...</source>
+        <translation>Verbinden ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="152"/>
-        <source>Pref. Settings</source>
-        <translation>Bevorzugt</translation>
+        <location filename="../src/link/serial/transfer_texts.h" line="15"/>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="154"/>
-        <source>Main Audio</source>
-        <translation>Hauptton</translation>
+        <location filename="../src/link/serial/transfer_texts.h" line="16"/>
+        <source>Protocol Error</source>
+        <translation>Protokollfehler</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="156"/>
-        <source>Alter. Audio</source>
-        <translation>Zweitton</translation>
+        <location filename="../src/link/serial/transfer_texts.h" line="17"/>
+        <source>Cancelled!</source>
+        <translation>Abgebrochen!</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="158"/>
-        <source>Main Subtitle</source>
-        <translation>Haupt-UT</translation>
+        <location filename="../src/link/serial/transfer_texts.h" line="19"/>
+        <source>Connection with receiver timed out!</source>
+        <translation>Zeitüberschreitung der Verbindung zum Receiver!</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="160"/>
-        <source>Alter. Subtitle</source>
-        <translation>Zweit-UT</translation>
+        <location filename="../src/link/usb/emulated_receiver.cpp" line="82"/>
+        <source>cannot read %s</source>
+        <translation>%s kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="167"/>
-        <source>Time</source>
-        <translation>Uhrzeit</translation>
+        <location filename="../src/link/usb/emulated_receiver.cpp" line="90"/>
+        <source>%s is not a settings file (499712 or 827392 bytes)</source>
+        <translation>%s ist keine Einstellungsdatei (499712 oder 827392 Bytes)</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="174"/>
-        <source>GMT Offset</source>
-        <translation>Zeitzone</translation>
+        <location filename="../src/link/usb/usb_receiver_session.cpp" line="34"/>
+        <source>Can&apos;t communicate with the STB.
+Check your system. error_code=%#x</source>
+        <translation>Keine Verbindung zum Receiver möglich.
+Bitte prüfen Sie Ihr System. error_code=%#x</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="176"/>
-        <source>Auto Update</source>
-        <translation>Auto-Zeit</translation>
+        <location filename="../src/link/usb/usb_receiver_session.cpp" line="41"/>
+        <source>Can&apos;t communicate with the Settop box. Check your system. error_code=%#x</source>
+        <translation>Keine Verbindung zur Settop-Box möglich. Bitte prüfen Sie Ihr System. error_code=%#x</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="185"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="271"/>
-        <source>Password</source>
-        <translation>Passwort</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="194"/>
-        <source>Age limit</source>
-        <translation>Alter</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="203"/>
-        <source>Channel Lock</source>
-        <translation>Kanalsp.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="205"/>
-        <source>Install. Lock</source>
-        <translation>Inst.-Sp.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="207"/>
-        <source>Receiver Lock</source>
-        <translation>Gerätesp.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="216"/>
-        <source>Vol. Indicator</source>
-        <translation>Vol.-Anz.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="218"/>
-        <source>Vol. Timout</source>
-        <translation>Vol.-Zeit</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="220"/>
-        <source>Banner Timout</source>
-        <translation>Info-Zeit</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="222"/>
-        <source>OSD Trans(%)</source>
-        <translation>Transp. %</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="224"/>
-        <source>Fade in/out</source>
-        <translation>Blenden</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="226"/>
-        <source>Teletext</source>
-        <translation>Videotext</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="228"/>
-        <source>CI Messages</source>
-        <translation>CI-Meld.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="230"/>
-        <source>Chlist dbl. click</source>
-        <translation>Doppelkl.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="232"/>
-        <source>RCA Vol. Ctl.</source>
-        <translation>Cinch-Vol.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="239"/>
-        <source>Power State</source>
-        <translation>Ein/Aus</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="241"/>
-        <source>LNB Power</source>
-        <translation>LNB-Spg.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="243"/>
-        <source>LNB Offs. +1V</source>
-        <translation>LNB +1V</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="251"/>
-        <source>Local IP</source>
-        <translation>Lokale IP</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="253"/>
-        <source>Subnet Mask</source>
-        <translation>Netzmaske</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="255"/>
-        <source>Gateway</source>
-        <translation>Gateway</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="260"/>
-        <source>Conn. Mode</source>
-        <translation>Verb.-Art</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="261"/>
-        <source>Manual</source>
-        <translation>Manuell</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="283"/>
-        <source>Level</source>
-        <translation>Pegel</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="285"/>
-        <source>Mute</source>
-        <translation>Stumm</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="287"/>
-        <source>Longitude</source>
-        <translation>Länge</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="288"/>
-        <source>Latitude</source>
-        <translation>Breite</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="289"/>
-        <source>F1 Button</source>
-        <translation>F1-Taste</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="290"/>
-        <source>Sleep Timer</source>
-        <translation>Sleep-Timer</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="291"/>
-        <source>Find</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="291"/>
-        <source>Fav List</source>
-        <translation>Fav-Liste</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="292"/>
-        <source>Zoom</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="300"/>
-        <source>Diagnostics</source>
-        <translation>Diagnose</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="302"/>
-        <source>RF Out Disabl.</source>
-        <translation>HF aus</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="304"/>
-        <source>HDD Init</source>
-        <translation>HDD-Init.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="306"/>
-        <source>HDD Format</source>
-        <translation>HDD-Form.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="308"/>
-        <source>No Card</source>
-        <translation>Ohne Karte</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="326"/>
-        <source>TV</source>
-        <translation>TV</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="332"/>
-        <source>Time/Date</source>
-        <translation>Uhr/Datum</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="335"/>
-        <source>Parental Control</source>
-        <translation>Sperren</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="338"/>
-        <source>User Interface</source>
-        <translation>Bedienung</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="341"/>
-        <source>Power Management</source>
-        <translation>Energie</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="344"/>
-        <source>Network</source>
-        <translation>Netzwerk</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="347"/>
-        <source>Volume</source>
-        <translation>Lautstärke</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="348"/>
-        <source>Base</source>
-        <translation>Basis</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="349"/>
-        <source>Location</source>
-        <translation>Standort</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="350"/>
-        <source>Other</source>
-        <translation>Sonstiges</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="352"/>
-        <source>Hidden</source>
-        <translation>Versteckt</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="102"/>
-        <source>FEC</source>
-        <translation>FEC</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="104"/>
-        <source>FTA Only</source>
-        <translation>Nur FTA</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="109"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="115"/>
-        <source>TP ID</source>
-        <translation>TP-ID</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="110"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="116"/>
-        <source>Network ID</source>
-        <translation>Netz-ID</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="111"/>
-        <source>ECM Chan ID</source>
-        <translation>ECM-Kanal</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="112"/>
-        <source>ECM CAS ID</source>
-        <translation>ECM-CAS</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="114"/>
-        <source>ECM ID</source>
-        <translation>ECM-ID</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="117"/>
-        <source>CAS ID</source>
-        <translation>CAS-ID</translation>
+        <location filename="../src/link/usb/usb_receiver_session.h" line="16"/>
+        <source>The Receiver is now busy.
+If you want to use the application, you have to stop the PVR function or stop the menu navigation.</source>
+        <translation>Der Receiver ist gerade beschäftigt.
+Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienung.</translation>
     </message>
 </context>
 <context>
@@ -1849,6 +1260,46 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <location filename="../src/ui/app/main_frame.cpp" line="81"/>
         <source>Ready</source>
         <translation>Bereit</translation>
+    </message>
+</context>
+<context>
+    <name>vq::CVQChannelEditorDoc</name>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="36"/>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="37"/>
+        <source>Invalid settings file specified!</source>
+        <translation>Ungültige Einstellungsdatei angegeben!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="39"/>
+        <source>File is already opened by other application.
+Do you want to open as read only?</source>
+        <translation>Die Datei ist bereits von einer anderen Anwendung geöffnet.
+Möchten Sie sie schreibgeschützt öffnen?</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="40"/>
+        <source>Access to file is locked!</source>
+        <translation>Der Zugriff auf die Datei ist gesperrt!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="41"/>
+        <source>Settings file is corrupted!</source>
+        <translation>Die Einstellungsdatei ist beschädigt!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="42"/>
+        <source>(read only)</source>
+        <translation>(schreibgeschützt)</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/vq_channel_editor_doc_save.cpp" line="53"/>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
 </context>
 <context>
@@ -2246,6 +1697,49 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     </message>
 </context>
 <context>
+    <name>vq::CommandLine</name>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="18"/>
+        <source>Editor for the channel lists of satellite receivers</source>
+        <translation>Editor für die Kanallisten von Satellitenreceivern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="20"/>
+        <source>Settings file (*.bin) to open.</source>
+        <translation>Zu öffnende Einstellungsdatei (*.bin).</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="23"/>
+        <source>Use FILE as the editor&apos;s profile (INI).</source>
+        <translation>FILE als Profil des Editors verwenden (INI).</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="25"/>
+        <source>Append a trace log to FILE.</source>
+        <translation>Ein Ablaufprotokoll an FILE anhängen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="28"/>
+        <source>Use a receiver emulated over the settings FILE instead of USB.</source>
+        <translation>Statt USB einen über die Einstellungsdatei FILE nachgebildeten Receiver verwenden.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="32"/>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="34"/>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/command_line.cpp" line="58"/>
+        <source>Only one settings file can be opened.</source>
+        <translation>Es kann nur eine Einstellungsdatei geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>vq::ContextMenus</name>
     <message>
         <location filename="../src/ui/view/context_menus.cpp" line="37"/>
@@ -2356,6 +1850,14 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <location filename="../src/ui/view/context_menus.cpp" line="117"/>
         <source>Apply all settings</source>
         <translation>Alle Einstellungen übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>vq::EditorApplication</name>
+    <message>
+        <location filename="../src/ui/app/editor_application.cpp" line="86"/>
+        <source>Emulated receiver: %1</source>
+        <translation>Nachgebildeter Receiver: %1</translation>
     </message>
 </context>
 <context>
@@ -2506,6 +2008,16 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <location filename="../src/ui/dialogs/usb_flash_writing_dialog.h" line="21"/>
+        <source>DO NOT TURN OFF YOUR RECEIVER!!!</source>
+        <translation>SCHALTEN SIE IHREN RECEIVER NICHT AUS!!!</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/usb_flash_writing_dialog.h" line="22"/>
+        <source>Writing to the flash...</source>
+        <translation>Flash-Speicher wird beschrieben...</translation>
+    </message>
 </context>
 <context>
     <name>vq::GeneralSettingsPage</name>
@@ -2582,64 +2094,6 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     </message>
 </context>
 <context>
-    <name>vq::GridAccessible</name>
-    <message>
-        <location filename="../src/ui/grid/grid_accessible.cpp" line="144"/>
-        <source>empty</source>
-        <translation>leer</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_accessible.cpp" line="145"/>
-        <source>text</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_accessible.cpp" line="146"/>
-        <source>option list</source>
-        <translation>Auswahlliste</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_accessible.cpp" line="147"/>
-        <source>editable option list</source>
-        <translation>bearbeitbare Auswahlliste</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_accessible.cpp" line="148"/>
-        <source>number</source>
-        <translation>Zahl</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_accessible.cpp" line="149"/>
-        <source>percentage</source>
-        <translation>Prozentwert</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_accessible.cpp" line="150"/>
-        <source>push button</source>
-        <translation>Schaltfläche</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_accessible.cpp" line="151"/>
-        <source>check box</source>
-        <translation>Kontrollkästchen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_accessible.cpp" line="152"/>
-        <source>date/time</source>
-        <translation>Datum/Uhrzeit</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_accessible.cpp" line="153"/>
-        <source>group</source>
-        <translation>Gruppe</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/grid/grid_accessible.cpp" line="154"/>
-        <source>radio choice</source>
-        <translation>Optionsfeld</translation>
-    </message>
-</context>
-<context>
     <name>vq::ImportSummaryDialog</name>
     <message>
         <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="20"/>
@@ -2660,7 +2114,7 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
 <context>
     <name>vq::InterchangeCommands</name>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="25"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="26"/>
         <source>
 
 Nothing was changed.</source>
@@ -2669,7 +2123,7 @@ Nothing was changed.</source>
 Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="46"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="47"/>
         <source>
 
 What was imported from %1 up to there stays.</source>
@@ -2678,22 +2132,22 @@ What was imported from %1 up to there stays.</source>
 Was bis dahin aus %1 importiert wurde, bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="49"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="50"/>
         <source>Nothing of %1 could be used; nothing was changed.</source>
         <translation>Nichts aus %1 war verwendbar; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="51"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="52"/>
         <source>Everything in %1 is already there; nothing was changed.</source>
         <translation>Alles aus %1 ist bereits vorhanden; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="53"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="54"/>
         <source>Imported from %1.</source>
         <translation>Aus %1 importiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="71"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="72"/>
         <source>%1 sorts its channels into %2 group: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -2702,7 +2156,7 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="75"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="76"/>
         <source>%1 sorts its channels into %2 groups: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -2711,57 +2165,57 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="83"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="84"/>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="128"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="129"/>
         <source>%1 is larger than %2 MB, too large for a channel list.</source>
         <translation>%1 ist größer als %2 MB, zu groß für eine Kanalliste.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="151"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="152"/>
         <source>Import VDR channel list</source>
         <translation>VDR-Kanalliste importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="173"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="174"/>
         <source>Import DVB scan table</source>
         <translation>DVB-Suchlauftabelle importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="192"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="193"/>
         <source>Take the favourite groups of %1 as well? Their names and members replace the eight favourite groups of this file.</source>
         <translation>Auch die Favoritengruppen von %1 übernehmen? Ihre Namen und Mitglieder ersetzen die acht Favoritengruppen dieser Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="196"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="197"/>
         <source>Order channels like another list</source>
         <translation>Kanäle wie eine andere Liste ordnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="203"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="204"/>
         <source>Ordered like %1.</source>
         <translation>Wie %1 geordnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="205"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="206"/>
         <source>The channels already follow %1; nothing was changed.</source>
         <translation>Die Kanäle folgen bereits %1; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="228"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="229"/>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="233"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
         <source>Exported %1 channel to %2!</source>
         <translation>%1 Kanal nach %2 exportiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="233"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
         <source>Exported %1 channels to %2!</source>
         <translation>%1 Kanäle nach %2 exportiert!</translation>
     </message>
@@ -2983,34 +2437,6 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     </message>
 </context>
 <context>
-    <name>vq::PaneHost</name>
-    <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
-        <source>Edit Channel</source>
-        <translation>Kanal bearbeiten</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
-        <source>Edit Transponder</source>
-        <translation>Transponder bearbeiten</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
-        <source>Edit Satellite</source>
-        <translation>Satellit bearbeiten</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="78"/>
-        <source>Edit Settings</source>
-        <translation>Einstellungen bearbeiten</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="80"/>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
-    </message>
-</context>
-<context>
     <name>vq::PresetMenuCommands</name>
     <message>
         <location filename="../src/ui/app/preset_menu_commands.cpp" line="105"/>
@@ -3042,6 +2468,67 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="122"/>
         <source>Settings categories</source>
         <translation>Einstellungskategorien</translation>
+    </message>
+</context>
+<context>
+    <name>vq::ScanTableDownload</name>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="24"/>
+        <source>larger than %1 KB</source>
+        <translation>größer als %1 KB</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="40"/>
+        <source>no data for %1 s</source>
+        <translation>keine Daten seit %1 s</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="42"/>
+        <source>not complete after %1 s</source>
+        <translation>nach %1 s nicht vollständig</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="83"/>
+        <source>Reading the list of scan tables ...</source>
+        <translation>Liste der Scan-Tabellen wird gelesen ...</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="84"/>
+        <source>Downloading %1 ...</source>
+        <translation>%1 wird heruntergeladen ...</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="120"/>
+        <source>the server answered %1</source>
+        <translation>der Server antwortete %1</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="133"/>
+        <source>The scan tables at %1 cannot be reached: %2.</source>
+        <translation>Die Scan-Tabellen unter %1 sind nicht erreichbar: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="144"/>
+        <source>The list of scan tables at %1 could not be read (%2); only the names of the installed tables were tried.</source>
+        <translation>Die Liste der Scan-Tabellen unter %1 konnte nicht gelesen werden (%2); nur die Namen der installierten Tabellen wurden versucht.</translation>
+    </message>
+</context>
+<context>
+    <name>vq::ScanTableFetch</name>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="50"/>
+        <source>The scan tables cannot be read: %1.</source>
+        <translation>Die Scan-Tabellen können nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="51"/>
+        <source>%1 The installed tables cannot be read either: %2.</source>
+        <translation>%1 Die installierten Tabellen können ebenfalls nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="56"/>
+        <source>%1 The installed tables in %2 were used instead.</source>
+        <translation>%1 Stattdessen wurden die installierten Tabellen in %2 verwendet.</translation>
     </message>
 </context>
 <context>
@@ -3260,6 +2747,24 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     </message>
 </context>
 <context>
+    <name>vq::SerialComCommands</name>
+    <message>
+        <location filename="../src/document/qt/serial_com_commands.cpp" line="21"/>
+        <source>Open channel settings from COM port</source>
+        <translation>Kanaleinstellungen vom COM-Port öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/serial_com_commands.cpp" line="26"/>
+        <source>Save channel settings to COM port</source>
+        <translation>Kanaleinstellungen auf den COM-Port speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/serial_com_commands.cpp" line="64"/>
+        <source>Settings successfully saved to receiver!</source>
+        <translation>Einstellungen erfolgreich im Receiver gespeichert!</translation>
+    </message>
+</context>
+<context>
     <name>vq::SerialTransferDialog</name>
     <message>
         <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="38"/>
@@ -3447,72 +2952,100 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::TransponderReviewModel</name>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="13"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="14"/>
         <source>Difference</source>
         <translation>Unterschied</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="14"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="15"/>
         <source>Transponder</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="15"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="16"/>
         <source>Becomes</source>
         <translation>Wird zu</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="16"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="17"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="17"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="18"/>
         <source>Table</source>
         <translation>Tabelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="39"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="40"/>
         <source>Tables: %1</source>
         <translation>Tabellen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="43"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="44"/>
         <source>Table %1 skipped: %2</source>
         <translation>Tabelle %1 übersprungen: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="45"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="46"/>
         <source>Transponders no longer listed are not shown: a table was skipped.</source>
         <translation>Nicht mehr aufgeführte Transponder werden nicht gezeigt: Eine Tabelle wurde übersprungen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="49"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="50"/>
         <source>Listed transponders outside the LNB&apos;s range, left out: %1</source>
         <translation>Aufgeführte Transponder außerhalb des LNB-Bereichs, ausgelassen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="132"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="133"/>
         <source>%1 line %2</source>
         <translation>%1 Zeile %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="141"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="142"/>
         <source>; applying it removes its channels</source>
         <translation>; das Anwenden entfernt seine Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="147"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="148"/>
         <source>Applying removes this transponder with its %1 channels</source>
         <translation>Das Anwenden entfernt diesen Transponder mit seinen %1 Kanälen</translation>
     </message>
 </context>
 <context>
+    <name>vq::UsbReceiverCommands</name>
+    <message>
+        <location filename="../src/document/qt/usb_receiver_commands.cpp" line="75"/>
+        <source>Settings successfully saved to receiver!</source>
+        <translation>Einstellungen erfolgreich im Receiver gespeichert!</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/usb_receiver_commands.h" line="22"/>
+        <source>Open channel settings from USB port</source>
+        <translation>Kanaleinstellungen vom USB-Port öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/usb_receiver_commands.h" line="23"/>
+        <source>Save channel settings to USB port</source>
+        <translation>Kanaleinstellungen auf den USB-Port speichern</translation>
+    </message>
+</context>
+<context>
     <name>vq::UsbTransferDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/usb_transfer_dialog.cpp" line="22"/>
+        <location filename="../src/ui/dialogs/usb_transfer_dialog.cpp" line="24"/>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/usb_transfer_dialog.h" line="25"/>
+        <source>Opening settings from USB port ...</source>
+        <translation>Einstellungen werden vom USB-Port geöffnet ...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/usb_transfer_dialog.h" line="26"/>
+        <source>Saving settings to USB port ...</source>
+        <translation>Einstellungen werden auf dem USB-Port gespeichert ...</translation>
     </message>
 </context>
 <context>

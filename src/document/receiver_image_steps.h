@@ -9,15 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "common/text_translation.h"
 #include "database/settings_database.h"
 
 namespace vq {
 
 /// Message texts of the receiver commands.
-inline constexpr const char* kReceiverFileAccessError = "File acess error!";
-inline constexpr const char* kReceiverImageCorrupted = "Open failed!\nFile corrupted!";
-inline constexpr const char* kReceiverTempCreateFailed = "Failed to create temporary file!";
-inline constexpr const char* kReceiverOpenedStatus = "Settings successfully opened from receiver!";
+inline constexpr const char* kReceiverFileAccessError =
+    VQ_TRANSLATE_NOOP("CoreText", "File acess error!");
+inline constexpr const char* kReceiverImageCorrupted =
+    VQ_TRANSLATE_NOOP("CoreText", "Open failed!\nFile corrupted!");
+inline constexpr const char* kReceiverTempCreateFailed =
+    VQ_TRANSLATE_NOOP("CoreText", "Failed to create temporary file!");
+inline constexpr const char* kReceiverOpenedStatus =
+    VQ_TRANSLATE_NOOP("CoreText", "Settings successfully opened from receiver!");
 
 /// The user's temporary directory ($TMPDIR, else /tmp).
 std::string DefaultTemporaryDirectory();

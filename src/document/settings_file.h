@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text_translation.h"
 #include "document/file_system.h"
 #include "image/image_layout.h"
 
@@ -60,11 +61,13 @@ class SettingsFile {
 
   /// The text shown when the save target cannot be created, may not be
   /// written or is locked.
-  static constexpr const char* kAccessDenied = "Cannot save settings file!\nAccess is denied.";
+  static constexpr const char* kAccessDenied =
+      VQ_TRANSLATE_NOOP("CoreText", "Cannot save settings file!\nAccess is denied.");
   /// Added to the error of an in-place write that failed.
-  static constexpr const char* kOldBytesRestored = "\nThe file's previous contents were put back.";
-  static constexpr const char* kOldBytesLost =
-      "\nThe file's previous contents could not be put back; the file may be damaged.";
+  static constexpr const char* kOldBytesRestored =
+      VQ_TRANSLATE_NOOP("CoreText", "\nThe file's previous contents were put back.");
+  static constexpr const char* kOldBytesLost = VQ_TRANSLATE_NOOP(
+      "CoreText", "\nThe file's previous contents could not be put back; the file may be damaged.");
 
  private:
   void Adopt(int fd, std::string path, bool readOnly);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "common/text_translation.h"
 #include "database/settings_database.h"
 #include "editing/command_texts.h"
 #include "interchange/import_texts.h"
@@ -105,7 +106,8 @@ TransponderNode* ChannelListMerge::Transponder(int index) {
 void ChannelListMerge::ImportChannel(size_t index) {
   const ListedChannel& listed = list_.channels[index];
   if (listed.type < kTv || listed.type > kData) {
-    summary_.skipped.push_back({listed.line, "the channel type is unknown"});
+    summary_.skipped.push_back(
+        {listed.line, VQ_TRANSLATE_NOOP("CoreText", "the channel type is unknown")});
     return;
   }
   const bool known = listed.transponder >= 0 &&
@@ -159,14 +161,16 @@ void ChannelListMerge::AddGroupFavorites() {
     for (const int group : listed.groups) {
       const int g = FavoriteGroupFor(group, groupOf);
       if (g < 0) {
-        summary_.skipped.push_back({listed.line, "no favourite group left for its group"});
+        summary_.skipped.push_back(
+            {listed.line, VQ_TRANSLATE_NOOP("CoreText", "no favourite group left for its group")});
         continue;
       }
       if (channel->Record().GetFavoritePlace(g) != 0) continue;
       if (db_.AddToFavoriteGroup(channel, g))
         ++summary_.favoritePlacesAdded;
       else
-        summary_.skipped.push_back({listed.line, "its favourite group is full"});
+        summary_.skipped.push_back(
+            {listed.line, VQ_TRANSLATE_NOOP("CoreText", "its favourite group is full")});
     }
   }
 }

@@ -2,20 +2,25 @@
 
 #include <map>
 
+#include "common/translated_format.h"
+
 namespace vq {
 namespace {
 
 constexpr size_t kLinesShown = 10;
 
 std::string LineList(const std::vector<int>& lines) {
-  std::string text = lines.size() == 1 ? "line " : "lines ";
+  std::string numbers;
   for (size_t i = 0; i < lines.size() && i < kLinesShown; ++i) {
-    if (i > 0) text += ", ";
-    text += std::to_string(lines[i]);
+    if (i > 0) numbers += ", ";
+    numbers += std::to_string(lines[i]);
   }
-  if (lines.size() > kLinesShown)
-    text += " and " + std::to_string(lines.size() - kLinesShown) + " more";
-  return text;
+  if (lines.size() == 1)
+    return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "line %s"), numbers.c_str());
+  if (lines.size() <= kLinesShown)
+    return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "lines %s"), numbers.c_str());
+  return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "lines %s and %zu more"), numbers.c_str(),
+                          lines.size() - kLinesShown);
 }
 
 }  // namespace
@@ -32,24 +37,31 @@ bool ImportSummary::Used() const {
 std::vector<std::string> SummaryLines(const ImportSummary& s) {
   std::vector<std::string> lines;
   if (s.satellitesAdded > 0)
-    lines.push_back("Satellites added: " + std::to_string(s.satellitesAdded));
-  lines.push_back("Transponders added: " + std::to_string(s.transpondersAdded) + " (" +
-                  std::to_string(s.transpondersPresent) + " already there)");
+    lines.push_back(
+        TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "Satellites added: %d"), s.satellitesAdded));
+  lines.push_back(
+      TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "Transponders added: %d (%d already there)"),
+                       s.transpondersAdded, s.transpondersPresent));
   if (s.dvbS2TranspondersAdded > 0)
-    lines.push_back("DVB-S2 transponders among them: " + std::to_string(s.dvbS2TranspondersAdded) +
-                    " (the transponder record cannot mark DVB-S2)");
-  lines.push_back("Channels added: " + std::to_string(s.channelsAdded[0]) + " TV, " +
-                  std::to_string(s.channelsAdded[1]) + " radio, " +
-                  std::to_string(s.channelsAdded[2]) + " data (" +
-                  std::to_string(s.channelsPresent) + " already there)");
+    lines.push_back(TranslatedFormat(
+        VQ_TRANSLATE_NOOP("CoreText",
+                          "DVB-S2 transponders among them: %d (the transponder record cannot "
+                          "mark DVB-S2)"),
+        s.dvbS2TranspondersAdded));
+  lines.push_back(TranslatedFormat(
+      VQ_TRANSLATE_NOOP("CoreText", "Channels added: %d TV, %d radio, %d data (%d already there)"),
+      s.channelsAdded[0], s.channelsAdded[1], s.channelsAdded[2], s.channelsPresent));
   if (s.favoritePlacesAdded > 0)
-    lines.push_back("Favourite places added: " + std::to_string(s.favoritePlacesAdded));
+    lines.push_back(TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "Favourite places added: %d"),
+                                     s.favoritePlacesAdded));
   if (s.replacedCharacters > 0)
-    lines.push_back("Characters without a Latin-1 form, replaced by '?': " +
-                    std::to_string(s.replacedCharacters));
-  const std::vector<std::string> skipped = SkippedLines("Skipped", s.skipped);
+    lines.push_back(TranslatedFormat(
+        VQ_TRANSLATE_NOOP("CoreText", "Characters without a Latin-1 form, replaced by '?': %d"),
+        s.replacedCharacters));
+  const std::vector<std::string> skipped =
+      SkippedLines(VQ_TRANSLATE_NOOP("CoreText", "Skipped"), s.skipped);
   lines.insert(lines.end(), skipped.begin(), skipped.end());
-  if (!s.message.empty()) lines.push_back(s.message);
+  if (!s.message.empty()) lines.push_back(TranslatedText(s.message));
   return lines;
 }
 
@@ -57,7 +69,7 @@ std::vector<std::string> SkippedLines(const std::string& title,
                                       const std::vector<SkippedEntry>& skipped) {
   std::vector<std::string> lines;
   if (skipped.empty()) return lines;
-  lines.push_back(title + ": " + std::to_string(skipped.size()));
+  lines.push_back(TranslatedText(title) + ": " + std::to_string(skipped.size()));
   std::vector<std::string> reasons;
   std::map<std::string, std::vector<int>> linesOf;
   for (const SkippedEntry& e : skipped) {
@@ -67,7 +79,7 @@ std::vector<std::string> SkippedLines(const std::string& title,
   }
   for (const std::string& reason : reasons) {
     const std::vector<int>& of = linesOf[reason];
-    lines.push_back("  " + reason + (of.empty() ? "" : " (" + LineList(of) + ")"));
+    lines.push_back("  " + TranslatedText(reason) + (of.empty() ? "" : " (" + LineList(of) + ")"));
   }
   return lines;
 }

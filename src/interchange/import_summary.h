@@ -37,12 +37,14 @@ struct ImportSummary {
   bool Used() const;
 };
 
-/// The summary as lines of text for the user: counts first, then the skipped
-/// entries grouped by reason with their line numbers, then the message.
+/// The summary as lines of text for the user, in their language: counts
+/// first, then the skipped entries grouped by reason with their line
+/// numbers, then the message.
 std::vector<std::string> SummaryLines(const ImportSummary& summary);
 
 /// "<title>: n", then one indented line per reason (in the order reasons
-/// first occur) with the first line numbers; nothing for no entries.
+/// first occur) with the first line numbers; nothing for no entries. The
+/// title and the reasons are marked texts, translated here.
 std::vector<std::string> SkippedLines(const std::string& title,
                                       const std::vector<SkippedEntry>& skipped);
 

@@ -1,5 +1,6 @@
 #include "interchange/list_import_command.h"
 
+#include "common/translated_format.h"
 #include "database/settings_database.h"
 #include "editing/command_frame.h"
 #include "editing/command_texts.h"
@@ -34,22 +35,32 @@ void FollowChange(EditingView& view, const KeptSelection& kept, const std::strin
   if (changed) view.MarkModified();
 }
 
-std::string Count(int n, const char* one, const char* many) {
-  return std::to_string(n) + " " + (n == 1 ? one : many);
+std::string Channels(int n) {
+  return TranslatedFormat(n == 1 ? VQ_TRANSLATE_NOOP("CoreText", "%d channel")
+                                 : VQ_TRANSLATE_NOOP("CoreText", "%d channels"),
+                          n);
+}
+
+std::string Transponders(int n) {
+  return TranslatedFormat(n == 1 ? VQ_TRANSLATE_NOOP("CoreText", "%d transponder")
+                                 : VQ_TRANSLATE_NOOP("CoreText", "%d transponders"),
+                          n);
 }
 
 }  // namespace
 
 std::string ImportedStatusText(const ImportSummary& s) {
-  const std::string what = Count(s.ChannelsAdded(), "channel", "channels") + " and " +
-                           Count(s.transpondersAdded, "transponder", "transponders");
-  return s.status == ImportStatus::kStopped ? "Import stopped: " + what + " imported!"
-                                            : "Imported " + what + "!";
+  return TranslatedFormat(s.status == ImportStatus::kStopped
+                              ? VQ_TRANSLATE_NOOP("CoreText", "Import stopped: %s and %s imported!")
+                              : VQ_TRANSLATE_NOOP("CoreText", "Imported %s and %s!"),
+                          Channels(s.ChannelsAdded()).c_str(),
+                          Transponders(s.transpondersAdded).c_str());
 }
 
 std::string OrderedStatusText(const OrderSummary& s) {
   if (s.Matched() == 0) return s.message;
-  return "Ordered " + Count(s.Matched(), "channel", "channels") + " like the reference!";
+  return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "Ordered %s like the reference!"),
+                          Channels(s.Matched()).c_str());
 }
 
 ImportSummary ImportChannels(EditingView& view, const ChannelList& list,

@@ -16,10 +16,11 @@ namespace vq {
 class EditingView;
 class SatelliteNode;
 
-/// The status text after an import: "Imported 12 channels and 3 transponders!"
-/// or, when a table filled up, "Import stopped: ...".
+/// The status text after an import in the user's language: "Imported 12
+/// channels and 3 transponders!" or, when a table filled up, "Import stopped: ...".
 std::string ImportedStatusText(const ImportSummary& summary);
-/// The status text after ordering: "Ordered 40 channels like the reference!"
+/// The status text after ordering in the user's language: "Ordered 40
+/// channels like the reference!"
 std::string OrderedStatusText(const OrderSummary& summary);
 
 /// Merges `list` through ImportChannelList and brings the view in step:

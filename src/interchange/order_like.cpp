@@ -4,6 +4,7 @@
 #include <limits>
 #include <unordered_map>
 
+#include "common/translated_format.h"
 #include "database/settings_database.h"
 #include "editing/list_state.h"
 #include "editing/orderings.h"
@@ -188,18 +189,23 @@ OrderSummary OrderLikeReference(SettingsDatabase& db, const ReferenceList& refer
 
 std::vector<std::string> OrderSummaryLines(const OrderSummary& s) {
   std::vector<std::string> lines;
-  constexpr const char* kTypeNames[] = {"TV", "Radio"};
+  constexpr const char* kMatchedPatterns[] = {
+      VQ_TRANSLATE_NOOP("CoreText",
+                        "TV channels matched: %d by ids, %d by name; %d not in the reference, "
+                        "kept in their order after them"),
+      VQ_TRANSLATE_NOOP("CoreText",
+                        "Radio channels matched: %d by ids, %d by name; %d not in the reference, "
+                        "kept in their order after them")};
   for (size_t t = 0; t < kTypes; ++t)
-    lines.push_back(std::string(kTypeNames[t]) +
-                    " channels matched: " + std::to_string(s.byIds[t]) + " by ids, " +
-                    std::to_string(s.byName[t]) + " by name; " + std::to_string(s.unmatched[t]) +
-                    " not in the reference, kept in their order after them");
+    lines.push_back(TranslatedFormat(kMatchedPatterns[t], s.byIds[t], s.byName[t], s.unmatched[t]));
   if (s.favoriteGroupsTaken > 0)
-    lines.push_back("Favourite groups taken: " + std::to_string(s.favoriteGroupsTaken) + " (" +
-                    std::to_string(s.favoriteMembersMissing) + " members not found here)");
-  const std::vector<std::string> skipped = SkippedLines("Reference entries skipped", s.skipped);
+    lines.push_back(TranslatedFormat(
+        VQ_TRANSLATE_NOOP("CoreText", "Favourite groups taken: %d (%d members not found here)"),
+        s.favoriteGroupsTaken, s.favoriteMembersMissing));
+  const std::vector<std::string> skipped =
+      SkippedLines(VQ_TRANSLATE_NOOP("CoreText", "Reference entries skipped"), s.skipped);
   lines.insert(lines.end(), skipped.begin(), skipped.end());
-  if (!s.message.empty()) lines.push_back(s.message);
+  if (!s.message.empty()) lines.push_back(TranslatedText(s.message));
   return lines;
 }
 

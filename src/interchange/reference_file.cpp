@@ -1,6 +1,7 @@
 // Telling the kind of a reference file and reading it.
 #include <span>
 
+#include "common/text_translation.h"
 #include "database/settings_database.h"
 #include "interchange/reference_list.h"
 #include "interchange/vdr_channels_reader.h"
@@ -16,7 +17,7 @@ ReferenceFile ReadReferenceFile(std::string_view bytes) {
     db.ResetToDefaults(model, false);
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     if (!db.LoadImage(std::span<const uint8_t>(data, bytes.size()))) {
-      file.read.message = "The settings file could not be decoded.";
+      file.read.message = VQ_TRANSLATE_NOOP("CoreText", "The settings file could not be decoded.");
       return file;
     }
     file.read.recognised = true;
@@ -32,7 +33,9 @@ ReferenceFile ReadReferenceFile(std::string_view bytes) {
   file.read = ReadReferenceText(bytes);
   if (!file.read.recognised)
     file.read.message =
-        "The file is not a settings file, a VDR channels.conf or a channel list (number;name).";
+        VQ_TRANSLATE_NOOP("CoreText",
+                          "The file is not a settings file, a VDR channels.conf or a "
+                          "channel list (number;name).");
   return file;
 }
 

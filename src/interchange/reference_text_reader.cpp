@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "common/text_translation.h"
 #include "interchange/csv_cells.h"
 #include "interchange/latin1_text.h"
 #include "interchange/reference_list.h"
@@ -9,8 +10,6 @@
 
 namespace vq {
 namespace {
-
-constexpr std::string_view kNotList = "The file is not a channel list: ";
 
 // Which cell of a row holds what; -1 for none.
 struct Columns {
@@ -91,7 +90,8 @@ int TypeOf(std::string_view text) {
 ReferenceRead ReadReferenceText(std::string_view text) {
   ReferenceRead read;
   if (LooksBinary(text)) {
-    read.message = std::string(kNotList) + "it holds binary data.";
+    read.message =
+        VQ_TRANSLATE_NOOP("CoreText", "The file is not a channel list: it holds binary data.");
     return read;
   }
   text = WithoutByteOrderMark(text);
@@ -102,8 +102,10 @@ ReferenceRead ReadReferenceText(std::string_view text) {
   if (!records.empty() && !ParseDecimal(Cell(records.front(), 0), 0xFFFFFFFF, number)) {
     const std::optional<Columns> header = ColumnsOfHeader(records.front().cells);
     if (!header) {
-      read.message = std::string(kNotList) + "its first row is neither \"number;name\" nor a " +
-                     "header naming a Number and a Name column.";
+      read.message = VQ_TRANSLATE_NOOP("CoreText",
+                                       "The file is not a channel list: its first row is neither "
+                                       "\"number;name\" nor a header naming a Number and a Name "
+                                       "column.");
       return read;
     }
     columns = *header;
@@ -115,11 +117,14 @@ ReferenceRead ReadReferenceText(std::string_view text) {
     const CsvRecord& record = records[i];
     ReferenceEntry entry;
     if (!ParseDecimal(Cell(record, columns.number), 0xFFFFFFFF, number)) {
-      list.skipped.push_back({record.line, "the number is not readable"});
+      list.skipped.push_back(
+          {record.line, VQ_TRANSLATE_NOOP("CoreText", "the number is not readable")});
       continue;
     }
     if (!ReadIds(record, columns, entry)) {
-      list.skipped.push_back({record.line, "the ids are not \"network-TS-service\" numbers"});
+      list.skipped.push_back(
+          {record.line,
+           VQ_TRANSLATE_NOOP("CoreText", "the ids are not \"network-TS-service\" numbers")});
       continue;
     }
     Latin1Text name = Utf8ToLatin1Text(WithoutFormulaGuard(Cell(record, columns.name)));
@@ -129,7 +134,8 @@ ReferenceRead ReadReferenceText(std::string_view text) {
     numbered.emplace_back(number, std::move(entry));
   }
   if (numbered.empty()) {
-    read.message = std::string(kNotList) + "no row holds a number and a name.";
+    read.message = VQ_TRANSLATE_NOOP(
+        "CoreText", "The file is not a channel list: no row holds a number and a name.");
     return read;
   }
   std::stable_sort(numbered.begin(), numbered.end(),

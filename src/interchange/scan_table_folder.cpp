@@ -5,6 +5,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "common/translated_format.h"
 #include "interchange/scan_table_names.h"
 
 namespace vq {
@@ -20,14 +21,15 @@ FetchedTable ReadTable(const std::filesystem::path& path) {
     return table;
   }
   if (size > kMaxScanTableBytes) {
-    table.error = "larger than " + std::to_string(kMaxScanTableBytes / 1024) + " KB";
+    table.error = TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "larger than %zu KB"),
+                                   static_cast<size_t>(kMaxScanTableBytes / 1024));
     return table;
   }
   std::ifstream in(path, std::ios::binary);
   table.text.resize(static_cast<size_t>(size));
   if (!in.read(table.text.data(), static_cast<std::streamsize>(size))) {
     table.text.clear();
-    table.error = "could not be read";
+    table.error = TranslatedText(VQ_TRANSLATE_NOOP("CoreText", "could not be read"));
   }
   return table;
 }
@@ -44,7 +46,8 @@ bool ScanTableNamesIn(const std::string& folder, std::vector<std::string>& names
       names.push_back(it->path().filename().string());
   }
   if (ec) {
-    error = "the folder " + folder + " cannot be read: " + ec.message();
+    error = TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "the folder %s cannot be read: %s"),
+                             folder.c_str(), ec.message().c_str());
     return false;
   }
   return true;

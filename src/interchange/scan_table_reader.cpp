@@ -4,13 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "common/translated_format.h"
 #include "database/lookup_tables.h"
 #include "interchange/text_fields.h"
 
 namespace vq {
 namespace {
-
-constexpr std::string_view kNotScanTable = "The file is not a dvbv5 scan table: ";
 
 struct Section {
   int line = 0;
@@ -51,7 +50,8 @@ class ScanTableReader {
 ChannelListRead ScanTableReader::Read(std::string_view text) {
   ChannelListRead read;
   if (LooksBinary(text)) {
-    read.message = std::string(kNotScanTable) + "it holds binary data.";
+    read.message =
+        VQ_TRANSLATE_NOOP("CoreText", "The file is not a dvbv5 scan table: it holds binary data.");
     return read;
   }
   std::optional<Section> section;
@@ -67,7 +67,8 @@ ChannelListRead ScanTableReader::Read(std::string_view text) {
     }
     const size_t equals = content.find('=');
     if (!section || equals == std::string_view::npos) {
-      list_.skipped.push_back({line, "not a KEY = VALUE line of a section"});
+      list_.skipped.push_back(
+          {line, VQ_TRANSLATE_NOOP("CoreText", "not a KEY = VALUE line of a section")});
       continue;
     }
     section->values[std::string(Trimmed(content.substr(0, equals)))] =
@@ -75,8 +76,9 @@ ChannelListRead ScanTableReader::Read(std::string_view text) {
   }
   if (section) ReadSection(*section);
   if (entries_ == 0) {
-    read.message =
-        std::string(kNotScanTable) + "no section holds a DELIVERY_SYSTEM and a FREQUENCY.";
+    read.message = VQ_TRANSLATE_NOOP(
+        "CoreText",
+        "The file is not a dvbv5 scan table: no section holds a DELIVERY_SYSTEM and a FREQUENCY.");
     return read;
   }
   read.recognised = true;
@@ -91,13 +93,18 @@ void ScanTableReader::ReadSection(const Section& section) {
   };
   const std::string_view system = value("DELIVERY_SYSTEM");
   if (system.empty() || value("FREQUENCY").empty()) {
-    list_.skipped.push_back({section.line, "the section has no DELIVERY_SYSTEM or FREQUENCY"});
+    list_.skipped.push_back(
+        {section.line,
+         VQ_TRANSLATE_NOOP("CoreText", "the section has no DELIVERY_SYSTEM or FREQUENCY")});
     return;
   }
   ++entries_;
   if (system != "DVBS" && system != "DVBS2") {
     list_.skipped.push_back(
-        {section.line, "not a satellite entry (DELIVERY_SYSTEM " + std::string(system) + ")"});
+        {section.line,
+         TranslatedFormat(
+             VQ_TRANSLATE_NOOP("CoreText", "not a satellite entry (DELIVERY_SYSTEM %s)"),
+             std::string(system).c_str())});
     return;
   }
   ListedTransponder t;
@@ -107,19 +114,23 @@ void ScanTableReader::ReadSection(const Section& section) {
   uint32_t symbolRate = 0;
   if (!ParseDecimal(value("FREQUENCY"), 0xFFFFFFFF, frequency) || Thousandths(frequency) == 0 ||
       Thousandths(frequency) > 0xFFFF) {
-    list_.skipped.push_back({section.line, "the FREQUENCY is not readable"});
+    list_.skipped.push_back(
+        {section.line, VQ_TRANSLATE_NOOP("CoreText", "the FREQUENCY is not readable")});
     return;
   }
   if (!ParseDecimal(value("SYMBOL_RATE"), 0xFFFFFFFF, symbolRate) ||
       Thousandths(symbolRate) > 0xFFFF) {
-    list_.skipped.push_back({section.line, "the SYMBOL_RATE is missing or not readable"});
+    list_.skipped.push_back(
+        {section.line,
+         VQ_TRANSLATE_NOOP("CoreText", "the SYMBOL_RATE is missing or not readable")});
     return;
   }
   const std::optional<uint8_t> polarization = value("POLARIZATION").empty()
                                                   ? std::optional<uint8_t>(0)
                                                   : PolarizationOf(value("POLARIZATION"));
   if (!polarization) {
-    list_.skipped.push_back({section.line, "the POLARIZATION is not readable"});
+    list_.skipped.push_back(
+        {section.line, VQ_TRANSLATE_NOOP("CoreText", "the POLARIZATION is not readable")});
     return;
   }
   t.frequency = static_cast<uint16_t>(Thousandths(frequency));

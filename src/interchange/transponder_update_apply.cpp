@@ -2,6 +2,7 @@
 // own operations.
 #include <set>
 
+#include "common/text_translation.h"
 #include "database/settings_database.h"
 #include "editing/command_texts.h"
 #include "interchange/import_texts.h"
@@ -12,10 +13,12 @@
 namespace vq {
 namespace {
 
-constexpr const char* kGone = "not applied: the transponder has changed since the comparison";
-constexpr const char* kNoSatellite = "not applied: the satellite is no longer in use";
-constexpr const char* kAlreadyThere =
-    "not applied: already there (same polarisation, frequency within 2 MHz)";
+constexpr const char* kGone =
+    VQ_TRANSLATE_NOOP("CoreText", "not applied: the transponder has changed since the comparison");
+constexpr const char* kNoSatellite =
+    VQ_TRANSLATE_NOOP("CoreText", "not applied: the satellite is no longer in use");
+constexpr const char* kAlreadyThere = VQ_TRANSLATE_NOOP(
+    "CoreText", "not applied: already there (same polarisation, frequency within 2 MHz)");
 
 class UpdateApplication {
  public:
@@ -93,7 +96,7 @@ class UpdateApplication {
   }
 
   void NotApplied(const TransponderUpdate& u, const char* reason) {
-    result_.notApplied.push_back(UpdateText(u) + ": " + reason);
+    result_.notApplied.push_back(UpdateText(u) + ": " + TranslatedText(reason));
   }
 
   SettingsDatabase& db_;

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "common/translated_format.h"
 #include "database/settings_database.h"
 #include "editing/command_frame.h"
 #include "editing/command_texts.h"
@@ -10,8 +11,9 @@
 namespace vq {
 
 std::string UpdatedStatusText(const TransponderUpdateResult& r) {
-  return "Transponders updated: " + std::to_string(r.added) + " added, " +
-         std::to_string(r.changed) + " changed, " + std::to_string(r.removed) + " removed!";
+  return TranslatedFormat(
+      VQ_TRANSLATE_NOOP("CoreText", "Transponders updated: %d added, %d changed, %d removed!"),
+      r.added, r.changed, r.removed);
 }
 
 TransponderUpdateResult UpdateTransponders(EditingView& view,

@@ -1,17 +1,22 @@
 #include "interchange/transponder_update_text.h"
 
+#include <algorithm>
+
+#include "common/translated_format.h"
 #include "database/lookup_tables.h"
 #include "database/position_text.h"
 
 namespace vq {
 namespace {
 
-std::string Plural(int count, const std::string& one, const std::string& many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
+// `one` or `many` (patterns with a %d) in the user's language, for `count`.
+std::string Plural(int count, const char* one, const char* many) {
+  return TranslatedFormat(count == 1 ? one : many, count);
 }
 
 std::string Source(const TransponderUpdate& u) {
-  return u.table.empty() ? std::string() : " (" + u.table + " line " + std::to_string(u.line) + ")";
+  if (u.table.empty()) return {};
+  return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", " (%s line %d)"), u.table.c_str(), u.line);
 }
 
 }  // namespace
@@ -24,22 +29,25 @@ std::string TuningText(const TuningValues& v) {
 std::string_view UpdateKindText(UpdateKind kind) {
   switch (kind) {
     case UpdateKind::kNew:
-      return "new";
+      return VQ_TRANSLATE_NOOP("CoreText", "new");
     case UpdateKind::kChanged:
-      return "changed";
+      return VQ_TRANSLATE_NOOP("CoreText", "changed");
     case UpdateKind::kVanished:
-      return "vanished";
+      return VQ_TRANSLATE_NOOP("CoreText", "vanished");
   }
   return {};
 }
 
 std::string ChannelCountText(int channels) {
-  return channels == 0 ? "no channels" : Plural(channels, "channel", "channels");
+  if (channels == 0) return TranslatedText(VQ_TRANSLATE_NOOP("CoreText", "no channels"));
+  return Plural(channels, VQ_TRANSLATE_NOOP("CoreText", "%d channel"),
+                VQ_TRANSLATE_NOOP("CoreText", "%d channels"));
 }
 
 std::string UpdateText(const TransponderUpdate& u) {
-  std::string text(UpdateKindText(u.kind));
-  text.resize(9, ' ');
+  // The kind in a column of nine, and at least one space after a longer one.
+  std::string text = TranslatedText(std::string(UpdateKindText(u.kind)));
+  text.resize(std::max<size_t>(text.size() + 1, 9), ' ');
   switch (u.kind) {
     case UpdateKind::kNew:
       text += TuningText(u.after);
@@ -47,8 +55,9 @@ std::string UpdateText(const TransponderUpdate& u) {
       break;
     case UpdateKind::kChanged: {
       const std::string after = TuningText(u.after);
-      text += TuningText(u.before) + " to " + after.substr(after.find(' ') + 1) + ", " +
-              ChannelCountText(u.channels);
+      text += TranslatedFormat(
+          VQ_TRANSLATE_NOOP("CoreText", "%s to %s, %s"), TuningText(u.before).c_str(),
+          after.substr(after.find(' ') + 1).c_str(), ChannelCountText(u.channels).c_str());
       break;
     }
     case UpdateKind::kVanished:
@@ -59,26 +68,32 @@ std::string UpdateText(const TransponderUpdate& u) {
 }
 
 std::string SatelliteTitle(const SatelliteComparison& s) {
-  std::string title = "Satellite " + std::to_string(s.satellite + 1) + " \"" + s.name + "\"";
-  if (s.position != 0) title += " at " + EastWestPositionText(s.position);
-  return title;
+  if (s.position == 0)
+    return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "Satellite %d \"%s\""), s.satellite + 1,
+                            s.name.c_str());
+  return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "Satellite %d \"%s\" at %s"),
+                          s.satellite + 1, s.name.c_str(),
+                          EastWestPositionText(s.position).c_str());
 }
 
 std::string ComparisonStatusText(const SatelliteComparison& s) {
   const std::string at = EastWestPositionText(s.position);
   switch (s.status) {
     case ComparisonStatus::kNoPosition:
-      return "no orbital position; left alone";
+      return TranslatedText(VQ_TRANSLATE_NOOP("CoreText", "no orbital position; left alone"));
     case ComparisonStatus::kNoTable:
-      return "no scan table for " + at + "; left alone";
+      return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "no scan table for %s; left alone"),
+                              at.c_str());
     case ComparisonStatus::kNoReadableTable:
-      return "no scan table for " + at + " could be read; left alone";
+      return TranslatedFormat(
+          VQ_TRANSLATE_NOOP("CoreText", "no scan table for %s could be read; left alone"),
+          at.c_str());
     case ComparisonStatus::kCompared:
       break;
   }
-  return s.updates.empty()
-             ? "no differences"
-             : Plural(static_cast<int>(s.updates.size()), "difference", "differences");
+  if (s.updates.empty()) return TranslatedText(VQ_TRANSLATE_NOOP("CoreText", "no differences"));
+  return Plural(static_cast<int>(s.updates.size()), VQ_TRANSLATE_NOOP("CoreText", "%d difference"),
+                VQ_TRANSLATE_NOOP("CoreText", "%d differences"));
 }
 
 std::vector<std::string> ComparisonLines(const TransponderComparison& comparison) {
@@ -109,11 +124,11 @@ std::vector<std::string> ComparisonLines(const TransponderComparison& comparison
 
 std::vector<std::string> UpdateResultLines(const TransponderUpdateResult& r) {
   std::vector<std::string> lines;
-  lines.push_back("Transponders added: " + std::to_string(r.added) + ", changed: " +
-                  std::to_string(r.changed) + ", removed: " + std::to_string(r.removed) +
-                  " (with " + ChannelCountText(r.channelsRemoved) + ")");
+  lines.push_back(TranslatedFormat(
+      VQ_TRANSLATE_NOOP("CoreText", "Transponders added: %d, changed: %d, removed: %d (with %s)"),
+      r.added, r.changed, r.removed, ChannelCountText(r.channelsRemoved).c_str()));
   for (const std::string& line : r.notApplied) lines.push_back("  " + line);
-  if (!r.message.empty()) lines.push_back(r.message);
+  if (!r.message.empty()) lines.push_back(TranslatedText(r.message));
   return lines;
 }
 

@@ -3,6 +3,7 @@
 #include <map>
 #include <tuple>
 
+#include "common/translated_format.h"
 #include "interchange/dvb_codes.h"
 #include "interchange/latin1_text.h"
 #include "interchange/text_fields.h"
@@ -10,8 +11,6 @@
 
 namespace vq {
 namespace {
-
-constexpr std::string_view kNotVdr = "The file is not a VDR channels.conf: ";
 
 enum Field {
   kName,
@@ -71,7 +70,8 @@ bool ReadNumber(std::string_view text, uint32_t max, uint16_t& out) {
 ChannelListRead VdrReader::Read(std::string_view text) {
   ChannelListRead read;
   if (LooksBinary(text)) {
-    read.message = std::string(kNotVdr) + "it holds binary data.";
+    read.message =
+        VQ_TRANSLATE_NOOP("CoreText", "The file is not a VDR channels.conf: it holds binary data.");
     return read;
   }
   const std::vector<std::string_view> lines = TextLines(WithoutByteOrderMark(text));
@@ -86,13 +86,16 @@ ChannelListRead VdrReader::Read(std::string_view text) {
     const std::vector<std::string_view> fields = SplitAt(content, ':');
     std::string reason;
     if (fields.size() != 12 && fields.size() != 13) {
-      list_.skipped.push_back({line, "not a channel line (it needs 13 fields separated by ':')"});
+      list_.skipped.push_back(
+          {line, VQ_TRANSLATE_NOOP("CoreText",
+                                   "not a channel line (it needs 13 fields separated by ':')")});
       continue;
     }
     if (!ReadChannelLine(fields, line, reason)) list_.skipped.push_back({line, reason});
   }
   if (channelLines_ == 0) {
-    read.message = std::string(kNotVdr) + "no line holds a channel.";
+    read.message = VQ_TRANSLATE_NOOP(
+        "CoreText", "The file is not a VDR channels.conf: no line holds a channel.");
     return read;
   }
   read.recognised = true;
@@ -122,12 +125,13 @@ bool VdrReader::ReadChannelLine(const std::vector<std::string_view>& fields, int
   // A line counts as a channel entry of some source once these two read.
   if (!ParseVdrSource(Trimmed(fields[kSource]), kind, position) ||
       !ParseDecimal(Trimmed(fields[kFrequency]), 0xFFFFFFFF, frequency)) {
-    reason = "the source or the frequency is not readable";
+    reason = VQ_TRANSLATE_NOOP("CoreText", "the source or the frequency is not readable");
     return false;
   }
   ++channelLines_;
   if (kind != 'S') {
-    reason = std::string("not a satellite entry (source ") + kind + ")";
+    reason =
+        TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "not a satellite entry (source %c)"), kind);
     return false;
   }
   LineTransponder t;
@@ -135,12 +139,12 @@ bool VdrReader::ReadChannelLine(const std::vector<std::string_view>& fields, int
   ListedTransponder& values = t.values;
   VdrParameters parameters;
   if (WithoutThousands(frequency) == 0 || WithoutThousands(frequency) > 0xFFFF) {
-    reason = "the frequency is not readable";
+    reason = VQ_TRANSLATE_NOOP("CoreText", "the frequency is not readable");
     return false;
   }
   values.frequency = static_cast<uint16_t>(WithoutThousands(frequency));
   if (!ParseVdrParameters(Trimmed(fields[kParameters]), parameters)) {
-    reason = "the parameters are not readable";
+    reason = VQ_TRANSLATE_NOOP("CoreText", "the parameters are not readable");
     return false;
   }
   values.polarization = parameters.polarization;
@@ -149,7 +153,7 @@ bool VdrReader::ReadChannelLine(const std::vector<std::string_view>& fields, int
   uint32_t symbolRate = 0;
   if (!ParseDecimal(Trimmed(fields[kSymbolRate]), 0xFFFFFFFF, symbolRate) ||
       WithoutThousands(symbolRate) > 0xFFFF) {
-    reason = "the symbol rate is not readable";
+    reason = VQ_TRANSLATE_NOOP("CoreText", "the symbol rate is not readable");
     return false;
   }
   values.symbolRate = static_cast<uint16_t>(WithoutThousands(symbolRate));
@@ -161,17 +165,18 @@ bool VdrReader::ReadChannelLine(const std::vector<std::string_view>& fields, int
   if (!ParseVdrVideo(Trimmed(fields[kVideo]), video) ||
       !ParseVdrAudio(Trimmed(fields[kAudio]), audio) ||
       !ParseVdrTeletext(Trimmed(fields[kTeletext]), channel.teletextPid)) {
-    reason = "a PID is not readable";
+    reason = VQ_TRANSLATE_NOOP("CoreText", "a PID is not readable");
     return false;
   }
   if (!ParseVdrCa(Trimmed(fields[kCa]), ca)) {
-    reason = "the CA field is not readable";
+    reason = VQ_TRANSLATE_NOOP("CoreText", "the CA field is not readable");
     return false;
   }
   if (!ReadNumber(fields[kServiceId], 0xFFFF, channel.serviceId) ||
       !ReadNumber(fields[kNetworkId], 0xFFFF, values.networkId) ||
       !ReadNumber(fields[kTsId], 0xFFFF, values.tsId)) {
-    reason = "a service, network or transport stream id is not readable";
+    reason =
+        VQ_TRANSLATE_NOOP("CoreText", "a service, network or transport stream id is not readable");
     return false;
   }
 

@@ -1,10 +1,30 @@
 #include "document/qt/serial_com_commands.h"
 
+#include <QCoreApplication>
 #include <vector>
 
+#include "common/qt/core_text.h"
+#include "document/qt/shown_message.h"
 #include "document/receiver_image_steps.h"
 
 namespace vq {
+namespace {
+
+QString Translated(const char* text) {
+  return QCoreApplication::translate("vq::SerialComCommands", text);
+}
+
+}  // namespace
+
+QString SerialOpenPrompt() {
+  return Translated(
+      QT_TRANSLATE_NOOP("vq::SerialComCommands", "Open channel settings from COM port"));
+}
+
+QString SerialSavePrompt() {
+  return Translated(
+      QT_TRANSLATE_NOOP("vq::SerialComCommands", "Save channel settings to COM port"));
+}
 
 void OnFileOpenFromCom(CVQChannelEditorDoc& doc, DocumentPrompter& prompter,
                        const SerialTransferRunner& run, const StatusMessage& status) {
@@ -18,12 +38,12 @@ void OnFileOpenFromCom(CVQChannelEditorDoc& doc, DocumentPrompter& prompter,
   }
   const ReceivedImageResult result = LoadReceivedImage(temp.Path(), doc.Database());
   if (const char* message = ReceivedImageMessage(result)) {
-    prompter.Tell(QString::fromLatin1(message), DocumentPrompter::Icon::kError);
+    prompter.Tell(CoreText(message), DocumentPrompter::Icon::kError);
     return;
   }
   if (result != ReceivedImageResult::kLoaded) return;
   doc.ContentReplaced(true);
-  status(QString::fromLatin1(kReceiverOpenedStatus));
+  status(CoreText(kReceiverOpenedStatus));
 }
 
 void OnFileSaveToCom(CVQChannelEditorDoc& doc, DocumentPrompter& prompter,
@@ -32,16 +52,18 @@ void OnFileSaveToCom(CVQChannelEditorDoc& doc, DocumentPrompter& prompter,
   ReceiverTempFile temp;
   std::vector<uint8_t> image;
   if (!temp.IsCreated() || !doc.Database().GetSettings(image)) {
-    prompter.Tell(QString::fromLatin1(kReceiverTempCreateFailed), DocumentPrompter::Icon::kError);
+    prompter.Tell(CoreText(kReceiverTempCreateFailed), DocumentPrompter::Icon::kError);
     return;
   }
   const std::string failure = WriteReceiverImage(temp.Path(), image);
   if (!failure.empty()) {
-    prompter.Tell(QString::fromLocal8Bit(failure.c_str()), DocumentPrompter::Icon::kError);
+    prompter.Tell(CoreOrSystemText(failure), DocumentPrompter::Icon::kError);
     return;
   }
   const SerialTransferOutcome outcome = run(1, QString::fromStdString(temp.Path()));
-  status(outcome.success ? kSerialSavedStatus : outcome.status);
+  status(outcome.success ? Translated(QT_TRANSLATE_NOOP("vq::SerialComCommands",
+                                                        "Settings successfully saved to receiver!"))
+                         : outcome.status);
 }
 
 }  // namespace vq

@@ -23,9 +23,9 @@ using SerialTransferRunner = std::function<SerialTransferOutcome(int direction, 
 /// Sets the status-bar message text.
 using StatusMessage = std::function<void(const QString& text)>;
 
-inline const QString kSerialOpenPrompt = QStringLiteral("Open channel settings from COM port");
-inline const QString kSerialSavePrompt = QStringLiteral("Save channel settings to COM port");
-inline const QString kSerialSavedStatus = QStringLiteral("Settings successfully saved to receiver!");
+/// The commands' status tips in the user's language.
+QString SerialOpenPrompt();
+QString SerialSavePrompt();
 
 /// Reads an image from the receiver into a temporary file and, once it
 /// decodes in a scratch database, into the document. The document is left

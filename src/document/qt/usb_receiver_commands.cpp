@@ -1,5 +1,7 @@
 #include "document/qt/usb_receiver_commands.h"
 
+#include "common/qt/core_text.h"
+#include "document/qt/shown_message.h"
 #include "document/receiver_image_steps.h"
 
 namespace vq {
@@ -14,9 +16,8 @@ UsbReceiverCommands::UsbReceiverCommands(CVQChannelEditorDoc& document,
       runner_(runner),
       temporaryDirectory_(DefaultTemporaryDirectory()) {}
 
-void UsbReceiverCommands::Tell(const std::string& text) {
-  if (!text.empty())
-    prompter_.Tell(QString::fromStdString(text), DocumentPrompter::Icon::kError);
+void UsbReceiverCommands::Tell(const QString& text) {
+  if (!text.isEmpty()) prompter_.Tell(text, DocumentPrompter::Icon::kError);
 }
 
 bool UsbReceiverCommands::OpenFromUsb() {
@@ -25,7 +26,7 @@ bool UsbReceiverCommands::OpenFromUsb() {
   if (!document_.SaveModified()) return false;
   ReceiverTempFile temp(temporaryDirectory_);
   if (!temp.IsCreated()) {
-    Tell(kReceiverTempCreateFailed);
+    Tell(CoreText(kReceiverTempCreateFailed));
     return false;
   }
   usb::UsbCommandRequest request;
@@ -33,16 +34,16 @@ bool UsbReceiverCommands::OpenFromUsb() {
   request.path = temp.Path();
   request.session = timing_;
   const usb::UsbCommandResult result = runner_.Run(device_, request);
-  if (!result.start.ready) Tell(result.start.message);
+  if (!result.start.ready) Tell(CoreText(result.start.message));
   if (!result.moved) return false;
 
   const ReceivedImageResult loaded = LoadReceivedImage(temp.Path(), document_.Database());
   if (loaded != ReceivedImageResult::kLoaded) {
-    if (const char* message = ReceivedImageMessage(loaded)) Tell(message);
+    if (const char* message = ReceivedImageMessage(loaded)) Tell(CoreText(message));
     return false;
   }
   document_.ContentReplaced(true);
-  emit statusMessage(QString::fromLatin1(kReceiverOpenedStatus));
+  emit statusMessage(CoreText(kReceiverOpenedStatus));
   return true;
 }
 
@@ -51,14 +52,14 @@ bool UsbReceiverCommands::SaveToUsb() {
   document_.CommitPendingEdits();
   ReceiverTempFile temp(temporaryDirectory_);
   if (!temp.IsCreated()) {
-    Tell(kReceiverTempCreateFailed);
+    Tell(CoreText(kReceiverTempCreateFailed));
     return false;
   }
   std::vector<uint8_t> image;
   if (!EncodeReceiverImage(document_.Database(), image)) return false;
   const std::string written = WriteReceiverImage(temp.Path(), image);
   if (!written.empty()) {
-    Tell(written);
+    Tell(CoreOrSystemText(written));
     return false;
   }
   if (!device_.IsAttached()) return false;
@@ -69,9 +70,9 @@ bool UsbReceiverCommands::SaveToUsb() {
   request.session = timing_;
   image = {};
   const usb::UsbCommandResult result = runner_.Run(device_, request);
-  if (!result.start.ready) Tell(result.start.message);
+  if (!result.start.ready) Tell(CoreText(result.start.message));
   if (!result.moved) return false;
-  emit statusMessage(kSavedStatus);
+  emit statusMessage(tr("Settings successfully saved to receiver!"));
   emit flashNoticeRequested();
   return true;
 }

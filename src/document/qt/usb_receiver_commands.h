@@ -18,10 +18,9 @@ class UsbReceiverCommands : public QObject {
   Q_OBJECT
 
  public:
-  inline static const QString kOpenPrompt = QStringLiteral("Open channel settings from USB port");
-  inline static const QString kSavePrompt = QStringLiteral("Save channel settings to USB port");
-  inline static const QString kSavedStatus =
-      QStringLiteral("Settings successfully saved to receiver!");
+  /// The commands' status tips in the user's language.
+  static QString OpenPrompt() { return tr("Open channel settings from USB port"); }
+  static QString SavePrompt() { return tr("Save channel settings to USB port"); }
 
   UsbReceiverCommands(CVQChannelEditorDoc& document, DocumentPrompter& prompter,
                       usb::UsbDevice& device, UsbTransferRunner& runner,
@@ -49,7 +48,7 @@ class UsbReceiverCommands : public QObject {
   void flashNoticeRequested();
 
  private:
-  void Tell(const std::string& text);
+  void Tell(const QString& text);
 
   CVQChannelEditorDoc& document_;
   DocumentPrompter& prompter_;

@@ -89,13 +89,13 @@ bool CVQChannelEditorDoc::OpenInto(const QString& path, SettingsFile& file,
   const std::optional<uint64_t> size = QueryFileSize(native);
   if (!size) return false;
   if (ModelForFileSize(*size) == kModelNone) {
-    prompter_.Tell(kInvalidFile, DocumentPrompter::Icon::kError);
+    prompter_.Tell(tr(kInvalidFile), DocumentPrompter::Icon::kError);
     return false;
   }
   if (!file.OpenForWriting(native)) {
-    if (!prompter_.AskYesNo(kAskReadOnly)) return false;
+    if (!prompter_.AskYesNo(tr(kAskReadOnly))) return false;
     if (!file.OpenReadOnly(native)) {
-      prompter_.Tell(kAccessLocked, DocumentPrompter::Icon::kError);
+      prompter_.Tell(tr(kAccessLocked), DocumentPrompter::Icon::kError);
       return false;
     }
   }
@@ -103,7 +103,7 @@ bool CVQChannelEditorDoc::OpenInto(const QString& path, SettingsFile& file,
     case SettingsFile::ReadStatus::kRead:
       break;
     case SettingsFile::ReadStatus::kInvalidSize:  // the file changed since its size was read
-      prompter_.Tell(kInvalidFile, DocumentPrompter::Icon::kError);
+      prompter_.Tell(tr(kInvalidFile), DocumentPrompter::Icon::kError);
       return false;
     case SettingsFile::ReadStatus::kFailed:
       return false;
@@ -111,7 +111,7 @@ bool CVQChannelEditorDoc::OpenInto(const QString& path, SettingsFile& file,
   SettingsDatabase scratch(clock_);
   scratch.ResetToDefaults(ModelForFileSize(image.size()), false);
   if (!scratch.LoadImage(image)) {
-    prompter_.Tell(kCorrupted, DocumentPrompter::Icon::kError);
+    prompter_.Tell(tr(kCorrupted), DocumentPrompter::Icon::kError);
     return false;
   }
   return true;
@@ -130,10 +130,10 @@ void CVQChannelEditorDoc::SetPathAndTitle(const QString& path, bool readOnly) {
 }
 
 QString CVQChannelEditorDoc::Title() const {
-  QString title = path_.isEmpty() ? kUntitled : QFileInfo(path_).fileName();
+  QString title = path_.isEmpty() ? tr(kUntitled) : QFileInfo(path_).fileName();
   if (readOnly_) {
     const qsizetype dot = title.lastIndexOf(QLatin1Char('.'));
-    title.insert(dot < 0 ? 0 : dot, kReadOnlyMark);
+    title.insert(dot < 0 ? 0 : dot, tr(kReadOnlyMark));
   }
   if (modified_) title += QStringLiteral(" *");
   return title;

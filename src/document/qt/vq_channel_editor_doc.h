@@ -32,13 +32,14 @@ class CVQChannelEditorDoc : public QObject {
   /// Commits or drops an edit still pending in a property pane.
   using PendingEdits = std::function<void()>;
 
-  inline static const QString kUntitled = QStringLiteral("Untitled");
-  inline static const QString kInvalidFile = QStringLiteral("Invalid settings file specified!");
-  inline static const QString kAskReadOnly = QStringLiteral(
-      "File is already opened by other application.\nDo you want to open as read only?");
-  inline static const QString kAccessLocked = QStringLiteral("Access to file is locked!");
-  inline static const QString kCorrupted = QStringLiteral("Settings file is corrupted!");
-  inline static const QString kReadOnlyMark = QStringLiteral("(read only)");
+  // The document's texts, shown through tr().
+  static constexpr const char* kUntitled = QT_TR_NOOP("Untitled");
+  static constexpr const char* kInvalidFile = QT_TR_NOOP("Invalid settings file specified!");
+  static constexpr const char* kAskReadOnly =
+      QT_TR_NOOP("File is already opened by other application.\nDo you want to open as read only?");
+  static constexpr const char* kAccessLocked = QT_TR_NOOP("Access to file is locked!");
+  static constexpr const char* kCorrupted = QT_TR_NOOP("Settings file is corrupted!");
+  static constexpr const char* kReadOnlyMark = QT_TR_NOOP("(read only)");
 
   /// `files` (the operating system's unless a test gives another) must
   /// outlive the document.

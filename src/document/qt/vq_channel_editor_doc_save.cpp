@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "document/qt/shown_message.h"
 #include "document/qt/vq_channel_editor_doc.h"
 
 namespace vq {
@@ -17,7 +18,8 @@ bool CVQChannelEditorDoc::SaveAs(const QString& path) {
   CommitPendingEdits();
   QString target = path;
   if (target.isEmpty()) {
-    target = prompter_.AskSavePath(path_.isEmpty() ? kUntitled + QStringLiteral(".bin") : path_);
+    target =
+        prompter_.AskSavePath(path_.isEmpty() ? tr(kUntitled) + QStringLiteral(".bin") : path_);
     if (target.isEmpty()) return false;
     target = WithDefaultExtension(target);
   }
@@ -35,8 +37,7 @@ bool CVQChannelEditorDoc::SaveTo(const QString& path) {
   if (!database_->GetSettings(image)) return false;
   std::string error;
   if (!file_.Save(QFile::encodeName(path).toStdString(), image, error)) {
-    prompter_.Tell(QString::fromLocal8Bit(error.data(), qsizetype(error.size())).left(1000),
-                   DocumentPrompter::Icon::kError);
+    prompter_.Tell(SaveErrorText(error).left(1000), DocumentPrompter::Icon::kError);
     return false;
   }
   SetPathAndTitle(path, false);
@@ -48,8 +49,8 @@ bool CVQChannelEditorDoc::SaveTo(const QString& path) {
 bool CVQChannelEditorDoc::SaveModified() {
   CommitPendingEdits();
   if (!modified_) return true;
-  const QString name = path_.isEmpty() ? kUntitled : path_;
-  switch (prompter_.AskYesNoCancel(QStringLiteral("Save changes to %1?").arg(name))) {
+  const QString name = path_.isEmpty() ? tr(kUntitled) : path_;
+  switch (prompter_.AskYesNoCancel(tr("Save changes to %1?").arg(name))) {
     case DocumentPrompter::Answer::kYes:
       return Save();
     case DocumentPrompter::Answer::kNo:

@@ -21,7 +21,7 @@ bool IsConnectionFailure(QNetworkReply::NetworkError error) {
 QString Seconds(int ms) { return QString::number(ms / 1000.0, 'g', 3); }
 
 QString TooLarge(qint64 maxBytes) {
-  return "larger than " + QString::number(maxBytes / 1024) + " KB";
+  return ScanTableDownload::tr("larger than %1 KB").arg(maxBytes / 1024);
 }
 
 }  // namespace
@@ -37,9 +37,9 @@ ScanTableDownload::ScanTableDownload(const QString& baseUrl, std::vector<int16_t
   idle_.setSingleShot(true);
   deadline_.setSingleShot(true);
   connect(&idle_, &QTimer::timeout, this,
-          [this] { Stop("no data for " + Seconds(limits_.idleMs) + " s", true); });
+          [this] { Stop(tr("no data for %1 s").arg(Seconds(limits_.idleMs)), true); });
   connect(&deadline_, &QTimer::timeout, this,
-          [this] { Stop("not complete after " + Seconds(limits_.requestMs) + " s", true); });
+          [this] { Stop(tr("not complete after %1 s").arg(Seconds(limits_.requestMs)), true); });
 }
 
 ScanTableDownload::~ScanTableDownload() {
@@ -79,9 +79,9 @@ void ScanTableDownload::Request(const QString& name) {
   connect(reply_, &QNetworkReply::finished, this, &ScanTableDownload::OnReplyFinished);
   idle_.start(limits_.idleMs);
   deadline_.start(limits_.requestMs);
-  emit progress(
-      done_, total_,
-      name.isEmpty() ? "Reading the list of scan tables ..." : "Downloading " + name + " ...");
+  emit progress(done_, total_,
+                name.isEmpty() ? tr("Reading the list of scan tables ...")
+                               : tr("Downloading %1 ...").arg(name));
 }
 
 void ScanTableDownload::OnData() {
@@ -117,7 +117,7 @@ void ScanTableDownload::OnReplyFinished() {
   }
   const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
   if (error.isEmpty() && status != 0 && status != 200)
-    error = "the server answered " + QString::number(status);
+    error = tr("the server answered %1").arg(status);
   if (error.isEmpty() && reply->error() != QNetworkReply::NoError) error = reply->errorString();
   if (error.isEmpty() && !TakeData()) error = TooLarge(limits_.maxBytes);
   reply_ = nullptr;
@@ -130,7 +130,7 @@ void ScanTableDownload::OnReplyFinished() {
 void ScanTableDownload::ListingArrived(const QByteArray& body, const QString& error,
                                        bool unreachable) {
   if (unreachable) {
-    message_ = "The scan tables at " + base_ + " cannot be reached: " + error + ".";
+    message_ = tr("The scan tables at %1 cannot be reached: %2.").arg(base_, error);
     Finish(Outcome::kUnreachable);
     return;
   }
@@ -141,9 +141,10 @@ void ScanTableDownload::ListingArrived(const QByteArray& body, const QString& er
         TableNamesInListing(std::string_view(body.constData(), static_cast<size_t>(body.size())));
     names.insert(names.end(), listed.begin(), listed.end());
   } else {
-    tables_.notes.push_back("The list of scan tables at " + base_.toStdString() +
-                            " could not be read (" + error.toStdString() +
-                            "); only the names of the installed tables were tried.");
+    tables_.notes.push_back(tr("The list of scan tables at %1 could not be read (%2); only the "
+                               "names of the installed tables were tried.")
+                                .arg(base_, error)
+                                .toStdString());
   }
   for (const int16_t position : positions_)
     for (const std::string& name : TablesAtPosition(names, position))
@@ -159,7 +160,7 @@ void ScanTableDownload::TableArrived(const QByteArray& body, const QString& erro
   if (error.isEmpty())
     table.text.assign(body.constData(), static_cast<size_t>(body.size()));
   else
-    table.error = error.toStdString();
+    table.error = error.toLatin1().toStdString();  // the reasons' text encoding
   tables_.tables.push_back(std::move(table));
   ++done_;
   Next();

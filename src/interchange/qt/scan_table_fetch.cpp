@@ -45,16 +45,17 @@ void ScanTableFetch::ReadFolder(const QString& folder, const QString& unreachabl
   std::string error;
   if (!ReadScanTableFolder(folder.toStdString(), positions_, tables_, error)) {
     tables_ = {};
-    const QString why = QString::fromStdString(error);
+    const QString why = QString::fromLatin1(error);
     message_ = unreachable.isEmpty()
-                   ? "The scan tables cannot be read: " + why + "."
-                   : unreachable + " The installed tables cannot be read either: " + why + ".";
+                   ? tr("The scan tables cannot be read: %1.").arg(why)
+                   : tr("%1 The installed tables cannot be read either: %2.").arg(unreachable, why);
     Finish(Outcome::kFailed);
     return;
   }
   if (!unreachable.isEmpty())
-    tables_.notes.push_back(
-        (unreachable + " The installed tables in " + folder + " were used instead.").toStdString());
+    tables_.notes.push_back(tr("%1 The installed tables in %2 were used instead.")
+                                .arg(unreachable, folder)
+                                .toStdString());
   Finish(Outcome::kDone);
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/translated_format.h"
+
 namespace vq::serial {
 
 bool Identification::MatchesPrefix(const uint8_t* data, size_t length) const {
@@ -50,8 +52,9 @@ std::string Identification::InfoText() const {
   const std::string text = Text();
   const size_t caret = text.find('^');
   if (caret == std::string::npos) return {};
-  return "Product Name:      " + text.substr(0, caret) + "\nSoftware Version:  " +
-         text.substr(caret + 1);
+  return TranslatedFormat(
+      VQ_TRANSLATE_NOOP("CoreText", "Product Name:      %s\nSoftware Version:  %s"),
+      text.substr(0, caret).c_str(), text.substr(caret + 1).c_str());
 }
 
 }  // namespace vq::serial

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "common/byte_sum.h"
+#include "common/translated_format.h"
 
 namespace vq::usb {
 namespace {
@@ -78,14 +79,16 @@ std::unique_ptr<EmulatedReceiver> EmulatedReceiver::FromFile(const std::string& 
                                                              std::string& error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    error = "cannot read " + path;
+    error = TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "cannot read %s"), path.c_str());
     return nullptr;
   }
   std::vector<uint8_t> image((std::istreambuf_iterator<char>(in)),
                              std::istreambuf_iterator<char>());
   if (std::find(std::begin(kSettingsImageSizes), std::end(kSettingsImageSizes), image.size()) ==
       std::end(kSettingsImageSizes)) {
-    error = path + " is not a settings file (499712 or 827392 bytes)";
+    error = TranslatedFormat(
+        VQ_TRANSLATE_NOOP("CoreText", "%s is not a settings file (499712 or 827392 bytes)"),
+        path.c_str());
     return nullptr;
   }
   return std::make_unique<EmulatedReceiver>(std::move(image));

@@ -9,6 +9,8 @@
 #include <mutex>
 #include <vector>
 
+#include "common/translated_format.h"
+
 namespace vq::usb {
 namespace {
 
@@ -94,8 +96,15 @@ bool SendChunk(const UsbPipes& pipes, const uint8_t* data, size_t length,
 
 }  // namespace
 
-std::string DownloadStatus(int percent) { return "Loading ... (" + std::to_string(percent) + "%)"; }
-std::string UploadStatus(int percent) { return "Saving ... (" + std::to_string(percent) + "%)"; }
+std::string DownloadStatus(int percent) {
+  return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "Loading ... (%lld%%)"),
+                          static_cast<long long>(percent));
+}
+
+std::string UploadStatus(int percent) {
+  return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "Saving ... (%lld%%)"),
+                          static_cast<long long>(percent));
+}
 
 bool DownloadImage(UsbDevice& device, const std::string& path, uint32_t size,
                    const std::atomic<bool>& stop, const TransferProgress& progress,

@@ -8,12 +8,13 @@
 #include <functional>
 #include <string>
 
+#include "common/text_translation.h"
 #include "link/usb/usb_device.h"
 
 namespace vq::usb {
 
 /// Status line texts of a transfer.
-inline constexpr const char* kTransferConnecting = "Connecting ...";
+inline constexpr const char* kTransferConnecting = VQ_TRANSLATE_NOOP("CoreText", "Connecting ...");
 
 /// Receives the status line text and the percentage (0..100) as a transfer
 /// goes; called on the transfer's thread, only when the text changes.

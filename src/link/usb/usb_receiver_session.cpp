@@ -1,17 +1,10 @@
 #include "link/usb/usb_receiver_session.h"
 
-#include <cstdio>
-
+#include "common/translated_format.h"
 #include "link/usb/usb_command_channel.h"
 
 namespace vq::usb {
 namespace {
-
-std::string Format(const char* pattern, uint32_t code) {
-  char text[160];
-  std::snprintf(text, sizeof text, pattern, static_cast<unsigned>(code));
-  return text;
-}
 
 // Drain, busy check and identity. False (with the busy message) when the
 // receiver is busy.
@@ -28,19 +21,26 @@ bool Greet(UsbDevice& device, UsbCommandChannel& channel, const UsbSessionTiming
   uint8_t version[kFrameDataSize] = {};
   channel.CommandInfo(kInfoProductName, timing.command, name);
   channel.CommandInfo(kInfoSoftwareVersion, timing.command, version);
-  start.information = "Product Name:      " + ResponseText(name) + "\n" +
-                      "Software Version:  " + ResponseText(version);
+  start.information = TranslatedFormat(
+      VQ_TRANSLATE_NOOP("CoreText", "Product Name:      %s\nSoftware Version:  %s"),
+      ResponseText(name).c_str(), ResponseText(version).c_str());
   return true;
 }
 
 }  // namespace
 
 std::string CommunicationMessage(uint32_t code) {
-  return Format("Can't communicate with the STB.\nCheck your system. error_code=%#x", code);
+  return TranslatedFormat(
+      VQ_TRANSLATE_NOOP("CoreText",
+                        "Can't communicate with the STB.\nCheck your system. error_code=%#x"),
+      static_cast<unsigned>(code));
 }
 
 std::string SaveInitMessage(uint32_t code) {
-  return Format("Can't communicate with the Settop box. Check your system. error_code=%#x", code);
+  return TranslatedFormat(
+      VQ_TRANSLATE_NOOP("CoreText",
+                        "Can't communicate with the Settop box. Check your system. error_code=%#x"),
+      static_cast<unsigned>(code));
 }
 
 UsbSessionStart StartUsbRead(UsbDevice& device, const UsbSessionTiming& timing,

@@ -8,13 +8,15 @@
 #include <cstdint>
 #include <string>
 
+#include "common/text_translation.h"
 #include "link/usb/usb_device.h"
 
 namespace vq::usb {
 
-inline constexpr const char* kReceiverBusyMessage =
+inline constexpr const char* kReceiverBusyMessage = VQ_TRANSLATE_NOOP(
+    "CoreText",
     "The Receiver is now busy.\nIf you want to use the application, you have to stop the PVR "
-    "function or stop the menu navigation.";
+    "function or stop the menu navigation.");
 
 /// The largest image size a receiver may announce; anything larger is not
 /// transferred (a settings image is at most 827392 bytes).
@@ -31,10 +33,11 @@ struct UsbSessionStart {
   bool ready = false;
   std::string message;
   uint32_t size = 0;
-  std::string information;  ///< "Product Name: ...\nSoftware Version: ..."
+  std::string information;  ///< "Product Name: ...\nSoftware Version: ...", translated
 };
 
-/// "Can't communicate with the STB.\nCheck your system. error_code=%#x".
+/// "Can't communicate with the STB.\nCheck your system. error_code=%#x" in
+/// the user's language.
 std::string CommunicationMessage(uint32_t code);
 /// The one-line variant shown when init fails before a save.
 std::string SaveInitMessage(uint32_t code);

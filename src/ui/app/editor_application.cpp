@@ -1,5 +1,6 @@
 #include "ui/app/editor_application.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "common/qt/core_text.h"
@@ -16,6 +17,18 @@
 #include "ui/app/usb_profile.h"
 
 namespace vq {
+namespace {
+
+// A core message naming `path`: the message in Latin-1, the path as given.
+QString MessageNaming(const std::string& message, const QString& path) {
+  const std::string name = path.toStdString();
+  const size_t at = name.empty() ? std::string::npos : message.find(name);
+  if (at == std::string::npos) return QString::fromLatin1(message);
+  return QString::fromLatin1(message.substr(0, at)) + path +
+         QString::fromLatin1(message.substr(at + name.size()));
+}
+
+}  // namespace
 
 EditorApplication::EditorApplication() = default;
 
@@ -68,8 +81,10 @@ bool EditorApplication::AttachReceiver(const QString& emulatedImage) {
     std::string error;
     bus_ = usb::EmulatedReceiver::FromFile(emulatedImage.toStdString(), error);
     if (!bus_) {
-      QMessageBox::critical(frame_.get(), kProgramTitle,
-                            "Emulated receiver: " + QString::fromStdString(error));
+      QMessageBox::critical(
+          frame_.get(), kProgramTitle,
+          QCoreApplication::translate("vq::EditorApplication", "Emulated receiver: %1")
+              .arg(MessageNaming(error, emulatedImage)));
       return false;
     }
   }

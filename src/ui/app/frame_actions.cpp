@@ -45,10 +45,10 @@ FrameActions CreateFrameActions(QObject* parent) {
                    CommandImage::kOpenUsb, false);
   a.saveUsb = Make(parent, QCoreApplication::translate("FrameActions", "Save to USB"),
                    CommandImage::kSaveUsb, false);
-  a.openCom->setStatusTip(kSerialOpenPrompt);
-  a.saveCom->setStatusTip(kSerialSavePrompt);
-  a.openUsb->setStatusTip(UsbReceiverCommands::kOpenPrompt);
-  a.saveUsb->setStatusTip(UsbReceiverCommands::kSavePrompt);
+  a.openCom->setStatusTip(SerialOpenPrompt());
+  a.saveCom->setStatusTip(SerialSavePrompt());
+  a.openUsb->setStatusTip(UsbReceiverCommands::OpenPrompt());
+  a.saveUsb->setStatusTip(UsbReceiverCommands::SavePrompt());
   a.exportPreset = Make(parent, QCoreApplication::translate("FrameActions", "Preset data"), false);
   a.exportVdrChannels =
       Make(parent, QCoreApplication::translate("FrameActions", "&VDR channel list..."), false);

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "common/qt/core_text.h"
 #include "database/settings_database.h"
 #include "document/qt/vq_channel_editor_doc.h"
 #include "editing/command_frame.h"
@@ -36,15 +37,15 @@ QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
 QStringList BodyLines(const std::vector<std::string>& lines, const std::string& message) {
   QStringList body;
   for (const std::string& line : lines) body.append(Latin1(line));
-  if (!message.empty() && !body.isEmpty() && body.back() == Latin1(message)) body.removeLast();
+  if (!message.empty() && !body.isEmpty() && body.back() == CoreText(message)) body.removeLast();
   return body;
 }
 
 QString ImportHeading(const ImportSummary& s, const QString& file) {
   if (s.status == ImportStatus::kStopped)
-    return Latin1(s.message) +
+    return CoreText(s.message) +
            InterchangeCommands::tr("\n\nWhat was imported from %1 up to there stays.").arg(file);
-  if (s.status == ImportStatus::kNoModel) return Latin1(s.message) + NothingChanged();
+  if (s.status == ImportStatus::kNoModel) return CoreText(s.message) + NothingChanged();
   if (!s.Used())
     return InterchangeCommands::tr("Nothing of %1 could be used; nothing was changed.").arg(file);
   if (!s.Changed())
@@ -140,7 +141,7 @@ bool InterchangeCommands::ImportVdrChannels() {
   if (!AskAndRead(ListFileKind::kVdrChannels, kImportVdrTitle, path, bytes)) return false;
   const ChannelListRead read = ReadVdrChannels(bytes);
   if (!read.recognised) {
-    dialogs_.Tell(Title(kImportVdrTitle), Latin1(read.message) + NothingChanged());
+    dialogs_.Tell(Title(kImportVdrTitle), CoreText(read.message) + NothingChanged());
     return false;
   }
   ImportOptions options;
@@ -160,7 +161,7 @@ bool InterchangeCommands::ImportScanTable() {
   if (!AskAndRead(ListFileKind::kScanTable, kImportScanTableTitle, path, bytes)) return false;
   const ChannelListRead read = ReadScanTable(bytes);
   if (!read.recognised) {
-    dialogs_.Tell(Title(kImportScanTableTitle), Latin1(read.message) + NothingChanged());
+    dialogs_.Tell(Title(kImportScanTableTitle), CoreText(read.message) + NothingChanged());
     return false;
   }
   SettingsDatabase& db = view_.Database();
@@ -183,7 +184,7 @@ bool InterchangeCommands::OrderLikeAnotherList() {
   if (!AskAndRead(ListFileKind::kReference, kOrderLikeTitle, path, bytes)) return false;
   const ReferenceFile reference = ReadReferenceFile(bytes);
   if (!reference.read.recognised) {
-    dialogs_.Tell(Title(kOrderLikeTitle), Latin1(reference.read.message) + NothingChanged());
+    dialogs_.Tell(Title(kOrderLikeTitle), CoreText(reference.read.message) + NothingChanged());
     return false;
   }
   OrderOptions options;
@@ -198,7 +199,7 @@ bool InterchangeCommands::OrderLikeAnotherList() {
   });
   QString heading;
   if (summary.Matched() == 0)
-    heading = Latin1(summary.message);
+    heading = CoreText(summary.message);
   else if (summary.changed)
     heading = tr("Ordered like %1.").arg(FileName(path));
   else

@@ -28,6 +28,7 @@ int main(int argc, char* argv[]) {
   // so they work on a text console too.
   if (!vq::ParseCommandLine(ProgramArguments(argc, argv)).information.isEmpty()) {
     const QCoreApplication console(argc, argv);  // names the program in the usage line
+    const vq::UserLanguage language{QLocale()};  // the option descriptions in it
     std::fputs(qPrintable(vq::ParseCommandLine(QCoreApplication::arguments()).information), stdout);
     return 0;
   }

@@ -136,7 +136,7 @@ void TransponderUpdateCommand::Compare(const ScanTableSet& tables) {
   if (!result.message.empty() || !result.notApplied.empty()) {
     QStringList lines;
     for (const std::string& line : UpdateResultLines(result))
-      lines.append(QString::fromStdString(line).trimmed());
+      lines.append(QString::fromLatin1(line).trimmed());
     dialogs_.Tell(lines.join('\n'));
   }
   emit finished();

@@ -13,7 +13,7 @@ ImportSummaryDialog::ImportSummaryDialog(const QString& title, const QString& he
                                          const QStringList& lines, QWidget* parent)
     : QDialog(parent), heading_(new QLabel(heading)), text_(new QPlainTextEdit) {
   setWindowTitle(title);
-  setObjectName(title);
+  setObjectName(QStringLiteral("Import summary"));
 
   heading_->setWordWrap(true);
   heading_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

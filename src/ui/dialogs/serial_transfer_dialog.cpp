@@ -30,7 +30,7 @@ SerialTransferDialog::SerialTransferDialog(serial::Direction direction, const QS
       }),
       progress_(new QProgressBar(this)),
       info_(new QLabel(this)),
-      status_(new QLabel(QString::fromLatin1(serial::kStatusReady), this)),
+      status_(new QLabel(CoreText(serial::kStatusReady), this)),
       timer_(new QTimer(this)) {
   auto* icon = new QLabel(this);
   if (direction == serial::Direction::kUpload)

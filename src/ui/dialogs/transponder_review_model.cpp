@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "common/qt/core_text.h"
 #include "database/lookup_tables.h"
 #include "interchange/transponder_update_text.h"
 
@@ -40,7 +41,7 @@ QString SatelliteDetails(const SatelliteComparison& s) {
   }
   for (const SkippedTable& t : s.skippedTables)
     lines.append(
-        TransponderReviewModel::tr("Table %1 skipped: %2").arg(Text(t.name), Text(t.reason)));
+        TransponderReviewModel::tr("Table %1 skipped: %2").arg(Text(t.name), CoreText(t.reason)));
   if (s.status == ComparisonStatus::kCompared && !s.vanishedCompared)
     lines.append(TransponderReviewModel::tr(
         "Transponders no longer listed are not shown: a table was skipped."));
@@ -116,7 +117,7 @@ QVariant TransponderReviewModel::UpdateData(int satellite, int row, int column, 
   QString text;
   switch (column) {
     case kDifference:
-      text = Text(std::string(UpdateKindText(u.kind)));
+      text = CoreText(std::string(UpdateKindText(u.kind)));
       break;
     case kTransponder:
       text = Text(TuningText(u.kind == UpdateKind::kNew ? u.after : u.before));

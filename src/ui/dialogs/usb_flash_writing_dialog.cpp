@@ -17,7 +17,7 @@ FlashWritingDialog::FlashWritingDialog(QWidget* parent, bool closable)
   icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
   if (icon->pixmap().isNull())
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48));
-  auto* warning = new QLabel(kWarning, this);
+  auto* warning = new QLabel(tr(kWarning), this);
   QFont bold = warning->font();
   bold.setBold(true);
   bold.setPointSizeF(bold.pointSizeF() * 1.4);
@@ -25,7 +25,7 @@ FlashWritingDialog::FlashWritingDialog(QWidget* parent, bool closable)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(icon, 0, Qt::AlignHCenter);
   layout->addWidget(warning, 0, Qt::AlignHCenter);
-  layout->addWidget(new QLabel(kWriting, this), 0, Qt::AlignHCenter);
+  layout->addWidget(new QLabel(tr(kWriting), this), 0, Qt::AlignHCenter);
   if (closable_) {
     auto* close = new QPushButton(tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &FlashWritingDialog::CloseNotice);

@@ -18,8 +18,8 @@ class FlashWritingDialog : public QDialog {
   Q_OBJECT
 
  public:
-  inline static const QString kWarning = QStringLiteral("DO NOT TURN OFF YOUR RECEIVER!!!");
-  inline static const QString kWriting = QStringLiteral("Writing to the flash...");
+  static constexpr const char* kWarning = QT_TR_NOOP("DO NOT TURN OFF YOUR RECEIVER!!!");
+  static constexpr const char* kWriting = QT_TR_NOOP("Writing to the flash...");
 
   explicit FlashWritingDialog(QWidget* parent = nullptr, bool closable = false);
 

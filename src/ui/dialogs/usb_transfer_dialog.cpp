@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "common/qt/core_text.h"
+
 namespace vq {
 
 UsbTransferDialog::UsbTransferDialog(QWidget* parent)
@@ -54,11 +56,11 @@ void UsbTransferDialog::Start(usb::UsbDevice& device, const usb::UsbCommandReque
     worker_ = std::make_unique<usb::CDownloadThread>(device, request);
   else
     worker_ = std::make_unique<usb::CUploadThread>(device, request);
-  setWindowTitle(request.download ? kDownloadCaption : kUploadCaption);
+  setWindowTitle(tr(request.download ? kDownloadCaption : kUploadCaption));
   const QStyle::StandardPixmap arrow = request.download ? QStyle::SP_ArrowDown : QStyle::SP_ArrowUp;
   icon_->setPixmap(style()->standardIcon(arrow).pixmap(32, 32));
   information_->clear();
-  status_->setText(QString::fromLatin1(usb::kTransferConnecting));
+  status_->setText(CoreText(usb::kTransferConnecting));
   // Queued: the worker's thread never waits for this one.
   connect(worker_.get(), &usb::UsbTransferThread::announced, information_, &QLabel::setText,
           Qt::QueuedConnection);

@@ -22,8 +22,8 @@ class UsbTransferDialog : public QDialog {
   Q_OBJECT
 
  public:
-  inline static const QString kDownloadCaption = QStringLiteral("Opening settings from USB port ...");
-  inline static const QString kUploadCaption = QStringLiteral("Saving settings to USB port ...");
+  static constexpr const char* kDownloadCaption = QT_TR_NOOP("Opening settings from USB port ...");
+  static constexpr const char* kUploadCaption = QT_TR_NOOP("Saving settings to USB port ...");
 
   explicit UsbTransferDialog(QWidget* parent = nullptr);
   ~UsbTransferDialog() override;

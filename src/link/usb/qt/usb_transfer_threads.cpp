@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "common/qt/core_text.h"
+
 namespace vq::usb {
 namespace {
 
@@ -18,10 +20,10 @@ UsbTransferThread::UsbTransferThread(UsbDevice& device, UsbCommandRequest reques
 void UsbTransferThread::run() {
   UsbCommandHooks hooks;
   hooks.announced = [this](const std::string& information) {
-    emit announced(QString::fromStdString(information));
+    emit announced(CoreText(information));
   };
   hooks.progress = [this](const std::string& status, int percent) {
-    emit statusChanged(QString::fromStdString(status), percent);
+    emit statusChanged(CoreText(status), percent);
   };
   result_ = RunUsbCommand(device_, request_, stop_, hooks);
   emit commandFinished();
