@@ -398,9 +398,281 @@ Sie können Nein wählen, nicht benötigte Kanäle von Hand entfernen und danach
         <translation>Ein</translation>
     </message>
     <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="15"/>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="16"/>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="17"/>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="18"/>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="19"/>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="20"/>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="21"/>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="22"/>
+        <source>Danish</source>
+        <translation>Dänisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="23"/>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="24"/>
+        <source>Finish</source>
+        <translation>Finnisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="25"/>
+        <source>Hungarian</source>
+        <translation>Ungarisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="26"/>
+        <source>Norwegian</source>
+        <translation>Norwegisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="27"/>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="28"/>
+        <source>Romanian</source>
+        <translation>Rumänisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="29"/>
+        <source>Slovenian</source>
+        <translation>Slowenisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="30"/>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="31"/>
+        <source>Turkish</source>
+        <translation>Türkisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="32"/>
+        <source>Arabic</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="33"/>
+        <source>Greek</source>
+        <translation>Griechisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="34"/>
+        <source>Czech</source>
+        <translation>Tschechisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="35"/>
+        <source>China</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="36"/>
+        <source>Korea</source>
+        <translation>Koreanisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="37"/>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="38"/>
+        <source>Persian</source>
+        <translation>Persisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="39"/>
+        <source>Latin</source>
+        <translation>Latein</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="40"/>
+        <source>Bengali</source>
+        <translation>Bengalisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="41"/>
+        <source>Tamil</source>
+        <translation>Tamil</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="42"/>
+        <source>Hebrew</source>
+        <translation>Hebräisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="43"/>
+        <source>Bulgarian</source>
+        <translation>Bulgarisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="44"/>
+        <source>Urdo</source>
+        <translation>Urdu</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="45"/>
+        <source>Ukrainian</source>
+        <translation>Ukrainisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="46"/>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="48"/>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="51"/>
+        <source>Sleep</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="52"/>
+        <source>Wakeup</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="53"/>
+        <source>Once</source>
+        <translation>Einmalig</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="54"/>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="55"/>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="57"/>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="58"/>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="59"/>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="60"/>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="61"/>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="62"/>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="63"/>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="65"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="160"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="261"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="103"/>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="66"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="160"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="101"/>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="67"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="161"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="101"/>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="68"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="39"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="42"/>
         <location filename="../src/ui/view/row_texts.cpp" line="19"/>
         <source>Off</source>
         <translation>Aus</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="69"/>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="70"/>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="71"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="105"/>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="72"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="105"/>
+        <source>No</source>
+        <translation>Nein</translation>
     </message>
     <message>
         <location filename="../src/document/receiver_image_steps.h" line="19"/>
@@ -507,8 +779,13 @@ Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei 
     </message>
     <message>
         <location filename="../src/interchange/import_summary.cpp" line="62"/>
+        <source>Skipped: %d</source>
+        <translation>Übersprungen: %d</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="85"/>
         <source>Skipped</source>
-        <translation>Übersprungen</translation>
+        <translation>Überspr.</translation>
     </message>
     <message>
         <location filename="../src/interchange/import_texts.h" line="9"/>
@@ -599,8 +876,8 @@ Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei 
     </message>
     <message>
         <location filename="../src/interchange/order_like.cpp" line="206"/>
-        <source>Reference entries skipped</source>
-        <translation>Übersprungene Einträge der Vorlage</translation>
+        <source>Reference entries skipped: %d</source>
+        <translation>Übersprungene Einträge der Vorlage: %d</translation>
     </message>
     <message>
         <location filename="../src/interchange/reference_file.cpp" line="20"/>
@@ -916,6 +1193,834 @@ Bitte prüfen Sie Ihr System. error_code=%#x</translation>
 If you want to use the application, you have to stop the PVR function or stop the menu navigation.</source>
         <translation>Der Receiver ist gerade beschäftigt.
 Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienung.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/record_pane_texts.h" line="10"/>
+        <source>Saving transponder changes ...</source>
+        <translation>Transponderänderungen werden gespeichert ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/record_pane_texts.h" line="12"/>
+        <source>Saved transponder changes!</source>
+        <translation>Transponderänderungen gespeichert!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/record_pane_texts.h" line="14"/>
+        <source>Saving satellite changes ...</source>
+        <translation>Satellitenänderungen werden gespeichert ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/record_pane_texts.h" line="16"/>
+        <source>Saved satellite changes!</source>
+        <translation>Satellitenänderungen gespeichert!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/record_pane_texts.h" line="19"/>
+        <source>Satellite could not be empty!</source>
+        <translation>Der Satellitenname darf nicht leer sein!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/record_pane_texts.h" line="21"/>
+        <location filename="../src/editing/settings_texts.h" line="15"/>
+        <source>Invalid Longitude Value!</source>
+        <translation>Ungültiger Längengrad!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/record_pane_texts.h" line="23"/>
+        <source>Invalid Frequency Value!</source>
+        <translation>Ungültige Frequenz!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/record_pane_texts.h" line="25"/>
+        <source>LNB High Frequency must be more than LNB Low Frequency!</source>
+        <translation>Die obere LNB-Frequenz muss größer als die untere LNB-Frequenz sein!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/record_pane_texts.h" line="27"/>
+        <source>LNB Low Frequency must be less than LNB High Frequency!</source>
+        <translation>Die untere LNB-Frequenz muss kleiner als die obere LNB-Frequenz sein!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/record_pane_texts.h" line="29"/>
+        <source>Selected motor index is already used by %s!</source>
+        <translation>Der gewählte Motorindex wird bereits von %s verwendet!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/record_pane_texts.h" line="30"/>
+        <source>Selected Frequency isn&apos;t in a valid range according to LNB frequency value</source>
+        <translation>Die gewählte Frequenz liegt nicht im gültigen Bereich der LNB-Frequenz</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_texts.h" line="10"/>
+        <source>Saving settings changes ...</source>
+        <translation>Einstellungsänderungen werden gespeichert ...</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_texts.h" line="12"/>
+        <source>Saved settings changes!</source>
+        <translation>Einstellungsänderungen gespeichert!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_texts.h" line="13"/>
+        <source>Invalid IP address!</source>
+        <translation>Ungültige IP-Adresse!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_texts.h" line="17"/>
+        <source>The password must have four digits!</source>
+        <translation>Das Passwort muss vier Ziffern haben!</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/settings_texts.h" line="18"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="50"/>
+        <source>Not Defined</source>
+        <translation>Nicht definiert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_controller.cpp" line="273"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="120"/>
+        <source>Given value is out of [%d, %d] range!</source>
+        <translation>Der Wert liegt außerhalb des Bereichs [%d, %d]!</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_controller.cpp" line="276"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="207"/>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="78"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="91"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="88"/>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="79"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="93"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="89"/>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="81"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="130"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="95"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="146"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="91"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="124"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="83"/>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="84"/>
+        <source>Scrambled</source>
+        <translation>Kodiert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="86"/>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="87"/>
+        <source>Subtitle Index</source>
+        <translation>UT-Index</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="89"/>
+        <source>IDs</source>
+        <translation>IDs</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="90"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="162"/>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="91"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="164"/>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="92"/>
+        <source>Teletext PID</source>
+        <translation>VT-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="93"/>
+        <source>PMT PID</source>
+        <translation>PMT-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="94"/>
+        <source>Program ID</source>
+        <translation>Progr.-ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="95"/>
+        <source>ECM PID</source>
+        <translation>ECM-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="97"/>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="98"/>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="99"/>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="107"/>
+        <source>AC3 Track</source>
+        <translation>AC3</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="108"/>
+        <source>Track %d</source>
+        <translation>Spur %d</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="110"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="163"/>
+        <source>Audio PID</source>
+        <translation>APID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="111"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="329"/>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="114"/>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="117"/>
+        <source>Favorite %d</source>
+        <translation>Favorit %d</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="128"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="156"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="93"/>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="128"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="157"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="97"/>
+        <source>Symbol Rate</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="129"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="159"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="100"/>
+        <source>Polarization</source>
+        <translation>Polaris.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="129"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="131"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="101"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="119"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="127"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="130"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="97"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="125"/>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="131"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="99"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="126"/>
+        <source>Transponders</source>
+        <translation>Transp.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="132"/>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="134"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="122"/>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane_texts.cpp" line="31"/>
+        <source>Total %d (%d empty)</source>
+        <translation>Gesamt %d (%d leer)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/channel_pane_texts.cpp" line="43"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="182"/>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/property_pane.cpp" line="28"/>
+        <source>Show All</source>
+        <translation>Alle zeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/property_pane.cpp" line="29"/>
+        <source>Hide All</source>
+        <translation>Alle verbergen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/property_pane.cpp" line="33"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/property_pane.cpp" line="34"/>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="37"/>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="38"/>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="40"/>
+        <source>Satellite A</source>
+        <translation>Satellit A</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="41"/>
+        <source>Satellite B</source>
+        <translation>Satellit B</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="107"/>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="108"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="124"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="134"/>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="114"/>
+        <source>High freq</source>
+        <translation>LOF hoch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="115"/>
+        <source>Low freq</source>
+        <translation>LOF tief</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="120"/>
+        <source>Tone 22kHz</source>
+        <translation>22 kHz</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="121"/>
+        <source>Output 12v</source>
+        <translation>12V-Ausg.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="123"/>
+        <source>Switch</source>
+        <translation>Schalter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="125"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="257"/>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="127"/>
+        <source>Tone Burst</source>
+        <translation>Tone Burst</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="133"/>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="139"/>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="144"/>
+        <source>Predefined %d</source>
+        <translation>Vorgabe %d</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="248"/>
+        <source>Port %d of %d</source>
+        <translation>Port %d von %d</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="249"/>
+        <source>Port - of %d</source>
+        <translation>Port - von %d</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="259"/>
+        <source>%s (Not selected)</source>
+        <translation>%s (Nicht gewählt)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane.cpp" line="74"/>
+        <source>Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane.cpp" line="79"/>
+        <source>Start Time</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane.cpp" line="81"/>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane.cpp" line="84"/>
+        <location filename="../src/ui/panes/settings_pane.cpp" line="86"/>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane.cpp" line="87"/>
+        <source>Select</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane.cpp" line="88"/>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane.cpp" line="91"/>
+        <source>HDD Save</source>
+        <translation>HDD</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane.cpp" line="174"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="327"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="330"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="333"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="336"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="339"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="342"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="345"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="353"/>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="121"/>
+        <source>Screen Type</source>
+        <translation>Bildformat</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="124"/>
+        <source>Signal Output</source>
+        <translation>Signalausg.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="126"/>
+        <source>SCART Output</source>
+        <translation>SCART-Ausg.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="129"/>
+        <source>UHF Channel</source>
+        <translation>UHF-Kanal</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="131"/>
+        <source>TV System</source>
+        <translation>TV-Norm</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="134"/>
+        <source>Fine Tuning</source>
+        <translation>Feinabst.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="136"/>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="138"/>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="140"/>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="147"/>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="150"/>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="152"/>
+        <source>Pref. Settings</source>
+        <translation>Bevorzugt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="154"/>
+        <source>Main Audio</source>
+        <translation>Hauptton</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="156"/>
+        <source>Alter. Audio</source>
+        <translation>Zweitton</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="158"/>
+        <source>Main Subtitle</source>
+        <translation>Haupt-UT</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="160"/>
+        <source>Alter. Subtitle</source>
+        <translation>Zweit-UT</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="167"/>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="174"/>
+        <source>GMT Offset</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="176"/>
+        <source>Auto Update</source>
+        <translation>Auto-Zeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="185"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="271"/>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="194"/>
+        <source>Age limit</source>
+        <translation>Alter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="203"/>
+        <source>Channel Lock</source>
+        <translation>Kanalsp.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="205"/>
+        <source>Install. Lock</source>
+        <translation>Inst.-Sp.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="207"/>
+        <source>Receiver Lock</source>
+        <translation>Gerätesp.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="216"/>
+        <source>Vol. Indicator</source>
+        <translation>Vol.-Anz.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="218"/>
+        <source>Vol. Timout</source>
+        <translation>Vol.-Zeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="220"/>
+        <source>Banner Timout</source>
+        <translation>Info-Zeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="222"/>
+        <source>OSD Trans(%)</source>
+        <translation>Transp. %</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="224"/>
+        <source>Fade in/out</source>
+        <translation>Blenden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="226"/>
+        <source>Teletext</source>
+        <translation>Videotext</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="228"/>
+        <source>CI Messages</source>
+        <translation>CI-Meld.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="230"/>
+        <source>Chlist dbl. click</source>
+        <translation>Doppelkl.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="232"/>
+        <source>RCA Vol. Ctl.</source>
+        <translation>Cinch-Vol.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="239"/>
+        <source>Power State</source>
+        <translation>Ein/Aus</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="241"/>
+        <source>LNB Power</source>
+        <translation>LNB-Spg.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="243"/>
+        <source>LNB Offs. +1V</source>
+        <translation>LNB +1V</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="251"/>
+        <source>Local IP</source>
+        <translation>Lokale IP</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="253"/>
+        <source>Subnet Mask</source>
+        <translation>Netzmaske</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="255"/>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="260"/>
+        <source>Conn. Mode</source>
+        <translation>Verb.-Art</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="261"/>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="283"/>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="285"/>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="287"/>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="288"/>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="289"/>
+        <source>F1 Button</source>
+        <translation>F1-Taste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="290"/>
+        <source>Sleep Timer</source>
+        <translation>Sleep-Timer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="291"/>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="291"/>
+        <source>Fav List</source>
+        <translation>Fav-Liste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="292"/>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="300"/>
+        <source>Diagnostics</source>
+        <translation>Diagnose</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="302"/>
+        <source>RF Out Disabl.</source>
+        <translation>HF aus</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="304"/>
+        <source>HDD Init</source>
+        <translation>HDD-Init.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="306"/>
+        <source>HDD Format</source>
+        <translation>HDD-Form.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="308"/>
+        <source>No Card</source>
+        <translation>Ohne Karte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="326"/>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="332"/>
+        <source>Time/Date</source>
+        <translation>Uhr/Datum</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="335"/>
+        <source>Parental Control</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="338"/>
+        <source>User Interface</source>
+        <translation>Bedienung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="341"/>
+        <source>Power Management</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="344"/>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="347"/>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="348"/>
+        <source>Base</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="349"/>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="350"/>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="352"/>
+        <source>Hidden</source>
+        <translation>Versteckt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="102"/>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="104"/>
+        <source>FTA Only</source>
+        <translation>Nur FTA</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="109"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="115"/>
+        <source>TP ID</source>
+        <translation>TP-ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="110"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="116"/>
+        <source>Network ID</source>
+        <translation>Netz-ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="111"/>
+        <source>ECM Chan ID</source>
+        <translation>ECM-Kanal</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="112"/>
+        <source>ECM CAS ID</source>
+        <translation>ECM-CAS</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="114"/>
+        <source>ECM ID</source>
+        <translation>ECM-ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="117"/>
+        <source>CAS ID</source>
+        <translation>CAS-ID</translation>
     </message>
 </context>
 <context>
@@ -2094,6 +3199,64 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     </message>
 </context>
 <context>
+    <name>vq::GridAccessible</name>
+    <message>
+        <location filename="../src/ui/grid/grid_accessible.cpp" line="144"/>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_accessible.cpp" line="145"/>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_accessible.cpp" line="146"/>
+        <source>option list</source>
+        <translation>Auswahlliste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_accessible.cpp" line="147"/>
+        <source>editable option list</source>
+        <translation>bearbeitbare Auswahlliste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_accessible.cpp" line="148"/>
+        <source>number</source>
+        <translation>Zahl</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_accessible.cpp" line="149"/>
+        <source>percentage</source>
+        <translation>Prozentwert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_accessible.cpp" line="150"/>
+        <source>push button</source>
+        <translation>Schaltfläche</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_accessible.cpp" line="151"/>
+        <source>check box</source>
+        <translation>Kontrollkästchen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_accessible.cpp" line="152"/>
+        <source>date/time</source>
+        <translation>Datum/Uhrzeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_accessible.cpp" line="153"/>
+        <source>group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/grid/grid_accessible.cpp" line="154"/>
+        <source>radio choice</source>
+        <translation>Optionsfeld</translation>
+    </message>
+</context>
+<context>
     <name>vq::ImportSummaryDialog</name>
     <message>
         <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="20"/>
@@ -2434,6 +3597,34 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/view/settings_category_model.cpp" line="34"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>vq::PaneHost</name>
+    <message>
+        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
+        <source>Edit Channel</source>
+        <translation>Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
+        <source>Edit Transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
+        <source>Edit Satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/pane_host.cpp" line="78"/>
+        <source>Edit Settings</source>
+        <translation>Einstellungen bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/panes/pane_host.cpp" line="80"/>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
     </message>
 </context>
 <context>

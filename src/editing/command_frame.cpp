@@ -1,10 +1,9 @@
 #include "editing/command_frame.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <unordered_map>
 
-#include "common/text_translation.h"
+#include "common/translated_format.h"
 
 namespace vq {
 
@@ -18,28 +17,14 @@ void CommitPendingEdits(EditingView& view) {
   view.RefreshCounts();
 }
 
-namespace {
-
-template <class... Args>
-std::string Printf(const char* pattern, Args... args) {
-  const int size = std::snprintf(nullptr, 0, pattern, args...);
-  if (size <= 0) return {};
-  std::string text(static_cast<size_t>(size) + 1, '\0');
-  std::snprintf(text.data(), text.size(), pattern, args...);
-  text.resize(static_cast<size_t>(size));
-  return text;
-}
-
-}  // namespace
-
-std::string FormatText(const char* pattern, int value) { return Printf(TranslatedPattern(pattern).c_str(), value); }
+std::string FormatText(const char* pattern, int value) { return TranslatedFormat(pattern, value); }
 
 std::string FormatText(const char* pattern, const std::string& text, int value) {
-  return Printf(TranslatedPattern(pattern).c_str(), text.c_str(), value);
+  return TranslatedFormat(pattern, text.c_str(), value);
 }
 
 std::string FormatText(const char* pattern, const std::string& first, const std::string& second) {
-  return Printf(TranslatedPattern(pattern).c_str(), first.c_str(), second.c_str());
+  return TranslatedFormat(pattern, first.c_str(), second.c_str());
 }
 
 std::vector<ChannelNode*> ChannelsOfRows(const EditingView& view, EditList list,

@@ -15,7 +15,8 @@ namespace vq {
 /// then refreshes the counts.
 void CommitPendingEdits(EditingView& view);
 
-/// printf-style formatting of the fixed texts (%d and %s only).
+/// printf-style formatting of the fixed texts (%d and %s only), the pattern
+/// in the user's language.
 std::string FormatText(const char* pattern, int value);
 std::string FormatText(const char* pattern, const std::string& text, int value);
 std::string FormatText(const char* pattern, const std::string& first, const std::string& second);

@@ -59,17 +59,17 @@ std::vector<std::string> SummaryLines(const ImportSummary& s) {
         VQ_TRANSLATE_NOOP("CoreText", "Characters without a Latin-1 form, replaced by '?': %d"),
         s.replacedCharacters));
   const std::vector<std::string> skipped =
-      SkippedLines(VQ_TRANSLATE_NOOP("CoreText", "Skipped"), s.skipped);
+      SkippedLines(VQ_TRANSLATE_NOOP("CoreText", "Skipped: %d"), s.skipped);
   lines.insert(lines.end(), skipped.begin(), skipped.end());
   if (!s.message.empty()) lines.push_back(TranslatedText(s.message));
   return lines;
 }
 
-std::vector<std::string> SkippedLines(const std::string& title,
+std::vector<std::string> SkippedLines(const char* heading,
                                       const std::vector<SkippedEntry>& skipped) {
   std::vector<std::string> lines;
   if (skipped.empty()) return lines;
-  lines.push_back(TranslatedText(title) + ": " + std::to_string(skipped.size()));
+  lines.push_back(TranslatedFormat(heading, static_cast<int>(skipped.size())));
   std::vector<std::string> reasons;
   std::map<std::string, std::vector<int>> linesOf;
   for (const SkippedEntry& e : skipped) {

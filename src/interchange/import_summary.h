@@ -42,10 +42,11 @@ struct ImportSummary {
 /// numbers, then the message.
 std::vector<std::string> SummaryLines(const ImportSummary& summary);
 
-/// "<title>: n", then one indented line per reason (in the order reasons
-/// first occur) with the first line numbers; nothing for no entries. The
-/// title and the reasons are marked texts, translated here.
-std::vector<std::string> SkippedLines(const std::string& title,
+/// `heading` filled with the count ("Skipped: %d"), then one indented line
+/// per reason (in the order reasons first occur) with the first line
+/// numbers; nothing for no entries. The heading and the reasons are marked
+/// texts, translated here.
+std::vector<std::string> SkippedLines(const char* heading,
                                       const std::vector<SkippedEntry>& skipped);
 
 }  // namespace vq

@@ -203,7 +203,7 @@ std::vector<std::string> OrderSummaryLines(const OrderSummary& s) {
         VQ_TRANSLATE_NOOP("CoreText", "Favourite groups taken: %d (%d members not found here)"),
         s.favoriteGroupsTaken, s.favoriteMembersMissing));
   const std::vector<std::string> skipped =
-      SkippedLines(VQ_TRANSLATE_NOOP("CoreText", "Reference entries skipped"), s.skipped);
+      SkippedLines(VQ_TRANSLATE_NOOP("CoreText", "Reference entries skipped: %d"), s.skipped);
   lines.insert(lines.end(), skipped.begin(), skipped.end());
   if (!s.message.empty()) lines.push_back(TranslatedText(s.message));
   return lines;
