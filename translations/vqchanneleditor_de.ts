@@ -2366,6 +2366,11 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
+    <message>
+        <location filename="../src/ui/app/main_frame.cpp" line="44"/>
+        <source>Status message</source>
+        <translation>Statusmeldung</translation>
+    </message>
 </context>
 <context>
     <name>vq::CVQChannelEditorDoc</name>

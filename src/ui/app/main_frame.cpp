@@ -41,7 +41,7 @@ CMainFrame::CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, Rece
   setCentralWidget(view_);
   setAcceptDrops(true);
   message_->setObjectName("Status message");
-  message_->setAccessibleName("Status message");
+  message_->setAccessibleName(tr("Status message"));
   message_->setContentsMargins(4, 0, 4, 0);
   statusBar()->addWidget(message_, 1);
   BuildMenus();
