@@ -1657,12 +1657,12 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="124"/>
         <source>Signal Output</source>
-        <translation>Signalausg.</translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="126"/>
         <source>SCART Output</source>
-        <translation>SCART-Ausg.</translation>
+        <translation>SCART</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane_rows.cpp" line="129"/>

@@ -1,5 +1,7 @@
 #include "ui/view/statistics_panel.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -42,7 +44,9 @@ StatisticsPanel::StatisticsPanel(QWidget* parent)
   grid_->setControlId(1000);
   grid_->setImages(ListIcons());
   grid_->insertColumn(0, "", 140);
-  grid_->insertColumn(1, "", 82);
+  // Wide enough for the longest count in the user's language ("8192 von 8192").
+  const int valueWidth = grid_->fontMetrics().horizontalAdvance(CountOfText(8888, 8888)) + 12;
+  grid_->insertColumn(1, "", std::max(82, valueWidth));
   grid_->setHeaderVisible(false);
   for (int i = 0; i < kRowCount; ++i) {
     grid_->insertRow(tr(kRows[i].label), kRows[i].image, kNoParent, i);
