@@ -22,9 +22,11 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <iostream>
 
 #include "../view/view_fixture.h"
+#include "clipboard_actions.h"
 #include "editing/history/database_state.h"
 #include "support/full_database.h"
 #include "ui/app/main_frame.h"
@@ -35,7 +37,6 @@
 #include "ui/view/vq_channel_editor_view.h"
 #include "vqtool/demo_description.h"
 #include "vqtool/demo_text.h"
-#include "clipboard_actions.h"
 #include "window_actions.h"
 #include "window_checks.h"
 #include "window_session.h"
@@ -190,6 +191,16 @@ class RandomWindowTest : public ::testing::Test {
 
 TEST_F(RandomWindowTest, SessionsOnTheDemoFile) {
   RunSessions(Write("demo.bin", MakeDemoDatabase()), 1, 3, 250);
+}
+
+// The same with the German catalogue: translated texts, option lists and
+// questions must not change what any action does.
+TEST_F(RandomWindowTest, SessionsOnTheDemoFileInGerman) {
+  QTranslator german;
+  ASSERT_TRUE(german.load(VQ_GERMAN_CATALOGUE));
+  ASSERT_TRUE(QCoreApplication::installTranslator(&german));
+  RunSessions(Write("demo.bin", MakeDemoDatabase()), 501, 2, 200);
+  QCoreApplication::removeTranslator(&german);
 }
 
 TEST_F(RandomWindowTest, SessionsOnAFullPvrFile) {

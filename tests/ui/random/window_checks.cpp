@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QPushButton>
@@ -181,8 +182,12 @@ void CheckCounts(CVQChannelEditorView& view, const SettingsDatabase& db, Problem
 void CheckSelectors(CVQChannelEditorView& view, const SettingsDatabase& db, Problems& problems) {
   const ListState& state = view.State();
   const QComboBox* sources = view.Page(kTabChannels)->Bar()->First();
-  std::vector<std::pair<int, std::string>> expected = {
-      {kSourceAll, "All"}, {kSourceFree, "Free"}, {kSourceScrambled, "Scrambled"}};
+  const auto viewText = [](const char* text) {
+    return QCoreApplication::translate("vq::CVQChannelEditorView", text).toLatin1().toStdString();
+  };
+  std::vector<std::pair<int, std::string>> expected = {{kSourceAll, viewText("All")},
+                                                       {kSourceFree, viewText("Free")},
+                                                       {kSourceScrambled, viewText("Scrambled")}};
   for (int n = 0; n < db.GetSatelliteCount(); ++n) {
     const SatelliteNode* s = db.GetSatelliteNode(n);
     if (s->HasSatellite())
