@@ -3,7 +3,9 @@
 # sources hold them now: the catalogues are refreshed from the sources into a
 # scratch copy (the committed files are put back afterwards) and no entry may
 # be left unfinished (a text without its translation, or a new text the
-# catalogue lacks) or vanished (a translation of a text the sources dropped).
+# catalogue lacks) or vanished (a translation of a text the sources dropped),
+# and every translation must keep its text's placeholders (%1, %n, %d, %s):
+# a lost %1 drops a number or name from what the user reads.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,23 +16,37 @@ trap 'cp "$saved"/*.ts translations/; rm -rf "$saved"' EXIT
 
 cmake --build "$build" --target update_translations >/dev/null
 
-status=0
-for catalogue in translations/*.ts; do
-  unfinished=$(grep -c 'type="unfinished"' "$catalogue" || true)
-  vanished=$(grep -c 'type="vanished"\|type="obsolete"' "$catalogue" || true)
-  if [ "$unfinished" -ne 0 ] || [ "$vanished" -ne 0 ]; then
-    echo "check-translations: $(basename "$catalogue"): $unfinished unfinished," \
-      "$vanished vanished entries" >&2
-    # Name the texts so the fix is obvious.
-    python3 - "$catalogue" >&2 <<'PY'
-import sys, xml.etree.ElementTree as ET
-for context in ET.parse(sys.argv[1]).getroot().iter("context"):
-    for message in context.iter("message"):
-        kind = message.find("translation").get("type")
-        if kind in ("unfinished", "vanished", "obsolete"):
-            print(f"  {kind}: [{context.findtext('name')}] {message.findtext('source')!r}")
+python3 - translations/*.ts <<'PY'
+import re, sys, xml.etree.ElementTree as ET
+
+QT_MARK = re.compile(r"%L?(\d+|n)")
+PRINTF = re.compile(r"%[-+ #0-9.]*[hlzjt]*([a-zA-Z%])")
+
+def placeholders(text):
+    text = text or ""
+    printf = [c for c in PRINTF.findall(QT_MARK.sub("", text)) if c != "%"]
+    return sorted(m.group(1) for m in QT_MARK.finditer(text)), printf
+
+failed = False
+for path in sys.argv[1:]:
+    problems = []
+    for context in ET.parse(path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            source = message.findtext("source")
+            translation = message.find("translation")
+            kind = translation.get("type")
+            if kind in ("unfinished", "vanished", "obsolete"):
+                problems.append(f"{kind}: [{name}] {source!r}")
+                continue
+            forms = [f.text for f in translation.findall("numerusform")] or [translation.text]
+            for form in forms:
+                if placeholders(form) != placeholders(source):
+                    problems.append(f"placeholders differ: [{name}] {source!r} -> {form!r}")
+    if problems:
+        failed = True
+        print(f"check-translations: {path}: {len(problems)} problems", file=sys.stderr)
+        for problem in problems:
+            print(f"  {problem}", file=sys.stderr)
+sys.exit(1 if failed else 0)
 PY
-    status=1
-  fi
-done
-exit $status
