@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 #include "../dialogs/modal_answer.h"
 #include "../view/view_fixture.h"
+#include "support/installed_catalogue.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
 #include "ui/view/list_page.h"
@@ -25,24 +25,6 @@
 
 namespace vq::test {
 namespace {
-
-// Installs the German catalogue for the life of the object.
-class German {
- public:
-  German() { installed_ = translator_.load(VQ_GERMAN_CATALOGUE) && Install(); }
-  ~German() {
-    if (installed_) QCoreApplication::removeTranslator(&translator_);
-  }
-  German(const German&) = delete;
-  German& operator=(const German&) = delete;
-  bool Installed() const { return installed_; }
-
- private:
-  bool Install() { return QCoreApplication::installTranslator(&translator_); }
-
-  QTranslator translator_;
-  bool installed_ = false;
-};
 
 class TranslatedEditing : public ::testing::Test {
  protected:
@@ -83,7 +65,7 @@ class TranslatedEditing : public ::testing::Test {
 };
 
 TEST_F(TranslatedEditing, RemovalsReadGermanWithTheirCounts) {
-  const German german;
+  const InstalledCatalogue german(VQ_GERMAN_CATALOGUE);
   ASSERT_TRUE(german.Installed());
   Start(MakeSmallDatabase());
   const bool on = view->Database().GetSatelliteNode(0)->Lnb().Is22kHz();
@@ -102,7 +84,7 @@ TEST_F(TranslatedEditing, RemovalsReadGermanWithTheirCounts) {
 }
 
 TEST_F(TranslatedEditing, ModelSwitchAsksInGermanWithTheExcess) {
-  const German german;
+  const InstalledCatalogue german(VQ_GERMAN_CATALOGUE);
   ASSERT_TRUE(german.Installed());
   Start(OverfullForFtaCi());
   QString title;

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include <optional>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
@@ -22,10 +24,10 @@
 #include <QSet>
 #include <QTabBar>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include "../view/view_fixture.h"
+#include "support/installed_catalogue.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/editor_config_dialog.h"
 #include "ui/app/main_frame.h"
@@ -128,14 +130,9 @@ class Sweep {
 
 // The texts of the catalogue the window shows in English, German or not.
 QStringList EnglishTextsShown(bool german) {
-  QTranslator catalogue;
-  if (german &&
-      !(catalogue.load(VQ_GERMAN_CATALOGUE) && QCoreApplication::installTranslator(&catalogue)))
+  std::optional<InstalledCatalogue> catalogue;
+  if (german && !catalogue.emplace(VQ_GERMAN_CATALOGUE).Installed())
     return {"the German catalogue did not load"};
-  struct Remove {
-    QTranslator* translator;
-    ~Remove() { QCoreApplication::removeTranslator(translator); }
-  } remove{&catalogue};
 
   QTemporaryDir dir;
   const QString file = dir.filePath("small.bin");

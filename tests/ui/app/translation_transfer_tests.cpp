@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 #include <cerrno>
 #include <cstring>
 
@@ -24,6 +23,7 @@
 #include "link/serial/line_settings.h"
 #include "link/serial/transfer_texts.h"
 #include "link/usb/usb_receiver_session.h"
+#include "support/installed_catalogue.h"
 #include "support/modal_watchdog.h"
 #include "ui/app/command_line.h"
 #include "ui/app/editor_application.h"
@@ -34,21 +34,6 @@
 
 namespace vq::test {
 namespace {
-
-// The German catalogue while the object lives.
-class German {
- public:
-  German() {
-    installed_ =
-        catalogue_.load(VQ_GERMAN_CATALOGUE) && QCoreApplication::installTranslator(&catalogue_);
-  }
-  ~German() { QCoreApplication::removeTranslator(&catalogue_); }
-  bool Installed() const { return installed_; }
-
- private:
-  QTranslator catalogue_;
-  bool installed_ = false;
-};
 
 std::string ReceiverInfo(const std::string& text) {
   std::vector<uint8_t> frame(std::begin(serial::kIdentificationPrefix),
@@ -81,7 +66,7 @@ TEST(TranslatedTransfer, SerialTransferDialogReadsGermanAndKeepsEnglishWithoutAC
   EXPECT_EQ(SerialDialogTexts(),
             QStringList({"Ready!", "Cancel", "Loading ... (25%)", "Protocol Error",
                          "Product Name:      VQ-1000\nSoftware Version:  1.07"}));
-  const German german;
+  const InstalledCatalogue german(VQ_GERMAN_CATALOGUE);
   ASSERT_TRUE(german.Installed());
   EXPECT_EQ(SerialDialogTexts(),
             QStringList({"Bereit!", "Abbrechen", "Laden ... (25%)", "Protokollfehler",
@@ -93,7 +78,7 @@ TEST(TranslatedTransfer, SerialTransferDialogReadsGermanAndKeepsEnglishWithoutAC
 TEST(TranslatedTransfer, UsbMessagesAndTheFlashNoticeReadGerman) {
   EXPECT_EQ(CoreText(usb::CommunicationMessage(0x2a)),
             "Can't communicate with the STB.\nCheck your system. error_code=0x2a");
-  const German german;
+  const InstalledCatalogue german(VQ_GERMAN_CATALOGUE);
   ASSERT_TRUE(german.Installed());
   EXPECT_EQ(CoreText(usb::CommunicationMessage(0x2a)),
             "Keine Verbindung zum Receiver möglich.\nBitte prüfen Sie Ihr System. "
@@ -111,7 +96,7 @@ TEST(TranslatedTransfer, UsbMessagesAndTheFlashNoticeReadGerman) {
 // system's reason as the system gave it.
 class TranslatedDocument : public DocumentTest {
  protected:
-  German german_;
+  InstalledCatalogue german_{VQ_GERMAN_CATALOGUE};
 };
 
 TEST_F(TranslatedDocument, SaveFailuresReadGermanAroundTheSystemsReason) {
@@ -162,7 +147,7 @@ TEST(TranslatedImport, SummaryAndStatusReadGermanAndKeepEnglishWithoutACatalogue
                          "  already there (same transponder and service) (line 12)"}));
   EXPECT_EQ(ImportedStatusText(summary), "Imported 4 channels and 2 transponders!");
 
-  const German german;
+  const InstalledCatalogue german(VQ_GERMAN_CATALOGUE);
   ASSERT_TRUE(german.Installed());
   const QStringList lines = Shown(SummaryLines(summary));
   EXPECT_EQ(lines, QStringList({"Transponder hinzugefügt: 2 (1 schon vorhanden)",
@@ -193,7 +178,7 @@ TEST(TranslatedCommandLine, HelpDescribesTheOptionsInGermanWithTheCatalogue) {
   EXPECT_TRUE(english.contains("Show this help and exit.")) << english.toStdString();
   EXPECT_EQ(ParseCommandLine({"editor", "a.bin", "b.bin"}).error,
             "Only one settings file can be opened.");
-  const German german;
+  const InstalledCatalogue german(VQ_GERMAN_CATALOGUE);
   ASSERT_TRUE(german.Installed());
   const QString help = ParseCommandLine({"editor", "--help"}).information;
   EXPECT_TRUE(help.contains("Diese Hilfe anzeigen und beenden.")) << help.toStdString();
@@ -203,7 +188,7 @@ TEST(TranslatedCommandLine, HelpDescribesTheOptionsInGermanWithTheCatalogue) {
 }
 
 TEST(TranslatedWindowTransfers, ReceiverCommandsTellWhatTheyDoInGerman) {
-  const German german;
+  const InstalledCatalogue german(VQ_GERMAN_CATALOGUE);
   ASSERT_TRUE(german.Installed());
   QTemporaryDir dir;
   EditorApplication app;
@@ -214,7 +199,7 @@ TEST(TranslatedWindowTransfers, ReceiverCommandsTellWhatTheyDoInGerman) {
 }
 
 TEST(TranslatedWindowTransfers, AnUnreadableEmulatedReceiverIsToldInGermanWithItsPath) {
-  const German german;
+  const InstalledCatalogue german(VQ_GERMAN_CATALOGUE);
   ASSERT_TRUE(german.Installed());
   QTemporaryDir dir;
   const QString image = dir.filePath("Kanäle.bin");  // not there; a non-ASCII name

@@ -22,13 +22,13 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <iostream>
 
 #include "../view/view_fixture.h"
 #include "clipboard_actions.h"
 #include "editing/history/database_state.h"
 #include "support/full_database.h"
+#include "support/installed_catalogue.h"
 #include "ui/app/main_frame.h"
 #include "ui/grid/property_grid.h"
 #include "ui/view/favorites_panel.h"
@@ -196,11 +196,9 @@ TEST_F(RandomWindowTest, SessionsOnTheDemoFile) {
 // The same with the German catalogue: translated texts, option lists and
 // questions must not change what any action does.
 TEST_F(RandomWindowTest, SessionsOnTheDemoFileInGerman) {
-  QTranslator german;
-  ASSERT_TRUE(german.load(VQ_GERMAN_CATALOGUE));
-  ASSERT_TRUE(QCoreApplication::installTranslator(&german));
+  const InstalledCatalogue german(VQ_GERMAN_CATALOGUE);
+  ASSERT_TRUE(german.Installed());
   RunSessions(Write("demo.bin", MakeDemoDatabase()), 501, 2, 200);
-  QCoreApplication::removeTranslator(&german);
 }
 
 TEST_F(RandomWindowTest, SessionsOnAFullPvrFile) {
