@@ -1,22 +1,30 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, test and run VQChannelEditor.
 # Safe to run again: packages already present are left alone.
+#   scripts/install-deps.sh          install what is missing
+#   scripts/install-deps.sh --list   print the packages, one a line
+# scripts/check-deps.sh checks that this list covers what the build uses.
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6
-  qt6-l10n-tools  # lupdate and lrelease for the window's translation catalogues
+  qt6-l10n-tools qt6-tools-dev  # lupdate, lrelease and their CMake package for the translation catalogues
   qt6-translations-l10n  # Qt's own catalogues: standard buttons in the user's language
-  libgl-dev libxkbcommon-dev
+  libgl-dev libegl-dev libglu1-mesa-dev libxkbcommon-dev  # Qt's OpenGL look-up takes EGL and GLU where present
   libusb-1.0-0-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   xvfb xauth xdotool  # xdotool: keys for the two-editor clipboard test
-  librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base
+  librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base lintian
   dtv-scan-tables  # dvbv5 scan tables, read by the scan table tests when present
 )
+
+if [ "${1:-}" = --list ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

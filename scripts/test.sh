@@ -2,7 +2,8 @@
 # Builds VQChannelEditor with AddressSanitizer and UndefinedBehaviorSanitizer
 # and runs the whole test suite under ctest: core, widget and tool tests, and
 # each fuzz target for a bounded time (VQ_FUZZ_SECONDS, default 60). It checks
-# that the translation catalogues cover every window text. Before
+# that install-deps.sh installs everything the build uses, and that the
+# translation catalogues cover every window text. Before
 # the tests it builds the Debian package from a release build of the programs
 # and checks it as installed.
 set -euo pipefail
@@ -24,6 +25,8 @@ fi
 cmake -S . -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
   -DVQ_SANITIZE=ON -DVQ_FUZZ_SECONDS="$fuzz_seconds" "${compiler_args[@]}"
+# Everything CMake found must come from a package install-deps.sh installs.
+bash scripts/check-deps.sh "$build"
 cmake --build "$build" --parallel "$(nproc)"
 bash scripts/check-translations.sh "$build"
 
