@@ -162,6 +162,7 @@ bool CMainFrame::ApplyPlacement(const FramePlacement& placement) {
   const int icon = style()->pixelMetric(QStyle::PM_LargeIconSize);
   const std::optional<PlacementRect> rect =
       PlaceOnScreen(placement, work.left(), work.top(), full.width(), full.height(), icon, icon);
+  view_->SetPaneWidth(placement.PaneWidth);
   if (!rect) return false;
   setGeometry(rect->x, rect->y, rect->width, rect->height);
   placedState_ = placement.Status;
@@ -180,6 +181,7 @@ FramePlacement CMainFrame::CurrentPlacement() const {
   placement.Top = normal.top() - origin.y();
   placement.Right = placement.Left + normal.width();
   placement.Bottom = placement.Top + normal.height();
+  placement.PaneWidth = view_->PaneWidth();
   return placement;
 }
 

@@ -16,6 +16,9 @@ struct FramePlacement {
   int32_t Left = -1;
   int32_t Bottom = -1;
   int32_t Right = -1;
+  /// The property pane's width beside the lists, kept apart from the five
+  /// keys above: −1 leaves the pane at its default width.
+  int32_t PaneWidth = -1;
 
   /// Placement is applied only when all five keys are present.
   bool IsComplete() const;

@@ -26,6 +26,7 @@ const QString kRecentSection = QStringLiteral("Recent File List");
 const QString kScanTableSourceKey = QStringLiteral("SettingsUpdate/ScanTableSource");
 const QString kComCommandsKey = QStringLiteral("SettingsCOMPort/ComCommandsEnabled");
 const char* const kFrameKeys[] = {"Status", "Top", "Left", "Bottom", "Right"};
+const char* const kPaneWidthKey = "PaneWidth";
 
 }  // namespace
 
@@ -62,6 +63,7 @@ FramePlacement ProfileStore::LoadPlacement() const {
                        &placement.Right};
   for (int i = 0; i < 5; ++i)
     *fields[i] = ReadInt(settings_, KeyPath("Frame", kFrameKeys[i])).value_or(-1);
+  placement.PaneWidth = ReadInt(settings_, KeyPath("Frame", kPaneWidthKey)).value_or(-1);
   return placement;
 }
 
@@ -69,6 +71,8 @@ void ProfileStore::SavePlacement(const FramePlacement& placement) {
   const int32_t values[] = {placement.Status, placement.Top, placement.Left, placement.Bottom,
                             placement.Right};
   for (int i = 0; i < 5; ++i) settings_.setValue(KeyPath("Frame", kFrameKeys[i]), values[i]);
+  if (placement.PaneWidth > 0)
+    settings_.setValue(KeyPath("Frame", kPaneWidthKey), placement.PaneWidth);
 }
 
 QStringList ProfileStore::LoadRecentFiles() const {

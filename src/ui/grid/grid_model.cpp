@@ -72,6 +72,15 @@ int GridModel::parentOf(int rowId) const
     return it == rows_.end() ? kNoParent : it->second.parent;
 }
 
+std::vector<int> GridModel::rowIds() const
+{
+    std::vector<int> ids;
+    ids.reserve(rows_.size());
+    for (const auto& [id, row] : rows_)
+        ids.push_back(id);
+    return ids;
+}
+
 const std::vector<int>& GridModel::childrenOf(int rowId) const
 {
     static const std::vector<int> none;

@@ -67,6 +67,8 @@ public:
     void deleteAllRows();
     bool rowExists(int rowId) const { return rows_.count(rowId) != 0; }
     int rowCount() const { return static_cast<int>(rows_.size()); }
+    /// Every row's id, shown or not, in no particular order.
+    std::vector<int> rowIds() const;
     int parentOf(int rowId) const;
     const std::vector<int>& childrenOf(int rowId) const;
     /// Number of ancestors; 0 for a top-level row, −1 for an unknown one.

@@ -1,6 +1,8 @@
 #include "ui/grid/grid_painter.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
+#include <cmath>
 #include <QIcon>
 #include <QPainter>
 #include <QStyle>
@@ -143,7 +145,58 @@ void paintComboArrow(QPainter& painter, const QWidget& widget, const CellPaint& 
     textRect.setRight(option.rect.left() - 2);
 }
 
+int iconSize(const QWidget& widget, const CellPaint& p)
+{
+    return qMin(p.rect.height() - 2, widget.style()->pixelMetric(QStyle::PM_SmallIconSize));
+}
+
+/// Where the text goes: after the indentation, the mark or expand box and
+/// the row's image.
+QRect textArea(const QWidget& widget, const CellPaint& p)
+{
+    QRect textRect = p.rect.adjusted(kPad, 0, -kPad, 0);
+    textRect.setLeft(contentLeft(widget, p));
+    if (const QRect mark = markRect(widget, p); !mark.isEmpty())
+        textRect.setLeft(qMax(textRect.left(), mark.right() + kPad + 1));
+    if (p.icon != nullptr && p.column == 0)
+        textRect.setLeft(textRect.left() + iconSize(widget, p) + kPad);
+    return textRect;
+}
+
 } // namespace
+
+QFont cellFont(const QWidget& widget, const GridCell& cell)
+{
+    QFont font = widget.font();
+    font.setBold(cell.kind == RowKind::Group);
+    return font;
+}
+
+QString shownText(const GridCell& cell)
+{
+    QString text = QString::fromLatin1(cell.text);
+    if (cell.kind == RowKind::Number)
+        text += QString::fromLatin1(cell.unit);
+    return text;
+}
+
+int contentWidth(const QWidget& widget, const CellPaint& p)
+{
+    const QString text = shownText(p.cell);
+    // Text is laid out in fractions of a pixel: round up, and keep one
+    // pixel to spare, so that a text measured to fit is never elided.
+    const int textWidth =
+        static_cast<int>(std::ceil(QFontMetricsF(cellFont(widget, p.cell)).horizontalAdvance(text))) + 1;
+    if (p.cell.kind == RowKind::PushButton) {
+        // The style's button frame and margins around the caption.
+        const int margin = widget.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &widget);
+        return textWidth + 2 * margin + 2 * kPad;
+    }
+    int width = textArea(widget, p).left() - p.rect.left() + textWidth + kPad;
+    if (p.cell.isOptionList())
+        width += widget.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &widget) + 2;
+    return width;
+}
 
 int indentWidth(const QWidget& widget)
 {
@@ -177,19 +230,16 @@ void paintCell(QPainter& painter, const QWidget& widget, const CellPaint& p)
         paintButton(painter, widget, p);
         return;
     }
-    QRect textRect = p.rect.adjusted(kPad, 0, -kPad, 0);
-    textRect.setLeft(contentLeft(widget, p));
     if (const QRect mark = markRect(widget, p); !mark.isEmpty()) {
         if (cell.kind == RowKind::Group)
             paintExpandBox(painter, widget, p, mark);
         else
             paintCheckMark(painter, widget, p, mark);
-        textRect.setLeft(qMax(textRect.left(), mark.right() + kPad + 1));
     }
+    QRect textRect = textArea(widget, p);
     if (p.icon != nullptr && p.column == 0) {
-        const int size = qMin(p.rect.height() - 2, widget.style()->pixelMetric(QStyle::PM_SmallIconSize));
-        p.icon->paint(&painter, QRect(textRect.left(), p.rect.center().y() - size / 2, size, size));
-        textRect.setLeft(textRect.left() + size + kPad);
+        const int size = iconSize(widget, p);
+        p.icon->paint(&painter, QRect(textRect.left() - size - kPad, p.rect.center().y() - size / 2, size, size));
     }
     if (cell.kind == RowKind::Percentage) {
         paintPercentage(painter, widget, p);
@@ -199,13 +249,9 @@ void paintCell(QPainter& painter, const QWidget& widget, const CellPaint& p)
         paintComboArrow(painter, widget, p, textRect);
 
     const QColor ink = cellInk(palette, cell);
-    QFont font = widget.font();
-    font.setBold(cell.kind == RowKind::Group);
-    painter.setFont(font);
+    painter.setFont(cellFont(widget, cell));
     painter.setPen(ink);
-    QString text = QString::fromLatin1(cell.text);
-    if (cell.kind == RowKind::Number)
-        text += QString::fromLatin1(cell.unit);
+    const QString text = shownText(cell);
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(text, Qt::ElideRight, textRect.width()));
 

@@ -4,7 +4,9 @@
 
 #include <QRect>
 
+class QFont;
 class QIcon;
+class QString;
 class QPainter;
 class QWidget;
 
@@ -29,6 +31,13 @@ int indentWidth(const QWidget& widget);
 /// Rectangle of the check or radio mark, or of a group's expand box in
 /// column 0; empty for other cells.
 QRect markRect(const QWidget& widget, const CellPaint& paint);
+/// The width a cell needs to show its whole content (indentation, mark,
+/// image, text and padding), in the widget's font.
+int contentWidth(const QWidget& widget, const CellPaint& paint);
+/// The text drawn in a cell (a number with its unit).
+QString shownText(const GridCell& cell);
+/// The font a cell's text is drawn in (bold for a group row).
+QFont cellFont(const QWidget& widget, const GridCell& cell);
 /// Paints background, content and focus frame of one cell.
 void paintCell(QPainter& painter, const QWidget& widget, const CellPaint& paint);
 

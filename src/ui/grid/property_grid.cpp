@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QTextDocument>
+#include <QToolTip>
 
 namespace vq {
 
@@ -203,14 +205,12 @@ void PropertyGrid::paintEvent(QPaintEvent* event)
     for (int position = first; position <= last; ++position) {
         const int rowId = shown[static_cast<std::size_t>(position)];
         const int depth = model_.depthOf(rowId);
-        const int image = model_.imageOf(rowId);
         for (int column = 0; column < columnCount(); ++column) {
             const QRect rect = cellRect(rowId, column);
             if (!rect.intersects(event->rect()))
                 continue;
             const bool focused = hasFocus() && rowId == focusRow() && column == focusColumn();
-            const CellPaint paint{*model_.cell(rowId, column), rect, column, depth, focused,
-                                  column == 0 && image >= 0 && image < images_.size() ? &images_[image] : nullptr};
+            const CellPaint paint{*model_.cell(rowId, column), rect, column, depth, focused, imageOf(rowId, column)};
             GridPainter::paintCell(painter, *this, paint);
             painter.setPen(lines);
             painter.drawLine(rect.topRight(), rect.bottomRight());
@@ -310,7 +310,49 @@ bool PropertyGrid::viewportEvent(QEvent* event)
     // Wheel and the rest go to the scroll area; the grid takes the focus on a click.
     if (event->type() == QEvent::MouseButtonPress)
         setFocus(Qt::MouseFocusReason);
+    if (event->type() == QEvent::ToolTip) {
+        showCutText(static_cast<QHelpEvent&>(*event));
+        return true;
+    }
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+void PropertyGrid::showCutText(const QHelpEvent& event)
+{
+    // A cell too narrow for its text shows the whole text, as plain text.
+    const Hit hit = hitTest(event.pos());
+    const GridCell* cell = hit.rowId >= 0 ? model_.cell(hit.rowId, hit.column) : nullptr;
+    if (cell == nullptr || cell->kind == RowKind::Percentage
+        || contentWidth(hit.rowId, hit.column) <= columnWidth(hit.column)) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(event.globalPos(), Qt::convertFromPlainText(GridPainter::shownText(*cell), Qt::WhiteSpaceNoWrap),
+                       viewport(), cellRect(hit.rowId, hit.column));
+}
+
+const QIcon* PropertyGrid::imageOf(int rowId, int column) const
+{
+    const int image = model_.imageOf(rowId);
+    return column == 0 && image >= 0 && image < images_.size() ? &images_[image] : nullptr;
+}
+
+int PropertyGrid::contentWidth(int rowId, int column) const
+{
+    const GridCell* cell = model_.cell(rowId, column);
+    if (cell == nullptr)
+        return 0;
+    const CellPaint paint{*cell, QRect(0, 0, columnWidth(column), rowHeight()), column, model_.depthOf(rowId), false,
+                          imageOf(rowId, column)};
+    return GridPainter::contentWidth(*this, paint);
+}
+
+int PropertyGrid::fittingWidth(int column) const
+{
+    int width = 0;
+    for (const int rowId : model_.rowIds())
+        width = qMax(width, contentWidth(rowId, column));
+    return width;
 }
 
 void PropertyGrid::activateCell(int rowId, int column)

@@ -15,6 +15,7 @@
 #include <optional>
 
 class QHeaderView;
+class QHelpEvent;
 class QStandardItemModel;
 
 namespace vq {
@@ -171,6 +172,11 @@ public:
     void activateCell(int rowId, int column);
     /// Row height in pixels.
     int rowHeight() const;
+    /// The width a cell needs to show its whole content; a cell cut
+    /// shorter shows its full text as tooltip.
+    int contentWidth(int rowId, int column) const;
+    /// The widest content of a column over every row, shown or collapsed.
+    int fittingWidth(int column) const;
 
 signals:
     /// An in-place editor opened: the cell's value may change before the
@@ -206,6 +212,8 @@ private:
     void rowsRemoved(int position, int count);
     void redrawCell(int rowId, int column);
     void notifyAccessibility(int rowId, int column);
+    void showCutText(const QHelpEvent& event);
+    const QIcon* imageOf(int rowId, int column) const;
     bool openEditor(int rowId, int column);
 
     std::unique_ptr<Bridge> bridge_;

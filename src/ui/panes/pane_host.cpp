@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QStyle>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "editing/command_frame.h"
@@ -39,7 +41,7 @@ void PaneHost::ShowForCurrentTab() {
     current_->Show();
   else
     grid_.deleteAllRows();
-  FitValueColumn();
+  FitColumns();
 }
 
 void PaneHost::RebuildPane() {
@@ -105,15 +107,26 @@ void PaneHost::EditPending(bool pending) {
 bool PaneHost::HoldsEdit() const { return editing_.State().pendingEdit || grid_.isEditing(); }
 
 bool PaneHost::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &grid_ && event->type() == QEvent::Resize) FitValueColumn();
+  if (watched == &grid_ &&
+      (event->type() == QEvent::Resize || event->type() == QEvent::FontChange ||
+       event->type() == QEvent::StyleChange))
+    FitColumns();
   return QObject::eventFilter(watched, event);
 }
 
-void PaneHost::FitValueColumn() {
+void PaneHost::FitColumns() {
   const int scrollBar = grid_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid_);
-  grid_.setColumnWidth(
-      PropertyPane::kValueColumn,
-      std::max(0, grid_.width() - grid_.columnWidth(PropertyPane::kLabelColumn) - 4 - scrollBar));
+  const int inside = std::max(0, grid_.width() - 4 - scrollBar);
+  // "Name" fits the pane's longest label in the user's language and font,
+  // never narrower than its usual width and never more than a share of the
+  // pane; a label cut short shows its text as tooltip.
+  const int cap = static_cast<int>(inside * kLabelShare);
+  const int fitting = grid_.fittingWidth(PropertyPane::kLabelColumn);
+  const int label = std::max(kLabelMinimum, std::min(fitting, cap));
+  grid_.setColumnWidth(PropertyPane::kLabelColumn, label);
+  grid_.setColumnWidth(PropertyPane::kValueColumn, std::max(0, inside - label));
+  if (fitting > cap)
+    emit wantsWidth(static_cast<int>(std::ceil(fitting / kLabelShare)) + grid_.width() - inside + 1);
 }
 
 }  // namespace vq

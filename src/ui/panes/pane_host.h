@@ -21,8 +21,10 @@ class PropertyPane;
 /// replaced, so it may rebuild itself from inside a grid notification).
 /// Commits a pending edit before the selection's new records are shown:
 /// Qt reports a selection change after it happened, and the pane's draft
-/// still names the records it was built for. The "Value" column fills the
-/// grid: its width less "Name", less 4, less a vertical scroll bar.
+/// still names the records it was built for. The "Name" column fits the
+/// pane's longest label (at least kLabelMinimum, at most kLabelShare of the
+/// grid); the "Value" column fills the rest: the grid's width less "Name",
+/// less 4, less a vertical scroll bar.
 class PaneHost : public QObject, public PaneContext {
   Q_OBJECT
 
@@ -69,12 +71,17 @@ class PaneHost : public QObject, public PaneContext {
  signals:
   /// HoldsEdit may have changed (the Save command follows it).
   void editStateChanged();
+  /// The grid would need `width` to show every label of the pane whole.
+  void wantsWidth(int width);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void FitValueColumn();
+  void FitColumns();
+
+  static constexpr int kLabelMinimum = 100;
+  static constexpr double kLabelShare = 0.55;
 
   PropertyGrid& grid_;
   EditingView& editing_;

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
-#include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -18,6 +17,7 @@
 #include "ui/view/find_bar.h"
 #include "ui/view/list_images.h"
 #include "ui/view/list_page.h"
+#include "ui/view/pane_splitter.h"
 #include "ui/view/record_table_view.h"
 #include "ui/view/satellite_list_model.h"
 #include "ui/view/selector_bar.h"
@@ -149,12 +149,8 @@ void CVQChannelEditorView::BuildLayout() {
   connect(panes_.get(), &PaneHost::editStateChanged, this, &CVQChannelEditorView::editStateChanged);
   connect(this, &CVQChannelEditorView::databaseChanged, panes_.get(), &PaneHost::DatabaseChanged);
 
-  body_ = new QSplitter(Qt::Horizontal, this);
-  body_->setChildrenCollapsible(false);
-  body_->addWidget(pages_);
-  body_->addWidget(pane_);
-  body_->setStretchFactor(0, 3);
-  body_->setStretchFactor(1, 1);
+  body_ = new PaneSplitter(pages_, pane_, this);
+  connect(panes_.get(), &PaneHost::wantsWidth, body_, &PaneSplitter::WidenDefaultPane);
 
   auto* right = new QVBoxLayout;
   right->setSpacing(0);
@@ -208,6 +204,10 @@ void CVQChannelEditorView::ConnectSignals() {
 }
 
 SettingsDatabase& CVQChannelEditorView::Database() const { return document_.Database(); }
+
+int CVQChannelEditorView::PaneWidth() const { return body_->ChosenPaneWidth(); }
+
+void CVQChannelEditorView::SetPaneWidth(int width) { body_->SetPaneWidth(width); }
 
 ListPage* CVQChannelEditorView::Page(int tab) const {
   return tab >= 0 && tab < 4 ? pageList_[tab] : nullptr;

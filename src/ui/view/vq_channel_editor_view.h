@@ -13,7 +13,6 @@
 
 class QAction;
 class QMenu;
-class QSplitter;
 class QStackedWidget;
 class QTabBar;
 
@@ -23,6 +22,7 @@ class CVQChannelEditorDoc;
 class ChannelDrag;
 struct ContextMenu;
 class ChannelListModel;
+class PaneSplitter;
 class EditingView;
 class FavoritesPanel;
 class FindBar;
@@ -71,6 +71,10 @@ class CVQChannelEditorView : public QWidget {
   void RefreshCounts();
   /// Shows the pane and counter for the selection of the current tab.
   void ShowPaneForCurrentTab();
+  /// The property pane's width as the user chose it (−1: the default),
+  /// and the width it takes (the profile keeps it between runs).
+  int PaneWidth() const;
+  void SetPaneWidth(int width);
 
   /// @name Channel list state
   /// Setting a value refills the lists it affects, as choosing it does.
@@ -223,7 +227,7 @@ class CVQChannelEditorView : public QWidget {
   QStackedWidget* pages_ = nullptr;
   ListPage* pageList_[4] = {};
   PropertyGrid* pane_ = nullptr;
-  QSplitter* body_ = nullptr;
+  PaneSplitter* body_ = nullptr;
   std::unique_ptr<ViewEditing> editing_;
   std::unique_ptr<PaneHost> panes_;  ///< after editing_: goes first
   ViewClipboard* clipboard_ = nullptr;

@@ -59,7 +59,7 @@ TEST_F(ProfileStoreTest, SavedValuesReadBackTheSame) {
   config.CurrentSettingsItem = 8;
   config.ScanTableSource = "http://mirror.example/dvb-s/?a=1;b=2";
   config.ComCommandsEnabled = 1;
-  const FramePlacement placement{FramePlacement::kMaximized, 1, 2, 3, 4};
+  const FramePlacement placement{FramePlacement::kMaximized, 1, 2, 3, 4, 420};
   const QStringList recent{"/a.bin", "/b.bin"};
   {
     ProfileStore store(path_);

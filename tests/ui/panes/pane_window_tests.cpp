@@ -281,10 +281,10 @@ TEST_F(PaneWindowTest, RangeMessageAutoSaveAndTheValueColumn) {
   EXPECT_FALSE(grid->cell(PropertyPane::kSaveDiscardRow, 0)->has(CellFlag::Enabled));
 
   const int scrollBar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
-  EXPECT_EQ(grid->columnWidth(1), grid->width() - 100 - 4 - scrollBar);
+  EXPECT_EQ(grid->columnWidth(1), grid->width() - grid->columnWidth(0) - 4 - scrollBar);
   app.Frame()->resize(app.Frame()->width() + 150, app.Frame()->height());
   QApplication::processEvents();
-  EXPECT_EQ(grid->columnWidth(1), grid->width() - 100 - 4 - scrollBar);
+  EXPECT_EQ(grid->columnWidth(1), grid->width() - grid->columnWidth(0) - 4 - scrollBar);
 }
 
 TEST_F(PaneWindowTest, EditorConfigurationCommitsFirstAndRebuildsThePane) {
