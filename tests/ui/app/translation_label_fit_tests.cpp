@@ -1,20 +1,18 @@
 // The property panes' "Name" column in the window as first started: in
-// English and German every row's label on every tab and settings category is shown whole; in a
-// pane too narrow for that, a cut label shows its whole text as tooltip.
+// English and German every row's label on every tab and settings category
+// is shown whole; in a pane too narrow for that, a cut label shows its
+// whole text as tooltip.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QHelpEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <optional>
 
-#include "../view/view_fixture.h"
+#include "every_pane.h"
 #include "support/installed_catalogue.h"
-#include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/property_pane.h"
 #include "ui/view/list_page.h"
@@ -26,49 +24,24 @@ namespace {
 
 constexpr int kLabel = PropertyPane::kLabelColumn;
 
-// Opens every pane of the window (each tab's first rows, every settings
-// category) with all groups expanded and calls `visit` with a description.
-template <typename Visit>
-void VisitEveryPane(CVQChannelEditorView& view, Visit visit) {
-  PropertyGrid& grid = *view.Pane();
-  for (int tab = 0; tab < 4; ++tab) {
-    view.ShowTab(tab);
-    RecordTableView& list = *view.Page(tab)->List();
-    const int rows =
-        tab == kTabSettings ? list.model()->rowCount() : std::min(list.model()->rowCount(), 2);
-    for (int row = 0; row < rows; ++row) {
-      list.SelectOnlyRow(row);
-      grid.activateCell(PropertyPane::kShowHideRow, kLabel);  // Show All
-      visit(QStringLiteral("tab %1 row %2").arg(tab).arg(row));
-    }
-  }
-}
-
-// The labels cut in the default window, as "where: label".
+// The labels cut in the default window, as "tab N: label".
 QStringList CutLabels(bool german) {
   std::optional<InstalledCatalogue> catalogue;
   if (german && !catalogue.emplace(VQ_GERMAN_CATALOGUE).Installed())
     return {"the German catalogue did not load"};
-  QTemporaryDir dir;
-  const QString file = dir.filePath("small.bin");
-  EditorApplication app;
-  if (!dir.isValid() || !WriteSettings(*MakeSmallDatabase(), file) ||
-      !app.Start({"vqchanneleditor", "--profile", dir.filePath("e.ini"), file}))
-    return {"the window did not start"};
-  QApplication::processEvents();
-  CVQChannelEditorView& view = *app.Frame()->View();
-  PropertyGrid& grid = *view.Pane();
+  SmallFileWindow window;
+  if (!window.Start()) return {"the window did not start"};
+  PropertyGrid& grid = *window.View().Pane();
   QStringList cut;
   int labels = 0;
-  VisitEveryPane(view, [&](const QString& where) {
+  VisitEveryPane(window.View(), 2, [&](int tab) {
     for (const int row : grid.model().rowIds()) {
       ++labels;
       if (grid.contentWidth(row, kLabel) > grid.columnWidth(kLabel))
-        cut << where + ": " + grid.text(row, kLabel);
+        cut << QStringLiteral("tab %1: %2").arg(tab).arg(grid.text(row, kLabel));
     }
   });
   if (labels < 200) cut << QStringLiteral("only %1 labels met").arg(labels);
-  app.Exit();
   return cut;
 }
 
@@ -81,12 +54,9 @@ TEST(PaneLabelColumn, EveryLabelIsWholeInTheDefaultWindow) {
 }
 
 TEST(PaneLabelColumn, ANarrowPaneCutsLabelsAndShowsThemAsTooltips) {
-  QTemporaryDir dir;
-  const QString file = dir.filePath("small.bin");
-  ASSERT_TRUE(WriteSettings(*MakeSmallDatabase(), file));
-  EditorApplication app;
-  ASSERT_TRUE(app.Start({"vqchanneleditor", "--profile", dir.filePath("e.ini"), file}));
-  CVQChannelEditorView& view = *app.Frame()->View();
+  SmallFileWindow window;
+  ASSERT_TRUE(window.Start());
+  CVQChannelEditorView& view = window.View();
   PropertyGrid& grid = *view.Pane();
   view.SetPaneWidth(grid.minimumWidth());
   QApplication::processEvents();
@@ -126,7 +96,6 @@ TEST(PaneLabelColumn, ANarrowPaneCutsLabelsAndShowsThemAsTooltips) {
 
   // The width the user chose is what the profile keeps.
   EXPECT_EQ(view.PaneWidth(), grid.width());
-  app.Exit();
 }
 
 }  // namespace

@@ -26,7 +26,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-#include "../view/view_fixture.h"
+#include "every_pane.h"
 #include "support/installed_catalogue.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/editor_config_dialog.h"
@@ -134,30 +134,17 @@ QStringList EnglishTextsShown(bool german) {
   if (german && !catalogue.emplace(VQ_GERMAN_CATALOGUE).Installed())
     return {"the German catalogue did not load"};
 
-  QTemporaryDir dir;
-  const QString file = dir.filePath("small.bin");
-  EditorApplication app;
-  if (!dir.isValid() || !WriteSettings(*MakeSmallDatabase(), file) ||
-      !app.Start({"vqchanneleditor", "--profile", dir.filePath("e.ini"), file}))
-    return {"the window did not start"};
-  CVQChannelEditorView& view = *app.Frame()->View();
-  PropertyGrid& grid = *view.Pane();
+  SmallFileWindow window;
+  if (!window.Start()) return {"the window did not start"};
+  CVQChannelEditorView& view = window.View();
+  CMainFrame& frame = *window.App().Frame();
 
   Sweep sweep(TranslatedEnglishTexts());
-  for (const QAction* menu : app.Frame()->menuBar()->actions()) sweep.AddAction("menu", menu);
-  for (int tab = 0; tab < view.Tabs()->count(); ++tab) {
-    view.ShowTab(tab);
-    RecordTableView& list = *view.Page(tab)->List();
-    // Every settings category; the first records of the other lists.
-    const int rows =
-        tab == kTabSettings ? list.model()->rowCount() : std::min(list.model()->rowCount(), 2);
-    for (int row = 0; row < rows; ++row) {
-      list.SelectOnlyRow(row);
-      grid.activateCell(PropertyPane::kShowHideRow, PropertyPane::kLabelColumn);  // Show All
-      sweep.AddGrid(view.Tabs()->tabText(tab), grid);
-    }
-    sweep.AddWidgets(*app.Frame());
-  }
+  for (const QAction* menu : frame.menuBar()->actions()) sweep.AddAction("menu", menu);
+  VisitEveryPane(view, 2, [&](int tab) {
+    sweep.AddGrid(view.Tabs()->tabText(tab), *view.Pane());
+    sweep.AddWidgets(frame);
+  });
   const EditorConfigDialog configuration(EditorConfig{});
   sweep.AddWidgets(configuration);
   const AboutDialog about(QIcon{}, nullptr);
