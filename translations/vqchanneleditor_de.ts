@@ -2267,6 +2267,11 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <source>&lt;p&gt;&lt;b&gt;VQChannelEditor&lt;/b&gt; v0.65 beta&lt;/p&gt;&lt;p&gt;Editor for the channel lists and configuration of satellite receivers.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;VQChannelEditor&lt;/b&gt; v0.65 beta&lt;/p&gt;&lt;p&gt;Editor für die Kanallisten und die Konfiguration von Satellitenreceivern.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <location filename="../src/ui/dialogs/about_dialog.cpp" line="23"/>
+        <source>Free software under the GNU General Public License, version 3 or later (%1), without any warranty.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (%1), ohne jede Gewährleistung.</translation>
+    </message>
 </context>
 <context>
     <name>vq::CMainFrame</name>

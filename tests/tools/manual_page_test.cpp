@@ -48,7 +48,7 @@ TEST(VqtoolManualPage, SerialOptionsItDocumentsAreOptionsOfTheTransfers) {
 TEST(VqtoolVersion, PrintsTheProjectVersionAndSucceeds) {
   const ToolRun run = RunVqtool({"--version"});
   EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out, std::string("vqtool ") + kVersion + "\n");
+  EXPECT_EQ(run.out, std::string("vqtool ") + kVersion + "\n" + kLicenseNotice);
   EXPECT_TRUE(run.err.empty());
 }
 

@@ -75,7 +75,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return kExitOk;
   }
   if (name == "--version") {
-    out << "vqtool " << kVersion << "\n";
+    out << "vqtool " << kVersion << "\n" << kLicenseNotice;
     return kExitOk;
   }
   for (const Entry& entry : kCommands)

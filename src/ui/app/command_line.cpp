@@ -45,7 +45,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     return result;
   }
   if (parser.isSet(version)) {
-    result.information = QStringLiteral("VQChannelEditor %1\n").arg(kVersion);
+    result.information =
+        QStringLiteral("VQChannelEditor %1\n").arg(kVersion) + QString::fromLatin1(kLicenseNotice);
     return result;
   }
   if (!parsed) {

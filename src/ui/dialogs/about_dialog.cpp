@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "common/version.h"
 #include "ui/dialogs/hyper_link.h"
 
 namespace vq {
@@ -21,10 +22,18 @@ AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent)
       tr("<p><b>VQChannelEditor</b> v0.65 beta</p>"
          "<p>Editor for the channel lists and configuration of satellite receivers.</p>"),
       this);
+  auto* licence = new QLabel(
+      tr("Free software under the GNU General Public License, version 3 or later "
+         "(%1), without any warranty.")
+          .arg(QString::fromLatin1(kLicense)),
+      this);
+  licence->setTextFormat(Qt::PlainText);
+  licence->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   auto* column = new QVBoxLayout;
   column->addWidget(text);
+  column->addWidget(licence);
   column->addWidget(link_);
   auto* row = new QHBoxLayout;
   row->addWidget(picture, 0, Qt::AlignTop);

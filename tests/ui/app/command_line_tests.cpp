@@ -20,7 +20,7 @@ TEST(CommandLineInformation, HelpAndVersionLeaveNothingElseToDo) {
     EXPECT_TRUE(line.file.isEmpty());
   }
   EXPECT_EQ(ParseCommandLine({"editor", "--version"}).information,
-            QStringLiteral("VQChannelEditor %1\n").arg(kVersion));
+            QStringLiteral("VQChannelEditor %1\n").arg(kVersion) + QString::fromLatin1(kLicenseNotice));
   const QString help = ParseCommandLine({"editor", "--help"}).information;
   EXPECT_TRUE(help.contains("--emulated-receiver <FILE>"));
   EXPECT_TRUE(help.contains("[file]"));
