@@ -85,10 +85,4 @@ std::string Latin1Lower(std::string_view text) {
   return lower;
 }
 
-bool AvoidFreeSlotMarker(std::string& name) {
-  if (name.size() < 4 || name.compare(0, 4, "\xFF\xFF\xFF\xFF") != 0) return false;
-  name[0] = '?';
-  return true;
-}
-
 }  // namespace vq

@@ -5,6 +5,7 @@
 
 #include "clip_editor.h"
 #include "common/text_translation.h"
+#include "editing/apply_commands.h"
 #include "editing/clip_formats.h"
 #include "editing/copy_commands.h"
 #include "editing/paste_commands.h"
@@ -69,6 +70,29 @@ TEST_F(PasteTest, AChannelLandsOnTheSameFrequencyAndPolarisationOfTheNamedSatell
                            before.data() + c->GetTableIndex() * kChannelRecordSize))
         << "existing records are never overwritten";
   ExpectIntact();
+}
+
+// Another program may put any bytes under a channel format: a name of four
+// 0xFF bytes would make the pasted or applied channel read as a free slot.
+TEST_F(PasteTest, ANameThatMarksAFreeSlotKeepsPastedAndAppliedChannelsInUse) {
+  CopyChannels({1});
+  std::vector<uint8_t> bytes = clipboard.Get(kClipTvChannel);
+  const size_t name = std::string("astra").size() + 1 + kTransponderRecordSize;
+  std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(name), 4, 0xFF);
+  clipboard.Put(kClipTvChannel, bytes);
+  PasteInTarget();
+  ASSERT_EQ(TargetTv(), 3);
+  EXPECT_EQ(target.view.ChannelAt(EditList::kChannels, 2)->Record().GetName(), "?\xFF\xFF\xFF");
+  target.view.Select(EditList::kChannels, {0, 1});
+  ApplyAttributes(target.view, clipboard);
+  for (const ChannelNode* c : existing) EXPECT_EQ(c->Record().GetName(), "?\xFF\xFF\xFF");
+  ExpectIntact();
+  std::vector<uint8_t> image;
+  ASSERT_TRUE(target.db->GetSettings(image));
+  auto reloaded = MakeDatabase(kModelFtaCi);
+  ASSERT_TRUE(reloaded->LoadImage(image));
+  EXPECT_EQ(reloaded->CountChannels(kAllTypes), 3);
+  EXPECT_EQ(InvariantProblems(*reloaded), std::vector<std::string>{});
 }
 
 TEST_F(PasteTest, TheOtherPolarisationAsksForTheTransponder) {
