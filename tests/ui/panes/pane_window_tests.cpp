@@ -1,6 +1,7 @@
 // The channel pane in the real editor window: every field edited from the
 // grid for one channel and for several, the asking rules, the file
-// commands that settle the pane's edit first, and the Value column.
+// commands that settle the pane's edit first, the favourites panel and the
+// action states that follow the pane, and the Value column.
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -9,10 +10,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../../editing/invariant_checks.h"
 #include "../dialogs/modal_answer.h"
 #include "../view/view_fixture.h"
 #include "editing/prompter.h"
@@ -24,6 +27,8 @@
 #include "ui/panes/pane_host.h"
 #include "ui/panes/property_pane.h"
 #include "ui/view/channel_list_model.h"
+#include "ui/view/favorite_members_model.h"
+#include "ui/view/favorites_panel.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
 
@@ -285,6 +290,23 @@ TEST_F(PaneWindowTest, RangeMessageAutoSaveAndTheValueColumn) {
   app.Frame()->resize(app.Frame()->width() + 150, app.Frame()->height());
   QApplication::processEvents();
   EXPECT_EQ(grid->columnWidth(1), grid->width() - 100 - 4 - scrollBar);
+}
+
+// Four y-diaeresis (0xFF) would write the free-slot marker over the
+// record's first bytes: the channel would vanish from the saved file.
+TEST_F(PaneWindowTest, ANameThatWouldMarkTheSlotFreeKeepsTheChannel) {
+  channels->SelectOnlyRow(0);
+  ShowAll();
+  Type(kName, QString::fromLatin1("\xff\xff\xff\xff Test"));
+  Save();
+  EXPECT_EQ(grid->text(kName, 1), QString::fromLatin1("?\xff\xff\xff Test"))
+      << "the pane shows the name as stored";
+  EXPECT_EQ(Row(0).GetName(), "?\xff\xff\xff Test");
+  ASSERT_TRUE(app.Document()->Save());
+  auto saved = Load(file);
+  ASSERT_NE(saved, nullptr);
+  EXPECT_EQ(saved->CountChannels(kTv), 40);
+  EXPECT_EQ(InvariantProblems(*saved), std::vector<std::string>{});
 }
 
 TEST_F(PaneWindowTest, EditorConfigurationCommitsFirstAndRebuildsThePane) {
