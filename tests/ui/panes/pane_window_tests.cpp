@@ -309,6 +309,52 @@ TEST_F(PaneWindowTest, ANameThatWouldMarkTheSlotFreeKeepsTheChannel) {
   EXPECT_EQ(InvariantProblems(*saved), std::vector<std::string>{});
 }
 
+// After every pane commit the favourites panel lists the chosen group's
+// members in place order, so "Remove All" takes what the database holds.
+TEST_F(PaneWindowTest, TheFavoritesPanelFollowsBoxesAndTypedPlaces) {
+  view->Favorites()->ChooseGroup(0);
+  const FavoriteMembersModel* members = view->Favorites()->MembersModel();
+  const auto listed = [&] {
+    std::vector<ChannelNode*> rows;
+    for (int row = 0; row < members->rowCount(); ++row) rows.push_back(members->NodeAt(row));
+    return rows;
+  };
+  const auto group = [&] {
+    std::vector<ChannelNode*> expected;
+    app.Document()->Database().CollectFavoriteMembers(0, &expected, kAllTypes);
+    return expected;
+  };
+  ChannelNode* third = view->Channels()->NodeAt(3);
+  channels->SelectOnlyRow(3);
+  ShowAll();
+  grid->activateCell(kFavorite1, 1);
+  Save();
+  EXPECT_EQ(listed(), group());
+  ASSERT_EQ(members->rowCount(), 3);
+
+  channels->SelectRows({4, 5});
+  grid->activateCell(kFavorite1, 1);
+  Save();
+  EXPECT_EQ(listed(), group());
+  channels->SelectRows({0, 4});
+  grid->activateCell(kFavorite1, 1);
+  Save();
+  EXPECT_EQ(listed(), group());
+  ASSERT_EQ(members->rowCount(), 3) << "channels 7, 3 and 5 are left";
+
+  view->SetChannelListSource(kSourceFavorites);
+  channels->SelectOnlyRow(1);
+  ASSERT_EQ(view->Channels()->NodeAt(1), third);
+  Type(kNumber, "3");
+  Save();
+  EXPECT_EQ(listed(), group());
+  EXPECT_EQ(members->NodeAt(2), third);
+
+  QTest::mouseClick(view->Favorites()->RemoveAllButton(), Qt::LeftButton);
+  EXPECT_EQ(group(), std::vector<ChannelNode*>{});
+  EXPECT_EQ(members->rowCount(), 0);
+}
+
 TEST_F(PaneWindowTest, EditorConfigurationCommitsFirstAndRebuildsThePane) {
   app.Config().PostEditAction = 1;
   channels->SelectOnlyRow(3);
