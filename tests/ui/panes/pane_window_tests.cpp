@@ -355,6 +355,22 @@ TEST_F(PaneWindowTest, TheFavoritesPanelFollowsBoxesAndTypedPlaces) {
   EXPECT_EQ(members->rowCount(), 0);
 }
 
+// With AutoSave the save rebuilds the pane at once; the choice on a track
+// still closes the track's group.
+TEST_F(PaneWindowTest, AChoiceOnATrackClosesItAlsoWithAutoSave) {
+  app.Config().AutoSave = 1;
+  app.Config().ColapseAfterSelection = 1;
+  channels->SelectOnlyRow(0);
+  ShowAll();
+  Type(kAudioCount, "3");
+  ASSERT_TRUE(grid->isExpanded(kTrack1 + 2));
+  grid->activateCell(kTrack1 + 2, 1);
+  EXPECT_EQ(Row(0).GetAudioSelected(), 2);
+  EXPECT_FALSE(grid->isExpanded(kTrack1 + 2));
+  EXPECT_EQ(app.Config().ExpandChanAudioTrack3, 0);
+  EXPECT_TRUE(grid->isExpanded(kTrack1 + 1)) << "the other tracks stay open";
+}
+
 TEST_F(PaneWindowTest, EditorConfigurationCommitsFirstAndRebuildsThePane) {
   app.Config().PostEditAction = 1;
   channels->SelectOnlyRow(3);
