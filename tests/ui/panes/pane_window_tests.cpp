@@ -371,6 +371,27 @@ TEST_F(PaneWindowTest, AChoiceOnATrackClosesItAlsoWithAutoSave) {
   EXPECT_TRUE(grid->isExpanded(kTrack1 + 1)) << "the other tracks stay open";
 }
 
+// An open editor stands for an edit (Undo and Save take it); one that closes
+// without a change leaves nothing to undo or save.
+TEST_F(PaneWindowTest, AnEditThatEndsWithoutAChangeLeavesNoActionEnabled) {
+  const FrameActions& a = app.Frame()->Actions();
+  channels->SelectOnlyRow(2);
+  ShowAll();
+  ASSERT_FALSE(a.undo->isEnabled());
+  ASSERT_TRUE(grid->editCell(kNumber, 1));
+  EXPECT_TRUE(a.undo->isEnabled());
+  EXPECT_TRUE(a.save->isEnabled());
+  QLineEdit* edit = OpenGridEditor<QLineEdit>(grid);
+  ASSERT_NE(edit, nullptr);
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_FALSE(a.undo->isEnabled());
+  EXPECT_FALSE(a.save->isEnabled());
+
+  Type(kNumber, "3");  // the number it has
+  EXPECT_FALSE(a.undo->isEnabled());
+  EXPECT_FALSE(a.save->isEnabled());
+}
+
 TEST_F(PaneWindowTest, EditorConfigurationCommitsFirstAndRebuildsThePane) {
   app.Config().PostEditAction = 1;
   channels->SelectOnlyRow(3);
