@@ -19,4 +19,13 @@ void WriteFixedText(uint8_t* field, size_t width, std::string_view text) {
   }
 }
 
+bool NameMarksFreeSlot(std::string_view name) {
+  return name.substr(0, 4) == std::string_view("\xFF\xFF\xFF\xFF", 4);
+}
+
+void WriteSlotName(uint8_t* record, size_t width, std::string_view name) {
+  WriteFixedText(record, width, name);
+  if (NameMarksFreeSlot(name)) record[0] = '?';
+}
+
 }  // namespace vq

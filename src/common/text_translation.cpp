@@ -1,6 +1,7 @@
 #include "common/text_translation.h"
 
 #include <atomic>
+#include <optional>
 #include <string_view>
 
 namespace vq {
@@ -10,17 +11,28 @@ namespace {
 std::atomic<TextTranslator> g_translator{nullptr};
 
 // The conversions of a printf pattern in order, "%%" left out: "%d of %s"
-// gives "ds". Flags, width and precision are kept with their conversion.
-std::string Conversions(const std::string& pattern) {
+// gives "d s ". Flags, width, precision and length are kept with their
+// conversion. Nothing for a pattern this check cannot read through: a
+// dangling '%', or what it does not know ("%1$s", "%*d", "%Lf", "%n"), where
+// two patterns could read their arguments differently and still look alike.
+std::optional<std::string> Conversions(const std::string& pattern) {
+  constexpr std::string_view kFlagsWidthPrecision = "-+ #0123456789.";
+  constexpr std::string_view kLengths = "hlzjt";
+  constexpr std::string_view kKinds = "diouxXeEfFgGaAcsp";
   std::string conversions;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] != '%') continue;
     std::size_t end = i + 1;
-    while (end < pattern.size() &&
-           std::string_view("-+ #0123456789.lhzjt").find(pattern[end]) != std::string_view::npos)
+    while (end < pattern.size() && kFlagsWidthPrecision.find(pattern[end]) != std::string_view::npos)
       ++end;
-    if (end >= pattern.size()) return conversions + "!";  // a dangling '%'
-    if (pattern[end] != '%') conversions += pattern.substr(i + 1, end - i) + ' ';
+    while (end < pattern.size() && kLengths.find(pattern[end]) != std::string_view::npos) ++end;
+    if (end >= pattern.size()) return std::nullopt;
+    if (pattern[end] == '%' && end == i + 1) {
+      i = end;
+      continue;
+    }
+    if (kKinds.find(pattern[end]) == std::string_view::npos) return std::nullopt;
+    conversions += pattern.substr(i + 1, end - i) + ' ';
     i = end;
   }
   return conversions;
@@ -38,7 +50,8 @@ std::string TranslatedText(const char* text) {
 
 std::string TranslatedPattern(const char* pattern) {
   std::string translated = TranslatedText(pattern);
-  if (Conversions(translated) != Conversions(pattern)) return pattern;
+  const std::optional<std::string> conversions = Conversions(translated);
+  if (!conversions || conversions != Conversions(pattern)) return pattern;
   return translated;
 }
 

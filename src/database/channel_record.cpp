@@ -89,7 +89,7 @@ void ChannelRecord::SetDefaults() {
 
 std::string ChannelRecord::GetName() const { return ReadFixedText(bytes_ + kNameOffset, kNameWidth); }
 void ChannelRecord::SetName(std::string_view name) {
-  WriteFixedText(bytes_ + kNameOffset, kNameWidth, name);
+  WriteSlotName(bytes_ + kNameOffset, kNameWidth, name);
 }
 
 uint8_t ChannelRecord::GetType() const { return bytes_[kTypeOffset]; }

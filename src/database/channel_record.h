@@ -36,6 +36,8 @@ class ChannelRecord {
   void SetDefaults();
 
   std::string GetName() const;
+  // A name that starts with four 0xFF bytes is stored with '?' first: the
+  // name is the record's in-use marker and must not mark it free.
   void SetName(std::string_view name);
 
   // 0 TV, 1 radio, 2 data (byte 72).

@@ -53,7 +53,7 @@ std::string TransponderRecord::GetName() const {
   return ReadFixedText(bytes_ + kNameOffset, kNameWidth);
 }
 void TransponderRecord::SetName(std::string_view name) {
-  WriteFixedText(bytes_ + kNameOffset, kNameWidth, name);
+  WriteSlotName(bytes_ + kNameOffset, kNameWidth, name);
 }
 
 uint16_t TransponderRecord::GetFrequency() const { return ReadU16LE(bytes_ + kFrequencyOffset); }

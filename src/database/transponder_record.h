@@ -31,6 +31,8 @@ class TransponderRecord {
   void SetDefaults();
 
   std::string GetName() const;
+  // A name that starts with four 0xFF bytes is stored with '?' first: the
+  // name is the record's in-use marker and must not mark it free.
   void SetName(std::string_view name);
 
   uint16_t GetFrequency() const;

@@ -1,5 +1,7 @@
 #include "editing/apply_commands.h"
 
+#include <algorithm>
+
 #include "database/settings_database.h"
 #include "editing/attribute_copy.h"
 #include "editing/clip_formats.h"
@@ -130,7 +132,10 @@ void ApplySettings(EditingView& view, const Clipboard& clipboard,
   const ReceiverConfig from(clip->data());
   ReceiverConfig to = db.GetConfigRecord();
   for (int category : categories) CopySettingsCategory(from, to, category);
-  ClearDanglingTimers(db);
+  // Only timers that came from the clip are looked at: another category
+  // leaves the timers as they are.
+  if (std::find(categories.begin(), categories.end(), kSettingsTimer) != categories.end())
+    ClearDanglingTimers(db);
   view.MarkModified();
 }
 

@@ -22,8 +22,9 @@ void ApplyAttributesAndPaste(EditingView& view, Prompter& prompter, const Clipbo
 
 /// "Apply category settings" (one code) and "Apply all settings" (the codes
 /// of every category the list shows): the fields of those categories of a
-/// copied configuration written into the open one. A timer whose channel
-/// slot holds no channel here gets the channel "none". The settings pane
+/// copied configuration written into the open one. When the timers are
+/// among them, a timer whose channel slot holds no channel here gets the
+/// channel "none"; other categories leave the timers alone. The settings pane
 /// is the caller's to rebuild.
 void ApplySettings(EditingView& view, const Clipboard& clipboard,
                    const std::vector<int>& categories);

@@ -57,6 +57,14 @@ bool LeavesFavoriteList(const ChannelDraft& draft, int source) {
          draft.Value(Favorite(g)) == 0;
 }
 
+// Whether the commit changes the members or their order in group `g`: a
+// favourite box of g, or a place typed while the list showed g.
+bool ChangesGroup(const ChannelDraft& draft, int g) {
+  if (g < 0 || g >= kFavoriteGroupCount) return false;
+  return draft.Marked(Favorite(g)) ||
+         (draft.NumberMarked() && draft.Source() == kSourceFavorites + g);
+}
+
 bool ShowsFreeOrScrambled(int source) {
   return source == kSourceFree || source == kSourceScrambled;
 }
@@ -145,7 +153,11 @@ bool CommitChannelDraft(EditingView& view, Prompter& prompter, const ChannelDraf
   } else {
     view.Redraw(EditList::kChannels);
   }
-  view.Redraw(EditList::kFavorites);
+  // The favourites panel lists the chosen group's members in place order.
+  if (ChangesGroup(draft, view.SelectedFavoriteGroup()))
+    view.Refill(EditList::kFavorites);
+  else
+    view.Redraw(EditList::kFavorites);
   view.RefreshCounts();
   view.MarkModified();
   view.ShowStatus(texts::kSavedChannels);

@@ -22,7 +22,9 @@ class Prompter;
 /// Rows follow: moved or leaving rows rebuild the list, keeping the
 /// selection on the channels still listed (after the pane's own Save, a row
 /// that left hands the selection to the row now at its place); other rows
-/// are redrawn. Returns true when the flow wrote and marked the document.
+/// are redrawn; the favourites panel is rebuilt when the members of its
+/// group or their order changed. Returns true when the flow wrote and
+/// marked the document.
 bool CommitChannelDraft(EditingView& view, Prompter& prompter, const ChannelDraft& draft,
                         bool asking, int postEditAction);
 

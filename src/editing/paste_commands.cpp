@@ -1,5 +1,6 @@
 #include "editing/paste_commands.h"
 
+#include "common/latin1_case.h"
 #include "common/text_translation.h"
 #include "database/settings_database.h"
 #include "editing/attribute_copy.h"
@@ -17,15 +18,6 @@ namespace vq {
 namespace {
 
 enum Missing : int { kAsk = 0, kSkip = 1, kSelectOther = 2, kLastChoice = 3 };
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
-}
 
 // A fixed text, in the user's language, with the satellite's name in place
 // of its "%s".
@@ -167,7 +159,8 @@ class PasteRun {
 
   EditingView& view_;
   Prompter& prompter_;
-  const PastingModes& modes_;
+  // A copy: the satellite paste runs with a temporary set of modes.
+  const PastingModes modes_;
 };
 
 // The last row of a list, or -1.
@@ -257,7 +250,7 @@ SatelliteNode* FindSatelliteNodeByName(const SettingsDatabase& db, std::string_v
   // Node k holds the satellite numbered k.
   for (int k = 0; k < db.GetSatelliteCount(); ++k) {
     SatelliteNode* satellite = db.GetSatelliteNode(k);
-    if (satellite->HasSatellite() && SameNameIgnoringCase(satellite->GetName(), name))
+    if (satellite->HasSatellite() && SameLatin1TextIgnoringCase(satellite->GetName(), name))
       return satellite;
   }
   return nullptr;

@@ -26,7 +26,7 @@ struct PastingModes {
 };
 
 /// The first satellite, by number, whose name equals `name` without regard
-/// to the case of ASCII letters; null when none does.
+/// to letter case, Latin-1 letters included; null when none does.
 SatelliteNode* FindSatelliteNodeByName(const SettingsDatabase& db, std::string_view name);
 /// The satellite's first transponder by place with this frequency and
 /// polarisation (the symbol rate is not compared); null when none has.

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/latin1_case.h"
+
 namespace vq {
 namespace {
 
@@ -77,18 +79,8 @@ std::string Latin1ToUtf8Text(std::string_view latin1) {
 
 std::string Latin1Lower(std::string_view text) {
   std::string lower(text);
-  for (char& c : lower) {
-    const auto b = static_cast<unsigned char>(c);
-    const bool capital = (b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7);
-    if (capital) c = static_cast<char>(b + 0x20);
-  }
+  for (char& c : lower) c = static_cast<char>(FoldLatin1Case(static_cast<uint8_t>(c)));
   return lower;
-}
-
-bool AvoidFreeSlotMarker(std::string& name) {
-  if (name.size() < 4 || name.compare(0, 4, "\xFF\xFF\xFF\xFF") != 0) return false;
-  name[0] = '?';
-  return true;
 }
 
 }  // namespace vq

@@ -25,8 +25,4 @@ std::string Latin1ToUtf8Text(std::string_view latin1);
 /// Lower case of ASCII and of the Latin-1 capitals, for matching names.
 std::string Latin1Lower(std::string_view text);
 
-/// A stored name that begins with four 0xFF bytes would mark its record as a
-/// free slot; the first of them becomes '?'. True when the name changed.
-bool AvoidFreeSlotMarker(std::string& name);
-
 }  // namespace vq

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "common/fixed_text.h"
 #include "database/settings_database.h"
-#include "interchange/latin1_text.h"
 
 namespace vq {
 
@@ -38,9 +38,8 @@ void WriteListedTransponder(TransponderNode& transponder, const ListedTransponde
                             int& replaced) {
   TransponderRecord r = transponder.Record();
   if (!listed.name.empty()) {
-    std::string name = listed.name;
-    if (AvoidFreeSlotMarker(name)) ++replaced;
-    r.SetName(name);
+    if (NameMarksFreeSlot(listed.name)) ++replaced;
+    r.SetName(listed.name);
   }
   r.SetFrequency(listed.frequency);
   r.SetSymbolRate(listed.symbolRate);
@@ -53,9 +52,8 @@ void WriteListedTransponder(TransponderNode& transponder, const ListedTransponde
 void WriteListedChannel(SettingsDatabase& db, ChannelNode& channel, const ListedChannel& listed,
                         int& replaced) {
   ChannelRecord r = channel.Record();
-  std::string name = listed.name;
-  if (AvoidFreeSlotMarker(name)) ++replaced;
-  r.SetName(name);
+  if (NameMarksFreeSlot(listed.name)) ++replaced;
+  r.SetName(listed.name);
   r.SetVideoPid(listed.videoPid);
   r.SetPcrPid(listed.pcrPid);
   const int tracks =

@@ -8,12 +8,16 @@
 namespace vq {
 namespace {
 
-// A catalogue with one well-formed and two harmful pattern translations.
+// A catalogue with well-formed and harmful pattern translations.
 std::string FakeCatalogue(const char* text) {
   if (std::strcmp(text, "Removed %d channels!") == 0) return "%d Kan\xE4le entfernt!";
   if (std::strcmp(text, "Copied %d of %s") == 0) return "%s: %d kopiert";  // swapped
   if (std::strcmp(text, "Saved %d") == 0) return "Gespeichert %d %s";      // one more
   if (std::strcmp(text, "Ready!") == 0) return "Fertig!";
+  // Conversions printf knows but the check cannot compare.
+  if (std::strcmp(text, "Moved %d") == 0) return "%1$s verschoben";
+  if (std::strcmp(text, "Width %d") == 0) return "Breite %*d";
+  if (std::strcmp(text, "Kept %d%%") == 0) return "%d%% behalten";
   return text;
 }
 
@@ -41,6 +45,9 @@ TEST_F(TextTranslationTest, PatternWithOtherConversionsIsIgnored) {
   SetTextTranslator(&FakeCatalogue);
   EXPECT_EQ(TranslatedPattern("Copied %d of %s"), "Copied %d of %s");
   EXPECT_EQ(TranslatedPattern("Saved %d"), "Saved %d");
+  EXPECT_EQ(TranslatedPattern("Moved %d"), "Moved %d");
+  EXPECT_EQ(TranslatedPattern("Width %d"), "Width %d");
+  EXPECT_EQ(TranslatedPattern("Kept %d%%"), "%d%% behalten");
 }
 
 }  // namespace

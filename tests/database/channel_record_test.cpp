@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
+
+#include "database/transponder_record.h"
 
 namespace vq {
 namespace {
@@ -165,6 +168,34 @@ TEST(ChannelRecordTest, NameOfTwentyOrMoreHasNoTerminator) {
   record.SetName("0123456789ABCDEFGHIJKLM");
   EXPECT_EQ(record.GetName(), "0123456789ABCDEFGHIJ");
   EXPECT_EQ(bytes[20], 0xFF);  // channel word untouched
+}
+
+// The name is the in-use marker of channel and transponder records: no name,
+// however written, leaves a record in use reading as a free slot. One that
+// starts with four 0xFF bytes is kept but for a '?' in front.
+TEST(ChannelRecordTest, NoNameTurnsARecordInUseIntoAFreeSlot) {
+  std::mt19937 random(27);
+  for (int round = 0; round < 3000; ++round) {
+    std::string name(random() % 24, '\xFF');
+    for (char& c : name)
+      if (random() % 5 == 0) c = static_cast<char>(random() % 256);
+    Bytes channelBytes = Erased();
+    ChannelRecord channel(channelBytes.data());
+    channel.SetDefaults();
+    std::array<uint8_t, TransponderRecord::kSize> transponderBytes;
+    transponderBytes.fill(0xFF);
+    TransponderRecord transponder(transponderBytes.data());
+    transponder.SetDefaults();
+    channel.SetName(name);
+    transponder.SetName(name);
+    ASSERT_FALSE(channel.IsFree()) << round;
+    ASSERT_FALSE(transponder.IsFree()) << round;
+    std::string stored = name;
+    if (stored.size() >= 4 && stored.find_first_not_of('\xFF') >= 4) stored[0] = '?';
+    stored = stored.substr(0, stored.find('\0'));
+    EXPECT_EQ(channel.GetName(), stored.substr(0, ChannelRecord::kNameWidth)) << round;
+    EXPECT_EQ(transponder.GetName(), stored.substr(0, TransponderRecord::kNameWidth)) << round;
+  }
 }
 
 }  // namespace

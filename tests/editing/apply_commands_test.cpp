@@ -192,6 +192,21 @@ TEST_F(ApplySettingsTest, TimerSettingsChangeTheEightTimersAndNothingElse) {
   EXPECT_EQ(InvariantProblems(*target.db), std::vector<std::string>{});
 }
 
+// Only the timers category touches the timers, even one whose channel slot
+// holds no channel here.
+TEST_F(ApplySettingsTest, OtherCategoriesLeaveTheTimersAsTheyAre) {
+  ReceiverConfig own = target.db->GetConfigRecord();
+  own.SetTimerMode(1, 4);
+  own.SetTimerChannel(1, 77);
+  const std::vector<uint8_t> timers(own.Bytes() + 136, own.Bytes() + 136 + 8 * 20);
+  for (int category : {kSettingsTv, kSettingsLanguage, kSettingsTimeDate, kSettingsParental,
+                       kSettingsUserInterface, kSettingsPower, kSettingsNetwork, kSettingsOther,
+                       kSettingsHidden}) {
+    ApplySettings(target.view, clipboard, {category});
+    EXPECT_TRUE(std::equal(timers.begin(), timers.end(), own.Bytes() + 136)) << category;
+  }
+}
+
 TEST_F(ApplySettingsTest, AllSettingsCoverTheListedCategories) {
   TransponderNode* t = target.Satellite(0, "S", 1)[0];
   AddChannels(*target.db, t, kTv, 3);

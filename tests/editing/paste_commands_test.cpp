@@ -5,6 +5,7 @@
 
 #include "clip_editor.h"
 #include "common/text_translation.h"
+#include "editing/apply_commands.h"
 #include "editing/clip_formats.h"
 #include "editing/copy_commands.h"
 #include "editing/paste_commands.h"
@@ -15,7 +16,7 @@ namespace {
 class PasteTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    sourceTps = source.Satellite(4, "astra", 2);
+    sourceTps = source.Satellite(4, "t\xFCrksat", 2);
     sourceTps[0]->Record().SetPolarization(1);
     sourceTps[0]->Record().SetSymbolRate(27500);
     sourceTps[0]->Record().SetTpId(77);
@@ -25,7 +26,7 @@ class PasteTest : public ::testing::Test {
     AddChannels(*source.db, sourceTps[0], kRadio, 1);
     source.Show(kTabChannels);
 
-    targetTps = target.Satellite(9, "ASTRA", 1);
+    targetTps = target.Satellite(9, "T\xDCRKSAT", 1);
     targetTps[0]->Record().SetPolarization(1);
     targetTps[0]->Record().SetSymbolRate(22000);
     existing = AddChannels(*target.db, targetTps[0], kTv, 2);
@@ -58,7 +59,7 @@ TEST_F(PasteTest, AChannelLandsOnTheSameFrequencyAndPolarisationOfTheNamedSatell
   ChannelNode* pasted = target.view.ChannelAt(EditList::kChannels, 2);
   EXPECT_EQ(pasted->Record().GetName(), "TV 1");
   EXPECT_EQ(pasted->GetTransponder(), targetTps[0])
-      << "lower-case name, same frequency and polarisation, other symbol rate";
+      << "Latin-1 lower-case name, same frequency and polarisation, other symbol rate";
   EXPECT_EQ(target.view.SelectedRows(EditList::kChannels), std::vector<int>{2});
   EXPECT_TRUE(target.prompter.questions.empty());
   EXPECT_TRUE(target.view.modified);
@@ -69,6 +70,29 @@ TEST_F(PasteTest, AChannelLandsOnTheSameFrequencyAndPolarisationOfTheNamedSatell
                            before.data() + c->GetTableIndex() * kChannelRecordSize))
         << "existing records are never overwritten";
   ExpectIntact();
+}
+
+// Another program may put any bytes under a channel format: a name of four
+// 0xFF bytes would make the pasted or applied channel read as a free slot.
+TEST_F(PasteTest, ANameThatMarksAFreeSlotKeepsPastedAndAppliedChannelsInUse) {
+  CopyChannels({1});
+  std::vector<uint8_t> bytes = clipboard.Get(kClipTvChannel);
+  const size_t name = std::string("t\xFCrksat").size() + 1 + kTransponderRecordSize;
+  std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(name), 4, 0xFF);
+  clipboard.Put(kClipTvChannel, bytes);
+  PasteInTarget();
+  ASSERT_EQ(TargetTv(), 3);
+  EXPECT_EQ(target.view.ChannelAt(EditList::kChannels, 2)->Record().GetName(), "?\xFF\xFF\xFF");
+  target.view.Select(EditList::kChannels, {0, 1});
+  ApplyAttributes(target.view, clipboard);
+  for (const ChannelNode* c : existing) EXPECT_EQ(c->Record().GetName(), "?\xFF\xFF\xFF");
+  ExpectIntact();
+  std::vector<uint8_t> image;
+  ASSERT_TRUE(target.db->GetSettings(image));
+  auto reloaded = MakeDatabase(kModelFtaCi);
+  ASSERT_TRUE(reloaded->LoadImage(image));
+  EXPECT_EQ(reloaded->CountChannels(kAllTypes), 3);
+  EXPECT_EQ(InvariantProblems(*reloaded), std::vector<std::string>{});
 }
 
 TEST_F(PasteTest, TheOtherPolarisationAsksForTheTransponder) {
@@ -119,7 +143,7 @@ TEST_F(PasteTest, MissingSatelliteFollowsTheModeOrTheAnswer) {
   PasteInTarget();
   EXPECT_EQ(target.prompter.questions.size(), 3u) << "each skipped element asks again";
   EXPECT_EQ(target.prompter.questions[0],
-            "There is no satellite with name astra!\n\nWhat would you like to do?");
+            "There is no satellite with name t\xFCrksat!\n\nWhat would you like to do?");
   EXPECT_EQ(target.prompter.threeWayCaptions[0],
             "Confirmation|Skip|Select satellite|Select transponder");
 
@@ -242,14 +266,14 @@ TEST_F(TransponderPasteTest, EachPasteCreatesATransponderNamedUser) {
   CopyTransponder(TransponderCopy::kAllChannels);
   PasteInTarget();
   PasteInTarget();
-  SatelliteNode* astra = target.db->GetSatelliteNode(9);
-  ASSERT_EQ(astra->GetTransponderCount(), 3) << "even with one of that frequency there";
+  SatelliteNode* turksat = target.db->GetSatelliteNode(9);
+  ASSERT_EQ(turksat->GetTransponderCount(), 3) << "even with one of that frequency there";
   for (int i : {1, 2}) {
-    const TransponderRecord r = astra->GetTransponder(i)->Record();
+    const TransponderRecord r = turksat->GetTransponder(i)->Record();
     EXPECT_EQ(r.GetName(), "USER");
     EXPECT_EQ(r.GetFrequency(), 10700);
     EXPECT_EQ(r.GetSymbolRate(), 27500);
-    EXPECT_EQ(astra->GetTransponder(i)->GetChannelCount(), 4) << "three TV and one radio";
+    EXPECT_EQ(turksat->GetTransponder(i)->GetChannelCount(), 4) << "three TV and one radio";
   }
   EXPECT_EQ(target.view.RowCount(EditList::kChannels), 2 + 2 * 3) << "the channel list rebuilt";
   EXPECT_EQ(target.view.SelectedRows(EditList::kTransponders), std::vector<int>{2});
@@ -270,7 +294,7 @@ TEST_F(TransponderPasteTest, MissingSatelliteAsksYesNoOrFollowsTheMode) {
   target.prompter.yes = false;
   PasteInTarget();
   EXPECT_EQ(target.prompter.questions,
-            std::vector<std::string>{"Confirmation: There is no satellite with name astra!\n\n"
+            std::vector<std::string>{"Confirmation: There is no satellite with name t\xFCrksat!\n\n"
                                      "Would you like to select from the list?"});
   EXPECT_EQ(target.db->GetTransponderTotal(), 1);
 

@@ -47,14 +47,6 @@ TEST(Latin1TextTest, LowerCaseCoversLatin1CapitalsButNotTheMultiplicationSign) {
   EXPECT_EQ(Latin1Lower("ZDF \xC4\xD6\xDC\xD7\xDE"), "zdf \xE4\xF6\xFC\xD7\xFE");
 }
 
-TEST(Latin1TextTest, ANameThatWouldMarkAFreeSlotIsChanged) {
-  std::string name = "\xFF\xFF\xFF\xFF TV";
-  EXPECT_TRUE(AvoidFreeSlotMarker(name));
-  EXPECT_EQ(name, "?\xFF\xFF\xFF TV");
-  std::string three = "\xFF\xFF\xFF";
-  EXPECT_FALSE(AvoidFreeSlotMarker(three));
-}
-
 TEST(DvbCodesTest, BothIso639FormsMapOntoTheLanguageTable) {
   EXPECT_EQ(LanguageText(LanguageOfIso639("deu")), "German");
   EXPECT_EQ(LanguageOfIso639("GER"), LanguageOfIso639("deu"));

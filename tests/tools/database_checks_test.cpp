@@ -1,5 +1,7 @@
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 #include "database/link_word.h"
 #include "support/database_builder.h"
 #include "tool_test_support.h"
@@ -73,6 +75,15 @@ TEST_F(DatabaseChecksTest, ReportsRecordsTheIndexCannotReach) {
       problems,
       testing::Contains(
           "channel 3 \"New Channel\" is not reachable: satellite key 1, transponder key 1"));
+}
+
+TEST_F(DatabaseChecksTest, ReportsListedRecordsThatReadAsFreeSlots) {
+  std::fill_n(tv_[1]->Record().Bytes(), 4, 0xFF);
+  std::fill_n(transponders_[0]->Record().Bytes(), 4, 0xFF);
+  EXPECT_THAT(FindProblems(*db_),
+              ElementsAre("transponder 0 is listed but its record reads as a free slot",
+                          "channel 1 \"\u00FF\u00FF\u00FF\u00FFChannel\" is listed but its "
+                          "record reads as a free slot"));
 }
 
 TEST_F(DatabaseChecksTest, ReportsTimersOnFreeSlotsAndRenamedLnbs) {

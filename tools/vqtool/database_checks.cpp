@@ -83,6 +83,27 @@ void CheckUnplacedRecords(const SettingsDatabase& db, Problems& problems) {
   }
 }
 
+// The reverse of the above: every node of the index stands on a record in
+// use. Bytes written over a record (a name of four 0xFF first of all) can
+// make it read as a free slot, which the next add takes and a reload drops.
+void CheckIndexedRecordsInUse(const SettingsDatabase& db, Problems& problems) {
+  for (int s = 0; s < db.GetSatelliteCount(); ++s) {
+    const SatelliteNode* satellite = db.GetSatelliteNode(s);
+    for (int t = 0; t < satellite->GetTransponderCount(); ++t) {
+      const TransponderNode* transponder = satellite->GetTransponder(t);
+      if (transponder->Record().IsFree())
+        problems.push_back("transponder " + std::to_string(transponder->GetTableIndex()) +
+                           " is listed but its record reads as a free slot");
+      for (int c = 0; c < transponder->GetChannelCount(); ++c) {
+        const ChannelNode* channel = transponder->GetChannel(c);
+        if (channel->Record().IsFree())
+          problems.push_back(ChannelLabel(channel) +
+                             " is listed but its record reads as a free slot");
+      }
+    }
+  }
+}
+
 void CheckChannelNumbers(const std::vector<const ChannelNode*>& channels, Problems& problems) {
   std::array<std::vector<int>, 3> numbers, free, scrambled;
   // Places per (satellite number, type) and per (transponder slot, type).
@@ -179,6 +200,7 @@ std::vector<std::string> FindProblems(const SettingsDatabase& db) {
   const std::vector<const ChannelNode*> channels = AllChannels(db);
   CheckSatellites(db, problems);
   CheckUnplacedRecords(db, problems);
+  CheckIndexedRecordsInUse(db, problems);
   CheckChannelNumbers(channels, problems);
   CheckFavorites(db, channels, problems);
   CheckTimers(db, problems);

@@ -7,15 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace vq {
+#include "common/latin1_case.h"
 
-/// The lower-case form of a Latin-1 character: A-Z and the accented capitals
-/// (0xC0..0xDE without the multiplication sign) map to their small letters;
-/// everything else stays as it is.
-constexpr uint8_t FoldLatin1Case(uint8_t c) {
-  const bool capital = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-  return capital ? static_cast<uint8_t>(c + 0x20) : c;
-}
+namespace vq {
 
 /// A search text in the stored single-byte characters (Latin-1). It is found
 /// in a name as a substring without regard to case, Latin-1 letters included

@@ -181,6 +181,7 @@ void GridEditors::close(bool save)
     if (hadFocus)
         grid_.setFocus(Qt::OtherFocusReason);
     grid_.viewport()->update();
+    emit grid_.editingFinished();
 }
 
 void GridEditors::commit()

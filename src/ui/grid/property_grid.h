@@ -182,6 +182,8 @@ signals:
     /// An in-place editor opened: the cell's value may change before the
     /// owner hears of it.
     void editingStarted();
+    /// The in-place editor closed, with or without a change.
+    void editingFinished();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

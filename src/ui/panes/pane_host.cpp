@@ -26,7 +26,10 @@ PaneHost::PaneHost(PropertyGrid& grid, EditingView& editing, EditorConfig& confi
   grid_.setNotifyHandler(
       [this](const GridNotification& note) { return current_ ? current_->Notify(note) : 0; });
   grid_.installEventFilter(this);
+  // An open editor counts as a pending edit (Undo and Save take it), so the
+  // action states follow it both ways.
   connect(&grid_, &PropertyGrid::editingStarted, this, &PaneHost::editStateChanged);
+  connect(&grid_, &PropertyGrid::editingFinished, this, &PaneHost::editStateChanged);
 }
 
 PaneHost::~PaneHost() {

@@ -101,12 +101,11 @@ void PropertyPane::ValueChanged(const GridNotification& note) {
   grid_.setEnabled(kSaveDiscardRow, kValueColumn, true);
   WriteSummaries();
   const EditorConfig& config = Context().Config();
-  if (config.AutoSave != 0) {
-    Save();
-    return;
-  }
+  // Collapsing first clears the group's expand flag, which the rebuild
+  // after an automatic save follows.
   if (config.ColapseAfterSelection != 0 && note.column == kValueColumn && IsGroup(note.rowId))
     grid_.collapse(note.rowId);
+  if (config.AutoSave != 0) Save();
 }
 
 bool PropertyPane::TakeTypedNumber(int row) {

@@ -1,6 +1,7 @@
 // The channel pane in the real editor window: every field edited from the
 // grid for one channel and for several, the asking rules, the file
-// commands that settle the pane's edit first, and the Value column.
+// commands that settle the pane's edit first, the favourites panel and the
+// action states that follow the pane, and the Value column.
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -9,10 +10,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../../editing/invariant_checks.h"
 #include "../dialogs/modal_answer.h"
 #include "../view/view_fixture.h"
 #include "editing/prompter.h"
@@ -24,6 +27,8 @@
 #include "ui/panes/pane_host.h"
 #include "ui/panes/property_pane.h"
 #include "ui/view/channel_list_model.h"
+#include "ui/view/favorite_members_model.h"
+#include "ui/view/favorites_panel.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
 
@@ -285,6 +290,106 @@ TEST_F(PaneWindowTest, RangeMessageAutoSaveAndTheValueColumn) {
   app.Frame()->resize(app.Frame()->width() + 150, app.Frame()->height());
   QApplication::processEvents();
   EXPECT_EQ(grid->columnWidth(1), grid->width() - grid->columnWidth(0) - 4 - scrollBar);
+}
+
+// Four y-diaeresis (0xFF) would write the free-slot marker over the
+// record's first bytes: the channel would vanish from the saved file.
+TEST_F(PaneWindowTest, ANameThatWouldMarkTheSlotFreeKeepsTheChannel) {
+  channels->SelectOnlyRow(0);
+  ShowAll();
+  Type(kName, QString::fromLatin1("\xff\xff\xff\xff Test"));
+  Save();
+  EXPECT_EQ(grid->text(kName, 1), QString::fromLatin1("?\xff\xff\xff Test"))
+      << "the pane shows the name as stored";
+  EXPECT_EQ(Row(0).GetName(), "?\xff\xff\xff Test");
+  ASSERT_TRUE(app.Document()->Save());
+  auto saved = Load(file);
+  ASSERT_NE(saved, nullptr);
+  EXPECT_EQ(saved->CountChannels(kTv), 40);
+  EXPECT_EQ(InvariantProblems(*saved), std::vector<std::string>{});
+}
+
+// After every pane commit the favourites panel lists the chosen group's
+// members in place order, so "Remove All" takes what the database holds.
+TEST_F(PaneWindowTest, TheFavoritesPanelFollowsBoxesAndTypedPlaces) {
+  view->Favorites()->ChooseGroup(0);
+  const FavoriteMembersModel* members = view->Favorites()->MembersModel();
+  const auto listed = [&] {
+    std::vector<ChannelNode*> rows;
+    for (int row = 0; row < members->rowCount(); ++row) rows.push_back(members->NodeAt(row));
+    return rows;
+  };
+  const auto group = [&] {
+    std::vector<ChannelNode*> expected;
+    app.Document()->Database().CollectFavoriteMembers(0, &expected, kAllTypes);
+    return expected;
+  };
+  ChannelNode* third = view->Channels()->NodeAt(3);
+  channels->SelectOnlyRow(3);
+  ShowAll();
+  grid->activateCell(kFavorite1, 1);
+  Save();
+  EXPECT_EQ(listed(), group());
+  ASSERT_EQ(members->rowCount(), 3);
+
+  channels->SelectRows({4, 5});
+  grid->activateCell(kFavorite1, 1);
+  Save();
+  EXPECT_EQ(listed(), group());
+  channels->SelectRows({0, 4});
+  grid->activateCell(kFavorite1, 1);
+  Save();
+  EXPECT_EQ(listed(), group());
+  ASSERT_EQ(members->rowCount(), 3) << "channels 7, 3 and 5 are left";
+
+  view->SetChannelListSource(kSourceFavorites);
+  channels->SelectOnlyRow(1);
+  ASSERT_EQ(view->Channels()->NodeAt(1), third);
+  Type(kNumber, "3");
+  Save();
+  EXPECT_EQ(listed(), group());
+  EXPECT_EQ(members->NodeAt(2), third);
+
+  QTest::mouseClick(view->Favorites()->RemoveAllButton(), Qt::LeftButton);
+  EXPECT_EQ(group(), std::vector<ChannelNode*>{});
+  EXPECT_EQ(members->rowCount(), 0);
+}
+
+// With AutoSave the save rebuilds the pane at once; the choice on a track
+// still closes the track's group.
+TEST_F(PaneWindowTest, AChoiceOnATrackClosesItAlsoWithAutoSave) {
+  app.Config().AutoSave = 1;
+  app.Config().ColapseAfterSelection = 1;
+  channels->SelectOnlyRow(0);
+  ShowAll();
+  Type(kAudioCount, "3");
+  ASSERT_TRUE(grid->isExpanded(kTrack1 + 2));
+  grid->activateCell(kTrack1 + 2, 1);
+  EXPECT_EQ(Row(0).GetAudioSelected(), 2);
+  EXPECT_FALSE(grid->isExpanded(kTrack1 + 2));
+  EXPECT_EQ(app.Config().ExpandChanAudioTrack3, 0);
+  EXPECT_TRUE(grid->isExpanded(kTrack1 + 1)) << "the other tracks stay open";
+}
+
+// An open editor stands for an edit (Undo and Save take it); one that closes
+// without a change leaves nothing to undo or save.
+TEST_F(PaneWindowTest, AnEditThatEndsWithoutAChangeLeavesNoActionEnabled) {
+  const FrameActions& a = app.Frame()->Actions();
+  channels->SelectOnlyRow(2);
+  ShowAll();
+  ASSERT_FALSE(a.undo->isEnabled());
+  ASSERT_TRUE(grid->editCell(kNumber, 1));
+  EXPECT_TRUE(a.undo->isEnabled());
+  EXPECT_TRUE(a.save->isEnabled());
+  QLineEdit* edit = OpenGridEditor<QLineEdit>(grid);
+  ASSERT_NE(edit, nullptr);
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_FALSE(a.undo->isEnabled());
+  EXPECT_FALSE(a.save->isEnabled());
+
+  Type(kNumber, "3");  // the number it has
+  EXPECT_FALSE(a.undo->isEnabled());
+  EXPECT_FALSE(a.save->isEnabled());
 }
 
 TEST_F(PaneWindowTest, EditorConfigurationCommitsFirstAndRebuildsThePane) {

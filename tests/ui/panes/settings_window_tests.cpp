@@ -132,6 +132,21 @@ class SettingsWindowTest : public ::testing::Test {
   RecordTableView* categories = nullptr;
 };
 
+// With AutoSave the save rebuilds the pane at once; the mode chosen on a
+// timer still closes that timer's group.
+TEST_F(SettingsWindowTest, AChosenTimerModeClosesItsTimerAlsoWithAutoSave) {
+  app.Config().AutoSave = 1;
+  app.Config().ColapseAfterSelection = 1;
+  ShowCategory(kSettingsTimer);
+  grid->activateCell(PropertyPane::kShowHideRow, 0);
+  ASSERT_TRUE(grid->isExpanded(TimerRow(2, kTimerSub)));
+  Choose(TimerRow(2, kTimerSub), "Weekly");
+  EXPECT_EQ(Stored().GetTimerMode(2), 5);
+  EXPECT_FALSE(grid->isExpanded(TimerRow(2, kTimerSub)));
+  EXPECT_EQ(app.Config().ExpandSettTimer3, 0);
+  EXPECT_TRUE(grid->isExpanded(TimerRow(1, kTimerSub)));
+}
+
 TEST_F(SettingsWindowTest, NetworkCategoryIsListedOnlyWhileTheBoxIsTicked) {
   SettingsCategoryModel* model = view->Categories();
   ASSERT_EQ(model->RowOfCode(kSettingsNetwork), -1);

@@ -3,10 +3,14 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QMimeData>
 #include <QTest>
+#include <algorithm>
+#include <tuple>
 
 #include "editing/clip_formats.h"
+#include "editing/clip_payloads.h"
 #include "editing/clipboard_snapshot.h"
 #include "editing/clipboard_states.h"
 #include "editing/qt/qt_clipboard.h"
@@ -43,6 +47,69 @@ QByteArray Damaged(WindowSession& s, QByteArray bytes) {
   }
 }
 
+// Four 0xFF bytes over the start of a record: the free-slot marker, where a
+// channel's or a transponder's name begins.
+template <class Record>
+void MarkFree(Record& record) {
+  std::fill_n(record.begin(), 4, 0xFF);
+}
+
+void MarkFree(TransponderBlock& block) {
+  MarkFree(block.transponder);
+  for (StoredChannel& channel : block.channels) MarkFree(channel);
+}
+
+QByteArray Bytes(const std::vector<uint8_t>& bytes) {
+  return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<qsizetype>(bytes.size()));
+}
+
+// A payload of `format` whose every channel and transponder name starts
+// with four 0xFF bytes, as another program may put; empty when `bytes` is
+// no payload of that format.
+QByteArray WithFreeMarkerNames(std::string_view format, const QByteArray& bytes) {
+  const std::span<const uint8_t> in(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                    static_cast<size_t>(bytes.size()));
+  for (int type = kTv; type <= kData; ++type) {
+    if (format == ChannelClipFormat(type))
+      if (auto clip = ParseChannelClip(in, type)) {
+        MarkFree(clip->transponder);
+        MarkFree(clip->channel);
+        return Bytes(EncodeChannelClip(*clip));
+      }
+    if (format == ChannelListClipFormat(type))
+      if (auto clips = ParseChannelListClip(in, type)) {
+        for (ChannelClip& clip : *clips) MarkFree(clip.channel);
+        return Bytes(EncodeChannelListClip(*clips));
+      }
+  }
+  if (format == kClipTransponder)
+    if (auto clip = ParseTransponderClip(in)) {
+      MarkFree(clip->block);
+      return Bytes(EncodeTransponderClip(*clip));
+    }
+  if (format == kClipTransponders)
+    if (auto clips = ParseTransponderListClip(in)) {
+      for (TransponderClip& clip : *clips) MarkFree(clip.block);
+      return Bytes(EncodeTransponderListClip(*clips));
+    }
+  if (format == kClipSatellite)
+    if (auto clip = ParseSatelliteClip(in)) {
+      for (TransponderBlock& block : clip->transponders) MarkFree(block);
+      return Bytes(EncodeSatelliteClip(*clip));
+    }
+  return {};
+}
+
+// The records of the editor's payload on the clipboard, under its format,
+// with names that mark free slots; empty when there is none.
+std::pair<QString, QByteArray> FreeMarkerPayload() {
+  const QMimeData* now = QGuiApplication::clipboard()->mimeData();
+  if (!now || now->formats().isEmpty()) return {};
+  const QString format = now->formats().front();
+  return {format, WithFreeMarkerNames(format.toStdString(), now->data(format))};
+}
+
 }  // namespace
 
 void RunEditCommand(WindowSession& s) {
@@ -68,6 +135,26 @@ void FillClipboardWithBytes(WindowSession& s) {
   auto* data = new QMimeData;
   data->setData(name, bytes);
   QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void PasteNamesThatMarkFreeSlots(WindowSession& s) {
+  const FrameActions& a = s.Frame().Actions();
+  auto [format, bytes] = FreeMarkerPayload();
+  // Without records to change, the user copies some rows of the list first.
+  if (bytes.isEmpty() || !a.paste->isEnabled()) {
+    RecordTableView* list = s.CurrentList();
+    if (list && !list->selectionModel()->hasSelection()) {
+      const std::vector<int> rows = s.RandomRows(list->model()->rowCount());
+      if (!rows.empty()) list->SelectRows(rows);
+    }
+    if (a.copy->isEnabled()) a.copy->trigger();
+    std::tie(format, bytes) = FreeMarkerPayload();
+  }
+  if (bytes.isEmpty()) return;
+  auto* data = new QMimeData;
+  data->setData(format, bytes);
+  QGuiApplication::clipboard()->setMimeData(data);
+  if (a.paste->isEnabled() && !s.Chance(4)) a.paste->trigger();
 }
 
 std::vector<std::string> ClipboardProblems(WindowSession& s) {

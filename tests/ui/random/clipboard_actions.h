@@ -15,6 +15,10 @@ void RunEditCommand(WindowSession& s);
 /// Puts bytes under one of the editor's format names as another program
 /// might: random ones, or a damaged copy of the payload there now.
 void FillClipboardWithBytes(WindowSession& s);
+/// Another program puts the records of the payload there now back under
+/// its format, every channel and transponder name starting with four 0xFF
+/// bytes (the free-slot marker), and the user mostly pastes them at once.
+void PasteNamesThatMarkFreeSlots(WindowSession& s);
 /// Cut, Copy and Paste are enabled exactly when the clipboard as it is now
 /// and the current tab allow them. One line per problem.
 std::vector<std::string> ClipboardProblems(WindowSession& s);

@@ -5,8 +5,9 @@
 // paste and apply over a clipboard that the window and (with random bytes)
 // another program fill, undo and redo, and find, with every question, file
 // and selection dialog answered at random. After every action the window
-// must agree with the database and the clipboard commands' states with the
-// clipboard, and whenever the modified mark is clear the database must hold
+// must agree with the database, the clipboard commands' states with the
+// clipboard, Undo, Redo and Save with the history and the pane's edit, and
+// whenever the modified mark is clear the database must hold
 // what the file holds; at the end the saved file must load back into the
 // same database. Other sessions undo everything they did and redo it again,
 // byte for byte.
@@ -95,6 +96,8 @@ class RandomWindowTest : public ::testing::Test {
           << "seed " << seed << " step " << step << " (" << action.name << ")";
       ASSERT_EQ(ClipboardProblems(session), std::vector<std::string>{})
           << "seed " << seed << " step " << step << " (" << action.name << ")";
+      ASSERT_EQ(ActionProblems(session.Frame(), session.Document()), std::vector<std::string>{})
+          << "seed " << seed << " step " << step << " (" << action.name << ")";
       ASSERT_EQ(session.DocumentQuestions().unexpected, std::vector<std::string>{})
           << "seed " << seed << " step " << step << " (" << action.name << ")";
       ASSERT_EQ(UnsavedDifference(session), "")
@@ -144,6 +147,8 @@ class RandomWindowTest : public ::testing::Test {
       action.run(session);
       session.Settle();
       ASSERT_EQ(WindowProblems(session.View(), db), std::vector<std::string>{})
+          << "seed " << seed << " step " << step << " (" << action.name << ")";
+      ASSERT_EQ(ActionProblems(session.Frame(), session.Document()), std::vector<std::string>{})
           << "seed " << seed << " step " << step << " (" << action.name << ")";
     }
     session.View().CommitPendingEdits();

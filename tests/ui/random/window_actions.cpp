@@ -23,6 +23,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
+#include "ui/panes/channel_pane_rows.h"
 #include "ui/panes/property_pane.h"
 #include "ui/panes/satellite_pane.h"
 #include "ui/panes/transponder_pane.h"
@@ -286,6 +287,21 @@ void EditPaneValue(WindowSession& s) {
   }
 }
 
+// Ticks or clears a favourite box of the channel pane (opening its group
+// first), mostly the one of the group the favourites panel shows, and now
+// and then saves at once.
+void ToggleFavoriteBox(WindowSession& s) {
+  PropertyGrid* grid = s.View().Pane();
+  if (s.View().CurrentTab() != kTabChannels || grid->shownRows().empty()) return;
+  const int chosen = s.View().Favorites()->ChosenGroup();
+  const int g = chosen >= 0 && !s.Chance(4) ? chosen : s.Pick(kFavoriteGroupCount);
+  const int row = channel_rows::kFavorite1 + g;
+  if (grid->model().shownIndex(row) < 0)
+    grid->activateCell(channel_rows::kFavorites, PropertyPane::kLabelColumn);
+  grid->activateCell(row, PropertyPane::kValueColumn);
+  if (s.Chance(2)) grid->activateCell(PropertyPane::kSaveDiscardRow, PropertyPane::kLabelColumn);
+}
+
 // "Show All" / "Hide All", "Save" / "Discard", or a group opened or closed.
 void ClickPaneControl(WindowSession& s) {
   PropertyGrid* grid = s.View().Pane();
@@ -411,6 +427,17 @@ void TypeDishValue(WindowSession& s) {
   if (s.Chance(2)) grid->activateCell(PropertyPane::kSaveDiscardRow, PropertyPane::kLabelColumn);
 }
 
+// The user switches "AutoSave" or the collapsing after a choice in the
+// editor configuration, which settles the pane's edit first.
+void SwitchPaneSaving(WindowSession& s) {
+  s.View().CommitPendingEdits();
+  EditorConfig& config = s.Config();
+  if (s.Chance(2))
+    config.AutoSave = config.AutoSave != 0 ? 0 : 1;
+  else
+    config.ColapseAfterSelection = config.ColapseAfterSelection != 0 ? 0 : 1;
+}
+
 void Trigger(QAction* action) {
   if (action->isEnabled()) action->trigger();
 }
@@ -455,18 +482,21 @@ const std::vector<WindowAction>& WindowActions() {
       {"drag channels", 6, DragChannels},
       {"edit a pane value", 14, EditPaneValue},
       {"click a pane control", 4, ClickPaneControl},
+      {"toggle a favourite box", 3, ToggleFavoriteBox},
       {"choose a settings category", 6, ChooseSettingsCategory},
       {"type the code word", 1, TypeCodeWord},
       {"pick a date in the pane", 4, PickPaneDateTime},
       {"save or discard settings", 3, SaveOrDiscardSettings},
       {"type a dish value", 6, TypeDishValue},
       {"save and reopen", 1, SaveAndReopen},
+      {"switch the pane's saving", 1, SwitchPaneSaving},
       {"import a VDR list", 2, ImportVdrList},
       {"import a scan table", 2, ImportScanTable},
       {"order like another list", 2, OrderLikeAList},
       {"export a list", 2, ExportList},
       {"run an edit command", 8, RunEditCommand},
       {"fill the clipboard with bytes", 3, FillClipboardWithBytes},
+      {"paste names that mark free slots", 2, PasteNamesThatMarkFreeSlots},
       {"undo", 6, UndoLastChange},
       {"redo", 3, RedoNextChange},
       {"find in the list", 3, FindInList},

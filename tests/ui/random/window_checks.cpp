@@ -12,8 +12,10 @@
 
 #include "../../editing/invariant_checks.h"
 #include "database/settings_database.h"
+#include "document/qt/vq_channel_editor_doc.h"
 #include "editing/command_states.h"
 #include "ui/app/editor_config.h"
+#include "ui/app/main_frame.h"
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/pane_host.h"
@@ -337,6 +339,23 @@ std::vector<std::string> WindowProblems(CVQChannelEditorView& view, const Settin
   CheckSettings(view, db, problems);
   CheckRecordPane(view, problems);
   for (const std::string& problem : InvariantProblems(db)) problems.push_back(problem);
+  return problems;
+}
+
+std::vector<std::string> ActionProblems(CMainFrame& frame, const CVQChannelEditorDoc& document) {
+  Problems problems;
+  CVQChannelEditorView& view = *frame.View();
+  const bool held = view.State().pendingEdit || view.Pane()->isEditing();
+  const ChangeHistory& history = document.History();
+  const FrameActions& a = frame.Actions();
+  const auto check = [&](const char* name, const QAction* action, bool enabled) {
+    if (action->isEnabled() != enabled)
+      problems.push_back(std::string(name) + (enabled ? " is disabled" : " is enabled") +
+                         " against the history and the pane's edit");
+  };
+  check("Undo", a.undo, history.CanUndo() || held);
+  check("Redo", a.redo, history.CanRedo() && !held);
+  check("Save", a.save, !document.IsReadOnly() && (document.IsModified() || held));
   return problems;
 }
 

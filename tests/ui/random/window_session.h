@@ -60,6 +60,8 @@ class WindowSession {
   const QString& Path() const { return path_; }
   SessionDocumentPrompter& DocumentQuestions() { return documentPrompter_; }
   RandomPrompter& Answers() { return *answers_; }
+  /// The editor configuration the window reads (AutoSave and the like).
+  EditorConfig& Config() { return config_; }
 
   /// A random number in 0..n-1 (0 for n <= 0).
   int Pick(int n);
