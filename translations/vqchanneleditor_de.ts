@@ -718,67 +718,67 @@ The file&apos;s previous contents could not be put back; the file may be damaged
 Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei ist möglicherweise beschädigt.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/channel_list_import.cpp" line="110"/>
+        <location filename="../src/interchange/channel_list_import.cpp" line="109"/>
         <source>the channel type is unknown</source>
         <translation>der Kanaltyp ist unbekannt</translation>
     </message>
     <message>
-        <location filename="../src/interchange/channel_list_import.cpp" line="165"/>
+        <location filename="../src/interchange/channel_list_import.cpp" line="164"/>
         <source>no favourite group left for its group</source>
         <translation>keine Favoritengruppe mehr frei für seine Gruppe</translation>
     </message>
     <message>
-        <location filename="../src/interchange/channel_list_import.cpp" line="173"/>
+        <location filename="../src/interchange/channel_list_import.cpp" line="172"/>
         <source>its favourite group is full</source>
         <translation>seine Favoritengruppe ist voll</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="19"/>
+        <location filename="../src/interchange/import_summary.cpp" line="22"/>
         <source>line %s</source>
         <translation>Zeile %s</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="21"/>
+        <location filename="../src/interchange/import_summary.cpp" line="24"/>
         <source>lines %s</source>
         <translation>Zeilen %s</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="22"/>
+        <location filename="../src/interchange/import_summary.cpp" line="25"/>
         <source>lines %s and %zu more</source>
         <translation>Zeilen %s und %zu weitere</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="41"/>
+        <location filename="../src/interchange/import_summary.cpp" line="44"/>
         <source>Satellites added: %d</source>
         <translation>Satelliten hinzugefügt: %d</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="43"/>
+        <location filename="../src/interchange/import_summary.cpp" line="46"/>
         <source>Transponders added: %d (%d already there)</source>
         <translation>Transponder hinzugefügt: %d (%d schon vorhanden)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="47"/>
+        <location filename="../src/interchange/import_summary.cpp" line="50"/>
         <source>DVB-S2 transponders among them: %d (the transponder record cannot mark DVB-S2)</source>
         <translation>Davon DVB-S2-Transponder: %d (der Transponder-Eintrag kann DVB-S2 nicht kennzeichnen)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="52"/>
+        <location filename="../src/interchange/import_summary.cpp" line="55"/>
         <source>Channels added: %d TV, %d radio, %d data (%d already there)</source>
         <translation>Kanäle hinzugefügt: %d TV, %d Radio, %d Daten (%d schon vorhanden)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="55"/>
+        <location filename="../src/interchange/import_summary.cpp" line="58"/>
         <source>Favourite places added: %d</source>
         <translation>Favoritenplätze hinzugefügt: %d</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="59"/>
+        <location filename="../src/interchange/import_summary.cpp" line="62"/>
         <source>Characters without a Latin-1 form, replaced by &apos;?&apos;: %d</source>
         <translation>Zeichen ohne Latin-1-Form, durch &apos;?&apos; ersetzt: %d</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="62"/>
+        <location filename="../src/interchange/import_summary.cpp" line="65"/>
         <source>Skipped: %d</source>
         <translation>Übersprungen: %d</translation>
     </message>
@@ -819,6 +819,11 @@ Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei 
     </message>
     <message>
         <location filename="../src/interchange/import_texts.h" line="22"/>
+        <source>The file could not be read: there is not enough memory for it.</source>
+        <translation>Die Datei konnte nicht gelesen werden: Dafür reicht der Speicher nicht.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_texts.h" line="24"/>
         <source>refers to no entry of the list</source>
         <translation>verweist auf keinen Eintrag der Liste</translation>
     </message>
@@ -895,77 +900,82 @@ Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei 
         <translation>Die Datei ist keine Kanalliste: sie enthält Binärdaten.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/reference_text_reader.cpp" line="105"/>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="106"/>
         <source>The file is not a channel list: its first row is neither &quot;number;name&quot; nor a header naming a Number and a Name column.</source>
         <translation>Die Datei ist keine Kanalliste: ihre erste Zeile ist weder &quot;Nummer;Name&quot; noch eine Kopfzeile mit einer Spalte Number und einer Spalte Name.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/reference_text_reader.cpp" line="121"/>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="120"/>
         <source>the number is not readable</source>
         <translation>die Nummer ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/reference_text_reader.cpp" line="127"/>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="126"/>
         <source>the ids are not &quot;network-TS-service&quot; numbers</source>
         <translation>die IDs sind keine Nummern der Form &quot;Netzwerk-TS-Dienst&quot;</translation>
     </message>
     <message>
-        <location filename="../src/interchange/reference_text_reader.cpp" line="137"/>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="140"/>
         <source>The file is not a channel list: no row holds a number and a name.</source>
         <translation>Die Datei ist keine Kanalliste: keine Zeile enthält eine Nummer und einen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_folder.cpp" line="24"/>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="25"/>
         <source>larger than %zu KB</source>
         <translation>größer als %zu KB</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_folder.cpp" line="32"/>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="31"/>
+        <source>not read: an update reads at most %zu KB</source>
+        <translation>nicht gelesen: Eine Aktualisierung liest höchstens %zu KB</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="39"/>
         <source>could not be read</source>
         <translation>konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_folder.cpp" line="49"/>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="56"/>
         <source>the folder %s cannot be read: %s</source>
         <translation>der Ordner %s kann nicht gelesen werden: %s</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="54"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="72"/>
         <source>The file is not a dvbv5 scan table: it holds binary data.</source>
         <translation>Die Datei ist keine dvbv5-Scan-Tabelle: sie enthält Binärdaten.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="71"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="89"/>
         <source>not a KEY = VALUE line of a section</source>
         <translation>keine Zeile KEY = VALUE eines Abschnitts</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="79"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="96"/>
         <source>The file is not a dvbv5 scan table: no section holds a DELIVERY_SYSTEM and a FREQUENCY.</source>
         <translation>Die Datei ist keine dvbv5-Scan-Tabelle: kein Abschnitt enthält ein DELIVERY_SYSTEM und eine FREQUENCY.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="98"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="112"/>
         <source>the section has no DELIVERY_SYSTEM or FREQUENCY</source>
         <translation>dem Abschnitt fehlt DELIVERY_SYSTEM oder FREQUENCY</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="106"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="124"/>
         <source>not a satellite entry (DELIVERY_SYSTEM %s)</source>
         <translation>kein Satelliteneintrag (DELIVERY_SYSTEM %s)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="118"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="135"/>
         <source>the FREQUENCY is not readable</source>
         <translation>die FREQUENCY ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="125"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="141"/>
         <source>the SYMBOL_RATE is missing or not readable</source>
         <translation>die SYMBOL_RATE fehlt oder ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="133"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="149"/>
         <source>the POLARIZATION is not readable</source>
         <translation>die POLARIZATION ist nicht lesbar</translation>
     </message>
@@ -1065,57 +1075,57 @@ Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei 
         <translation>Transponder hinzugefügt: %d, geändert: %d, entfernt: %d (mit %s)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="74"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="77"/>
         <source>The file is not a VDR channels.conf: it holds binary data.</source>
         <translation>Die Datei ist keine VDR-channels.conf: sie enthält Binärdaten.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="90"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="96"/>
         <source>not a channel line (it needs 13 fields separated by &apos;:&apos;)</source>
         <translation>keine Kanalzeile (sie braucht 13 durch &apos;:&apos; getrennte Felder)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="97"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="103"/>
         <source>The file is not a VDR channels.conf: no line holds a channel.</source>
         <translation>Die Datei ist keine VDR-channels.conf: keine Zeile enthält einen Kanal.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="128"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="138"/>
         <source>the source or the frequency is not readable</source>
         <translation>die Quelle oder die Frequenz ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="134"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="148"/>
         <source>not a satellite entry (source %c)</source>
         <translation>kein Satelliteneintrag (Quelle %c)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="142"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="156"/>
         <source>the frequency is not readable</source>
         <translation>die Frequenz ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="147"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="161"/>
         <source>the parameters are not readable</source>
         <translation>die Parameter sind nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="156"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="170"/>
         <source>the symbol rate is not readable</source>
         <translation>die Symbolrate ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="168"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="182"/>
         <source>a PID is not readable</source>
         <translation>eine PID ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="172"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="186"/>
         <source>the CA field is not readable</source>
         <translation>das CA-Feld ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="179"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="193"/>
         <source>a service, network or transport stream id is not readable</source>
         <translation>eine Dienst-, Netzwerk- oder Transportstrom-ID ist nicht lesbar</translation>
     </message>
@@ -2021,6 +2031,11 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <location filename="../src/ui/panes/transponder_pane.cpp" line="117"/>
         <source>CAS ID</source>
         <translation>CAS-ID</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/channel_list.h" line="26"/>
+        <source>left out: the list holds more entries than an import takes</source>
+        <translation>ausgelassen: Die Liste enthält mehr Einträge, als ein Import übernimmt</translation>
     </message>
 </context>
 <context>
@@ -3708,6 +3723,11 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <source>The list of scan tables at %1 could not be read (%2); only the names of the installed tables were tried.</source>
         <translation>Die Liste der Scan-Tabellen unter %1 konnte nicht gelesen werden (%2); nur die Namen der installierten Tabellen wurden versucht.</translation>
     </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="186"/>
+        <source>not read: an update reads at most %1 KB</source>
+        <translation>nicht gelesen: Eine Aktualisierung liest höchstens %1 KB</translation>
+    </message>
 </context>
 <context>
     <name>vq::ScanTableFetch</name>
@@ -4034,42 +4054,42 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::StatisticsPanel</name>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="24"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="26"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="25"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="27"/>
         <source>Transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="26"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="28"/>
         <source>Total Channels</source>
         <translation>Kanäle gesamt</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="27"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="29"/>
         <source>TV Channels</source>
         <translation>TV-Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="28"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="30"/>
         <source>Radio Channels</source>
         <translation>Radiokanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="29"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="31"/>
         <source>Data Channels</source>
         <translation>Datenkanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="39"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="41"/>
         <source>Use Network Settings (for FAE)</source>
         <translation>Netzwerkeinstellungen nutzen (für FAE)</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="41"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="43"/>
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>

@@ -50,8 +50,8 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>& bytes,
-                   std::string& error) {
+template <class Bytes>
+bool ReadWholeFile(const std::string& path, size_t limit, Bytes& bytes, std::string& error) {
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
   if (ec || !std::filesystem::exists(status)) {
@@ -76,7 +76,7 @@ bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>& 
     error = SystemError("cannot open");
     return false;
   }
-  bytes.assign(static_cast<size_t>(size), 0);
+  bytes.assign(static_cast<size_t>(size), {});
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
   // A file that changed size while we read it is not trusted.
   if (static_cast<uintmax_t>(in.gcount()) != size ||
@@ -86,6 +86,9 @@ bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>& 
   }
   return true;
 }
+
+template bool ReadWholeFile(const std::string&, size_t, std::vector<uint8_t>&, std::string&);
+template bool ReadWholeFile(const std::string&, size_t, std::string&, std::string&);
 
 bool WriteFileReplacing(const std::string& path, const std::vector<uint8_t>& bytes,
                         std::string& error) {

@@ -13,10 +13,11 @@
 
 namespace vq::tool {
 
-// Reads at most `limit` bytes; a larger file is refused without reading it.
-// On failure `error` says why, as a phrase to follow "vqtool: PATH: ".
-bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>& bytes,
-                   std::string& error);
+// Reads at most `limit` bytes into a std::vector<uint8_t> or a std::string;
+// a larger file is refused without reading it. On failure `error` says why,
+// as a phrase to follow "vqtool: PATH: ".
+template <class Bytes>
+bool ReadWholeFile(const std::string& path, size_t limit, Bytes& bytes, std::string& error);
 
 // Writes `bytes` to a new file beside `path`, then renames it over `path`.
 bool WriteFileReplacing(const std::string& path, const std::vector<uint8_t>& bytes,

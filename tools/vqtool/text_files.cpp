@@ -5,10 +5,7 @@
 namespace vq::tool {
 
 bool ReadTextFile(const std::string& path, std::string& text, std::string& error) {
-  std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(path, kListFileLimit, bytes, error)) return false;
-  text.assign(bytes.begin(), bytes.end());
-  return true;
+  return ReadWholeFile(path, kListFileLimit, text, error);
 }
 
 bool WriteTextFile(const std::string& path, const std::string& text, std::string& error) {

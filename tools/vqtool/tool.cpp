@@ -1,5 +1,6 @@
 #include "vqtool/tool.h"
 
+#include <new>
 #include <string_view>
 
 #include "common/version.h"
@@ -78,8 +79,17 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     out << "vqtool " << kVersion << "\n";
     return kExitOk;
   }
-  for (const Entry& entry : kCommands)
-    if (entry.name == name) return entry.run(Args(args.begin() + 1, args.end()), out, err);
+  for (const Entry& entry : kCommands) {
+    if (entry.name != name) continue;
+    // The readers report a failed allocation themselves; this catches any
+    // other, so the tool always ends with a message and an exit code.
+    try {
+      return entry.run(Args(args.begin() + 1, args.end()), out, err);
+    } catch (const std::bad_alloc&) {
+      err << "vqtool: " << name << ": not enough memory\n";
+      return kExitFailure;
+    }
+  }
   err << "vqtool: unknown command '" << name << "'\n" << kUsage;
   return kExitUsage;
 }
