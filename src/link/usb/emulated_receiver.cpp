@@ -82,8 +82,11 @@ std::unique_ptr<EmulatedReceiver> EmulatedReceiver::FromFile(const std::string& 
     error = TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "cannot read %s"), path.c_str());
     return nullptr;
   }
-  std::vector<uint8_t> image((std::istreambuf_iterator<char>(in)),
-                             std::istreambuf_iterator<char>());
+  // One byte more than the largest image (the second) is enough to refuse a larger file;
+  // a device such as /dev/zero never ends.
+  std::vector<uint8_t> image(kSettingsImageSizes[1] + 1);
+  in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  image.resize(static_cast<size_t>(in.gcount()));
   if (std::find(std::begin(kSettingsImageSizes), std::end(kSettingsImageSizes), image.size()) ==
       std::end(kSettingsImageSizes)) {
     error = TranslatedFormat(

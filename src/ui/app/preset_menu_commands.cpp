@@ -12,6 +12,7 @@
 #include "document/qt/vq_channel_editor_doc.h"
 #include "editing/history/history_step.h"
 #include "editing/preset_file.h"
+#include "editing/preset_format.h"
 
 namespace vq {
 namespace {
@@ -87,7 +88,9 @@ bool PresetMenuCommands::Import() {
     Tell(kPresetFileOpenFailedText);
     return false;
   }
-  const QByteArray bytes = file.readAll();
+  // One byte more than a preset file holds is enough to refuse a larger
+  // one; a device such as /dev/zero never ends.
+  const QByteArray bytes = file.read(static_cast<qint64>(preset::kFileSize) + 1);
   file.close();
   PresetContent content;
   const PresetImportResult read =

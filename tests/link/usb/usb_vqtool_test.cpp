@@ -47,6 +47,9 @@ TEST(UsbToolTest, FailuresExitNonZero) {
   EXPECT_EQ(RunVqtool({"usb-download", "--emulate", "/nonexistent.bin", out.Path()}), 1);
   EXPECT_EQ(RunVqtool({"usb-upload", "--emulate", receiver.Path(), "/nonexistent.bin"}), 1);
   EXPECT_EQ(RunVqtool({"usb-upload"}), 2);
+  // A file that never ends is refused by its size, not read without end.
+  EXPECT_EQ(RunVqtool({"usb-download", "--emulate", "/dev/zero", out.Path()}, &err), 1);
+  EXPECT_NE(err.find("is not a settings file"), std::string::npos) << err;
 }
 
 }  // namespace

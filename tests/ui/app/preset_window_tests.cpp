@@ -130,6 +130,13 @@ TEST_F(PresetWindow, AnInvalidFileLeavesTheDocumentAndAsksNothing) {
   EXPECT_EQ(frame->View()->Channels()->rowCount(), 40);
 }
 
+TEST_F(PresetWindow, AFileThatNeverEndsIsRefusedByItsSize) {
+  dialogs.importPath = "/dev/zero";
+  frame->Actions().importPreset->trigger();
+  EXPECT_EQ(prompter.told.size(), 1);
+  EXPECT_EQ(Channels(), 43);
+}
+
 TEST_F(PresetWindow, UnsavedChangesAreAskedAboutForAValidFile) {
   frame->Actions().exportPreset->trigger();
   app.Document()->SetModifiedFlag(true);
