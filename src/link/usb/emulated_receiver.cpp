@@ -259,10 +259,11 @@ void EmulatedReceiver::Answer() {
   } else if (faults_.status != 0 && (faults_.statusCommand == 0 || faults_.statusCommand == code)) {
     status = faults_.status;
   } else if (code == kCommandInfo) {
-    const char* text = parameter == kInfoProductName       ? kProductName
-                       : parameter == kInfoSoftwareVersion ? kSoftwareVersion
-                                                           : "";
-    std::memcpy(out, text, std::strlen(text));
+    const std::string text =
+        parameter == kInfoProductName       ? faults_.productName.value_or(kProductName)
+        : parameter == kInfoSoftwareVersion ? kSoftwareVersion
+                                            : "";
+    std::memcpy(out, text.data(), std::min(text.size(), kFrameDataSize - 1));
     if (parameter == kInfoPvrState) value = faults_.busy ? 1 : 0;
   } else if (code == kCommandReadFile) {
     stream_ = image_;

@@ -31,6 +31,8 @@ struct EmulatedFaults {
   std::optional<size_t> stallAt;     ///< transfer goes silent after this many bytes
   std::optional<size_t> unplugAt;    ///< leaves the bus after this many transfer bytes
   std::optional<size_t> shortImage;  ///< announces and sends only this many bytes
+  /// Names itself with this instead of its own product name (cut to a frame).
+  std::optional<std::string> productName;
 };
 
 class EmulatedReceiver : public UsbBus {

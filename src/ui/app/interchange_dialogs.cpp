@@ -75,6 +75,7 @@ QString WindowInterchangeDialogs::AskSavePath(ListFileKind kind, const QString& 
 
 bool WindowInterchangeDialogs::AskYesNo(const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setTextFormat(Qt::PlainText);  // it names the file and its groups
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -94,6 +95,7 @@ void WindowInterchangeDialogs::ShowSummary(const QString& title, const QString& 
 
 void WindowInterchangeDialogs::Tell(const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent_);
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

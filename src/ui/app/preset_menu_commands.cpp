@@ -38,6 +38,7 @@ QString FilePresetDialogs::AskImportPath(const QString& directory) {
 
 bool FilePresetDialogs::Confirm(const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setTextFormat(Qt::PlainText);
   return box.exec() == QMessageBox::Yes;
 }
 

@@ -44,6 +44,9 @@ SerialTransferDialog::SerialTransferDialog(serial::Direction direction, const QS
   layout->addWidget(info_, 1, 1);
   layout->addWidget(cancel, 1, 2);
   layout->addWidget(status_, 2, 0, 1, 3);
+  // The receiver's identification and messages are data, never rich text.
+  info_->setTextFormat(Qt::PlainText);
+  status_->setTextFormat(Qt::PlainText);
   info_->setMinimumWidth(260);
   // A coarse timer may fire a little early, which would end a transfer
   // before a whole period without data has passed.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -107,6 +108,24 @@ TEST_F(UsbDialogsTest, ADownloadRunsTheWholeCommandAndEndsAtFullProgress) {
   EXPECT_EQ(dialog.StatusText(), "Loading ... (100%)");
   EXPECT_EQ(dialog.Progress(), 100);
   EXPECT_EQ(test::ReadFileBytes(file.Path()), receiver.Image());
+  EXPECT_FALSE(watchdog.Fired());
+}
+
+TEST_F(UsbDialogsTest, TheReceiversWordsAreShownAsTheyAreNotAsRichText) {
+  // Read as rich text, the "image" would be read from /dev/zero without end.
+  usb::EmulatedFaults faults;
+  faults.productName = "<img src=/dev/zero>";
+  receiver.SetFaults(faults);
+  UsbTransferDialog dialog;
+  Watchdog watchdog(dialog);
+  dialog.Start(link.Device(), Request(true, file.Path()));
+  EXPECT_TRUE(dialog.RunModal().moved);
+  const QString shown = "Product Name:      <img src=/dev/zero>\nSoftware Version:  1.00 (emulated)";
+  EXPECT_EQ(dialog.InformationText(), shown);
+  int plain = 0;
+  for (const QLabel* label : dialog.findChildren<QLabel*>())
+    if (label->text() == shown && label->textFormat() == Qt::PlainText) ++plain;
+  EXPECT_EQ(plain, 1);
   EXPECT_FALSE(watchdog.Fired());
 }
 
