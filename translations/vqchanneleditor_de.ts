@@ -697,21 +697,35 @@ Datei beschädigt!</translation>
         <translation>Einstellungen erfolgreich vom Receiver geöffnet!</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="65"/>
+        <location filename="../src/document/settings_file.h" line="67"/>
         <source>Cannot save settings file!
 Access is denied.</source>
         <translation>Einstellungsdatei kann nicht gespeichert werden!
 Zugriff verweigert.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="68"/>
+        <location filename="../src/document/settings_file.h" line="71"/>
+        <source>Cannot save settings file!
+It is not a regular file.</source>
+        <translation>Einstellungsdatei kann nicht gespeichert werden!
+Sie ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/settings_file.h" line="72"/>
+        <source>Cannot save settings file!
+It is a link that another user made in a folder open to everyone.</source>
+        <translation>Einstellungsdatei kann nicht gespeichert werden!
+Sie ist ein Link, den ein anderer Benutzer in einem für alle offenen Ordner angelegt hat.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/settings_file.h" line="78"/>
         <source>
 The file&apos;s previous contents were put back.</source>
         <translation>
 Der vorherige Inhalt der Datei wurde wiederhergestellt.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="69"/>
+        <location filename="../src/document/settings_file.h" line="79"/>
         <source>
 The file&apos;s previous contents could not be put back; the file may be damaged.</source>
         <translation>
@@ -1181,7 +1195,7 @@ Softwareversion:   %s</translation>
         <translation>%s kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/link/usb/emulated_receiver.cpp" line="90"/>
+        <location filename="../src/link/usb/emulated_receiver.cpp" line="93"/>
         <source>%s is not a settings file (499712 or 827392 bytes)</source>
         <translation>%s ist keine Einstellungsdatei (499712 oder 827392 Bytes)</translation>
     </message>
@@ -2037,18 +2051,33 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <source>left out: the list holds more entries than an import takes</source>
         <translation>ausgelassen: Die Liste enthält mehr Einträge, als ein Import übernimmt</translation>
     </message>
+    <message>
+        <location filename="../src/document/file_replace.h" line="59"/>
+        <source>Access is denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/file_replace.h" line="61"/>
+        <source>It is not a regular file.</source>
+        <translation>Sie ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/file_replace.h" line="62"/>
+        <source>It is a link that another user made in a folder open to everyone.</source>
+        <translation>Sie ist ein Link, den ein anderer Benutzer in einem für alle offenen Ordner angelegt hat.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
-        <location filename="../src/ui/app/main_frame.cpp" line="113"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="33"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="116"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="34"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/message_prompter.cpp" line="34"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="25"/>
+        <location filename="../src/ui/app/message_prompter.cpp" line="37"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="26"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
@@ -2236,22 +2265,22 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
 <context>
     <name>TransponderUpdateCommand</name>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="22"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="23"/>
         <source>Update Channels from Internet</source>
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="24"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="25"/>
         <source>Reading the scan tables ...</source>
         <translation>Die Suchlauftabellen werden gelesen ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="25"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="26"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="26"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="27"/>
         <source>
 
 Check the connection, or choose a folder of scan tables in Editor Configuration (Scan Tables).</source>
@@ -2260,12 +2289,12 @@ Check the connection, or choose a folder of scan tables in Editor Configuration 
 Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlauftabellen) einen Ordner mit Suchlauftabellen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="30"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="31"/>
         <source>No satellite is in use, so there are no transponders to update.</source>
         <translation>Kein Satellit ist in Gebrauch, daher gibt es keine Transponder zu aktualisieren.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="33"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="34"/>
         <source>Update channels from internet</source>
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
@@ -2377,7 +2406,7 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     </message>
     <message>
         <location filename="../src/ui/app/main_frame.cpp" line="35"/>
-        <location filename="../src/ui/app/main_frame.cpp" line="81"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="84"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
@@ -2980,7 +3009,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::EditorApplication</name>
     <message>
-        <location filename="../src/ui/app/editor_application.cpp" line="86"/>
+        <location filename="../src/ui/app/editor_application.cpp" line="87"/>
         <source>Emulated receiver: %1</source>
         <translation>Nachgebildeter Receiver: %1</translation>
     </message>
@@ -3279,17 +3308,17 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::ImportSummaryDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="20"/>
+        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="21"/>
         <source>Result</source>
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="26"/>
+        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="27"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="34"/>
+        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="35"/>
         <source>Summary</source>
         <translation>Zusammenfassung</translation>
     </message>
@@ -3650,7 +3679,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::PresetMenuCommands</name>
     <message>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="105"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="109"/>
         <source>Import Preset data</source>
         <translation>Preset-Daten importieren</translation>
     </message>
@@ -3988,12 +4017,12 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="79"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="82"/>
         <source>Opening settings from COM port ...</source>
         <translation>Einstellungen werden vom COM-Port geöffnet ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="80"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="83"/>
         <source>Saving settings to COM port ...</source>
         <translation>Einstellungen werden auf dem COM-Port gespeichert ...</translation>
     </message>
@@ -4130,37 +4159,37 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="37"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="38"/>
         <source>Source</source>
         <translation>Quelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="40"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="42"/>
         <source>Tick the differences to apply. Transponders that would take channels with them start unticked.</source>
         <translation>Haken Sie die Unterschiede an, die angewendet werden sollen. Transponder, die Kanäle mitnehmen würden, sind zu Beginn nicht angehakt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="45"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="47"/>
         <source>Differences</source>
         <translation>Unterschiede</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="60"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="62"/>
         <source>Summary</source>
         <translation>Zusammenfassung</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="84"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="86"/>
         <source>No differences: there is nothing to apply.</source>
         <translation>Keine Unterschiede: Es gibt nichts anzuwenden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="85"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="87"/>
         <source>%1 of %2 differences ticked.</source>
         <translation>%1 von %2 Unterschieden angehakt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="87"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="89"/>
         <source> Applying removes %1 channels.</source>
         <translation> Das Anwenden entfernt %1 Kanäle.</translation>
     </message>
@@ -4168,62 +4197,62 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::TransponderReviewModel</name>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="14"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="15"/>
         <source>Difference</source>
         <translation>Unterschied</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="15"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="16"/>
         <source>Transponder</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="16"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="17"/>
         <source>Becomes</source>
         <translation>Wird zu</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="17"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="18"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="18"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="19"/>
         <source>Table</source>
         <translation>Tabelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="40"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="41"/>
         <source>Tables: %1</source>
         <translation>Tabellen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="44"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="45"/>
         <source>Table %1 skipped: %2</source>
         <translation>Tabelle %1 übersprungen: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="46"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="47"/>
         <source>Transponders no longer listed are not shown: a table was skipped.</source>
         <translation>Nicht mehr aufgeführte Transponder werden nicht gezeigt: Eine Tabelle wurde übersprungen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="50"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="51"/>
         <source>Listed transponders outside the LNB&apos;s range, left out: %1</source>
         <translation>Aufgeführte Transponder außerhalb des LNB-Bereichs, ausgelassen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="133"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="138"/>
         <source>%1 line %2</source>
         <translation>%1 Zeile %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="142"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="147"/>
         <source>; applying it removes its channels</source>
         <translation>; das Anwenden entfernt seine Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="148"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="153"/>
         <source>Applying removes this transponder with its %1 channels</source>
         <translation>Das Anwenden entfernt diesen Transponder mit seinen %1 Kanälen</translation>
     </message>

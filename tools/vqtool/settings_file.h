@@ -19,7 +19,10 @@ namespace vq::tool {
 template <class Bytes>
 bool ReadWholeFile(const std::string& path, size_t limit, Bytes& bytes, std::string& error);
 
-// Writes `bytes` to a new file beside `path`, then renames it over `path`.
+// Writes `bytes` to a new file beside `path`, then renames it over `path`,
+// under the editor's rules: a read-only or locked file, a target that is not
+// a regular file and a foreign link in a shared folder are refused; the new
+// file keeps the old one's group, mode and ACL (a new one: 0666 less umask).
 bool WriteFileReplacing(const std::string& path, const std::vector<uint8_t>& bytes,
                         std::string& error);
 
