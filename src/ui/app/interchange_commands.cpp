@@ -2,10 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <span>
 
 #include "common/qt/core_text.h"
 #include "database/settings_database.h"
+#include "document/file_replace.h"
 #include "document/qt/vq_channel_editor_doc.h"
 #include "editing/command_frame.h"
 #include "interchange/channel_csv_writer.h"
@@ -223,10 +224,14 @@ bool InterchangeCommands::Export(ListFileKind kind, const char* title) {
   const ChannelList list = CollectChannelList(view_.Database());
   const std::string text =
       kind == ListFileKind::kCsv ? WriteChannelCsv(list) : WriteVdrChannels(list);
-  QSaveFile file(path);
-  const auto size = static_cast<qint64>(text.size());
-  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size || !file.commit()) {
-    dialogs_.Tell(Title(title), tr("Cannot write %1: %2").arg(FileName(path), file.errorString()));
+  // Under Save's rules: a file an editor holds, one the user may not write
+  // or one that is not a regular file is never replaced.
+  const ReplaceResult written =
+      ReplaceFile(QFile::encodeName(path).toStdString(),
+                  std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+  if (!written.done) {
+    dialogs_.Tell(Title(title),
+                  tr("Cannot write %1: %2").arg(FileName(path), CoreText(written.reason)));
     return false;
   }
   const size_t count = list.channels.size();

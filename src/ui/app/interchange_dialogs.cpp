@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "interchange/scan_table_source.h"
+#include "ui/app/save_file_dialog.h"
 #include "ui/dialogs/import_summary_dialog.h"
 #include "ui/dialogs/select_satellite_dialog.h"
 
@@ -64,13 +65,8 @@ QString WindowInterchangeDialogs::AskOpenPath(ListFileKind kind, const QString& 
 QString WindowInterchangeDialogs::AskSavePath(ListFileKind kind, const QString& directory) {
   const FileKindTexts texts = TextsOf(kind);
   const QString name = QStringLiteral("channels.") + texts.suffix;
-  QFileDialog dialog(parent_, Text(texts.saveTitle), QDir(directory).filePath(name),
-                     Text(texts.filter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // The dialog adds the extension before it asks about overwriting.
-  dialog.setDefaultSuffix(texts.suffix);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().front();
+  return AskSaveFileName(parent_, Text(texts.saveTitle), QDir(directory).filePath(name),
+                         Text(texts.filter), texts.suffix);
 }
 
 bool WindowInterchangeDialogs::AskYesNo(const QString& title, const QString& text) {

@@ -1,7 +1,9 @@
 #include "ui/app/message_prompter.h"
 
-#include <QFileDialog>
+#include <QCoreApplication>
 #include <QMessageBox>
+
+#include "ui/app/save_file_dialog.h"
 
 namespace vq {
 
@@ -33,9 +35,9 @@ DocumentPrompter::Answer MessagePrompter::AskYesNoCancel(const QString& text) {
 }
 
 QString MessagePrompter::AskSavePath(const QString& suggested) {
-  return QFileDialog::getSaveFileName(
-      parent_, QCoreApplication::translate("FileDialogs", "Save As"), suggested,
-      QCoreApplication::translate("FileDialogs", kSettingsFilter));
+  return AskSaveFileName(parent_, QCoreApplication::translate("FileDialogs", "Save As"), suggested,
+                         QCoreApplication::translate("FileDialogs", kSettingsFilter),
+                         QStringLiteral("bin"));
 }
 
 }  // namespace vq

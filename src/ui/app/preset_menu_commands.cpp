@@ -4,15 +4,16 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <span>
 #include <vector>
 
 #include "common/qt/core_text.h"
+#include "document/file_replace.h"
 #include "document/qt/vq_channel_editor_doc.h"
 #include "editing/history/history_step.h"
 #include "editing/preset_file.h"
 #include "editing/preset_format.h"
+#include "ui/app/save_file_dialog.h"
 
 namespace vq {
 namespace {
@@ -22,12 +23,9 @@ QString Text(std::string_view text) { return CoreText(std::string(text)); }
 }  // namespace
 
 QString FilePresetDialogs::AskExportPath(const QString& directory) {
-  QString path = QFileDialog::getSaveFileName(
-      parent_, QCoreApplication::translate("FileDialogs", "Save As"), directory,
-      QCoreApplication::translate("FileDialogs", kPresetFilter));
-  // The default extension, as the settings dialogs add it.
-  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".bin";
-  return path;
+  return AskSaveFileName(parent_, QCoreApplication::translate("FileDialogs", "Save As"), directory,
+                         QCoreApplication::translate("FileDialogs", kPresetFilter),
+                         QStringLiteral("bin"));
 }
 
 QString FilePresetDialogs::AskImportPath(const QString& directory) {
@@ -58,21 +56,18 @@ bool PresetMenuCommands::Export() {
   document_.CommitPendingEdits();
   const QString path = dialogs_.AskExportPath(Directory());
   if (path.isEmpty()) return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    Tell(kPresetFileOpenFailedText);
-    return false;
-  }
   std::vector<uint8_t> bytes;
   const PresetExportResult result = ExportPreset(document_.Database(), bytes);
   if (!result.Ok()) {
-    file.cancelWriting();
     Tell(result.Message());
     return false;
   }
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
-    Tell(kPresetFileOpenFailedText);
+  // Under Save's rules: a file an editor holds, one the user may not write
+  // or one that is not a regular file is never replaced.
+  const ReplaceResult written = ReplaceFile(QFile::encodeName(path).toStdString(), bytes);
+  if (!written.done) {
+    prompter_.Tell(Text(kPresetFileOpenFailedText) + "\n" + Text(written.reason),
+                   DocumentPrompter::Icon::kError);
     return false;
   }
   return true;
