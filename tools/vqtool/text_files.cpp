@@ -1,6 +1,7 @@
 #include "vqtool/text_files.h"
 
 #include "vqtool/settings_file.h"
+#include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 
@@ -13,7 +14,7 @@ bool WriteTextFile(const std::string& path, const std::string& text, std::string
 }
 
 void PrintLines(std::ostream& stream, const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) stream << line << "\n";
+  for (const std::string& line : lines) stream << TerminalText(line) << "\n";
 }
 
 }  // namespace vq::tool

@@ -10,6 +10,7 @@
 #include "link/usb/usb_receiver_session.h"
 #include "vqtool/command_line.h"
 #include "vqtool/settings_file.h"
+#include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 namespace {
@@ -62,7 +63,7 @@ bool Download(usb::UsbDevice& device, const std::string& path, std::ostream& err
   if (!start.ready)
     return Fail(err, start.message.empty() ? "the receiver announced no settings image"
                                            : start.message);
-  err << start.information << "\n";
+  err << TerminalText(start.information, true) << "\n";
   const std::atomic<bool> stop{false};
   const bool moved = usb::DownloadImage(device, temp.Path(), start.size, stop, Progress(err));
   err << "\n";
@@ -93,7 +94,7 @@ bool Upload(usb::UsbDevice& device, const std::string& path, std::ostream& err) 
     return Fail(err, written);
   const usb::UsbSessionStart start = usb::StartUsbWrite(device, uint32_t(image.size()));
   if (!start.ready) return Fail(err, start.message);
-  err << start.information << "\n";
+  err << TerminalText(start.information, true) << "\n";
   const std::atomic<bool> stop{false};
   const bool moved = usb::UploadImage(device, temp.Path(), start.size, stop, Progress(err));
   err << "\n";
