@@ -2071,12 +2071,12 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     <name>FileDialogs</name>
     <message>
         <location filename="../src/ui/app/main_frame.cpp" line="116"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="34"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="32"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/message_prompter.cpp" line="37"/>
+        <location filename="../src/ui/app/message_prompter.cpp" line="38"/>
         <location filename="../src/ui/app/preset_menu_commands.cpp" line="26"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
@@ -2451,7 +2451,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>(schreibgeschützt)</translation>
     </message>
     <message>
-        <location filename="../src/document/qt/vq_channel_editor_doc_save.cpp" line="53"/>
+        <location filename="../src/document/qt/vq_channel_editor_doc_save.cpp" line="45"/>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
@@ -3326,7 +3326,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::InterchangeCommands</name>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="26"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="27"/>
         <source>
 
 Nothing was changed.</source>
@@ -3335,7 +3335,7 @@ Nothing was changed.</source>
 Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="47"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="48"/>
         <source>
 
 What was imported from %1 up to there stays.</source>
@@ -3344,22 +3344,22 @@ What was imported from %1 up to there stays.</source>
 Was bis dahin aus %1 importiert wurde, bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="50"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="51"/>
         <source>Nothing of %1 could be used; nothing was changed.</source>
         <translation>Nichts aus %1 war verwendbar; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="52"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="53"/>
         <source>Everything in %1 is already there; nothing was changed.</source>
         <translation>Alles aus %1 ist bereits vorhanden; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="54"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="55"/>
         <source>Imported from %1.</source>
         <translation>Aus %1 importiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="72"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="73"/>
         <source>%1 sorts its channels into %2 group: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -3368,7 +3368,7 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="76"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="77"/>
         <source>%1 sorts its channels into %2 groups: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -3377,77 +3377,77 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="84"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="85"/>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="129"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="130"/>
         <source>%1 is larger than %2 MB, too large for a channel list.</source>
         <translation>%1 ist größer als %2 MB, zu groß für eine Kanalliste.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="152"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="153"/>
         <source>Import VDR channel list</source>
         <translation>VDR-Kanalliste importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="174"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="175"/>
         <source>Import DVB scan table</source>
         <translation>DVB-Suchlauftabelle importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="193"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="194"/>
         <source>Take the favourite groups of %1 as well? Their names and members replace the eight favourite groups of this file.</source>
         <translation>Auch die Favoritengruppen von %1 übernehmen? Ihre Namen und Mitglieder ersetzen die acht Favoritengruppen dieser Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="197"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="198"/>
         <source>Order channels like another list</source>
         <translation>Kanäle wie eine andere Liste ordnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="204"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="205"/>
         <source>Ordered like %1.</source>
         <translation>Wie %1 geordnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="206"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="207"/>
         <source>The channels already follow %1; nothing was changed.</source>
         <translation>Die Kanäle folgen bereits %1; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="229"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="239"/>
         <source>Exported %1 channel to %2!</source>
         <translation>%1 Kanal nach %2 exportiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="239"/>
         <source>Exported %1 channels to %2!</source>
         <translation>%1 Kanäle nach %2 exportiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="21"/>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="22"/>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="33"/>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="34"/>
         <source>VDR channel lists (*.conf);;All files (*)</source>
         <translation>VDR-Kanallisten (*.conf);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="40"/>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="41"/>
         <source>Channel lists (*.bin *.conf *.csv *.txt);;Settings Files (*.bin);;VDR channel lists (*.conf);;CSV and text lists (*.csv *.txt);;All files (*)</source>
         <translation>Kanallisten (*.bin *.conf *.csv *.txt);;Einstellungsdateien (*.bin);;VDR-Kanallisten (*.conf);;CSV- und Textlisten (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="47"/>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="48"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
@@ -3679,7 +3679,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::PresetMenuCommands</name>
     <message>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="109"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="104"/>
         <source>Import Preset data</source>
         <translation>Preset-Daten importieren</translation>
     </message>
@@ -4012,17 +4012,17 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::SerialTransferDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="38"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="39"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="82"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="84"/>
         <source>Opening settings from COM port ...</source>
         <translation>Einstellungen werden vom COM-Port geöffnet ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="83"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="85"/>
         <source>Saving settings to COM port ...</source>
         <translation>Einstellungen werden auf dem COM-Port gespeichert ...</translation>
     </message>
@@ -4260,7 +4260,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::UsbReceiverCommands</name>
     <message>
-        <location filename="../src/document/qt/usb_receiver_commands.cpp" line="75"/>
+        <location filename="../src/document/qt/usb_receiver_commands.cpp" line="81"/>
         <source>Settings successfully saved to receiver!</source>
         <translation>Einstellungen erfolgreich im Receiver gespeichert!</translation>
     </message>

@@ -56,6 +56,13 @@ bool Fail(std::ostream& err, const std::string& message) {
   return false;
 }
 
+// A receiver that went quiet is reported as the link reports a failed
+// exchange; other failures in the tool's words.
+std::string TransferFailure(usb::TransferEnd end) {
+  if (end == usb::TransferEnd::kStalled) return usb::CommunicationMessage(usb::kUsbFailure);
+  return "the transfer failed";
+}
+
 bool Download(usb::UsbDevice& device, const std::string& path, std::ostream& err) {
   ReceiverTempFile temp;
   if (!temp.IsCreated()) return Fail(err, kReceiverTempCreateFailed);
@@ -65,9 +72,10 @@ bool Download(usb::UsbDevice& device, const std::string& path, std::ostream& err
                                            : start.message);
   err << TerminalText(start.information, true) << "\n";
   const std::atomic<bool> stop{false};
-  const bool moved = usb::DownloadImage(device, temp.Path(), start.size, stop, Progress(err));
+  const usb::TransferEnd end =
+      usb::DownloadImage(device, temp.Path(), start.size, stop, Progress(err));
   err << "\n";
-  if (!moved) return Fail(err, "the transfer failed");
+  if (end != usb::TransferEnd::kMoved) return Fail(err, TransferFailure(end));
   SettingsDatabase scratch;
   const ReceivedImageResult result = LoadReceivedImage(temp.Path(), scratch);
   if (result != ReceivedImageResult::kLoaded) {
@@ -96,9 +104,10 @@ bool Upload(usb::UsbDevice& device, const std::string& path, std::ostream& err) 
   if (!start.ready) return Fail(err, start.message);
   err << TerminalText(start.information, true) << "\n";
   const std::atomic<bool> stop{false};
-  const bool moved = usb::UploadImage(device, temp.Path(), start.size, stop, Progress(err));
+  const usb::TransferEnd end =
+      usb::UploadImage(device, temp.Path(), start.size, stop, Progress(err));
   err << "\n";
-  return moved || Fail(err, "the transfer failed");
+  return end == usb::TransferEnd::kMoved || Fail(err, TransferFailure(end));
 }
 
 }  // namespace
