@@ -1190,12 +1190,12 @@ Softwareversion:   %s</translation>
         <translation>Zeitüberschreitung der Verbindung zum Receiver!</translation>
     </message>
     <message>
-        <location filename="../src/link/usb/emulated_receiver.cpp" line="82"/>
+        <location filename="../src/link/usb/emulated_receiver.cpp" line="83"/>
         <source>cannot read %s</source>
         <translation>%s kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/link/usb/emulated_receiver.cpp" line="93"/>
+        <location filename="../src/link/usb/emulated_receiver.cpp" line="94"/>
         <source>%s is not a settings file (499712 or 827392 bytes)</source>
         <translation>%s ist keine Einstellungsdatei (499712 oder 827392 Bytes)</translation>
     </message>
@@ -2065,6 +2065,11 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <location filename="../src/document/file_replace.h" line="62"/>
         <source>It is a link that another user made in a folder open to everyone.</source>
         <translation>Sie ist ein Link, den ein anderer Benutzer in einem für alle offenen Ordner angelegt hat.</translation>
+    </message>
+    <message>
+        <location filename="../src/link/usb/usb_backend.cpp" line="8"/>
+        <source>USB bus %d, address %d: %s</source>
+        <translation>USB-Bus %d, Adresse %d: %s</translation>
     </message>
 </context>
 <context>
@@ -3158,7 +3163,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::FlashWritingDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/usb_flash_writing_dialog.cpp" line="30"/>
+        <location filename="../src/ui/dialogs/usb_flash_writing_dialog.cpp" line="37"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>

@@ -52,6 +52,7 @@ class EmulatedBackend : public UsbBackend {
   }
   void ResetPipes() override {}
   bool IsConnected() override { return receiver_.IsConnected(generation_); }
+  std::string Name() const override { return receiver_.Name(); }
 
  private:
   EmulatedReceiver& receiver_;
@@ -95,6 +96,11 @@ std::unique_ptr<EmulatedReceiver> EmulatedReceiver::FromFile(const std::string& 
     return nullptr;
   }
   return std::make_unique<EmulatedReceiver>(std::move(image));
+}
+
+std::string EmulatedReceiver::Name() const {
+  std::lock_guard guard(mutex_);
+  return DeviceName(0, 1, faults_.productName.value_or(kProductName));
 }
 
 std::unique_ptr<UsbBackend> EmulatedReceiver::Open() {

@@ -71,6 +71,8 @@ class EmulatedReceiver : public UsbBus {
   std::vector<size_t> StreamReadSizes() const;
   /// Number of command frames answered so far.
   int CommandCount() const;
+  /// As a backend names it: bus 0, address 1 and its product name.
+  std::string Name() const;
 
   /// The pipes, for the backends Open hands out (`generation` tells a
   /// backend from an earlier plug, which fails).

@@ -201,6 +201,10 @@ TEST_F(UsbDialogsTest, TheFlashNoticeClosesWhenTheReceiverLeavesTheBus) {
   QPointer<FlashWritingDialog> notice = FlashWritingDialog::ShowUntilRemoved(nullptr, link);
   ASSERT_TRUE(notice);
   EXPECT_TRUE(notice->isVisible());
+  // It names the device that writes its flash.
+  const QLabel* device = notice->findChild<QLabel*>("device");
+  ASSERT_NE(device, nullptr);
+  EXPECT_EQ(device->text(), "USB bus 0, address 1: Emulated receiver");
   EXPECT_FALSE(notice->IsClosable());
   EXPECT_EQ(notice->findChild<QPushButton*>(), nullptr);
   notice->reject();  // Escape does nothing
