@@ -9,6 +9,7 @@
 #include "common/qt/core_text.h"
 #include "database/settings_database.h"
 #include "document/file_replace.h"
+#include "document/qt/shown_message.h"
 #include "document/qt/vq_channel_editor_doc.h"
 #include "editing/command_frame.h"
 #include "interchange/channel_csv_writer.h"
@@ -250,7 +251,7 @@ bool InterchangeCommands::Export(ListFileKind kind, const char* title) {
                   std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
   if (!written.done) {
     dialogs_.Tell(Title(title),
-                  tr("Cannot write %1: %2").arg(FileName(path), CoreText(written.reason)));
+                  tr("Cannot write %1: %2").arg(FileName(path), CoreOrSystemText(written.reason)));
     return false;
   }
   const size_t count = list.channels.size();

@@ -9,6 +9,7 @@
 
 #include "common/qt/core_text.h"
 #include "document/file_replace.h"
+#include "document/qt/shown_message.h"
 #include "document/qt/vq_channel_editor_doc.h"
 #include "editing/history/history_step.h"
 #include "editing/preset_file.h"
@@ -66,7 +67,7 @@ bool PresetMenuCommands::Export() {
   // or one that is not a regular file is never replaced.
   const ReplaceResult written = ReplaceFile(QFile::encodeName(path).toStdString(), bytes);
   if (!written.done) {
-    prompter_.Tell(Text(kPresetFileOpenFailedText) + "\n" + Text(written.reason),
+    prompter_.Tell(Text(kPresetFileOpenFailedText) + "\n" + CoreOrSystemText(written.reason),
                    DocumentPrompter::Icon::kError);
     return false;
   }
