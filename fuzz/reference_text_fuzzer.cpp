@@ -44,7 +44,12 @@ bool Dense(const vq::SettingsDatabase& db, int type) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  for (const char separator : {',', ';'}) vq::ReadCsvRecords(text, separator);
+  for (const char separator : {',', ';'}) {
+    vq::CsvRecordWalk walk(text, separator);
+    vq::CsvRecord record;
+    while (walk.Next(record)) {
+    }
+  }
   const vq::ReferenceRead read = vq::ReadReferenceText(text);
   if (!read.recognised) return 0;
   static vq::SettingsDatabase db([] { return vq::LocalDateTime{2026, 1, 2, 3, 4, 5}; });

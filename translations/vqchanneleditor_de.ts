@@ -697,88 +697,102 @@ Datei beschädigt!</translation>
         <translation>Einstellungen erfolgreich vom Receiver geöffnet!</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="65"/>
+        <location filename="../src/document/settings_file.h" line="67"/>
         <source>Cannot save settings file!
 Access is denied.</source>
         <translation>Einstellungsdatei kann nicht gespeichert werden!
 Zugriff verweigert.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="68"/>
+        <location filename="../src/document/settings_file.h" line="71"/>
+        <source>Cannot save settings file!
+It is not a regular file.</source>
+        <translation>Einstellungsdatei kann nicht gespeichert werden!
+Sie ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/settings_file.h" line="72"/>
+        <source>Cannot save settings file!
+It is a link that another user made in a folder open to everyone.</source>
+        <translation>Einstellungsdatei kann nicht gespeichert werden!
+Sie ist ein Link, den ein anderer Benutzer in einem für alle offenen Ordner angelegt hat.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/settings_file.h" line="78"/>
         <source>
 The file&apos;s previous contents were put back.</source>
         <translation>
 Der vorherige Inhalt der Datei wurde wiederhergestellt.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="69"/>
+        <location filename="../src/document/settings_file.h" line="79"/>
         <source>
 The file&apos;s previous contents could not be put back; the file may be damaged.</source>
         <translation>
 Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei ist möglicherweise beschädigt.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/channel_list_import.cpp" line="110"/>
+        <location filename="../src/interchange/channel_list_import.cpp" line="109"/>
         <source>the channel type is unknown</source>
         <translation>der Kanaltyp ist unbekannt</translation>
     </message>
     <message>
-        <location filename="../src/interchange/channel_list_import.cpp" line="165"/>
+        <location filename="../src/interchange/channel_list_import.cpp" line="164"/>
         <source>no favourite group left for its group</source>
         <translation>keine Favoritengruppe mehr frei für seine Gruppe</translation>
     </message>
     <message>
-        <location filename="../src/interchange/channel_list_import.cpp" line="173"/>
+        <location filename="../src/interchange/channel_list_import.cpp" line="172"/>
         <source>its favourite group is full</source>
         <translation>seine Favoritengruppe ist voll</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="19"/>
+        <location filename="../src/interchange/import_summary.cpp" line="22"/>
         <source>line %s</source>
         <translation>Zeile %s</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="21"/>
+        <location filename="../src/interchange/import_summary.cpp" line="24"/>
         <source>lines %s</source>
         <translation>Zeilen %s</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="22"/>
+        <location filename="../src/interchange/import_summary.cpp" line="25"/>
         <source>lines %s and %zu more</source>
         <translation>Zeilen %s und %zu weitere</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="41"/>
+        <location filename="../src/interchange/import_summary.cpp" line="44"/>
         <source>Satellites added: %d</source>
         <translation>Satelliten hinzugefügt: %d</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="43"/>
+        <location filename="../src/interchange/import_summary.cpp" line="46"/>
         <source>Transponders added: %d (%d already there)</source>
         <translation>Transponder hinzugefügt: %d (%d schon vorhanden)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="47"/>
+        <location filename="../src/interchange/import_summary.cpp" line="50"/>
         <source>DVB-S2 transponders among them: %d (the transponder record cannot mark DVB-S2)</source>
         <translation>Davon DVB-S2-Transponder: %d (der Transponder-Eintrag kann DVB-S2 nicht kennzeichnen)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="52"/>
+        <location filename="../src/interchange/import_summary.cpp" line="55"/>
         <source>Channels added: %d TV, %d radio, %d data (%d already there)</source>
         <translation>Kanäle hinzugefügt: %d TV, %d Radio, %d Daten (%d schon vorhanden)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="55"/>
+        <location filename="../src/interchange/import_summary.cpp" line="58"/>
         <source>Favourite places added: %d</source>
         <translation>Favoritenplätze hinzugefügt: %d</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="59"/>
+        <location filename="../src/interchange/import_summary.cpp" line="62"/>
         <source>Characters without a Latin-1 form, replaced by &apos;?&apos;: %d</source>
         <translation>Zeichen ohne Latin-1-Form, durch &apos;?&apos; ersetzt: %d</translation>
     </message>
     <message>
-        <location filename="../src/interchange/import_summary.cpp" line="62"/>
+        <location filename="../src/interchange/import_summary.cpp" line="65"/>
         <source>Skipped: %d</source>
         <translation>Übersprungen: %d</translation>
     </message>
@@ -819,6 +833,11 @@ Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei 
     </message>
     <message>
         <location filename="../src/interchange/import_texts.h" line="22"/>
+        <source>The file could not be read: there is not enough memory for it.</source>
+        <translation>Die Datei konnte nicht gelesen werden: Dafür reicht der Speicher nicht.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/import_texts.h" line="24"/>
         <source>refers to no entry of the list</source>
         <translation>verweist auf keinen Eintrag der Liste</translation>
     </message>
@@ -895,77 +914,82 @@ Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei 
         <translation>Die Datei ist keine Kanalliste: sie enthält Binärdaten.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/reference_text_reader.cpp" line="105"/>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="106"/>
         <source>The file is not a channel list: its first row is neither &quot;number;name&quot; nor a header naming a Number and a Name column.</source>
         <translation>Die Datei ist keine Kanalliste: ihre erste Zeile ist weder &quot;Nummer;Name&quot; noch eine Kopfzeile mit einer Spalte Number und einer Spalte Name.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/reference_text_reader.cpp" line="121"/>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="120"/>
         <source>the number is not readable</source>
         <translation>die Nummer ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/reference_text_reader.cpp" line="127"/>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="126"/>
         <source>the ids are not &quot;network-TS-service&quot; numbers</source>
         <translation>die IDs sind keine Nummern der Form &quot;Netzwerk-TS-Dienst&quot;</translation>
     </message>
     <message>
-        <location filename="../src/interchange/reference_text_reader.cpp" line="137"/>
+        <location filename="../src/interchange/reference_text_reader.cpp" line="140"/>
         <source>The file is not a channel list: no row holds a number and a name.</source>
         <translation>Die Datei ist keine Kanalliste: keine Zeile enthält eine Nummer und einen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_folder.cpp" line="24"/>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="25"/>
         <source>larger than %zu KB</source>
         <translation>größer als %zu KB</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_folder.cpp" line="32"/>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="31"/>
+        <source>not read: an update reads at most %zu KB</source>
+        <translation>nicht gelesen: Eine Aktualisierung liest höchstens %zu KB</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="39"/>
         <source>could not be read</source>
         <translation>konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_folder.cpp" line="49"/>
+        <location filename="../src/interchange/scan_table_folder.cpp" line="56"/>
         <source>the folder %s cannot be read: %s</source>
         <translation>der Ordner %s kann nicht gelesen werden: %s</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="54"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="72"/>
         <source>The file is not a dvbv5 scan table: it holds binary data.</source>
         <translation>Die Datei ist keine dvbv5-Scan-Tabelle: sie enthält Binärdaten.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="71"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="89"/>
         <source>not a KEY = VALUE line of a section</source>
         <translation>keine Zeile KEY = VALUE eines Abschnitts</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="79"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="96"/>
         <source>The file is not a dvbv5 scan table: no section holds a DELIVERY_SYSTEM and a FREQUENCY.</source>
         <translation>Die Datei ist keine dvbv5-Scan-Tabelle: kein Abschnitt enthält ein DELIVERY_SYSTEM und eine FREQUENCY.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="98"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="112"/>
         <source>the section has no DELIVERY_SYSTEM or FREQUENCY</source>
         <translation>dem Abschnitt fehlt DELIVERY_SYSTEM oder FREQUENCY</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="106"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="124"/>
         <source>not a satellite entry (DELIVERY_SYSTEM %s)</source>
         <translation>kein Satelliteneintrag (DELIVERY_SYSTEM %s)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="118"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="135"/>
         <source>the FREQUENCY is not readable</source>
         <translation>die FREQUENCY ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="125"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="141"/>
         <source>the SYMBOL_RATE is missing or not readable</source>
         <translation>die SYMBOL_RATE fehlt oder ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/scan_table_reader.cpp" line="133"/>
+        <location filename="../src/interchange/scan_table_reader.cpp" line="149"/>
         <source>the POLARIZATION is not readable</source>
         <translation>die POLARIZATION ist nicht lesbar</translation>
     </message>
@@ -1065,57 +1089,57 @@ Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei 
         <translation>Transponder hinzugefügt: %d, geändert: %d, entfernt: %d (mit %s)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="74"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="77"/>
         <source>The file is not a VDR channels.conf: it holds binary data.</source>
         <translation>Die Datei ist keine VDR-channels.conf: sie enthält Binärdaten.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="90"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="96"/>
         <source>not a channel line (it needs 13 fields separated by &apos;:&apos;)</source>
         <translation>keine Kanalzeile (sie braucht 13 durch &apos;:&apos; getrennte Felder)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="97"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="103"/>
         <source>The file is not a VDR channels.conf: no line holds a channel.</source>
         <translation>Die Datei ist keine VDR-channels.conf: keine Zeile enthält einen Kanal.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="128"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="138"/>
         <source>the source or the frequency is not readable</source>
         <translation>die Quelle oder die Frequenz ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="134"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="148"/>
         <source>not a satellite entry (source %c)</source>
         <translation>kein Satelliteneintrag (Quelle %c)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="142"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="156"/>
         <source>the frequency is not readable</source>
         <translation>die Frequenz ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="147"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="161"/>
         <source>the parameters are not readable</source>
         <translation>die Parameter sind nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="156"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="170"/>
         <source>the symbol rate is not readable</source>
         <translation>die Symbolrate ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="168"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="182"/>
         <source>a PID is not readable</source>
         <translation>eine PID ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="172"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="186"/>
         <source>the CA field is not readable</source>
         <translation>das CA-Feld ist nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../src/interchange/vdr_channels_reader.cpp" line="179"/>
+        <location filename="../src/interchange/vdr_channels_reader.cpp" line="193"/>
         <source>a service, network or transport stream id is not readable</source>
         <translation>eine Dienst-, Netzwerk- oder Transportstrom-ID ist nicht lesbar</translation>
     </message>
@@ -1166,12 +1190,12 @@ Softwareversion:   %s</translation>
         <translation>Zeitüberschreitung der Verbindung zum Receiver!</translation>
     </message>
     <message>
-        <location filename="../src/link/usb/emulated_receiver.cpp" line="82"/>
+        <location filename="../src/link/usb/emulated_receiver.cpp" line="83"/>
         <source>cannot read %s</source>
         <translation>%s kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/link/usb/emulated_receiver.cpp" line="90"/>
+        <location filename="../src/link/usb/emulated_receiver.cpp" line="94"/>
         <source>%s is not a settings file (499712 or 827392 bytes)</source>
         <translation>%s ist keine Einstellungsdatei (499712 oder 827392 Bytes)</translation>
     </message>
@@ -2022,18 +2046,43 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <source>CAS ID</source>
         <translation>CAS-ID</translation>
     </message>
+    <message>
+        <location filename="../src/interchange/channel_list.h" line="26"/>
+        <source>left out: the list holds more entries than an import takes</source>
+        <translation>ausgelassen: Die Liste enthält mehr Einträge, als ein Import übernimmt</translation>
+    </message>
+    <message>
+        <location filename="../src/document/file_replace.h" line="59"/>
+        <source>Access is denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/file_replace.h" line="61"/>
+        <source>It is not a regular file.</source>
+        <translation>Sie ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/file_replace.h" line="62"/>
+        <source>It is a link that another user made in a folder open to everyone.</source>
+        <translation>Sie ist ein Link, den ein anderer Benutzer in einem für alle offenen Ordner angelegt hat.</translation>
+    </message>
+    <message>
+        <location filename="../src/link/usb/usb_backend.cpp" line="8"/>
+        <source>USB bus %d, address %d: %s</source>
+        <translation>USB-Bus %d, Adresse %d: %s</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
-        <location filename="../src/ui/app/main_frame.cpp" line="113"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="33"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="116"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="32"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/message_prompter.cpp" line="34"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="25"/>
+        <location filename="../src/ui/app/message_prompter.cpp" line="38"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="26"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
@@ -2221,22 +2270,22 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
 <context>
     <name>TransponderUpdateCommand</name>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="22"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="23"/>
         <source>Update Channels from Internet</source>
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="24"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="25"/>
         <source>Reading the scan tables ...</source>
         <translation>Die Suchlauftabellen werden gelesen ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="25"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="26"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="26"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="27"/>
         <source>
 
 Check the connection, or choose a folder of scan tables in Editor Configuration (Scan Tables).</source>
@@ -2245,12 +2294,12 @@ Check the connection, or choose a folder of scan tables in Editor Configuration 
 Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlauftabellen) einen Ordner mit Suchlauftabellen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="30"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="31"/>
         <source>No satellite is in use, so there are no transponders to update.</source>
         <translation>Kein Satellit ist in Gebrauch, daher gibt es keine Transponder zu aktualisieren.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="33"/>
+        <location filename="../src/ui/app/transponder_update_command.cpp" line="34"/>
         <source>Update channels from internet</source>
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
@@ -2367,7 +2416,7 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     </message>
     <message>
         <location filename="../src/ui/app/main_frame.cpp" line="35"/>
-        <location filename="../src/ui/app/main_frame.cpp" line="81"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="84"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
@@ -2412,7 +2461,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>(schreibgeschützt)</translation>
     </message>
     <message>
-        <location filename="../src/document/qt/vq_channel_editor_doc_save.cpp" line="53"/>
+        <location filename="../src/document/qt/vq_channel_editor_doc_save.cpp" line="45"/>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
@@ -2970,7 +3019,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::EditorApplication</name>
     <message>
-        <location filename="../src/ui/app/editor_application.cpp" line="86"/>
+        <location filename="../src/ui/app/editor_application.cpp" line="87"/>
         <source>Emulated receiver: %1</source>
         <translation>Nachgebildeter Receiver: %1</translation>
     </message>
@@ -3119,7 +3168,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::FlashWritingDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/usb_flash_writing_dialog.cpp" line="30"/>
+        <location filename="../src/ui/dialogs/usb_flash_writing_dialog.cpp" line="37"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -3269,17 +3318,17 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::ImportSummaryDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="20"/>
+        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="21"/>
         <source>Result</source>
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="26"/>
+        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="27"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="34"/>
+        <location filename="../src/ui/dialogs/import_summary_dialog.cpp" line="35"/>
         <source>Summary</source>
         <translation>Zusammenfassung</translation>
     </message>
@@ -3287,7 +3336,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::InterchangeCommands</name>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="26"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="27"/>
         <source>
 
 Nothing was changed.</source>
@@ -3296,7 +3345,7 @@ Nothing was changed.</source>
 Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="47"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="48"/>
         <source>
 
 What was imported from %1 up to there stays.</source>
@@ -3305,22 +3354,22 @@ What was imported from %1 up to there stays.</source>
 Was bis dahin aus %1 importiert wurde, bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="50"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="51"/>
         <source>Nothing of %1 could be used; nothing was changed.</source>
         <translation>Nichts aus %1 war verwendbar; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="52"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="53"/>
         <source>Everything in %1 is already there; nothing was changed.</source>
         <translation>Alles aus %1 ist bereits vorhanden; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="54"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="55"/>
         <source>Imported from %1.</source>
         <translation>Aus %1 importiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="72"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="73"/>
         <source>%1 sorts its channels into %2 group: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -3329,7 +3378,7 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="76"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="77"/>
         <source>%1 sorts its channels into %2 groups: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -3338,77 +3387,77 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="84"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="85"/>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="129"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="130"/>
         <source>%1 is larger than %2 MB, too large for a channel list.</source>
         <translation>%1 ist größer als %2 MB, zu groß für eine Kanalliste.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="152"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="153"/>
         <source>Import VDR channel list</source>
         <translation>VDR-Kanalliste importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="174"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="175"/>
         <source>Import DVB scan table</source>
         <translation>DVB-Suchlauftabelle importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="193"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="194"/>
         <source>Take the favourite groups of %1 as well? Their names and members replace the eight favourite groups of this file.</source>
         <translation>Auch die Favoritengruppen von %1 übernehmen? Ihre Namen und Mitglieder ersetzen die acht Favoritengruppen dieser Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="197"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="198"/>
         <source>Order channels like another list</source>
         <translation>Kanäle wie eine andere Liste ordnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="204"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="205"/>
         <source>Ordered like %1.</source>
         <translation>Wie %1 geordnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="206"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="207"/>
         <source>The channels already follow %1; nothing was changed.</source>
         <translation>Die Kanäle folgen bereits %1; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="229"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="239"/>
         <source>Exported %1 channel to %2!</source>
         <translation>%1 Kanal nach %2 exportiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="239"/>
         <source>Exported %1 channels to %2!</source>
         <translation>%1 Kanäle nach %2 exportiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="21"/>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="22"/>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="33"/>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="34"/>
         <source>VDR channel lists (*.conf);;All files (*)</source>
         <translation>VDR-Kanallisten (*.conf);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="40"/>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="41"/>
         <source>Channel lists (*.bin *.conf *.csv *.txt);;Settings Files (*.bin);;VDR channel lists (*.conf);;CSV and text lists (*.csv *.txt);;All files (*)</source>
         <translation>Kanallisten (*.bin *.conf *.csv *.txt);;Einstellungsdateien (*.bin);;VDR-Kanallisten (*.conf);;CSV- und Textlisten (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="47"/>
+        <location filename="../src/ui/app/interchange_dialogs.cpp" line="48"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
@@ -3640,7 +3689,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::PresetMenuCommands</name>
     <message>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="105"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="104"/>
         <source>Import Preset data</source>
         <translation>Preset-Daten importieren</translation>
     </message>
@@ -3712,6 +3761,11 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/interchange/qt/scan_table_download.cpp" line="144"/>
         <source>The list of scan tables at %1 could not be read (%2); only the names of the installed tables were tried.</source>
         <translation>Die Liste der Scan-Tabellen unter %1 konnte nicht gelesen werden (%2); nur die Namen der installierten Tabellen wurden versucht.</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/scan_table_download.cpp" line="186"/>
+        <source>not read: an update reads at most %1 KB</source>
+        <translation>nicht gelesen: Eine Aktualisierung liest höchstens %1 KB</translation>
     </message>
 </context>
 <context>
@@ -3968,17 +4022,17 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::SerialTransferDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="38"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="39"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="79"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="84"/>
         <source>Opening settings from COM port ...</source>
         <translation>Einstellungen werden vom COM-Port geöffnet ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="80"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="85"/>
         <source>Saving settings to COM port ...</source>
         <translation>Einstellungen werden auf dem COM-Port gespeichert ...</translation>
     </message>
@@ -4039,42 +4093,42 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::StatisticsPanel</name>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="24"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="26"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="25"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="27"/>
         <source>Transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="26"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="28"/>
         <source>Total Channels</source>
         <translation>Kanäle gesamt</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="27"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="29"/>
         <source>TV Channels</source>
         <translation>TV-Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="28"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="30"/>
         <source>Radio Channels</source>
         <translation>Radiokanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="29"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="31"/>
         <source>Data Channels</source>
         <translation>Datenkanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="39"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="41"/>
         <source>Use Network Settings (for FAE)</source>
         <translation>Netzwerkeinstellungen nutzen (für FAE)</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="41"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="43"/>
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>
@@ -4115,37 +4169,37 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="37"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="38"/>
         <source>Source</source>
         <translation>Quelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="40"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="42"/>
         <source>Tick the differences to apply. Transponders that would take channels with them start unticked.</source>
         <translation>Haken Sie die Unterschiede an, die angewendet werden sollen. Transponder, die Kanäle mitnehmen würden, sind zu Beginn nicht angehakt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="45"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="47"/>
         <source>Differences</source>
         <translation>Unterschiede</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="60"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="62"/>
         <source>Summary</source>
         <translation>Zusammenfassung</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="84"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="86"/>
         <source>No differences: there is nothing to apply.</source>
         <translation>Keine Unterschiede: Es gibt nichts anzuwenden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="85"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="87"/>
         <source>%1 of %2 differences ticked.</source>
         <translation>%1 von %2 Unterschieden angehakt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="87"/>
+        <location filename="../src/ui/dialogs/transponder_review_dialog.cpp" line="89"/>
         <source> Applying removes %1 channels.</source>
         <translation> Das Anwenden entfernt %1 Kanäle.</translation>
     </message>
@@ -4153,62 +4207,62 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::TransponderReviewModel</name>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="14"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="15"/>
         <source>Difference</source>
         <translation>Unterschied</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="15"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="16"/>
         <source>Transponder</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="16"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="17"/>
         <source>Becomes</source>
         <translation>Wird zu</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="17"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="18"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="18"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="19"/>
         <source>Table</source>
         <translation>Tabelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="40"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="41"/>
         <source>Tables: %1</source>
         <translation>Tabellen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="44"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="45"/>
         <source>Table %1 skipped: %2</source>
         <translation>Tabelle %1 übersprungen: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="46"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="47"/>
         <source>Transponders no longer listed are not shown: a table was skipped.</source>
         <translation>Nicht mehr aufgeführte Transponder werden nicht gezeigt: Eine Tabelle wurde übersprungen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="50"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="51"/>
         <source>Listed transponders outside the LNB&apos;s range, left out: %1</source>
         <translation>Aufgeführte Transponder außerhalb des LNB-Bereichs, ausgelassen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="133"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="138"/>
         <source>%1 line %2</source>
         <translation>%1 Zeile %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="142"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="147"/>
         <source>; applying it removes its channels</source>
         <translation>; das Anwenden entfernt seine Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="148"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="153"/>
         <source>Applying removes this transponder with its %1 channels</source>
         <translation>Das Anwenden entfernt diesen Transponder mit seinen %1 Kanälen</translation>
     </message>
@@ -4216,7 +4270,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::UsbReceiverCommands</name>
     <message>
-        <location filename="../src/document/qt/usb_receiver_commands.cpp" line="75"/>
+        <location filename="../src/document/qt/usb_receiver_commands.cpp" line="81"/>
         <source>Settings successfully saved to receiver!</source>
         <translation>Einstellungen erfolgreich im Receiver gespeichert!</translation>
     </message>

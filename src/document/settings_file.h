@@ -46,7 +46,9 @@ class SettingsFile {
 
   /// Writes `image` to a temporary file beside `path`, syncs it and renames
   /// it over `path`; then holds the new file, locked, in place of the old
-  /// one. An existing `path` must be one the user may write and nobody else
+  /// one. A symbolic link stays and its target is written, under the rules
+  /// of ResolveWriteTarget; the new file keeps the old one's group, mode and
+  /// ACL (a new one gets 0666 less the umask). An existing `path` must be one the user may write and nobody else
   /// holds locked, else it is left alone. When no temporary file can be
   /// made there (a read-only folder, a full disk), an existing `path` is
   /// rewritten in place, its old bytes kept in memory and put back should
@@ -63,6 +65,14 @@ class SettingsFile {
   /// written or is locked.
   static constexpr const char* kAccessDenied =
       VQ_TRANSLATE_NOOP("CoreText", "Cannot save settings file!\nAccess is denied.");
+  /// The texts shown when the save target is a device, FIFO or folder, or a
+  /// link that another user put in a folder open to everyone.
+  static constexpr const char* kNotRegularFile =
+      VQ_TRANSLATE_NOOP("CoreText", "Cannot save settings file!\nIt is not a regular file.");
+  static constexpr const char* kForeignLink = VQ_TRANSLATE_NOOP(
+      "CoreText",
+      "Cannot save settings file!\nIt is a link that another user made in a folder open to "
+      "everyone.");
   /// Added to the error of an in-place write that failed.
   static constexpr const char* kOldBytesRestored =
       VQ_TRANSLATE_NOOP("CoreText", "\nThe file's previous contents were put back.");

@@ -10,12 +10,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
 #include <vector>
 
+#include "document/file_replace.h"
 #include "document/settings_file.h"
 
 namespace vq {
@@ -33,19 +33,6 @@ struct FdGuard {
   }
   int Release() { return std::exchange(fd, -1); }
 };
-
-// A symbolic link is followed so that the link stays and its target changes.
-std::string ResolveTarget(const std::string& path) {
-  char resolved[PATH_MAX];
-  return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
-}
-
-std::string TempPattern(const std::string& target) {
-  const size_t slash = target.rfind('/');
-  const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  return dir + "." + name + ".XXXXXX";
-}
 
 bool ReadAllAt(int fd, std::vector<uint8_t>& bytes) {
   size_t done = 0;
@@ -113,15 +100,23 @@ bool SettingsFile::RewriteInPlace(int fd, std::span<const uint8_t> image,
 
 bool SettingsFile::Save(const std::string& path, std::span<const uint8_t> image,
                         std::string& error) {
-  const std::string target = ResolveTarget(path);
-  const bool ownTarget = fd_ >= 0 && !readOnly_ && ResolveTarget(path_) == target;
+  WriteTarget resolved;
+  switch (ResolveWriteTarget(path, resolved)) {
+    case TargetRefusal::kNone: break;
+    case TargetRefusal::kNotRegular: error = kNotRegularFile; return false;
+    case TargetRefusal::kForeignLink: error = kForeignLink; return false;
+    case TargetRefusal::kLinkLoop: error = kAccessDenied; return false;
+  }
+  const std::string& target = resolved.path;
+  const bool exists = resolved.exists;
+  struct stat held {};
+  const bool ownTarget = exists && fd_ >= 0 && !readOnly_ && ::fstat(fd_, &held) == 0 &&
+                         held.st_dev == resolved.info.st_dev && held.st_ino == resolved.info.st_ino;
 
   // An existing target is opened for writing and locked as an open for
   // editing would: a file the user may not write, or one another holder has
   // locked, is never replaced.
   FdGuard other;
-  struct stat old {};
-  const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && !ownTarget) {
     other.fd = files_->Open(target, O_RDWR | O_CLOEXEC);
     if (other.fd < 0 || ::flock(other.fd, LOCK_EX | LOCK_NB) != 0) {
@@ -130,7 +125,7 @@ bool SettingsFile::Save(const std::string& path, std::span<const uint8_t> image,
     }
   }
 
-  std::string temp = TempPattern(target);
+  std::string temp = TempPatternBeside(target);
   FdGuard out;
   out.fd = files_->CreateTemp(temp);
   if (out.fd < 0) {
@@ -146,7 +141,7 @@ bool SettingsFile::Save(const std::string& path, std::span<const uint8_t> image,
     return true;
   }
   ::flock(out.fd, LOCK_EX | LOCK_NB);  // a new file: nobody else can hold it
-  ::fchmod(out.fd, exists ? (old.st_mode & 07777) : 0644);
+  CopyFileAttributes(ownTarget ? fd_ : other.fd, out.fd);
 
   if (!WriteAllAt(out.fd, image) || ::fsync(out.fd) != 0 ||
       ::rename(temp.c_str(), target.c_str()) != 0) {

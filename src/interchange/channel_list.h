@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "common/text_translation.h"
 #include "database/lookup_tables.h"
+#include "interchange/skip_list.h"
 
 namespace vq {
 
@@ -17,11 +19,11 @@ namespace vq {
 /// about 1 MB).
 inline constexpr size_t kListFileLimit = size_t{64} << 20;
 
-/// An entry of a file that was left out, and why. Line 0 ties it to no line.
-struct SkippedEntry {
-  int line = 0;
-  std::string reason;
-};
+/// Entries of each kind (channels, transponders, groups) a reader keeps; no
+/// receiver holds as many. Further entries are listed as skipped.
+inline constexpr size_t kListEntryLimit = 65536;
+inline constexpr const char* kBeyondListLimit =
+    VQ_TRANSLATE_NOOP("CoreText", "left out: the list holds more entries than an import takes");
 
 enum class DeliverySystem : uint8_t { kDvbS, kDvbS2 };
 
@@ -75,9 +77,9 @@ struct ChannelList {
   std::vector<ListedSatellite> satellites;
   std::vector<ListedTransponder> transponders;
   std::vector<ListedChannel> channels;
-  std::vector<std::string> groups;    ///< group names
-  std::vector<SkippedEntry> skipped;  ///< entries the reader left out
-  int replacedCharacters = 0;         ///< characters without a Latin-1 form
+  std::vector<std::string> groups;  ///< group names
+  SkipList skipped;                 ///< entries the reader left out
+  int replacedCharacters = 0;       ///< characters without a Latin-1 form
 };
 
 /// What a reader made of a file. `recognised` is false when the file is not

@@ -57,7 +57,7 @@ void ChannelListMerge::Run(const ImportOptions& options) {
   });
   for (const size_t i : order) {
     if (stopped_)
-      summary_.skipped.push_back({list_.channels[i].line, import_texts::kNotReached});
+      summary_.skipped.Add(list_.channels[i].line, import_texts::kNotReached);
     else
       ImportChannel(i);
   }
@@ -106,26 +106,25 @@ TransponderNode* ChannelListMerge::Transponder(int index) {
 void ChannelListMerge::ImportChannel(size_t index) {
   const ListedChannel& listed = list_.channels[index];
   if (listed.type < kTv || listed.type > kData) {
-    summary_.skipped.push_back(
-        {listed.line, VQ_TRANSLATE_NOOP("CoreText", "the channel type is unknown")});
+    summary_.skipped.Add(listed.line, VQ_TRANSLATE_NOOP("CoreText", "the channel type is unknown"));
     return;
   }
   const bool known = listed.transponder >= 0 &&
                      static_cast<size_t>(listed.transponder) < list_.transponders.size();
   TransponderNode* transponder = Transponder(listed.transponder);
   if (stopped_) {
-    summary_.skipped.push_back({listed.line, import_texts::kNotReached});
+    summary_.skipped.Add(listed.line, import_texts::kNotReached);
     return;
   }
   if (!transponder) {
-    summary_.skipped.push_back(
-        {listed.line, known ? import_texts::kNoSatelliteSlot : import_texts::kBadReference});
+    summary_.skipped.Add(listed.line,
+                         known ? import_texts::kNoSatelliteSlot : import_texts::kBadReference);
     return;
   }
   if (ChannelNode* same = SameChannel(*transponder, listed)) {
     channels_[index] = same;
     ++summary_.channelsPresent;
-    summary_.skipped.push_back({listed.line, import_texts::kChannelThere});
+    summary_.skipped.Add(listed.line, import_texts::kChannelThere);
     return;
   }
   ChannelNode* channel = nullptr;
@@ -137,7 +136,7 @@ void ChannelListMerge::ImportChannel(size_t index) {
       --summary_.transpondersAdded;
     }
     Stop(texts::kNoChannelSpace);
-    summary_.skipped.push_back({listed.line, import_texts::kNotReached});
+    summary_.skipped.Add(listed.line, import_texts::kNotReached);
     return;
   }
   WriteListedChannel(db_, *channel, listed, summary_.replacedCharacters);
@@ -161,16 +160,16 @@ void ChannelListMerge::AddGroupFavorites() {
     for (const int group : listed.groups) {
       const int g = FavoriteGroupFor(group, groupOf);
       if (g < 0) {
-        summary_.skipped.push_back(
-            {listed.line, VQ_TRANSLATE_NOOP("CoreText", "no favourite group left for its group")});
+        summary_.skipped.Add(
+            listed.line, VQ_TRANSLATE_NOOP("CoreText", "no favourite group left for its group"));
         continue;
       }
       if (channel->Record().GetFavoritePlace(g) != 0) continue;
       if (db_.AddToFavoriteGroup(channel, g))
         ++summary_.favoritePlacesAdded;
       else
-        summary_.skipped.push_back(
-            {listed.line, VQ_TRANSLATE_NOOP("CoreText", "its favourite group is full")});
+        summary_.skipped.Add(listed.line,
+                             VQ_TRANSLATE_NOOP("CoreText", "its favourite group is full"));
     }
   }
 }
@@ -210,8 +209,6 @@ ImportSummary ImportChannelList(SettingsDatabase& db, const ChannelList& list,
     return summary;
   }
   ChannelListMerge(db, list, summary).Run(options);
-  std::stable_sort(summary.skipped.begin(), summary.skipped.end(),
-                   [](const SkippedEntry& a, const SkippedEntry& b) { return a.line < b.line; });
   return summary;
 }
 

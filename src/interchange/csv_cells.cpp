@@ -30,51 +30,51 @@ std::string_view WithoutFormulaGuard(std::string_view cell) {
   return cell;
 }
 
-std::vector<CsvRecord> ReadCsvRecords(std::string_view text, char separator) {
-  std::vector<CsvRecord> records;
-  CsvRecord record;
-  std::string cell;
-  bool quoted = false;
-  bool cellStarted = false;
-  int line = 1;
-  record.line = 1;
-  auto endCell = [&] {
-    record.cells.push_back(std::move(cell));
-    cell.clear();
-    cellStarted = false;
-  };
-  auto endRecord = [&](int nextLine) {
-    endCell();
-    const bool blank = record.cells.size() == 1 && record.cells.front().empty();
-    if (!blank) records.push_back(std::move(record));
-    record = CsvRecord{nextLine, {}};
-  };
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\n') ++line;
-    if (quoted) {
-      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-        cell += '"';
-        ++i;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        cell += c;
+bool CsvRecordWalk::Next(CsvRecord& record) {
+  while (at_ < text_.size()) {
+    // The record's strings are reused from one record to the next.
+    record.line = line_;
+    record.cells.resize(1);
+    record.cells[0].clear();
+    size_t cells = 1;
+    bool quoted = false;
+    bool cellStarted = false;
+    const auto add = [&](char c) {
+      std::string& cell = record.cells.back();
+      if (cells <= kCellsKept && cell.size() < kCellLength) cell += c;
+    };
+    const auto endCell = [&] {
+      if (++cells <= kCellsKept) record.cells.emplace_back();
+      cellStarted = false;
+    };
+    bool ended = false;
+    while (at_ < text_.size() && !ended) {
+      const char c = text_[at_++];
+      if (c == '\n') ++line_;
+      if (quoted) {
+        if (c == '"' && at_ < text_.size() && text_[at_] == '"') {
+          add('"');
+          ++at_;
+        } else if (c == '"') {
+          quoted = false;
+        } else {
+          add(c);
+        }
+      } else if (c == '"' && !cellStarted) {
+        quoted = true;
+        cellStarted = true;
+      } else if (c == separator_) {
+        endCell();
+      } else if (c == '\n') {
+        ended = true;
+      } else if (c != '\r') {
+        add(c);
+        cellStarted = true;
       }
-    } else if (c == '"' && !cellStarted) {
-      quoted = true;
-      cellStarted = true;
-    } else if (c == separator) {
-      endCell();
-    } else if (c == '\n') {
-      endRecord(line);
-    } else if (c != '\r') {
-      cell += c;
-      cellStarted = true;
     }
+    if (cells > 1 || !record.cells[0].empty()) return true;
   }
-  if (cellStarted || !cell.empty() || !record.cells.empty()) endRecord(line);
-  return records;
+  return false;
 }
 
 }  // namespace vq

@@ -2,6 +2,7 @@
 /// @file
 /// Cells of comma-separated files as spreadsheets read them (RFC 4180).
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,9 +24,25 @@ struct CsvRecord {
   std::vector<std::string> cells;
 };
 
-/// Splits a whole text into records at `separator`, honouring quoted cells
-/// (which may hold separators, doubled quotes and line ends). Blank lines
-/// give no record.
-std::vector<CsvRecord> ReadCsvRecords(std::string_view text, char separator);
+/// Walks the records of a text one by one, split at `separator`, honouring
+/// quoted cells (which may hold separators, doubled quotes and line ends).
+/// Blank lines give no record. A record keeps its first kCellsKept cells,
+/// each cut to kCellLength bytes, so no input costs more than one short
+/// record at a time.
+class CsvRecordWalk {
+ public:
+  static constexpr size_t kCellsKept = 64;
+  static constexpr size_t kCellLength = 1024;
+
+  CsvRecordWalk(std::string_view text, char separator) : text_(text), separator_(separator) {}
+  /// The next record in `record`; false after the last one.
+  bool Next(CsvRecord& record);
+
+ private:
+  std::string_view text_;
+  char separator_;
+  size_t at_ = 0;
+  int line_ = 1;
+};
 
 }  // namespace vq

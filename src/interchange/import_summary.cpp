@@ -1,6 +1,6 @@
 #include "interchange/import_summary.h"
 
-#include <map>
+#include <algorithm>
 
 #include "common/translated_format.h"
 
@@ -9,18 +9,21 @@ namespace {
 
 constexpr size_t kLinesShown = 10;
 
-std::string LineList(const std::vector<int>& lines) {
+std::string LineList(const SkipList::Reason& reason) {
+  const std::vector<int>& lines = reason.lines;
   std::string numbers;
   for (size_t i = 0; i < lines.size() && i < kLinesShown; ++i) {
     if (i > 0) numbers += ", ";
     numbers += std::to_string(lines[i]);
   }
-  if (lines.size() == 1)
+  // Entries without a line (or beyond the kept ones) still count as more.
+  const size_t shown = std::min(lines.size(), kLinesShown);
+  if (reason.count == 1)
     return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "line %s"), numbers.c_str());
-  if (lines.size() <= kLinesShown)
+  if (reason.count <= shown)
     return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "lines %s"), numbers.c_str());
   return TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "lines %s and %zu more"), numbers.c_str(),
-                          lines.size() - kLinesShown);
+                          reason.count - shown);
 }
 
 }  // namespace
@@ -65,22 +68,13 @@ std::vector<std::string> SummaryLines(const ImportSummary& s) {
   return lines;
 }
 
-std::vector<std::string> SkippedLines(const char* heading,
-                                      const std::vector<SkippedEntry>& skipped) {
+std::vector<std::string> SkippedLines(const char* heading, const SkipList& skipped) {
   std::vector<std::string> lines;
   if (skipped.empty()) return lines;
   lines.push_back(TranslatedFormat(heading, static_cast<int>(skipped.size())));
-  std::vector<std::string> reasons;
-  std::map<std::string, std::vector<int>> linesOf;
-  for (const SkippedEntry& e : skipped) {
-    if (!linesOf.count(e.reason)) reasons.push_back(e.reason);
-    std::vector<int>& of = linesOf[e.reason];
-    if (e.line > 0) of.push_back(e.line);
-  }
-  for (const std::string& reason : reasons) {
-    const std::vector<int>& of = linesOf[reason];
-    lines.push_back("  " + TranslatedText(reason) + (of.empty() ? "" : " (" + LineList(of) + ")"));
-  }
+  for (const SkipList::Reason& reason : skipped.Reasons())
+    lines.push_back("  " + TranslatedText(reason.text) +
+                    (reason.lines.empty() ? "" : " (" + LineList(reason) + ")"));
   return lines;
 }
 

@@ -28,7 +28,7 @@ struct ImportSummary {
   int channelsPresent = 0;
   int favoritePlacesAdded = 0;
   int replacedCharacters = 0;
-  std::vector<SkippedEntry> skipped;  ///< in line order
+  SkipList skipped;
 
   int ChannelsAdded() const { return channelsAdded[0] + channelsAdded[1] + channelsAdded[2]; }
   /// True when the database changed.
@@ -46,7 +46,6 @@ std::vector<std::string> SummaryLines(const ImportSummary& summary);
 /// per reason (in the order reasons first occur) with the first line
 /// numbers; nothing for no entries. The heading and the reasons are marked
 /// texts, translated here.
-std::vector<std::string> SkippedLines(const char* heading,
-                                      const std::vector<SkippedEntry>& skipped);
+std::vector<std::string> SkippedLines(const char* heading, const SkipList& skipped);
 
 }  // namespace vq

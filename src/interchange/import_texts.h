@@ -18,6 +18,8 @@ inline constexpr const char* kNoSatelliteSlot = VQ_TRANSLATE_NOOP(
     "CoreText", "no satellite at its orbital position and no free satellite slot");
 inline constexpr const char* kNothingMatched =
     VQ_TRANSLATE_NOOP("CoreText", "No channel matched the reference; nothing was changed.");
+inline constexpr const char* kNoMemory =
+    VQ_TRANSLATE_NOOP("CoreText", "The file could not be read: there is not enough memory for it.");
 inline constexpr const char* kBadReference =
     VQ_TRANSLATE_NOOP("CoreText", "refers to no entry of the list");
 

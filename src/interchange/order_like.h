@@ -24,9 +24,9 @@ struct OrderSummary {
   std::array<int, 2> byName{};     ///< matched by name (case-insensitive)
   std::array<int, 2> unmatched{};  ///< kept in their order after the matched ones
   int favoriteGroupsTaken = 0;
-  int favoriteMembersMissing = 0;     ///< reference members with no channel here
-  bool changed = false;               ///< a channel number or a favourite group changed
-  std::vector<SkippedEntry> skipped;  ///< reference entries its reader left out
+  int favoriteMembersMissing = 0;  ///< reference members with no channel here
+  bool changed = false;            ///< a channel number or a favourite group changed
+  SkipList skipped;                ///< reference entries its reader left out
 
   int Matched() const { return byIds[0] + byIds[1] + byName[0] + byName[1]; }
 };

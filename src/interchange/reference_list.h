@@ -30,7 +30,7 @@ struct ReferenceList {
   /// entry indexes in their places' order.
   std::vector<std::string> groupNames;
   std::vector<std::vector<int>> groupMembers;
-  std::vector<SkippedEntry> skipped;
+  SkipList skipped;
   int replacedCharacters = 0;
 };
 

@@ -1,9 +1,11 @@
 // Reading a text or CSV channel list as a reference order.
 #include <algorithm>
+#include <new>
 #include <optional>
 
 #include "common/text_translation.h"
 #include "interchange/csv_cells.h"
+#include "interchange/import_texts.h"
 #include "interchange/latin1_text.h"
 #include "interchange/reference_list.h"
 #include "interchange/text_fields.h"
@@ -63,7 +65,7 @@ bool ReadId(std::string_view text, uint16_t& out) {
 bool ReadIds(const CsvRecord& record, const Columns& columns, ReferenceEntry& entry) {
   const std::string_view combined = Cell(record, columns.ids);
   if (!combined.empty()) {
-    const std::vector<std::string_view> parts = SplitAt(combined, '-');
+    const std::vector<std::string_view> parts = SplitAt(combined, '-', 3);
     entry.hasIds = parts.size() == 3 && ReadId(parts[0], entry.networkId) &&
                    ReadId(parts[1], entry.tsId) && ReadId(parts[2], entry.serviceId);
     return entry.hasIds;
@@ -85,9 +87,7 @@ int TypeOf(std::string_view text) {
   return -1;
 }
 
-}  // namespace
-
-ReferenceRead ReadReferenceText(std::string_view text) {
+ReferenceRead ReadReferenceRows(std::string_view text) {
   ReferenceRead read;
   if (LooksBinary(text)) {
     read.message =
@@ -95,12 +95,13 @@ ReferenceRead ReadReferenceText(std::string_view text) {
     return read;
   }
   text = WithoutByteOrderMark(text);
-  const std::vector<CsvRecord> records = ReadCsvRecords(text, SeparatorOf(text));
+  CsvRecordWalk records(text, SeparatorOf(text));
+  CsvRecord record;
+  bool more = records.Next(record);
   Columns columns;
-  size_t first = 0;
   uint32_t number = 0;
-  if (!records.empty() && !ParseDecimal(Cell(records.front(), 0), 0xFFFFFFFF, number)) {
-    const std::optional<Columns> header = ColumnsOfHeader(records.front().cells);
+  if (more && !ParseDecimal(Cell(record, 0), 0xFFFFFFFF, number)) {
+    const std::optional<Columns> header = ColumnsOfHeader(record.cells);
     if (!header) {
       read.message = VQ_TRANSLATE_NOOP("CoreText",
                                        "The file is not a channel list: its first row is neither "
@@ -109,22 +110,24 @@ ReferenceRead ReadReferenceText(std::string_view text) {
       return read;
     }
     columns = *header;
-    first = 1;
+    more = records.Next(record);
   }
   std::vector<std::pair<uint32_t, ReferenceEntry>> numbered;
   ReferenceList& list = read.list;
-  for (size_t i = first; i < records.size(); ++i) {
-    const CsvRecord& record = records[i];
+  for (; more; more = records.Next(record)) {
     ReferenceEntry entry;
     if (!ParseDecimal(Cell(record, columns.number), 0xFFFFFFFF, number)) {
-      list.skipped.push_back(
-          {record.line, VQ_TRANSLATE_NOOP("CoreText", "the number is not readable")});
+      list.skipped.Add(record.line, VQ_TRANSLATE_NOOP("CoreText", "the number is not readable"));
       continue;
     }
     if (!ReadIds(record, columns, entry)) {
-      list.skipped.push_back(
-          {record.line,
-           VQ_TRANSLATE_NOOP("CoreText", "the ids are not \"network-TS-service\" numbers")});
+      list.skipped.Add(
+          record.line,
+          VQ_TRANSLATE_NOOP("CoreText", "the ids are not \"network-TS-service\" numbers"));
+      continue;
+    }
+    if (numbered.size() == kListEntryLimit) {
+      list.skipped.Add(record.line, kBeyondListLimit);
       continue;
     }
     Latin1Text name = Utf8ToLatin1Text(WithoutFormulaGuard(Cell(record, columns.name)));
@@ -143,6 +146,16 @@ ReferenceRead ReadReferenceText(std::string_view text) {
   for (auto& [n, entry] : numbered) list.entries.push_back(std::move(entry));
   read.recognised = true;
   return read;
+}
+
+}  // namespace
+
+ReferenceRead ReadReferenceText(std::string_view text) {
+  try {
+    return ReadReferenceRows(text);
+  } catch (const std::bad_alloc&) {
+    return {false, import_texts::kNoMemory, {}};
+  }
 }
 
 }  // namespace vq

@@ -11,7 +11,8 @@
 namespace vq {
 namespace {
 
-FetchedTable ReadTable(const std::filesystem::path& path) {
+// Reads one table of at most `budget` bytes (what is left of the update's).
+FetchedTable ReadTable(const std::filesystem::path& path, size_t budget) {
   FetchedTable table;
   table.name = path.filename().string();
   std::error_code ec;
@@ -23,6 +24,12 @@ FetchedTable ReadTable(const std::filesystem::path& path) {
   if (size > kMaxScanTableBytes) {
     table.error = TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "larger than %zu KB"),
                                    static_cast<size_t>(kMaxScanTableBytes / 1024));
+    return table;
+  }
+  if (size > budget) {
+    table.error =
+        TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "not read: an update reads at most %zu KB"),
+                         static_cast<size_t>(kMaxUpdateBytes / 1024));
     return table;
   }
   std::ifstream in(path, std::ios::binary);
@@ -58,9 +65,13 @@ bool ReadScanTableFolder(const std::string& folder, std::span<const int16_t> pos
   tables.source = folder;
   std::vector<std::string> names;
   if (!ScanTableNamesIn(folder, names, error)) return false;
+  size_t budget = kMaxUpdateBytes;
   for (const int16_t position : positions)
-    for (const std::string& name : TablesAtPosition(names, position))
-      tables.tables.push_back(ReadTable(std::filesystem::path(folder) / name));
+    for (const std::string& name : TablesAtPosition(names, position)) {
+      if (tables.tables.size() == kMaxUpdateTables) return true;
+      tables.tables.push_back(ReadTable(std::filesystem::path(folder) / name, budget));
+      budget -= tables.tables.back().text.size();
+    }
   return true;
 }
 

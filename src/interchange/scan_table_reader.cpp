@@ -1,19 +1,37 @@
 #include "interchange/scan_table_reader.h"
 
-#include <map>
+#include <array>
+#include <iterator>
+#include <new>
 #include <optional>
 #include <string>
 
 #include "common/translated_format.h"
 #include "database/lookup_tables.h"
+#include "interchange/import_texts.h"
 #include "interchange/text_fields.h"
 
 namespace vq {
 namespace {
 
+// The keys a section is read for; other keys are passed over.
+constexpr std::string_view kKeys[] = {"DELIVERY_SYSTEM", "FREQUENCY", "SYMBOL_RATE", "POLARIZATION",
+                                      "INNER_FEC"};
+
+// The values of one section, as views into the text.
 struct Section {
   int line = 0;
-  std::map<std::string, std::string, std::less<>> values;
+  std::array<std::string_view, std::size(kKeys)> values{};
+
+  void Set(std::string_view key, std::string_view value) {
+    for (size_t i = 0; i < std::size(kKeys); ++i)
+      if (key == kKeys[i]) values[i] = value;
+  }
+  std::string_view Value(std::string_view key) const {
+    for (size_t i = 0; i < std::size(kKeys); ++i)
+      if (key == kKeys[i]) return values[i];
+    return {};
+  }
 };
 
 // kHz (or Hz) to MHz, and symbols per second to kS/s, rounded.
@@ -55,10 +73,11 @@ ChannelListRead ScanTableReader::Read(std::string_view text) {
     return read;
   }
   std::optional<Section> section;
-  const std::vector<std::string_view> lines = TextLines(WithoutByteOrderMark(text));
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const int line = static_cast<int>(i + 1);
-    const std::string_view content = Trimmed(lines[i]);
+  TextLineWalk lines(WithoutByteOrderMark(text));
+  std::string_view raw;
+  while (lines.Next(raw)) {
+    const int line = lines.Number();
+    const std::string_view content = Trimmed(raw);
     if (content.empty() || content.front() == '#') continue;
     if (content.front() == '[' && content.back() == ']') {
       if (section) ReadSection(*section);
@@ -67,12 +86,10 @@ ChannelListRead ScanTableReader::Read(std::string_view text) {
     }
     const size_t equals = content.find('=');
     if (!section || equals == std::string_view::npos) {
-      list_.skipped.push_back(
-          {line, VQ_TRANSLATE_NOOP("CoreText", "not a KEY = VALUE line of a section")});
+      list_.skipped.Add(line, VQ_TRANSLATE_NOOP("CoreText", "not a KEY = VALUE line of a section"));
       continue;
     }
-    section->values[std::string(Trimmed(content.substr(0, equals)))] =
-        std::string(Trimmed(content.substr(equals + 1)));
+    section->Set(Trimmed(content.substr(0, equals)), Trimmed(content.substr(equals + 1)));
   }
   if (section) ReadSection(*section);
   if (entries_ == 0) {
@@ -87,24 +104,25 @@ ChannelListRead ScanTableReader::Read(std::string_view text) {
 }
 
 void ScanTableReader::ReadSection(const Section& section) {
-  const auto value = [&](std::string_view key) -> std::string_view {
-    const auto it = section.values.find(key);
-    return it == section.values.end() ? std::string_view{} : std::string_view(it->second);
-  };
+  const auto value = [&](std::string_view key) { return section.Value(key); };
   const std::string_view system = value("DELIVERY_SYSTEM");
   if (system.empty() || value("FREQUENCY").empty()) {
-    list_.skipped.push_back(
-        {section.line,
-         VQ_TRANSLATE_NOOP("CoreText", "the section has no DELIVERY_SYSTEM or FREQUENCY")});
+    list_.skipped.Add(
+        section.line,
+        VQ_TRANSLATE_NOOP("CoreText", "the section has no DELIVERY_SYSTEM or FREQUENCY"));
     return;
   }
   ++entries_;
+  if (list_.transponders.size() == kListEntryLimit) {
+    list_.skipped.Add(section.line, kBeyondListLimit);
+    return;
+  }
   if (system != "DVBS" && system != "DVBS2") {
-    list_.skipped.push_back(
-        {section.line,
-         TranslatedFormat(
-             VQ_TRANSLATE_NOOP("CoreText", "not a satellite entry (DELIVERY_SYSTEM %s)"),
-             std::string(system).c_str())});
+    list_.skipped.Add(
+        section.line,
+        TranslatedFormat(
+            VQ_TRANSLATE_NOOP("CoreText", "not a satellite entry (DELIVERY_SYSTEM %s)"),
+            ShownValue(system).c_str()));
     return;
   }
   ListedTransponder t;
@@ -114,23 +132,21 @@ void ScanTableReader::ReadSection(const Section& section) {
   uint32_t symbolRate = 0;
   if (!ParseDecimal(value("FREQUENCY"), 0xFFFFFFFF, frequency) || Thousandths(frequency) == 0 ||
       Thousandths(frequency) > 0xFFFF) {
-    list_.skipped.push_back(
-        {section.line, VQ_TRANSLATE_NOOP("CoreText", "the FREQUENCY is not readable")});
+    list_.skipped.Add(section.line, VQ_TRANSLATE_NOOP("CoreText", "the FREQUENCY is not readable"));
     return;
   }
   if (!ParseDecimal(value("SYMBOL_RATE"), 0xFFFFFFFF, symbolRate) ||
       Thousandths(symbolRate) > 0xFFFF) {
-    list_.skipped.push_back(
-        {section.line,
-         VQ_TRANSLATE_NOOP("CoreText", "the SYMBOL_RATE is missing or not readable")});
+    list_.skipped.Add(section.line,
+                      VQ_TRANSLATE_NOOP("CoreText", "the SYMBOL_RATE is missing or not readable"));
     return;
   }
   const std::optional<uint8_t> polarization = value("POLARIZATION").empty()
                                                   ? std::optional<uint8_t>(0)
                                                   : PolarizationOf(value("POLARIZATION"));
   if (!polarization) {
-    list_.skipped.push_back(
-        {section.line, VQ_TRANSLATE_NOOP("CoreText", "the POLARIZATION is not readable")});
+    list_.skipped.Add(section.line,
+                      VQ_TRANSLATE_NOOP("CoreText", "the POLARIZATION is not readable"));
     return;
   }
   t.frequency = static_cast<uint16_t>(Thousandths(frequency));
@@ -144,6 +160,12 @@ void ScanTableReader::ReadSection(const Section& section) {
 
 }  // namespace
 
-ChannelListRead ReadScanTable(std::string_view text) { return ScanTableReader().Read(text); }
+ChannelListRead ReadScanTable(std::string_view text) {
+  try {
+    return ScanTableReader().Read(text);
+  } catch (const std::bad_alloc&) {
+    return {false, import_texts::kNoMemory, {}};
+  }
+}
 
 }  // namespace vq

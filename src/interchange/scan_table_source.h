@@ -19,6 +19,10 @@ inline constexpr std::string_view kPublicScanTables =
 /// Tables (and listings) larger than this are refused: the largest of the
 /// collection holds about 40 KB.
 inline constexpr size_t kMaxScanTableBytes = 1024 * 1024;
+/// A whole update reads at most this many tables and bytes: the satellite
+/// tables of the whole collection hold about 300 tables and 3 MB.
+inline constexpr size_t kMaxUpdateTables = 256;
+inline constexpr size_t kMaxUpdateBytes = 16 * 1024 * 1024;
 
 /// True for an "http://" or "https://" source, false for a folder.
 bool IsUrlSource(std::string_view source);

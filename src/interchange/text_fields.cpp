@@ -1,5 +1,7 @@
 #include "interchange/text_fields.h"
 
+#include <algorithm>
+
 namespace vq {
 namespace {
 
@@ -41,8 +43,9 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
+std::vector<std::string_view> SplitAt(std::string_view text, char separator, size_t limit) {
   std::vector<std::string_view> parts;
+  if (static_cast<size_t>(std::count(text.begin(), text.end(), separator)) >= limit) return parts;
   size_t start = 0;
   for (size_t i = 0; i <= text.size(); ++i)
     if (i == text.size() || text[i] == separator) {
@@ -52,12 +55,22 @@ std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
   return parts;
 }
 
-std::vector<std::string_view> TextLines(std::string_view text) {
-  std::vector<std::string_view> lines = SplitAt(text, '\n');
-  if (!lines.empty() && lines.back().empty()) lines.pop_back();
-  for (std::string_view& line : lines)
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return lines;
+bool TextLineWalk::Next(std::string_view& line) {
+  if (rest_.empty()) return false;
+  const size_t end = rest_.find('\n');
+  line = rest_.substr(0, end);
+  rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  ++number_;
+  return true;
+}
+
+std::string ShownValue(std::string_view value) {
+  if (value.size() <= kShownValueLength) return std::string(value);
+  size_t end = kShownValueLength;
+  // UTF-8 continuation bytes belong to the character before them.
+  while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) --end;
+  return std::string(value.substr(0, end)) + "...";
 }
 
 std::string_view WithoutByteOrderMark(std::string_view text) {

@@ -1,6 +1,4 @@
 // Merging the transponders of a list into one chosen satellite.
-#include <algorithm>
-
 #include "database/settings_database.h"
 #include "editing/command_texts.h"
 #include "interchange/import_texts.h"
@@ -25,11 +23,6 @@ ImportSummary NoModel(const ChannelList& list) {
   return summary;
 }
 
-void SortByLine(ImportSummary& summary) {
-  std::stable_sort(summary.skipped.begin(), summary.skipped.end(),
-                   [](const SkippedEntry& a, const SkippedEntry& b) { return a.line < b.line; });
-}
-
 }  // namespace
 
 ImportSummary ImportTransponders(SettingsDatabase& db, const ChannelList& list,
@@ -42,26 +35,25 @@ ImportSummary ImportTransponders(SettingsDatabase& db, const ChannelList& list,
   }
   for (const ListedTransponder& listed : list.transponders) {
     if (summary.status == ImportStatus::kStopped) {
-      summary.skipped.push_back({listed.line, import_texts::kNotReached});
+      summary.skipped.Add(listed.line, import_texts::kNotReached);
       continue;
     }
     if (NearbyTransponder(satellite, listed.frequency, listed.polarization)) {
       ++summary.transpondersPresent;
-      summary.skipped.push_back({listed.line, import_texts::kTransponderThere});
+      summary.skipped.Add(listed.line, import_texts::kTransponderThere);
       continue;
     }
     TransponderNode* node = nullptr;
     if (!db.AddTransponder(&satellite, &node)) {
       summary.status = ImportStatus::kStopped;
       summary.message = texts::kNoTransponderSpace;
-      summary.skipped.push_back({listed.line, import_texts::kNotReached});
+      summary.skipped.Add(listed.line, import_texts::kNotReached);
       continue;
     }
     WriteListedTransponder(*node, listed, summary.replacedCharacters);
     ++summary.transpondersAdded;
     if (listed.system == DeliverySystem::kDvbS2) ++summary.dvbS2TranspondersAdded;
   }
-  SortByLine(summary);
   return summary;
 }
 
@@ -73,8 +65,7 @@ ImportSummary ImportTranspondersAt(SettingsDatabase& db, const ChannelList& list
   if (!satellite) {
     ImportSummary summary = StartSummary(list);
     for (const ListedTransponder& listed : list.transponders)
-      summary.skipped.push_back({listed.line, import_texts::kNoSatelliteSlot});
-    SortByLine(summary);
+      summary.skipped.Add(listed.line, import_texts::kNoSatelliteSlot);
     return summary;
   }
   ImportSummary summary = ImportTransponders(db, list, *satellite);

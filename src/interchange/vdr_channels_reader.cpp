@@ -1,10 +1,13 @@
 #include "interchange/vdr_channels_reader.h"
 
+#include <algorithm>
 #include <map>
+#include <new>
 #include <tuple>
 
 #include "common/translated_format.h"
 #include "interchange/dvb_codes.h"
+#include "interchange/import_texts.h"
 #include "interchange/latin1_text.h"
 #include "interchange/text_fields.h"
 #include "interchange/vdr_fields.h"
@@ -39,7 +42,7 @@ class VdrReader {
   ChannelListRead Read(std::string_view text);
 
  private:
-  void ReadGroupLine(std::string_view text);
+  void ReadGroupLine(std::string_view text, int line);
   // False with `reason` set when the line does not read.
   bool ReadChannelLine(const std::vector<std::string_view>& fields, int line, std::string& reason);
   int SatelliteIndex(int16_t position);
@@ -74,24 +77,27 @@ ChannelListRead VdrReader::Read(std::string_view text) {
         VQ_TRANSLATE_NOOP("CoreText", "The file is not a VDR channels.conf: it holds binary data.");
     return read;
   }
-  const std::vector<std::string_view> lines = TextLines(WithoutByteOrderMark(text));
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const int line = static_cast<int>(i + 1);
-    const std::string_view content = lines[i];
+  TextLineWalk lines(WithoutByteOrderMark(text));
+  std::string_view content;
+  while (lines.Next(content)) {
+    const int line = lines.Number();
     if (Trimmed(content).empty()) continue;
     if (content.front() == ':') {
-      ReadGroupLine(content.substr(1));
+      ReadGroupLine(content.substr(1), line);
       continue;
     }
-    const std::vector<std::string_view> fields = SplitAt(content, ':');
+    const auto separators = std::count(content.begin(), content.end(), ':');
+    const std::vector<std::string_view> fields =
+        separators == 11 || separators == 12 ? SplitAt(content, ':', 13)
+                                             : std::vector<std::string_view>{};
     std::string reason;
-    if (fields.size() != 12 && fields.size() != 13) {
-      list_.skipped.push_back(
-          {line, VQ_TRANSLATE_NOOP("CoreText",
-                                   "not a channel line (it needs 13 fields separated by ':')")});
+    if (fields.empty()) {
+      list_.skipped.Add(
+          line, VQ_TRANSLATE_NOOP("CoreText",
+                                  "not a channel line (it needs 13 fields separated by ':')"));
       continue;
     }
-    if (!ReadChannelLine(fields, line, reason)) list_.skipped.push_back({line, reason});
+    if (!ReadChannelLine(fields, line, reason)) list_.skipped.Add(line, reason);
   }
   if (channelLines_ == 0) {
     read.message = VQ_TRANSLATE_NOOP(
@@ -103,16 +109,20 @@ ChannelListRead VdrReader::Read(std::string_view text) {
   return read;
 }
 
-void VdrReader::ReadGroupLine(std::string_view text) {
+void VdrReader::ReadGroupLine(std::string_view text, int line) {
   // ":@100 Name" also sets VDR's next channel number, which has no place here.
   if (!text.empty() && text.front() == '@') {
     size_t i = 1;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
     text = text.substr(i);
   }
-  const std::string name = Latin1(Trimmed(text));
   group_ = -1;
-  if (name.empty()) return;
+  if (Trimmed(text).empty()) return;
+  if (list_.groups.size() == kListEntryLimit) {
+    list_.skipped.Add(line, kBeyondListLimit);
+    return;
+  }
+  const std::string name = Latin1(Trimmed(text));
   list_.groups.push_back(name);
   group_ = static_cast<int>(list_.groups.size()) - 1;
 }
@@ -129,6 +139,10 @@ bool VdrReader::ReadChannelLine(const std::vector<std::string_view>& fields, int
     return false;
   }
   ++channelLines_;
+  if (list_.channels.size() == kListEntryLimit) {
+    reason = kBeyondListLimit;
+    return false;
+  }
   if (kind != 'S') {
     reason =
         TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "not a satellite entry (source %c)"), kind);
@@ -229,6 +243,12 @@ std::string VdrReader::Latin1(std::string_view utf8) {
 
 }  // namespace
 
-ChannelListRead ReadVdrChannels(std::string_view text) { return VdrReader().Read(text); }
+ChannelListRead ReadVdrChannels(std::string_view text) {
+  try {
+    return VdrReader().Read(text);
+  } catch (const std::bad_alloc&) {
+    return {false, import_texts::kNoMemory, {}};
+  }
+}
 
 }  // namespace vq

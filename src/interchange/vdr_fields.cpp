@@ -10,6 +10,8 @@ namespace {
 
 // PIDs are 13 bits on air; the records hold 16, and so may a list written from them.
 constexpr uint32_t kMaxPid = 0xFFFF;
+// Audio tracks or CA ids of one channel; no service has more.
+constexpr size_t kListEntriesLimit = 64;
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -61,7 +63,9 @@ bool ParseAudioEntry(std::string_view text, ListedAudio& out) {
 
 bool ParseAudioList(std::string_view text, std::vector<ListedAudio>& out) {
   if (text.empty()) return true;
-  for (std::string_view entry : SplitAt(text, ',')) {
+  const std::vector<std::string_view> entries = SplitAt(text, ',', kListEntriesLimit);
+  if (entries.empty()) return false;
+  for (std::string_view entry : entries) {
     ListedAudio audio;
     if (!ParseAudioEntry(entry, audio)) return false;
     if (audio.pid != 0) out.push_back(audio);
@@ -156,7 +160,9 @@ bool ParseVdrTeletext(std::string_view text, uint16_t& pid) {
 }
 
 bool ParseVdrCa(std::string_view text, std::vector<uint16_t>& ids) {
-  for (std::string_view entry : SplitAt(text, ',')) {
+  const std::vector<std::string_view> entries = SplitAt(text, ',', kListEntriesLimit);
+  if (entries.empty()) return false;
+  for (std::string_view entry : entries) {
     uint32_t id = 0;
     if (!ParseHex(entry, 0xFFFF, id)) return false;
     ids.push_back(static_cast<uint16_t>(id));

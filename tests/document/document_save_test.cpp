@@ -110,14 +110,18 @@ TEST_F(DocumentTest, FolderWithoutRoomForATemporaryFileIsSavedInPlace) {
   EXPECT_FALSE(Lockable(path));
 }
 
-TEST_F(DocumentTest, SaveAsAddsTheExtensionToAFileNameWithoutOne) {
+TEST_F(DocumentTest, SaveAsWritesExactlyTheNameTheDialogSettled) {
+  // The dialog asked about replacing this very name; nothing is added after.
   std::filesystem::create_directory(folder_.Path() / "my.lists");
   const std::string folder = (folder_.Path() / "my.lists").string();
+  const std::vector<uint8_t> other = MakeImage(kModelPvr);
+  WriteFile(folder + "/astra.bin", other);
   ASSERT_TRUE(doc_.NewDocument());
   prompter_.savePaths = {Q(folder + "/astra")};
   ASSERT_TRUE(doc_.SaveAs());
-  EXPECT_EQ(doc_.PathName(), Q(folder + "/astra.bin"));
-  EXPECT_EQ(ReadFile(folder + "/astra.bin").size(), 499712u);
+  EXPECT_EQ(doc_.PathName(), Q(folder + "/astra"));
+  EXPECT_EQ(ReadFile(folder + "/astra").size(), 499712u);
+  EXPECT_EQ(ReadFile(folder + "/astra.bin"), other);
 
   prompter_.savePaths = {Q(folder + "/astra.old")};
   ASSERT_TRUE(doc_.SaveAs());

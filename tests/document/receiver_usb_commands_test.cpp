@@ -31,8 +31,12 @@ class DirectRunner : public UsbTransferRunner {
     hooks.progress = [&](const std::string&, int percent) {
       if (cancelAtPercent >= 0 && percent >= cancelAtPercent) stop = true;
     };
-    return usb::RunUsbCommand(device, request, stop, hooks);
+    usb::UsbCommandRequest shortened = request;
+    shortened.transfer.readWait = readWait;
+    return usb::RunUsbCommand(device, shortened, stop, hooks);
   }
+  // Short, so a receiver that goes quiet is given up on quickly.
+  Milliseconds readWait{300};
   int runs = 0;
   bool cancel = false;
   int cancelAtPercent = -1;
@@ -144,6 +148,14 @@ TEST_F(UsbCommandsTest, FailedReceptionsLeaveTheDocumentExactlyAsItWas) {
   SetFaults([](EmulatedFaults& f) { f.status = 0x100; f.statusCommand = usb::kCommandReadFile; });
   EXPECT_FALSE(commands_.OpenFromUsb());
   EXPECT_EQ(prompter_.told.back(), "Can't communicate with the STB.\nCheck your system. error_code=0x100");
+
+  // A receiver that goes quiet mid-transfer is given up on with the link's message.
+  prompter_.told.clear();
+  SetFaults([](EmulatedFaults& f) { f.stallAt = 100000; });
+  EXPECT_FALSE(commands_.OpenFromUsb());
+  EXPECT_EQ(prompter_.told,
+            std::vector<QString>{
+                "Can't communicate with the STB.\nCheck your system. error_code=0x100"});
 
   EXPECT_EQ(Settings(doc_.Database()), before);
   EXPECT_EQ(replaced.count(), 0);

@@ -4,8 +4,10 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
+#include <random>
 #include <filesystem>
 
 #include "document/document_test_files.h"
@@ -226,6 +228,82 @@ TEST_F(SettingsFileTest, SaveThroughASymbolicLinkReplacesItsTarget) {
   ASSERT_TRUE(file.Save(link, image1_, error)) << error;
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(ReadFile(path_), image1_);
+}
+
+TEST_F(SettingsFileTest, ALinkAnotherUserPutInASharedFolderIsNotFollowed) {
+  // A folder such as /tmp: sticky, open to everyone, owned by this user.
+  const std::string shared = folder_.File("shared");
+  ASSERT_EQ(::mkdir(shared.c_str(), 0700), 0);
+  ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+  WriteFile(path_, image0_);
+  const std::string link = shared + "/list.bin";
+  std::filesystem::create_symlink(path_, link);
+  if (::lchown(link.c_str(), 65534, 65534) != 0)
+    GTEST_SKIP() << "only root can give the link another owner";
+
+  SettingsFile file;
+  std::string error;
+  EXPECT_FALSE(file.Save(link, image1_, error));
+  EXPECT_EQ(error, SettingsFile::kForeignLink);
+  EXPECT_EQ(ReadFile(path_), image0_);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+
+  // The user's own link there is followed, and stays a link.
+  ASSERT_EQ(::lchown(link.c_str(), ::geteuid(), ::getegid()), 0);
+  ASSERT_TRUE(file.Save(link, image1_, error)) << error;
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadFile(path_), image1_);
+}
+
+TEST_F(SettingsFileTest, ANewFileTakesTheUmaskAndAReplacedOneKeepsItsModeAndGroup) {
+  const auto modeOf = [](const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+  };
+  std::mt19937 random(4);
+  SettingsFile file;
+  std::string error;
+  for (int round = 0; round < 8; ++round) {
+    const mode_t mask = static_cast<mode_t>(random() & 0077);
+    const mode_t old = ::umask(mask);
+    const std::string fresh = folder_.File("new" + std::to_string(round) + ".bin");
+    const bool saved = file.Save(fresh, image0_, error);
+    ::umask(old);
+    ASSERT_TRUE(saved) << error;
+    EXPECT_EQ(modeOf(fresh), 0666 & ~mask) << std::oct << mask;
+
+    // Owner read and write, anything else at random.
+    const mode_t mode = 0600 | static_cast<mode_t>(random() & 0077);
+    ASSERT_EQ(::chmod(fresh.c_str(), mode), 0);
+    file.Close();
+    ASSERT_TRUE(file.Save(fresh, image1_, error)) << error;
+    EXPECT_EQ(modeOf(fresh), mode) << std::oct << mode;
+  }
+  // The group stays where the user may set it (root: any group).
+  WriteFile(path_, image0_);
+  if (::chown(path_.c_str(), static_cast<uid_t>(-1), 65534) != 0)
+    GTEST_SKIP() << "only root can hand the file to another group";
+  file.Close();
+  ASSERT_TRUE(file.Save(path_, image1_, error)) << error;
+  struct stat info {};
+  ASSERT_EQ(::stat(path_.c_str(), &info), 0);
+  EXPECT_EQ(info.st_gid, 65534u);
+}
+
+TEST_F(SettingsFileTest, ATargetThatIsNotARegularFileIsRefused) {
+  const std::string fifo = folder_.File("fifo.bin");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string link = folder_.File("to-fifo.bin");
+  std::filesystem::create_symlink(fifo, link);
+  files_.tempError = EROFS;  // would rewrite it in place
+  for (const std::string& target : {fifo, link, folder_.Path().string()}) {
+    SettingsFile file(files_);
+    std::string error;
+    EXPECT_FALSE(file.Save(target, image0_, error)) << target;
+    EXPECT_EQ(error, SettingsFile::kNotRegularFile) << target;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 }  // namespace

@@ -36,8 +36,9 @@ TEST(CsvCellsTest, CellsAreQuotedOnlyWhenNeededAndFormulasAreDefused) {
 }
 
 TEST(CsvCellsTest, RecordsHonourQuotesAcrossLinesAndKeepTheirLineNumbers) {
-  const std::vector<CsvRecord> records =
-      ReadCsvRecords("a,\"b,1\"\r\n\r\n\"multi\nline\",\"q\"\"q\"\nlast,", ',');
+  CsvRecordWalk walk("a,\"b,1\"\r\n\r\n\"multi\nline\",\"q\"\"q\"\nlast,", ',');
+  std::vector<CsvRecord> records;
+  for (CsvRecord record; walk.Next(record);) records.push_back(record);
   ASSERT_EQ(records.size(), 3u);
   EXPECT_THAT(records[0].cells, ElementsAre("a", "b,1"));
   EXPECT_EQ(records[1].line, 3);
@@ -80,8 +81,8 @@ TEST(ReferenceTextTest, NumberedLinesAreOrderedByNumberWithOptionalIds) {
   EXPECT_EQ(read.list.entries[0].serviceId, 28106);
   EXPECT_FALSE(read.list.entries[1].hasIds);
   ASSERT_EQ(read.list.skipped.size(), 2u);
-  EXPECT_EQ(read.list.skipped[0].line, 4);
-  EXPECT_EQ(read.list.skipped[1].line, 5);
+  EXPECT_EQ(read.list.skipped.Entries()[0].line, 4);
+  EXPECT_EQ(read.list.skipped.Entries()[1].line, 5);
 }
 
 TEST(ReferenceTextTest, TheCsvExportReadsBackAsAReference) {

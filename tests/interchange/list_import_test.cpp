@@ -22,7 +22,7 @@ ChannelList MixedList() { return ReadVdrChannels(ReadSample("mixed_channels.conf
 
 std::vector<std::string> Reasons(const ImportSummary& summary) {
   std::vector<std::string> reasons;
-  for (const SkippedEntry& e : summary.skipped) reasons.push_back(e.reason);
+  for (const SkippedEntry& e : summary.skipped.Entries()) reasons.push_back(e.reason);
   return reasons;
 }
 
@@ -161,8 +161,8 @@ TEST(ListImportTest, GroupsBeyondTheEightFavouriteGroupsAreReported) {
   const ImportSummary summary = ImportChannelList(*db, ReadVdrChannels(text).list, options);
   EXPECT_EQ(summary.favoritePlacesAdded, 8);
   ASSERT_EQ(summary.skipped.size(), 1u);
-  EXPECT_EQ(summary.skipped[0].line, 18);
-  EXPECT_EQ(summary.skipped[0].reason, "no favourite group left for its group");
+  EXPECT_EQ(summary.skipped.Entries()[0].line, 18);
+  EXPECT_EQ(summary.skipped.Entries()[0].reason, "no favourite group left for its group");
 }
 
 TEST(ListImportTest, AFullChannelTableStopsWithTheEditorsMessageAndStaysConsistent) {
@@ -231,8 +231,8 @@ TEST(ListImportTest, NamesThatWouldMarkAFreeRecordStayInUse) {
 TEST(ListImportTest, TheSummaryGroupsSkippedLinesByReason) {
   ImportSummary summary;
   summary.channelsAdded = {2, 1, 0};
-  for (int line = 1; line <= 12; ++line) summary.skipped.push_back({line, "other source"});
-  summary.skipped.push_back({14, "broken"});
+  summary.skipped.Add(14, "broken");
+  for (int line = 12; line >= 1; --line) summary.skipped.Add(line, "other source");
   summary.message = "Stopped.";
   EXPECT_THAT(SummaryLines(summary),
               ElementsAre("Transponders added: 0 (0 already there)",

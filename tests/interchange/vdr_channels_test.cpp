@@ -35,7 +35,7 @@ class MixedSample : public ::testing::Test {
 
 TEST_F(MixedSample, OtherSourcesAndBrokenLinesAreListedWithTheirLines) {
   std::vector<std::pair<int, std::string>> skipped;
-  for (const SkippedEntry& e : List().skipped) skipped.emplace_back(e.line, e.reason);
+  for (const SkippedEntry& e : List().skipped.Entries()) skipped.emplace_back(e.line, e.reason);
   EXPECT_THAT(skipped,
               ElementsAre(std::pair{15, "not a satellite entry (source C)"},
                           std::pair{16, "not a satellite entry (source T)"},
@@ -163,7 +163,7 @@ TEST(VdrReaderTest, OutOfRangeValuesMakeABrokenLine) {
     ASSERT_TRUE(read.recognised);
     EXPECT_EQ(read.list.channels.size(), 1u) << line;
     ASSERT_EQ(read.list.skipped.size(), 1u) << line;
-    EXPECT_EQ(read.list.skipped[0].line, 2);
+    EXPECT_EQ(read.list.skipped.Entries()[0].line, 2);
   }
 }
 

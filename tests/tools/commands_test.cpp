@@ -1,4 +1,7 @@
 #include <gmock/gmock.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "support/database_builder.h"
 #include "tool_test_support.h"
@@ -99,7 +102,51 @@ TEST_F(CommandsTest, WritingReplacesTheTargetAndLeavesNoTemporaryFile) {
   const ToolRun run = RunVqtool({"new", "--model", "0", Path("no/such/folder/x.bin")});
   EXPECT_EQ(run.code, 1);
   EXPECT_EQ(CountLines(run.err), 1);
-  EXPECT_THAT(run.err, HasSubstr("cannot create"));
+  EXPECT_THAT(run.err, HasSubstr("cannot write"));
+}
+
+// The exit code of `args` run as an ordinary user: in a child process that
+// gives up root first, when the tests run as root.
+int RunAsOrdinaryUser(const std::vector<std::string>& args) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setresgid(65534, 65534, 65534) != 0 ||
+                             ::setresuid(65534, 65534, 65534) != 0))
+      ::_exit(99);
+    ::_exit(RunVqtool(args).code);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(CommandsTest, WritingKeepsTheModeAndRefusesWhatTheEditorRefuses) {
+  const auto modeOf = [](const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+  };
+  ASSERT_EQ(RunVqtool({"new", "--model", "0", Path("a.bin")}).code, 0);
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  EXPECT_EQ(modeOf(Path("a.bin")), 0666 & ~mask);
+  // The file holds the receiver's lock code: a private file stays private.
+  ASSERT_EQ(::chmod(Path("a.bin").c_str(), 0600), 0);
+  ASSERT_EQ(RunVqtool({"resave", Path("a.bin"), Path("a.bin")}).code, 0);
+  EXPECT_EQ(modeOf(Path("a.bin")), 0600u);
+
+  ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+  const ToolRun fifo = RunVqtool({"new", "--model", "0", Path("fifo")});
+  EXPECT_EQ(fifo.code, 1);
+  EXPECT_THAT(fifo.err, HasSubstr("not a regular file"));
+  EXPECT_TRUE(std::filesystem::is_fifo(Path("fifo")));
+
+  // A read-only file in a folder the user may write is still not replaced.
+  ASSERT_EQ(::chmod(dir_.c_str(), 0777), 0);
+  ASSERT_EQ(::chmod(Path("a.bin").c_str(), 0444), 0);
+  const std::vector<uint8_t> before = ReadBytes(Path("a.bin"));
+  EXPECT_EQ(RunAsOrdinaryUser({"new", "--model", "1", Path("a.bin")}), 1);
+  EXPECT_EQ(ReadBytes(Path("a.bin")), before);
 }
 
 TEST_F(CommandsTest, ConvertToFtaCiMovesHighChannelsDownThenDropsTheRest) {

@@ -3,11 +3,11 @@
 #include <csignal>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
 
+#include "image/image_layout.h"
 #include "serial_emulator/serial_emulator.h"
 
 namespace {
@@ -37,8 +37,13 @@ int main(int argc, char** argv) try {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
     if (arg == "--image" && hasValue) {
+      // At most one byte more than the largest image: enough to refuse a
+      // larger file, and a device such as /dev/zero never ends.
       std::ifstream file(argv[++i], std::ios::binary);
-      options.image.assign(std::istreambuf_iterator<char>(file), {});
+      options.image.resize(vq::kImageSizeModel1 + 1);
+      file.read(reinterpret_cast<char*>(options.image.data()),
+                static_cast<std::streamsize>(options.image.size()));
+      options.image.resize(static_cast<size_t>(file.gcount()));
     } else if (arg == "--save-upload" && hasValue) { saveUpload = argv[++i];
     } else if (arg == "--throttle" && hasValue) { throttle = std::stoul(argv[++i]);
     } else if (arg == "--product" && hasValue) { options.product = argv[++i];
@@ -57,7 +62,7 @@ int main(int argc, char** argv) try {
       return 2;
     }
   }
-  if (options.image.empty()) {
+  if (options.image.empty() || options.image.size() > vq::kImageSizeModel1) {
     std::cerr << "vqserialemu: no image to serve\n" << kUsage;
     return 2;
   }

@@ -3,6 +3,7 @@
 #include "vqtool/commands.h"
 #include "vqtool/database_checks.h"
 #include "vqtool/settings_file.h"
+#include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 
@@ -17,7 +18,7 @@ int RunCheck(const Args& args, std::ostream& out, std::ostream& err) {
   SettingsDatabase db;
   if (!LoadSettingsFile(path, db, error)) return FileError(err, path, error);
   const std::vector<std::string> problems = FindProblems(db);
-  for (const std::string& problem : problems) out << path << ": " << problem << "\n";
+  for (const std::string& problem : problems) out << path << ": " << TerminalText(problem) << "\n";
   out << problems.size() << (problems.size() == 1 ? " problem\n" : " problems\n");
   return kExitOk;
 }

@@ -12,6 +12,7 @@
 #include "vqtool/json_dump.h"
 #include "vqtool/latin1.h"
 #include "vqtool/settings_file.h"
+#include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 namespace {
@@ -19,7 +20,7 @@ namespace {
 // The stored name padded to its full width, so the columns behind it line up
 // whatever the UTF-8 form's length.
 std::string PaddedName(const std::string& name) {
-  return Latin1ToUtf8(name) +
+  return TerminalText(Latin1ToUtf8(name)) +
          std::string(ChannelRecord::kNameWidth - std::min(name.size(), ChannelRecord::kNameWidth),
                      ' ');
 }
@@ -34,7 +35,7 @@ void WriteLine(std::ostream& out, const ChannelNode& channel) {
       << PaddedName(r.GetName()) << std::setw(6) << t.GetFrequency() << ' '
       << t.GetPolarizationShortText() << std::setw(6) << t.GetSymbolRate() << "  SID "
       << r.GetProgramId() << "  VPID " << r.GetVideoPid() << "  APID " << r.GetAudioPid(0) << "  "
-      << Latin1ToUtf8(satellite->GetName()) << ' ' << satellite->Satellite().GetPositionText()
+      << TerminalText(Latin1ToUtf8(satellite->GetName())) << ' ' << satellite->Satellite().GetPositionText()
       << "\n";
 }
 

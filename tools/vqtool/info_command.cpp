@@ -7,6 +7,7 @@
 #include "vqtool/latin1.h"
 #include "vqtool/model_text.h"
 #include "vqtool/settings_file.h"
+#include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 
@@ -37,7 +38,7 @@ int RunInfo(const Args& args, std::ostream& out, std::ostream& err) {
       << "Favourites:\n";
   for (int g = 0; g < kFavoriteGroupCount; ++g)
     out << "  " << g + 1 << " " << std::left << std::setw(17)
-        << Latin1ToUtf8(db.GetFavoriteGroupName(g)) << std::right << std::setw(4)
+        << TerminalText(Latin1ToUtf8(db.GetFavoriteGroupName(g))) << std::right << std::setw(4)
         << db.CountFavoriteMembers(g) << " members\n";
   return kExitOk;
 }

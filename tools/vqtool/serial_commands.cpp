@@ -1,12 +1,12 @@
 #include "vqtool/serial_commands.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "database/settings_database.h"
+#include "image/image_layout.h"
 #include "document/receiver_image_steps.h"
 #include "link/serial/headless_transfer.h"
 #include "vqtool/serial_options.h"
+#include "vqtool/settings_file.h"
+#include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 namespace {
@@ -41,10 +41,10 @@ serial::HeadlessResult Run(serial::Direction direction, const std::string& path,
                            serial::HeadlessOptions& options, std::ostream& err) {
   std::string last;
   options.onStatus = [&](const std::string& text) {
-    if (text != last) err << (last = text) << '\n';
+    if (text != last) err << TerminalText(last = text, true) << '\n';
   };
   serial::HeadlessResult result = serial::RunHeadlessTransfer(direction, path, options);
-  if (!result.info.empty()) err << result.info << '\n';
+  if (!result.info.empty()) err << TerminalText(result.info, true) << '\n';
   return result;
 }
 
@@ -62,10 +62,13 @@ int RunSerialDownload(const Args& args, std::ostream& out, std::ostream& err) {
   SettingsDatabase scratch;
   if (LoadReceivedImage(temp.Path(), scratch) != ReceivedImageResult::kLoaded)
     return FileError(err, target, "the received image does not load; nothing written");
-  std::ifstream in(temp.Path(), std::ios::binary);
-  const std::vector<uint8_t> image(std::istreambuf_iterator<char>(in), {});
-  const std::string failure = WriteReceiverImage(target, image);
-  if (!failure.empty()) return FileError(err, target, failure);
+  // Through a temporary file and a rename, as every output of the tool: a
+  // failed write leaves the old file whole.
+  std::vector<uint8_t> image;
+  std::string error;
+  if (!ReadWholeFile(temp.Path(), kImageSizeModel1, image, error) ||
+      !WriteFileReplacing(target, image, error))
+    return FileError(err, target, error);
   out << "Saved " << target << " (" << image.size() << " bytes)\n";
   return kExitOk;
 }

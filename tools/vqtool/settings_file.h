@@ -13,12 +13,16 @@
 
 namespace vq::tool {
 
-// Reads at most `limit` bytes; a larger file is refused without reading it.
-// On failure `error` says why, as a phrase to follow "vqtool: PATH: ".
-bool ReadWholeFile(const std::string& path, size_t limit, std::vector<uint8_t>& bytes,
-                   std::string& error);
+// Reads at most `limit` bytes into a std::vector<uint8_t> or a std::string;
+// a larger file is refused without reading it. On failure `error` says why,
+// as a phrase to follow "vqtool: PATH: ".
+template <class Bytes>
+bool ReadWholeFile(const std::string& path, size_t limit, Bytes& bytes, std::string& error);
 
-// Writes `bytes` to a new file beside `path`, then renames it over `path`.
+// Writes `bytes` to a new file beside `path`, then renames it over `path`,
+// under the editor's rules: a read-only or locked file, a target that is not
+// a regular file and a foreign link in a shared folder are refused; the new
+// file keeps the old one's group, mode and ACL (a new one: 0666 less umask).
 bool WriteFileReplacing(const std::string& path, const std::vector<uint8_t>& bytes,
                         std::string& error);
 

@@ -1,14 +1,12 @@
 #include "vqtool/text_files.h"
 
 #include "vqtool/settings_file.h"
+#include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 
 bool ReadTextFile(const std::string& path, std::string& text, std::string& error) {
-  std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(path, kListFileLimit, bytes, error)) return false;
-  text.assign(bytes.begin(), bytes.end());
-  return true;
+  return ReadWholeFile(path, kListFileLimit, text, error);
 }
 
 bool WriteTextFile(const std::string& path, const std::string& text, std::string& error) {
@@ -16,7 +14,7 @@ bool WriteTextFile(const std::string& path, const std::string& text, std::string
 }
 
 void PrintLines(std::ostream& stream, const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) stream << line << "\n";
+  for (const std::string& line : lines) stream << TerminalText(line) << "\n";
 }
 
 }  // namespace vq::tool

@@ -1,5 +1,6 @@
 #include "vqtool/tool.h"
 
+#include <new>
 #include <string_view>
 
 #include "common/version.h"
@@ -39,8 +40,10 @@ constexpr std::string_view kUsage =
     "                                compare with the scan tables of each satellite's position\n"
     "  serial-download --port DEV OUT  read a receiver's settings over a serial line\n"
     "  serial-upload --port DEV IN     write settings into a receiver over a serial line\n"
-    "  usb-download [--emulate FILE] OUT  read a receiver's settings over USB\n"
-    "  usb-upload [--emulate FILE] IN     write settings into a receiver over USB\n"
+    "  usb-download [--emulate FILE] [USB OPTIONS] OUT  read a receiver's settings over USB\n"
+    "  usb-upload [--emulate FILE] [USB OPTIONS] IN     write settings into a receiver over USB\n"
+    "USB options, as the editor's profile: --vendor ID --product ID (0x1234 or decimal),\n"
+    "  --profile INI (its [SettingsUSB] VendorId and ProductId; the options win)\n"
     "\n"
     "Settings files are recognised by size: 499712 bytes (FTA/CI) or\n"
     "827392 bytes (PVR). Exit codes: 0 done, 1 a file failed, 2 bad usage.\n";
@@ -78,8 +81,17 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     out << "vqtool " << kVersion << "\n" << kLicenseNotice;
     return kExitOk;
   }
-  for (const Entry& entry : kCommands)
-    if (entry.name == name) return entry.run(Args(args.begin() + 1, args.end()), out, err);
+  for (const Entry& entry : kCommands) {
+    if (entry.name != name) continue;
+    // The readers report a failed allocation themselves; this catches any
+    // other, so the tool always ends with a message and an exit code.
+    try {
+      return entry.run(Args(args.begin() + 1, args.end()), out, err);
+    } catch (const std::bad_alloc&) {
+      err << "vqtool: " << name << ": not enough memory\n";
+      return kExitFailure;
+    }
+  }
   err << "vqtool: unknown command '" << name << "'\n" << kUsage;
   return kExitUsage;
 }

@@ -8,6 +8,7 @@
 #include "vqtool/table_source.h"
 #include "vqtool/text_files.h"
 #include "vqtool/update_json.h"
+#include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 namespace {
@@ -23,7 +24,7 @@ std::vector<TransponderUpdate> Chosen(const TransponderComparison& comparison,
 }
 
 void PrintUtf8(std::ostream& stream, const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) stream << Latin1ToUtf8(line) << "\n";
+  for (const std::string& line : lines) stream << TerminalText(Latin1ToUtf8(line)) << "\n";
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ class DocumentPrompter {
   /// A question with Yes, No and Cancel buttons (warning icon).
   virtual Answer AskYesNoCancel(const QString& text) = 0;
   /// A "Save As" file dialog starting at `suggested`; empty when cancelled.
+  /// The name is final: the dialog adds the ".bin" extension to a name
+  /// without one before it asks whether to replace an existing file.
   virtual QString AskSavePath(const QString& suggested) = 0;
 };
 

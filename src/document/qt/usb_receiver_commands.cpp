@@ -35,7 +35,10 @@ bool UsbReceiverCommands::OpenFromUsb() {
   request.session = timing_;
   const usb::UsbCommandResult result = runner_.Run(device_, request);
   if (!result.start.ready) Tell(CoreText(result.start.message));
-  if (!result.moved) return false;
+  if (!result.moved) {
+    if (!result.message.empty()) Tell(CoreText(result.message));
+    return false;
+  }
 
   const ReceivedImageResult loaded = LoadReceivedImage(temp.Path(), document_.Database());
   if (loaded != ReceivedImageResult::kLoaded) {
@@ -71,7 +74,10 @@ bool UsbReceiverCommands::SaveToUsb() {
   image = {};
   const usb::UsbCommandResult result = runner_.Run(device_, request);
   if (!result.start.ready) Tell(CoreText(result.start.message));
-  if (!result.moved) return false;
+  if (!result.moved) {
+    if (!result.message.empty()) Tell(CoreText(result.message));
+    return false;
+  }
   emit statusMessage(tr("Settings successfully saved to receiver!"));
   emit flashNoticeRequested();
   return true;

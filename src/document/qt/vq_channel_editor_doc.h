@@ -70,8 +70,6 @@ class CVQChannelEditorDoc : public QObject {
   /// File Save As to `path`; asks for a path when `path` is empty, and adds
   /// ".bin" to an asked-for file name without an extension.
   bool SaveAs(const QString& path = QString());
-  /// `path` with ".bin" added when its file name has no '.'.
-  static QString WithDefaultExtension(const QString& path);
   /// Releases the file (the program is closing the document).
   void CloseDocument();
   /// Asks "Save changes to ...?" when modified; false when the user cancels

@@ -1,7 +1,6 @@
 // The save side of the document: Save, Save As and the save-changes question.
 
 #include <QFile>
-#include <QFileInfo>
 
 #include "document/qt/shown_message.h"
 #include "document/qt/vq_channel_editor_doc.h"
@@ -21,15 +20,8 @@ bool CVQChannelEditorDoc::SaveAs(const QString& path) {
     target =
         prompter_.AskSavePath(path_.isEmpty() ? tr(kUntitled) + QStringLiteral(".bin") : path_);
     if (target.isEmpty()) return false;
-    target = WithDefaultExtension(target);
   }
   return SaveTo(target);
-}
-
-QString CVQChannelEditorDoc::WithDefaultExtension(const QString& path) {
-  // Only the file name counts: a folder such as "my.lists" has no say.
-  if (QFileInfo(path).fileName().contains(QLatin1Char('.'))) return path;
-  return path + QStringLiteral(".bin");
 }
 
 bool CVQChannelEditorDoc::SaveTo(const QString& path) {

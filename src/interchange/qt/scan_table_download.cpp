@@ -148,7 +148,7 @@ void ScanTableDownload::ListingArrived(const QByteArray& body, const QString& er
   }
   for (const int16_t position : positions_)
     for (const std::string& name : TablesAtPosition(names, position))
-      queue_.append(QString::fromStdString(name));
+      if (queue_.size() < limits_.maxTables) queue_.append(QString::fromStdString(name));
   total_ = 1 + static_cast<int>(queue_.size());
   done_ = 1;
   Next();
@@ -157,20 +157,33 @@ void ScanTableDownload::ListingArrived(const QByteArray& body, const QString& er
 void ScanTableDownload::TableArrived(const QByteArray& body, const QString& error) {
   FetchedTable table;
   table.name = current_.toStdString();
-  if (error.isEmpty())
+  QString why = error;
+  // Every byte received counts, so a run of refused tables ends the fetching too.
+  if (why.isEmpty() && tableBytes_ + body.size() > limits_.maxTotalBytes) why = OverBudget();
+  tableBytes_ += body.size();
+  if (why.isEmpty())
     table.text.assign(body.constData(), static_cast<size_t>(body.size()));
   else
-    table.error = error.toLatin1().toStdString();  // the reasons' text encoding
+    table.error = why.toLatin1().toStdString();  // the reasons' text encoding
   tables_.tables.push_back(std::move(table));
   ++done_;
   Next();
 }
 
 void ScanTableDownload::Next() {
+  // Once the update's bytes are spent, the rest is not asked for at all.
+  while (!queue_.isEmpty() && tableBytes_ >= limits_.maxTotalBytes) {
+    tables_.tables.push_back({queue_.takeFirst().toStdString(), {}, OverBudget().toStdString()});
+    ++done_;
+  }
   if (queue_.isEmpty())
     Finish(Outcome::kDone);
   else
     Request(queue_.takeFirst());
+}
+
+QString ScanTableDownload::OverBudget() const {
+  return tr("not read: an update reads at most %1 KB").arg(limits_.maxTotalBytes / 1024);
 }
 
 void ScanTableDownload::Finish(Outcome outcome) {

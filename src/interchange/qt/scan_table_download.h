@@ -22,7 +22,9 @@ struct DownloadLimits {
   int idleMs = 20000;     ///< a request that receives nothing this long fails
   int requestMs = 60000;  ///< a request that takes longer in all fails
   int maxRedirects = 5;   ///< redirects followed per request (never from https to http)
-  qint64 maxBytes = static_cast<qint64>(kMaxScanTableBytes);  ///< larger answers fail
+  qint64 maxBytes = static_cast<qint64>(kMaxScanTableBytes);       ///< larger answers fail
+  qsizetype maxTables = static_cast<qsizetype>(kMaxUpdateTables);  ///< tables fetched in all
+  qint64 maxTotalBytes = static_cast<qint64>(kMaxUpdateBytes);     ///< bytes of all tables
 };
 
 /// Fetches the listing at the base URL (the page a web server shows for
@@ -67,6 +69,7 @@ class ScanTableDownload : public QObject {
   void ListingArrived(const QByteArray& body, const QString& error, bool unreachable);
   void TableArrived(const QByteArray& body, const QString& error);
   void Next();
+  QString OverBudget() const;
   void Finish(Outcome outcome);
 
   QString base_;
@@ -82,6 +85,7 @@ class ScanTableDownload : public QObject {
   QByteArray body_;
   QString current_;  ///< the table being fetched; empty for the listing
   QStringList queue_;
+  qint64 tableBytes_ = 0;  ///< bytes received for tables so far
   int done_ = 0;
   int total_ = 1;
   Outcome outcome_ = Outcome::kRunning;

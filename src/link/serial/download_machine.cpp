@@ -11,6 +11,7 @@ void DownloadMachine::Start() {
   blockNumber_ = 0;
   runningSum_ = 0;
   byteCount_ = 0;
+  retries_ = 0;
 }
 
 DownloadMachine::Step DownloadMachine::Feed(uint8_t byte) {
@@ -40,6 +41,10 @@ DownloadMachine::Step DownloadMachine::EndBlock() {
   byteCount_ = 0;
   runningSum_ = 0;
   if (checksum != sum) {
+    if (++retries_ > kMaxBlockRetries) {
+      host_.ReportProgress(kProgressError);
+      return Step::kFailed;
+    }
     const uint8_t retry[] = {kRetry, kAck};
     host_.Send(retry, sizeof retry);
     return Step::kContinue;
@@ -48,6 +53,7 @@ DownloadMachine::Step DownloadMachine::EndBlock() {
     host_.ReportProgress(kProgressError);
     return Step::kFailed;
   }
+  retries_ = 0;
   ++blockNumber_;
   host_.ReportProgress(static_cast<int>(blockNumber_));
   const uint8_t ack[] = {kAck, kAck};

@@ -12,7 +12,7 @@ namespace vq::serial {
 
 /// States 6 (start), 7 (length) and 8 (data). Each good block is written
 /// once and acknowledged FA FA; a bad one is answered FC FA and expected
-/// again. A length of 0 or above kMaxTransferLength, or a failed file
+/// again, at most kMaxBlockRetries times in a row. A length of 0 or above kMaxTransferLength, or a failed file
 /// write, is a protocol error.
 class DownloadMachine {
  public:
@@ -37,6 +37,7 @@ class DownloadMachine {
   uint32_t blockTotal_ = 0;
   size_t byteCount_ = 0;
   uint32_t runningSum_ = 0;
+  int retries_ = 0;  // bad checksums of the current block in a row
   std::array<uint8_t, kBlockSize + kChecksumSize> block_{};
 };
 

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "link/serial/progress_watch.h"
 #include "link/serial/serial_port.h"
 #include "link/serial/serial_transfer.h"
 #include "link/serial/stdio_transfer_file.h"
@@ -21,7 +22,9 @@ using Clock = std::chrono::steady_clock;
 class HeadlessHost final : public TransferHost {
  public:
   HeadlessHost(Direction direction, const HeadlessOptions& options)
-      : direction_(direction), options_(options) {}
+      : watch(options.timeoutMs, options.line.bitsPerSecond),
+        direction_(direction),
+        options_(options) {}
 
   void Send(const uint8_t* bytes, size_t length) override { port.Write(bytes, length); }
   void Wait(int milliseconds) override {
@@ -41,11 +44,15 @@ class HeadlessHost final : public TransferHost {
       SetStatus(kStatusProtocolError);
       EndTransfer();
     } else {
+      watch.Reported(value);
       if (options_.onProgress) options_.onProgress(value, total_);
       SetStatus(ProgressText(direction_, value, total_));
     }
   }
-  void ShowReceiverInfo(const std::string& text) override { result.info = text; }
+  void ShowReceiverInfo(const std::string& text) override {
+    watch.Identified();
+    result.info = text;
+  }
   void SetStatus(const std::string& text) override {
     result.status = text;
     if (options_.onStatus) options_.onStatus(text);
@@ -67,6 +74,7 @@ class HeadlessHost final : public TransferHost {
     ready_.notify_one();
   }};
   HeadlessResult result;
+  ProgressWatch watch;
   bool ended = false;
 
  private:
@@ -103,7 +111,9 @@ HeadlessResult RunHeadlessTransfer(Direction direction, const std::string& fileP
       transfer.OnBurst(burst.data(), burst.size());
       if (Clock::now() < tick) continue;
     }
-    if (!active) {
+    // A period without a burst ends it, and so do periods of bytes that
+    // move the transfer no further.
+    if (!active || host.watch.Tick()) {
       host.SetStatus(kStatusTimedOut);
       break;
     }

@@ -27,7 +27,8 @@ struct HeadlessResult {
 };
 
 /// Downloads into `filePath` (created or truncated) or uploads it. Ends on
-/// completion, a protocol error, too many identifications or the time-out;
+/// completion, a protocol error, too many identifications, the time-out or
+/// the ProgressWatch's bound without progress;
 /// on failure the file may hold a partial image and the caller drops it.
 HeadlessResult RunHeadlessTransfer(Direction direction, const std::string& filePath,
                                    const HeadlessOptions& options);

@@ -34,6 +34,10 @@ inline constexpr int kVerdictWaitMs = 200;
 inline constexpr int kCommandWaitMs = 1000;
 inline constexpr int kFirstUploadWaitMs = 1000;
 
+/// Times in a row one block may fail its checksum before the transfer ends
+/// with a protocol error: a line that garbles a block this often is broken.
+inline constexpr int kMaxBlockRetries = 8;
+
 /// Number of blocks that carry `length` bytes.
 inline constexpr uint32_t BlockCount(uint64_t length) {
   return static_cast<uint32_t>((length + kBlockSize - 1) / kBlockSize);

@@ -46,18 +46,21 @@ UploadMachine::Step UploadMachine::Feed(uint8_t byte) {
         return End(kProgressError);  // nothing to send
       }
       blockCounter_ = 0;
+      retries_ = 0;
       host_.ReportProgress(1);
       state_ = State::kWaitVerdict;
       return Step::kContinue;
     }
     case State::kWaitVerdict:
       if (byte == kAck) {
+        retries_ = 0;
         state_ = State::kWaitRequest;
       } else if (byte == kEndOfData) {
         return End(kProgressCompleted);
       } else if (byte == kError) {
         return End(kProgressError);
       } else if (byte == kRetry) {
+        if (++retries_ > kMaxBlockRetries) return End(kProgressError);
         --blockCounter_;
         host_.ReportProgress(blockCounter_ + 1);
         const uint64_t position = file_.Position();

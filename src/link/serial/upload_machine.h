@@ -13,7 +13,8 @@ namespace vq::serial {
 
 /// States 1 (go awaited), 2 (verdict awaited) and 3 (request awaited).
 /// A retry goes back by the length of the block last sent, so a short last
-/// block is resent from its own start.
+/// block is resent from its own start; after kMaxBlockRetries retries of one
+/// block in a row the upload ends with a protocol error.
 class UploadMachine {
  public:
   enum class State { kIdle = 0, kWaitGo = 1, kWaitVerdict = 2, kWaitRequest = 3 };
@@ -39,6 +40,7 @@ class UploadMachine {
   TransferFile& file_;
   State state_ = State::kIdle;
   int blockCounter_ = 0;
+  int retries_ = 0;  // the receiver's retry requests for the current block in a row
   size_t lastBlockLength_ = 0;
   std::array<uint8_t, kBlockSize + kChecksumSize> block_{};
 };

@@ -52,6 +52,7 @@ class EmulatedBackend : public UsbBackend {
   }
   void ResetPipes() override {}
   bool IsConnected() override { return receiver_.IsConnected(generation_); }
+  std::string Name() const override { return receiver_.Name(); }
 
  private:
   EmulatedReceiver& receiver_;
@@ -82,8 +83,11 @@ std::unique_ptr<EmulatedReceiver> EmulatedReceiver::FromFile(const std::string& 
     error = TranslatedFormat(VQ_TRANSLATE_NOOP("CoreText", "cannot read %s"), path.c_str());
     return nullptr;
   }
-  std::vector<uint8_t> image((std::istreambuf_iterator<char>(in)),
-                             std::istreambuf_iterator<char>());
+  // One byte more than the largest image (the second) is enough to refuse a larger file;
+  // a device such as /dev/zero never ends.
+  std::vector<uint8_t> image(kSettingsImageSizes[1] + 1);
+  in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  image.resize(static_cast<size_t>(in.gcount()));
   if (std::find(std::begin(kSettingsImageSizes), std::end(kSettingsImageSizes), image.size()) ==
       std::end(kSettingsImageSizes)) {
     error = TranslatedFormat(
@@ -92,6 +96,11 @@ std::unique_ptr<EmulatedReceiver> EmulatedReceiver::FromFile(const std::string& 
     return nullptr;
   }
   return std::make_unique<EmulatedReceiver>(std::move(image));
+}
+
+std::string EmulatedReceiver::Name() const {
+  std::lock_guard guard(mutex_);
+  return DeviceName(0, 1, faults_.productName.value_or(kProductName));
 }
 
 std::unique_ptr<UsbBackend> EmulatedReceiver::Open() {
@@ -256,10 +265,11 @@ void EmulatedReceiver::Answer() {
   } else if (faults_.status != 0 && (faults_.statusCommand == 0 || faults_.statusCommand == code)) {
     status = faults_.status;
   } else if (code == kCommandInfo) {
-    const char* text = parameter == kInfoProductName       ? kProductName
-                       : parameter == kInfoSoftwareVersion ? kSoftwareVersion
-                                                           : "";
-    std::memcpy(out, text, std::strlen(text));
+    const std::string text =
+        parameter == kInfoProductName       ? faults_.productName.value_or(kProductName)
+        : parameter == kInfoSoftwareVersion ? kSoftwareVersion
+                                            : "";
+    std::memcpy(out, text.data(), std::min(text.size(), kFrameDataSize - 1));
     if (parameter == kInfoPvrState) value = faults_.busy ? 1 : 0;
   } else if (code == kCommandReadFile) {
     stream_ = image_;

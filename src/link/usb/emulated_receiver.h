@@ -31,6 +31,8 @@ struct EmulatedFaults {
   std::optional<size_t> stallAt;     ///< transfer goes silent after this many bytes
   std::optional<size_t> unplugAt;    ///< leaves the bus after this many transfer bytes
   std::optional<size_t> shortImage;  ///< announces and sends only this many bytes
+  /// Names itself with this instead of its own product name (cut to a frame).
+  std::optional<std::string> productName;
 };
 
 class EmulatedReceiver : public UsbBus {
@@ -69,6 +71,8 @@ class EmulatedReceiver : public UsbBus {
   std::vector<size_t> StreamReadSizes() const;
   /// Number of command frames answered so far.
   int CommandCount() const;
+  /// As a backend names it: bus 0, address 1 and its product name.
+  std::string Name() const;
 
   /// The pipes, for the backends Open hands out (`generation` tells a
   /// backend from an earlier plug, which fails).

@@ -21,7 +21,7 @@ TransferResult FromLibUsb(int rc, int transferred) {
 class LibUsbBackend : public UsbBackend {
  public:
   LibUsbBackend(LibUsbBus& bus, libusb_device_handle* handle, int interface)
-      : bus_(bus), handle_(handle), interface_(interface) {}
+      : bus_(bus), handle_(handle), interface_(interface), name_(NameOf(handle)) {}
   ~LibUsbBackend() override {
     libusb_device* device = libusb_get_device(handle_);
     libusb_release_interface(handle_, interface_);
@@ -48,6 +48,7 @@ class LibUsbBackend : public UsbBackend {
   // A receiver plugged in again is a new device in the list, so the one
   // opened here is gone even when another stands in its place.
   bool IsConnected() override { return bus_.IsPresent(libusb_get_device(handle_)); }
+  std::string Name() const override { return name_; }
 
  private:
   TransferResult Bulk(Endpoint endpoint, uint8_t* data, size_t length, Milliseconds timeout) {
@@ -60,9 +61,25 @@ class LibUsbBackend : public UsbBackend {
     return FromLibUsb(rc, transferred);
   }
 
+  // Bus, address and the product string the device gives (bounded by the
+  // buffer; empty when it names none).
+  static std::string NameOf(libusb_device_handle* handle) {
+    libusb_device* device = libusb_get_device(handle);
+    libusb_device_descriptor descriptor{};
+    unsigned char product[128] = {};
+    int length = 0;
+    if (libusb_get_device_descriptor(device, &descriptor) == 0 && descriptor.iProduct != 0)
+      length = libusb_get_string_descriptor_ascii(handle, descriptor.iProduct, product,
+                                                  sizeof product - 1);
+    return DeviceName(libusb_get_bus_number(device), libusb_get_device_address(device),
+                      std::string(reinterpret_cast<const char*>(product),
+                                  length > 0 ? static_cast<size_t>(length) : 0));
+  }
+
   LibUsbBus& bus_;
   libusb_device_handle* handle_;
   int interface_;
+  std::string name_;
 };
 
 int LIBUSB_CALL HotplugCallback(libusb_context*, libusb_device* device, libusb_hotplug_event event,

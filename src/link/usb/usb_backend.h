@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace vq::usb {
 
@@ -39,7 +40,14 @@ class UsbBackend {
   /// Whether the receiver is still on the bus; false once it has left, also
   /// when a receiver has come back in its place.
   virtual bool IsConnected() = 0;
+  /// The device as the user can tell it apart (see DeviceName); empty when
+  /// the backend has nothing to say.
+  virtual std::string Name() const { return {}; }
 };
+
+/// "USB bus %d, address %d: %s" in the user's language, with the product
+/// string the device gives for itself.
+std::string DeviceName(int bus, int address, const std::string& product);
 
 /// Finds and opens receivers and reports them coming and going.
 class UsbBus {

@@ -42,6 +42,11 @@ bool UsbDevice::Attach() {
   return true;
 }
 
+std::string UsbDevice::Name() const {
+  const std::shared_ptr<UsbAttachment> attachment = Current();
+  return attachment ? attachment->backend->Name() : std::string();
+}
+
 bool UsbDevice::Detach() {
   std::shared_ptr<UsbAttachment> ended;
   {

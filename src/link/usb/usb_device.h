@@ -36,6 +36,9 @@ class UsbDevice {
   /// Stops the reader and ends the attachment; false when not attached.
   bool Detach();
   bool IsAttached() const;
+  /// The attached device's name for the user (UsbBackend::Name); empty when
+  /// detached.
+  std::string Name() const;
   /// Attached, and the receiver is still on the bus (a bus without hotplug
   /// is polled with this).
   bool IsConnected() const;

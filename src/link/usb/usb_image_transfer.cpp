@@ -76,22 +76,22 @@ size_t ReadUpTo(int fd, uint8_t* data, size_t length) {
 }
 
 // Sends one chunk in slices until it is all out, the wait runs out or stop.
-bool SendChunk(const UsbPipes& pipes, const uint8_t* data, size_t length,
-               const std::atomic<bool>& stop, const TransferTiming& timing) {
+TransferEnd SendChunk(const UsbPipes& pipes, const uint8_t* data, size_t length,
+                      const std::atomic<bool>& stop, const TransferTiming& timing) {
   const Clock::time_point deadline = timing.now() + timing.writeWait;
   size_t sent = 0;
   while (sent < length) {
-    if (stop) return false;
+    if (stop) return TransferEnd::kStopped;
     // Rounded up: a last fraction of a millisecond is still waited for, so
     // the chunk never fails before the whole write wait has passed.
     const auto left = std::chrono::ceil<Milliseconds>(deadline - timing.now());
-    if (left <= Milliseconds(0)) return false;
+    if (left <= Milliseconds(0)) return TransferEnd::kStalled;
     const TransferResult result =
         pipes.WriteChunk(data + sent, length - sent, std::min(left, timing.slice));
     sent += result.count;
-    if (result.status == Status::kFailed) return false;
+    if (result.status == Status::kFailed) return TransferEnd::kFailed;
   }
-  return true;
+  return TransferEnd::kMoved;
 }
 
 }  // namespace
@@ -106,13 +106,13 @@ std::string UploadStatus(int percent) {
                           static_cast<long long>(percent));
 }
 
-bool DownloadImage(UsbDevice& device, const std::string& path, uint32_t size,
-                   const std::atomic<bool>& stop, const TransferProgress& progress,
-                   const TransferTiming& timing) {
+TransferEnd DownloadImage(UsbDevice& device, const std::string& path, uint32_t size,
+                          const std::atomic<bool>& stop, const TransferProgress& progress,
+                          const TransferTiming& timing) {
   const size_t chunk = UsbDevice::kChunkSize;
   std::vector<uint8_t> buffer(chunk);
   ScopedFd file(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
-  if (file.Get() < 0) return false;
+  if (file.Get() < 0) return TransferEnd::kFailed;
 
   ProgressReporter reporter(progress, DownloadStatus);
   reporter.Report(kTransferConnecting, 0);
@@ -120,28 +120,34 @@ bool DownloadImage(UsbDevice& device, const std::string& path, uint32_t size,
   const UsbPipes pipes = device.Pipes(&stop);
   size_t readSize = size < chunk ? UsbDevice::kPieceSize : chunk;
   uint64_t total = 0;
+  Clock::time_point lastData = timing.now();
   while (total < size) {
-    if (stop) return false;
+    if (stop) return TransferEnd::kStopped;
     const TransferResult result = pipes.ReadChunk(buffer.data(), readSize, timing.slice);
-    if (result.status == Status::kFailed) return false;
-    if (result.count == 0) continue;  // nothing yet: wait on, there is no time limit
+    if (result.status == Status::kFailed) return TransferEnd::kFailed;
+    if (result.count == 0) {
+      // A receiver that stopped sending is not waited on for ever.
+      if (timing.now() - lastData >= timing.readWait) return TransferEnd::kStalled;
+      continue;
+    }
+    lastData = timing.now();
     // A receiver that sends more than it announced gets its excess dropped.
     const size_t take = static_cast<size_t>(std::min<uint64_t>(result.count, size - total));
-    if (!WriteAll(file.Get(), buffer.data(), take)) return false;
+    if (!WriteAll(file.Get(), buffer.data(), take)) return TransferEnd::kFailed;
     total += take;
     if (size - total < chunk) readSize = UsbDevice::kPieceSize;
     reporter.Percent(total, size);
   }
-  return true;
+  return TransferEnd::kMoved;
 }
 
-bool UploadImage(UsbDevice& device, const std::string& path, uint32_t size,
-                 const std::atomic<bool>& stop, const TransferProgress& progress,
-                 const TransferTiming& timing) {
+TransferEnd UploadImage(UsbDevice& device, const std::string& path, uint32_t size,
+                        const std::atomic<bool>& stop, const TransferProgress& progress,
+                        const TransferTiming& timing) {
   const size_t chunk = UsbDevice::kChunkSize;
   std::vector<uint8_t> buffer(chunk);
   ScopedFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.Get() < 0) return false;
+  if (file.Get() < 0) return TransferEnd::kFailed;
 
   ProgressReporter reporter(progress, UploadStatus);
   reporter.Report(kTransferConnecting, 0);
@@ -151,12 +157,14 @@ bool UploadImage(UsbDevice& device, const std::string& path, uint32_t size,
   while (total < size) {
     const size_t want = static_cast<size_t>(std::min<uint64_t>(chunk, size - total));
     const size_t got = ReadUpTo(file.Get(), buffer.data(), want);
-    if (got == 0) return false;  // the file is shorter than announced
-    if (!SendChunk(pipes, buffer.data(), got, stop, timing)) return false;
+    if (got == 0) return TransferEnd::kFailed;  // the file is shorter than announced
+    if (const TransferEnd end = SendChunk(pipes, buffer.data(), got, stop, timing);
+        end != TransferEnd::kMoved)
+      return end;
     total += got;
     reporter.Percent(total, size);
   }
-  return true;
+  return TransferEnd::kMoved;
 }
 
 }  // namespace vq::usb

@@ -37,6 +37,9 @@ struct UsbCommandResult {
   UsbSessionStart start;
   /// The transfer ran and moved every byte.
   bool moved = false;
+  /// Why the transfer failed, when the user should hear it (the receiver
+  /// went quiet); empty otherwise.
+  std::string message;
 };
 
 /// Runs the sequence and, once it announced a transfer, the transfer.

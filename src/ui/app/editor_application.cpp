@@ -38,7 +38,9 @@ bool EditorApplication::Start(const QStringList& arguments) {
   InstallCoreTextTranslator();
   const CommandLine line = ParseCommandLine(arguments);
   if (!line.error.isEmpty()) {
-    QMessageBox::critical(nullptr, kProgramTitle, line.error);
+    QMessageBox box(QMessageBox::Critical, kProgramTitle, line.error);
+    box.setTextFormat(Qt::PlainText);  // it quotes the command line
+    box.exec();
     return false;
   }
   if (!line.trace.isEmpty()) EnableTraceLog(line.trace.toStdString());
@@ -81,10 +83,12 @@ bool EditorApplication::AttachReceiver(const QString& emulatedImage) {
     std::string error;
     bus_ = usb::EmulatedReceiver::FromFile(emulatedImage.toStdString(), error);
     if (!bus_) {
-      QMessageBox::critical(
-          frame_.get(), kProgramTitle,
-          QCoreApplication::translate("vq::EditorApplication", "Emulated receiver: %1")
-              .arg(MessageNaming(error, emulatedImage)));
+      QMessageBox box(QMessageBox::Critical, kProgramTitle,
+                      QCoreApplication::translate("vq::EditorApplication", "Emulated receiver: %1")
+                          .arg(MessageNaming(error, emulatedImage)),
+                      QMessageBox::Ok, frame_.get());
+      box.setTextFormat(Qt::PlainText);
+      box.exec();
       return false;
     }
   }

@@ -2,14 +2,19 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <new>
+#include <span>
+#include <vector>
 
 #include "common/qt/core_text.h"
 #include "database/settings_database.h"
+#include "document/file_replace.h"
+#include "document/qt/shown_message.h"
 #include "document/qt/vq_channel_editor_doc.h"
 #include "editing/command_frame.h"
 #include "interchange/channel_csv_writer.h"
 #include "interchange/database_channel_list.h"
+#include "interchange/import_texts.h"
 #include "interchange/list_import_command.h"
 #include "interchange/reference_list.h"
 #include "interchange/satellite_placement.h"
@@ -117,21 +122,37 @@ bool InterchangeCommands::AskAndRead(ListFileKind kind, const char* title, QStri
     dialogs_.Tell(Title(title), CannotRead(path, file));
     return false;
   }
-  // A device or pipe tells no size: at most one byte past the limit is read.
+  // A device or pipe tells no size: at most one byte past the limit is read,
+  // in pieces, straight into the text the readers take (no second copy).
   const auto limit = static_cast<qint64>(kListFileLimit);
-  const QByteArray data = file.size() > limit ? QByteArray() : file.read(limit + 1);
+  bool tooLarge = file.size() > limit;
+  try {
+    bytes.clear();
+    if (!tooLarge) bytes.reserve(static_cast<size_t>(file.size()));
+    std::vector<char> piece(size_t{1} << 16);
+    while (!tooLarge) {
+      const qint64 got = file.read(piece.data(), static_cast<qint64>(piece.size()));
+      if (got <= 0) break;
+      bytes.append(piece.data(), static_cast<size_t>(got));
+      tooLarge = static_cast<qint64>(bytes.size()) > limit;
+    }
+  } catch (const std::bad_alloc&) {
+    bytes = {};
+    dialogs_.Tell(Title(title), CoreText(import_texts::kNoMemory) + NothingChanged());
+    return false;
+  }
   if (file.error() != QFileDevice::NoError) {
     dialogs_.Tell(Title(title), CannotRead(path, file));
     return false;
   }
-  if (file.size() > limit || data.size() > limit) {
+  if (tooLarge) {
+    bytes = {};
     dialogs_.Tell(Title(title),
                   tr("%1 is larger than %2 MB, too large for a channel list.")
                           .arg(FileName(path), QString::number(kListFileLimit >> 20)) +
                       NothingChanged());
     return false;
   }
-  bytes.assign(data.constData(), static_cast<size_t>(data.size()));
   return true;
 }
 
@@ -223,10 +244,14 @@ bool InterchangeCommands::Export(ListFileKind kind, const char* title) {
   const ChannelList list = CollectChannelList(view_.Database());
   const std::string text =
       kind == ListFileKind::kCsv ? WriteChannelCsv(list) : WriteVdrChannels(list);
-  QSaveFile file(path);
-  const auto size = static_cast<qint64>(text.size());
-  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size || !file.commit()) {
-    dialogs_.Tell(Title(title), tr("Cannot write %1: %2").arg(FileName(path), file.errorString()));
+  // Under Save's rules: a file an editor holds, one the user may not write
+  // or one that is not a regular file is never replaced.
+  const ReplaceResult written =
+      ReplaceFile(QFile::encodeName(path).toStdString(),
+                  std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+  if (!written.done) {
+    dialogs_.Tell(Title(title),
+                  tr("Cannot write %1: %2").arg(FileName(path), CoreOrSystemText(written.reason)));
     return false;
   }
   const size_t count = list.channels.size();

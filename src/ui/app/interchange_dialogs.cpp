@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "interchange/scan_table_source.h"
+#include "ui/app/save_file_dialog.h"
 #include "ui/dialogs/import_summary_dialog.h"
 #include "ui/dialogs/select_satellite_dialog.h"
 
@@ -64,17 +65,13 @@ QString WindowInterchangeDialogs::AskOpenPath(ListFileKind kind, const QString& 
 QString WindowInterchangeDialogs::AskSavePath(ListFileKind kind, const QString& directory) {
   const FileKindTexts texts = TextsOf(kind);
   const QString name = QStringLiteral("channels.") + texts.suffix;
-  QFileDialog dialog(parent_, Text(texts.saveTitle), QDir(directory).filePath(name),
-                     Text(texts.filter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // The dialog adds the extension before it asks about overwriting.
-  dialog.setDefaultSuffix(texts.suffix);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().front();
+  return AskSaveFileName(parent_, Text(texts.saveTitle), QDir(directory).filePath(name),
+                         Text(texts.filter), texts.suffix);
 }
 
 bool WindowInterchangeDialogs::AskYesNo(const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setTextFormat(Qt::PlainText);  // it names the file and its groups
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -94,6 +91,7 @@ void WindowInterchangeDialogs::ShowSummary(const QString& title, const QString& 
 
 void WindowInterchangeDialogs::Tell(const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent_);
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

@@ -56,7 +56,10 @@ CMainFrame::CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, Rece
 
 CMainFrame::~CMainFrame() { document_.SetPendingEdits(nullptr); }
 
-void CMainFrame::ShowStatusMessage(const QString& text) { message_->setText(text); }
+void CMainFrame::ShowStatusMessage(const QString& text) {
+  message_->setTextFormat(Qt::PlainText);  // status texts carry names from files
+  message_->setText(text);
+}
 
 QString CMainFrame::StatusText() const { return message_->text(); }
 

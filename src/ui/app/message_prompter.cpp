@@ -1,7 +1,9 @@
 #include "ui/app/message_prompter.h"
 
-#include <QFileDialog>
+#include <QCoreApplication>
 #include <QMessageBox>
+
+#include "ui/app/save_file_dialog.h"
 
 namespace vq {
 
@@ -10,18 +12,21 @@ void MessagePrompter::Tell(const QString& text, Icon icon) {
                                   : icon == Icon::kWarning ? QMessageBox::Warning
                                                            : QMessageBox::Information;
   QMessageBox box(shown, kProgramTitle, text, QMessageBox::Ok, parent_);
+  box.setTextFormat(Qt::PlainText);  // messages carry names from files and devices
   box.exec();
 }
 
 bool MessagePrompter::AskYesNo(const QString& text) {
   QMessageBox box(QMessageBox::Question, kProgramTitle, text,
                   QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setTextFormat(Qt::PlainText);
   return box.exec() == QMessageBox::Yes;
 }
 
 DocumentPrompter::Answer MessagePrompter::AskYesNoCancel(const QString& text) {
   QMessageBox box(QMessageBox::Warning, kProgramTitle, text,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+  box.setTextFormat(Qt::PlainText);
   switch (box.exec()) {
     case QMessageBox::Yes: return Answer::kYes;
     case QMessageBox::No: return Answer::kNo;
@@ -30,9 +35,9 @@ DocumentPrompter::Answer MessagePrompter::AskYesNoCancel(const QString& text) {
 }
 
 QString MessagePrompter::AskSavePath(const QString& suggested) {
-  return QFileDialog::getSaveFileName(
-      parent_, QCoreApplication::translate("FileDialogs", "Save As"), suggested,
-      QCoreApplication::translate("FileDialogs", kSettingsFilter));
+  return AskSaveFileName(parent_, QCoreApplication::translate("FileDialogs", "Save As"), suggested,
+                         QCoreApplication::translate("FileDialogs", kSettingsFilter),
+                         QStringLiteral("bin"));
 }
 
 }  // namespace vq

@@ -4,14 +4,17 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <span>
 #include <vector>
 
 #include "common/qt/core_text.h"
+#include "document/file_replace.h"
+#include "document/qt/shown_message.h"
 #include "document/qt/vq_channel_editor_doc.h"
 #include "editing/history/history_step.h"
 #include "editing/preset_file.h"
+#include "editing/preset_format.h"
+#include "ui/app/save_file_dialog.h"
 
 namespace vq {
 namespace {
@@ -21,12 +24,9 @@ QString Text(std::string_view text) { return CoreText(std::string(text)); }
 }  // namespace
 
 QString FilePresetDialogs::AskExportPath(const QString& directory) {
-  QString path = QFileDialog::getSaveFileName(
-      parent_, QCoreApplication::translate("FileDialogs", "Save As"), directory,
-      QCoreApplication::translate("FileDialogs", kPresetFilter));
-  // The default extension, as the settings dialogs add it.
-  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".bin";
-  return path;
+  return AskSaveFileName(parent_, QCoreApplication::translate("FileDialogs", "Save As"), directory,
+                         QCoreApplication::translate("FileDialogs", kPresetFilter),
+                         QStringLiteral("bin"));
 }
 
 QString FilePresetDialogs::AskImportPath(const QString& directory) {
@@ -37,6 +37,7 @@ QString FilePresetDialogs::AskImportPath(const QString& directory) {
 
 bool FilePresetDialogs::Confirm(const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setTextFormat(Qt::PlainText);
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -56,21 +57,18 @@ bool PresetMenuCommands::Export() {
   document_.CommitPendingEdits();
   const QString path = dialogs_.AskExportPath(Directory());
   if (path.isEmpty()) return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    Tell(kPresetFileOpenFailedText);
-    return false;
-  }
   std::vector<uint8_t> bytes;
   const PresetExportResult result = ExportPreset(document_.Database(), bytes);
   if (!result.Ok()) {
-    file.cancelWriting();
     Tell(result.Message());
     return false;
   }
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
-    Tell(kPresetFileOpenFailedText);
+  // Under Save's rules: a file an editor holds, one the user may not write
+  // or one that is not a regular file is never replaced.
+  const ReplaceResult written = ReplaceFile(QFile::encodeName(path).toStdString(), bytes);
+  if (!written.done) {
+    prompter_.Tell(Text(kPresetFileOpenFailedText) + "\n" + CoreOrSystemText(written.reason),
+                   DocumentPrompter::Icon::kError);
     return false;
   }
   return true;
@@ -87,7 +85,9 @@ bool PresetMenuCommands::Import() {
     Tell(kPresetFileOpenFailedText);
     return false;
   }
-  const QByteArray bytes = file.readAll();
+  // One byte more than a preset file holds is enough to refuse a larger
+  // one; a device such as /dev/zero never ends.
+  const QByteArray bytes = file.read(static_cast<qint64>(preset::kFileSize) + 1);
   file.close();
   PresetContent content;
   const PresetImportResult read =

@@ -1,6 +1,7 @@
 #include "ui/app/transponder_update_command.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 
@@ -46,7 +47,9 @@ std::optional<std::vector<TransponderUpdate>> WindowTransponderUpdateDialogs::Re
 }
 
 void WindowTransponderUpdateDialogs::Tell(const QString& text) {
-  QMessageBox::information(parent_, Text(kTitle), text);
+  QMessageBox box(QMessageBox::Information, Text(kTitle), text, QMessageBox::Ok, parent_);
+  box.setTextFormat(Qt::PlainText);  // it names the source
+  box.exec();
 }
 
 TransponderUpdateCommand::TransponderUpdateCommand(CVQChannelEditorView& view,
@@ -76,6 +79,11 @@ void TransponderUpdateCommand::Run() {
   view_.ShowStatus(Text(kReading));
   fetch_ = std::make_unique<ScanTableFetch>(source, fallback_, positions, limits_);
   progress_ = new QProgressDialog(Text(kReading), Text(kCancel), 0, 0, window_);
+  // The label names tables from the source: data, never rich text.
+  auto* label = new QLabel(progress_);
+  label->setTextFormat(Qt::PlainText);
+  progress_->setLabel(label);
+  progress_->setLabelText(Text(kReading));
   progress_->setWindowTitle(Text(kTitle));
   progress_->setAccessibleName(Text(kTitle));
   progress_->setWindowModality(Qt::WindowModal);

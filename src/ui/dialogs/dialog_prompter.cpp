@@ -19,12 +19,16 @@ QString Text(const std::string& text) { return CoreText(text); }
 }  // namespace
 
 void DialogPrompter::Tell(const std::string& text) {
-  QMessageBox::warning(parent_, caption_, Text(text));
+  QMessageBox box(QMessageBox::Warning, caption_, Text(text), QMessageBox::Ok, parent_);
+  box.setTextFormat(Qt::PlainText);  // messages carry names from files and the clipboard
+  box.exec();
 }
 
 bool DialogPrompter::AskYesNo(const std::string& text, const std::string& title) {
-  return QMessageBox::question(parent_, Text(title), Text(text),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, Text(title), Text(text),
+                  QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setTextFormat(Qt::PlainText);
+  return box.exec() == QMessageBox::Yes;
 }
 
 int DialogPrompter::AskThreeWay(const std::string& text, const std::string& title,

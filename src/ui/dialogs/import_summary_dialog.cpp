@@ -15,6 +15,7 @@ ImportSummaryDialog::ImportSummaryDialog(const QString& title, const QString& he
   setWindowTitle(title);
   setObjectName(QStringLiteral("Import summary"));
 
+  heading_->setTextFormat(Qt::PlainText);  // it names the file
   heading_->setWordWrap(true);
   heading_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   heading_->setAccessibleName(tr("Result"));

@@ -39,7 +39,9 @@ void SelectRecordDialog::accept() {
   const std::vector<int> rows = list_ ? list_->SelectedRows() : std::vector<int>{};
   const int value = rows.empty() ? -1 : ValueOf(rows.front());
   if (value < 0) {
-    QMessageBox::warning(this, windowTitle(), refusal_);
+    QMessageBox box(QMessageBox::Warning, windowTitle(), refusal_, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
     return;
   }
   chosen_ = value;

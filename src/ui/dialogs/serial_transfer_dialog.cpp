@@ -31,7 +31,8 @@ SerialTransferDialog::SerialTransferDialog(serial::Direction direction, const QS
       progress_(new QProgressBar(this)),
       info_(new QLabel(this)),
       status_(new QLabel(CoreText(serial::kStatusReady), this)),
-      timer_(new QTimer(this)) {
+      timer_(new QTimer(this)),
+      watch_(timeoutMs, line_.bitsPerSecond) {
   auto* icon = new QLabel(this);
   if (direction == serial::Direction::kUpload)
     icon->setPixmap(style()->standardIcon(QStyle::SP_ArrowUp).pixmap(32, 32));
@@ -44,6 +45,9 @@ SerialTransferDialog::SerialTransferDialog(serial::Direction direction, const QS
   layout->addWidget(info_, 1, 1);
   layout->addWidget(cancel, 1, 2);
   layout->addWidget(status_, 2, 0, 1, 3);
+  // The receiver's identification and messages are data, never rich text.
+  info_->setTextFormat(Qt::PlainText);
+  status_->setTextFormat(Qt::PlainText);
   info_->setMinimumWidth(260);
   // A coarse timer may fire a little early, which would end a transfer
   // before a whole period without data has passed.
@@ -69,6 +73,7 @@ void SerialTransferDialog::Begin() {
   progress_->setRange(0, 100);
   progress_->setValue(0);
   transfer_.Reset();
+  watch_.Restart();
   active_ = false;
   timer_->start();
   // When the port will not open nothing arrives and the time-out ends it.
@@ -96,7 +101,9 @@ void SerialTransferDialog::OnData(std::vector<uint8_t> burst) {
 
 void SerialTransferDialog::TimeoutTick() {
   if (ended_) return;
-  if (active_ || pausing_) {
+  // Bytes that move the transfer no further keep it only so long.
+  const bool stuck = !pausing_ && watch_.Tick();
+  if ((active_ || pausing_) && !stuck) {
     active_ = false;
     return;
   }
@@ -135,12 +142,14 @@ void SerialTransferDialog::ReportProgress(int value) {
   } else if (value == serial::kProgressError) {
     SetStatus(serial::kStatusProtocolError);
   } else {
+    watch_.Reported(value);
     progress_->setValue(value);
     SetStatus(serial::ProgressText(direction_, value, blockTotal_));
   }
 }
 
 void SerialTransferDialog::ShowReceiverInfo(const std::string& text) {
+  watch_.Identified();
   if (!ended_) info_->setText(QString::fromLatin1(text.c_str()));
 }
 

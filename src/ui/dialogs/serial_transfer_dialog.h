@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "link/serial/line_settings.h"
+#include "link/serial/progress_watch.h"
 #include "link/serial/serial_port.h"
 #include "link/serial/serial_transfer.h"
 #include "link/serial/stdio_transfer_file.h"
@@ -38,8 +39,9 @@ class SerialTransferDialog : public QDialog, public serial::TransferHost {
   /// Maps each protocol pause to the time actually waited (tests shorten them).
   void SetPauseScale(std::function<int(int)> scale) { pauseScale_ = std::move(scale); }
   /// One period of the time-out timer has passed: the transfer ends unless a
-  /// burst arrived (or a protocol pause ran) since the previous tick. The
-  /// timer calls it; tests call it to step time themselves.
+  /// burst arrived (or a protocol pause ran) since the previous tick, and
+  /// also when the ProgressWatch's bound passed without progress. The timer
+  /// calls it; tests call it to step time themselves.
   void TimeoutTick();
 
   // serial::TransferHost
@@ -74,6 +76,7 @@ class SerialTransferDialog : public QDialog, public serial::TransferHost {
   QLabel* info_;
   QLabel* status_;
   QTimer* timer_;
+  serial::ProgressWatch watch_;
   uint32_t blockTotal_ = 0;
   bool started_ = false;
   bool busy_ = false;

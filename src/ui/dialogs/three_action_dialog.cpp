@@ -13,6 +13,7 @@ ThreeActionDialog::ThreeActionDialog(const QString& message, const QString& titl
     : QDialog(parent) {
   setWindowTitle(title);
   auto* text = new QLabel(message, this);
+  text->setTextFormat(Qt::PlainText);  // messages carry names from files
   text->setWordWrap(true);
   auto* row = new QHBoxLayout;
   const QString captions[] = {left, middle, right};

@@ -26,16 +26,18 @@ TransponderReviewDialog::TransponderReviewDialog(TransponderComparison compariso
     : QDialog(parent),
       model_(new TransponderReviewModel(std::move(comparison), this)),
       tree_(new QTreeView),
-      summary_(new QLabel),
+      summary_(new QLabel),  // plain text: it holds names from the tables
       apply_(new QPushButton(tr("Apply"))) {
   setWindowTitle(tr("Update Channels from Internet"));
   setObjectName(QStringLiteral("Update Channels from Internet"));  // the same in every language
 
   auto* source = new QLabel(SourceText(tables));
+  source->setTextFormat(Qt::PlainText);
   source->setWordWrap(true);
   source->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   source->setAccessibleName(tr("Source"));
 
+  summary_->setTextFormat(Qt::PlainText);
   auto* intro = new QLabel(
       tr("Tick the differences to apply. Transponders that would take channels with them start "
          "unticked."));

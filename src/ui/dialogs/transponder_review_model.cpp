@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QStyle>
+#include <QTextDocument>
 #include <algorithm>
 
 #include "common/qt/core_text.h"
@@ -101,6 +102,10 @@ QVariant TransponderReviewModel::SatelliteData(int row, int column, int role) co
     case Qt::AccessibleTextRole:
       return column == kDifference ? title : QString();
     case Qt::ToolTipRole:
+      // A tooltip guesses rich text from a '<'; the details hold names from the tables.
+      return column == kDifference && !details.isEmpty()
+                 ? QVariant(Qt::convertFromPlainText(details, Qt::WhiteSpaceNormal))
+                 : QVariant();
     case Qt::AccessibleDescriptionRole:
       return column == kDifference && !details.isEmpty() ? details : QVariant();
     case Qt::CheckStateRole:

@@ -11,7 +11,7 @@
 
 namespace vq {
 
-FlashWritingDialog::FlashWritingDialog(QWidget* parent, bool closable)
+FlashWritingDialog::FlashWritingDialog(QWidget* parent, bool closable, const QString& device)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), closable_(closable) {
   auto* icon = new QLabel(this);
   icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
@@ -26,6 +26,13 @@ FlashWritingDialog::FlashWritingDialog(QWidget* parent, bool closable)
   layout->addWidget(icon, 0, Qt::AlignHCenter);
   layout->addWidget(warning, 0, Qt::AlignHCenter);
   layout->addWidget(new QLabel(tr(kWriting), this), 0, Qt::AlignHCenter);
+  if (!device.isEmpty()) {
+    // Which device writes its flash: the name is the device's own, plain text.
+    auto* name = new QLabel(device, this);
+    name->setTextFormat(Qt::PlainText);
+    name->setObjectName(QStringLiteral("device"));
+    layout->addWidget(name, 0, Qt::AlignHCenter);
+  }
   if (closable_) {
     auto* close = new QPushButton(tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &FlashWritingDialog::CloseNotice);
@@ -52,7 +59,8 @@ void FlashWritingDialog::reject() {
 FlashWritingDialog* FlashWritingDialog::ShowUntilRemoved(QWidget* parent,
                                                          usb::UsbReceiverLink& link) {
   if (!link.IsAttached()) return nullptr;
-  auto* notice = new FlashWritingDialog(parent, !link.HasHotplug());
+  auto* notice = new FlashWritingDialog(parent, !link.HasHotplug(),
+                                        QString::fromStdString(link.Device().Name()));
   notice->setAttribute(Qt::WA_DeleteOnClose);
   notice->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
   connect(&link, &usb::UsbReceiverLink::receiverRemoved, notice, &FlashWritingDialog::CloseNotice);

@@ -21,11 +21,14 @@ class FlashWritingDialog : public QDialog {
   static constexpr const char* kWarning = QT_TR_NOOP("DO NOT TURN OFF YOUR RECEIVER!!!");
   static constexpr const char* kWriting = QT_TR_NOOP("Writing to the flash...");
 
-  explicit FlashWritingDialog(QWidget* parent = nullptr, bool closable = false);
+  /// `device` names the receiver that writes its flash (bus, address and
+  /// product string); none when empty.
+  explicit FlashWritingDialog(QWidget* parent = nullptr, bool closable = false,
+                              const QString& device = QString());
 
   /// Shows the notice over `parent` (window-modal, without blocking) until
-  /// `link` reports the receiver's removal; closable when the link has no
-  /// hotplug. Nothing is shown when the receiver has already gone. Returns
+  /// `link` reports the receiver's removal, naming the receiver; closable
+  /// when the link has no hotplug. Nothing is shown when the receiver has already gone. Returns
   /// the notice, or nullptr.
   static FlashWritingDialog* ShowUntilRemoved(QWidget* parent, usb::UsbReceiverLink& link);
 

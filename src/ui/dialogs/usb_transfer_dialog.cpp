@@ -22,6 +22,9 @@ UsbTransferDialog::UsbTransferDialog(QWidget* parent)
   progress_->setRange(0, 100);
   progress_->setValue(0);
   progress_->setAccessibleName(tr("Progress"));
+  // The receiver names itself; its words are data, never rich text.
+  information_->setTextFormat(Qt::PlainText);
+  status_->setTextFormat(Qt::PlainText);
   status_->setMinimumWidth(320);
   information_->setMinimumHeight(information_->fontMetrics().lineSpacing() * 2);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);

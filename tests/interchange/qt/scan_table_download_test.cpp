@@ -120,6 +120,24 @@ TEST_F(ScanTableDownloadTest, BrokenSlowOversizedAndLoopingAnswersFailTheirTable
   EXPECT_EQ(download.GetOutcome(), ScanTableDownload::Outcome::kDone);
 }
 
+TEST_F(ScanTableDownloadTest, AWholeUpdateFetchesABoundedNumberOfTablesAndBytes) {
+  server_.Script("/dvb-s/", {Kind::kBody, "Astra-19.2E Astra-1L-19.2E Sat-1-19.2E Sat-2-19.2E"});
+  for (const char* name : {"/dvb-s/Sat-1-19.2E", "/dvb-s/Sat-2-19.2E"})
+    server_.Script(name, {Kind::kBody, Section(11700, "VERTICAL", 27500).c_str()});
+  DownloadLimits limits = Short();
+  limits.maxTables = 3;
+  limits.maxTotalBytes = static_cast<qint64>(Section(11494, "HORIZONTAL", 22000).size()) + 1;
+  ScanTableDownload download(server_.Url("/dvb-s/"), {192}, {}, limits);
+  const std::vector<std::string> tables = Run(download);
+  ASSERT_EQ(tables.size(), 3u);
+  EXPECT_EQ(tables[0], "Astra-19.2E: ok");
+  EXPECT_EQ(tables[1], "Sat-1-19.2E: not read: an update reads at most 0 KB");
+  EXPECT_EQ(tables[2], "Sat-2-19.2E: not read: an update reads at most 0 KB");
+  // Once the bytes are spent nothing more is asked for; past the tables, not even listed.
+  EXPECT_EQ(server_.Requests("/dvb-s/Sat-2-19.2E"), 0);
+  EXPECT_EQ(server_.Requests("/dvb-s/Astra-1L-19.2E"), 0);
+}
+
 TEST_F(ScanTableDownloadTest, ASilentListingMeansTheSourceCannotBeReached) {
   server_.Script("/dvb-s/", Kind::kSilent);
   ScanTableDownload download(server_.Url("/dvb-s/"), {192}, {"Astra-19.2E"}, Short());

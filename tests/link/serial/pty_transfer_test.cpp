@@ -2,12 +2,18 @@
 // on a pseudo-terminal, unthrottled and with the fixed pauses skipped.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "link/serial/fake_host.h"
 #include "link/serial/headless_transfer.h"
+#include "link/serial/pty_fixture.h"
 #include "link/serial/upload_machine.h"
 #include "serial_emulator/serial_emulator.h"
 #include "support/temp_path.h"
@@ -107,6 +113,31 @@ TEST_F(PtyTransferTest, FailuresEndWithTheirStatus) {
   const HeadlessResult timedOut = Run(quiet, Direction::kDownload, 200);
   EXPECT_FALSE(timedOut.success);
   EXPECT_EQ(timedOut.status, "Connection with receiver timed out!");
+}
+
+TEST_F(PtyTransferTest, ALineThatTricklesBytesWithoutProgressTimesOut) {
+  // One console byte in every period: never a whole period without data.
+  testing::PtyPair pty;
+  std::atomic<bool> done{false};
+  std::thread trickle([&] {
+    while (!done) {
+      const char dot = '.';
+      if (::write(pty.Master(), &dot, 1) != 1) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  });
+  HeadlessOptions options;
+  options.line = MakeLineSettings({}, pty.Path());
+  options.timeoutMs = 100;
+  options.wait = [](int) {};
+  const auto start = std::chrono::steady_clock::now();
+  const HeadlessResult result = RunHeadlessTransfer(Direction::kDownload, path, options);
+  done = true;
+  trickle.join();
+  EXPECT_FALSE(result.success);
+  EXPECT_EQ(result.status, "Connection with receiver timed out!");
+  // The bound: kMinimumPeriods periods, give or take a loaded machine.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // vqtool serial-download and serial-upload against the emulated receiver.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -62,6 +63,29 @@ TEST_F(SerialToolTest, DownloadWritesOnlyAnImageThatLoads) {
   fs::remove(target);
   EXPECT_EQ(Transfer("serial-download", broken.DevicePath(), target), 1);
   EXPECT_FALSE(fs::exists(target));
+}
+
+TEST_F(SerialToolTest, DownloadReplacesTheTargetInOneStepAndShowsNoRawControls) {
+  ASSERT_TRUE(Tool({"demo", demo}) == 0);
+  emulator::ReceiverOptions options;
+  options.image = ReadAll(demo);
+  options.product = "\x1B]0;owned\x07VQ";  // would retitle the terminal
+  emulator::SerialEmulator receiver(options);
+  ASSERT_TRUE(receiver.Start());
+  // A private file: the new one takes its place (a new inode) and its mode.
+  std::ofstream(target) << "old";
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  struct stat before {};
+  ASSERT_EQ(::stat(target.c_str(), &before), 0);
+  ASSERT_EQ(Transfer("serial-download", receiver.DevicePath(), target), 0) << err.str();
+  struct stat after {};
+  ASSERT_EQ(::stat(target.c_str(), &after), 0);
+  EXPECT_NE(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_mode & 07777, 0600u);
+  EXPECT_EQ(ReadAll(target), options.image);
+  EXPECT_EQ(err.str().find('\x1B'), std::string::npos);
+  EXPECT_NE(err.str().find("\\x1B]0;owned\\x07VQ"), std::string::npos) << err.str();
+  fs::remove(target);
 }
 
 TEST_F(SerialToolTest, UploadSendsAValidImageAndRefusesOthers) {

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "link/serial/fake_host.h"
+#include "link/serial/progress_watch.h"
 
 namespace vq::serial {
 namespace {
@@ -152,6 +155,55 @@ TEST_F(TransferTest, UploadSendsBlocksAndRetriesTheSameBlock) {
   Feed({kAck, kAck});
   EXPECT_EQ(host.progress.back(), kProgressCompleted);
   EXPECT_EQ(host.progress, std::vector<int>({1, 2, 1, 2, 3, 4, 3, 4, kProgressCompleted}));
+}
+
+TEST_F(TransferTest, BadChecksumsOfOneBlockAreRetriedOnlySoOftenInARow) {
+  // Download: a good block between bad ones starts the count again.
+  StartDownload();
+  const Bytes data = PatternImage(2048);
+  Feed({0, 0, 0x08, 0x00});
+  for (int i = 0; i < kMaxBlockRetries; ++i) Feed(Block(data.data(), 1024, true));
+  Feed(Block(data.data(), 1024));
+  EXPECT_EQ(host.progress.back(), 1);
+  for (int i = 0; i < kMaxBlockRetries; ++i) Feed(Block(data.data() + 1024, 1024, true));
+  EXPECT_NE(host.progress.back(), kProgressError);
+  Feed(Block(data.data() + 1024, 1024, true));
+  EXPECT_EQ(host.progress.back(), kProgressError);
+
+  // Upload: the receiver asking for the same block again and again.
+  host.progress.clear();
+  StartUpload(PatternImage(3000));
+  for (int i = 0; i < kMaxBlockRetries; ++i) Feed({kRetry, kAck});
+  EXPECT_NE(host.progress.back(), kProgressError);
+  Feed({kRetry, kAck});
+  EXPECT_EQ(host.progress.back(), kProgressError);
+}
+
+TEST(ProgressWatchTest, OnlyNewBlocksOrAnIdentificationKeepATransferAlive) {
+  // Fast lines: the minimum of periods; slow ones: four blocks and the pauses.
+  EXPECT_EQ(ProgressWatch(3000, 115200).PeriodsAllowed(), ProgressWatch::kMinimumPeriods);
+  EXPECT_EQ(ProgressWatch(1000, 1200).PeriodsAllowed(), 44);  // 4 x 10.28 s + 2 s
+  std::mt19937 random(7);
+  for (int round = 0; round < 200; ++round) {
+    ProgressWatch watch(1000, 115200);
+    int best = -1;
+    int idle = 0;
+    for (int step = 0; step < 50; ++step) {
+      const int choice = static_cast<int>(random() % 4);
+      if (choice == 0) {
+        const int blocks = static_cast<int>(random() % 10);
+        watch.Reported(blocks);
+        if (blocks > best) best = blocks, idle = 0;
+      } else if (choice == 1) {
+        watch.Identified();
+        idle = 0;
+      } else {
+        const bool expired = watch.Tick();
+        EXPECT_EQ(expired, ++idle >= ProgressWatch::kMinimumPeriods);
+        if (expired) break;
+      }
+    }
+  }
 }
 
 TEST_F(TransferTest, UploadVerdictsAndSplitAcknowledgements) {

@@ -141,7 +141,7 @@ TEST(UsbDeviceTest, ATransferNeverCarriesOnOverANewAttachment) {
   };
   test::ScratchFile file;
   const std::atomic<bool> stop{false};
-  EXPECT_FALSE(DownloadImage(device, file.Path(), 200000, stop, {}));
+  EXPECT_EQ(DownloadImage(device, file.Path(), 200000, stop, {}), TransferEnd::kFailed);
   ASSERT_EQ(bus.opened.size(), 2u);
   EXPECT_TRUE(bus.opened[1]->reads.empty());
   EXPECT_EQ(test::ReadFileBytes(file.Path()).size(), UsbDevice::kChunkSize);

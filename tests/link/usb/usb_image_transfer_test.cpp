@@ -42,7 +42,7 @@ class ImageTransferTest : public ::testing::Test {
 
 TEST_F(ImageTransferTest, DownloadReadsWholeChunksThen64BytePieces) {
   ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
-  ASSERT_TRUE(DownloadImage(device, file.Path(), channel.FileSize(), stop, Record(), kFast));
+  ASSERT_EQ(TransferEnd::kMoved, DownloadImage(device, file.Path(), channel.FileSize(), stop, Record(), kFast));
   EXPECT_EQ(test::ReadFileBytes(file.Path()), image);
   const std::vector<size_t> sizes = receiver.StreamReadSizes();
   ASSERT_EQ(sizes.size(), 12u + 40960u / 64u);
@@ -55,33 +55,45 @@ TEST_F(ImageTransferTest, ASmallImageIsReadIn64BytePiecesFromTheStart) {
   receiver.SetFaults(test::Faults([](EmulatedFaults& f) { f.shortImage = 1000; }));
   ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
   ASSERT_EQ(channel.FileSize(), 1000u);
-  ASSERT_TRUE(DownloadImage(device, file.Path(), 1000, stop, Record(), kFast));
+  ASSERT_EQ(TransferEnd::kMoved, DownloadImage(device, file.Path(), 1000, stop, Record(), kFast));
   EXPECT_EQ(test::ReadFileBytes(file.Path()).size(), 1000u);
   EXPECT_EQ(receiver.StreamReadSizes().front(), 64u);
 }
 
-TEST_F(ImageTransferTest, AStalledDownloadWaitsUntilStoppedOrUnplugged) {
+TEST_F(ImageTransferTest, AStalledDownloadEndsAfterTheReadWaitOrWhenStoppedOrUnplugged) {
   receiver.SetFaults(test::Faults([](EmulatedFaults& f) { f.stallAt = 100000; }));
   ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
-  // Many reads after the stall: it keeps waiting, there is no time limit.
+  // Many reads after the stall; within the read wait only stop ends it.
   std::thread stopper([this] {
     EXPECT_TRUE(test::Eventually([this] { return receiver.StreamReadSizes().size() > 20; }));
     stop = true;
   });
-  EXPECT_FALSE(DownloadImage(device, file.Path(), channel.FileSize(), stop, Record(), kFast));
+  EXPECT_EQ(DownloadImage(device, file.Path(), channel.FileSize(), stop, Record(), kFast),
+            TransferEnd::kStopped);
   stopper.join();
   EXPECT_EQ(test::ReadFileBytes(file.Path()).size(), 100000u);
 
-  receiver.SetFaults(test::Faults([](EmulatedFaults& f) { f.unplugAt = 70000; }));
+  // Silent for the whole read wait: it ends by itself.
   stop = false;
   ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
-  EXPECT_FALSE(DownloadImage(device, file.Path(), 827392, stop, Record(), kFast));
+  TransferTiming quiet = kFast;
+  quiet.readWait = Milliseconds(150);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(DownloadImage(device, file.Path(), channel.FileSize(), stop, Record(), quiet),
+            TransferEnd::kStalled);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, quiet.readWait);
+
+  receiver.SetFaults(test::Faults([](EmulatedFaults& f) { f.unplugAt = 70000; }));
+  ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
+  EXPECT_EQ(DownloadImage(device, file.Path(), 827392, stop, Record(), kFast),
+            TransferEnd::kFailed);
   EXPECT_FALSE(receiver.IsPlugged());
 }
 
 TEST_F(ImageTransferTest, DownloadNeedsTheExistingFile) {
   ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
-  EXPECT_FALSE(DownloadImage(device, "/nonexistent/dir/file", 827392, stop, Record(), kFast));
+  EXPECT_EQ(DownloadImage(device, "/nonexistent/dir/file", 827392, stop, Record(), kFast),
+            TransferEnd::kFailed);
 }
 
 TEST_F(ImageTransferTest, UploadSendsTheFileAndTheReceiverRestarts) {
@@ -93,8 +105,8 @@ TEST_F(ImageTransferTest, UploadSendsTheFileAndTheReceiverRestarts) {
               static_cast<std::streamsize>(other.size()));
   }
   ASSERT_EQ(channel.CommandWriteFile(other.size(), kShort), kUsbOk);
-  ASSERT_TRUE(
-      UploadImage(device, file.Path(), static_cast<uint32_t>(other.size()), stop, Record(), kFast));
+  ASSERT_EQ(TransferEnd::kMoved, UploadImage(device, file.Path(), static_cast<uint32_t>(other.size()),
+                                             stop, Record(), kFast));
   EXPECT_EQ(receiver.Image(), other);
   EXPECT_EQ(statuses.back(), "Saving ... (100%)");
   // Off the bus to write its flash, and back.
@@ -110,7 +122,8 @@ TEST_F(ImageTransferTest, AnUploadNotAcceptedWithinTheWriteWaitFails) {
   }
   receiver.SetFaults(test::Faults([](EmulatedFaults& f) { f.stallAt = 200000; }));
   ASSERT_EQ(channel.CommandWriteFile(image.size(), kShort), kUsbOk);
-  EXPECT_FALSE(UploadImage(device, file.Path(), 827392, stop, Record(), kShortWriteWait));
+  EXPECT_EQ(UploadImage(device, file.Path(), 827392, stop, Record(), kShortWriteWait),
+            TransferEnd::kStalled);
   EXPECT_EQ(receiver.Image(), image);  // the old image stays
 }
 
@@ -130,7 +143,7 @@ TEST(UploadWriteWaitTest, AChunkIsGivenUpOnlyOnceTheWholeWriteWaitHasPassed) {
   test::ScratchFile file;
   std::ofstream(file.Path(), std::ios::binary) << std::string(1000, 'x');
   const std::atomic<bool> stop{false};
-  EXPECT_FALSE(UploadImage(device, file.Path(), 1000, stop, {}, timing));
+  EXPECT_EQ(UploadImage(device, file.Path(), 1000, stop, {}, timing), TransferEnd::kStalled);
   EXPECT_GE(now - std::chrono::steady_clock::time_point{}, timing.writeWait);
 }
 
@@ -141,7 +154,8 @@ TEST_F(ImageTransferTest, AFileShorterThanAnnouncedFailsInsteadOfLeavingTheRecei
               static_cast<std::streamsize>(image.size()));
   }
   ASSERT_EQ(channel.CommandWriteFile(image.size() + 64, kShort), kUsbOk);
-  EXPECT_FALSE(UploadImage(device, file.Path(), 827392 + 64, stop, Record(), kFast));
+  EXPECT_EQ(UploadImage(device, file.Path(), 827392 + 64, stop, Record(), kFast),
+            TransferEnd::kFailed);
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <random>
 #include <sstream>
 
 #include "link/usb/usb_test_images.h"
 #include "vqtool/tool.h"
+#include "vqtool/usb_commands.h"
 
 namespace vq::tool {
 namespace {
@@ -33,6 +37,43 @@ TEST(UsbToolTest, DownloadAndUploadThroughTheEmulatedReceiver) {
   ASSERT_EQ(RunVqtool({"usb-upload", "--emulate", receiver.Path(), in.Path()}, &err), 0) << err;
   EXPECT_EQ(test::ReadFileBytes(receiver.Path()).size(), 827392u);
   EXPECT_NE(err.find("Saving ... (100%)"), std::string::npos);
+  // The device is named before anything is written to it.
+  EXPECT_LT(err.find("Receiver: USB bus 0, address 1: Emulated receiver\n"),
+            err.find("Saving ..."));
+}
+
+TEST(UsbToolTest, TheDeviceFilterComesFromTheOptionsOrTheEditorsProfile) {
+  std::mt19937 random(10);
+  test::ScratchFile profile;
+  const auto text = [&](uint16_t id) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, random() % 2 ? "0x%04X" : "%u", id);
+    return std::string(buffer);
+  };
+  for (int round = 0; round < 50; ++round) {
+    const auto vendor = static_cast<uint16_t>(random());
+    const auto product = static_cast<uint16_t>(random());
+    std::ofstream(profile.Path()) << "[General]\nVendorId=1\n\n[SettingsUSB]\nVendorId = "
+                                  << text(vendor) << "\r\nProductId=" << text(product) << "\n";
+    CommandLine line;
+    line.options["--profile"] = profile.Path();
+    usb::DeviceFilter filter;
+    std::string error;
+    ASSERT_TRUE(ReadDeviceFilter(line, filter, error)) << error;
+    EXPECT_EQ(filter.vendorId, vendor);
+    EXPECT_EQ(filter.productId, product);
+    // An option wins over the profile.
+    const auto other = static_cast<uint16_t>(random());
+    line.options["--product"] = text(other);
+    ASSERT_TRUE(ReadDeviceFilter(line, filter, error)) << error;
+    EXPECT_EQ(filter.vendorId, vendor);
+    EXPECT_EQ(filter.productId, other);
+  }
+  std::string err;
+  for (const char* bad : {"0x10000", "65536", "-1", "12ab", ""})
+    EXPECT_EQ(RunVqtool({"usb-download", "--vendor", bad, "out.bin"}, &err), 2) << bad;
+  EXPECT_NE(err.find("--vendor takes an id"), std::string::npos) << err;
+  EXPECT_EQ(RunVqtool({"usb-upload", "--profile", "/nonexistent.ini", "in.bin"}), 2);
 }
 
 TEST(UsbToolTest, FailuresExitNonZero) {
@@ -47,6 +88,9 @@ TEST(UsbToolTest, FailuresExitNonZero) {
   EXPECT_EQ(RunVqtool({"usb-download", "--emulate", "/nonexistent.bin", out.Path()}), 1);
   EXPECT_EQ(RunVqtool({"usb-upload", "--emulate", receiver.Path(), "/nonexistent.bin"}), 1);
   EXPECT_EQ(RunVqtool({"usb-upload"}), 2);
+  // A file that never ends is refused by its size, not read without end.
+  EXPECT_EQ(RunVqtool({"usb-download", "--emulate", "/dev/zero", out.Path()}, &err), 1);
+  EXPECT_NE(err.find("is not a settings file"), std::string::npos) << err;
 }
 
 }  // namespace

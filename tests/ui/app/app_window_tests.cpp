@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMimeData>
 #include <QStatusBar>
@@ -15,6 +16,8 @@
 #include "ui/app/command_line.h"
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
+#include "ui/app/message_prompter.h"
+#include "ui/dialogs/modal_answer.h"
 #include "ui/app/profile_store.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/satellite_list_model.h"
@@ -23,6 +26,38 @@
 
 namespace vq::test {
 namespace {
+
+// Types `name` into the next Save dialog and presses Save; the question
+// about replacing a file, if any, is answered with `replace`.
+void SaveAsInTheNextDialog(const QString& name, QMessageBox::StandardButton replace,
+                           QString* question) {
+  AnswerNextModal([=](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (!dialog) return;
+    dialog->selectFile(name);
+    AnswerNextMessage(question, replace);
+    static_cast<QDialog*>(dialog)->accept();  // the Save button
+    if (dialog->isVisible()) dialog->reject();  // not replaced: the dialog stays open
+  });
+}
+
+TEST(SaveDialogTest, TheExtensionIsAddedBeforeTheQuestionAboutReplacing) {
+  QTemporaryDir dir;
+  QFile existing(dir.filePath("astra.bin"));
+  ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+  existing.close();
+  MessagePrompter prompter;
+
+  QString question;
+  SaveAsInTheNextDialog("astra", QMessageBox::No, &question);
+  EXPECT_EQ(prompter.AskSavePath(dir.filePath("untitled.bin")), QString());
+  EXPECT_TRUE(question.contains("astra.bin")) << question.toStdString();
+
+  question.clear();
+  SaveAsInTheNextDialog("astra", QMessageBox::Yes, &question);
+  EXPECT_EQ(prompter.AskSavePath(dir.filePath("untitled.bin")), dir.filePath("astra.bin"));
+  EXPECT_TRUE(question.contains("astra.bin"));
+}
 
 class AppWindow : public ::testing::Test {
  protected:

@@ -5,6 +5,7 @@
 // dialogs.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QFile>
@@ -302,6 +303,30 @@ TEST_F(InterchangeWindow, ExportsReadBackAsTheSameChannels) {
   Actions().exportVdrChannels->trigger();
   ASSERT_EQ(dialogs.told.size(), 1);
   EXPECT_TRUE(dialogs.told[0].startsWith("Cannot write out.conf: "));
+}
+
+TEST_F(InterchangeWindow, AnExportNeverReplacesWhatSaveWouldNot) {
+  Start(file);
+  // A settings file an editor holds open, and a FIFO.
+  const QString held = dir.filePath("held.bin");
+  ASSERT_TRUE(app.Document()->SaveAs(held));
+  const QByteArray before = [&] {
+    QFile f(held);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }();
+  const QString fifo = dir.filePath("fifo.csv");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  for (const QString& target : {held, fifo}) {
+    dialogs.told.clear();
+    dialogs.savePath = target;
+    Actions().exportCsv->trigger();
+    ASSERT_EQ(dialogs.told.size(), 1) << target.toStdString();
+    EXPECT_TRUE(dialogs.told[0].startsWith("Cannot write ")) << dialogs.told[0].toStdString();
+  }
+  EXPECT_TRUE(dialogs.told[0].endsWith("It is not a regular file."));
+  QFile after(held);
+  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+  EXPECT_EQ(after.readAll(), before);
 }
 
 TEST_F(InterchangeWindow, EveryCommandSettlesThePanesEditFirst) {

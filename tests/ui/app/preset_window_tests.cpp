@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "../view/view_fixture.h"
@@ -128,6 +129,24 @@ TEST_F(PresetWindow, AnInvalidFileLeavesTheDocumentAndAsksNothing) {
   EXPECT_TRUE(dialogs.questions.isEmpty());
   EXPECT_EQ(Channels(), 43);
   EXPECT_EQ(frame->View()->Channels()->rowCount(), 40);
+}
+
+TEST_F(PresetWindow, AnExportNeverReplacesAFileAnEditorHolds) {
+  // The document holds its settings file locked; an export there is refused.
+  ASSERT_TRUE(app.Document()->SaveAs(dir.filePath("held.bin")));
+  const qint64 size = QFileInfo(dir.filePath("held.bin")).size();
+  dialogs.exportPath = dir.filePath("held.bin");
+  frame->Actions().exportPreset->trigger();
+  ASSERT_EQ(prompter.told.size(), 1);
+  EXPECT_EQ(prompter.told[0], "File open failed!\nAccess is denied.");
+  EXPECT_EQ(QFileInfo(dir.filePath("held.bin")).size(), size);
+}
+
+TEST_F(PresetWindow, AFileThatNeverEndsIsRefusedByItsSize) {
+  dialogs.importPath = "/dev/zero";
+  frame->Actions().importPreset->trigger();
+  EXPECT_EQ(prompter.told.size(), 1);
+  EXPECT_EQ(Channels(), 43);
 }
 
 TEST_F(PresetWindow, UnsavedChangesAreAskedAboutForAValidFile) {

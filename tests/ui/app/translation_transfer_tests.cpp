@@ -126,9 +126,9 @@ ImportSummary SomeSummary() {
   s.transpondersAdded = 2;
   s.transpondersPresent = 1;
   s.channelsAdded = {3, 1, 0};
-  s.skipped = {{4, import_texts::kTransponderThere},
-               {9, import_texts::kTransponderThere},
-               {12, import_texts::kChannelThere}};
+  s.skipped.Add(4, import_texts::kTransponderThere);
+  s.skipped.Add(9, import_texts::kTransponderThere);
+  s.skipped.Add(12, import_texts::kChannelThere);
   return s;
 }
 

@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "link/serial/fake_host.h"
+#include "link/serial/progress_watch.h"
 #include "link/serial/pty_fixture.h"
 #include "link/serial/serial_protocol.h"
 #include "serial_emulator/serial_emulator.h"
@@ -95,6 +96,26 @@ TEST_F(SerialDialogTest, TheTimeOutEndsTheFirstPeriodWithoutAnyBurst) {
   EXPECT_EQ(before, "Connecting ...");
   EXPECT_TRUE(openAfterFirstTick);
   EXPECT_NE(after, "Connection with receiver timed out!");
+  EXPECT_EQ(dialog->StatusText(), "Connection with receiver timed out!");
+}
+
+// Time is stepped by hand; a console byte arrives in every period.
+TEST_F(SerialDialogTest, BytesThatMoveNothingKeepTheTransferOnlySoLong) {
+  serial::testing::PtyPair pty;
+  auto dialog = Dialog(serial::Direction::kDownload, pty.Path(), 3600000);
+  int ticks = 0;
+  WhileShown(*dialog, [&] {
+    while (dialog->isVisible() && ticks < 100) {
+      const char dot = '.';
+      ASSERT_EQ(::write(pty.Master(), &dot, 1), 1);
+      const QDeadlineTimer served(30);
+      ServeEventsUntil([&] { return served.hasExpired(); });
+      dialog->TimeoutTick();
+      ++ticks;
+    }
+  });
+  dialog->exec();
+  EXPECT_EQ(ticks, serial::ProgressWatch::kMinimumPeriods);
   EXPECT_EQ(dialog->StatusText(), "Connection with receiver timed out!");
 }
 

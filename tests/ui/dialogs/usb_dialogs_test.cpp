@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -110,6 +111,24 @@ TEST_F(UsbDialogsTest, ADownloadRunsTheWholeCommandAndEndsAtFullProgress) {
   EXPECT_FALSE(watchdog.Fired());
 }
 
+TEST_F(UsbDialogsTest, TheReceiversWordsAreShownAsTheyAreNotAsRichText) {
+  // Read as rich text, the "image" would be read from /dev/zero without end.
+  usb::EmulatedFaults faults;
+  faults.productName = "<img src=/dev/zero>";
+  receiver.SetFaults(faults);
+  UsbTransferDialog dialog;
+  Watchdog watchdog(dialog);
+  dialog.Start(link.Device(), Request(true, file.Path()));
+  EXPECT_TRUE(dialog.RunModal().moved);
+  const QString shown = "Product Name:      <img src=/dev/zero>\nSoftware Version:  1.00 (emulated)";
+  EXPECT_EQ(dialog.InformationText(), shown);
+  int plain = 0;
+  for (const QLabel* label : dialog.findChildren<QLabel*>())
+    if (label->text() == shown && label->textFormat() == Qt::PlainText) ++plain;
+  EXPECT_EQ(plain, 1);
+  EXPECT_FALSE(watchdog.Fired());
+}
+
 TEST_F(UsbDialogsTest, CancelClosesAtOnceAndLeavesTheSuccessFlagClear) {
   receiver.SetFaults(test::Faults([](usb::EmulatedFaults& f) { f.stallAt = 200000; }));
   UsbTransferDialog dialog;
@@ -182,6 +201,10 @@ TEST_F(UsbDialogsTest, TheFlashNoticeClosesWhenTheReceiverLeavesTheBus) {
   QPointer<FlashWritingDialog> notice = FlashWritingDialog::ShowUntilRemoved(nullptr, link);
   ASSERT_TRUE(notice);
   EXPECT_TRUE(notice->isVisible());
+  // It names the device that writes its flash.
+  const QLabel* device = notice->findChild<QLabel*>("device");
+  ASSERT_NE(device, nullptr);
+  EXPECT_EQ(device->text(), "USB bus 0, address 1: Emulated receiver");
   EXPECT_FALSE(notice->IsClosable());
   EXPECT_EQ(notice->findChild<QPushButton*>(), nullptr);
   notice->reject();  // Escape does nothing
