@@ -92,6 +92,24 @@ TEST(DemoDescriptionTest, ChannelFieldsLandInTheirRecords) {
   EXPECT_EQ(two.GetFavoritePlace(1), 129);
 }
 
+// Four y-diaeresis as a network's or a channel's name would write the
+// free-slot marker over the record's first bytes.
+TEST(DemoDescriptionTest, NamesThatWouldMarkAFreeSlotKeepTheirRecordsInUse) {
+  SettingsDatabase db(FixedClock);
+  tool::DescriptionError error;
+  const std::string four = "\xC3\xBF\xC3\xBF\xC3\xBF\xC3\xBF";
+  ASSERT_TRUE(tool::BuildFromDescription("satellite \"Sat\" 5.0W\n"
+                                         "transponder 12000 V 27500 Auto name=\"" + four + "\"\n"
+                                         "tv \"" + four + " TV\"\n",
+                                         db, error))
+      << error.message;
+  EXPECT_EQ(db.GetSatelliteNode(0)->GetTransponder(0)->Record().GetName(), "?\xFF\xFF\xFF");
+  EXPECT_EQ(db.FindChannelNode(0)->Record().GetName(), "?\xFF\xFF\xFF TV");
+  std::vector<uint8_t> image;  // a save names the LNB records as the check expects
+  ASSERT_TRUE(db.GetSettings(image));
+  EXPECT_THAT(tool::FindProblems(db), testing::IsEmpty());
+}
+
 TEST(DemoDescriptionTest, MistakesNameTheirLine) {
   const std::string sat = "satellite \"S\" 1.0E\n";
   const std::string tp = sat + "transponder 11000 H 27500 3/4\n";
