@@ -1,6 +1,8 @@
 #include "ui/view/favorites_panel.h"
 
 #include <QHBoxLayout>
+#include <QStyle>
+#include <algorithm>
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -29,6 +31,7 @@ FavoritesPanel::FavoritesPanel(QWidget* parent)
   groups_->insertColumn(0, tr("Folder Name"), 150);
   groups_->insertColumn(1, tr("TV"), 36);
   groups_->insertColumn(2, tr("Rd"), 36);
+  FitColumns();
   for (int g = 0; g < kGroups; ++g) {
     groups_->insertRow("", kImageFavorites, kNoParent, g);
     for (int column = 1; column < 3; ++column) groups_->setFocusable(g, column, false);
@@ -78,6 +81,24 @@ void FavoritesPanel::UpdateGroups(const SettingsDatabase* database) {
     groups_->setText(
         g, 2, loaded ? QString::number(database->CollectFavoriteMembers(g, nullptr, kRadio)) : "");
   }
+  FitColumns();
+}
+
+void FavoritesPanel::FitColumns() {
+  // Each column as wide as its widest text or title in the user's font; the
+  // counts at least four digits wide, the names at least a short name.
+  const QFontMetrics metrics = groups_->fontMetrics();
+  const int margin = 2 * groups_->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+  const QString least[] = {QStringLiteral("Favorites 1"), QStringLiteral("8888"), QStringLiteral("8888")};
+  const QString titles[] = {tr("Folder Name"), tr("TV"), tr("Rd")};
+  int total = 2 * groups_->frameWidth();
+  for (int column = 0; column < 3; ++column) {
+    const int width = std::max({groups_->fittingWidth(column), metrics.horizontalAdvance(titles[column]) + margin,
+                                metrics.horizontalAdvance(least[column]) + margin});
+    groups_->setColumnWidth(column, width);
+    total += width;
+  }
+  groups_->setMinimumWidth(total);
 }
 
 void FavoritesPanel::ChooseGroup(int group) {

@@ -36,6 +36,9 @@ class FavoritesPanel : public QWidget {
   QPushButton* RemoveAllButton() const { return removeAll_; }
 
  private:
+  /// Sizes the group table's columns to their texts.
+  void FitColumns();
+
   const SettingsDatabase* database_ = nullptr;
   PropertyGrid* groups_;
   QListView* members_;
