@@ -26,6 +26,31 @@ int contentLeft(const QWidget& widget, const CellPaint& p)
     return p.rect.left() + kPad + (p.depth + 1) * indentWidth(widget);
 }
 
+/// In a dark scheme a style draws its box's rim in a shade of the window
+/// colour, which vanishes on a dark cell: the rim is drawn again in a shade
+/// that stands out from the cell (3:1, as a control's outline needs).
+void outlineOnDark(QPainter& painter, const QWidget& widget, const CellPaint& p, const QRect& box, bool round)
+{
+    const QPalette& palette = widget.palette();
+    if (!SchemeColors::isDark(palette))
+        return;
+    const QColor cell = cellColors(palette, p.cell).background;
+    const QColor rim = SchemeColors::readableOn(palette.color(QPalette::Disabled, QPalette::Text), cell,
+                                                SchemeColors::kDisabledContrast);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    if (round) {
+        // Wider, so the antialiased ring keeps whole pixels of its colour.
+        painter.setPen(QPen(rim, 1.5));
+        painter.drawEllipse(QRectF(box).adjusted(0.75, 0.75, -0.75, -0.75));
+    } else {
+        painter.setPen(QPen(rim, 1.0));
+        painter.drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    }
+    painter.restore();
+}
+
 void paintCheckMark(QPainter& painter, const QWidget& widget, const CellPaint& p, const QRect& box)
 {
     const GridCell& cell = p.cell;
@@ -39,17 +64,15 @@ void paintCheckMark(QPainter& painter, const QWidget& widget, const CellPaint& p
         option.palette.setCurrentColorGroup(QPalette::Disabled);
     const int state = cell.checkState();
     option.state |= state == 1 ? QStyle::State_On : state == 2 ? QStyle::State_NoChange : QStyle::State_Off;
-    if (cell.kind == RowKind::Radio) {
-        widget.style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, &widget);
-        return;
-    }
     const int style = static_cast<int>(cell.flags & CellFlag::CheckStyleMask);
-    if (style == 16) {
+    if (cell.kind == RowKind::Radio || style == 16) {
         widget.style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, &widget);
+        outlineOnDark(painter, widget, p, box, true);
         return;
     }
     if (style == 0) {
         widget.style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, &widget);
+        outlineOnDark(painter, widget, p, box, false);
         return;
     }
     // Flat looks: a tick (8), a cross (24) or a filled square (32), on no box.

@@ -1,6 +1,6 @@
 // The grid's cells in a light and a dark colour scheme: the stored colours
 // exactly in a light one; Base, Text and readable tints in a dark one, with
-// every text and mark standing out from its cell.
+// every text and mark (ticked or clear) standing out from its cell.
 
 #include "ui/grid/grid_fixture.h"
 #include "ui/grid/grid_painter.h"
@@ -98,12 +98,17 @@ protected:
         grid.insertRow("Group", -1, kNoParent, 4);
         grid.setBackgroundColor(4, 0, 0x828CE6);
         grid.setEnabled(4, 0, false);
+        grid.insertRow("Box", -1, kNoParent, 5);
+        grid.setKind(5, 1, RowKind::CheckBox);
+        grid.insertRow("Choice", -1, kNoParent, 6);
+        grid.setKind(6, 1, RowKind::Radio);
         QApplication::processEvents();
     }
 
     QImage picture() { return grid.viewport()->grab().toImage(); }
 
-    /// Pixels of the cell's `part` whose lightness differs clearly from `background`.
+    /// Pixels of the cell's `part` that stand out from `background` at 3:1,
+    /// as a control's marks must.
     int markPixels(int rowId, QRect part, const QColor& background)
     {
         const QImage image = picture();
@@ -111,7 +116,7 @@ protected:
         const QRect area = part.translated(grid.cellRect(rowId, 1).topLeft()) & image.rect();
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                count += std::abs(image.pixelColor(x, y).lightness() - background.lightness()) >= 48;
+                count += contrastRatio(image.pixelColor(x, y), background) >= 3.0;
         return count;
     }
 
@@ -126,6 +131,10 @@ TEST_F(GridSchemeTest, DefaultCellsDrawOnBaseAndMarksStandOut)
     EXPECT_GT(markPixels(1, QRect(0, 0, cell.height() + 8, cell.height()), base), 4);
     EXPECT_GT(markPixels(2, QRect(cell.width() - 20, 0, 20, cell.height()), base), 4);
     EXPECT_EQ(markPixels(3, QRect(0, 0, cell.width() - 2, cell.height() - 2), base), 0);
+    // Clear boxes and radios keep a visible rim.
+    const QRect mark(0, 0, cell.height() + 8, cell.height() - 2); // without the grid lines
+    EXPECT_GT(markPixels(5, mark, base), 8);
+    EXPECT_GT(markPixels(6, mark, base), 8);
 
     const CellColors group = GridPainter::cellColors(grid.palette(), *grid.cell(4, 0));
     EXPECT_EQ(colorAt(4, 0), group.background);
