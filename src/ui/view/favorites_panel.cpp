@@ -1,5 +1,6 @@
 #include "ui/view/favorites_panel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QStyle>
 #include <algorithm>
@@ -31,12 +32,11 @@ FavoritesPanel::FavoritesPanel(QWidget* parent)
   groups_->insertColumn(0, tr("Folder Name"), 150);
   groups_->insertColumn(1, tr("TV"), 36);
   groups_->insertColumn(2, tr("Rd"), 36);
-  FitColumns();
   for (int g = 0; g < kGroups; ++g) {
     groups_->insertRow("", kImageFavorites, kNoParent, g);
     for (int column = 1; column < 3; ++column) groups_->setFocusable(g, column, false);
   }
-  groups_->setFixedHeight(groups_->rowHeight() * (kGroups + 1) + 2 * groups_->frameWidth() + 4);
+  FitColumns();
   groups_->setNotifyHandler([this](const GridNotification& n) {
     if (n.phase == NotifyPhase::Changed && n.action == NotifyAction::SelectionMoved &&
         n.rowId != model_->Group())
@@ -84,6 +84,11 @@ void FavoritesPanel::UpdateGroups(const SettingsDatabase* database) {
   FitColumns();
 }
 
+void FavoritesPanel::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitColumns();
+}
+
 void FavoritesPanel::FitColumns() {
   // Each column as wide as its widest text or title in the user's font; the
   // counts at least four digits wide, the names at least a short name.
@@ -99,6 +104,7 @@ void FavoritesPanel::FitColumns() {
     total += width;
   }
   groups_->setMinimumWidth(total);
+  groups_->setFixedHeight(groups_->rowHeight() * (kGroups + 1) + 2 * groups_->frameWidth() + 4);
 }
 
 void FavoritesPanel::ChooseGroup(int group) {

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -49,15 +50,7 @@ StatisticsPanel::StatisticsPanel(QWidget* parent)
     grid_->setFocusable(i, 0, false);
     grid_->setFocusable(i, 1, false);
   }
-  // Both columns fit their texts in the user's font and language; the value
-  // column the longest count ("8192 von 8192").
-  grid_->setText(0, 1, CountOfText(8888, 8888));
-  const int labels = grid_->fittingWidth(0), values = grid_->fittingWidth(1);
-  grid_->setText(0, 1, "");
-  grid_->setColumnWidth(0, labels);
-  grid_->setColumnWidth(1, values);
-  grid_->setMinimumWidth(labels + values + 2 * grid_->frameWidth());
-  grid_->setFixedHeight(grid_->rowHeight() * kRowCount + 2 * grid_->frameWidth() + 2);
+  FitColumns();
 
   // A click asks for the model switch; the buttons then show the model the
   // database holds (Update).
@@ -105,6 +98,24 @@ void StatisticsPanel::Update(const SettingsDatabase* database) {
   pvr_->setEnabled(loaded);
   network_->setEnabled(loaded);
   network_->setChecked(loaded && database->GetExtendedConfig() != 0);
+}
+
+void StatisticsPanel::FitColumns() {
+  // Both columns fit their texts in the user's font and language; the value
+  // column the longest count ("8192 von 8192").
+  const QString shown = grid_->text(0, 1);
+  grid_->setText(0, 1, CountOfText(8888, 8888));
+  const int labels = grid_->fittingWidth(0), values = grid_->fittingWidth(1);
+  grid_->setText(0, 1, shown);
+  grid_->setColumnWidth(0, labels);
+  grid_->setColumnWidth(1, values);
+  grid_->setMinimumWidth(labels + values + 2 * grid_->frameWidth());
+  grid_->setFixedHeight(grid_->rowHeight() * kRowCount + 2 * grid_->frameWidth() + 2);
+}
+
+void StatisticsPanel::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitColumns();
 }
 
 QString StatisticsPanel::ValueText(const QString& label) const {
