@@ -158,6 +158,11 @@ TEST_F(SchemeWindow, ALightSchemeKeepsTheStoredColoursAndAChangeRepaints) {
   EXPECT_EQ(Drawn(grid, plain, 1), DarkPalette().color(QPalette::Base));
   EXPECT_NE(Drawn(grid, group, 1), QColor(130, 140, 230));
   EXPECT_EQ(Drawn(*View().Statistics()->Grid(), 0, 1), DarkPalette().color(QPalette::Base));
+  // The drop place of a channel drag, too.
+  QWidget* marker = app_.Frame()->findChild<QWidget*>("Drop place");
+  ASSERT_NE(marker, nullptr);
+  marker->resize(8, 2);
+  EXPECT_EQ(marker->grab().toImage().pixelColor(1, 1), DarkPalette().color(QPalette::Highlight));
 }
 
 }  // namespace
