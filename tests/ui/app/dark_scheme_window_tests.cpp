@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QImage>
 #include <QPalette>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@
 #include "ui/view/favorites_panel.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
+#include "ui/view/settings_category_model.h"
 #include "ui/view/statistics_panel.h"
 #include "ui/view/vq_channel_editor_view.h"
 
@@ -104,6 +106,12 @@ TEST_F(SchemeWindow, EveryTextOfEveryPaneReadsOnItsCell) {
   EXPECT_EQ(Drawn(*View().Statistics()->Grid(), 0, 1), base);
   EXPECT_EQ(Drawn(*View().Favorites()->Groups(), 0, 1), base);
 
+  // Every settings category: the network one and the hidden one listed too.
+  View().Statistics()->NetworkBox()->click();
+  SettingsCategoryModel* categories = View().findChild<SettingsCategoryModel*>();
+  ASSERT_NE(categories, nullptr);
+  categories->AppendHidden();
+
   PropertyGrid& grid = *View().Pane();
   QStringList faults;
   int pairs = 0, greyed = 0, tinted = 0;
@@ -126,6 +134,7 @@ TEST_F(SchemeWindow, EveryTextOfEveryPaneReadsOnItsCell) {
       }
   });
   EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
+  EXPECT_EQ(View().Page(kTabSettings)->List()->model()->rowCount(), 10);
   EXPECT_GT(pairs, 400);
   EXPECT_GT(greyed, 10);  // the greyed group headers and disabled rows were met
   EXPECT_GT(tinted, 20);  // so were the group rows
