@@ -10,8 +10,12 @@
 #include "support/modal_watchdog.h"
 
 int main(int argc, char** argv) {
-  // Test discovery runs the binary outside ctest's environment.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Test discovery runs the binary outside ctest's environment. Offscreen
+  // windows get a desktop-sized screen (the platform's own 800 x 800 is
+  // smaller than the window's first size); a test naming its screens keeps them.
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (platform.isEmpty() || platform == "offscreen")
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VQ_TEST_SCREENS "/desktop.json");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   vq::test::InstallModalWatchdog();

@@ -1,11 +1,13 @@
 #include "ui/app/banner_bar.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/hyper_link.h"
+#include "ui/grid/scheme_colors.h"
 #include "ui/view/list_images.h"
 #include "ui/view/painted_icon.h"
 
@@ -36,15 +38,26 @@ BannerBar::BannerBar(QWidget* parent) : QWidget(parent) {
   auto* icon = new CHyperLink("", address, CHyperLink::Failure::kBanner, this);
   icon->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
   icon->setAccessibleName("VQChannelEditor");
-  auto* name = new CHyperLink(
-      "<span style='font-size:12pt; font-weight:600'>VQChannelEditor</span><br>"
-      "<span style='color:palette(mid)'>v0.65 beta</span>",
-      address, CHyperLink::Failure::kBanner, this);
-  name->setAccessibleName("VQChannelEditor v0.65 beta");
+  name_ = new CHyperLink("", address, CHyperLink::Failure::kBanner, this);
+  name_->setAccessibleName("VQChannelEditor v0.65 beta");
+  WriteName();
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(12, 0, 12, 0);
   layout->addWidget(icon);
-  layout->addWidget(name);
+  layout->addWidget(name_);
+}
+
+void BannerBar::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) WriteName();
+}
+
+void BannerBar::WriteName() {
+  const QColor version = SchemeColors::readableOn(
+      palette().color(QPalette::Mid), palette().color(QPalette::Window), SchemeColors::kTextContrast);
+  name_->setText(QStringLiteral("<span style='font-size:12pt; font-weight:600'>VQChannelEditor</span><br>"
+                                "<span style='color:%1'>v0.65 beta</span>")
+                     .arg(version.name()));
 }
 
 }  // namespace vq

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <algorithm>
 
 #include "document/qt/vq_channel_editor_doc.h"
 #include "ui/app/banner_bar.h"
@@ -51,7 +52,7 @@ CMainFrame::CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, Rece
   ConnectHistoryAndFind();
   RefreshRecentFiles();
   UpdateTitle();
-  resize(1280, 800);
+  PlaceFirstStart();
 }
 
 CMainFrame::~CMainFrame() { document_.SetPendingEdits(nullptr); }
@@ -157,17 +158,50 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   OpenFile(urls.front().toLocalFile());
 }
 
-bool CMainFrame::ApplyPlacement(const FramePlacement& placement) {
+namespace {
+
+/// The available area of `screen` less the frame the desktop puts around
+/// the window (none until the window is shown and framed).
+PlacementRect ClientArea(const QWidget& window, const QScreen& screen) {
+  const QRect frame = window.frameGeometry(), client = window.geometry();
+  const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                         frame.right() - client.right(), frame.bottom() - client.bottom());
+  const QRect area = screen.availableGeometry().marginsRemoved(margins);
+  return {area.x(), area.y(), area.width(), area.height()};
+}
+
+}  // namespace
+
+void CMainFrame::PlaceFirstStart() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return false;
-  const QRect work = screen->availableGeometry();
-  const QRect full = screen->geometry();
+  if (!screen) return resize(kFirstWidth, kFirstHeight);
+  SetGeometryInside(FirstPlacement({0, 0, kFirstWidth, kFirstHeight}, ClientArea(*this, *screen)),
+                    *screen);
+}
+
+void CMainFrame::SetGeometryInside(PlacementRect rect, const QScreen& screen) {
+  // Qt would widen a window below its layout's minimum past the screen's edge.
+  const QSize least = minimumSizeHint().expandedTo(minimumSize());
+  rect.width = std::max(rect.width, least.width());
+  rect.height = std::max(rect.height, least.height());
+  const PlacementRect inside = KeepInside(rect, ClientArea(*this, screen));
+  setGeometry(inside.x, inside.y, inside.width, inside.height);
+}
+
+bool CMainFrame::ApplyPlacement(const FramePlacement& placement) {
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  if (!primary) return false;
+  const QRect work = primary->availableGeometry();
+  const QRect full = primary->geometry();
   const int icon = style()->pixelMetric(QStyle::PM_LargeIconSize);
   const std::optional<PlacementRect> rect =
       PlaceOnScreen(placement, work.left(), work.top(), full.width(), full.height(), icon, icon);
   view_->SetPaneWidth(placement.PaneWidth);
   if (!rect) return false;
-  setGeometry(rect->x, rect->y, rect->width, rect->height);
+  // Kept inside the screen it lands on, size included; a screen that is
+  // gone leaves it to the primary one.
+  const QScreen* screen = QGuiApplication::screenAt(QPoint(rect->x, rect->y));
+  SetGeometryInside(*rect, screen ? *screen : *primary);
   placedState_ = placement.Status;
   return true;
 }
@@ -195,6 +229,12 @@ void CMainFrame::ShowPlaced() {
     showMinimized();
   else
     show();
+  // Shown, the window knows the frame the desktop put around it; the
+  // frame, too, stays on the screen.
+  if (isVisible() && !isMaximized() && !isMinimized() && screen()) {
+    const QRect client = geometry();
+    SetGeometryInside({client.x(), client.y(), client.width(), client.height()}, *screen());
+  }
 }
 
 }  // namespace vq

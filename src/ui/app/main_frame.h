@@ -9,6 +9,7 @@
 #include "ui/app/profile_placement.h"
 
 class QLabel;
+class QScreen;
 class QMenu;
 
 namespace vq {
@@ -109,6 +110,12 @@ class CMainFrame : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  /// The window's size and place without a stored placement: 1280 x 800
+  /// where the screen has room for it, else a little less than the screen.
+  void PlaceFirstStart();
+  /// Puts the window at `rect`, at least its minimum size, kept inside the
+  /// available area of `screen`.
+  void SetGeometryInside(PlacementRect rect, const QScreen& screen);
   void BuildMenus();
   void BuildToolBar();
   void ConnectCommands();
@@ -132,6 +139,8 @@ class CMainFrame : public QMainWindow {
   QMenu* fileMenu_ = nullptr;
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
+  static constexpr int kFirstWidth = 1280;
+  static constexpr int kFirstHeight = 800;
   int placedState_ = -1;
   std::unique_ptr<DialogPrompter> prompter_;
   std::unique_ptr<DialogTransferRunner> transferRunner_;

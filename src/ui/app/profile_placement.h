@@ -38,4 +38,13 @@ std::optional<PlacementRect> PlaceOnScreen(const FramePlacement& placement,
                                            int32_t screenWidth, int32_t screenHeight,
                                            int32_t iconWidth, int32_t iconHeight);
 
+/// The window at first start: `preferred` (its x and y unused) centred in
+/// the screen's available area when it fits there, else 90 % of the area in
+/// each direction where the preferred size does not fit, centred.
+PlacementRect FirstPlacement(const PlacementRect& preferred, const PlacementRect& available);
+
+/// `rect` moved, and cut to size first where it is larger, so that it lies
+/// inside `available`; a rect already inside stays as it is.
+PlacementRect KeepInside(const PlacementRect& rect, const PlacementRect& available);
+
 }  // namespace vq

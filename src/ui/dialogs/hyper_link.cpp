@@ -1,9 +1,12 @@
 #include "ui/dialogs/hyper_link.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QMouseEvent>
+
+#include "ui/grid/scheme_colors.h"
 
 namespace vq {
 
@@ -48,11 +51,22 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
 }
 
+void CHyperLink::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) Restyle();
+}
+
 void CHyperLink::Restyle() {
-  // Normal blue, hover red, visited purple; underlined while hovered.
-  const char* color = hovered_ ? "#c0392b" : visited_ ? "#6c3483" : "#1f5fbf";
-  setStyleSheet(
-      QStringLiteral("color: %1; text-decoration: %2").arg(color, hovered_ ? "underline" : "none"));
+  // Normal blue, hover red, visited purple, each lightened as far as a dark
+  // window needs; underlined while hovered.
+  const QRgb rgb = hovered_ ? 0xc0392b : visited_ ? 0x6c3483 : 0x1f5fbf;
+  const QColor color(rgb);
+  const QColor shown = SchemeColors::readableOn(color, palette().color(QPalette::Window),
+                                                SchemeColors::kTextContrast);
+  const QString sheet = QStringLiteral("color: %1; text-decoration: %2")
+                            .arg(shown.name(), hovered_ ? "underline" : "none");
+  // The style sheet changes the palette too: set it only when it differs.
+  if (sheet != styleSheet()) setStyleSheet(sheet);
 }
 
 }  // namespace vq

@@ -1,5 +1,7 @@
 #include "ui/grid/grid_painter.h"
 
+#include "ui/grid/scheme_colors.h"
+
 #include <QApplication>
 #include <QFontMetricsF>
 #include <cmath>
@@ -14,18 +16,7 @@ namespace {
 
 constexpr int kPad = 4;
 
-QColor rgb(std::uint32_t value) { return QColor::fromRgb(static_cast<QRgb>(value | 0xFF000000u)); }
-
 bool isMarked(const GridCell& cell) { return cell.kind == RowKind::CheckBox || cell.kind == RowKind::Radio; }
-
-/// The colour of a cell's text, and of the marks drawn on the cell's own
-/// background, which stays the cell's colour in a dark scheme too.
-QColor cellInk(const QPalette& palette, const GridCell& cell)
-{
-    if (!cell.has(CellFlag::Enabled))
-        return palette.color(QPalette::Disabled, QPalette::Text);
-    return cell.has(CellFlag::Selected) ? palette.color(QPalette::HighlightedText) : rgb(cell.textColor);
-}
 
 /// Left edge of the content of column 0 after indentation and the box slot.
 int contentLeft(const QWidget& widget, const CellPaint& p)
@@ -33,6 +24,31 @@ int contentLeft(const QWidget& widget, const CellPaint& p)
     if (p.column != 0)
         return p.rect.left() + kPad;
     return p.rect.left() + kPad + (p.depth + 1) * indentWidth(widget);
+}
+
+/// In a dark scheme a style draws its box's rim in a shade of the window
+/// colour, which vanishes on a dark cell: the rim is drawn again in a shade
+/// that stands out from the cell (3:1, as a control's outline needs).
+void outlineOnDark(QPainter& painter, const QWidget& widget, const CellPaint& p, const QRect& box, bool round)
+{
+    const QPalette& palette = widget.palette();
+    if (!SchemeColors::isDark(palette))
+        return;
+    const QColor cell = cellColors(palette, p.cell).background;
+    const QColor rim = SchemeColors::readableOn(palette.color(QPalette::Disabled, QPalette::Text), cell,
+                                                SchemeColors::kDisabledContrast);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    if (round) {
+        // Wider, so the antialiased ring keeps whole pixels of its colour.
+        painter.setPen(QPen(rim, 1.5));
+        painter.drawEllipse(QRectF(box).adjusted(0.75, 0.75, -0.75, -0.75));
+    } else {
+        painter.setPen(QPen(rim, 1.0));
+        painter.drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    }
+    painter.restore();
 }
 
 void paintCheckMark(QPainter& painter, const QWidget& widget, const CellPaint& p, const QRect& box)
@@ -48,21 +64,19 @@ void paintCheckMark(QPainter& painter, const QWidget& widget, const CellPaint& p
         option.palette.setCurrentColorGroup(QPalette::Disabled);
     const int state = cell.checkState();
     option.state |= state == 1 ? QStyle::State_On : state == 2 ? QStyle::State_NoChange : QStyle::State_Off;
-    if (cell.kind == RowKind::Radio) {
-        widget.style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, &widget);
-        return;
-    }
     const int style = static_cast<int>(cell.flags & CellFlag::CheckStyleMask);
-    if (style == 16) {
+    if (cell.kind == RowKind::Radio || style == 16) {
         widget.style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, &widget);
+        outlineOnDark(painter, widget, p, box, true);
         return;
     }
     if (style == 0) {
         widget.style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, &widget);
+        outlineOnDark(painter, widget, p, box, false);
         return;
     }
     // Flat looks: a tick (8), a cross (24) or a filled square (32), on no box.
-    const QColor ink = cellInk(option.palette, cell);
+    const QColor ink = cellColors(widget.palette(), cell).text;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(ink, qMax(1.5, box.width() / 8.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -138,7 +152,7 @@ void paintComboArrow(QPainter& painter, const QWidget& widget, const CellPaint& 
     option.rect = QRect(p.rect.right() - width + 1, p.rect.top(), width, p.rect.height());
     option.state = p.cell.has(CellFlag::Enabled) ? QStyle::State_Enabled : QStyle::State_None;
     // Styles draw the arrow in one of these; each must contrast with the cell.
-    const QColor ink = cellInk(option.palette, p.cell);
+    const QColor ink = cellColors(widget.palette(), p.cell).text;
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         option.palette.setColor(role, ink);
     widget.style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &option, &painter, &widget);
@@ -164,6 +178,20 @@ QRect textArea(const QWidget& widget, const CellPaint& p)
 }
 
 } // namespace
+
+CellColors cellColors(const QPalette& palette, const GridCell& cell)
+{
+    if (cell.has(CellFlag::Selected)) {
+        const QColor highlight = palette.color(QPalette::Highlight);
+        const QColor ink = cell.has(CellFlag::Enabled) ? palette.color(QPalette::HighlightedText)
+                                                        : SchemeColors::disabledText(palette, highlight);
+        return {highlight, ink};
+    }
+    const QColor background = SchemeColors::background(palette, cell.backgroundColor);
+    const QColor ink = cell.has(CellFlag::Enabled) ? SchemeColors::text(palette, cell.textColor, background)
+                                                    : SchemeColors::disabledText(palette, background);
+    return {background, ink};
+}
 
 QFont cellFont(const QWidget& widget, const GridCell& cell)
 {
@@ -222,9 +250,8 @@ QRect markRect(const QWidget& widget, const CellPaint& p)
 void paintCell(QPainter& painter, const QWidget& widget, const CellPaint& p)
 {
     const GridCell& cell = p.cell;
-    const QPalette& palette = widget.palette();
-    const bool selected = cell.has(CellFlag::Selected);
-    painter.fillRect(p.rect, selected ? palette.color(QPalette::Highlight) : rgb(cell.backgroundColor));
+    const CellColors colors = cellColors(widget.palette(), cell);
+    painter.fillRect(p.rect, colors.background);
 
     if (cell.kind == RowKind::PushButton) {
         paintButton(painter, widget, p);
@@ -248,9 +275,8 @@ void paintCell(QPainter& painter, const QWidget& widget, const CellPaint& p)
     if (cell.isOptionList())
         paintComboArrow(painter, widget, p, textRect);
 
-    const QColor ink = cellInk(palette, cell);
     painter.setFont(cellFont(widget, cell));
-    painter.setPen(ink);
+    painter.setPen(colors.text);
     const QString text = shownText(cell);
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(text, Qt::ElideRight, textRect.width()));
@@ -259,7 +285,7 @@ void paintCell(QPainter& painter, const QWidget& widget, const CellPaint& p)
         QStyleOptionFocusRect focus;
         focus.initFrom(&widget);
         focus.rect = p.rect.adjusted(1, 1, -1, -1);
-        focus.backgroundColor = selected ? palette.color(QPalette::Highlight) : rgb(cell.backgroundColor);
+        focus.backgroundColor = colors.background;
         widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, &widget);
     }
 }

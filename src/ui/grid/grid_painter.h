@@ -2,9 +2,11 @@
 
 #include "ui/grid/grid_cell.h"
 
+#include <QColor>
 #include <QRect>
 
 class QFont;
+class QPalette;
 class QIcon;
 class QString;
 class QPainter;
@@ -20,6 +22,12 @@ struct CellPaint {
     int depth = 0;        ///< ancestors of the row
     bool focused = false; ///< the grid's focused cell while the grid has focus
     const QIcon* icon = nullptr;
+};
+
+/// The colours a cell is drawn in under a palette.
+struct CellColors {
+    QColor background;
+    QColor text; ///< also the flat check marks and the option arrow
 };
 
 /// Draws the cells of a PropertyGrid with the widget's style, and tells where
@@ -38,6 +46,9 @@ int contentWidth(const QWidget& widget, const CellPaint& paint);
 QString shownText(const GridCell& cell);
 /// The font a cell's text is drawn in (bold for a group row).
 QFont cellFont(const QWidget& widget, const GridCell& cell);
+/// The cell's stored colours as drawn under `palette` (see SchemeColors);
+/// a selected cell takes the palette's highlight.
+CellColors cellColors(const QPalette& palette, const GridCell& cell);
 /// Paints background, content and focus frame of one cell.
 void paintCell(QPainter& painter, const QWidget& widget, const CellPaint& paint);
 

@@ -28,8 +28,9 @@ ChannelDrag::ChannelDrag(RecordTableView* list, QListView* favorites, QPushButto
   image_->setObjectName("Drag image");
   image_->hide();
   marker_->setObjectName("Drop place");
+  // Filled with the palette's highlight, so it follows a change of scheme.
+  marker_->setBackgroundRole(QPalette::Highlight);
   marker_->setAutoFillBackground(true);
-  marker_->setStyleSheet("background: palette(highlight)");
   marker_->hide();
   connect(&scroll_, &QTimer::timeout, this, &ChannelDrag::ScrollOneRow);
 }

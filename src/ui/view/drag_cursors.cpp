@@ -1,8 +1,10 @@
 #include "ui/view/drag_cursors.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <cmath>
 
 namespace vq {
 namespace {
@@ -54,7 +56,11 @@ void DrawBadge(QPainter& p, DragCursor kind) {
 }  // namespace
 
 QCursor MakeDragCursor(DragCursor kind) {
-  QPixmap pixmap(32, 32);
+  // Drawn at the screens' density, so it stays sharp at 150 % and 200 %.
+  const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  const int side = static_cast<int>(std::ceil(32 * ratio));
+  QPixmap pixmap(side, side);
+  pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);

@@ -1,5 +1,7 @@
 #include "ui/view/favorite_members_model.h"
 
+#include <QTextDocument>
+
 #include "database/settings_database.h"
 #include "ui/view/list_images.h"
 #include "ui/view/row_removal.h"
@@ -46,7 +48,10 @@ int FavoriteMembersModel::rowCount(const QModelIndex& parent) const {
 QVariant FavoriteMembersModel::data(const QModelIndex& index, int role) const {
   const ChannelNode* node = NodeAt(index.row());
   if (!node || index.column() != 0) return {};
-  if (role == Qt::DisplayRole) return QString::fromLatin1(node->Record().GetName());
+  const QString name = QString::fromLatin1(node->Record().GetName());
+  if (role == Qt::DisplayRole) return name;
+  // The whole name, for a list too narrow for it; always as plain text.
+  if (role == Qt::ToolTipRole) return Qt::convertFromPlainText(name, Qt::WhiteSpaceNoWrap);
   if (role == Qt::DecorationRole)
     return ListIcon(node->Record().GetType() == kRadio ? kImageRadio : kImageTv);
   return {};

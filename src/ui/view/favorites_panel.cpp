@@ -1,6 +1,9 @@
 #include "ui/view/favorites_panel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QStyle>
+#include <algorithm>
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,7 +36,7 @@ FavoritesPanel::FavoritesPanel(QWidget* parent)
     groups_->insertRow("", kImageFavorites, kNoParent, g);
     for (int column = 1; column < 3; ++column) groups_->setFocusable(g, column, false);
   }
-  groups_->setFixedHeight(groups_->rowHeight() * (kGroups + 1) + 2 * groups_->frameWidth() + 4);
+  FitColumns();
   groups_->setNotifyHandler([this](const GridNotification& n) {
     if (n.phase == NotifyPhase::Changed && n.action == NotifyAction::SelectionMoved &&
         n.rowId != model_->Group())
@@ -78,6 +81,30 @@ void FavoritesPanel::UpdateGroups(const SettingsDatabase* database) {
     groups_->setText(
         g, 2, loaded ? QString::number(database->CollectFavoriteMembers(g, nullptr, kRadio)) : "");
   }
+  FitColumns();
+}
+
+void FavoritesPanel::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitColumns();
+}
+
+void FavoritesPanel::FitColumns() {
+  // Each column as wide as its widest text or title in the user's font; the
+  // counts at least four digits wide, the names at least a short name.
+  const QFontMetrics metrics = groups_->fontMetrics();
+  const int margin = 2 * groups_->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+  const QString least[] = {QStringLiteral("Favorites 1"), QStringLiteral("8888"), QStringLiteral("8888")};
+  const QString titles[] = {tr("Folder Name"), tr("TV"), tr("Rd")};
+  int total = 2 * groups_->frameWidth();
+  for (int column = 0; column < 3; ++column) {
+    const int width = std::max({groups_->fittingWidth(column), metrics.horizontalAdvance(titles[column]) + margin,
+                                metrics.horizontalAdvance(least[column]) + margin});
+    groups_->setColumnWidth(column, width);
+    total += width;
+  }
+  groups_->setMinimumWidth(total);
+  groups_->setFixedHeight(groups_->rowHeight() * (kGroups + 1) + 2 * groups_->frameWidth() + 4);
 }
 
 void FavoritesPanel::ChooseGroup(int group) {

@@ -35,7 +35,13 @@ class FavoritesPanel : public QWidget {
   QPushButton* RemoveButton() const { return remove_; }
   QPushButton* RemoveAllButton() const { return removeAll_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  /// Sizes the group table's columns to their texts, and its height to its rows.
+  void FitColumns();
+
   const SettingsDatabase* database_ = nullptr;
   PropertyGrid* groups_;
   QListView* members_;

@@ -1,9 +1,8 @@
 #include "ui/view/statistics_panel.h"
 
-#include <algorithm>
-
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -44,16 +43,14 @@ StatisticsPanel::StatisticsPanel(QWidget* parent)
   grid_->setControlId(1000);
   grid_->setImages(ListIcons());
   grid_->insertColumn(0, "", 140);
-  // Wide enough for the longest count in the user's language ("8192 von 8192").
-  const int valueWidth = grid_->fontMetrics().horizontalAdvance(CountOfText(8888, 8888)) + 12;
-  grid_->insertColumn(1, "", std::max(82, valueWidth));
+  grid_->insertColumn(1, "", 82);
   grid_->setHeaderVisible(false);
   for (int i = 0; i < kRowCount; ++i) {
     grid_->insertRow(tr(kRows[i].label), kRows[i].image, kNoParent, i);
     grid_->setFocusable(i, 0, false);
     grid_->setFocusable(i, 1, false);
   }
-  grid_->setFixedHeight(grid_->rowHeight() * kRowCount + 2 * grid_->frameWidth() + 2);
+  FitColumns();
 
   // A click asks for the model switch; the buttons then show the model the
   // database holds (Update).
@@ -101,6 +98,24 @@ void StatisticsPanel::Update(const SettingsDatabase* database) {
   pvr_->setEnabled(loaded);
   network_->setEnabled(loaded);
   network_->setChecked(loaded && database->GetExtendedConfig() != 0);
+}
+
+void StatisticsPanel::FitColumns() {
+  // Both columns fit their texts in the user's font and language; the value
+  // column the longest count ("8192 von 8192").
+  const QString shown = grid_->text(0, 1);
+  grid_->setText(0, 1, CountOfText(8888, 8888));
+  const int labels = grid_->fittingWidth(0), values = grid_->fittingWidth(1);
+  grid_->setText(0, 1, shown);
+  grid_->setColumnWidth(0, labels);
+  grid_->setColumnWidth(1, values);
+  grid_->setMinimumWidth(labels + values + 2 * grid_->frameWidth());
+  grid_->setFixedHeight(grid_->rowHeight() * kRowCount + 2 * grid_->frameWidth() + 2);
+}
+
+void StatisticsPanel::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitColumns();
 }
 
 QString StatisticsPanel::ValueText(const QString& label) const {

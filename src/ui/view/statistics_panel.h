@@ -36,7 +36,13 @@ class StatisticsPanel : public QWidget {
   /// The user clicked a model button (0 FTA/CI, 1 PVR).
   void modelChosen(int model);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  /// Sizes the columns to their texts in the panel's font.
+  void FitColumns();
+
   PropertyGrid* grid_;
   QRadioButton* fta_;
   QRadioButton* pvr_;

@@ -40,8 +40,9 @@ QWidget* LeftColumn(StatisticsPanel* statistics, FavoritesPanel* favorites, QWid
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(statistics);
   layout->addWidget(favorites, 1);
+  // As wide as the side tables need in the user's font and language, and no wider.
   column->setMinimumWidth(275);
-  column->setMaximumWidth(295);
+  column->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
   return column;
 }
 

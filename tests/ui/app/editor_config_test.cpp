@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,39 @@ TEST(PlacementTest, WindowOnASecondMonitorIsPulledBack) {
   ASSERT_TRUE(rect);
   EXPECT_EQ(rect->x, 1888);
   EXPECT_EQ(rect->width, INT32_MIN);
+}
+
+TEST(PlacementTest, FirstStartTakesThePreferredSizeWhereItFits) {
+  const PlacementRect preferred{0, 0, 1280, 800};
+  EXPECT_EQ(FirstPlacement(preferred, {0, 0, 1920, 1040}), (PlacementRect{320, 120, 1280, 800}));
+  // A 1366x768 laptop with a 32-pixel panel: the height does not fit.
+  EXPECT_EQ(FirstPlacement(preferred, {0, 32, 1366, 736}), (PlacementRect{43, 69, 1280, 662}));
+  // 200 % on 2560x1440 leaves 1280x720 logical pixels.
+  EXPECT_EQ(FirstPlacement(preferred, {0, 0, 1280, 720}), (PlacementRect{0, 36, 1280, 648}));
+}
+
+TEST(PlacementTest, RestoredRectanglesEndInsideTheAvailableArea) {
+  std::mt19937 random(33);
+  const auto any = [&random](int32_t low, int32_t high) {
+    return std::uniform_int_distribution<int32_t>(low, high)(random);
+  };
+  for (int i = 0; i < 2000; ++i) {
+    const PlacementRect area{any(-3000, 3000), any(-2000, 2000), any(1, 4000), any(1, 3000)};
+    const PlacementRect rect{any(INT32_MIN, INT32_MAX), any(INT32_MIN, INT32_MAX),
+                             any(INT32_MIN, INT32_MAX), any(INT32_MIN, INT32_MAX)};
+    const PlacementRect preferred{0, 0, any(1, 5000), any(1, 5000)};
+    for (const PlacementRect& placed : {KeepInside(rect, area), FirstPlacement(preferred, area)}) {
+      EXPECT_GE(placed.x, area.x);
+      EXPECT_GE(placed.y, area.y);
+      EXPECT_LE(int64_t{placed.x} + placed.width, int64_t{area.x} + area.width);
+      EXPECT_LE(int64_t{placed.y} + placed.height, int64_t{area.y} + area.height);
+    }
+    EXPECT_GE(KeepInside(rect, area).width, 1);
+    // Inside already: left as it is.
+    const PlacementRect inside{area.x + area.width / 4, area.y + area.height / 4, area.width / 2 + 1,
+                               area.height / 2 + 1};
+    EXPECT_EQ(KeepInside(inside, area), inside);
+  }
 }
 
 }  // namespace
