@@ -24,7 +24,7 @@ std::vector<TransponderUpdate> Chosen(const TransponderComparison& comparison,
 }
 
 void PrintUtf8(std::ostream& stream, const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) stream << TerminalText(Latin1ToUtf8(line)) << "\n";
+  for (const std::string& line : lines) stream << TerminalText(Latin1ToUtf8(line), true) << "\n";
 }
 
 }  // namespace
