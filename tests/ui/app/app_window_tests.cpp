@@ -41,6 +41,29 @@ void SaveAsInTheNextDialog(const QString& name, QMessageBox::StandardButton repl
   });
 }
 
+TEST(MessagePrompterTest, MessagesShowTheirTextsAsTheyAre) {
+  // A name from a file must not turn into markup, let alone an image read
+  // from /dev/zero.
+  const QString hostile = "Sat <img src=/dev/zero> <b>1</b>";
+  MessagePrompter prompter;
+  QStringList formats;
+  const auto answer = [&](QMessageBox::StandardButton button) {
+    AnswerNextModal([&formats, button](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (!box) return;
+      formats << (box->textFormat() == Qt::PlainText ? box->text() : QStringLiteral("rich"));
+      box->button(button)->click();
+    });
+  };
+  answer(QMessageBox::Ok);
+  prompter.Tell(hostile, DocumentPrompter::Icon::kError);
+  answer(QMessageBox::No);
+  prompter.AskYesNo(hostile);
+  answer(QMessageBox::Cancel);
+  prompter.AskYesNoCancel(hostile);
+  EXPECT_EQ(formats, (QStringList{hostile, hostile, hostile}));
+}
+
 TEST(SaveDialogTest, TheExtensionIsAddedBeforeTheQuestionAboutReplacing) {
   QTemporaryDir dir;
   QFile existing(dir.filePath("astra.bin"));
