@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <random>
 #include <filesystem>
+#include <random>
 
 #include "document/document_test_files.h"
 #include "document/faulty_file_system.h"
@@ -256,8 +256,7 @@ TEST_F(SettingsFileTest, ALinkAnotherUserPutInASharedFolderIsNotFollowed) {
   ASSERT_EQ(::lchown(link.c_str(), 65533, 65533), 0);
   const pid_t child = ::fork();
   if (child == 0) {
-    if (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0)
-      ::_exit(2);
+    if (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0) ::_exit(2);
     SettingsFile mine;
     std::string refusal;
     ::_exit(!mine.Save(link, image1_, refusal) && refusal == SettingsFile::kForeignLink ? 0 : 1);

@@ -6,9 +6,9 @@
 #include "vqtool/latin1.h"
 #include "vqtool/settings_file.h"
 #include "vqtool/table_source.h"
+#include "vqtool/terminal_text.h"
 #include "vqtool/text_files.h"
 #include "vqtool/update_json.h"
-#include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 namespace {

@@ -1,6 +1,7 @@
 // The editor started as a user starts it: command line, profile, title,
 // status bar, lists, the recent-file menu, dropped files and placement.
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -9,7 +10,6 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 #include "../view/view_fixture.h"
 #include "document/qt/vq_channel_editor_doc.h"
@@ -17,8 +17,8 @@
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/message_prompter.h"
-#include "ui/dialogs/modal_answer.h"
 #include "ui/app/profile_store.h"
+#include "ui/dialogs/modal_answer.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/satellite_list_model.h"
 #include "ui/view/statistics_panel.h"
@@ -36,7 +36,7 @@ void SaveAsInTheNextDialog(const QString& name, QMessageBox::StandardButton repl
     if (!dialog) return;
     dialog->selectFile(name);
     AnswerNextMessage(question, replace);
-    static_cast<QDialog*>(dialog)->accept();  // the Save button
+    static_cast<QDialog*>(dialog)->accept();    // the Save button
     if (dialog->isVisible()) dialog->reject();  // not replaced: the dialog stays open
   });
 }
