@@ -43,9 +43,9 @@ void TimeTransfer(bool download, usb::UsbDevice& device, bench::MeteredBus& bus,
     const double process = bench::CpuSeconds(RUSAGE_SELF);
     const double emulator = bus.EmulatorCpu();
     const double start = bench::WallSeconds();
-    ok = (download ? usb::DownloadImage(device, path, size, stop, progress)
-                   : usb::UploadImage(device, path, size, stop, progress)) ==
-         usb::TransferEnd::kMoved;
+    ok = (download
+              ? usb::DownloadImage(device, path, size, stop, progress)
+              : usb::UploadImage(device, path, size, stop, progress)) == usb::TransferEnd::kMoved;
     sample.wall = bench::WallSeconds() - start;
     sample.workerCpu = bench::CpuSeconds(RUSAGE_THREAD) - cpu;
     sample.processCpu = bench::CpuSeconds(RUSAGE_SELF) - process;

@@ -120,10 +120,14 @@ void CopyFileAttributes(int from, int to) {
 
 const char* RefusalText(TargetRefusal refusal) {
   switch (refusal) {
-    case TargetRefusal::kNone: return "";
-    case TargetRefusal::kNotRegular: return kReplaceNotRegular;
-    case TargetRefusal::kForeignLink: return kReplaceForeignLink;
-    case TargetRefusal::kLinkLoop: return kReplaceDenied;
+    case TargetRefusal::kNone:
+      return "";
+    case TargetRefusal::kNotRegular:
+      return kReplaceNotRegular;
+    case TargetRefusal::kForeignLink:
+      return kReplaceForeignLink;
+    case TargetRefusal::kLinkLoop:
+      return kReplaceDenied;
   }
   return kReplaceDenied;
 }

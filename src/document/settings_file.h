@@ -48,12 +48,13 @@ class SettingsFile {
   /// it over `path`; then holds the new file, locked, in place of the old
   /// one. A symbolic link stays and its target is written, under the rules
   /// of ResolveWriteTarget; the new file keeps the old one's group, mode and
-  /// ACL (a new one gets 0666 less the umask). An existing `path` must be one the user may write and nobody else
-  /// holds locked, else it is left alone. When no temporary file can be
-  /// made there (a read-only folder, a full disk), an existing `path` is
-  /// rewritten in place, its old bytes kept in memory and put back should
-  /// the write fail. On failure this object keeps what it held and `error`
-  /// says why (and whether the old bytes had to be put back).
+  /// ACL (a new one gets 0666 less the umask). An existing `path` must be a
+  /// regular file the user may write and nobody else holds locked, else it
+  /// is left alone. When no temporary file can be made there (a read-only
+  /// folder, a full disk), an existing `path` is rewritten in place, its old
+  /// bytes kept in memory and put back should the write fail. On failure this
+  /// object keeps what it held and `error` says why (and whether the old
+  /// bytes had to be put back).
   bool Save(const std::string& path, std::span<const uint8_t> image, std::string& error);
 
   void Close();

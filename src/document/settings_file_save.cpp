@@ -102,10 +102,17 @@ bool SettingsFile::Save(const std::string& path, std::span<const uint8_t> image,
                         std::string& error) {
   WriteTarget resolved;
   switch (ResolveWriteTarget(path, resolved)) {
-    case TargetRefusal::kNone: break;
-    case TargetRefusal::kNotRegular: error = kNotRegularFile; return false;
-    case TargetRefusal::kForeignLink: error = kForeignLink; return false;
-    case TargetRefusal::kLinkLoop: error = kAccessDenied; return false;
+    case TargetRefusal::kNone:
+      break;
+    case TargetRefusal::kNotRegular:
+      error = kNotRegularFile;
+      return false;
+    case TargetRefusal::kForeignLink:
+      error = kForeignLink;
+      return false;
+    case TargetRefusal::kLinkLoop:
+      error = kAccessDenied;
+      return false;
   }
   const std::string& target = resolved.path;
   const bool exists = resolved.exists;

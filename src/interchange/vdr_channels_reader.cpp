@@ -87,9 +87,9 @@ ChannelListRead VdrReader::Read(std::string_view text) {
       continue;
     }
     const auto separators = std::count(content.begin(), content.end(), ':');
-    const std::vector<std::string_view> fields =
-        separators == 11 || separators == 12 ? SplitAt(content, ':', 13)
-                                             : std::vector<std::string_view>{};
+    const std::vector<std::string_view> fields = separators == 11 || separators == 12
+                                                     ? SplitAt(content, ':', 13)
+                                                     : std::vector<std::string_view>{};
     std::string reason;
     if (fields.empty()) {
       list_.skipped.Add(

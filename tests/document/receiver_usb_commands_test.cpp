@@ -153,9 +153,9 @@ TEST_F(UsbCommandsTest, FailedReceptionsLeaveTheDocumentExactlyAsItWas) {
   prompter_.told.clear();
   SetFaults([](EmulatedFaults& f) { f.stallAt = 100000; });
   EXPECT_FALSE(commands_.OpenFromUsb());
-  EXPECT_EQ(prompter_.told,
-            std::vector<QString>{
-                "Can't communicate with the STB.\nCheck your system. error_code=0x100"});
+  EXPECT_EQ(
+      prompter_.told,
+      std::vector<QString>{"Can't communicate with the STB.\nCheck your system. error_code=0x100"});
 
   EXPECT_EQ(Settings(doc_.Database()), before);
   EXPECT_EQ(replaced.count(), 0);

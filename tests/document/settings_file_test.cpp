@@ -4,11 +4,12 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstring>
-#include <random>
 #include <filesystem>
+#include <random>
 
 #include "document/document_test_files.h"
 #include "document/faulty_file_system.h"
@@ -247,6 +248,23 @@ TEST_F(SettingsFileTest, ALinkAnotherUserPutInASharedFolderIsNotFollowed) {
   EXPECT_EQ(error, SettingsFile::kForeignLink);
   EXPECT_EQ(ReadFile(path_), image0_);
   EXPECT_TRUE(std::filesystem::is_symlink(link));
+
+  // The same for an ordinary user, whom nothing else would stop: the target
+  // and its folder are open to everyone.
+  ASSERT_EQ(::chmod(folder_.Path().c_str(), 0777), 0);
+  ASSERT_EQ(::chmod(path_.c_str(), 0666), 0);
+  ASSERT_EQ(::lchown(link.c_str(), 65533, 65533), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0) ::_exit(2);
+    SettingsFile mine;
+    std::string refusal;
+    ::_exit(!mine.Save(link, image1_, refusal) && refusal == SettingsFile::kForeignLink ? 0 : 1);
+  }
+  int status = -1;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_EQ(ReadFile(path_), image0_);
 
   // The user's own link there is followed, and stays a link.
   ASSERT_EQ(::lchown(link.c_str(), ::geteuid(), ::getegid()), 0);

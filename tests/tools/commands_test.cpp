@@ -110,8 +110,8 @@ TEST_F(CommandsTest, WritingReplacesTheTargetAndLeavesNoTemporaryFile) {
 int RunAsOrdinaryUser(const std::vector<std::string>& args) {
   const pid_t child = ::fork();
   if (child == 0) {
-    if (::geteuid() == 0 && (::setresgid(65534, 65534, 65534) != 0 ||
-                             ::setresuid(65534, 65534, 65534) != 0))
+    if (::geteuid() == 0 &&
+        (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0))
       ::_exit(99);
     ::_exit(RunVqtool(args).code);
   }

@@ -35,8 +35,8 @@ void WriteLine(std::ostream& out, const ChannelNode& channel) {
       << PaddedName(r.GetName()) << std::setw(6) << t.GetFrequency() << ' '
       << t.GetPolarizationShortText() << std::setw(6) << t.GetSymbolRate() << "  SID "
       << r.GetProgramId() << "  VPID " << r.GetVideoPid() << "  APID " << r.GetAudioPid(0) << "  "
-      << TerminalText(Latin1ToUtf8(satellite->GetName())) << ' ' << satellite->Satellite().GetPositionText()
-      << "\n";
+      << TerminalText(Latin1ToUtf8(satellite->GetName())) << ' '
+      << satellite->Satellite().GetPositionText() << "\n";
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "vqtool/serial_commands.h"
 
 #include "database/settings_database.h"
-#include "image/image_layout.h"
 #include "document/receiver_image_steps.h"
+#include "image/image_layout.h"
 #include "link/serial/headless_transfer.h"
 #include "vqtool/serial_options.h"
 #include "vqtool/settings_file.h"

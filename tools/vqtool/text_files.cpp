@@ -14,7 +14,7 @@ bool WriteTextFile(const std::string& path, const std::string& text, std::string
 }
 
 void PrintLines(std::ostream& stream, const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) stream << TerminalText(line) << "\n";
+  for (const std::string& line : lines) stream << TerminalText(line, true) << "\n";
 }
 
 }  // namespace vq::tool

@@ -6,9 +6,9 @@
 #include "vqtool/latin1.h"
 #include "vqtool/settings_file.h"
 #include "vqtool/table_source.h"
+#include "vqtool/terminal_text.h"
 #include "vqtool/text_files.h"
 #include "vqtool/update_json.h"
-#include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 namespace {
@@ -24,7 +24,7 @@ std::vector<TransponderUpdate> Chosen(const TransponderComparison& comparison,
 }
 
 void PrintUtf8(std::ostream& stream, const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) stream << TerminalText(Latin1ToUtf8(line)) << "\n";
+  for (const std::string& line : lines) stream << TerminalText(Latin1ToUtf8(line), true) << "\n";
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include <atomic>
 #include <charconv>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <utility>
-#include <memory>
 
 #include "document/receiver_image_steps.h"
 #include "link/usb/emulated_receiver.h"
@@ -23,11 +23,12 @@ namespace {
 constexpr size_t kProfileLimit = 1 << 20;
 
 constexpr std::string_view kDownloadUsage =
-    "usage: vqtool usb-download [--emulate FILE] [--vendor ID] [--product ID] [--profile INI] OUT\n";
+    "usage: vqtool usb-download [--emulate FILE] [--vendor ID] [--product ID] [--profile INI] "
+    "OUT\n";
 constexpr std::string_view kUploadUsage =
     "usage: vqtool usb-upload [--emulate FILE] [--vendor ID] [--product ID] [--profile INI] IN\n";
 constexpr std::initializer_list<std::string_view> kOptions = {"--emulate", "--vendor", "--product",
-                                                               "--profile"};
+                                                              "--profile"};
 
 // A vendor or product id: decimal, or hexadecimal with 0x as lsusb and udev
 // write it, 0 to 0xFFFF; nothing otherwise.
@@ -79,13 +80,13 @@ bool ReadProfileFilter(const std::string& path, usb::DeviceFilter& filter, std::
 }  // namespace
 
 bool ReadDeviceFilter(const CommandLine& line, usb::DeviceFilter& filter, std::string& error) {
-  if (const auto it = line.options.find("--profile"); it != line.options.end() &&
-                                                      !ReadProfileFilter(it->second, filter, error)) {
+  if (const auto it = line.options.find("--profile");
+      it != line.options.end() && !ReadProfileFilter(it->second, filter, error)) {
     error = it->second + ": " + error;
     return false;
   }
-  for (const auto& [option, id] : {std::pair{"--vendor", &filter.vendorId},
-                                   std::pair{"--product", &filter.productId}}) {
+  for (const auto& [option, id] :
+       {std::pair{"--vendor", &filter.vendorId}, std::pair{"--product", &filter.productId}}) {
     const auto it = line.options.find(option);
     if (it == line.options.end()) continue;
     const std::optional<uint16_t> value = ParseUsbId(it->second);
@@ -200,7 +201,8 @@ bool Upload(usb::UsbDevice& device, const std::string& path, std::ostream& err) 
 int RunUsbDownload(const Args& args, std::ostream& out, std::ostream& err) {
   CommandLine line;
   std::string error;
-  if (!ParseCommandLine(args, kOptions, {}, line, error)) return UsageError(err, error, kDownloadUsage);
+  if (!ParseCommandLine(args, kOptions, {}, line, error))
+    return UsageError(err, error, kDownloadUsage);
   if (line.positional.size() != 1) return UsageError(err, "expected OUT", kDownloadUsage);
   usb::DeviceFilter filter;
   if (!ReadDeviceFilter(line, filter, error)) return UsageError(err, error, kDownloadUsage);
@@ -214,7 +216,8 @@ int RunUsbDownload(const Args& args, std::ostream& out, std::ostream& err) {
 int RunUsbUpload(const Args& args, std::ostream& out, std::ostream& err) {
   CommandLine line;
   std::string error;
-  if (!ParseCommandLine(args, kOptions, {}, line, error)) return UsageError(err, error, kUploadUsage);
+  if (!ParseCommandLine(args, kOptions, {}, line, error))
+    return UsageError(err, error, kUploadUsage);
   if (line.positional.size() != 1) return UsageError(err, "expected IN", kUploadUsage);
   usb::DeviceFilter filter;
   if (!ReadDeviceFilter(line, filter, error)) return UsageError(err, error, kUploadUsage);

@@ -12,8 +12,9 @@ namespace vq::serial {
 
 /// States 6 (start), 7 (length) and 8 (data). Each good block is written
 /// once and acknowledged FA FA; a bad one is answered FC FA and expected
-/// again, at most kMaxBlockRetries times in a row. A length of 0 or above kMaxTransferLength, or a failed file
-/// write, is a protocol error.
+/// again, at most kMaxBlockRetries times in a row. A length of 0 or above
+/// kMaxTransferLength, too many bad checksums, or a failed file write is a
+/// protocol error.
 class DownloadMachine {
  public:
   enum class Step { kContinue, kCompleted, kFailed };

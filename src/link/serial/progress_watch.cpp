@@ -11,8 +11,8 @@ ProgressWatch::ProgressWatch(int periodMs, uint32_t bitsPerSecond) {
   const uint64_t blockMs = (kBlockSize + kChecksumSize) * 12 * 1000 / speed;
   const uint64_t slowMs = 4 * blockMs + kFirstUploadWaitMs + kCommandWaitMs;
   const uint64_t period = static_cast<uint64_t>(std::max(periodMs, 1));
-  allowed_ = static_cast<int>(
-      std::max<uint64_t>(kMinimumPeriods, std::min<uint64_t>((slowMs + period - 1) / period, 1000)));
+  allowed_ = static_cast<int>(std::max<uint64_t>(
+      kMinimumPeriods, std::min<uint64_t>((slowMs + period - 1) / period, 1000)));
 }
 
 void ProgressWatch::Restart() {

@@ -265,10 +265,10 @@ void EmulatedReceiver::Answer() {
   } else if (faults_.status != 0 && (faults_.statusCommand == 0 || faults_.statusCommand == code)) {
     status = faults_.status;
   } else if (code == kCommandInfo) {
-    const std::string text =
-        parameter == kInfoProductName       ? faults_.productName.value_or(kProductName)
-        : parameter == kInfoSoftwareVersion ? kSoftwareVersion
-                                            : "";
+    const std::string text = parameter == kInfoProductName
+                                 ? faults_.productName.value_or(kProductName)
+                             : parameter == kInfoSoftwareVersion ? kSoftwareVersion
+                                                                 : "";
     std::memcpy(out, text.data(), std::min(text.size(), kFrameDataSize - 1));
     if (parameter == kInfoPvrState) value = faults_.busy ? 1 : 0;
   } else if (code == kCommandReadFile) {

@@ -11,11 +11,10 @@ UsbCommandResult RunUsbCommand(UsbDevice& device, const UsbCommandRequest& reque
   if (stop) result.start = {};
   if (!result.start.ready) return result;
   if (hooks.announced) hooks.announced(result.start.information);
-  const TransferEnd end = request.download
-                              ? DownloadImage(device, request.path, result.start.size, stop,
-                                              hooks.progress, request.transfer)
-                              : UploadImage(device, request.path, result.start.size, stop,
-                                            hooks.progress, request.transfer);
+  const TransferEnd end = request.download ? DownloadImage(device, request.path, result.start.size,
+                                                           stop, hooks.progress, request.transfer)
+                                           : UploadImage(device, request.path, result.start.size,
+                                                         stop, hooks.progress, request.transfer);
   result.moved = end == TransferEnd::kMoved;
   // A receiver that went quiet is reported as the link reports any
   // exchange that failed.

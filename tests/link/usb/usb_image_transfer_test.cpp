@@ -42,7 +42,8 @@ class ImageTransferTest : public ::testing::Test {
 
 TEST_F(ImageTransferTest, DownloadReadsWholeChunksThen64BytePieces) {
   ASSERT_EQ(channel.CommandReadFile(kShort), kUsbOk);
-  ASSERT_EQ(TransferEnd::kMoved, DownloadImage(device, file.Path(), channel.FileSize(), stop, Record(), kFast));
+  ASSERT_EQ(TransferEnd::kMoved,
+            DownloadImage(device, file.Path(), channel.FileSize(), stop, Record(), kFast));
   EXPECT_EQ(test::ReadFileBytes(file.Path()), image);
   const std::vector<size_t> sizes = receiver.StreamReadSizes();
   ASSERT_EQ(sizes.size(), 12u + 40960u / 64u);
@@ -105,8 +106,9 @@ TEST_F(ImageTransferTest, UploadSendsTheFileAndTheReceiverRestarts) {
               static_cast<std::streamsize>(other.size()));
   }
   ASSERT_EQ(channel.CommandWriteFile(other.size(), kShort), kUsbOk);
-  ASSERT_EQ(TransferEnd::kMoved, UploadImage(device, file.Path(), static_cast<uint32_t>(other.size()),
-                                             stop, Record(), kFast));
+  ASSERT_EQ(
+      TransferEnd::kMoved,
+      UploadImage(device, file.Path(), static_cast<uint32_t>(other.size()), stop, Record(), kFast));
   EXPECT_EQ(receiver.Image(), other);
   EXPECT_EQ(statuses.back(), "Saving ... (100%)");
   // Off the bus to write its flash, and back.

@@ -1,6 +1,7 @@
 // The editor started as a user starts it: command line, profile, title,
 // status bar, lists, the recent-file menu, dropped files and placement.
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -9,7 +10,6 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 #include "../view/view_fixture.h"
 #include "document/qt/vq_channel_editor_doc.h"
@@ -17,8 +17,8 @@
 #include "ui/app/editor_application.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/message_prompter.h"
-#include "ui/dialogs/modal_answer.h"
 #include "ui/app/profile_store.h"
+#include "ui/dialogs/modal_answer.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/satellite_list_model.h"
 #include "ui/view/statistics_panel.h"
@@ -36,9 +36,32 @@ void SaveAsInTheNextDialog(const QString& name, QMessageBox::StandardButton repl
     if (!dialog) return;
     dialog->selectFile(name);
     AnswerNextMessage(question, replace);
-    static_cast<QDialog*>(dialog)->accept();  // the Save button
+    static_cast<QDialog*>(dialog)->accept();    // the Save button
     if (dialog->isVisible()) dialog->reject();  // not replaced: the dialog stays open
   });
+}
+
+TEST(MessagePrompterTest, MessagesShowTheirTextsAsTheyAre) {
+  // A name from a file must not turn into markup, let alone an image read
+  // from /dev/zero.
+  const QString hostile = "Sat <img src=/dev/zero> <b>1</b>";
+  MessagePrompter prompter;
+  QStringList formats;
+  const auto answer = [&](QMessageBox::StandardButton button) {
+    AnswerNextModal([&formats, button](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (!box) return;
+      formats << (box->textFormat() == Qt::PlainText ? box->text() : QStringLiteral("rich"));
+      box->button(button)->click();
+    });
+  };
+  answer(QMessageBox::Ok);
+  prompter.Tell(hostile, DocumentPrompter::Icon::kError);
+  answer(QMessageBox::No);
+  prompter.AskYesNo(hostile);
+  answer(QMessageBox::Cancel);
+  prompter.AskYesNoCancel(hostile);
+  EXPECT_EQ(formats, (QStringList{hostile, hostile, hostile}));
 }
 
 TEST(SaveDialogTest, TheExtensionIsAddedBeforeTheQuestionAboutReplacing) {

@@ -120,7 +120,8 @@ TEST_F(UsbDialogsTest, TheReceiversWordsAreShownAsTheyAreNotAsRichText) {
   Watchdog watchdog(dialog);
   dialog.Start(link.Device(), Request(true, file.Path()));
   EXPECT_TRUE(dialog.RunModal().moved);
-  const QString shown = "Product Name:      <img src=/dev/zero>\nSoftware Version:  1.00 (emulated)";
+  const QString shown =
+      "Product Name:      <img src=/dev/zero>\nSoftware Version:  1.00 (emulated)";
   EXPECT_EQ(dialog.InformationText(), shown);
   int plain = 0;
   for (const QLabel* label : dialog.findChildren<QLabel*>())
