@@ -32,6 +32,7 @@ int SettingsDatabase::GetChannelCapacity() const {
 }
 
 void SettingsDatabase::ResetNodes() {
+  DropFiling();
   for (auto& node : nodes_) node->Reset();
   std::fill(transponderBySlot_.begin(), transponderBySlot_.end(), nullptr);
   std::fill(channelBySlot_.begin(), channelBySlot_.end(), nullptr);
@@ -183,6 +184,7 @@ void SettingsDatabase::RefreshHints() {
 
 int SettingsDatabase::ChangeModel(int32_t model) {
   if (model == model_) return 2;
+  DropFiling();
   if (model == kModelPvr || model == kModelNone) {
     if (model == kModelPvr)
       std::fill(channels_.begin() + kChannelCapacityModel0 * kChannelRecordSize, channels_.end(),

@@ -209,6 +209,7 @@ ImportSummary ImportChannelList(SettingsDatabase& db, const ChannelList& list,
     summary.message = import_texts::kNoModel;
     return summary;
   }
+  const ChannelBatch batch(db);
   ChannelListMerge(db, list, summary).Run(options);
   std::stable_sort(summary.skipped.begin(), summary.skipped.end(),
                    [](const SkippedEntry& a, const SkippedEntry& b) { return a.line < b.line; });
