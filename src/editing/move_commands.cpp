@@ -143,7 +143,7 @@ void MoveSelection(EditingView& view, bool up) {
                         : tab == kTabTransponders ? EditList::kTransponders
                                                   : EditList::kSatellites;
   const MoveResult result = ShiftSelectedRecords(view, up);
-  view.Refill(list);
+  view.Reorder(list);
   view.SelectRows(list, result.rows);
   if (tab == kTabChannels && PanelShowsListedGroup(view)) view.Refill(EditList::kFavorites);
   if (tab == kTabSatellites) {
@@ -160,7 +160,7 @@ void DropChannels(EditingView& view, int targetRow) {
   CommitPendingEdits(view);
   view.ShowStatus(texts::kPleaseWait);
   const MoveResult result = DropSelectedChannels(view, targetRow);
-  view.Refill(EditList::kChannels);
+  view.Reorder(EditList::kChannels);
   view.SelectRows(EditList::kChannels, result.rows);
   if (PanelShowsListedGroup(view)) view.Refill(EditList::kFavorites);
   if (result.moved) view.MarkModified();
