@@ -52,8 +52,9 @@ void SettingsDatabase::ResetToDefaults(int32_t model, bool rebuild) {
     SatelliteRecord(SatelliteSlot(i)).ResetDefaults(i);
     LnbRecord(LnbSlot(i)).ResetDefaults(i);
   }
-  std::fill(transponders_.begin(), transponders_.end(), 0xFF);
-  std::fill(channels_.begin(), channels_.end(), 0xFF);
+  // A byte value lets the fill become one memset.
+  std::fill(transponders_.begin(), transponders_.end(), uint8_t{0xFF});
+  std::fill(channels_.begin(), channels_.end(), uint8_t{0xFF});
   if (rebuild) RebuildIndex();
 }
 
