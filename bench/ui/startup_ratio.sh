@@ -2,7 +2,8 @@
 # Start-up of the editor on a settings file against a bare Qt window with an
 # 8192-row table reading the same file (bare_window): both are started
 # alternately RUNS times (default 9) on one X display, each timed from the
-# start of the process until its window is mapped (xdotool search --sync),
+# start of the process until its window is mapped (polling xdotool search
+# every few milliseconds; its --sync waits half a second between looks),
 # with its peak memory (VmHWM) at that moment. Prints the medians and the
 # ratios. Without a display it runs itself under xvfb-run.
 #
@@ -29,9 +30,12 @@ time_start() {
   start=$(date +%s%N)
   "$@" >/dev/null 2>&1 &
   pid=$!
-  xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
+  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || { echo "startup_ratio: $1 ended without a window" >&2; exit 1; }
+    sleep 0.002
+  done
   end=$(date +%s%N)
-  peak=$(sed -n 's/^VmHWM: *\([0-9]*\) kB/\1/p' "/proc/$pid/status")
+  peak=$(sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$pid/status")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   echo "$(((end - start) / 1000000)) $peak"
