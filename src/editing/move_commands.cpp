@@ -151,7 +151,9 @@ void MoveSelection(EditingView& view, bool up) {
     view.Refill(EditList::kChannels);
   }
   if (result.moved) view.MarkModified();
-  view.RefreshCounts();
+  // Reordering channels or transponders changes no count and no selector
+  // entry; satellites carry their numbers into the selectors.
+  if (tab == kTabSatellites) view.RefreshCounts();
   view.UpdateButtons();
   view.ShowStatus(texts::kReady);
 }
@@ -164,7 +166,6 @@ void DropChannels(EditingView& view, int targetRow) {
   view.SelectRows(EditList::kChannels, result.rows);
   if (PanelShowsListedGroup(view)) view.Refill(EditList::kFavorites);
   if (result.moved) view.MarkModified();
-  view.RefreshCounts();
   view.UpdateButtons();
   view.ShowStatus(texts::kReady);
 }
