@@ -21,6 +21,11 @@ bare=$build/bench/ui/bare_window
 for program in "$editor" "$bare"; do
   [ -x "$program" ] || { echo "startup_ratio: $program not built" >&2; exit 2; }
 done
+# The X server may still be starting; wait up to five seconds for it.
+for ((wait = 0; wait < 100; ++wait)); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.05
+done
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -28,10 +33,14 @@ trap 'rm -rf "$scratch"' EXIT
 time_start() {
   local start end pid peak
   start=$(date +%s%N)
-  "$@" >/dev/null 2>&1 &
+  "$@" >/dev/null 2>"$scratch/stderr" &
   pid=$!
   until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null || { echo "startup_ratio: $1 ended without a window" >&2; exit 1; }
+    if ! kill -0 "$pid" 2>/dev/null; then
+      echo "startup_ratio: $1 ended without a window:" >&2
+      cat "$scratch/stderr" >&2
+      exit 1
+    fi
     sleep 0.002
   done
   end=$(date +%s%N)
