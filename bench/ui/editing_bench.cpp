@@ -1,7 +1,7 @@
 // Times editing commands through the real window, offscreen, on full PVR
 // files, each including the refresh of the lists: Remove All of 8192
-// channels, Move Down of 4000 selected channels, Delete all empty
-// transponders among 1500, and switching PVR -> FTA/CI with 8192 channels.
+// channels, Move Down of one channel and of 4000 selected ones, Delete all
+// empty transponders among 1500, and switching PVR -> FTA/CI with 8192 channels.
 
 #include <QAction>
 #include <QApplication>
@@ -106,6 +106,9 @@ int main(int argc, char** argv) {
         channels->SelectRows(rows);
       },
       [&] { click(vq::kTabChannels, vq::ListButton::kMoveDown); });
+  const double moveOne = time(
+      full, [&] { channels->SelectRows({4000}); },
+      [&] { click(vq::kTabChannels, vq::ListButton::kMoveDown); });
   const double emptyTransponders = time(
       sparse, [] {}, [&] { frame.Actions().deleteEmptyTransponders->trigger(); });
   const double modelSwitch = time(
@@ -115,6 +118,7 @@ int main(int argc, char** argv) {
   std::printf("Remove All, 8192 channels:            %8.1f ms median (%d rows left)\n", removeAll,
               leftAfterRemove);
   std::printf("Move Down, 4000 of 8192 selected:     %8.1f ms median\n", moveDown);
+  std::printf("Move Down, one channel of 8192:       %8.1f ms median\n", moveOne);
   std::printf("Delete all empty transponders (1400): %8.1f ms median\n", emptyTransponders);
   std::printf("PVR -> FTA/CI, 8192 channels:         %8.1f ms median (%d kept)\n", modelSwitch,
               channelsAfterSwitch);

@@ -36,6 +36,7 @@ void RenumberPositions(const std::vector<ChannelNode*>& members,
 
 void SettingsDatabase::DeleteChannels(const std::vector<ChannelNode*>& list) {
   if (list.empty()) return;
+  DropFiling();
   if (observer_) observer_->ChannelsDeleting(list);
   std::set<int> types, satelliteKeys, transponderKeys;
   std::vector<bool> doomed(channelBySlot_.size(), false);

@@ -1,5 +1,6 @@
 // Adding records and the move operations of the settings database.
 #include <cstring>
+#include <limits>
 
 #include "database/dense_numbering.h"
 #include "database/link_word.h"
@@ -79,12 +80,15 @@ bool SettingsDatabase::AddChannel(TransponderNode* transponder, int type, Channe
   record.SetChannelNumber(static_cast<uint16_t>(CountChannels(type) + offset));
   if (type != kData) {
     int free = 0;
-    for (const auto& node : nodes_) free += node->CountFreeChannels(type);
+    if (Filing* filing = BatchFiling()) {
+      free = filing->free[type]++;
+      filing->freeTop[type] = std::max(filing->freeTop[type], free);
+    } else {
+      for (const auto& node : nodes_) free += node->CountFreeChannels(type);
+    }
     record.SetFreeNumber(static_cast<uint16_t>(free + offset));
   }
-  int inTransponder = 0;
-  for (int i = 0; i < transponder->GetChannelCount(); ++i)
-    if (transponder->GetChannel(i)->Record().GetType() == type) ++inTransponder;
+  const int inTransponder = transponder->CountChannelsByType().Of(type);
   record.SetSatelliteLink(MakeLink(static_cast<uint32_t>(satellite->CountChannels(type)),
                                    static_cast<uint32_t>(satelliteKey),
                                    static_cast<uint32_t>(type)));
@@ -178,6 +182,7 @@ bool SettingsDatabase::MoveChannelNumber(ChannelNode* channel, int number) {
 }
 
 bool SettingsDatabase::MoveChannelFreeNumber(ChannelNode* channel, int number) {
+  DropFiling();
   if (!channel || channel->Record().IsScrambled()) return false;
   std::vector<ChannelNode*> members;
   CollectChannels(members, channel->Record().GetType(), kFilterFree);
@@ -185,6 +190,7 @@ bool SettingsDatabase::MoveChannelFreeNumber(ChannelNode* channel, int number) {
 }
 
 bool SettingsDatabase::MoveChannelScrambledNumber(ChannelNode* channel, int number) {
+  DropFiling();
   if (!channel || !channel->Record().IsScrambled()) return false;
   std::vector<ChannelNode*> members;
   CollectChannels(members, channel->Record().GetType(), kFilterScrambled);
@@ -241,6 +247,7 @@ bool SettingsDatabase::MoveTransponderInSatellite(TransponderNode* transponder, 
 bool SettingsDatabase::ReorderChannels(int type, int filter, int satellite,
                                        const std::vector<ChannelNode*>& order) {
   if (type < kTv || type > kData) return false;
+  DropFiling();
   std::vector<ChannelNode*> members;
   if (CollectChannels(members, type, filter, satellite) < 0) return false;
   switch (filter) {
@@ -277,9 +284,7 @@ namespace {
 // type, the channel itself not counted) and files it at the end of the other.
 template <class Walk>
 void RefileChannel(ChannelNode* channel, bool leavingScrambled, Walk forEachChannel) {
-  ChannelRecord record = channel->Record();
-  const int type = record.GetType();
-  if (type != kTv && type != kRadio) return;
+  const int type = channel->Record().GetType();
   const int old = FreeNumberValue(channel);
   int otherCount = 0;
   forEachChannel([&](ChannelNode* c) {
@@ -297,12 +302,66 @@ void RefileChannel(ChannelNode* channel, bool leavingScrambled, Walk forEachChan
 
 }  // namespace
 
+SettingsDatabase::Filing* SettingsDatabase::BatchFiling() {
+  if (batchDepth_ == 0) return nullptr;
+  if (!filing_) {
+    Filing filing;
+    filing.freeTop.fill(std::numeric_limits<int>::min());
+    filing.scrambledTop = filing.freeTop;
+    ForEachChannel([&](ChannelNode* c) {
+      const int type = c->Record().GetType();
+      if (type != kTv && type != kRadio) return;
+      const bool scrambled = c->Record().IsScrambled();
+      ++(scrambled ? filing.scrambled : filing.free)[type];
+      int& top = (scrambled ? filing.scrambledTop : filing.freeTop)[type];
+      top = std::max(top, FreeNumberValue(c));
+    });
+    filing_ = filing;
+  }
+  return &*filing_;
+}
+
+void SettingsDatabase::EndBatch() {
+  if (batchDepth_ > 0 && --batchDepth_ == 0) DropFiling();
+}
+
+void SettingsDatabase::Refile(ChannelNode* channel, bool leavingScrambled) {
+  const int type = channel->Record().GetType();
+  if (type != kTv && type != kRadio) return;
+  const bool counted = filing_.has_value();
+  Filing* filing = BatchFiling();
+  if (!filing) {
+    RefileChannel(channel, leavingScrambled, [this](auto f) { ForEachChannel(f); });
+    return;
+  }
+  auto& left = leavingScrambled ? filing->scrambled : filing->free;
+  auto& joined = leavingScrambled ? filing->free : filing->scrambled;
+  int& leftTop = (leavingScrambled ? filing->scrambledTop : filing->freeTop)[type];
+  int& joinedTop = (leavingScrambled ? filing->freeTop : filing->scrambledTop)[type];
+  const int old = FreeNumberValue(channel);
+  if (!counted) {
+    // Counted just now, after its bit changed: it belongs to the list it leaves.
+    --joined[type];
+    ++left[type];
+    leftTop = std::max(leftTop, old);
+  }
+  // A channel at the top of its list leaves no gap, so no walk is needed;
+  // the other list's size is the count the walk would make.
+  if (old < leftTop)
+    RefileChannel(channel, leavingScrambled, [this](auto f) { ForEachChannel(f); });
+  else
+    SetFreeNumberValue(channel, joined[type]);
+  joinedTop = std::max(joinedTop, joined[type]);
+  --left[type];
+  ++joined[type];
+}
+
 void SettingsDatabase::LeaveScrambledList(ChannelNode* channel) {
-  if (channel) RefileChannel(channel, true, [this](auto f) { ForEachChannel(f); });
+  if (channel) Refile(channel, true);
 }
 
 void SettingsDatabase::LeaveFreeList(ChannelNode* channel) {
-  if (channel) RefileChannel(channel, false, [this](auto f) { ForEachChannel(f); });
+  if (channel) Refile(channel, false);
 }
 
 }  // namespace vq

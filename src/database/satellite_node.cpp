@@ -13,6 +13,7 @@ void SatelliteNode::Reset() {
   index_ = 0xFFFF;
   lnbIndex_ = 0xFFFF;
   transponders_.clear();
+  channelCounts_ = {};
 }
 
 std::string SatelliteNode::GetName() const {
@@ -64,6 +65,7 @@ TransponderNode* SatelliteNode::FindTransponderByFrequency(int frequency, int po
 
 TransponderNode* SatelliteNode::AddTransponder(std::unique_ptr<TransponderNode> transponder) {
   transponder->SetSatellite(this);
+  channelCounts_.Add(transponder->CountChannelsByType(), 1);
   auto at = std::upper_bound(
       transponders_.begin(), transponders_.end(), transponder->GetTableIndex(),
       [](uint16_t index, const auto& t) { return index < t->GetTableIndex(); });
@@ -77,17 +79,9 @@ std::unique_ptr<TransponderNode> SatelliteNode::RemoveTransponder(
   if (it == transponders_.end()) return nullptr;
   auto node = std::move(*it);
   transponders_.erase(it);
+  channelCounts_.Add(node->CountChannelsByType(), -1);
+  node->SetSatellite(nullptr);
   return node;
-}
-
-int SatelliteNode::CountChannels(int type) const {
-  int count = 0;
-  for (const auto& t : transponders_) {
-    const auto c = t->CountChannelsByType();
-    count += type == kTv ? c.tv : type == kRadio ? c.radio : type == kData ? c.data
-                                                                         : c.tv + c.radio + c.data;
-  }
-  return count;
 }
 
 int SatelliteNode::CountFreeChannels(int type) const {

@@ -49,15 +49,24 @@ class SatelliteNode {
   TransponderNode* FindTransponderByFrequency(int frequency, int polarization) const;
   // Nodes are kept in table order, the order a reload of the image gives.
   TransponderNode* AddTransponder(std::unique_ptr<TransponderNode> transponder);
+  // The node leaves with its channels and without a satellite.
   std::unique_ptr<TransponderNode> RemoveTransponder(const TransponderNode* transponder);
   template <class Predicate>
   void RemoveTranspondersIf(Predicate doomed) {
-    std::erase_if(transponders_,
-                  [&](const std::unique_ptr<TransponderNode>& t) { return doomed(*t); });
+    std::erase_if(transponders_, [&](const std::unique_ptr<TransponderNode>& t) {
+      if (!doomed(*t)) return false;
+      channelCounts_.Add(t->CountChannelsByType(), -1);
+      return true;
+    });
   }
 
-  // Channels of `type` (0 TV, 1 radio, 2 data, 3 all) over all transponders.
-  int CountChannels(int type) const;
+  // Channels of `type` (0 TV, 1 radio, 2 data, 3 all) over all transponders,
+  // kept as channels and transponders come and go.
+  int CountChannels(int type) const { return channelCounts_.Of(type); }
+  // A transponder's channels changed by `counts` times `sign`.
+  void TallyChannels(const TransponderNode::TypeCounts& counts, int sign) {
+    channelCounts_.Add(counts, sign);
+  }
   int CountFreeChannels(int type) const;
   int CountScrambledChannels(int type) const;
 
@@ -67,6 +76,7 @@ class SatelliteNode {
   uint16_t index_ = 0xFFFF;
   uint16_t lnbIndex_ = 0xFFFF;
   std::vector<std::unique_ptr<TransponderNode>> transponders_;
+  TransponderNode::TypeCounts channelCounts_;
 };
 
 }  // namespace vq

@@ -32,6 +32,7 @@ int SettingsDatabase::GetChannelCapacity() const {
 }
 
 void SettingsDatabase::ResetNodes() {
+  DropFiling();
   for (auto& node : nodes_) node->Reset();
   std::fill(transponderBySlot_.begin(), transponderBySlot_.end(), nullptr);
   std::fill(channelBySlot_.begin(), channelBySlot_.end(), nullptr);
@@ -51,8 +52,9 @@ void SettingsDatabase::ResetToDefaults(int32_t model, bool rebuild) {
     SatelliteRecord(SatelliteSlot(i)).ResetDefaults(i);
     LnbRecord(LnbSlot(i)).ResetDefaults(i);
   }
-  std::fill(transponders_.begin(), transponders_.end(), 0xFF);
-  std::fill(channels_.begin(), channels_.end(), 0xFF);
+  // A byte value lets the fill become one memset.
+  std::fill(transponders_.begin(), transponders_.end(), uint8_t{0xFF});
+  std::fill(channels_.begin(), channels_.end(), uint8_t{0xFF});
   if (rebuild) RebuildIndex();
 }
 
@@ -183,6 +185,7 @@ void SettingsDatabase::RefreshHints() {
 
 int SettingsDatabase::ChangeModel(int32_t model) {
   if (model == model_) return 2;
+  DropFiling();
   if (model == kModelPvr || model == kModelNone) {
     if (model == kModelPvr)
       std::fill(channels_.begin() + kChannelCapacityModel0 * kChannelRecordSize, channels_.end(),

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -134,6 +135,18 @@ class SettingsDatabase {
   void DeleteChannels(const std::vector<ChannelNode*>& list);
   void DeleteTransponders(const std::vector<TransponderNode*>& list);
 
+  // ---- Bulk edits ----
+  // Between BeginBatch and EndBatch (they nest; see ChannelBatch) the free
+  // and scrambled lists are counted once and then kept by AddChannel,
+  // LeaveFreeList and LeaveScrambledList, so adding and refiling n channels
+  // costs O(n) instead of a walk over every channel each time. The results
+  // are those of the same calls outside a batch, provided a channel's
+  // scrambled bit changes only right before its LeaveFreeList or
+  // LeaveScrambledList. Other structure edits drop the counts; they are
+  // taken again when next needed.
+  void BeginBatch() { ++batchDepth_; }
+  void EndBatch();
+
   // ---- Favourite groups (g = 0..7) ----
   std::string GetFavoriteGroupName(int g) const;
   void SetFavoriteGroupName(int g, std::string_view name);
@@ -172,6 +185,17 @@ class SettingsDatabase {
 
   void NotifyIndexResetting();
 
+  // Free and scrambled lists of TV and radio as a batch keeps them: sizes
+  // and a bound that no member's number (without the offset) exceeds.
+  struct Filing {
+    std::array<int, 2> free{}, scrambled{};
+    std::array<int, 2> freeTop{}, scrambledTop{};
+  };
+  // The batch's counts, taken now if dropped; null outside a batch.
+  Filing* BatchFiling();
+  void DropFiling() { filing_.reset(); }
+  void Refile(ChannelNode* channel, bool leavingScrambled);
+
   Clock clock_;
   IndexObserver* observer_ = nullptr;
   uint32_t extendedConfig_ = 0;
@@ -185,6 +209,20 @@ class SettingsDatabase {
   // Lookups by table slot, kept in step with the nodes.
   std::vector<TransponderNode*> transponderBySlot_;
   std::vector<ChannelNode*> channelBySlot_;
+  int batchDepth_ = 0;
+  std::optional<Filing> filing_;
+};
+
+// Opens a batch of bulk edits on `db` for its lifetime.
+class ChannelBatch {
+ public:
+  explicit ChannelBatch(SettingsDatabase& db) : db_(db) { db_.BeginBatch(); }
+  ChannelBatch(const ChannelBatch&) = delete;
+  ChannelBatch& operator=(const ChannelBatch&) = delete;
+  ~ChannelBatch() { db_.EndBatch(); }
+
+ private:
+  SettingsDatabase& db_;
 };
 
 template <class Visit>

@@ -4,6 +4,7 @@
 
 #include "database/channel_types.h"
 #include "database/link_word.h"
+#include "database/satellite_node.h"
 
 namespace vq {
 
@@ -16,26 +17,54 @@ ChannelNode* TransponderNode::AddChannel(std::unique_ptr<ChannelNode> channel) {
   channel->SetTransponder(this);
   auto at = std::upper_bound(channels_.begin(), channels_.end(), channel->GetTableIndex(),
                              [](uint16_t index, const auto& c) { return index < c->GetTableIndex(); });
+  Tally(channel->Record().GetType(), 1);
   return channels_.insert(at, std::move(channel))->get();
+}
+
+void TransponderNode::DeleteAllChannels() {
+  if (satellite_) satellite_->TallyChannels(counts_, -1);
+  counts_ = {};
+  channels_.clear();
+}
+
+void TransponderNode::Tally(int type, int delta) {
+  counts_.Add(type, delta);
+  if (satellite_) {
+    TypeCounts change;
+    change.Add(type, delta);
+    satellite_->TallyChannels(change, 1);
+  }
+}
+
+int TransponderNode::TypeCounts::Of(int type) const {
+  switch (type) {
+    case kTv: return tv;
+    case kRadio: return radio;
+    case kData: return data;
+    case kAllTypes: return tv + radio + data;
+    default: return 0;
+  }
+}
+
+void TransponderNode::TypeCounts::Add(int type, int delta) {
+  switch (type) {
+    case kTv: tv += delta; break;
+    case kRadio: radio += delta; break;
+    case kData: data += delta; break;
+    default: break;
+  }
+}
+
+void TransponderNode::TypeCounts::Add(const TypeCounts& other, int sign) {
+  tv += sign * other.tv;
+  radio += sign * other.radio;
+  data += sign * other.data;
 }
 
 void TransponderNode::SortChannelsByTableIndex() {
   std::stable_sort(channels_.begin(), channels_.end(), [](const auto& a, const auto& b) {
     return a->GetTableIndex() < b->GetTableIndex();
   });
-}
-
-TransponderNode::TypeCounts TransponderNode::CountChannelsByType() const {
-  TypeCounts counts;
-  for (const auto& c : channels_) {
-    switch (c->Record().GetType()) {
-      case kTv: ++counts.tv; break;
-      case kRadio: ++counts.radio; break;
-      case kData: ++counts.data; break;
-      default: break;
-    }
-  }
-  return counts;
 }
 
 int TransponderNode::CountFreeChannels(int type) const {

@@ -33,16 +33,28 @@ class TransponderNode {
   // Destroys every channel node whose `doomed` predicate holds, in one pass.
   template <class Predicate>
   void RemoveChannelsIf(Predicate doomed) {
-    std::erase_if(channels_, [&](const std::unique_ptr<ChannelNode>& c) { return doomed(*c); });
+    std::erase_if(channels_, [&](const std::unique_ptr<ChannelNode>& c) {
+      // The predicate may clear the record, so its type is read first.
+      const int type = c->Record().GetType();
+      if (!doomed(*c)) return false;
+      Tally(type, -1);
+      return true;
+    });
   }
-  void DeleteAllChannels() { channels_.clear(); }
+  void DeleteAllChannels();
 
   struct TypeCounts {
     int tv = 0;
     int radio = 0;
     int data = 0;
+    // The count of `type` (0 TV, 1 radio, 2 data, 3 all).
+    int Of(int type) const;
+    void Add(int type, int delta);
+    void Add(const TypeCounts& other, int sign);
   };
-  TypeCounts CountChannelsByType() const;
+  // Kept as channels come and go: a channel's type is fixed while it has a
+  // node (only adding a channel writes it; loads and restores rebuild).
+  const TypeCounts& CountChannelsByType() const { return counts_; }
   // Channels of `type` (3 = all) whose scrambled bit is clear / set.
   int CountFreeChannels(int type) const;
   int CountScrambledChannels(int type) const;
@@ -54,7 +66,11 @@ class TransponderNode {
   uint8_t* record_;
   uint16_t index_;
   SatelliteNode* satellite_;
+  // Counts the change here and in the satellite's totals.
+  void Tally(int type, int delta);
+
   std::vector<std::unique_ptr<ChannelNode>> channels_;
+  TypeCounts counts_;
 };
 
 }  // namespace vq

@@ -48,6 +48,10 @@ class EditingView {
 
   /// Rebuilds a list's rows from the database for the current list state.
   virtual void Refill(EditList list) = 0;
+  /// Re-reads a list whose members only changed their order: the rows that
+  /// moved are redrawn and the selection stays (then set it). A list
+  /// without such a shortcut is refilled.
+  virtual void Reorder(EditList list) { Refill(list); }
   /// Redraws the rows of a list whose records changed in place.
   virtual void Redraw(EditList list) = 0;
   /// Selects exactly these rows (none for an empty list); the first one

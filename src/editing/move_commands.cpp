@@ -143,7 +143,7 @@ void MoveSelection(EditingView& view, bool up) {
                         : tab == kTabTransponders ? EditList::kTransponders
                                                   : EditList::kSatellites;
   const MoveResult result = ShiftSelectedRecords(view, up);
-  view.Refill(list);
+  view.Reorder(list);
   view.SelectRows(list, result.rows);
   if (tab == kTabChannels && PanelShowsListedGroup(view)) view.Refill(EditList::kFavorites);
   if (tab == kTabSatellites) {
@@ -151,7 +151,9 @@ void MoveSelection(EditingView& view, bool up) {
     view.Refill(EditList::kChannels);
   }
   if (result.moved) view.MarkModified();
-  view.RefreshCounts();
+  // Reordering channels or transponders changes no count and no selector
+  // entry; satellites carry their numbers into the selectors.
+  if (tab == kTabSatellites) view.RefreshCounts();
   view.UpdateButtons();
   view.ShowStatus(texts::kReady);
 }
@@ -160,11 +162,10 @@ void DropChannels(EditingView& view, int targetRow) {
   CommitPendingEdits(view);
   view.ShowStatus(texts::kPleaseWait);
   const MoveResult result = DropSelectedChannels(view, targetRow);
-  view.Refill(EditList::kChannels);
+  view.Reorder(EditList::kChannels);
   view.SelectRows(EditList::kChannels, result.rows);
   if (PanelShowsListedGroup(view)) view.Refill(EditList::kFavorites);
   if (result.moved) view.MarkModified();
-  view.RefreshCounts();
   view.UpdateButtons();
   view.ShowStatus(texts::kReady);
 }

@@ -273,6 +273,7 @@ void Paste(EditingView& view, Prompter& prompter, const Clipboard& clipboard,
   if (!EvaluateClipboardStates(view, clipboard).paste) return;
   CommitPendingEdits(view);
   const std::string format = clipboard.FirstFormat();
+  const ChannelBatch batch(view.Database());
   PasteRun run(view, prompter, modes);
   switch (view.State().currentTab) {
     case kTabChannels:
@@ -301,6 +302,7 @@ void PasteSatelliteClip(EditingView& view, Prompter& prompter, const SatelliteCl
   SatelliteNode* target = selected.front();
   const std::vector<ChannelNode*> channels = SelectedChannels(view, EditList::kChannels);
   const std::vector<TransponderNode*> transponders = SelectedTransponders(view);
+  const ChannelBatch batch(view.Database());
   PasteRun run(view, prompter, PastingModes{});
   run.Satellite(*target, clip);
   if (!run.lastTransponder) return;

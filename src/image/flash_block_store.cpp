@@ -251,15 +251,21 @@ uint32_t WriteConfigRecord(std::span<uint8_t> image, const uint8_t* payload, siz
 std::vector<int> BuildSectorMap(std::span<const uint8_t> image, int logicalSectors) {
   if (!SectorStoreFits(image, logicalSectors)) return {};
   std::vector<int> map(static_cast<size_t>(logicalSectors), -1);
+  // The generation of each mapped sector, so that each sector's checksum is
+  // taken once.
+  std::vector<uint32_t> generation(static_cast<size_t>(logicalSectors), 0);
   for (int p = 0; p <= logicalSectors; ++p) {
     if (!SectorIntact(image, p)) continue;
     const uint8_t* sector = image.data() + SectorOffset(p);
     if (ReadU32LE(sector + kSectorState) != kSectorValid) continue;
     const uint32_t logical = ReadU32LE(sector + kSectorLogical);
     if (logical >= static_cast<uint32_t>(logicalSectors)) continue;
-    int& entry = map[logical];
+    const uint32_t own = ReadU32LE(sector + kSectorGeneration);
     // Strictly greater: of two equal generations the lower physical index stays.
-    if (entry < 0 || SectorGeneration(image, p) > SectorGeneration(image, entry)) entry = p;
+    if (map[logical] < 0 || own > generation[logical]) {
+      map[logical] = p;
+      generation[logical] = own;
+    }
   }
   return map;
 }

@@ -208,6 +208,7 @@ ImportSummary ImportChannelList(SettingsDatabase& db, const ChannelList& list,
     summary.message = import_texts::kNoModel;
     return summary;
   }
+  const ChannelBatch batch(db);
   ChannelListMerge(db, list, summary).Run(options);
   return summary;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
 
 #include "common/byte_io.h"
 #include "common/byte_sum.h"
@@ -33,6 +34,22 @@ TEST(ByteSum32, WrapsModulo2To32) {
   std::vector<uint8_t> big(0x01010102, 0xFF);  // 0xFF * n overflows 32 bits
   EXPECT_EQ(ByteSum32(big.data(), big.size()),
             static_cast<uint32_t>(0xFFull * big.size()));
+}
+
+// The sum is taken eight bytes at a time; any start, length and content
+// must give the plain byte-by-byte sum.
+TEST(ByteSum32, EqualsThePlainSumAtEveryStartAndLength) {
+  std::mt19937 rng(3);
+  std::vector<uint8_t> bytes(5000);
+  for (int round = 0; round < 200; ++round) {
+    const uint8_t high = round % 2 ? 0xFF : static_cast<uint8_t>(rng());
+    for (uint8_t& b : bytes) b = rng() % 3 ? high : static_cast<uint8_t>(rng());
+    const size_t start = rng() % 16;
+    const size_t length = round < 40 ? static_cast<size_t>(round) : rng() % (bytes.size() - start);
+    uint32_t plain = 0;
+    for (size_t i = start; i < start + length; ++i) plain += bytes[i];
+    ASSERT_EQ(ByteSum32(bytes.data() + start, length), plain) << start << " " << length;
+  }
 }
 
 TEST(FixedText, ShortTextKeepsBytesBehindTerminator) {

@@ -71,19 +71,29 @@ const char* FlagName(int column) {
 
 ChannelListModel::ChannelListModel(QObject* parent) : RecordListModel(ChannelColumns(), parent) {}
 
-void ChannelListModel::Fill(const SettingsDatabase* database, int source, int type) {
-  beginResetModel();
-  rows_.clear();
+std::vector<ChannelNode*> ChannelListModel::Collect(const SettingsDatabase* database, int source,
+                                                    int type) const {
+  std::vector<ChannelNode*> rows;
   if (database) {
     if (source >= kSourceFavorites)
-      database->CollectFavoriteMembers(source - kSourceFavorites, &rows_, type);
+      database->CollectFavoriteMembers(source - kSourceFavorites, &rows, type);
     else if (source >= kSourceSatellite)
-      database->CollectChannels(rows_, type, kFilterSatellite, source - kSourceSatellite);
+      database->CollectChannels(rows, type, kFilterSatellite, source - kSourceSatellite);
     else
-      database->CollectChannels(rows_, type, source);
+      database->CollectChannels(rows, type, source);
   }
-  if (IsDescending()) std::reverse(rows_.begin(), rows_.end());
+  if (IsDescending()) std::reverse(rows.begin(), rows.end());
+  return rows;
+}
+
+void ChannelListModel::Fill(const SettingsDatabase* database, int source, int type) {
+  beginResetModel();
+  rows_ = Collect(database, source, type);
   endResetModel();
+}
+
+void ChannelListModel::Reorder(const SettingsDatabase* database, int source, int type) {
+  if (!TakeReordered(rows_, Collect(database, source, type))) Fill(database, source, type);
 }
 
 void ChannelListModel::DropRowsIf(const std::function<bool(const ChannelNode*)>& doomed) {

@@ -24,6 +24,10 @@ class ChannelListModel : public RecordListModel {
   /// Rebuilds every row for `source` (ChannelListSource) and `type`
   /// (ShownChannelType); a null database empties the list.
   void Fill(const SettingsDatabase* database, int source, int type);
+  /// The same after a move that only changed the order: only the rows that
+  /// moved are redrawn and the selection stays. Falls back to Fill when
+  /// the rows would hold other channels.
+  void Reorder(const SettingsDatabase* database, int source, int type);
   /// Takes out the rows whose node `doomed` picks (records about to be
   /// deleted); the other rows keep their selection.
   void DropRowsIf(const std::function<bool(const ChannelNode*)>& doomed);
@@ -46,6 +50,9 @@ class ChannelListModel : public RecordListModel {
   void ReverseRows() override;
 
  private:
+  // The rows Fill makes, in display order.
+  std::vector<ChannelNode*> Collect(const SettingsDatabase* database, int source, int type) const;
+
   std::vector<ChannelNode*> rows_;
 };
 

@@ -22,12 +22,27 @@ TransponderListModel::TransponderListModel(QObject* parent)
                        {QT_TRANSLATE_NOOP("vq::ListColumns", "Pos"), 50, false}},
                       parent) {}
 
+namespace {
+
+std::vector<TransponderNode*> Collect(const SettingsDatabase* database, int listSatellite,
+                                      bool descending) {
+  std::vector<TransponderNode*> rows;
+  if (database) database->CollectTransponders(rows, listSatellite - 1);
+  if (descending) std::reverse(rows.begin(), rows.end());
+  return rows;
+}
+
+}  // namespace
+
 void TransponderListModel::Fill(const SettingsDatabase* database, int listSatellite) {
   beginResetModel();
-  rows_.clear();
-  if (database) database->CollectTransponders(rows_, listSatellite - 1);
-  if (IsDescending()) std::reverse(rows_.begin(), rows_.end());
+  rows_ = Collect(database, listSatellite, IsDescending());
   endResetModel();
+}
+
+void TransponderListModel::Reorder(const SettingsDatabase* database, int listSatellite) {
+  if (!TakeReordered(rows_, Collect(database, listSatellite, IsDescending())))
+    Fill(database, listSatellite);
 }
 
 void TransponderListModel::DropRowsIf(const std::function<bool(const TransponderNode*)>& doomed) {

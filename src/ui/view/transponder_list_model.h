@@ -23,6 +23,9 @@ class TransponderListModel : public RecordListModel {
   /// Rebuilds every row for `listSatellite` (TransponderListSatellite: 0
   /// all, n + 1 satellite number n); a null database empties the list.
   void Fill(const SettingsDatabase* database, int listSatellite);
+  /// The same after a move that only changed the order: only the rows that
+  /// moved are redrawn and the selection stays (else as Fill).
+  void Reorder(const SettingsDatabase* database, int listSatellite);
   /// Takes out the rows whose node `doomed` picks (records about to be
   /// deleted); the other rows keep their selection.
   void DropRowsIf(const std::function<bool(const TransponderNode*)>& doomed);

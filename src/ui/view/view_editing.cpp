@@ -93,6 +93,15 @@ void ViewEditing::Refill(EditList list) {
   }
 }
 
+void ViewEditing::Reorder(EditList list) {
+  if (list == EditList::kChannels)
+    view_.ReorderChannelList();
+  else if (list == EditList::kTransponders)
+    view_.ReorderTransponderList();
+  else
+    Refill(list);
+}
+
 void ViewEditing::Redraw(EditList list) {
   switch (list) {
     case EditList::kChannels:

@@ -32,6 +32,7 @@ class ViewEditing : public EditingView, public IndexObserver {
   int RowOfSatellite(const SatelliteNode* satellite) const override;
   int SelectedFavoriteGroup() const override;
   void Refill(EditList list) override;
+  void Reorder(EditList list) override;
   void Redraw(EditList list) override;
   void SelectRows(EditList list, const std::vector<int>& rows) override;
   void ShowRow(EditList list, int row) override;

@@ -102,6 +102,18 @@ void CVQChannelEditorView::RefillChannelList() {
   state_.refillChannels = false;
 }
 
+void CVQChannelEditorView::ReorderChannelList() {
+  // A move changes no count, so the selector's entries stay as they are.
+  if (state_.shownChannelType == kData) state_.channelListSource = kSourceAll;
+  channels_->Reorder(&Database(), state_.channelListSource, state_.shownChannelType);
+  state_.refillChannels = false;
+}
+
+void CVQChannelEditorView::ReorderTransponderList() {
+  transponders_->Reorder(&Database(), state_.transponderListSatellite);
+  state_.refillTransponders = false;
+}
+
 void CVQChannelEditorView::RefillTransponderList() {
   transponders_->Fill(&Database(), state_.transponderListSatellite);
   state_.refillTransponders = false;

@@ -66,6 +66,9 @@ class CVQChannelEditorView : public QWidget {
   /// Rebuilds a list from the database for the current selectors.
   void RefillChannelList();
   void RefillTransponderList();
+  // After a move: the rows that moved are redrawn, the selection stays.
+  void ReorderChannelList();
+  void ReorderTransponderList();
   void RefillSatelliteList();
   /// Re-reads the statistics and favourite counts.
   void RefreshCounts();

@@ -2,7 +2,10 @@
 // order, and Qt's model conformance checks.
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include "support/database_builder.h"
 #include "ui/view/channel_list_model.h"
@@ -74,6 +77,48 @@ TEST_F(ListModels, DescendingOrderReversesRowsAndKeepsNumbers) {
   EXPECT_EQ(model.NodeAt(0), tv[4]) << "a refill keeps the order";
   EXPECT_EQ(model.PositionAt(99), -1);
   EXPECT_EQ(model.NodeAt(-1), nullptr);
+}
+
+// A move redraws the rows from its old place to its new one and nothing
+// else, leaves every row as a refill would, and resets nothing; a change of
+// members still refills.
+TEST_F(ListModels, ReorderRedrawsOnlyTheRowsAMoveTouched) {
+  auto many = test::AddChannels(*db, db->GetSatelliteNode(4)->GetTransponder(0), kTv, 40);
+  std::mt19937 rng(7);
+  for (const bool descending : {false, true}) {
+    ChannelListModel model, fresh;
+    Tester tester(&model, Tester::FailureReportingMode::Fatal);
+    model.SetDescending(descending);
+    fresh.SetDescending(descending);
+    model.Fill(db.get(), kSourceAll, kTv);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    for (int step = 0; step < 30; ++step) {
+      std::vector<ChannelNode*> order;
+      db->CollectChannels(order, kTv, kFilterNone);
+      ChannelNode* moved = order[rng() % order.size()];
+      const int from = model.RowOf(moved);
+      db->MoveChannelNumber(moved, static_cast<int>(rng() % order.size()));
+      model.Reorder(db.get(), kSourceAll, kTv);
+      fresh.Fill(db.get(), kSourceAll, kTv);
+      const int to = model.RowOf(moved);
+      for (int row = 0; row < fresh.rowCount(); ++row) ASSERT_EQ(model.NodeAt(row), fresh.NodeAt(row));
+      if (from == to) {
+        EXPECT_EQ(changed.count(), 0);
+      } else {
+        ASSERT_EQ(changed.count(), 1);
+        EXPECT_EQ(changed.front()[0].toModelIndex().row(), std::min(from, to));
+        EXPECT_EQ(changed.front()[1].toModelIndex().row(), std::max(from, to));
+      }
+      changed.clear();
+    }
+    EXPECT_EQ(reset.count(), 0);
+    db->DeleteChannels({many.back()});
+    many.pop_back();
+    model.Reorder(db.get(), kSourceAll, kTv);
+    EXPECT_EQ(reset.count(), 1) << "one channel fewer is a refill";
+    EXPECT_EQ(model.rowCount(), fresh.rowCount() - 1);
+  }
 }
 
 TEST_F(ListModels, FlagColumnsShowIconsNotText) {
