@@ -1,5 +1,7 @@
 #include "editing/orderings.h"
 
+#include <algorithm>
+
 #include "database/settings_database.h"
 #include "editing/list_state.h"
 #include "editing/reorder.h"
@@ -56,6 +58,18 @@ bool ApplyChannelOrder(SettingsDatabase& db, int source, int type,
            db.ReorderChannels(type, kFilterSatellite, SatelliteOf(source), order);
   return source >= kSourceAll && source <= kSourceScrambled &&
          db.ReorderChannels(type, source, -1, order);
+}
+
+void FollowChannelNumbers(SettingsDatabase& db, int type) {
+  std::vector<int> sources = {kSourceFree, kSourceScrambled};
+  for (int n = 0; n < kSatelliteCount; ++n) sources.push_back(kSourceSatellite + n);
+  for (const int source : sources) {
+    std::vector<ChannelNode*> order = ChannelOrder(db, source, type);
+    std::stable_sort(order.begin(), order.end(), [](const ChannelNode* a, const ChannelNode* b) {
+      return a->Record().GetChannelNumber() < b->Record().GetChannelNumber();
+    });
+    ApplyChannelOrder(db, source, type, order);
+  }
 }
 
 std::vector<TransponderNode*> TransponderOrder(const SettingsDatabase& db, int listSatellite) {

@@ -25,6 +25,10 @@ std::vector<ChannelNode*> ChannelOrder(const SettingsDatabase& db, int source, i
 bool ApplyChannelOrder(SettingsDatabase& db, int source, int type,
                        const std::vector<ChannelNode*>& order);
 
+/// After the channel numbers of `type` changed order, the free, scrambled
+/// and per-satellite lists of that type take the same relative order.
+void FollowChannelNumbers(SettingsDatabase& db, int type);
+
 /// All transponders by number (listSatellite 0) or one satellite's by place.
 std::vector<TransponderNode*> TransponderOrder(const SettingsDatabase& db, int listSatellite);
 bool ApplyTransponderOrder(SettingsDatabase& db, int listSatellite,

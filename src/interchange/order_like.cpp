@@ -109,15 +109,6 @@ void ReferenceMatch::Match(const std::array<std::vector<ChannelNode*>, kTypes>& 
   }
 }
 
-// Lists other than the channel numbers follow the new channel numbers.
-void FollowChannelNumbers(SettingsDatabase& db, int source, int type) {
-  std::vector<ChannelNode*> order = ChannelOrder(db, source, type);
-  std::stable_sort(order.begin(), order.end(), [](const ChannelNode* a, const ChannelNode* b) {
-    return a->Record().GetChannelNumber() < b->Record().GetChannelNumber();
-  });
-  ApplyChannelOrder(db, source, type, order);
-}
-
 void TakeFavorites(SettingsDatabase& db, const ReferenceList& reference,
                    const std::vector<ChannelNode*>& channelOf, OrderSummary& summary) {
   for (size_t g = 0; g < reference.groupNames.size() && g < kFavoriteGroupCount; ++g) {
@@ -179,9 +170,7 @@ OrderSummary OrderLikeReference(SettingsDatabase& db, const ReferenceList& refer
     if (order == channels[t]) continue;
     summary.changed = true;
     ApplyChannelOrder(db, kSourceAll, type, order);
-    FollowChannelNumbers(db, kSourceFree, type);
-    FollowChannelNumbers(db, kSourceScrambled, type);
-    for (int n = 0; n < kSatelliteCount; ++n) FollowChannelNumbers(db, kSourceSatellite + n, type);
+    FollowChannelNumbers(db, type);
   }
   if (options.takeFavorites) TakeFavorites(db, reference, match.ChannelOfEntry(), summary);
   return summary;
