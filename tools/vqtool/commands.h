@@ -19,5 +19,6 @@ int RunNew(const Args& args, std::ostream& out, std::ostream& err);
 int RunConvert(const Args& args, std::ostream& out, std::ostream& err);
 int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
 int RunFind(const Args& args, std::ostream& out, std::ostream& err);
+int RunDiff(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace vq::tool
