@@ -20,5 +20,6 @@ int RunConvert(const Args& args, std::ostream& out, std::ostream& err);
 int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
 int RunFind(const Args& args, std::ostream& out, std::ostream& err);
 int RunDiff(const Args& args, std::ostream& out, std::ostream& err);
+int RunBackups(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace vq::tool

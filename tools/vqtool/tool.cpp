@@ -22,6 +22,8 @@ constexpr std::string_view kUsage =
     "  info FILE                     model and counts of a settings file\n"
     "  dump FILE --json | --text     the whole database as JSON or as lines of text\n"
     "  diff A B [--json]             the differences between two settings files\n"
+    "  backups [--folder DIR] [--json]  the editor's backups, newest first\n"
+    "  backups [--folder DIR] --restore N OUT  copy backup N of that list to OUT\n"
     "  check FILE                    list damaged numbering, links and names\n"
     "  resave IN OUT                 load and save again, as the editor does\n"
     "  new --model 0|1 OUT           a fresh settings file (0 FTA/CI, 1 PVR)\n"
@@ -56,7 +58,7 @@ struct Entry {
 
 // The manual page lists these commands; a test keeps the two in step.
 constexpr Entry kCommands[] = {
-    {"info", RunInfo}, {"dump", RunDump},       {"diff", RunDiff},   {"check", RunCheck}, {"resave", RunResave},
+    {"info", RunInfo}, {"dump", RunDump},       {"diff", RunDiff}, {"backups", RunBackups},   {"check", RunCheck}, {"resave", RunResave},
     {"new", RunNew},   {"convert", RunConvert}, {"demo", RunDemo}, {"find", RunFind},
     {"export-preset", RunExportPreset}, {"import-preset", RunImportPreset},
     {"import-vdr", RunImportVdr}, {"import-scan-table", RunImportScanTable},
