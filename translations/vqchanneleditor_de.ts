@@ -697,35 +697,35 @@ Datei beschädigt!</translation>
         <translation>Einstellungen erfolgreich vom Receiver geöffnet!</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="67"/>
+        <location filename="../src/document/settings_file.h" line="68"/>
         <source>Cannot save settings file!
 Access is denied.</source>
         <translation>Einstellungsdatei kann nicht gespeichert werden!
 Zugriff verweigert.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="71"/>
+        <location filename="../src/document/settings_file.h" line="72"/>
         <source>Cannot save settings file!
 It is not a regular file.</source>
         <translation>Einstellungsdatei kann nicht gespeichert werden!
 Sie ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="72"/>
+        <location filename="../src/document/settings_file.h" line="73"/>
         <source>Cannot save settings file!
 It is a link that another user made in a folder open to everyone.</source>
         <translation>Einstellungsdatei kann nicht gespeichert werden!
 Sie ist ein Link, den ein anderer Benutzer in einem für alle offenen Ordner angelegt hat.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="78"/>
+        <location filename="../src/document/settings_file.h" line="79"/>
         <source>
 The file&apos;s previous contents were put back.</source>
         <translation>
 Der vorherige Inhalt der Datei wurde wiederhergestellt.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="79"/>
+        <location filename="../src/document/settings_file.h" line="80"/>
         <source>
 The file&apos;s previous contents could not be put back; the file may be damaged.</source>
         <translation>
@@ -879,22 +879,22 @@ Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei 
         <translation>%s wie in der Vorlage geordnet!</translation>
     </message>
     <message>
-        <location filename="../src/interchange/order_like.cpp" line="193"/>
+        <location filename="../src/interchange/order_like.cpp" line="182"/>
         <source>TV channels matched: %d by ids, %d by name; %d not in the reference, kept in their order after them</source>
         <translation>TV-Kanäle zugeordnet: %d über IDs, %d über den Namen; %d nicht in der Vorlage, in ihrer Reihenfolge dahinter belassen</translation>
     </message>
     <message>
-        <location filename="../src/interchange/order_like.cpp" line="196"/>
+        <location filename="../src/interchange/order_like.cpp" line="185"/>
         <source>Radio channels matched: %d by ids, %d by name; %d not in the reference, kept in their order after them</source>
         <translation>Radiokanäle zugeordnet: %d über IDs, %d über den Namen; %d nicht in der Vorlage, in ihrer Reihenfolge dahinter belassen</translation>
     </message>
     <message>
-        <location filename="../src/interchange/order_like.cpp" line="203"/>
+        <location filename="../src/interchange/order_like.cpp" line="192"/>
         <source>Favourite groups taken: %d (%d members not found here)</source>
         <translation>Favoritengruppen übernommen: %d (%d Mitglieder hier nicht gefunden)</translation>
     </message>
     <message>
-        <location filename="../src/interchange/order_like.cpp" line="206"/>
+        <location filename="../src/interchange/order_like.cpp" line="195"/>
         <source>Reference entries skipped: %d</source>
         <translation>Übersprungene Einträge der Vorlage: %d</translation>
     </message>
@@ -1302,13 +1302,13 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
     <message>
         <location filename="../src/ui/grid/grid_controller.cpp" line="273"/>
-        <location filename="../src/ui/panes/property_pane.cpp" line="120"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="119"/>
         <source>Given value is out of [%d, %d] range!</source>
         <translation>Der Wert liegt außerhalb des Bereichs [%d, %d]!</translation>
     </message>
     <message>
         <location filename="../src/ui/grid/grid_controller.cpp" line="276"/>
-        <location filename="../src/ui/panes/property_pane.cpp" line="207"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="206"/>
         <source>Error!</source>
         <translation>Fehler!</translation>
     </message>
@@ -2071,18 +2071,28 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <source>USB bus %d, address %d: %s</source>
         <translation>USB-Bus %d, Adresse %d: %s</translation>
     </message>
+    <message>
+        <location filename="../src/backups/backup_folder.h" line="69"/>
+        <source>not a backup of a settings image</source>
+        <translation>keine Sicherung einer Einstellungsdatei</translation>
+    </message>
+    <message>
+        <location filename="../src/backups/backup_folder.h" line="71"/>
+        <source>No folder for backups (neither XDG_STATE_HOME nor HOME is set).</source>
+        <translation>Kein Ordner für Sicherungen (weder XDG_STATE_HOME noch HOME ist gesetzt).</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
-        <location filename="../src/ui/app/main_frame.cpp" line="116"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="32"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="121"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="33"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
         <location filename="../src/ui/app/message_prompter.cpp" line="38"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="26"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="27"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
@@ -2307,19 +2317,42 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
 <context>
     <name>vq::AboutDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/about_dialog.cpp" line="17"/>
+        <location filename="../src/ui/dialogs/about_dialog.cpp" line="18"/>
         <source>About VQChannelEditor</source>
         <translation>Über VQChannelEditor</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/about_dialog.cpp" line="21"/>
+        <location filename="../src/ui/dialogs/about_dialog.cpp" line="22"/>
         <source>&lt;p&gt;&lt;b&gt;VQChannelEditor&lt;/b&gt; v0.65 beta&lt;/p&gt;&lt;p&gt;Editor for the channel lists and configuration of satellite receivers.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;VQChannelEditor&lt;/b&gt; v0.65 beta&lt;/p&gt;&lt;p&gt;Editor für die Kanallisten und die Konfiguration von Satellitenreceivern.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/about_dialog.cpp" line="23"/>
+        <location filename="../src/ui/dialogs/about_dialog.cpp" line="26"/>
         <source>Free software under the GNU General Public License, version 3 or later (%1), without any warranty.</source>
         <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (%1), ohne jede Gewährleistung.</translation>
+    </message>
+</context>
+<context>
+    <name>vq::BackupSettingsPage</name>
+    <message>
+        <location filename="../src/ui/app/editor_config_backup_page.cpp" line="15"/>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_backup_page.cpp" line="16"/>
+        <source>Backups to keep</source>
+        <translation>Aufzubewahrende Sicherungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_backup_page.cpp" line="17"/>
+        <source>Backups to keep:</source>
+        <translation>Aufzubewahrende Sicherungen:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_backup_page.cpp" line="19"/>
+        <source>Before Save replaces a file, the bytes about to be lost are kept in the backup folder; so is every image read from a receiver. The oldest go first; 0 keeps none. &quot;vqtool backups&quot; lists them and copies one out.</source>
+        <translation>Bevor Speichern eine Datei ersetzt, wird der Inhalt, der dabei verloren ginge, im Sicherungsordner aufbewahrt; ebenso jedes von einem Receiver gelesene Abbild. Die ältesten werden zuerst entfernt; 0 bewahrt keine auf. &quot;vqtool backups&quot; listet sie auf und kopiert eine heraus.</translation>
     </message>
 </context>
 <context>
@@ -2415,53 +2448,58 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <translation>Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/main_frame.cpp" line="35"/>
-        <location filename="../src/ui/app/main_frame.cpp" line="84"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="36"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="89"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/main_frame.cpp" line="44"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="45"/>
         <source>Status message</source>
         <translation>Statusmeldung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_backups.cpp" line="22"/>
+        <source>The backup could not be kept: %1</source>
+        <translation>Die Sicherung konnte nicht angelegt werden: %1</translation>
     </message>
 </context>
 <context>
     <name>vq::CVQChannelEditorDoc</name>
     <message>
-        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="36"/>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="44"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="37"/>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="45"/>
         <source>Invalid settings file specified!</source>
         <translation>Ungültige Einstellungsdatei angegeben!</translation>
     </message>
     <message>
-        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="39"/>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="47"/>
         <source>File is already opened by other application.
 Do you want to open as read only?</source>
         <translation>Die Datei ist bereits von einer anderen Anwendung geöffnet.
 Möchten Sie sie schreibgeschützt öffnen?</translation>
     </message>
     <message>
-        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="40"/>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="48"/>
         <source>Access to file is locked!</source>
         <translation>Der Zugriff auf die Datei ist gesperrt!</translation>
     </message>
     <message>
-        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="41"/>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="49"/>
         <source>Settings file is corrupted!</source>
         <translation>Die Einstellungsdatei ist beschädigt!</translation>
     </message>
     <message>
-        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="42"/>
+        <location filename="../src/document/qt/vq_channel_editor_doc.h" line="50"/>
         <source>(read only)</source>
         <translation>(schreibgeschützt)</translation>
     </message>
     <message>
-        <location filename="../src/document/qt/vq_channel_editor_doc_save.cpp" line="45"/>
+        <location filename="../src/document/qt/vq_channel_editor_doc_save.cpp" line="85"/>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
@@ -2469,63 +2507,63 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::CVQChannelEditorView</name>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="85"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="86"/>
         <source>TV Channels</source>
         <translation>TV-Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="86"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="87"/>
         <source>Radio Channels</source>
         <translation>Radiokanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="87"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="88"/>
         <source>Data Channels</source>
         <translation>Datenkanäle</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="93"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="104"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="113"/>
-        <source>Add New</source>
-        <translation>Neu hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="94"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="105"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="114"/>
-        <source>Remove Selected</source>
-        <translation>Auswahl entfernen</translation>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="95"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="106"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="115"/>
+        <source>Remove Selected</source>
+        <translation>Auswahl entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="96"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="107"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="116"/>
         <source>Remove All</source>
         <translation>Alle entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="142"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="143"/>
         <source>Properties</source>
         <translation>Eigenschaften</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="145"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="146"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="146"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="147"/>
         <source>Value</source>
         <translation>Wert</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="195"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="192"/>
         <source>Use Network Settings</source>
         <translation>Netzwerkeinstellungen verwenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="218"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="219"/>
         <source>Please wait ...</source>
         <translation>Bitte warten ...</translation>
     </message>
@@ -2548,19 +2586,19 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     <message>
         <location filename="../src/ui/view/view_commands.cpp" line="75"/>
         <location filename="../src/ui/view/view_commands.cpp" line="122"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="96"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="97"/>
         <source>Add To Favorites</source>
         <translation>Zu Favoriten hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/view/view_commands.cpp" line="77"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="97"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="98"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
     <message>
         <location filename="../src/ui/view/view_commands.cpp" line="78"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="98"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="99"/>
         <source>Move Down</source>
         <translation>Nach unten</translation>
     </message>
@@ -2582,8 +2620,8 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     <message>
         <location filename="../src/ui/view/view_commands.cpp" line="85"/>
         <location filename="../src/ui/view/view_commands.cpp" line="87"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="107"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="116"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="108"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="117"/>
         <source>Clear All Channels</source>
         <translation>Alle Kanäle löschen</translation>
     </message>
@@ -2643,32 +2681,32 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>Senden an %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="117"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="118"/>
         <source>Clear All Transponders &amp;&amp; All Channels</source>
         <translation>Alle Transponder &amp;&amp; alle Kanäle löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="130"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="131"/>
         <source>View tabs</source>
         <translation>Ansichtsregister</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="133"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="134"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="134"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="135"/>
         <source>Transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="135"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="136"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="136"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="137"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -2695,7 +2733,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     </message>
     <message>
         <location filename="../src/ui/view/view_history.cpp" line="97"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="220"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="221"/>
         <source>Ready!</source>
         <translation>Bereit!</translation>
     </message>
@@ -2710,18 +2748,18 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>Einstellungsdatei in %L1 s geladen!</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="153"/>
-        <location filename="../src/ui/view/view_update.cpp" line="182"/>
+        <location filename="../src/ui/view/view_update.cpp" line="165"/>
+        <location filename="../src/ui/view/view_update.cpp" line="194"/>
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="154"/>
+        <location filename="../src/ui/view/view_update.cpp" line="166"/>
         <source>Free</source>
         <translation>Frei</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="155"/>
+        <location filename="../src/ui/view/view_update.cpp" line="167"/>
         <source>Scrambled</source>
         <translation>Verschlüsselt</translation>
     </message>
@@ -2729,12 +2767,12 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::ChannelDrag</name>
     <message>
-        <location filename="../src/ui/view/channel_drag.cpp" line="104"/>
+        <location filename="../src/ui/view/channel_drag.cpp" line="105"/>
         <source>1 channel</source>
         <translation>1 Kanal</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_drag.cpp" line="104"/>
+        <location filename="../src/ui/view/channel_drag.cpp" line="105"/>
         <source>%1 channels</source>
         <translation>%1 Kanäle</translation>
     </message>
@@ -2898,7 +2936,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>Die Version anzeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/command_line.cpp" line="58"/>
+        <location filename="../src/ui/app/command_line.cpp" line="59"/>
         <source>Only one settings file can be opened.</source>
         <translation>Es kann nur eine Einstellungsdatei geöffnet werden.</translation>
     </message>
@@ -3027,53 +3065,63 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::EditorConfigDialog</name>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="18"/>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="19"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="19"/>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="20"/>
         <source>Com Port</source>
         <translation>COM-Port</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="20"/>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="21"/>
         <source>Scan Tables</source>
         <translation>Suchlauftabellen</translation>
     </message>
     <message>
         <location filename="../src/ui/app/editor_config_dialog.cpp" line="22"/>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="24"/>
         <source>General Settings</source>
         <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="23"/>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="25"/>
         <source>COM Port Settings</source>
         <translation>COM-Port-Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="24"/>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="26"/>
         <source>Update Channels from Internet</source>
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="31"/>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="27"/>
+        <source>Backups of Overwritten Settings</source>
+        <translation>Sicherungen überschriebener Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="34"/>
         <source>Editor Configuration</source>
         <translation>Editor-Konfiguration</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="34"/>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="36"/>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="37"/>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="39"/>
         <source>Category</source>
         <translation>Kategorie</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="57"/>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="62"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="58"/>
+        <location filename="../src/ui/app/editor_config_dialog.cpp" line="63"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -3081,37 +3129,40 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::FavoritesPanel</name>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="23"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="26"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="24"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="27"/>
         <source>Remove All</source>
         <translation>Alle entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="26"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="29"/>
         <source>Favorite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="29"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="32"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="98"/>
         <source>Folder Name</source>
         <translation>Ordnername</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="30"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="33"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="98"/>
         <source>TV</source>
         <translation>TV</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="31"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="34"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="98"/>
         <source>Rd</source>
         <translation>Rd</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="45"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="48"/>
         <source>Favorite channels</source>
         <translation>Favoritenkanäle</translation>
     </message>
@@ -3336,7 +3387,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::InterchangeCommands</name>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="27"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="31"/>
         <source>
 
 Nothing was changed.</source>
@@ -3345,7 +3396,7 @@ Nothing was changed.</source>
 Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="48"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="52"/>
         <source>
 
 What was imported from %1 up to there stays.</source>
@@ -3354,22 +3405,22 @@ What was imported from %1 up to there stays.</source>
 Was bis dahin aus %1 importiert wurde, bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="51"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="55"/>
         <source>Nothing of %1 could be used; nothing was changed.</source>
         <translation>Nichts aus %1 war verwendbar; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="53"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="57"/>
         <source>Everything in %1 is already there; nothing was changed.</source>
         <translation>Alles aus %1 ist bereits vorhanden; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="55"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="59"/>
         <source>Imported from %1.</source>
         <translation>Aus %1 importiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="73"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="77"/>
         <source>%1 sorts its channels into %2 group: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -3378,7 +3429,7 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="77"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="81"/>
         <source>%1 sorts its channels into %2 groups: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -3387,57 +3438,57 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="85"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="89"/>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="130"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="151"/>
         <source>%1 is larger than %2 MB, too large for a channel list.</source>
         <translation>%1 ist größer als %2 MB, zu groß für eine Kanalliste.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="153"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="173"/>
         <source>Import VDR channel list</source>
         <translation>VDR-Kanalliste importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="175"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="195"/>
         <source>Import DVB scan table</source>
         <translation>DVB-Suchlauftabelle importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="194"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="214"/>
         <source>Take the favourite groups of %1 as well? Their names and members replace the eight favourite groups of this file.</source>
         <translation>Auch die Favoritengruppen von %1 übernehmen? Ihre Namen und Mitglieder ersetzen die acht Favoritengruppen dieser Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="198"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="218"/>
         <source>Order channels like another list</source>
         <translation>Kanäle wie eine andere Liste ordnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="205"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="225"/>
         <source>Ordered like %1.</source>
         <translation>Wie %1 geordnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="207"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="227"/>
         <source>The channels already follow %1; nothing was changed.</source>
         <translation>Die Kanäle folgen bereits %1; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="254"/>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="239"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="259"/>
         <source>Exported %1 channel to %2!</source>
         <translation>%1 Kanal nach %2 exportiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="239"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="259"/>
         <source>Exported %1 channels to %2!</source>
         <translation>%1 Kanäle nach %2 exportiert!</translation>
     </message>
@@ -3661,27 +3712,27 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::PaneHost</name>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="82"/>
         <source>Edit Channel</source>
         <translation>Kanal bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="82"/>
         <source>Edit Transponder</source>
         <translation>Transponder bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="82"/>
         <source>Edit Satellite</source>
         <translation>Satellit bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="78"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="83"/>
         <source>Edit Settings</source>
         <translation>Einstellungen bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="80"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="85"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
@@ -3689,7 +3740,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::PresetMenuCommands</name>
     <message>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="104"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="105"/>
         <source>Import Preset data</source>
         <translation>Preset-Daten importieren</translation>
     </message>
@@ -3698,24 +3749,24 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     <name>vq::RecordTableView</name>
     <message>
         <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="64"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="92"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="93"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
         <location filename="../src/ui/dialogs/select_satellite_dialog.cpp" line="13"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="111"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="112"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
         <location filename="../src/ui/dialogs/select_transponder_dialog.cpp" line="34"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="102"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="103"/>
         <source>Transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="122"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="123"/>
         <source>Settings categories</source>
         <translation>Einstellungskategorien</translation>
     </message>
@@ -3947,17 +3998,17 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Auswahlzähler</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="82"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="83"/>
         <source>Channel source</source>
         <translation>Kanalquelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="83"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="84"/>
         <source>Channel type</source>
         <translation>Kanaltyp</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="101"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="102"/>
         <source>Transponder satellite</source>
         <translation>Transpondersatellit</translation>
     </message>
@@ -4014,7 +4065,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Kanaleinstellungen auf den COM-Port speichern</translation>
     </message>
     <message>
-        <location filename="../src/document/qt/serial_com_commands.cpp" line="64"/>
+        <location filename="../src/document/qt/serial_com_commands.cpp" line="65"/>
         <source>Settings successfully saved to receiver!</source>
         <translation>Einstellungen erfolgreich im Receiver gespeichert!</translation>
     </message>
@@ -4093,42 +4144,42 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::StatisticsPanel</name>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="26"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="25"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="27"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="26"/>
         <source>Transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="28"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="27"/>
         <source>Total Channels</source>
         <translation>Kanäle gesamt</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="29"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="28"/>
         <source>TV Channels</source>
         <translation>TV-Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="30"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="29"/>
         <source>Radio Channels</source>
         <translation>Radiokanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="31"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="30"/>
         <source>Data Channels</source>
         <translation>Datenkanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="41"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="40"/>
         <source>Use Network Settings (for FAE)</source>
         <translation>Netzwerkeinstellungen nutzen (für FAE)</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="43"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="42"/>
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>
@@ -4270,7 +4321,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::UsbReceiverCommands</name>
     <message>
-        <location filename="../src/document/qt/usb_receiver_commands.cpp" line="81"/>
+        <location filename="../src/document/qt/usb_receiver_commands.cpp" line="82"/>
         <source>Settings successfully saved to receiver!</source>
         <translation>Einstellungen erfolgreich im Receiver gespeichert!</translation>
     </message>

@@ -94,6 +94,23 @@ TEST_F(UsbCommandsTest, OpenReplacesTheContentButKeepsPathAndTitle) {
   EXPECT_TRUE(TempDirEmpty());
 }
 
+TEST_F(UsbCommandsTest, AnImageReadFromTheReceiverIsKeptAmongTheBackups) {
+  std::vector<std::vector<uint8_t>> kept;
+  doc_.SetBackupKeeper([&](std::span<const uint8_t> image, BackupReason reason,
+                           const std::string& source) {
+    EXPECT_EQ(reason, BackupReason::kReadFromReceiver);
+    EXPECT_EQ(source, "USB receiver");
+    kept.emplace_back(image.begin(), image.end());
+    return std::string();
+  });
+  ASSERT_TRUE(commands_.OpenFromUsb());
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0], receiver_.Image());
+  SetFaults([](EmulatedFaults& f) { f.status = 0x100; f.statusCommand = usb::kCommandReadFile; });
+  EXPECT_FALSE(commands_.OpenFromUsb());
+  EXPECT_EQ(kept.size(), 1u);
+}
+
 TEST_F(UsbCommandsTest, SaveFromModel0SendsAPvrImageAndLeavesTheDocument) {
   const std::vector<uint8_t> before = Settings(doc_.Database());
   QSignalSpy flash(&commands_, &UsbReceiverCommands::flashNoticeRequested);

@@ -44,6 +44,7 @@ void OnFileOpenFromCom(CVQChannelEditorDoc& doc, DocumentPrompter& prompter,
   if (result != ReceivedImageResult::kLoaded) return;
   doc.ContentReplaced(true);
   status(CoreText(kReceiverOpenedStatus));
+  doc.KeepFileAsBackup(temp.Path(), BackupReason::kReadFromReceiver, "serial receiver");
 }
 
 void OnFileSaveToCom(CVQChannelEditorDoc& doc, DocumentPrompter& prompter,

@@ -47,6 +47,7 @@ bool UsbReceiverCommands::OpenFromUsb() {
   }
   document_.ContentReplaced(true);
   emit statusMessage(CoreText(kReceiverOpenedStatus));
+  document_.KeepFileAsBackup(temp.Path(), BackupReason::kReadFromReceiver, "USB receiver");
   return true;
 }
 

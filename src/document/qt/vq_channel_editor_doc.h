@@ -6,7 +6,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <span>
+#include <string>
 
+#include "backups/backup_folder.h"
 #include "database/settings_database.h"
 #include "document/qt/document_prompter.h"
 #include "document/settings_file.h"
@@ -31,6 +34,11 @@ class CVQChannelEditorDoc : public QObject {
   using NetworkDefault = std::function<int32_t()>;
   /// Commits or drops an edit still pending in a property pane.
   using PendingEdits = std::function<void()>;
+  /// Keeps the bytes an overwrite is about to destroy (or an image read from
+  /// a receiver) among the backups; returns why it could not, empty when it
+  /// did or backups are off.
+  using BackupKeeper = std::function<std::string(std::span<const uint8_t> image,
+                                                 BackupReason reason, const std::string& source)>;
 
   // The document's texts, shown through tr().
   static constexpr const char* kUntitled = QT_TR_NOOP("Untitled");
@@ -53,6 +61,15 @@ class CVQChannelEditorDoc : public QObject {
   /// edit is written (or dropped) before the user is asked about the file
   /// and never into a database that replaced its own.
   void SetPendingEdits(PendingEdits pendingEdits) { pendingEdits_ = std::move(pendingEdits); }
+  /// Installs the keeper of backups (none: nothing is kept). Save and Save As
+  /// over an existing file hand it the file's bytes first; a failure is
+  /// traced and told through backupFailed, and the save goes on.
+  void SetBackupKeeper(BackupKeeper keeper) { backupKeeper_ = std::move(keeper); }
+  /// Hands `image` to the keeper; false (after backupFailed) when it failed.
+  bool KeepBackup(std::span<const uint8_t> image, BackupReason reason, const std::string& source);
+  /// The same for the file at `path` (up to a settings image's size; a
+  /// larger file or no file at all is not kept and is no failure).
+  bool KeepFileAsBackup(const std::string& path, BackupReason reason, const std::string& source);
   /// Settles the pending edit; commands that read or replace the database
   /// outside the document (receiver transfers, presets) call it first.
   void CommitPendingEdits();
@@ -110,6 +127,8 @@ class CVQChannelEditorDoc : public QObject {
   void fileUsed(const QString& path);
   /// What Undo and Redo offer may have changed.
   void historyChanged();
+  /// A backup could not be kept; `reason` says why.
+  void backupFailed(const QString& reason);
 
  private:
   bool IsShownWritable(const QString& path) const;
@@ -120,6 +139,7 @@ class CVQChannelEditorDoc : public QObject {
   DocumentPrompter& prompter_;
   NetworkDefault networkDefault_;
   PendingEdits pendingEdits_;
+  BackupKeeper backupKeeper_;
   SettingsDatabase::Clock clock_;
   FileSystem& files_;
   std::unique_ptr<SettingsDatabase> database_;

@@ -25,6 +25,7 @@ constexpr const char* kTpTree = "SettingsTPTree";
 constexpr const char* kChanTree = "SettingsChanTree";
 constexpr const char* kSettTree = "SettingsSettTree";
 constexpr const char* kLayout = "SettingsLayout";
+constexpr const char* kBackups = "SettingsBackups";
 
 #define VQ_KEY(section, field, ...) Key{section, #field, &EditorConfig::field, __VA_ARGS__}
 
@@ -63,6 +64,7 @@ const Key kKeys[] = {
     VQ_KEY(kSettTree, ExpandSettTimer7), VQ_KEY(kSettTree, ExpandSettTimer8),
     VQ_KEY(kLayout, CurrentTab, Range::kSigned, 0, 3, 0),
     VQ_KEY(kLayout, CurrentSettingsItem, Range::kSigned, 0, 8, 0),
+    VQ_KEY(kBackups, BackupCount, Range::kSigned, 0, 1000, 50),
 };
 
 #undef VQ_KEY

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/app/editor_config_backup_page.h"
 #include "ui/app/editor_config_dialog_pages.h"
 
 namespace vq {
@@ -17,12 +18,14 @@ namespace {
 
 const char* const kCategoryNames[] = {QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "General"),
                                       QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "Com Port"),
-                                      QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "Scan Tables")};
+                                      QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "Scan Tables"),
+                                      QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "Backups")};
 const char* const kCaptions[] = {
     QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "General Settings"),
     QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "COM Port Settings"),
-    QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "Update Channels from Internet")};
-constexpr int kCategoryCount = 3;
+    QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "Update Channels from Internet"),
+    QT_TRANSLATE_NOOP("vq::EditorConfigDialog", "Backups of Overwritten Settings")};
+constexpr int kCategoryCount = 4;
 
 }  // namespace
 
@@ -45,7 +48,9 @@ EditorConfigDialog::EditorConfigDialog(const EditorConfig& config, QWidget* pare
   pages_ = new QStackedWidget;
   pages_->addWidget(general_);
   pages_->addWidget(comPort_);
+  backups_ = new BackupSettingsPage;
   pages_->addWidget(scanTables_);
+  pages_->addWidget(backups_);
 
   auto* frame = new QFrame;
   frame->setFrameShape(QFrame::StyledPanel);
@@ -78,6 +83,7 @@ void EditorConfigDialog::ShowCategory(int category) {
   if (category == 0) general_->Fill(config_);
   if (category == 1) comPort_->Fill(config_);
   if (category == 2) scanTables_->Fill(config_);
+  if (category == 3) backups_->Fill(config_);
   current_ = category;
   pages_->setCurrentIndex(category);
   caption_->setText(tr(kCaptions[category]));
@@ -88,6 +94,7 @@ void EditorConfigDialog::TakeBackCurrentPage() {
   if (current_ == 0) general_->TakeBack(config_);
   if (current_ == 1) comPort_->TakeBack(config_);
   if (current_ == 2) scanTables_->TakeBack(config_);
+  if (current_ == 3) backups_->TakeBack(config_);
 }
 
 void EditorConfigDialog::accept() {

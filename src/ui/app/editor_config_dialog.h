@@ -15,6 +15,7 @@ namespace vq {
 class GeneralSettingsPage;
 class ComPortSettingsPage;
 class ScanTableSettingsPage;
+class BackupSettingsPage;
 
 /// Works on a copy of the configuration: each page is filled from the copy
 /// when shown and taken back when left or on "Save"; "Cancel" drops every
@@ -46,6 +47,7 @@ class EditorConfigDialog : public QDialog {
   GeneralSettingsPage* general_ = nullptr;
   ComPortSettingsPage* comPort_ = nullptr;
   ScanTableSettingsPage* scanTables_ = nullptr;
+  BackupSettingsPage* backups_ = nullptr;
 };
 
 }  // namespace vq

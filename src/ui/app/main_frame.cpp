@@ -50,12 +50,16 @@ CMainFrame::CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, Rece
   ConnectCommands();
   ConnectClipboard();
   ConnectHistoryAndFind();
+  ConnectBackups();
   RefreshRecentFiles();
   UpdateTitle();
   PlaceFirstStart();
 }
 
-CMainFrame::~CMainFrame() { document_.SetPendingEdits(nullptr); }
+CMainFrame::~CMainFrame() {
+  document_.SetPendingEdits(nullptr);
+  document_.SetBackupKeeper(nullptr);
+}
 
 void CMainFrame::ShowStatusMessage(const QString& text) {
   message_->setTextFormat(Qt::PlainText);  // status texts carry names from files

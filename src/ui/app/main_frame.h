@@ -128,6 +128,7 @@ class CMainFrame : public QMainWindow {
   void UpdateSerialCommands();
   void ResetViewAfterImport();
   void ConnectHistoryAndFind();
+  void ConnectBackups();
   void UpdateHistoryActions();
 
   CVQChannelEditorDoc& document_;

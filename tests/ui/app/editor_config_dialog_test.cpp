@@ -127,6 +127,20 @@ TEST(EditorConfigDialogTest, TheScanTableSourceKeepsThePublicCollectionAsEmpty) 
   EXPECT_EQ(dialog.Config().ScanTableSource, "http://local/tables/");
 }
 
+TEST(EditorConfigDialogTest, TheBackupCountIsTakenBackAndZeroReadsOff) {
+  EditorConfig config;
+  EXPECT_EQ(config.BackupCount, 50);
+  config.BackupCount = 7;
+  EditorConfigDialog dialog(config);
+  dialog.ShowCategory(3);
+  QSpinBox* count = Control<QSpinBox>(dialog, "Backups to keep");
+  EXPECT_EQ(count->value(), 7);
+  count->setValue(0);
+  EXPECT_EQ(count->text(), "Off");
+  ASSERT_EQ(ExecAndClick(dialog, "Save"), QDialog::Accepted);
+  EXPECT_EQ(dialog.Config().BackupCount, 0);
+}
+
 TEST(EditorConfigDialogTest, EveryLabelNamesItsControl) {
   EditorConfigDialog dialog(EditorConfig{});
   int buddied = 0;
@@ -135,7 +149,7 @@ TEST(EditorConfigDialogTest, EveryLabelNamesItsControl) {
       EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
       ++buddied;
     }
-  EXPECT_EQ(buddied, 16);
+  EXPECT_EQ(buddied, 17);
   EXPECT_EQ(Control<QComboBox>(dialog, "Bits per second")->itemText(11), "115200 bps");
 }
 
