@@ -2077,9 +2077,14 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <translation>keine Sicherung einer Einstellungsdatei</translation>
     </message>
     <message>
-        <location filename="../src/backups/backup_folder.h" line="71"/>
+        <location filename="../src/backups/backup_folder.h" line="70"/>
         <source>No folder for backups (neither XDG_STATE_HOME nor HOME is set).</source>
         <translation>Kein Ordner für Sicherungen (weder XDG_STATE_HOME noch HOME ist gesetzt).</translation>
+    </message>
+    <message>
+        <location filename="../src/compare/take_over_command.cpp" line="16"/>
+        <source>Taken over: %d added, %d changed, %d removed, %d lists reordered.</source>
+        <translation>Übernommen: %d hinzugefügt, %d geändert, %d entfernt, %d Listen neu geordnet.</translation>
     </message>
 </context>
 <context>
@@ -2462,6 +2467,16 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <location filename="../src/ui/app/frame_backups.cpp" line="22"/>
         <source>The backup could not be kept: %1</source>
         <translation>Die Sicherung konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_compare.cpp" line="17"/>
+        <source>Compare with file...</source>
+        <translation>Mit Datei vergleichen...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame_compare.cpp" line="19"/>
+        <source>Show the differences with another settings file and take over what you choose</source>
+        <translation>Die Unterschiede zu einer anderen Einstellungsdatei zeigen und das Gewählte übernehmen</translation>
     </message>
 </context>
 <context>
@@ -2942,6 +2957,122 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     </message>
 </context>
 <context>
+    <name>vq::CompareCommand</name>
+    <message>
+        <location filename="../src/ui/app/compare_command.cpp" line="22"/>
+        <source>Compare with file</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/compare_command.cpp" line="24"/>
+        <source>This document and %1 hold the same settings.</source>
+        <translation>Dieses Dokument und %1 enthalten dieselben Einstellungen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/compare_command.cpp" line="26"/>
+        <source>Settings Files (*.bin);;All Files (*)</source>
+        <translation>Einstellungsdateien (*.bin);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/compare_command.cpp" line="27"/>
+        <source>Take Over</source>
+        <translation>Übernehmen</translation>
+    </message>
+</context>
+<context>
+    <name>vq::CompareReviewDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="67"/>
+        <source>Take over the other list&apos;s order</source>
+        <translation>Die Reihenfolge der anderen Liste übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="69"/>
+        <source>Take over</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="70"/>
+        <source>Compare with Another List</source>
+        <translation>Mit einer anderen Liste vergleichen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="74"/>
+        <source>Differences between this document and %1. Tick what to take over from %1: new records are added with all their fields, changed fields are written, removals remove records from this document. The ticked differences that are shown are taken over, as one step that Undo takes back.</source>
+        <translation>Unterschiede zwischen diesem Dokument und %1. Haken Sie an, was aus %1 übernommen werden soll: neue Einträge werden mit allen Feldern hinzugefügt, geänderte Felder geschrieben, Entfernungen entfernen Einträge aus diesem Dokument. Übernommen werden die angehakten Unterschiede, die angezeigt sind, als ein Schritt, den Rückgängig zurücknimmt.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="82"/>
+        <source>Only in %1</source>
+        <translation>Nur in %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="82"/>
+        <source>Only in this document</source>
+        <translation>Nur in diesem Dokument</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="83"/>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="83"/>
+        <source>Placed differently</source>
+        <translation>Anders eingeordnet</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="105"/>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="110"/>
+        <source>All differences</source>
+        <translation>Alle Unterschiede</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="110"/>
+        <source>Only new channels</source>
+        <translation>Nur neue Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="110"/>
+        <source>Only changed</source>
+        <translation>Nur geänderte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="111"/>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="113"/>
+        <source>Ticks every placement: the channel numbers and favourite groups take the other list&apos;s order</source>
+        <translation>Hakt jede Einordnung an: Kanalnummern und Favoritengruppen erhalten die Reihenfolge der anderen Liste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="116"/>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="119"/>
+        <source>Show:</source>
+        <translation>Anzeigen:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="184"/>
+        <source>No differences: the lists are equal.</source>
+        <translation>Keine Unterschiede: die Listen sind gleich.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/compare_review_dialog.cpp" line="185"/>
+        <source>%1 of %2 differences ticked and shown.</source>
+        <translation>%1 von %2 Unterschieden angehakt und angezeigt.</translation>
+    </message>
+</context>
+<context>
     <name>vq::ContextMenus</name>
     <message>
         <location filename="../src/ui/view/context_menus.cpp" line="37"/>
@@ -3057,7 +3188,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::EditorApplication</name>
     <message>
-        <location filename="../src/ui/app/editor_application.cpp" line="87"/>
+        <location filename="../src/ui/app/editor_application.cpp" line="89"/>
         <source>Emulated receiver: %1</source>
         <translation>Nachgebildeter Receiver: %1</translation>
     </message>

@@ -1,10 +1,13 @@
 // The main of the widget test binaries: a QApplication (offscreen unless the
 // environment names a platform) and the watchdog that fails a test on a
-// modal it did not expect, and the core texts' translation point.
+// modal it did not expect, the core texts' translation point, and a
+// private state folder for the backups.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include "common/qt/core_text.h"
 #include "support/modal_watchdog.h"
@@ -16,6 +19,10 @@ int main(int argc, char** argv) {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
   if (platform.isEmpty() || platform == "offscreen")
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VQ_TEST_SCREENS "/desktop.json");
+  // Saves keep backups in the state folder: a private one per run, never
+  // the user's.
+  QTemporaryDir state(QDir::tempPath() + "/vq-test-state-XXXXXX");
+  qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   vq::test::InstallModalWatchdog();

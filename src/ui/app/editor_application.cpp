@@ -59,6 +59,8 @@ bool EditorApplication::Start(const QStringList& arguments) {
   frame_->AttachPresetCommands(prompter_, presetDialogs_);
   updateDialogs_.SetParent(frame_.get());
   frame_->AttachTransponderUpdate(updateDialogs_);
+  compareDialogs_.SetParent(frame_.get());
+  frame_->AttachCompareCommands(compareDialogs_);
   interchangeDialogs_.SetParent(frame_.get());
   frame_->AttachInterchangeCommands(interchangeDialogs_);
   frame_->AttachSerialCommands(new SerialReceiverCommands(

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "ui/app/compare_command.h"
 #include "ui/app/editor_config.h"
 #include "ui/app/interchange_dialogs.h"
 #include "ui/app/message_prompter.h"
@@ -66,6 +67,7 @@ class EditorApplication {
   MessagePrompter prompter_;
   FilePresetDialogs presetDialogs_;
   WindowTransponderUpdateDialogs updateDialogs_;
+  WindowCompareDialogs compareDialogs_;
   WindowInterchangeDialogs interchangeDialogs_;
   std::unique_ptr<ProfileStore> profile_;
   std::unique_ptr<CVQChannelEditorDoc> document_;

@@ -27,6 +27,8 @@ class QtClipboard;
 class RecentFiles;
 class SerialReceiverCommands;
 class TransponderUpdateCommand;
+class CompareCommand;
+class CompareDialogs;
 class TransponderUpdateDialogs;
 class UsbReceiverCommands;
 struct EditorConfig;
@@ -84,6 +86,12 @@ class CMainFrame : public QMainWindow {
   /// document holds a receiver model.
   void AttachTransponderUpdate(TransponderUpdateDialogs& dialogs);
   TransponderUpdateCommand* UpdateCommand() const { return updateCommand_; }
+
+  /// Adds File > "Compare with file..." wired to `dialogs` (which must
+  /// outlive the frame); enabled while a document holds a receiver model.
+  void AttachCompareCommands(CompareDialogs& dialogs);
+  CompareCommand* Compare() const { return compareCommand_; }
+  QAction* CompareWithFileAction() const { return compareWithFile_; }
 
   /// Wires File > Import and Export of channel lists (VDR, scan tables,
   /// ordering, CSV) to `dialogs`, which must outlive the frame; the
@@ -148,6 +156,8 @@ class CMainFrame : public QMainWindow {
   UsbReceiverCommands* usbCommands_ = nullptr;
   PresetMenuCommands* presetCommands_ = nullptr;
   TransponderUpdateCommand* updateCommand_ = nullptr;
+  CompareCommand* compareCommand_ = nullptr;
+  QAction* compareWithFile_ = nullptr;
   InterchangeCommands* interchangeCommands_ = nullptr;
   SerialReceiverCommands* serialCommands_ = nullptr;
   QtClipboard* clipboard_ = nullptr;

@@ -453,6 +453,8 @@ void ExportList(WindowSession& s) {
   Trigger(s.Chance(2) ? a.exportVdrChannels : a.exportCsv);
 }
 
+void CompareAndTakeOver(WindowSession& s) { Trigger(s.Frame().CompareWithFileAction()); }
+
 void SaveAndReopen(WindowSession& s) {
   if (!s.Document().Save()) return;
   s.Document().NewDocument();
@@ -494,6 +496,7 @@ const std::vector<WindowAction>& WindowActions() {
       {"import a scan table", 2, ImportScanTable},
       {"order like another list", 2, OrderLikeAList},
       {"export a list", 2, ExportList},
+      {"compare with another file and take over a random choice", 2, CompareAndTakeOver},
       {"run an edit command", 8, RunEditCommand},
       {"fill the clipboard with bytes", 3, FillClipboardWithBytes},
       {"paste names that mark free slots", 2, PasteNamesThatMarkFreeSlots},

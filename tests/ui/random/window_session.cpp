@@ -10,6 +10,7 @@
 
 #include "../dialogs/modal_answer.h"
 #include "support/database_builder.h"
+#include "support/random_database.h"
 #include "ui/app/main_frame.h"
 #include "ui/app/message_prompter.h"
 #include "ui/dialogs/select_record_dialog.h"
@@ -46,6 +47,20 @@ WindowSession::WindowSession(const QString& path, unsigned seed)
                   listDir_.filePath("missing.conf")},
       listDir_.path());
   frame_->AttachInterchangeCommands(*listAnswers_);
+  // Another settings file to compare with: a random database of this seed.
+  const QString other = listDir_.filePath("other.bin");
+  auto otherDb = MakeRandomDatabase(Pick(2) ? kModelPvr : kModelFtaCi, seed,
+                                    {.transponders = 80, .channels = 400});
+  std::vector<uint8_t> image;
+  QFile otherFile(other);
+  if (otherDb->GetSettings(image) && otherFile.open(QIODevice::WriteOnly))
+    otherFile.write(reinterpret_cast<const char*>(image.data()),
+                    static_cast<qint64>(image.size()));
+  otherFile.close();
+  compareAnswers_ = std::make_unique<RandomCompareDialogs>(
+      [this](int n) { return Pick(n); },
+      QStringList{other, path, listDir_.filePath("missing.bin")});
+  frame_->AttachCompareCommands(*compareAnswers_);
   frame_->resize(1280, 800);
   frame_->show();
   opened_ = QTest::qWaitForWindowExposed(frame_.get()) && document_.OpenDocument(path);

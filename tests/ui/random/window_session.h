@@ -12,6 +12,7 @@
 
 #include "document/qt/document_prompter.h"
 #include "document/qt/vq_channel_editor_doc.h"
+#include "random_compare_dialogs.h"
 #include "random_list_dialogs.h"
 #include "random_prompter.h"
 #include "ui/app/editor_config.h"
@@ -90,6 +91,7 @@ class WindowSession {
   std::unique_ptr<RandomPrompter> answers_;
   QTemporaryDir listDir_;
   std::unique_ptr<RandomListDialogs> listAnswers_;
+  std::unique_ptr<RandomCompareDialogs> compareAnswers_;
   bool opened_ = false;
 };
 
