@@ -5,7 +5,7 @@
 
 #include "common/text_translation.h"
 #include "database/settings_database.h"
-#include "editing/command_texts.h"
+#include "editing/commands/command_texts.h"
 #include "interchange/import_texts.h"
 #include "interchange/latin1_text.h"
 #include "interchange/list_import.h"

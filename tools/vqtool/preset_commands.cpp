@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "editing/preset_file.h"
-#include "editing/preset_format.h"
+#include "editing/preset/preset_file.h"
+#include "editing/preset/preset_format.h"
 #include "vqtool/command_line.h"
 #include "vqtool/model_text.h"
 #include "vqtool/settings_file.h"

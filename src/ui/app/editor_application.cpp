@@ -10,11 +10,11 @@
 #include "link/usb/libusb_bus.h"
 #include "link/usb/qt/usb_receiver_link.h"
 #include "ui/app/command_line.h"
-#include "ui/app/main_frame.h"
-#include "ui/app/profile_store.h"
-#include "ui/app/serial_profile.h"
-#include "ui/app/serial_receiver_commands.h"
-#include "ui/app/usb_profile.h"
+#include "ui/app/frame/main_frame.h"
+#include "ui/app/config/profile_store.h"
+#include "ui/app/commands/serial_profile.h"
+#include "ui/app/commands/serial_receiver_commands.h"
+#include "ui/app/commands/usb_profile.h"
 
 namespace vq {
 namespace {

@@ -6,12 +6,12 @@
 #include <QStringList>
 #include <memory>
 
-#include "ui/app/editor_config.h"
-#include "ui/app/interchange_dialogs.h"
-#include "ui/app/message_prompter.h"
-#include "ui/app/preset_menu_commands.h"
-#include "ui/app/recent_files.h"
-#include "ui/app/transponder_update_command.h"
+#include "ui/app/config/editor_config.h"
+#include "ui/app/commands/interchange_dialogs.h"
+#include "ui/app/commands/message_prompter.h"
+#include "ui/app/commands/preset_menu_commands.h"
+#include "ui/app/config/recent_files.h"
+#include "ui/app/commands/transponder_update_command.h"
 
 namespace vq {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "editing/channel_draft.h"
+#include "editing/panes/channel_draft.h"
 #include "ui/panes/channel_pane_texts.h"
 #include "ui/panes/property_pane.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editing/satellite_draft.h"
+#include "editing/panes/satellite_draft.h"
 #include "ui/panes/property_pane.h"
 
 namespace vq {

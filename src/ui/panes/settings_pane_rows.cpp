@@ -1,9 +1,9 @@
 #include "ui/panes/settings_pane_rows.h"
 
 #include "database/lookup_tables.h"
-#include "editing/settings_categories.h"
-#include "editing/settings_texts.h"
-#include "editing/settings_values.h"
+#include "editing/settings/settings_categories.h"
+#include "editing/settings/settings_texts.h"
+#include "editing/settings/settings_values.h"
 
 namespace vq {
 namespace settings_rows {

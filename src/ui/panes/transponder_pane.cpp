@@ -4,10 +4,10 @@
 
 #include "common/text_translation.h"
 #include "database/settings_database.h"
-#include "editing/command_frame.h"
-#include "editing/editing_view.h"
-#include "editing/transponder_commit.h"
-#include "ui/app/editor_config.h"
+#include "editing/commands/command_frame.h"
+#include "editing/commands/editing_view.h"
+#include "editing/panes/transponder_commit.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/panes/channel_pane_texts.h"
 #include "ui/panes/pane_context.h"
 

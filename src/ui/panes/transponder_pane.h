@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editing/transponder_draft.h"
+#include "editing/panes/transponder_draft.h"
 #include "ui/panes/property_pane.h"
 
 namespace vq {

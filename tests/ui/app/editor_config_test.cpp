@@ -1,4 +1,4 @@
-#include "ui/app/editor_config.h"
+#include "ui/app/config/editor_config.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/app/profile_placement.h"
+#include "ui/app/config/profile_placement.h"
 
 namespace vq {
 namespace {

@@ -20,7 +20,7 @@
 
 #include "clipboard_actions.h"
 #include "history_actions.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/channel_pane_rows.h"

@@ -10,8 +10,8 @@
 
 #include "../dialogs/modal_answer.h"
 #include "support/database_builder.h"
-#include "ui/app/main_frame.h"
-#include "ui/app/message_prompter.h"
+#include "ui/app/frame/main_frame.h"
+#include "ui/app/commands/message_prompter.h"
 #include "ui/dialogs/select_record_dialog.h"
 #include "ui/grid/property_grid.h"
 #include "ui/view/list_page.h"

@@ -14,8 +14,8 @@
 #include "document/qt/vq_channel_editor_doc.h"
 #include "random_list_dialogs.h"
 #include "random_prompter.h"
-#include "ui/app/editor_config.h"
-#include "ui/app/recent_files.h"
+#include "ui/app/config/editor_config.h"
+#include "ui/app/config/recent_files.h"
 #include "ui/dialogs/dialog_prompter.h"
 
 class QAbstractItemView;

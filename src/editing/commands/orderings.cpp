@@ -1,0 +1,87 @@
+#include "editing/commands/orderings.h"
+
+#include "database/settings_database.h"
+#include "editing/commands/list_state.h"
+#include "editing/commands/reorder.h"
+
+namespace vq {
+namespace {
+
+bool ValidType(int type) { return type >= kTv && type <= kData; }
+
+int FavoriteGroupOf(int source) {
+  const int g = source - kSourceFavorites;
+  return g >= 0 && g < kFavoriteGroupCount ? g : -1;
+}
+
+int SatelliteOf(int source) {
+  const int n = source - kSourceSatellite;
+  return source < kSourceFavorites && n >= 0 && n < kSatelliteCount ? n : -1;
+}
+
+}  // namespace
+
+std::vector<ChannelNode*> ChannelOrder(const SettingsDatabase& db, int source, int type) {
+  std::vector<ChannelNode*> order;
+  if (!ValidType(type)) return order;
+  if (source >= kSourceFavorites) {
+    const int g = FavoriteGroupOf(source);
+    if (g >= 0 && type != kData) db.CollectFavoriteMembers(g, &order, type);
+  } else if (source >= kSourceSatellite) {
+    const int n = SatelliteOf(source);
+    if (n >= 0) db.CollectChannels(order, type, kFilterSatellite, n);
+  } else if (source >= kSourceAll && source <= kSourceScrambled) {
+    db.CollectChannels(order, type, source);
+  }
+  return order;
+}
+
+bool ApplyChannelOrder(SettingsDatabase& db, int source, int type,
+                       const std::vector<ChannelNode*>& order) {
+  if (!ValidType(type) || order == ChannelOrder(db, source, type)) return false;
+  if (source >= kSourceFavorites) {
+    const int g = FavoriteGroupOf(source);
+    if (g < 0) return false;
+    // The shown type's members take the group places its members held, in
+    // the new order; members of the other type stay where they are.
+    std::vector<ChannelNode*> group;
+    db.CollectFavoriteMembers(g, &group, kAllTypes);
+    size_t next = 0;
+    for (ChannelNode*& member : group)
+      if (member->Record().GetType() == type && next < order.size()) member = order[next++];
+    return db.ReorderFavoriteGroup(g, group);
+  }
+  if (source >= kSourceSatellite)
+    return SatelliteOf(source) >= 0 &&
+           db.ReorderChannels(type, kFilterSatellite, SatelliteOf(source), order);
+  return source >= kSourceAll && source <= kSourceScrambled &&
+         db.ReorderChannels(type, source, -1, order);
+}
+
+std::vector<TransponderNode*> TransponderOrder(const SettingsDatabase& db, int listSatellite) {
+  std::vector<TransponderNode*> order;
+  if (listSatellite >= 0 && listSatellite <= kSatelliteCount)
+    db.CollectTransponders(order, listSatellite - 1);
+  return order;
+}
+
+bool ApplyTransponderOrder(SettingsDatabase& db, int listSatellite,
+                           const std::vector<TransponderNode*>& order) {
+  return order != TransponderOrder(db, listSatellite) &&
+         db.ReorderTransponders(listSatellite - 1, order);
+}
+
+std::vector<SatelliteNode*> SatelliteOrder(const SettingsDatabase& db) {
+  std::vector<SatelliteNode*> order;
+  for (int n = 0; n < db.GetSatelliteCount(); ++n) order.push_back(db.GetSatelliteNode(n));
+  return order;
+}
+
+bool ApplySatelliteOrder(SettingsDatabase& db, const std::vector<SatelliteNode*>& order) {
+  // MoveSatellite keeps each satellite's records, LNB, transponders and
+  // channels together.
+  return ReorderByMoves(SatelliteOrder(db), order,
+                        [&](SatelliteNode* s, int place) { db.MoveSatellite(s, place); }) > 0;
+}
+
+}  // namespace vq
