@@ -17,11 +17,11 @@ TEST(VqtoolManualPage, ListsExactlyTheCommandsOfTheTool) {
   ASSERT_FALSE(page.empty());
   std::vector<std::string> documented = ManualItems(ManualSection(page, "COMMANDS"));
   std::erase_if(documented, [](const std::string& item) { return item.rfind("--", 0) == 0; });
-  const std::vector<std::string_view> names = tool::CommandNames();
+  const std::vector<std::string> names = tool::CommandNames();
   EXPECT_EQ(documented, std::vector<std::string>(names.begin(), names.end()));
 
   const std::string usage = RunVqtool({"--help"}).out;
-  for (std::string_view name : names) EXPECT_THAT(usage, HasSubstr("  " + std::string(name) + " "));
+  for (const std::string& name : names) EXPECT_THAT(usage, HasSubstr("  " + name + " "));
 }
 
 TEST(VqtoolManualPage, DocumentsEveryOptionOfTheUsageText) {
