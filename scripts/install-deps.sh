@@ -15,7 +15,7 @@ packages=(
   libgl-dev libegl-dev libglu1-mesa-dev libxkbcommon-dev  # Qt's OpenGL look-up takes EGL and GLU where present
   libusb-1.0-0-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libcli11-dev
   xvfb xauth xdotool  # xdotool: keys for the two-editor clipboard test
   librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base lintian
   dtv-scan-tables  # dvbv5 scan tables, read by the scan table tests when present
