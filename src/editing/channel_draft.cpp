@@ -9,8 +9,6 @@
 namespace vq {
 namespace {
 
-constexpr int kGroupCapacity = 128;
-
 bool IsTrackField(ChannelField field) {
   const int f = static_cast<int>(field);
   return f >= static_cast<int>(ChannelField::kTrackPid1) &&
@@ -100,7 +98,7 @@ ChannelDraft::ChannelDraft(const SettingsDatabase& db, const std::vector<Channel
   }
   for (int g = 0; g < ChannelRecord::kFavoriteGroups; ++g) {
     const bool allIn = known_[Index(Favorite(g))] && Value(Favorite(g)) == 1;
-    const bool full = db.CountFavoriteMembers(g) >= kGroupCapacity;
+    const bool full = db.CountFavoriteMembers(g) >= ChannelRecord::kFavoriteGroupCapacity;
     // A data channel may leave a group but joins none, as "Add To
     // Favorites" keeps data channels out.
     favoriteOpen_[static_cast<size_t>(g)] = allIn || (!full && type_ != kData);
