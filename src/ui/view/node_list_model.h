@@ -88,9 +88,11 @@ class NodeListModel : public RecordListModel {
   // nothing changed, when the nodes differ.
   bool TakeReordered(std::vector<Node*>& fresh) {
     if (fresh.size() != rows_.size()) return false;
-    const auto first = std::mismatch(rows_.begin(), rows_.end(), fresh.begin()).first - rows_.begin();
+    const auto first =
+        std::mismatch(rows_.begin(), rows_.end(), fresh.begin()).first - rows_.begin();
     if (first == static_cast<long>(rows_.size())) return true;
-    const auto last = rows_.size() - 1 -
+    const auto last =
+        rows_.size() - 1 -
         (std::mismatch(rows_.rbegin(), rows_.rend(), fresh.rbegin()).first - rows_.rbegin());
     std::vector<Node*> before(rows_.begin() + first, rows_.begin() + static_cast<long>(last) + 1);
     std::vector<Node*> after(fresh.begin() + first, fresh.begin() + static_cast<long>(last) + 1);

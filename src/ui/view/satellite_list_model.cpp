@@ -7,17 +7,17 @@ namespace vq {
 
 SatelliteListModel::SatelliteListModel(QObject* parent)
     : NodeListModel({{QT_TRANSLATE_NOOP("vq::ListColumns", "Num"), 35, true},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Satellite Name"), 80, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Pos"), 45, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Low"), 42, true},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "High"), 42, true},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "22k"), 30, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "12V"), 31, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "DiSeqC"), 58, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Port"), 31, true},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Tone Burst"), 64, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Motor"), 67, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "MI"), 25, true}},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "Satellite Name"), 80, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "Pos"), 45, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "Low"), 42, true},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "High"), 42, true},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "22k"), 30, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "12V"), 31, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "DiSeqC"), 58, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "Port"), 31, true},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "Tone Burst"), 64, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "Motor"), 67, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "MI"), 25, true}},
                     parent) {}
 
 void SatelliteListModel::Fill(const SettingsDatabase* database) {

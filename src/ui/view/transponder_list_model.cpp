@@ -7,16 +7,16 @@ namespace vq {
 
 TransponderListModel::TransponderListModel(QObject* parent)
     : NodeListModel({{QT_TRANSLATE_NOOP("vq::ListColumns", "Num"), 47, true},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Network"), 78, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Freq"), 45, true},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "P"), 20, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "SR"), 45, true},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "FEC"), 38, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "FTA"), 38, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "TPID"), 48, true},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Chns"), 48, true},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Satellite"), 93, false},
-                       {QT_TRANSLATE_NOOP("vq::ListColumns", "Pos"), 50, false}},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "Network"), 78, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "Freq"), 45, true},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "P"), 20, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "SR"), 45, true},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "FEC"), 38, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "FTA"), 38, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "TPID"), 48, true},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "Chns"), 48, true},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "Satellite"), 93, false},
+                     {QT_TRANSLATE_NOOP("vq::ListColumns", "Pos"), 50, false}},
                     parent) {}
 
 namespace {
