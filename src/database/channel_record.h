@@ -25,9 +25,6 @@ class ChannelRecord {
   static constexpr int kFavoritePlaceBase = 128;
   static constexpr int kFavoriteGroupCapacity = 256 - kFavoritePlaceBase;
   static constexpr uint16_t kNoNumber = 0xFFFF;
-  // Channel number offsets of the types.
-  static constexpr uint16_t kRadioNumberBase = 16384;
-  static constexpr uint16_t kDataNumberBase = 32768;
 
   explicit ChannelRecord(uint8_t* bytes) : bytes_(bytes) {}
   uint8_t* Bytes() const { return bytes_; }
