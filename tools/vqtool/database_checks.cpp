@@ -153,12 +153,12 @@ void CheckFavorites(const SettingsDatabase& db, const std::vector<const ChannelN
     for (const ChannelNode* channel : channels) {
       const int place = channel->Record().GetFavoritePlace(g);
       if (place == 0) continue;
-      if (place < 128) {
+      if (place < ChannelRecord::kFavoritePlaceBase) {
         problems.push_back(ChannelLabel(channel) + ": favourite byte " + std::to_string(place) +
                            " in group " + std::to_string(g + 1));
         continue;
       }
-      places.push_back(place - 128);
+      places.push_back(place - ChannelRecord::kFavoritePlaceBase);
     }
     CheckDense(problems,
                "places of favourite group " + std::to_string(g + 1) + " \"" +

@@ -6,12 +6,10 @@
 namespace vq {
 namespace {
 
-constexpr int kGroupCapacity = 128;
-
 bool CanAddToFavorites(EditingView& view, const SettingsDatabase& db) {
   const int g = view.SelectedFavoriteGroup();
   if (view.State().ShowsFavoriteGroup() || g < 0 || g >= kFavoriteGroupCount ||
-      db.CountFavoriteMembers(g) >= kGroupCapacity)
+      db.CountFavoriteMembers(g) >= ChannelRecord::kFavoriteGroupCapacity)
     return false;
   for (const ChannelNode* c : SelectedChannels(view, EditList::kChannels)) {
     const ChannelRecord record = c->Record();

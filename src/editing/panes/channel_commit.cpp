@@ -31,7 +31,8 @@ bool MoveToListPlace(SettingsDatabase& db, ChannelNode* channel, int source, int
   if (source == kSourceScrambled) return db.MoveChannelScrambledNumber(channel, to);
   if (source < kSourceFavorites) return db.MoveChannelInSatellite(channel, to);
   const int g = source - kSourceFavorites;
-  const int index = order[static_cast<size_t>(to)]->Record().GetFavoritePlace(g) - 128;
+  const int index = order[static_cast<size_t>(to)]->Record().GetFavoritePlace(g) -
+                    ChannelRecord::kFavoritePlaceBase;
   return db.MoveInFavoriteGroup(channel, g, index);
 }
 

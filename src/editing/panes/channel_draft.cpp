@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "database/lookup_tables.h"
 #include "database/settings_database.h"
 #include "editing/commands/command_frame.h"
 
 namespace vq {
 namespace {
-
-constexpr int kGroupCapacity = 128;
 
 bool IsTrackField(ChannelField field) {
   const int f = static_cast<int>(field);
@@ -40,32 +39,32 @@ bool SharedField(ChannelField field) {
 
 }  // namespace
 
-FieldRange ChannelFieldRange(ChannelField field) {
+FieldRange RangeOf(ChannelField field) {
   if (FavoriteGroupOf(field) >= 0) return {0, 1};
   const int f = static_cast<int>(field);
-  if (f >= static_cast<int>(ChannelField::kTrackLanguage1)) return {0, 31};
-  if (f >= static_cast<int>(ChannelField::kTrackPid1)) return {0, 8191};
+  if (f >= static_cast<int>(ChannelField::kTrackLanguage1)) return {0, kLanguageCount - 1};
+  if (f >= static_cast<int>(ChannelField::kTrackPid1)) return {0, kMaxPid};
   switch (field) {
     case ChannelField::kLocked:
     case ChannelField::kScrambled:
     case ChannelField::kSkipped:
       return {0, 1};
     case ChannelField::kCas:
-      return {0, 47};
+      return {0, kCasCount - 1};
     case ChannelField::kSubtitle:
       return {0, 255};
     case ChannelField::kProgramId:
       return {0, 65535};
     case ChannelField::kAudioMode:
-      return {0, 3};
+      return {0, kAudioModeCount - 1};
     case ChannelField::kAudioCount:
       return {1, ChannelRecord::kAudioTrackCount};
     case ChannelField::kCurrentTrack:
       return {0, kAc3Track};
     case ChannelField::kAc3Language:
-      return {0, 31};
+      return {0, kLanguageCount - 1};
     default:
-      return {0, 8191};
+      return {0, kMaxPid};
   }
 }
 
@@ -100,7 +99,7 @@ ChannelDraft::ChannelDraft(const SettingsDatabase& db, const std::vector<Channel
   }
   for (int g = 0; g < ChannelRecord::kFavoriteGroups; ++g) {
     const bool allIn = known_[Index(Favorite(g))] && Value(Favorite(g)) == 1;
-    const bool full = db.CountFavoriteMembers(g) >= kGroupCapacity;
+    const bool full = db.CountFavoriteMembers(g) >= ChannelRecord::kFavoriteGroupCapacity;
     // A data channel may leave a group but joins none, as "Add To
     // Favorites" keeps data channels out.
     favoriteOpen_[static_cast<size_t>(g)] = allIn || (!full && type_ != kData);
@@ -145,7 +144,7 @@ void ChannelDraft::Put(ChannelField field, int value) {
 }
 
 bool ChannelDraft::Set(ChannelField field, int value) {
-  const FieldRange range = ChannelFieldRange(field);
+  const FieldRange range = RangeOf(field);
   if (!IsEditable(field) || value < range.minimum || value > range.maximum) return false;
   const int current = Value(ChannelField::kCurrentTrack);
   switch (field) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editing/panes/channel_field.h"
+#include "editing/panes/field_values.h"
 
 namespace vq {
 
@@ -107,11 +108,6 @@ class ChannelDraft {
   std::bitset<ChannelRecord::kFavoriteGroups> favoriteOpen_;
 };
 
-/// The inclusive range of values a field takes.
-struct FieldRange {
-  int minimum;
-  int maximum;
-};
-FieldRange ChannelFieldRange(ChannelField field);
+FieldRange RangeOf(ChannelField field);
 
 }  // namespace vq

@@ -9,6 +9,12 @@
 
 namespace vq {
 
+/// The inclusive range of values a field takes.
+struct FieldRange {
+  int minimum;
+  int maximum;
+};
+
 /// One int per field, with whether every record holds it (known) and
 /// whether the user changed it (marked). Built from the first record with
 /// Start, then narrowed by Merge for each further record.

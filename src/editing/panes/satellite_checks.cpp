@@ -41,7 +41,7 @@ std::optional<int> ReadOscillatorText(std::string_view text) {
   if (!rest.empty() && !IsUnit(rest)) return std::nullopt;
   int value = 0;
   for (size_t i = 0; i < digits; ++i) value = value * 10 + (text[i] - '0');
-  const SatelliteFieldRange range = RangeOf(SatelliteField::kHighOscillator);
+  const FieldRange range = RangeOf(SatelliteField::kHighOscillator);
   if (value < range.minimum || value > range.maximum) return std::nullopt;
   return value;
 }

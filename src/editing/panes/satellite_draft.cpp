@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "database/lookup_tables.h"
 #include "database/settings_database.h"
 #include "editing/commands/command_frame.h"
 #include "editing/commands/editing_view.h"
@@ -63,18 +64,18 @@ int SwitchPortCount(int switchType) {
   }
 }
 
-SatelliteFieldRange RangeOf(SatelliteField field) {
+FieldRange RangeOf(SatelliteField field) {
   PredefinedPart part{};
   if (PredefinedOf(field, &part) >= 0) {
     switch (part) {
       case PredefinedPart::kFrequency:
         return {3000, 12750};
       case PredefinedPart::kSymbolRate:
-        return {1000, 50000};
+        return {kMinSymbolRate, kMaxSymbolRate};
       case PredefinedPart::kPolarization:
-        return {0, 2};
+        return {0, kPolarizationCount - 1};
       default:
-        return {0, 8191};
+        return {0, kMaxPid};
     }
   }
   switch (field) {
@@ -84,12 +85,13 @@ SatelliteFieldRange RangeOf(SatelliteField field) {
     case SatelliteField::kLowOscillator:
       return {5000, 12000};
     case SatelliteField::kSwitchType:
-      return {0, 10};
+      return {0, kSwitchTypeCount - 1};
     case SatelliteField::kSwitchPort:
       return {1, 16};
     case SatelliteField::kToneBurst:
+      return {0, kToneBurstCount - 1};
     case SatelliteField::kMotorType:
-      return {0, 2};
+      return {0, kMotorTypeCount - 1};
     case SatelliteField::kMotorIndex:
       return {0, 64};
     default:
@@ -205,7 +207,7 @@ bool SatelliteDraft::IsEditable(SatelliteField f) const {
 }
 
 bool SatelliteDraft::Set(SatelliteField f, int value) {
-  SatelliteFieldRange range = RangeOf(f);
+  FieldRange range = RangeOf(f);
   if (f == SatelliteField::kSwitchPort)
     range.maximum = SwitchPortCount(Value(SatelliteField::kSwitchType));
   if (!IsEditable(f) || value < range.minimum || value > range.maximum) return false;

@@ -55,11 +55,7 @@ int PredefinedOf(SatelliteField field, PredefinedPart* part = nullptr);
 /// "DiSEqC 1" .. "DiSEqC 4" and unknown types, which have no port.
 int SwitchPortCount(int switchType);
 
-struct SatelliteFieldRange {
-  int minimum;
-  int maximum;
-};
-SatelliteFieldRange RangeOf(SatelliteField field);
+FieldRange RangeOf(SatelliteField field);
 /// A field as the pane shows it: a motor index without a stored position
 /// reads 0.
 int ReadSatelliteField(const SatelliteNode& satellite, SatelliteField field);

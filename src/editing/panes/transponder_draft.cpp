@@ -3,24 +3,25 @@
 #include <algorithm>
 #include <cstring>
 
+#include "database/lookup_tables.h"
 #include "database/settings_database.h"
 #include "editing/commands/editing_view.h"
 
 namespace vq {
 
-TransponderFieldRange RangeOf(TransponderField field) {
+FieldRange RangeOf(TransponderField field) {
   switch (field) {
     case TransponderField::kSymbolRate:
-      return {1000, 50000};
+      return {kMinSymbolRate, kMaxSymbolRate};
     case TransponderField::kPolarization:
-      return {1, 2};
+      return {1, kPolarizationCount - 1};
     case TransponderField::kFec:
-      return {0, 5};
+      return {0, kFecCount - 1};
     case TransponderField::kFtaOnly:
       return {0, 1};
     case TransponderField::kEcmChannelId:
     case TransponderField::kEcmCasId:
-      return {0, 8191};
+      return {0, kMaxPid};
     default:
       // Frequency, TP ID and Network ID: what the 16-bit fields hold.
       return {0, 65535};
@@ -111,7 +112,7 @@ bool TransponderDraft::IsEditable(TransponderField f) const {
 }
 
 bool TransponderDraft::Set(TransponderField f, int value) {
-  const TransponderFieldRange range = RangeOf(f);
+  const FieldRange range = RangeOf(f);
   if (!IsEditable(f) || value < range.minimum || value > range.maximum) return false;
   values_.Put(Index(f), value);
   return true;

@@ -29,12 +29,7 @@ enum class TransponderField : int {
 };
 inline constexpr int kTransponderFieldCount = 9;
 
-/// Inclusive range of a field's values.
-struct TransponderFieldRange {
-  int minimum;
-  int maximum;
-};
-TransponderFieldRange RangeOf(TransponderField field);
+FieldRange RangeOf(TransponderField field);
 int ReadTransponderField(const TransponderNode& transponder, TransponderField field);
 
 /// What the transponder pane edits until its commit flow writes it.

@@ -6,6 +6,7 @@
 
 #include "common/byte_io.h"
 #include "common/fixed_text.h"
+#include "database/predefined_layout.h"
 #include "editing/preset/preset_format.h"
 
 namespace vq {
@@ -98,14 +99,14 @@ void WriteSatellite(uint8_t* record, const PresetSatellite& satellite, uint32_t 
   WriteFixedText(record + kSatName, kSatNameField, satellite.name.substr(0, kSatNameField - 1));
   for (size_t k = 0; k < satellite.predefined.size(); ++k) {
     const PresetPredefinedChannel& channel = satellite.predefined[k];
-    uint8_t* p = record + kSatPredefined + k * kSatPredefinedSize;
-    WriteU16LE(p + kPreFrequency, channel.frequency);
-    WriteU16LE(p + kPreSymbolRate, channel.symbolRate);
-    WriteU16LE(p + kPrePolarization, channel.polarization);
-    WriteU16LE(p + kPreVideoPid, channel.videoPid);
-    WriteU16LE(p + kPreAudioPid, channel.audioPid);
-    WriteU16LE(p + kPrePcrPid, channel.pcrPid);
-    WriteFixedText(p + kPreName, kPreNameField, channel.name);
+    uint8_t* p = record + kSatPredefined + k * predefined::kSize;
+    WriteU16LE(p + predefined::kFrequency, channel.frequency);
+    WriteU16LE(p + predefined::kSymbolRate, channel.symbolRate);
+    WriteU16LE(p + predefined::kPolarization, channel.polarization);
+    WriteU16LE(p + predefined::kVideoPid, channel.videoPid);
+    WriteU16LE(p + predefined::kAudioPid, channel.audioPid);
+    WriteU16LE(p + predefined::kPcrPid, channel.pcrPid);
+    WriteFixedText(p + predefined::kName, predefined::kNameWidth, channel.name);
   }
   // Readers of version 6 take the position from here; byte 6 stays for the
   // readers that expect it there.
@@ -158,14 +159,14 @@ bool ReadSatellite(const uint8_t* record, uint32_t version, PresetSatellite& sat
       version >= kPositionVersion ? static_cast<int16_t>(ReadU16LE(record + kSatPosition)) : 0;
   for (size_t k = 0; k < satellite.predefined.size(); ++k) {
     PresetPredefinedChannel& channel = satellite.predefined[k];
-    const uint8_t* p = record + kSatPredefined + k * kSatPredefinedSize;
-    channel.frequency = ReadU16LE(p + kPreFrequency);
-    channel.symbolRate = ReadU16LE(p + kPreSymbolRate);
-    channel.polarization = ReadU16LE(p + kPrePolarization);
-    channel.videoPid = ReadU16LE(p + kPreVideoPid);
-    channel.audioPid = ReadU16LE(p + kPreAudioPid);
-    channel.pcrPid = ReadU16LE(p + kPrePcrPid);
-    channel.name = ReadFixedText(p + kPreName, kPreNameField);
+    const uint8_t* p = record + kSatPredefined + k * predefined::kSize;
+    channel.frequency = ReadU16LE(p + predefined::kFrequency);
+    channel.symbolRate = ReadU16LE(p + predefined::kSymbolRate);
+    channel.polarization = ReadU16LE(p + predefined::kPolarization);
+    channel.videoPid = ReadU16LE(p + predefined::kVideoPid);
+    channel.audioPid = ReadU16LE(p + predefined::kAudioPid);
+    channel.pcrPid = ReadU16LE(p + predefined::kPcrPid);
+    channel.name = ReadFixedText(p + predefined::kName, predefined::kNameWidth);
   }
   return true;
 }

@@ -85,19 +85,8 @@ inline constexpr size_t kSatMotorIndex = 3;
 inline constexpr size_t kSatPositionAtExport = 6;
 inline constexpr size_t kSatName = 8;
 inline constexpr size_t kSatNameField = 15;
-inline constexpr size_t kSatPredefined = 24;
-inline constexpr size_t kSatPredefinedSize = 32;
+inline constexpr size_t kSatPredefined = 24;  // predefined channels as stored, one after another
 inline constexpr size_t kSatPosition = 120;
-
-// Predefined channel inside a satellite record, in the stored layout.
-inline constexpr size_t kPreFrequency = 0;
-inline constexpr size_t kPreSymbolRate = 2;
-inline constexpr size_t kPrePolarization = 4;
-inline constexpr size_t kPreVideoPid = 6;
-inline constexpr size_t kPreAudioPid = 8;
-inline constexpr size_t kPrePcrPid = 10;
-inline constexpr size_t kPreName = 12;
-inline constexpr size_t kPreNameField = 20;
 
 // Transponder record.
 inline constexpr size_t kTpFrequency = 0;

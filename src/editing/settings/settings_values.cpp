@@ -5,6 +5,7 @@
 
 #include "common/text_translation.h"
 #include "database/mjd_date.h"
+#include "database/position_text.h"
 
 namespace vq {
 namespace {
@@ -94,11 +95,11 @@ void SetTvSystemKeepingUhf(ReceiverConfig config, uint8_t tvSystem) {
 }
 
 bool ParseLongitudeText(std::string_view text, int16_t& out) {
-  return ParseLocation(text, 'E', 'W', 1800, out);
+  return ParseLocation(text, 'E', 'W', kMaxLongitudeTenths, out);
 }
 
 bool ParseLatitudeText(std::string_view text, int16_t& out) {
-  return ParseLocation(text, 'N', 'S', 900, out);
+  return ParseLocation(text, 'N', 'S', kMaxLatitudeTenths, out);
 }
 
 bool IsLockCodeText(std::string_view text) {

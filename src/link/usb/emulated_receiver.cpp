@@ -7,6 +7,7 @@
 
 #include "common/byte_sum.h"
 #include "common/translated_format.h"
+#include "image/image_layout.h"
 
 namespace vq::usb {
 namespace {
@@ -16,7 +17,7 @@ using Status = TransferResult::Status;
 constexpr uint16_t kStatusProtocolError = 0x21;
 constexpr uint16_t kStatusInvalidParameter = 0x22;
 constexpr uint64_t kLargestUpload = 16u << 20;
-constexpr size_t kSettingsImageSizes[] = {499712, 827392};
+constexpr size_t kSettingsImageSizes[] = {kImageSizeModel0, kImageSizeModel1};
 
 uint32_t GetU32Be(const uint8_t* p) {
   return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];

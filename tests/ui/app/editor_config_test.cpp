@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "link/serial/line_settings.h"
 #include "ui/app/config/profile_placement.h"
 
 namespace vq {
@@ -29,7 +30,7 @@ TEST(EditorConfigTest, FirstStartGivesTheDefaults) {
   EXPECT_EQ(config.CurrentTab, 0);
   EXPECT_EQ(config.CurrentSettingsItem, 0);
   EXPECT_EQ(config.Port, 0);
-  EXPECT_EQ(kLineSpeeds[config.Bitrate], 115200);
+  EXPECT_EQ(serial::kLineSpeeds[static_cast<size_t>(config.Bitrate)], 115200);
   EXPECT_EQ(config.DataBits + 5, 5);
   EXPECT_EQ(config.ParityBit, 0);
   EXPECT_EQ(config.StopBit, 0);

@@ -23,7 +23,7 @@ struct EditorConfig {
   int32_t ChanPastingModeNoTp = 0;    // 0 ask, 1 skip, 2 select transponder, 3 create transponder
   int32_t TPPastingModeNoSat = 0;     // 0 ask, 1 skip, 2 select satellite
   int32_t Port = 0;                   // serial port n + 1
-  int32_t Bitrate = 11;               // index into kLineSpeeds
+  int32_t Bitrate = 11;               // index into serial::kLineSpeeds
   int32_t DataBits = 0;               // data bits less 5
   int32_t ParityBit = 0;              // none, odd, even, mark, space
   int32_t StopBit = 0;                // 1, 1.5, 2
@@ -52,11 +52,6 @@ struct EditorConfig {
 
   bool operator==(const EditorConfig&) const = default;
 };
-
-/// Line speeds in bits per second, indexed by EditorConfig::Bitrate.
-inline constexpr int32_t kLineSpeeds[16] = {110,   300,   600,    1200,   2400,   4800,
-                                            9600,  14400, 19200,  38400,  56000,  115200,
-                                            172800, 230400, 460800, 921600};
 
 /// Reads one integer by section and key; nothing when the key is absent or
 /// its value is not an integer.

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 
 #include "interchange/scan_table_source.h"
+#include "link/serial/line_settings.h"
 
 namespace vq {
 namespace {
@@ -90,7 +91,7 @@ ComPortSettingsPage::ComPortSettingsPage(QWidget* parent) : QWidget(parent) {
   auto* form = new QFormLayout(this);
   QStringList ports, speeds;
   for (int i = 1; i <= 16; ++i) ports << tr("Port %1").arg(i);
-  for (int32_t speed : kLineSpeeds) speeds << tr("%1 bps").arg(speed);
+  for (const uint32_t speed : serial::kLineSpeeds) speeds << tr("%1 bps").arg(speed);
   port_ = AddList(form, tr("Port:"), ports);
   bitrate_ = AddList(form, tr("Bits per second:"), speeds);
   dataBits_ = AddList(form, tr("Data bits:"), {"5", "6", "7", "8"});
