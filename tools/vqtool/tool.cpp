@@ -9,6 +9,7 @@
 #include "vqtool/interchange_commands.h"
 #include "vqtool/preset_commands.h"
 #include "vqtool/serial_commands.h"
+#include "vqtool/tidy_commands.h"
 #include "vqtool/usb_commands.h"
 
 namespace vq::tool {
@@ -36,6 +37,13 @@ constexpr std::string_view kUsage =
     "  export-csv IN CSV             the channel list as CSV for spreadsheets\n"
     "  order-like [--favourites] REFERENCE IN OUT\n"
     "                                number the channels like another list\n"
+    "  duplicates FILE [--hd-twins] [--json]  groups of channels that are one service\n"
+    "  dedupe IN OUT [--keep favourites|hd|first] [--hd-twins]\n"
+    "                                keep one channel of each group of duplicates\n"
+    "  sort IN OUT --by name|frequency|network|sid [--type tv|radio|data] [--from N]\n"
+    "       [--descending]           sort the channels of one type\n"
+    "  rename IN OUT --find TEXT --replace TEXT [--regex] [--ignore-case]\n"
+    "                                find and replace in channel names\n"
     "  update-transponders FILE [--tables DIR|URL] [--apply OUT [--remove-vanished]] [--json]\n"
     "                                compare with the scan tables of each satellite's position\n"
     "  serial-download --port DEV OUT  read a receiver's settings over a serial line\n"
@@ -61,6 +69,7 @@ constexpr Entry kCommands[] = {
     {"import-vdr", RunImportVdr}, {"import-scan-table", RunImportScanTable},
     {"export-vdr", RunExportVdr}, {"export-csv", RunExportCsv}, {"order-like", RunOrderLike},
     {"update-transponders", RunUpdateTransponders},
+    {"duplicates", RunDuplicates}, {"dedupe", RunDedupe}, {"sort", RunSort}, {"rename", RunRename},
     {"serial-download", RunSerialDownload}, {"serial-upload", RunSerialUpload},
     {"usb-download", RunUsbDownload}, {"usb-upload", RunUsbUpload},
 };
