@@ -1,5 +1,6 @@
 #include "editing/tidy/bounded_pattern.h"
 
+#include <algorithm>
 #include <bitset>
 #include <cstdint>
 #include <vector>
@@ -278,7 +279,8 @@ namespace {
 // says what must match after the current node.
 class Matcher {
  public:
-  Matcher(const std::vector<Node>& nodes, std::string_view text) : nodes_(nodes), text_(text) {}
+  Matcher(const std::vector<Node>& nodes, std::string_view text, long limit)
+      : nodes_(nodes), text_(text), limit_(limit) {}
 
   struct Cont {
     enum Type { kDone, kSeq, kGroupEnd, kRepeat } type;
@@ -298,11 +300,12 @@ class Matcher {
     return true;
   }
   bool Exhausted() const { return exhausted_; }
+  long Steps() const { return steps_; }
 
  private:
   // Counts a step and a level; false when the budget is gone.
   bool Enter() {
-    if (++steps_ > kStepBudget || depth_ >= kDepthBudget) exhausted_ = true;
+    if (++steps_ > limit_ || depth_ >= kDepthBudget) exhausted_ = true;
     if (exhausted_) return false;
     ++depth_;
     return true;
@@ -398,6 +401,7 @@ class Matcher {
   std::string_view text_;
   std::array<size_t, 2 * (BoundedPattern::kMaxGroups + 1)> spans_{};
   size_t end_ = 0;
+  long limit_;
   long steps_ = 0;
   int depth_ = 0;
   bool exhausted_ = false;
@@ -455,18 +459,20 @@ std::optional<BoundedPattern> BoundedPattern::Compile(std::string_view pattern, 
 int BoundedPattern::GroupCount() const { return program_->groups; }
 
 std::optional<BoundedPattern::Match> BoundedPattern::Find(std::string_view text, size_t from,
-                                                          PatternError* error) const {
+                                                          PatternError* error, long* budget) const {
   *error = PatternError::kNone;
-  Matcher matcher(program_->nodes, text);
+  Matcher matcher(program_->nodes, text, budget ? std::min(*budget, kStepBudget) : kStepBudget);
   Match match;
-  for (size_t start = from; start <= text.size(); ++start) {
-    if (matcher.Try(program_->root, start, match)) return match;
+  std::optional<Match> found;
+  for (size_t start = from; start <= text.size() && !found; ++start) {
+    if (matcher.Try(program_->root, start, match)) found = match;
     if (matcher.Exhausted()) {
       *error = PatternError::kTooComplex;
-      return std::nullopt;
+      break;
     }
   }
-  return std::nullopt;
+  if (budget) *budget -= matcher.Steps();
+  return *error == PatternError::kNone ? found : std::nullopt;
 }
 
 }  // namespace vq

@@ -63,8 +63,11 @@ class BoundedPattern {
   int GroupCount() const;
 
   /// The first match starting at or after `from`; nothing when there is
-  /// none or the budget ran out (then `error` says kTooComplex).
-  std::optional<Match> Find(std::string_view text, size_t from, PatternError* error) const;
+  /// none or the budget ran out (then `error` says kTooComplex). A caller
+  /// matching many texts passes `budget`, the steps left for all of them,
+  /// which this call lowers by what it took.
+  std::optional<Match> Find(std::string_view text, size_t from, PatternError* error,
+                            long* budget = nullptr) const;
 
  private:
   struct Program;

@@ -13,6 +13,9 @@ constexpr size_t kNameWidth = ChannelRecord::kNameWidth;
 // A replacement is built no further than this: one byte past the record's
 // width tells that the name is cut, whatever the rule would make of it.
 constexpr size_t kBuildLimit = kNameWidth + 1;
+// Steps all names of one plan may take together: a preview over 8192 names
+// stays quick whatever the pattern.
+constexpr long kPlanStepBudget = 4'000'000;
 
 void Append(std::string& out, std::string_view part) {
   if (out.size() < kBuildLimit) out.append(part.substr(0, kBuildLimit - out.size()));
@@ -53,13 +56,13 @@ int HighestReference(std::string_view replace) {
 }
 
 std::string ReplaceAll(std::string_view text, const RenameRule& rule, const BoundedPattern& pattern,
-                       PatternError* error) {
+                       PatternError* error, long* budget) {
   // A plain find is a pattern of escaped characters, so both kinds of rule
   // share the case folding and the replacement loop.
   std::string out;
   size_t from = 0;
   while (from <= text.size()) {
-    const std::optional<BoundedPattern::Match> match = pattern.Find(text, from, error);
+    const std::optional<BoundedPattern::Match> match = pattern.Find(text, from, error, budget);
     if (!match) break;
     Append(out, text.substr(from, match->Begin() - from));
     if (rule.regex)
@@ -118,10 +121,11 @@ RenamePlan PlanRename(const std::vector<ChannelNode*>& channels, const RenameRul
     plan.error = PatternError::kBadReference;
     return plan;
   }
+  long budget = kPlanStepBudget;
   for (ChannelNode* c : channels) {
     if (!c) continue;
     RenameEntry entry{c, c->Record().GetName(), {}};
-    entry.newName = ReplaceAll(entry.oldName, rule, *pattern, &plan.error);
+    entry.newName = ReplaceAll(entry.oldName, rule, *pattern, &plan.error, &budget);
     if (plan.error != PatternError::kNone) {
       plan.changes.clear();
       return plan;

@@ -164,7 +164,7 @@ TEST(Rename, PatternRulesReplaceAsTheStandardMatcherDoes) {
   std::vector<std::string> names;
   for (int i = 0; i < 40; ++i) names.push_back(RandomText(rng, "abc1", 12));
   const std::vector<ChannelNode*> channels = NamedChannels(*db, names);
-  for (int i = 0; i < 300; ++i) {
+  for (int i = 0; i < 120; ++i) {
     // A non-empty match at every place, so both walk the text alike.
     const std::string pattern = "(" + RandomPattern(rng, 1) + ")[abc1]";
     const std::string replace = rng() % 2 ? "<$1>" : "x";
@@ -203,6 +203,17 @@ TEST(Rename, RefusesNamesThatWouldFreeOrEmptyTheRecord) {
   EXPECT_EQ(channels[0]->Record().GetName(), "Das Erste (High Defi");
   EXPECT_EQ(PlanRename(channels, {"(a)", "$2", true, false}).error, PatternError::kBadReference);
   EXPECT_EQ(PlanRename(channels, {"", "x", false, false}).error, PatternError::kEmptyFind);
+}
+
+TEST(Rename, AHostilePatternOverManyNamesEndsWithinThePlansBudget) {
+  auto db = MakeDatabase(kModelPvr);
+  const std::vector<ChannelNode*> channels =
+      NamedChannels(*db, std::vector<std::string>(2000, std::string(20, 'a')));
+  const auto start = std::chrono::steady_clock::now();
+  const RenamePlan plan = PlanRename(channels, {"(a|a)*(a|a)*(a|a)*c", "x", true, false});
+  EXPECT_EQ(plan.error, PatternError::kTooComplex);
+  EXPECT_TRUE(plan.changes.empty());
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 }  // namespace
