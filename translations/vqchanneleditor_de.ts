@@ -3111,68 +3111,59 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 </context>
 <context>
     <name>vq::DuplicateGroupsModel</name>
-    <message numerus="yes">
+    <message>
         <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="15"/>
-        <source>Same service: %n channels</source>
-        <translation>
-            <numerusform>Gleicher Dienst: %n Kanal</numerusform>
-            <numerusform>Gleicher Dienst: %n Kanäle</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="17"/>
-        <source>Same name on one transponder: %n channels</source>
-        <translation>
-            <numerusform>Gleicher Name auf einem Transponder: %n Kanal</numerusform>
-            <numerusform>Gleicher Name auf einem Transponder: %n Kanäle</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="20"/>
-        <source>HD and SD twins: %n channels</source>
-        <translation>
-            <numerusform>HD- und SD-Zwillinge: %n Kanal</numerusform>
-            <numerusform>HD- und SD-Zwillinge: %n Kanäle</numerusform>
-        </translation>
+        <source>Same service, %1 channels</source>
+        <translation>Gleicher Dienst, %1 Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="121"/>
-        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="168"/>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="17"/>
+        <source>Same name on one transponder, %1 channels</source>
+        <translation>Gleicher Name auf einem Transponder, %1 Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="19"/>
+        <source>HD and SD twins, %1 channels</source>
+        <translation>HD- und SD-Zwillinge, %1 Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="120"/>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="166"/>
         <source>Keep</source>
         <translation>Behalten</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="121"/>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="120"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="137"/>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="136"/>
         <source>Locked</source>
         <translation>Gesperrt</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="170"/>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="168"/>
         <source>Number</source>
         <translation>Nummer</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="172"/>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="170"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="174"/>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="172"/>
         <source>Transponder</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="176"/>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="174"/>
         <source>Favourites</source>
         <translation>Favoriten</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="178"/>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="176"/>
         <source>Lock</source>
         <translation>Sperre</translation>
     </message>
@@ -3902,13 +3893,10 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <source>Number</source>
         <translation>Nummer</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="86"/>
-        <source>The %n selected channels move as a block, in their order, to start at:</source>
-        <translation>
-            <numerusform>Der %n ausgewählte Kanal wird verschoben auf:</numerusform>
-            <numerusform>Die %n ausgewählten Kanäle werden als Block in ihrer Reihenfolge verschoben und beginnen bei:</numerusform>
-        </translation>
+        <source>The selected channels (%1) move as a block, in their order, to start at number:</source>
+        <translation>Die ausgewählten Kanäle (%1) werden als Block in ihrer Reihenfolge verschoben und beginnen bei Nummer:</translation>
     </message>
     <message>
         <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="93"/>
@@ -4045,21 +4033,15 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <source>&quot;%1&quot; is not a Latin-1 character; names hold Latin-1 only.</source>
         <translation>„%1“ ist kein Latin-1-Zeichen; Namen enthalten nur Latin-1.</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="115"/>
-        <source>%n names would be refused; change the rule.</source>
-        <translation>
-            <numerusform>%n Name würde abgelehnt; bitte die Regel ändern.</numerusform>
-            <numerusform>%n Namen würden abgelehnt; bitte die Regel ändern.</numerusform>
-        </translation>
+        <source>Names refused: %1. Change the rule.</source>
+        <translation>Abgelehnte Namen: %1. Bitte die Regel ändern.</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="117"/>
-        <source>%n names change.</source>
-        <translation>
-            <numerusform>%n Name ändert sich.</numerusform>
-            <numerusform>%n Namen ändern sich.</numerusform>
-        </translation>
+        <source>Names that change: %1</source>
+        <translation>Namen, die sich ändern: %1</translation>
     </message>
 </context>
 <context>
@@ -4607,12 +4589,12 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::TidyMenuCommands</name>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="31"/>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="32"/>
         <source>Find D&amp;uplicates...</source>
         <translation>&amp;Doppelte Kanäle finden...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="32"/>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="33"/>
         <source>Find channels that are the same service and remove the others</source>
         <translation>Kanäle finden, die derselbe Dienst sind, und die anderen entfernen</translation>
     </message>
@@ -4622,7 +4604,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Kanäle s&amp;ortieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="35"/>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="34"/>
         <source>Sort the selected channels or the whole list</source>
         <translation>Die ausgewählten Kanäle oder die ganze Liste sortieren</translation>
     </message>
@@ -4642,7 +4624,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Kanäle &amp;umbenennen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="39"/>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="38"/>
         <source>Find and replace in the names of channels</source>
         <translation>In den Namen der Kanäle suchen und ersetzen</translation>
     </message>

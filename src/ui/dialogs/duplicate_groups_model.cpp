@@ -12,12 +12,11 @@ constexpr quintptr kGroupRow = 0;
 QString KindText(DuplicateKind kind, int members) {
   switch (kind) {
     case DuplicateKind::kServiceIds:
-      return DuplicateGroupsModel::tr("Same service: %n channels", nullptr, members);
+      return DuplicateGroupsModel::tr("Same service, %1 channels").arg(members);
     case DuplicateKind::kNameOnTransponder:
-      return DuplicateGroupsModel::tr("Same name on one transponder: %n channels", nullptr,
-                                      members);
+      return DuplicateGroupsModel::tr("Same name on one transponder, %1 channels").arg(members);
     case DuplicateKind::kHdTwins:
-      return DuplicateGroupsModel::tr("HD and SD twins: %n channels", nullptr, members);
+      return DuplicateGroupsModel::tr("HD and SD twins, %1 channels").arg(members);
   }
   return {};
 }

@@ -78,7 +78,7 @@ void DuplicatesDialog::Refind() {
   tree_->expandAll();
   for (int row = 0; row < model_->rowCount(); ++row) tree_->setFirstColumnSpanned(row, {}, true);
   const int unit = tree_->fontMetrics().averageCharWidth();
-  tree_->setColumnWidth(DuplicateGroupsModel::kKeep, 14 * unit);
+  tree_->setColumnWidth(DuplicateGroupsModel::kKeep, 22 * unit);
   tree_->setColumnWidth(DuplicateGroupsModel::kNumber, 10 * unit);
   tree_->setColumnWidth(DuplicateGroupsModel::kName, 24 * unit);
   tree_->setColumnWidth(DuplicateGroupsModel::kTransponder, 30 * unit);

@@ -112,9 +112,9 @@ void RenameChannelsDialog::Replan() {
     if (plan.error != PatternError::kNone)
       problem = QCoreApplication::translate("CoreText", PatternErrorText(plan.error));
     else if (plan.RefusedCount() > 0)
-      problem = tr("%n names would be refused; change the rule.", nullptr, plan.RefusedCount());
+      problem = tr("Names refused: %1. Change the rule.").arg(plan.RefusedCount());
     else
-      problem = tr("%n names change.", nullptr, static_cast<int>(plan.changes.size()));
+      problem = tr("Names that change: %1").arg(plan.changes.size());
   }
   problem_->setText(problem);
   rename_->setEnabled(preview_->Plan().Applicable() && !preview_->Plan().changes.empty() &&

@@ -82,8 +82,9 @@ MoveToNumberDialog::MoveToNumberDialog(int selected, int listed, QWidget* parent
   setObjectName(QStringLiteral("Move To Number"));
   number_->setRange(1, std::max(1, listed));
   number_->setAccessibleName(tr("Number"));
-  auto* intro = new QLabel(tr(
-      "The %n selected channels move as a block, in their order, to start at:", nullptr, selected));
+  auto* intro = new QLabel(
+      tr("The selected channels (%1) move as a block, in their order, to start at number:")
+          .arg(selected));
   intro->setWordWrap(true);
   intro->setBuddy(number_);
   auto* layout = new QVBoxLayout(this);

@@ -223,7 +223,7 @@ TEST_F(TidyWindow, RenameShowsEveryChangeAndRefusesWhatWouldBreakARecord) {
     dialog->RegexBox()->setChecked(true);
     dialog->FindEdit()->setText("^.*$");
     EXPECT_FALSE(dialog->RenameButton()->isEnabled());
-    EXPECT_EQ(dialog->ProblemText(), "10 names would be refused; change the rule.");
+    EXPECT_EQ(dialog->ProblemText(), "Names refused: 10. Change the rule.");
     dialog->FindEdit()->setText("(");
     EXPECT_EQ(dialog->ProblemText(), "The pattern's parentheses do not pair up.");
     dialog->FindEdit()->setText(QString::fromUtf8("€"));
