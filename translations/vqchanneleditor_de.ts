@@ -4590,8 +4590,8 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     <name>vq::TidyMenuCommands</name>
     <message>
         <location filename="../src/ui/app/tidy_menu_commands.cpp" line="32"/>
-        <source>Find D&amp;uplicates...</source>
-        <translation>&amp;Doppelte Kanäle finden...</translation>
+        <source>Find Dup&amp;licates...</source>
+        <translation>Doppelte &amp;Kanäle finden...</translation>
     </message>
     <message>
         <location filename="../src/ui/app/tidy_menu_commands.cpp" line="33"/>

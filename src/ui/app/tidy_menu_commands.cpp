@@ -29,7 +29,7 @@ TidyMenuCommands::TidyMenuCommands(CVQChannelEditorView& view, TidyDialogs& dial
       view_(view),
       dialogs_(dialogs),
       findDuplicates_(
-          MakeAction(tr("Find D&uplicates..."),
+          MakeAction(tr("Find Dup&licates..."),
                      tr("Find channels that are the same service and remove the others"), this)),
       sort_(MakeAction(tr("S&ort Channels..."), tr("Sort the selected channels or the whole list"),
                        this)),
