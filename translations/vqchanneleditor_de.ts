@@ -697,35 +697,35 @@ Datei beschädigt!</translation>
         <translation>Einstellungen erfolgreich vom Receiver geöffnet!</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="67"/>
+        <location filename="../src/document/settings_file.h" line="68"/>
         <source>Cannot save settings file!
 Access is denied.</source>
         <translation>Einstellungsdatei kann nicht gespeichert werden!
 Zugriff verweigert.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="71"/>
+        <location filename="../src/document/settings_file.h" line="72"/>
         <source>Cannot save settings file!
 It is not a regular file.</source>
         <translation>Einstellungsdatei kann nicht gespeichert werden!
 Sie ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="72"/>
+        <location filename="../src/document/settings_file.h" line="73"/>
         <source>Cannot save settings file!
 It is a link that another user made in a folder open to everyone.</source>
         <translation>Einstellungsdatei kann nicht gespeichert werden!
 Sie ist ein Link, den ein anderer Benutzer in einem für alle offenen Ordner angelegt hat.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="78"/>
+        <location filename="../src/document/settings_file.h" line="79"/>
         <source>
 The file&apos;s previous contents were put back.</source>
         <translation>
 Der vorherige Inhalt der Datei wurde wiederhergestellt.</translation>
     </message>
     <message>
-        <location filename="../src/document/settings_file.h" line="79"/>
+        <location filename="../src/document/settings_file.h" line="80"/>
         <source>
 The file&apos;s previous contents could not be put back; the file may be damaged.</source>
         <translation>
@@ -1302,13 +1302,13 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
     <message>
         <location filename="../src/ui/grid/grid_controller.cpp" line="273"/>
-        <location filename="../src/ui/panes/property_pane.cpp" line="120"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="119"/>
         <source>Given value is out of [%d, %d] range!</source>
         <translation>Der Wert liegt außerhalb des Bereichs [%d, %d]!</translation>
     </message>
     <message>
         <location filename="../src/ui/grid/grid_controller.cpp" line="276"/>
-        <location filename="../src/ui/panes/property_pane.cpp" line="207"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="206"/>
         <source>Error!</source>
         <translation>Fehler!</translation>
     </message>
@@ -2071,18 +2071,103 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <source>USB bus %d, address %d: %s</source>
         <translation>USB-Bus %d, Adresse %d: %s</translation>
     </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="417"/>
+        <source>The pattern is longer than 256 characters.</source>
+        <translation>Das Muster ist länger als 256 Zeichen.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="419"/>
+        <source>The pattern&apos;s parentheses do not pair up.</source>
+        <translation>Die Klammern des Musters passen nicht zusammen.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="421"/>
+        <source>The pattern has an unfinished or reversed [ ] class.</source>
+        <translation>Das Muster hat eine unvollständige oder umgekehrte [ ]-Klasse.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="423"/>
+        <source>The pattern has a bad { } repeat (at most 255).</source>
+        <translation>Das Muster hat eine ungültige { }-Wiederholung (höchstens 255).</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="425"/>
+        <source>The pattern repeats nothing.</source>
+        <translation>Das Muster wiederholt nichts.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="427"/>
+        <source>The pattern ends with a backslash.</source>
+        <translation>Das Muster endet mit einem Backslash.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="429"/>
+        <source>The pattern has more than nine groups.</source>
+        <translation>Das Muster hat mehr als neun Gruppen.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="431"/>
+        <source>The replacement names a group the pattern does not have.</source>
+        <translation>Der Ersatz nennt eine Gruppe, die das Muster nicht hat.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="434"/>
+        <source>The pattern takes too long to match; simplify it.</source>
+        <translation>Das Muster braucht zu lange; bitte vereinfachen.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="436"/>
+        <source>There is nothing to find.</source>
+        <translation>Es gibt nichts zu suchen.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/rename.cpp" line="94"/>
+        <source>The name would be empty.</source>
+        <translation>Der Name wäre leer.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/rename.cpp" line="96"/>
+        <source>The name would start with four 0xFF bytes, the mark of a free slot.</source>
+        <translation>Der Name würde mit vier 0xFF-Bytes beginnen, der Marke eines freien Platzes.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/tidy_texts.h" line="10"/>
+        <source>Removed %d duplicate channels</source>
+        <translation>%d doppelte Kanäle entfernt</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/tidy_texts.h" line="12"/>
+        <source>No duplicate channels found</source>
+        <translation>Keine doppelten Kanäle gefunden</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/tidy_texts.h" line="13"/>
+        <source>Sorted %d channels</source>
+        <translation>%d Kanäle sortiert</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/tidy_texts.h" line="15"/>
+        <source>Moved %s channels to number %d</source>
+        <translation>%s Kanäle auf Nummer %d verschoben</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/tidy_texts.h" line="17"/>
+        <source>Renamed %d channels</source>
+        <translation>%d Kanäle umbenannt</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
-        <location filename="../src/ui/app/main_frame.cpp" line="116"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="32"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="117"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="33"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
         <location filename="../src/ui/app/message_prompter.cpp" line="38"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="26"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="27"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
@@ -2268,6 +2353,14 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
 </context>
 <context>
+    <name>TidyMenuCommands</name>
+    <message>
+        <location filename="../src/ui/app/tidy_dialogs.cpp" line="38"/>
+        <source>Tidy Up Channels</source>
+        <translation>Kanäle aufräumen</translation>
+    </message>
+</context>
+<context>
     <name>TransponderUpdateCommand</name>
     <message>
         <location filename="../src/ui/app/transponder_update_command.cpp" line="23"/>
@@ -2307,17 +2400,17 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
 <context>
     <name>vq::AboutDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/about_dialog.cpp" line="17"/>
+        <location filename="../src/ui/dialogs/about_dialog.cpp" line="18"/>
         <source>About VQChannelEditor</source>
         <translation>Über VQChannelEditor</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/about_dialog.cpp" line="21"/>
+        <location filename="../src/ui/dialogs/about_dialog.cpp" line="22"/>
         <source>&lt;p&gt;&lt;b&gt;VQChannelEditor&lt;/b&gt; v0.65 beta&lt;/p&gt;&lt;p&gt;Editor for the channel lists and configuration of satellite receivers.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;VQChannelEditor&lt;/b&gt; v0.65 beta&lt;/p&gt;&lt;p&gt;Editor für die Kanallisten und die Konfiguration von Satellitenreceivern.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/about_dialog.cpp" line="23"/>
+        <location filename="../src/ui/dialogs/about_dialog.cpp" line="26"/>
         <source>Free software under the GNU General Public License, version 3 or later (%1), without any warranty.</source>
         <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (%1), ohne jede Gewährleistung.</translation>
     </message>
@@ -2350,27 +2443,27 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="39"/>
+        <location filename="../src/ui/app/frame_menus.cpp" line="38"/>
         <source>Special &amp;Actions</source>
         <translation>Spezielle A&amp;ktionen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="41"/>
+        <location filename="../src/ui/app/frame_menus.cpp" line="40"/>
         <source>&amp;Settings</source>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="42"/>
+        <location filename="../src/ui/app/frame_menus.cpp" line="41"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="47"/>
+        <location filename="../src/ui/app/frame_menus.cpp" line="46"/>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="83"/>
+        <location filename="../src/ui/app/frame_menus.cpp" line="82"/>
         <source>Open %1</source>
         <translation>%1 öffnen</translation>
     </message>
@@ -2415,13 +2508,13 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <translation>Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/main_frame.cpp" line="35"/>
-        <location filename="../src/ui/app/main_frame.cpp" line="84"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="36"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="85"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/main_frame.cpp" line="44"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="45"/>
         <source>Status message</source>
         <translation>Statusmeldung</translation>
     </message>
@@ -2469,63 +2562,63 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::CVQChannelEditorView</name>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="85"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="86"/>
         <source>TV Channels</source>
         <translation>TV-Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="86"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="87"/>
         <source>Radio Channels</source>
         <translation>Radiokanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="87"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="88"/>
         <source>Data Channels</source>
         <translation>Datenkanäle</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="93"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="104"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="113"/>
-        <source>Add New</source>
-        <translation>Neu hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="94"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="105"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="114"/>
-        <source>Remove Selected</source>
-        <translation>Auswahl entfernen</translation>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="95"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="106"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="115"/>
+        <source>Remove Selected</source>
+        <translation>Auswahl entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="96"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="107"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="116"/>
         <source>Remove All</source>
         <translation>Alle entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="142"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="143"/>
         <source>Properties</source>
         <translation>Eigenschaften</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="145"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="146"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="146"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="147"/>
         <source>Value</source>
         <translation>Wert</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="195"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="192"/>
         <source>Use Network Settings</source>
         <translation>Netzwerkeinstellungen verwenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="218"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="219"/>
         <source>Please wait ...</source>
         <translation>Bitte warten ...</translation>
     </message>
@@ -2548,19 +2641,19 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     <message>
         <location filename="../src/ui/view/view_commands.cpp" line="75"/>
         <location filename="../src/ui/view/view_commands.cpp" line="122"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="96"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="97"/>
         <source>Add To Favorites</source>
         <translation>Zu Favoriten hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/view/view_commands.cpp" line="77"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="97"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="98"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
     <message>
         <location filename="../src/ui/view/view_commands.cpp" line="78"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="98"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="99"/>
         <source>Move Down</source>
         <translation>Nach unten</translation>
     </message>
@@ -2582,8 +2675,8 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     <message>
         <location filename="../src/ui/view/view_commands.cpp" line="85"/>
         <location filename="../src/ui/view/view_commands.cpp" line="87"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="107"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="116"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="108"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="117"/>
         <source>Clear All Channels</source>
         <translation>Alle Kanäle löschen</translation>
     </message>
@@ -2643,32 +2736,32 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>Senden an %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="117"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="118"/>
         <source>Clear All Transponders &amp;&amp; All Channels</source>
         <translation>Alle Transponder &amp;&amp; alle Kanäle löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="130"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="131"/>
         <source>View tabs</source>
         <translation>Ansichtsregister</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="133"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="134"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="134"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="135"/>
         <source>Transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="135"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="136"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="136"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="137"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -2695,7 +2788,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     </message>
     <message>
         <location filename="../src/ui/view/view_history.cpp" line="97"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="220"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="221"/>
         <source>Ready!</source>
         <translation>Bereit!</translation>
     </message>
@@ -2710,18 +2803,18 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>Einstellungsdatei in %L1 s geladen!</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="153"/>
-        <location filename="../src/ui/view/view_update.cpp" line="182"/>
+        <location filename="../src/ui/view/view_update.cpp" line="165"/>
+        <location filename="../src/ui/view/view_update.cpp" line="194"/>
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="154"/>
+        <location filename="../src/ui/view/view_update.cpp" line="166"/>
         <source>Free</source>
         <translation>Frei</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="155"/>
+        <location filename="../src/ui/view/view_update.cpp" line="167"/>
         <source>Scrambled</source>
         <translation>Verschlüsselt</translation>
     </message>
@@ -2729,12 +2822,12 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::ChannelDrag</name>
     <message>
-        <location filename="../src/ui/view/channel_drag.cpp" line="104"/>
+        <location filename="../src/ui/view/channel_drag.cpp" line="105"/>
         <source>1 channel</source>
         <translation>1 Kanal</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_drag.cpp" line="104"/>
+        <location filename="../src/ui/view/channel_drag.cpp" line="105"/>
         <source>%1 channels</source>
         <translation>%1 Kanäle</translation>
     </message>
@@ -2898,7 +2991,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>Die Version anzeigen und beenden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/command_line.cpp" line="58"/>
+        <location filename="../src/ui/app/command_line.cpp" line="59"/>
         <source>Only one settings file can be opened.</source>
         <translation>Es kann nur eine Einstellungsdatei geöffnet werden.</translation>
     </message>
@@ -3017,9 +3110,136 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     </message>
 </context>
 <context>
+    <name>vq::DuplicateGroupsModel</name>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="15"/>
+        <source>Same service, %1 channels</source>
+        <translation>Gleicher Dienst, %1 Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="17"/>
+        <source>Same name on one transponder, %1 channels</source>
+        <translation>Gleicher Name auf einem Transponder, %1 Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="19"/>
+        <source>HD and SD twins, %1 channels</source>
+        <translation>HD- und SD-Zwillinge, %1 Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="120"/>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="166"/>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="120"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="136"/>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="168"/>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="170"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="172"/>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="174"/>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="176"/>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+</context>
+<context>
+    <name>vq::DuplicatesDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="22"/>
+        <source>Also &amp;HD and SD twins (names equal but for &quot;HD&quot; or &quot;SD&quot;)</source>
+        <translation>Auch &amp;HD- und SD-Zwillinge (Namen gleich bis auf „HD“ oder „SD“)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="25"/>
+        <source>&amp;Remove the Others</source>
+        <translation>Die anderen &amp;entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="26"/>
+        <source>Find Duplicates</source>
+        <translation>Doppelte Kanäle finden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="30"/>
+        <source>Channels of one type that are the same service: same satellite position, service id and stream id, or without ids the same name on one transponder. The checked channel of each group stays and takes the others&apos; favourite places and timers.</source>
+        <translation>Kanäle eines Typs, die derselbe Dienst sind: gleiche Satellitenposition, Service-ID und Stream-ID oder, ohne IDs, gleicher Name auf einem Transponder. Der angehakte Kanal jeder Gruppe bleibt und übernimmt die Favoritenplätze und Timer der anderen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="35"/>
+        <source>The one in the most favourite groups, then the lowest number</source>
+        <translation>Den in den meisten Favoritengruppen, dann die niedrigste Nummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="36"/>
+        <source>The HD one</source>
+        <translation>Den HD-Kanal</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="37"/>
+        <source>The lowest number</source>
+        <translation>Die niedrigste Nummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="38"/>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="39"/>
+        <source>HD and SD twins</source>
+        <translation>HD- und SD-Zwillinge</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="42"/>
+        <source>Duplicate groups</source>
+        <translation>Gruppen doppelter Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="48"/>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="51"/>
+        <source>&amp;Keep:</source>
+        <translation>&amp;Behalten:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="95"/>
+        <source>%1 groups; %2 channels would be removed.</source>
+        <translation>%1 Gruppen; %2 Kanäle würden entfernt.</translation>
+    </message>
+</context>
+<context>
     <name>vq::EditorApplication</name>
     <message>
-        <location filename="../src/ui/app/editor_application.cpp" line="87"/>
+        <location filename="../src/ui/app/editor_application.cpp" line="89"/>
         <source>Emulated receiver: %1</source>
         <translation>Nachgebildeter Receiver: %1</translation>
     </message>
@@ -3081,37 +3301,40 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::FavoritesPanel</name>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="23"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="26"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="24"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="27"/>
         <source>Remove All</source>
         <translation>Alle entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="26"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="29"/>
         <source>Favorite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="29"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="32"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="98"/>
         <source>Folder Name</source>
         <translation>Ordnername</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="30"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="33"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="98"/>
         <source>TV</source>
         <translation>TV</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="31"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="34"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="98"/>
         <source>Rd</source>
         <translation>Rd</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="45"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="48"/>
         <source>Favorite channels</source>
         <translation>Favoritenkanäle</translation>
     </message>
@@ -3336,7 +3559,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::InterchangeCommands</name>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="27"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="31"/>
         <source>
 
 Nothing was changed.</source>
@@ -3345,7 +3568,7 @@ Nothing was changed.</source>
 Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="48"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="52"/>
         <source>
 
 What was imported from %1 up to there stays.</source>
@@ -3354,22 +3577,22 @@ What was imported from %1 up to there stays.</source>
 Was bis dahin aus %1 importiert wurde, bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="51"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="55"/>
         <source>Nothing of %1 could be used; nothing was changed.</source>
         <translation>Nichts aus %1 war verwendbar; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="53"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="57"/>
         <source>Everything in %1 is already there; nothing was changed.</source>
         <translation>Alles aus %1 ist bereits vorhanden; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="55"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="59"/>
         <source>Imported from %1.</source>
         <translation>Aus %1 importiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="73"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="77"/>
         <source>%1 sorts its channels into %2 group: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -3378,7 +3601,7 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="77"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="81"/>
         <source>%1 sorts its channels into %2 groups: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -3387,57 +3610,57 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="85"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="89"/>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="130"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="151"/>
         <source>%1 is larger than %2 MB, too large for a channel list.</source>
         <translation>%1 ist größer als %2 MB, zu groß für eine Kanalliste.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="153"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="173"/>
         <source>Import VDR channel list</source>
         <translation>VDR-Kanalliste importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="175"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="195"/>
         <source>Import DVB scan table</source>
         <translation>DVB-Suchlauftabelle importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="194"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="214"/>
         <source>Take the favourite groups of %1 as well? Their names and members replace the eight favourite groups of this file.</source>
         <translation>Auch die Favoritengruppen von %1 übernehmen? Ihre Namen und Mitglieder ersetzen die acht Favoritengruppen dieser Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="198"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="218"/>
         <source>Order channels like another list</source>
         <translation>Kanäle wie eine andere Liste ordnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="205"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="225"/>
         <source>Ordered like %1.</source>
         <translation>Wie %1 geordnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="207"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="227"/>
         <source>The channels already follow %1; nothing was changed.</source>
         <translation>Die Kanäle folgen bereits %1; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="234"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="254"/>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="239"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="259"/>
         <source>Exported %1 channel to %2!</source>
         <translation>%1 Kanal nach %2 exportiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="239"/>
+        <location filename="../src/ui/app/interchange_commands.cpp" line="259"/>
         <source>Exported %1 channels to %2!</source>
         <translation>%1 Kanäle nach %2 exportiert!</translation>
     </message>
@@ -3659,29 +3882,52 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     </message>
 </context>
 <context>
+    <name>vq::MoveToNumberDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="81"/>
+        <source>Move To Number</source>
+        <translation>Auf Nummer verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="84"/>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="86"/>
+        <source>The selected channels (%1) move as a block, in their order, to start at number:</source>
+        <translation>Die ausgewählten Kanäle (%1) werden als Block in ihrer Reihenfolge verschoben und beginnen bei Nummer:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="93"/>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+</context>
+<context>
     <name>vq::PaneHost</name>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="82"/>
         <source>Edit Channel</source>
         <translation>Kanal bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="82"/>
         <source>Edit Transponder</source>
         <translation>Transponder bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="77"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="82"/>
         <source>Edit Satellite</source>
         <translation>Satellit bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="78"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="83"/>
         <source>Edit Settings</source>
         <translation>Einstellungen bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="80"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="85"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
@@ -3689,7 +3935,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::PresetMenuCommands</name>
     <message>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="104"/>
+        <location filename="../src/ui/app/preset_menu_commands.cpp" line="105"/>
         <source>Import Preset data</source>
         <translation>Preset-Daten importieren</translation>
     </message>
@@ -3698,26 +3944,127 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     <name>vq::RecordTableView</name>
     <message>
         <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="64"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="92"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="93"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
         <location filename="../src/ui/dialogs/select_satellite_dialog.cpp" line="13"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="111"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="112"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
         <location filename="../src/ui/dialogs/select_transponder_dialog.cpp" line="34"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="102"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="103"/>
         <source>Transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="122"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="123"/>
         <source>Settings categories</source>
         <translation>Einstellungskategorien</translation>
+    </message>
+</context>
+<context>
+    <name>vq::RenameChannelsDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="34"/>
+        <source>Regular e&amp;xpression ($1 .. $9 name its groups)</source>
+        <translation>Regulärer Ausdr&amp;uck ($1 .. $9 nennen seine Gruppen)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="35"/>
+        <source>&amp;Ignore case</source>
+        <translation>&amp;Groß-/Kleinschreibung ignorieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="36"/>
+        <source>The &amp;selected channels (%1)</source>
+        <translation>Die au&amp;sgewählten Kanäle (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="37"/>
+        <source>&amp;All channels</source>
+        <translation>&amp;Alle Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="41"/>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="42"/>
+        <source>Rename Channels</source>
+        <translation>Kanäle umbenennen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="44"/>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="45"/>
+        <source>Replace with</source>
+        <translation>Ersetzen durch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="49"/>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="58"/>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="61"/>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="63"/>
+        <source>Replace &amp;with:</source>
+        <translation>Ersetzen &amp;durch:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="106"/>
+        <source>&quot;%1&quot; is not a Latin-1 character; names hold Latin-1 only.</source>
+        <translation>„%1“ ist kein Latin-1-Zeichen; Namen enthalten nur Latin-1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="115"/>
+        <source>Names refused: %1. Change the rule.</source>
+        <translation>Abgelehnte Namen: %1. Bitte die Regel ändern.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="117"/>
+        <source>Names that change: %1</source>
+        <translation>Namen, die sich ändern: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vq::RenamePreviewModel</name>
+    <message>
+        <location filename="../src/ui/dialogs/rename_preview_model.cpp" line="35"/>
+        <source>Cut to 20 bytes</source>
+        <translation>Auf 20 Bytes gekürzt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_preview_model.cpp" line="45"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_preview_model.cpp" line="47"/>
+        <source>New name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_preview_model.cpp" line="49"/>
+        <source>Note</source>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>
@@ -3947,17 +4294,17 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Auswahlzähler</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="82"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="83"/>
         <source>Channel source</source>
         <translation>Kanalquelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="83"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="84"/>
         <source>Channel type</source>
         <translation>Kanaltyp</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="101"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="102"/>
         <source>Transponder satellite</source>
         <translation>Transpondersatellit</translation>
     </message>
@@ -4091,44 +4438,132 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     </message>
 </context>
 <context>
+    <name>vq::SortChannelsDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="38"/>
+        <source>The &amp;selected channels (%1)</source>
+        <translation>Die au&amp;sgewählten Kanäle (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="39"/>
+        <source>&amp;All channels of the list (%1)</source>
+        <translation>&amp;Alle Kanäle der Liste (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="40"/>
+        <source>S&amp;tart at number:</source>
+        <translation>Bei Nummer &amp;beginnen:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="42"/>
+        <source>Sort Channels</source>
+        <translation>Kanäle sortieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="44"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="44"/>
+        <source>Satellite, frequency, service id</source>
+        <translation>Satellit, Frequenz, Service-ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="44"/>
+        <source>Network (provider)</source>
+        <translation>Netzwerk (Anbieter)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="45"/>
+        <source>Service id</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="46"/>
+        <source>Sort by</source>
+        <translation>Sortieren nach</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="47"/>
+        <source>Ascending</source>
+        <translation>Aufsteigend</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="47"/>
+        <source>Descending</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="48"/>
+        <source>Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="53"/>
+        <source>Start number</source>
+        <translation>Startnummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="57"/>
+        <source>The sorted channels take the numbers they held, or start at the number given; the others keep their order.</source>
+        <translation>Die sortierten Kanäle erhalten die Nummern, die sie hatten, oder beginnen bei der angegebenen Nummer; die anderen behalten ihre Reihenfolge.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="61"/>
+        <source>Sort &amp;by:</source>
+        <translation>Sortieren &amp;nach:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="62"/>
+        <source>&amp;Order:</source>
+        <translation>&amp;Reihenfolge:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="69"/>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+</context>
+<context>
     <name>vq::StatisticsPanel</name>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="26"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="25"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="27"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="26"/>
         <source>Transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="28"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="27"/>
         <source>Total Channels</source>
         <translation>Kanäle gesamt</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="29"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="28"/>
         <source>TV Channels</source>
         <translation>TV-Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="30"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="29"/>
         <source>Radio Channels</source>
         <translation>Radiokanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="31"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="30"/>
         <source>Data Channels</source>
         <translation>Datenkanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="41"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="40"/>
         <source>Use Network Settings (for FAE)</source>
         <translation>Netzwerkeinstellungen nutzen (für FAE)</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/statistics_panel.cpp" line="43"/>
+        <location filename="../src/ui/view/statistics_panel.cpp" line="42"/>
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>
@@ -4149,6 +4584,69 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/dialogs/tick_tree_dialog.cpp" line="57"/>
         <source>Data</source>
         <translation>Daten</translation>
+    </message>
+</context>
+<context>
+    <name>vq::TidyMenuCommands</name>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="32"/>
+        <source>Find Dup&amp;licates...</source>
+        <translation>Doppelte &amp;Kanäle finden...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="33"/>
+        <source>Find channels that are the same service and remove the others</source>
+        <translation>Kanäle finden, die derselbe Dienst sind, und die anderen entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="34"/>
+        <source>S&amp;ort Channels...</source>
+        <translation>Kanäle s&amp;ortieren...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="34"/>
+        <source>Sort the selected channels or the whole list</source>
+        <translation>Die ausgewählten Kanäle oder die ganze Liste sortieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="36"/>
+        <source>&amp;Move To Number...</source>
+        <translation>Auf &amp;Nummer verschieben...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="37"/>
+        <source>Move the selected channels as a block to a number</source>
+        <translation>Die ausgewählten Kanäle als Block auf eine Nummer verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="38"/>
+        <source>Re&amp;name Channels...</source>
+        <translation>Kanäle &amp;umbenennen...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="38"/>
+        <source>Find and replace in the names of channels</source>
+        <translation>In den Namen der Kanäle suchen und ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="78"/>
+        <source>Remove Duplicates</source>
+        <translation>Doppelte Kanäle entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="91"/>
+        <source>Sort Channels</source>
+        <translation>Kanäle sortieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="101"/>
+        <source>Move To Number</source>
+        <translation>Auf Nummer verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="115"/>
+        <source>Rename Channels</source>
+        <translation>Kanäle umbenennen</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,8 @@ bool EditorApplication::Start(const QStringList& arguments) {
   frame_->AttachTransponderUpdate(updateDialogs_);
   interchangeDialogs_.SetParent(frame_.get());
   frame_->AttachInterchangeCommands(interchangeDialogs_);
+  tidyDialogs_.SetParent(frame_.get());
+  frame_->AttachTidyCommands(tidyDialogs_);
   frame_->AttachSerialCommands(new SerialReceiverCommands(
       *document_, prompter_,
       DialogSerialRunner(config_, LoadSerialDevicePath(profile_->Path()), frame_.get())));

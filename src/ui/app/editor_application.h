@@ -11,6 +11,7 @@
 #include "ui/app/commands/message_prompter.h"
 #include "ui/app/commands/preset_menu_commands.h"
 #include "ui/app/config/recent_files.h"
+#include "ui/app/commands/tidy_dialogs.h"
 #include "ui/app/commands/transponder_update_command.h"
 
 namespace vq {
@@ -67,6 +68,7 @@ class EditorApplication {
   FilePresetDialogs presetDialogs_;
   WindowTransponderUpdateDialogs updateDialogs_;
   WindowInterchangeDialogs interchangeDialogs_;
+  WindowTidyDialogs tidyDialogs_;
   std::unique_ptr<ProfileStore> profile_;
   std::unique_ptr<CVQChannelEditorDoc> document_;
   std::unique_ptr<CMainFrame> frame_;

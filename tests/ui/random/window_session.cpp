@@ -46,6 +46,8 @@ WindowSession::WindowSession(const QString& path, unsigned seed)
                   listDir_.filePath("missing.conf")},
       listDir_.path());
   frame_->AttachInterchangeCommands(*listAnswers_);
+  tidyAnswers_ = std::make_unique<RandomTidyDialogs>([this](int n) { return Pick(n); });
+  frame_->AttachTidyCommands(*tidyAnswers_);
   frame_->resize(1280, 800);
   frame_->show();
   opened_ = QTest::qWaitForWindowExposed(frame_.get()) && document_.OpenDocument(path);

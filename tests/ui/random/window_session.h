@@ -14,6 +14,7 @@
 #include "document/qt/vq_channel_editor_doc.h"
 #include "random_list_dialogs.h"
 #include "random_prompter.h"
+#include "random_tidy_dialogs.h"
 #include "ui/app/config/editor_config.h"
 #include "ui/app/config/recent_files.h"
 #include "ui/dialogs/dialog_prompter.h"
@@ -90,6 +91,7 @@ class WindowSession {
   std::unique_ptr<RandomPrompter> answers_;
   QTemporaryDir listDir_;
   std::unique_ptr<RandomListDialogs> listAnswers_;
+  std::unique_ptr<RandomTidyDialogs> tidyAnswers_;
   bool opened_ = false;
 };
 

@@ -35,9 +35,8 @@ void CMainFrame::BuildMenus() {
   edit->addSeparator();
   edit->addActions({a.find, a.findNext, a.findPrevious});
   menuBar()->addMenu(tr("&View"))->addAction(a.statusBar);
-  menuBar()
-      ->addMenu(tr("Special &Actions"))
-      ->addActions({a.deleteDataChannels, a.deleteEmptyTransponders, a.updateFromInternet});
+  specialMenu_ = menuBar()->addMenu(tr("Special &Actions"));
+  specialMenu_->addActions({a.deleteDataChannels, a.deleteEmptyTransponders, a.updateFromInternet});
   menuBar()->addMenu(tr("&Settings"))->addAction(a.configuration);
   menuBar()->addMenu(tr("&Help"))->addAction(a.about);
 }

@@ -21,6 +21,8 @@ class DialogTransferRunner;
 class DocumentPrompter;
 class InterchangeCommands;
 class InterchangeDialogs;
+class TidyDialogs;
+class TidyMenuCommands;
 class PresetDialogs;
 class PresetMenuCommands;
 class QtClipboard;
@@ -91,6 +93,12 @@ class CMainFrame : public QMainWindow {
   void AttachInterchangeCommands(InterchangeDialogs& dialogs);
   InterchangeCommands* Interchange() const { return interchangeCommands_; }
 
+  /// Wires the tidy-ups (duplicates, sort, move to a number, rename) into
+  /// Special Actions and the channel list's context menu, asking through
+  /// `dialogs`, which must outlive the frame.
+  void AttachTidyCommands(TidyDialogs& dialogs);
+  TidyMenuCommands* Tidy() const { return tidyCommands_; }
+
   /// Wires "Open from COM" and "Save to COM" to `commands`, which the frame
   /// owns from now on. They are enabled only while the editor
   /// configuration's ComCommandsEnabled is set.
@@ -137,6 +145,7 @@ class CMainFrame : public QMainWindow {
   CVQChannelEditorView* view_;
   QLabel* message_;
   QMenu* fileMenu_ = nullptr;
+  QMenu* specialMenu_ = nullptr;
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
   static constexpr int kFirstWidth = 1280;
@@ -148,6 +157,7 @@ class CMainFrame : public QMainWindow {
   PresetMenuCommands* presetCommands_ = nullptr;
   TransponderUpdateCommand* updateCommand_ = nullptr;
   InterchangeCommands* interchangeCommands_ = nullptr;
+  TidyMenuCommands* tidyCommands_ = nullptr;
   SerialReceiverCommands* serialCommands_ = nullptr;
   QtClipboard* clipboard_ = nullptr;
 };
