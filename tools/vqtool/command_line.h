@@ -21,7 +21,7 @@ struct CommandLine {
   std::map<std::string, std::string, std::less<>> options;
   std::set<std::string, std::less<>> flags;
 
-  bool Has(std::string_view flag) const { return flags.count(flag) != 0; }
+  bool Has(std::string_view flag) const { return flags.contains(flag); }
 };
 
 // Splits `args`; options not named in `withValue` or `flags`, or an option

@@ -146,7 +146,9 @@ class DescriptionBuilder {
   }
 
   bool Group(DescriptionFields& fields) {
-    std::string number, name, stored;
+    std::string number;
+    std::string name;
+    std::string stored;
     long g = 0;
     if (!Need(fields, 0, "the group number", number) || !Number("group", number, 1, 8, g) ||
         !Need(fields, 1, "the group name", name) ||
@@ -159,7 +161,9 @@ class DescriptionBuilder {
   bool Satellite(DescriptionFields& fields) {
     if (nextSatellite_ >= db_.GetSatelliteCount())
       return Fail("more than " + std::to_string(db_.GetSatelliteCount()) + " satellites");
-    std::string name, stored, position;
+    std::string name;
+    std::string stored;
+    std::string position;
     int16_t tenths = 0;
     if (!Need(fields, 0, "the satellite name", name) ||
         !StoredText("satellite name", name, SatelliteRecord::kNameWidth, stored) ||
@@ -190,7 +194,8 @@ class DescriptionBuilder {
       if (!Choice("LNB type", *text, 2, LnbTypeText, value)) return false;
       lnb.SetType(static_cast<uint32_t>(value));
     }
-    uint16_t low = lnb.GetLowOscillator(), high = lnb.GetHighOscillator();
+    uint16_t low = lnb.GetLowOscillator();
+    uint16_t high = lnb.GetHighOscillator();
     if (!OptionalNumber(fields, "low", 65535, low) || !OptionalNumber(fields, "high", 65535, high))
       return false;
     lnb.SetLowOscillator(low);
@@ -225,8 +230,12 @@ class DescriptionBuilder {
 
   bool Transponder(DescriptionFields& fields) {
     if (!satellite_) return Fail("a transponder needs a satellite line above it");
-    std::string frequency, polarization, symbolRate, fec;
-    long mhz = 0, ksps = 0;
+    std::string frequency;
+    std::string polarization;
+    std::string symbolRate;
+    std::string fec;
+    long mhz = 0;
+    long ksps = 0;
     int rate = 0;
     if (!Need(fields, 0, "the frequency", frequency) ||
         !Number("frequency", frequency, 1, 65535, mhz) ||
@@ -246,7 +255,8 @@ class DescriptionBuilder {
     record.SetSymbolRate(static_cast<uint16_t>(ksps));
     record.SetFec(static_cast<uint32_t>(rate));
     record.SetFtaOnly(fields.TakeFlag("fta"));
-    uint16_t tsid = 0, nid = 0;
+    uint16_t tsid = 0;
+    uint16_t nid = 0;
     if (!OptionalNumber(fields, "tsid", 65535, tsid) || !OptionalNumber(fields, "nid", 65535, nid))
       return false;
     record.SetTpId(tsid);
@@ -274,7 +284,8 @@ class DescriptionBuilder {
 
   bool Channel(DescriptionFields& fields, int type) {
     if (!transponder_) return Fail("a channel needs a transponder line above it");
-    std::string name, stored;
+    std::string name;
+    std::string stored;
     if (!Need(fields, 0, "the channel name", name) ||
         !StoredText("channel name", name, ChannelRecord::kNameWidth, stored))
       return false;
@@ -287,7 +298,12 @@ class DescriptionBuilder {
   }
 
   bool ChannelPids(DescriptionFields& fields, ChannelRecord record) {
-    uint16_t sid = 0, pmt = 0, video = 0, pcr = 0, ttx = 0, ecm = 0;
+    uint16_t sid = 0;
+    uint16_t pmt = 0;
+    uint16_t video = 0;
+    uint16_t pcr = 0;
+    uint16_t ttx = 0;
+    uint16_t ecm = 0;
     if (!OptionalNumber(fields, "sid", 65535, sid) || !OptionalNumber(fields, "pmt", 8191, pmt) ||
         !OptionalNumber(fields, "video", 8191, video) ||
         !OptionalNumber(fields, "ttx", 8191, ttx) || !OptionalNumber(fields, "ecm", 8191, ecm))

@@ -11,7 +11,7 @@ bool ParseInt(const std::string& text, long& value) {
   return ec == std::errc() && end == text.data() + text.size();
 }
 
-std::string Option(const CommandLine& line, std::string_view name, std::string fallback) {
+std::string Option(const CommandLine& line, std::string_view name, const std::string& fallback) {
   const auto found = line.options.find(name);
   return found == line.options.end() ? fallback : found->second;
 }
@@ -21,7 +21,8 @@ std::string Option(const CommandLine& line, std::string_view name, std::string f
 bool ParseSerialLine(const CommandLine& line, serial::LineSettings& settings, std::string& error) {
   settings.device = Option(line, "--port", "");
   if (settings.device.empty()) return error = "--port DEVICE is needed", false;
-  long speed = 0, bits = 0;
+  long speed = 0;
+  long bits = 0;
   if (!ParseInt(Option(line, "--speed", "115200"), speed) || speed < 50 || speed > 4000000)
     return error = "--speed must be a bit rate", false;
   settings.bitsPerSecond = static_cast<uint32_t>(speed);
