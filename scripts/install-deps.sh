@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   clang libclang-rt-14-dev
+  clang-tidy-14  # the static checks scripts/run-clang-tidy.sh runs
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6
   qt6-l10n-tools qt6-tools-dev  # lupdate, lrelease and their CMake package for the translation catalogues
   qt6-translations-l10n  # Qt's own catalogues: standard buttons in the user's language

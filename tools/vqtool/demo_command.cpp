@@ -11,7 +11,7 @@
 namespace vq::tool {
 namespace {
 
-constexpr size_t kDescriptionLimit = 4 * 1024 * 1024;
+constexpr size_t kDescriptionLimit = size_t{4} * 1024 * 1024;
 
 // A fixed clock keeps the demo file the same on every build.
 LocalDateTime DemoClock() { return LocalDateTime{2025, 1, 6, 20, 15, 1}; }

@@ -188,7 +188,8 @@ class DescriptionBuilder {
       if (!Choice("LNB type", *text, kLnbTypeCount, LnbTypeText, value)) return false;
       lnb.SetType(static_cast<uint32_t>(value));
     }
-    uint16_t low = lnb.GetLowOscillator(), high = lnb.GetHighOscillator();
+    uint16_t low = lnb.GetLowOscillator();
+    uint16_t high = lnb.GetHighOscillator();
     if (!OptionalNumber(fields, "low", 65535, low) || !OptionalNumber(fields, "high", 65535, high))
       return false;
     lnb.SetLowOscillator(low);
@@ -285,7 +286,12 @@ class DescriptionBuilder {
   }
 
   bool ChannelPids(DescriptionFields& fields, ChannelRecord record) {
-    uint16_t sid = 0, pmt = 0, video = 0, pcr = 0, ttx = 0, ecm = 0;
+    uint16_t sid = 0;
+    uint16_t pmt = 0;
+    uint16_t video = 0;
+    uint16_t pcr = 0;
+    uint16_t ttx = 0;
+    uint16_t ecm = 0;
     if (!OptionalNumber(fields, "sid", 65535, sid) ||
         !OptionalNumber(fields, "pmt", kMaxPid, pmt) ||
         !OptionalNumber(fields, "video", kMaxPid, video) ||

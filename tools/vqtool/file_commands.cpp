@@ -58,7 +58,7 @@ int RunConvert(const FileOptions& options, std::ostream& out, std::ostream& err)
   const std::set<int> after = UsedChannelSlots(db);
   int moved = 0;
   for (int slot : after)
-    if (!before.count(slot)) ++moved;
+    if (!before.contains(slot)) ++moved;
   const int dropped = static_cast<int>(before.size()) - static_cast<int>(after.size());
 
   if (!SaveSettingsFile(target, db, error)) return FileError(err, target, error);

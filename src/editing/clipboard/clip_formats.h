@@ -4,6 +4,7 @@
 /// Qt each name is used as the MIME type, so two running editors understand
 /// each other's clips.
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -44,9 +45,7 @@ constexpr std::string_view ChannelListClipFormat(int type) {
 
 /// True for one of the ten names above.
 constexpr bool IsClipFormat(std::string_view name) {
-  for (std::string_view format : kClipFormats)
-    if (format == name) return true;
-  return false;
+  return std::ranges::find(kClipFormats, name) != kClipFormats.end();
 }
 
 }  // namespace vq

@@ -1,6 +1,8 @@
 #include "editing/clipboard/clip_formats.h"
 #include "editing/clipboard/clipboard.h"
 
+#include <algorithm>
+
 namespace vq {
 
 bool MemoryClipboard::Put(std::string_view format, std::span<const uint8_t> bytes) {
@@ -17,9 +19,8 @@ std::string MemoryClipboard::FirstFormat() const {
 }
 
 bool MemoryClipboard::Has(std::string_view format) const {
-  for (const Entry& entry : entries_)
-    if (entry.format == format) return true;
-  return false;
+  return std::ranges::any_of(entries_,
+                             [format](const Entry& entry) { return entry.format == format; });
 }
 
 std::vector<uint8_t> MemoryClipboard::Get(std::string_view format) const {

@@ -131,7 +131,7 @@ void ClearAllChannels(EditingView& view) {
   const std::unordered_set<const ChannelNode*> gone(doomed.begin(), doomed.end());
   std::vector<ChannelNode*> kept;
   for (ChannelNode* c : SelectedChannels(view, EditList::kChannels))
-    if (!gone.count(c)) kept.push_back(c);
+    if (!gone.contains(c)) kept.push_back(c);
   db.DeleteChannels(doomed);
   view.Refill(EditList::kFavorites);
   view.Refill(EditList::kChannels);

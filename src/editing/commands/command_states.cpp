@@ -1,5 +1,7 @@
 #include "editing/commands/command_states.h"
 
+#include <algorithm>
+
 #include "database/settings_database.h"
 #include "editing/commands/command_frame.h"
 
@@ -11,11 +13,11 @@ bool CanAddToFavorites(EditingView& view, const SettingsDatabase& db) {
   if (view.State().ShowsFavoriteGroup() || g < 0 || g >= kFavoriteGroupCount ||
       db.CountFavoriteMembers(g) >= ChannelRecord::kFavoriteGroupCapacity)
     return false;
-  for (const ChannelNode* c : SelectedChannels(view, EditList::kChannels)) {
-    const ChannelRecord record = c->Record();
-    if (record.GetType() != kData && record.GetFavoritePlace(g) == 0) return true;
-  }
-  return false;
+  return std::ranges::any_of(SelectedChannels(view, EditList::kChannels),
+                             [g](const ChannelNode* c) {
+                               const ChannelRecord record = c->Record();
+                               return record.GetType() != kData && record.GetFavoritePlace(g) == 0;
+                             });
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ std::vector<int> PlacesOf(const std::vector<Node*>& order, const std::vector<int
 // Rows of a refilled list whose rows follow `order` (reversed when descending).
 std::vector<int> RowsOfPlaces(const std::vector<int>& places, size_t count, bool descending) {
   std::vector<int> rows;
+  rows.reserve(places.size());
   for (int p : places) rows.push_back(descending ? static_cast<int>(count) - 1 - p : p);
   std::sort(rows.begin(), rows.end());
   return rows;
@@ -118,6 +119,7 @@ MoveResult DropSelectedChannels(EditingView& view, int targetRow) {
   DropAtPlace(order, dragged, places, target, descending);
   const std::unordered_map<const ChannelNode*, int> after = PlaceMap(order);
   std::vector<int> newPlaces;
+  newPlaces.reserve(dragged.size());
   for (const ChannelNode* channel : dragged) newPlaces.push_back(after.at(channel));
   // Rows dropped onto themselves leave the order as it was.
   const bool moved = order != old && ApplyChannelOrder(db, source, type, order);

@@ -73,6 +73,7 @@ bool ApplyTransponderOrder(SettingsDatabase& db, int listSatellite,
 
 std::vector<SatelliteNode*> SatelliteOrder(const SettingsDatabase& db) {
   std::vector<SatelliteNode*> order;
+  order.reserve(static_cast<size_t>(db.GetSatelliteCount()));
   for (int n = 0; n < db.GetSatelliteCount(); ++n) order.push_back(db.GetSatelliteNode(n));
   return order;
 }

@@ -32,7 +32,7 @@ std::vector<int> ShiftTowardsEnd(std::vector<Node*>& order, std::vector<int> pos
   for (size_t fromEnd = 0; fromEnd < positions.size(); ++fromEnd) {
     int& p = positions[positions.size() - 1 - fromEnd];
     if (p + 1 <= last - static_cast<int>(fromEnd)) {
-      std::swap(order[static_cast<size_t>(p)], order[static_cast<size_t>(p + 1)]);
+      std::swap(order[static_cast<size_t>(p)], order[static_cast<size_t>(p) + 1]);
       ++p;
     }
   }
@@ -88,7 +88,9 @@ int ReorderByMoves(std::vector<Node*> current, const std::vector<Node*>& wanted,
     if (it == placeOf.end()) return 0;
     old[i] = it->second;
   }
-  std::vector<int> tails, tailAt, before(wanted.size(), -1);
+  std::vector<int> tails;
+  std::vector<int> tailAt;
+  std::vector<int> before(wanted.size(), -1);
   for (size_t i = 0; i < old.size(); ++i) {
     const auto at = std::lower_bound(tails.begin(), tails.end(), old[i]);
     const size_t k = static_cast<size_t>(at - tails.begin());

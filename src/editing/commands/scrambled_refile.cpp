@@ -14,7 +14,7 @@ void Renumber(SettingsDatabase& db, int type, int filter,
               const std::vector<ChannelNode*>& changed) {
   std::vector<ChannelNode*> list;
   db.CollectChannels(list, type, filter);
-  std::erase_if(list, [&](const ChannelNode* c) { return moved.count(c) != 0; });
+  std::erase_if(list, [&](const ChannelNode* c) { return moved.contains(c); });
   const bool scrambled = filter == kFilterScrambled;
   for (ChannelNode* c : changed)
     if (c->Record().GetType() == type && c->Record().IsScrambled() == scrambled) list.push_back(c);

@@ -30,10 +30,10 @@ void DeleteAndRefill(EditingView& view, const std::vector<TransponderNode*>& doo
   const std::unordered_set<const TransponderNode*> gone(doomed.begin(), doomed.end());
   std::vector<ChannelNode*> keptChannels;
   for (ChannelNode* c : SelectedChannels(view, EditList::kChannels))
-    if (!gone.count(c->GetTransponder())) keptChannels.push_back(c);
+    if (!gone.contains(c->GetTransponder())) keptChannels.push_back(c);
   std::vector<TransponderNode*> keptTransponders;
   for (TransponderNode* t : SelectedTransponders(view))
-    if (!gone.count(t)) keptTransponders.push_back(t);
+    if (!gone.contains(t)) keptTransponders.push_back(t);
   view.Database().DeleteTransponders(doomed);
   // Every list drops its rows of deleted records before anything is selected.
   view.Refill(EditList::kFavorites);

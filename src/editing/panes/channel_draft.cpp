@@ -114,7 +114,7 @@ ChannelDraft ChannelDraft::FromSelection(EditingView& view) {
   const int count = view.RowCount(EditList::kChannels);
   const int row = rows.front();
   const int position = state.channelsDescending ? count - 1 - row : row;
-  return ChannelDraft(view.Database(), channels, state.channelListSource, position + 1, count);
+  return {view.Database(), channels, state.channelListSource, position + 1, count};
 }
 
 std::vector<ChannelNode*> ChannelDraft::Resolve(const SettingsDatabase& db) const {

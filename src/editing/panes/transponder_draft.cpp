@@ -90,7 +90,7 @@ TransponderDraft TransponderDraft::FromSelection(EditingView& view) {
   const int count = view.RowCount(EditList::kTransponders);
   const int row = rows.front();
   const int position = state.transpondersDescending ? count - 1 - row : row;
-  return TransponderDraft(transponders, state.transponderListSatellite, position + 1, count);
+  return {transponders, state.transponderListSatellite, position + 1, count};
 }
 
 std::vector<TransponderNode*> TransponderDraft::Resolve(const SettingsDatabase& db) const {

@@ -155,8 +155,9 @@ bool ReadSatellite(const uint8_t* record, uint32_t version, PresetSatellite& sat
   if (std::find(name, name + kSatNameField, 0) == name + kSatNameField) return false;
   satellite.name = ReadFixedText(name, kSatNameField);
   satellite.motorIndex = record[kSatMotorIndex];
-  satellite.position =
-      version >= kPositionVersion ? static_cast<int16_t>(ReadU16LE(record + kSatPosition)) : 0;
+  satellite.position = version >= kPositionVersion
+                           ? static_cast<int16_t>(ReadU16LE(record + kSatPosition))
+                           : int16_t{0};
   for (size_t k = 0; k < satellite.predefined.size(); ++k) {
     PresetPredefinedChannel& channel = satellite.predefined[k];
     const uint8_t* p = record + kSatPredefined + k * predefined::kSize;

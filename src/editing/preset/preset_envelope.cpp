@@ -69,7 +69,7 @@ PresetExportStatus WrapPresetData(int32_t model, uint32_t version, std::span<con
   std::vector<uint8_t> built(kFileSize, 0);
   // The stream is compressed straight into the file; a stream that does not
   // fit the file's stream area is refused like a buffer that cannot be had.
-  uLongf compressed = static_cast<uLongf>(kFileSize - kZlibOffset);
+  auto compressed = static_cast<uLongf>(kFileSize - kZlibOffset);
   if (compress(built.data() + kZlibOffset, &compressed, data.data(),
                static_cast<uLong>(data.size())) != Z_OK)
     return PresetExportStatus::kNoBuffer;

@@ -19,7 +19,7 @@ class SettingsDatabase;
 /// writes only that category back.
 class SettingsDraft {
  public:
-  SettingsDraft() { bytes_.fill(0); }
+  SettingsDraft() = default;
   static SettingsDraft FromDatabase(const SettingsDatabase& db, int category);
 
   int Category() const { return category_; }
@@ -33,7 +33,7 @@ class SettingsDraft {
   void MarkModified() { modified_ = true; }
 
  private:
-  std::array<uint8_t, ReceiverConfig::kSize> bytes_;
+  std::array<uint8_t, ReceiverConfig::kSize> bytes_{};
   int category_ = -1;
   bool modified_ = false;
 };

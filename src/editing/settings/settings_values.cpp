@@ -137,7 +137,7 @@ std::string TimerStartFormat(const ReceiverConfig& config, int t) {
 }
 
 std::string TimerStartText(const ReceiverConfig& config, int t) {
-  const std::string clock = Clock(config.GetTimerHour(t), config.GetTimerMinute(t));
+  std::string clock = Clock(config.GetTimerHour(t), config.GetTimerMinute(t));
   const MjdDate date = config.GetTimerStartDate(t);
   char text[48];
   switch (config.GetTimerMode(t)) {

@@ -255,8 +255,8 @@ void EmulatedReceiver::Answer() {
   const uint8_t sequence = command_[kFrameSequenceOffset];
   response[kFrameSequenceOffset] = static_cast<uint8_t>(sequence + (faults_.wrongSequence ? 1 : 0));
   const uint8_t code = command_[kFrameCodeOffset];
-  const uint16_t parameter = static_cast<uint16_t>(command_[kFrameParameterOffset] |
-                                                   (command_[kFrameParameterOffset + 1] << 8));
+  const auto parameter = static_cast<uint16_t>(command_[kFrameParameterOffset] |
+                                               (command_[kFrameParameterOffset + 1] << 8));
   uint16_t status = 0;
   uint16_t value = 0;
   uint8_t* out = response.data() + kFrameDataOffset;

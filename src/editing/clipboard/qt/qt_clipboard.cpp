@@ -48,7 +48,7 @@ std::vector<uint8_t> QtClipboard::Get(std::string_view format) const {
   const QMimeData* data = clipboard_->mimeData();
   if (!data) return {};
   const QByteArray bytes = data->data(MimeType(format));
-  return std::vector<uint8_t>(bytes.begin(), bytes.end());
+  return {bytes.begin(), bytes.end()};
 }
 
 }  // namespace vq

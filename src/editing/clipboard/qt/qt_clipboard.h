@@ -6,6 +6,8 @@
 
 #include "editing/clipboard/clipboard.h"
 
+// Qt's class, flagged for its private destructor, which is Qt's design.
+// NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor)
 class QClipboard;
 
 namespace vq {

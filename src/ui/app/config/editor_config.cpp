@@ -11,9 +11,9 @@ namespace {
 enum class Range { kAny, kSigned, kUnsigned, kByte };
 
 struct Key {
-  const char* section;
-  const char* name;
-  int32_t EditorConfig::*field;
+  const char* section = nullptr;
+  const char* name = nullptr;
+  int32_t EditorConfig::*field = nullptr;
   Range range = Range::kAny;
   int32_t low = 0;
   int32_t high = 0;
