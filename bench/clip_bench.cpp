@@ -4,10 +4,10 @@
 // transponders.
 #include <benchmark/benchmark.h>
 
-#include "editing/clipboard.h"
-#include "editing/copy_commands.h"
+#include "editing/clipboard/clipboard.h"
+#include "editing/clipboard/copy_commands.h"
 #include "editing/fake_editing_view.h"
-#include "editing/paste_commands.h"
+#include "editing/clipboard/paste_commands.h"
 #include "support/database_builder.h"
 
 namespace vq {

@@ -11,13 +11,13 @@
 #include <span>
 
 #include "database/settings_database.h"
-#include "editing/apply_commands.h"
-#include "editing/clip_formats.h"
-#include "editing/clip_payloads.h"
-#include "editing/clipboard.h"
+#include "editing/clipboard/apply_commands.h"
+#include "editing/clipboard/clip_formats.h"
+#include "editing/clipboard/clip_payloads.h"
+#include "editing/clipboard/clipboard.h"
 #include "editing/fake_editing_view.h"
 #include "editing/invariant_checks.h"
-#include "editing/paste_commands.h"
+#include "editing/clipboard/paste_commands.h"
 
 namespace {
 

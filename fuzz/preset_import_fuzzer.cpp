@@ -14,9 +14,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "editing/preset_data.h"
-#include "editing/preset_envelope.h"
-#include "editing/preset_file.h"
+#include "editing/preset/preset_data.h"
+#include "editing/preset/preset_envelope.h"
+#include "editing/preset/preset_file.h"
 #include "editing/preset_test_support.h"
 
 namespace {

@@ -9,13 +9,14 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   clang libclang-rt-14-dev
+  clang-tidy-14  # the static checks scripts/run-clang-tidy.sh runs
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6
   qt6-l10n-tools qt6-tools-dev  # lupdate, lrelease and their CMake package for the translation catalogues
   qt6-translations-l10n  # Qt's own catalogues: standard buttons in the user's language
   libgl-dev libegl-dev libglu1-mesa-dev libxkbcommon-dev  # Qt's OpenGL look-up takes EGL and GLU where present
   libusb-1.0-0-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libcli11-dev
   xvfb xauth xdotool  # xdotool: keys for the two-editor clipboard test
   librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base lintian
   dtv-scan-tables  # dvbv5 scan tables, read by the scan table tests when present

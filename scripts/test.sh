@@ -3,9 +3,9 @@
 # and runs the whole test suite under ctest: core, widget and tool tests, and
 # each fuzz target for a bounded time (VQ_FUZZ_SECONDS, default 60). It checks
 # that install-deps.sh installs everything the build uses, and that the
-# translation catalogues cover every window text. Before
-# the tests it builds the Debian package from a release build of the programs
-# and checks it as installed.
+# translation catalogues cover every window text. Before the tests it builds
+# the Debian package from a release build of the programs and checks it as
+# installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

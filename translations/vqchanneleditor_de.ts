@@ -2085,12 +2085,96 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <location filename="../src/compare/take_over_command.cpp" line="16"/>
         <source>Taken over: %d added, %d changed, %d removed, %d lists reordered.</source>
         <translation>Übernommen: %d hinzugefügt, %d geändert, %d entfernt, %d Listen neu geordnet.</translation>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="417"/>
+        <source>The pattern is longer than 256 characters.</source>
+        <translation>Das Muster ist länger als 256 Zeichen.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="419"/>
+        <source>The pattern&apos;s parentheses do not pair up.</source>
+        <translation>Die Klammern des Musters passen nicht zusammen.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="421"/>
+        <source>The pattern has an unfinished or reversed [ ] class.</source>
+        <translation>Das Muster hat eine unvollständige oder umgekehrte [ ]-Klasse.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="423"/>
+        <source>The pattern has a bad { } repeat (at most 255).</source>
+        <translation>Das Muster hat eine ungültige { }-Wiederholung (höchstens 255).</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="425"/>
+        <source>The pattern repeats nothing.</source>
+        <translation>Das Muster wiederholt nichts.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="427"/>
+        <source>The pattern ends with a backslash.</source>
+        <translation>Das Muster endet mit einem Backslash.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="429"/>
+        <source>The pattern has more than nine groups.</source>
+        <translation>Das Muster hat mehr als neun Gruppen.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="431"/>
+        <source>The replacement names a group the pattern does not have.</source>
+        <translation>Der Ersatz nennt eine Gruppe, die das Muster nicht hat.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="434"/>
+        <source>The pattern takes too long to match; simplify it.</source>
+        <translation>Das Muster braucht zu lange; bitte vereinfachen.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="436"/>
+        <source>There is nothing to find.</source>
+        <translation>Es gibt nichts zu suchen.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/rename.cpp" line="94"/>
+        <source>The name would be empty.</source>
+        <translation>Der Name wäre leer.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/rename.cpp" line="96"/>
+        <source>The name would start with four 0xFF bytes, the mark of a free slot.</source>
+        <translation>Der Name würde mit vier 0xFF-Bytes beginnen, der Marke eines freien Platzes.</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/tidy_texts.h" line="10"/>
+        <source>Removed %d duplicate channels</source>
+        <translation>%d doppelte Kanäle entfernt</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/tidy_texts.h" line="12"/>
+        <source>No duplicate channels found</source>
+        <translation>Keine doppelten Kanäle gefunden</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/tidy_texts.h" line="13"/>
+        <source>Sorted %d channels</source>
+        <translation>%d Kanäle sortiert</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/tidy_texts.h" line="15"/>
+        <source>Moved %s channels to number %d</source>
+        <translation>%s Kanäle auf Nummer %d verschoben</translation>
+    </message>
+    <message>
+        <location filename="../src/editing/tidy/tidy_texts.h" line="17"/>
+        <source>Renamed %d channels</source>
+        <translation>%d Kanäle umbenannt</translation>
     </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
         <location filename="../src/ui/app/main_frame.cpp" line="121"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="117"/>
         <location filename="../src/ui/app/preset_menu_commands.cpp" line="33"/>
         <source>Open</source>
         <translation>Öffnen</translation>
@@ -2283,6 +2367,14 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
 </context>
 <context>
+    <name>TidyMenuCommands</name>
+    <message>
+        <location filename="../src/ui/app/tidy_dialogs.cpp" line="38"/>
+        <source>Tidy Up Channels</source>
+        <translation>Kanäle aufräumen</translation>
+    </message>
+</context>
+<context>
     <name>TransponderUpdateCommand</name>
     <message>
         <location filename="../src/ui/app/transponder_update_command.cpp" line="23"/>
@@ -2388,27 +2480,27 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="39"/>
+        <location filename="../src/ui/app/frame_menus.cpp" line="38"/>
         <source>Special &amp;Actions</source>
         <translation>Spezielle A&amp;ktionen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="41"/>
+        <location filename="../src/ui/app/frame_menus.cpp" line="40"/>
         <source>&amp;Settings</source>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="42"/>
+        <location filename="../src/ui/app/frame_menus.cpp" line="41"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="47"/>
+        <location filename="../src/ui/app/frame_menus.cpp" line="46"/>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="83"/>
+        <location filename="../src/ui/app/frame_menus.cpp" line="82"/>
         <source>Open %1</source>
         <translation>%1 öffnen</translation>
     </message>
@@ -2455,6 +2547,7 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
     <message>
         <location filename="../src/ui/app/main_frame.cpp" line="36"/>
         <location filename="../src/ui/app/main_frame.cpp" line="89"/>
+        <location filename="../src/ui/app/main_frame.cpp" line="85"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
@@ -3186,6 +3279,133 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     </message>
 </context>
 <context>
+    <name>vq::DuplicateGroupsModel</name>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="15"/>
+        <source>Same service, %1 channels</source>
+        <translation>Gleicher Dienst, %1 Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="17"/>
+        <source>Same name on one transponder, %1 channels</source>
+        <translation>Gleicher Name auf einem Transponder, %1 Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="19"/>
+        <source>HD and SD twins, %1 channels</source>
+        <translation>HD- und SD-Zwillinge, %1 Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="120"/>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="166"/>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="120"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="136"/>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="168"/>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="170"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="172"/>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="174"/>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicate_groups_model.cpp" line="176"/>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+</context>
+<context>
+    <name>vq::DuplicatesDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="22"/>
+        <source>Also &amp;HD and SD twins (names equal but for &quot;HD&quot; or &quot;SD&quot;)</source>
+        <translation>Auch &amp;HD- und SD-Zwillinge (Namen gleich bis auf „HD“ oder „SD“)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="25"/>
+        <source>&amp;Remove the Others</source>
+        <translation>Die anderen &amp;entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="26"/>
+        <source>Find Duplicates</source>
+        <translation>Doppelte Kanäle finden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="30"/>
+        <source>Channels of one type that are the same service: same satellite position, service id and stream id, or without ids the same name on one transponder. The checked channel of each group stays and takes the others&apos; favourite places and timers.</source>
+        <translation>Kanäle eines Typs, die derselbe Dienst sind: gleiche Satellitenposition, Service-ID und Stream-ID oder, ohne IDs, gleicher Name auf einem Transponder. Der angehakte Kanal jeder Gruppe bleibt und übernimmt die Favoritenplätze und Timer der anderen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="35"/>
+        <source>The one in the most favourite groups, then the lowest number</source>
+        <translation>Den in den meisten Favoritengruppen, dann die niedrigste Nummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="36"/>
+        <source>The HD one</source>
+        <translation>Den HD-Kanal</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="37"/>
+        <source>The lowest number</source>
+        <translation>Die niedrigste Nummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="38"/>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="39"/>
+        <source>HD and SD twins</source>
+        <translation>HD- und SD-Zwillinge</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="42"/>
+        <source>Duplicate groups</source>
+        <translation>Gruppen doppelter Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="48"/>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="51"/>
+        <source>&amp;Keep:</source>
+        <translation>&amp;Behalten:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/duplicates_dialog.cpp" line="95"/>
+        <source>%1 groups; %2 channels would be removed.</source>
+        <translation>%1 Gruppen; %2 Kanäle würden entfernt.</translation>
+    </message>
+</context>
+<context>
     <name>vq::EditorApplication</name>
     <message>
         <location filename="../src/ui/app/editor_application.cpp" line="89"/>
@@ -3841,6 +4061,29 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     </message>
 </context>
 <context>
+    <name>vq::MoveToNumberDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="81"/>
+        <source>Move To Number</source>
+        <translation>Auf Nummer verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="84"/>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="86"/>
+        <source>The selected channels (%1) move as a block, in their order, to start at number:</source>
+        <translation>Die ausgewählten Kanäle (%1) werden als Block in ihrer Reihenfolge verschoben und beginnen bei Nummer:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="93"/>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+</context>
+<context>
     <name>vq::PaneHost</name>
     <message>
         <location filename="../src/ui/panes/pane_host.cpp" line="82"/>
@@ -3900,6 +4143,107 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="123"/>
         <source>Settings categories</source>
         <translation>Einstellungskategorien</translation>
+    </message>
+</context>
+<context>
+    <name>vq::RenameChannelsDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="34"/>
+        <source>Regular e&amp;xpression ($1 .. $9 name its groups)</source>
+        <translation>Regulärer Ausdr&amp;uck ($1 .. $9 nennen seine Gruppen)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="35"/>
+        <source>&amp;Ignore case</source>
+        <translation>&amp;Groß-/Kleinschreibung ignorieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="36"/>
+        <source>The &amp;selected channels (%1)</source>
+        <translation>Die au&amp;sgewählten Kanäle (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="37"/>
+        <source>&amp;All channels</source>
+        <translation>&amp;Alle Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="41"/>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="42"/>
+        <source>Rename Channels</source>
+        <translation>Kanäle umbenennen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="44"/>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="45"/>
+        <source>Replace with</source>
+        <translation>Ersetzen durch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="49"/>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="58"/>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="61"/>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="63"/>
+        <source>Replace &amp;with:</source>
+        <translation>Ersetzen &amp;durch:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="106"/>
+        <source>&quot;%1&quot; is not a Latin-1 character; names hold Latin-1 only.</source>
+        <translation>„%1“ ist kein Latin-1-Zeichen; Namen enthalten nur Latin-1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="115"/>
+        <source>Names refused: %1. Change the rule.</source>
+        <translation>Abgelehnte Namen: %1. Bitte die Regel ändern.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_channels_dialog.cpp" line="117"/>
+        <source>Names that change: %1</source>
+        <translation>Namen, die sich ändern: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vq::RenamePreviewModel</name>
+    <message>
+        <location filename="../src/ui/dialogs/rename_preview_model.cpp" line="35"/>
+        <source>Cut to 20 bytes</source>
+        <translation>Auf 20 Bytes gekürzt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_preview_model.cpp" line="45"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_preview_model.cpp" line="47"/>
+        <source>New name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/rename_preview_model.cpp" line="49"/>
+        <source>Note</source>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>
@@ -4273,6 +4617,94 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     </message>
 </context>
 <context>
+    <name>vq::SortChannelsDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="38"/>
+        <source>The &amp;selected channels (%1)</source>
+        <translation>Die au&amp;sgewählten Kanäle (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="39"/>
+        <source>&amp;All channels of the list (%1)</source>
+        <translation>&amp;Alle Kanäle der Liste (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="40"/>
+        <source>S&amp;tart at number:</source>
+        <translation>Bei Nummer &amp;beginnen:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="42"/>
+        <source>Sort Channels</source>
+        <translation>Kanäle sortieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="44"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="44"/>
+        <source>Satellite, frequency, service id</source>
+        <translation>Satellit, Frequenz, Service-ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="44"/>
+        <source>Network (provider)</source>
+        <translation>Netzwerk (Anbieter)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="45"/>
+        <source>Service id</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="46"/>
+        <source>Sort by</source>
+        <translation>Sortieren nach</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="47"/>
+        <source>Ascending</source>
+        <translation>Aufsteigend</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="47"/>
+        <source>Descending</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="48"/>
+        <source>Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="53"/>
+        <source>Start number</source>
+        <translation>Startnummer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="57"/>
+        <source>The sorted channels take the numbers they held, or start at the number given; the others keep their order.</source>
+        <translation>Die sortierten Kanäle erhalten die Nummern, die sie hatten, oder beginnen bei der angegebenen Nummer; die anderen behalten ihre Reihenfolge.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="61"/>
+        <source>Sort &amp;by:</source>
+        <translation>Sortieren &amp;nach:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="62"/>
+        <source>&amp;Order:</source>
+        <translation>&amp;Reihenfolge:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/sort_channels_dialog.cpp" line="69"/>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+</context>
+<context>
     <name>vq::StatisticsPanel</name>
     <message>
         <location filename="../src/ui/view/statistics_panel.cpp" line="25"/>
@@ -4331,6 +4763,69 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <location filename="../src/ui/dialogs/tick_tree_dialog.cpp" line="57"/>
         <source>Data</source>
         <translation>Daten</translation>
+    </message>
+</context>
+<context>
+    <name>vq::TidyMenuCommands</name>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="32"/>
+        <source>Find Dup&amp;licates...</source>
+        <translation>Doppelte &amp;Kanäle finden...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="33"/>
+        <source>Find channels that are the same service and remove the others</source>
+        <translation>Kanäle finden, die derselbe Dienst sind, und die anderen entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="34"/>
+        <source>S&amp;ort Channels...</source>
+        <translation>Kanäle s&amp;ortieren...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="34"/>
+        <source>Sort the selected channels or the whole list</source>
+        <translation>Die ausgewählten Kanäle oder die ganze Liste sortieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="36"/>
+        <source>&amp;Move To Number...</source>
+        <translation>Auf &amp;Nummer verschieben...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="37"/>
+        <source>Move the selected channels as a block to a number</source>
+        <translation>Die ausgewählten Kanäle als Block auf eine Nummer verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="38"/>
+        <source>Re&amp;name Channels...</source>
+        <translation>Kanäle &amp;umbenennen...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="38"/>
+        <source>Find and replace in the names of channels</source>
+        <translation>In den Namen der Kanäle suchen und ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="78"/>
+        <source>Remove Duplicates</source>
+        <translation>Doppelte Kanäle entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="91"/>
+        <source>Sort Channels</source>
+        <translation>Kanäle sortieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="101"/>
+        <source>Move To Number</source>
+        <translation>Auf Nummer verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="115"/>
+        <source>Rename Channels</source>
+        <translation>Kanäle umbenennen</translation>
     </message>
 </context>
 <context>

@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "document/qt/vq_channel_editor_doc.h"
-#include "editing/prompter.h"
+#include "editing/commands/prompter.h"
 #include "support/database_builder.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"

@@ -21,7 +21,7 @@
 #include "document/qt/vq_channel_editor_doc.h"
 #include "support/database_builder.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/find_bar.h"
 #include "ui/view/list_page.h"

@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "document/qt/vq_channel_editor_doc.h"
-#include "editing/prompter.h"
+#include "editing/commands/prompter.h"
 #include "support/database_builder.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/channel_pane_rows.h"
 #include "ui/panes/pane_host.h"

@@ -15,10 +15,10 @@
 #include <numeric>
 #include <vector>
 
-#include "editing/prompter.h"
+#include "editing/commands/prompter.h"
 #include "support/database_builder.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/property_pane.h"
 #include "ui/panes/satellite_pane.h"

@@ -9,12 +9,12 @@
 #include <QTemporaryDir>
 
 #include "document/qt/vq_channel_editor_doc.h"
-#include "editing/settings_categories.h"
-#include "editing/settings_values.h"
+#include "editing/settings/settings_categories.h"
+#include "editing/settings/settings_values.h"
 #include "support/database_builder.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/editor_config.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/config/editor_config.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/pane_host.h"
 #include "ui/view/vq_channel_editor_view.h"

@@ -15,7 +15,7 @@
 #include "document/qt/vq_channel_editor_doc.h"
 #include "support/full_database.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/list_state.h"
 #include "ui/view/vq_channel_editor_view.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "database/settings_database.h"
-#include "editing/prompter.h"
+#include "editing/commands/prompter.h"
 
 namespace vq::bench {
 

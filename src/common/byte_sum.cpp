@@ -18,7 +18,7 @@ uint32_t ByteSum32(const uint8_t* data, size_t length) {
     const size_t words = std::min((length - i) / 8, kWordsPerFold);
     uint64_t lanes = 0;
     for (size_t w = 0; w < words; ++w, i += 8) {
-      uint64_t word;
+      uint64_t word = 0;
       std::memcpy(&word, data + i, sizeof word);
       lanes += (word & kEvenBytes) + ((word >> 8) & kEvenBytes);
     }

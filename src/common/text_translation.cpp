@@ -8,6 +8,8 @@ namespace vq {
 namespace {
 
 // Set once at start-up; read from worker threads too (transfer status texts).
+// The process-wide hook by design, hence global; atomic.
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
 std::atomic<TextTranslator> g_translator{nullptr};
 
 // The conversions of a printf pattern in order, "%%" left out: "%d of %s"

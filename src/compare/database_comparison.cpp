@@ -11,8 +11,8 @@
 #include "compare/settings_fields.h"
 #include "compare/timer_channels.h"
 #include "database/settings_database.h"
-#include "editing/settings_categories.h"
-#include "editing/settings_category_list.h"
+#include "editing/settings/settings_categories.h"
+#include "editing/settings/settings_category_list.h"
 
 namespace vq {
 namespace {

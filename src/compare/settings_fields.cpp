@@ -6,7 +6,7 @@
 
 #include "compare/record_texts.h"
 #include "database/receiver_config.h"
-#include "editing/settings_categories.h"
+#include "editing/settings/settings_categories.h"
 
 namespace vq {
 namespace {

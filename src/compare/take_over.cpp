@@ -10,10 +10,10 @@
 #include "compare/record_fields.h"
 #include "compare/timer_channels.h"
 #include "database/settings_database.h"
-#include "editing/command_texts.h"
-#include "editing/list_state.h"
-#include "editing/orderings.h"
-#include "editing/settings_categories.h"
+#include "editing/commands/command_texts.h"
+#include "editing/commands/list_state.h"
+#include "editing/commands/orderings.h"
+#include "editing/settings/settings_categories.h"
 
 namespace vq {
 namespace {

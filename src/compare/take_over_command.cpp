@@ -5,9 +5,9 @@
 #include "common/text_translation.h"
 #include "common/translated_format.h"
 #include "database/settings_database.h"
-#include "editing/command_frame.h"
-#include "editing/command_texts.h"
-#include "editing/editing_view.h"
+#include "editing/commands/command_frame.h"
+#include "editing/commands/command_texts.h"
+#include "editing/commands/editing_view.h"
 
 namespace vq {
 

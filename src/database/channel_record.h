@@ -19,11 +19,12 @@ class ChannelRecord {
   static constexpr size_t kSize = kChannelRecordSize;  // 76
   static constexpr size_t kNameWidth = 20;
   static constexpr int kAudioTrackCount = 6;
-  static constexpr int kFavoriteGroups = 8;
+  static constexpr int kFavoriteGroups = kFavoriteGroupCount;
+  // A member's favourite place byte is kFavoritePlaceBase + its index, so a
+  // group holds as many members as that byte has places left.
+  static constexpr int kFavoritePlaceBase = 128;
+  static constexpr int kFavoriteGroupCapacity = 256 - kFavoritePlaceBase;
   static constexpr uint16_t kNoNumber = 0xFFFF;
-  // Channel number offsets of the types.
-  static constexpr uint16_t kRadioNumberBase = 16384;
-  static constexpr uint16_t kDataNumberBase = 32768;
 
   explicit ChannelRecord(uint8_t* bytes) : bytes_(bytes) {}
   uint8_t* Bytes() const { return bytes_; }
@@ -121,7 +122,8 @@ class ChannelRecord {
   void SetTransponderPosition(uint16_t position);
   uint16_t GetTransponderKey() const;
 
-  // Favourite place in group g = 0..7: 0 none, 128 + k member at index k.
+  // Favourite place in group g = 0..7: 0 none, kFavoritePlaceBase + k for
+  // the member at index k.
   // Bad g: 0, setter does nothing.
   uint8_t GetFavoritePlace(int group) const;
   void SetFavoritePlace(int group, uint8_t place);

@@ -38,7 +38,9 @@ void SettingsDatabase::DeleteChannels(const std::vector<ChannelNode*>& list) {
   if (list.empty()) return;
   DropFiling();
   if (observer_) observer_->ChannelsDeleting(list);
-  std::set<int> types, satelliteKeys, transponderKeys;
+  std::set<int> types;
+  std::set<int> satelliteKeys;
+  std::set<int> transponderKeys;
   std::vector<bool> doomed(channelBySlot_.size(), false);
   std::vector<uint16_t> slots;
   std::set<TransponderNode*> parents;
@@ -77,7 +79,8 @@ void SettingsDatabase::RenumberAfterDelete(const std::vector<int>& types,
     const std::vector<ChannelNode*> all = ChannelsOfType(type);
     RenumberChannels(all, &ChannelRecord::GetChannelNumber, &ChannelRecord::SetChannelNumber,
                      offset);
-    std::vector<ChannelNode*> free, scrambled;
+    std::vector<ChannelNode*> free;
+    std::vector<ChannelNode*> scrambled;
     for (ChannelNode* c : all) (c->Record().IsScrambled() ? scrambled : free).push_back(c);
     RenumberChannels(free, &ChannelRecord::GetFreeNumber, &ChannelRecord::SetFreeNumber, offset);
     RenumberChannels(scrambled, &ChannelRecord::GetFreeNumber, &ChannelRecord::SetFreeNumber,
@@ -130,6 +133,7 @@ void SettingsDatabase::DeleteTransponders(const std::vector<TransponderNode*>& l
       [](TransponderNode* t, int v) { t->Record().SetNumber(static_cast<uint16_t>(v)); });
   for (SatelliteNode* s : satellites) {
     std::vector<TransponderNode*> members;
+    members.reserve(static_cast<size_t>(s->GetTransponderCount()));
     for (int i = 0; i < s->GetTransponderCount(); ++i) members.push_back(s->GetTransponder(i));
     RenumberDense(
         members,

@@ -122,7 +122,8 @@ bool SettingsDatabase::MoveSatellite(SatelliteNode* satellite, int number) {
     uint16_t satellite, lnb;
   };
   std::vector<Slots> slots;
-  std::vector<uint8_t> satelliteBytes, lnbBytes;
+  std::vector<uint8_t> satelliteBytes;
+  std::vector<uint8_t> lnbBytes;
   std::vector<int> oldNumbers;
   for (int j = lo; j <= hi; ++j)
     slots.push_back({nodes_[j]->GetTableIndex(), nodes_[j]->GetLnbTableIndex()});
@@ -145,7 +146,7 @@ bool SettingsDatabase::MoveSatellite(SatelliteNode* satellite, int number) {
   }
   for (int j = lo; j <= hi; ++j) {
     SatelliteNode& node = *nodes_[j];
-    const size_t k = static_cast<size_t>(j - lo);
+    const auto k = static_cast<size_t>(j - lo);
     const int oldNumber = oldNumbers[k];
     std::memcpy(SatelliteSlot(slots[k].satellite), &satelliteBytes[k * kSatelliteRecordSize],
                 kSatelliteRecordSize);
@@ -236,6 +237,7 @@ bool SettingsDatabase::MoveTransponderInSatellite(TransponderNode* transponder, 
   if (!transponder) return false;
   std::vector<TransponderNode*> members;
   const SatelliteNode* satellite = transponder->GetSatellite();
+  members.reserve(static_cast<size_t>(satellite->GetTransponderCount()));
   for (int i = 0; i < satellite->GetTransponderCount(); ++i)
     members.push_back(satellite->GetTransponder(i));
   return MoveInDenseNumbering(

@@ -13,7 +13,8 @@ bool NumbersFormNodes(std::span<const uint8_t> satelliteTable, std::span<const u
   // The record views need writable bytes; private copies keep the state as given.
   std::vector<uint8_t> satellites(satelliteTable.begin(), satelliteTable.end());
   std::vector<uint8_t> lnbs(lnbTable.begin(), lnbTable.end());
-  std::array<bool, kSatelliteCount> satelliteTaken{}, lnbTaken{};
+  std::array<bool, kSatelliteCount> satelliteTaken{};
+  std::array<bool, kSatelliteCount> lnbTaken{};
   auto take = [](std::array<bool, kSatelliteCount>& taken, int k) {
     if (k >= kSatelliteCount || taken[static_cast<size_t>(k)]) return false;
     taken[static_cast<size_t>(k)] = true;

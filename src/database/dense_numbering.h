@@ -33,7 +33,8 @@ bool MoveInDenseNumbering(const std::vector<Node*>& members, Node* moved, int va
 template <class Node>
 bool SameMembers(const std::vector<Node*>& members, const std::vector<Node*>& order) {
   if (order.size() != members.size()) return false;
-  std::vector<Node*> sortedMembers = members, sortedOrder = order;
+  std::vector<Node*> sortedMembers = members;
+  std::vector<Node*> sortedOrder = order;
   std::sort(sortedMembers.begin(), sortedMembers.end());
   std::sort(sortedOrder.begin(), sortedOrder.end());
   return sortedMembers == sortedOrder &&

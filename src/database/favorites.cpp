@@ -9,8 +9,8 @@
 namespace vq {
 namespace {
 
-constexpr int kFirstPlace = 128;
-constexpr int kGroupCapacity = 128;
+constexpr int kFirstPlace = ChannelRecord::kFavoritePlaceBase;
+constexpr int kGroupCapacity = ChannelRecord::kFavoriteGroupCapacity;
 
 bool ValidGroup(int g) { return g >= 0 && g < kFavoriteGroupCount; }
 

@@ -33,24 +33,24 @@ constexpr std::string_view kCasSystems[kCasCount] = {
 constexpr std::string_view kTimerModes[kTimerModeCount] = {"Not Defined", "Sleep", "Wakeup",
                                                            "Once",        "Daily", "Weekly"};
 constexpr std::string_view kWeekdays[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-constexpr std::string_view kPolarizations[] = {"Auto", "Horizontal", "Vertical"};
-constexpr std::string_view kPolarizationsShort[] = {"A", "H", "V"};
-constexpr std::string_view kFecRates[] = {"1/2", "2/3", "3/4", "5/6", "7/8", "Auto"};
-constexpr std::string_view kLnbTypes[] = {"Single", "Universal"};
-constexpr std::string_view kLnbTypesShort[] = {"S", "U"};
-constexpr std::string_view kSwitchTypes[] = {"Off",      "2 Port",   "4 Port",   "8 Port",
-                                             "16 Port",  "DiSEqC 1", "DiSEqC 2", "DiSEqC 3",
-                                             "DiSEqC 4", "8-1 Port", "10 Port"};
-constexpr std::string_view kToneBursts[] = {"Off", "Satellite A", "Satellite B"};
-constexpr std::string_view kMotorTypes[] = {"Off", "DiSEqC 1.2", "USALS"};
-constexpr std::string_view kAudioModes[] = {"Stereo", "Left", "Right", "Mono"};
+constexpr std::string_view kPolarizations[kPolarizationCount] = {"Auto", "Horizontal", "Vertical"};
+constexpr std::string_view kPolarizationsShort[kPolarizationCount] = {"A", "H", "V"};
+constexpr std::string_view kFecRates[kFecCount] = {"1/2", "2/3", "3/4", "5/6", "7/8", "Auto"};
+constexpr std::string_view kLnbTypes[kLnbTypeCount] = {"Single", "Universal"};
+constexpr std::string_view kLnbTypesShort[kLnbTypeCount] = {"S", "U"};
+constexpr std::string_view kSwitchTypes[kSwitchTypeCount] = {
+    "Off",      "2 Port",   "4 Port",   "8 Port",   "16 Port", "DiSEqC 1",
+    "DiSEqC 2", "DiSEqC 3", "DiSEqC 4", "8-1 Port", "10 Port"};
+constexpr std::string_view kToneBursts[kToneBurstCount] = {"Off", "Satellite A", "Satellite B"};
+constexpr std::string_view kMotorTypes[kMotorTypeCount] = {"Off", "DiSEqC 1.2", "USALS"};
+constexpr std::string_view kAudioModes[kAudioModeCount] = {"Stereo", "Left", "Right", "Mono"};
 constexpr std::string_view kChannelTypes[] = {"TV", "Radio", "Data"};
-constexpr std::string_view kScartOutputs[] = {"RGB", "CVBS"};
-constexpr std::string_view kScreenTypes[] = {"4:3", "16:9", "Pan&Scan"};
-constexpr std::string_view kSignalOutputs[] = {"MULTI", "PAL"};
-constexpr std::string_view kTvSystems[] = {"NTSC-M", "PAL-B/G", "PAL-I", "PAL-D/K"};
-constexpr std::string_view kF1Buttons[] = {"Sleep Timer", "Premiere MF", "Find", "Fav List",
-                                           "Zoom"};
+constexpr std::string_view kScartOutputs[kScartOutputCount] = {"RGB", "CVBS"};
+constexpr std::string_view kScreenTypes[kScreenTypeCount] = {"4:3", "16:9", "Pan&Scan"};
+constexpr std::string_view kSignalOutputs[kSignalOutputCount] = {"MULTI", "PAL"};
+constexpr std::string_view kTvSystems[kTvSystemCount] = {"NTSC-M", "PAL-B/G", "PAL-I", "PAL-D/K"};
+constexpr std::string_view kF1Buttons[kF1ButtonCount] = {"Sleep Timer", "Premiere MF", "Find",
+                                                         "Fav List", "Zoom"};
 
 template <size_t N>
 std::string_view Pick(const std::string_view (&table)[N], int index) {

@@ -15,6 +15,24 @@ inline constexpr int kLanguageUnknown = 31;    // "Unknown", default of unused t
 inline constexpr int kCasCount = 48;
 inline constexpr int kTimerModeCount = 6;
 inline constexpr int kMenuLanguageCount = 13;  // options of the menu language row
+inline constexpr int kPolarizationCount = 3;
+inline constexpr int kFecCount = 6;
+inline constexpr int kLnbTypeCount = 2;
+inline constexpr int kSwitchTypeCount = 11;
+inline constexpr int kToneBurstCount = 3;
+inline constexpr int kMotorTypeCount = 3;
+inline constexpr int kAudioModeCount = 4;
+inline constexpr int kScartOutputCount = 2;
+inline constexpr int kScreenTypeCount = 3;
+inline constexpr int kSignalOutputCount = 2;
+inline constexpr int kTvSystemCount = 4;
+inline constexpr int kF1ButtonCount = 5;
+
+// Value ranges several records share: PIDs are 13 bits wide, symbol rates
+// are in kb/s.
+inline constexpr int kMaxPid = 8191;
+inline constexpr int kMinSymbolRate = 1000;
+inline constexpr int kMaxSymbolRate = 50000;
 
 inline constexpr std::array<uint16_t, 16> kStandardOscillators = {
     5150, 5700, 5750, 9750, 10000, 10050, 10550, 10600,

@@ -8,6 +8,11 @@
 
 namespace vq {
 
+// The largest magnitudes in tenths of a degree: 180.0 east or west, 90.0
+// north or south.
+inline constexpr int kMaxLongitudeTenths = 1800;
+inline constexpr int kMaxLatitudeTenths = 900;
+
 // "%d.%d%c" of the magnitude, with `positive` for values >= 0 and `negative`
 // otherwise.
 std::string PositionText(int tenths, char positive, char negative);

@@ -19,16 +19,6 @@ constexpr size_t kNumberOffset = 22;
 constexpr size_t kLinkOffset = 24;
 constexpr size_t kPositionOffset = 28;
 constexpr size_t kPredefinedOffset = 32;
-constexpr size_t kPredefinedSize = 32;
-
-// Inside a predefined channel.
-constexpr size_t kPreFrequency = 0;
-constexpr size_t kPreSymbolRate = 2;
-constexpr size_t kPrePolarization = 4;
-constexpr size_t kPreVideoPid = 6;
-constexpr size_t kPreAudioPid = 8;
-constexpr size_t kPrePcrPid = 10;
-constexpr size_t kPreName = 12;
 
 }  // namespace
 
@@ -95,7 +85,7 @@ std::string_view SatelliteRecord::GetEastWestShortText() const {
 
 uint8_t* SatelliteRecord::Predefined(int k) const {
   if (k < 0 || k >= kPredefinedCount) return nullptr;
-  return bytes_ + kPredefinedOffset + static_cast<size_t>(k) * kPredefinedSize;
+  return bytes_ + kPredefinedOffset + static_cast<size_t>(k) * predefined::kSize;
 }
 
 uint16_t SatelliteRecord::ReadPredefined(int k, size_t offset) const {
@@ -107,17 +97,23 @@ void SatelliteRecord::WritePredefined(int k, size_t offset, uint16_t value) {
   if (uint8_t* channel = Predefined(k)) WriteU16LE(channel + offset, value);
 }
 
-uint16_t SatelliteRecord::GetPredefinedFrequency(int k) const { return ReadPredefined(k, kPreFrequency); }
-void SatelliteRecord::SetPredefinedFrequency(int k, uint16_t mhz) { WritePredefined(k, kPreFrequency, mhz); }
-uint16_t SatelliteRecord::GetPredefinedSymbolRate(int k) const { return ReadPredefined(k, kPreSymbolRate); }
+uint16_t SatelliteRecord::GetPredefinedFrequency(int k) const {
+  return ReadPredefined(k, predefined::kFrequency);
+}
+void SatelliteRecord::SetPredefinedFrequency(int k, uint16_t mhz) {
+  WritePredefined(k, predefined::kFrequency, mhz);
+}
+uint16_t SatelliteRecord::GetPredefinedSymbolRate(int k) const {
+  return ReadPredefined(k, predefined::kSymbolRate);
+}
 void SatelliteRecord::SetPredefinedSymbolRate(int k, uint16_t ksps) {
-  WritePredefined(k, kPreSymbolRate, ksps);
+  WritePredefined(k, predefined::kSymbolRate, ksps);
 }
 uint16_t SatelliteRecord::GetPredefinedPolarization(int k) const {
-  return ReadPredefined(k, kPrePolarization);
+  return ReadPredefined(k, predefined::kPolarization);
 }
 void SatelliteRecord::SetPredefinedPolarization(int k, uint16_t value) {
-  WritePredefined(k, kPrePolarization, value);
+  WritePredefined(k, predefined::kPolarization, value);
 }
 std::string_view SatelliteRecord::GetPredefinedPolarizationText(int k) const {
   return Predefined(k) ? PolarizationText(GetPredefinedPolarization(k)) : std::string_view();
@@ -125,20 +121,33 @@ std::string_view SatelliteRecord::GetPredefinedPolarizationText(int k) const {
 std::string_view SatelliteRecord::GetPredefinedPolarizationShortText(int k) const {
   return Predefined(k) ? PolarizationShortText(GetPredefinedPolarization(k)) : std::string_view();
 }
-uint16_t SatelliteRecord::GetPredefinedVideoPid(int k) const { return ReadPredefined(k, kPreVideoPid); }
-void SatelliteRecord::SetPredefinedVideoPid(int k, uint16_t pid) { WritePredefined(k, kPreVideoPid, pid); }
-uint16_t SatelliteRecord::GetPredefinedAudioPid(int k) const { return ReadPredefined(k, kPreAudioPid); }
-void SatelliteRecord::SetPredefinedAudioPid(int k, uint16_t pid) { WritePredefined(k, kPreAudioPid, pid); }
-uint16_t SatelliteRecord::GetPredefinedPcrPid(int k) const { return ReadPredefined(k, kPrePcrPid); }
-void SatelliteRecord::SetPredefinedPcrPid(int k, uint16_t pid) { WritePredefined(k, kPrePcrPid, pid); }
+uint16_t SatelliteRecord::GetPredefinedVideoPid(int k) const {
+  return ReadPredefined(k, predefined::kVideoPid);
+}
+void SatelliteRecord::SetPredefinedVideoPid(int k, uint16_t pid) {
+  WritePredefined(k, predefined::kVideoPid, pid);
+}
+uint16_t SatelliteRecord::GetPredefinedAudioPid(int k) const {
+  return ReadPredefined(k, predefined::kAudioPid);
+}
+void SatelliteRecord::SetPredefinedAudioPid(int k, uint16_t pid) {
+  WritePredefined(k, predefined::kAudioPid, pid);
+}
+uint16_t SatelliteRecord::GetPredefinedPcrPid(int k) const {
+  return ReadPredefined(k, predefined::kPcrPid);
+}
+void SatelliteRecord::SetPredefinedPcrPid(int k, uint16_t pid) {
+  WritePredefined(k, predefined::kPcrPid, pid);
+}
 
 std::string SatelliteRecord::GetPredefinedName(int k) const {
   const uint8_t* channel = Predefined(k);
-  return channel ? ReadFixedText(channel + kPreName, kPredefinedNameWidth) : std::string();
+  return channel ? ReadFixedText(channel + predefined::kName, kPredefinedNameWidth) : std::string();
 }
 
 void SatelliteRecord::SetPredefinedName(int k, std::string_view name) {
-  if (uint8_t* channel = Predefined(k)) WriteFixedText(channel + kPreName, kPredefinedNameWidth, name);
+  if (uint8_t* channel = Predefined(k))
+    WriteFixedText(channel + predefined::kName, kPredefinedNameWidth, name);
 }
 
 }  // namespace vq

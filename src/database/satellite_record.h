@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "database/predefined_layout.h"
 #include "image/image_layout.h"
 
 namespace vq {
@@ -17,7 +18,7 @@ class SatelliteRecord {
   static constexpr size_t kSize = kSatelliteRecordSize;  // 128
   static constexpr size_t kNameWidth = 14;
   static constexpr int kPredefinedCount = 3;
-  static constexpr size_t kPredefinedNameWidth = 20;
+  static constexpr size_t kPredefinedNameWidth = predefined::kNameWidth;
 
   explicit SatelliteRecord(uint8_t* bytes) : bytes_(bytes) {}
   uint8_t* Bytes() const { return bytes_; }

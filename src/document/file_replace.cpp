@@ -36,6 +36,9 @@ bool MayFollow(const std::string& link, const struct stat& info) {
 
 struct FdGuard {
   int fd = -1;
+  FdGuard() = default;
+  FdGuard(const FdGuard&) = delete;
+  FdGuard& operator=(const FdGuard&) = delete;
   ~FdGuard() {
     if (fd >= 0) ::close(fd);
   }

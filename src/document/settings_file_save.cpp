@@ -23,11 +23,14 @@ namespace {
 
 // A target larger than this is no settings file; its bytes are not held in
 // memory for an in-place rewrite.
-constexpr off_t kMaxKeptBytes = 16 * 1024 * 1024;
+constexpr off_t kMaxKeptBytes = off_t{16} * 1024 * 1024;
 
 // Closes a descriptor when it goes out of scope unless released.
 struct FdGuard {
   int fd = -1;
+  FdGuard() = default;
+  FdGuard(const FdGuard&) = delete;
+  FdGuard& operator=(const FdGuard&) = delete;
   ~FdGuard() {
     if (fd >= 0) ::close(fd);
   }

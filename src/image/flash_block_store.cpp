@@ -224,11 +224,6 @@ uint32_t WriteConfigRecord(std::span<uint8_t> image, const uint8_t* payload, siz
     if (current == -1) {
       FormatConfigArea(image, ConfigArea::kEeprom0);
       target = 0;
-    } else if (current < kLastEeprom0Block) {
-      if (BlockStateAt(image, ConfigBlockOffset(current + 1)) == kBlockFormatted)
-        target = current + 1;
-      else
-        ++current;
     } else if (current == kLastEeprom0Block) {
       FormatConfigArea(image, ConfigArea::kEeprom1);
       CloseBlock(image, ConfigBlockOffset(kLastEeprom0Block));

@@ -5,7 +5,7 @@
 
 #include "common/text_translation.h"
 #include "database/settings_database.h"
-#include "editing/command_texts.h"
+#include "editing/commands/command_texts.h"
 #include "interchange/import_texts.h"
 #include "interchange/latin1_text.h"
 #include "interchange/list_import.h"
@@ -130,7 +130,7 @@ void ChannelListMerge::ImportChannel(size_t index) {
   ChannelNode* channel = nullptr;
   if (!db_.AddChannel(transponder, listed.type, &channel)) {
     // A transponder added for this channel alone would be left empty.
-    if (added_.count(transponder) && transponder->GetChannelCount() == 0) {
+    if (added_.contains(transponder) && transponder->GetChannelCount() == 0) {
       db_.DeleteTransponders({transponder});
       transponders_[static_cast<size_t>(listed.transponder)] = nullptr;
       --summary_.transpondersAdded;

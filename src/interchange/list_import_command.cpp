@@ -2,9 +2,9 @@
 
 #include "common/translated_format.h"
 #include "database/settings_database.h"
-#include "editing/command_frame.h"
-#include "editing/command_texts.h"
-#include "editing/editing_view.h"
+#include "editing/commands/command_frame.h"
+#include "editing/commands/command_texts.h"
+#include "editing/commands/editing_view.h"
 
 namespace vq {
 namespace {
@@ -66,7 +66,7 @@ std::string OrderedStatusText(const OrderSummary& s) {
 ImportSummary ImportChannels(EditingView& view, const ChannelList& list,
                              const ImportOptions& options) {
   const KeptSelection kept = KeepSelection(view);
-  const ImportSummary summary = ImportChannelList(view.Database(), list, options);
+  ImportSummary summary = ImportChannelList(view.Database(), list, options);
   FollowChange(view, kept, ImportedStatusText(summary), summary.Changed());
   return summary;
 }
@@ -74,7 +74,7 @@ ImportSummary ImportChannels(EditingView& view, const ChannelList& list,
 ImportSummary ImportTranspondersTo(EditingView& view, const ChannelList& list,
                                    SatelliteNode& satellite, std::optional<int16_t> slotPosition) {
   const KeptSelection kept = KeepSelection(view);
-  const ImportSummary summary = ImportTransponders(view.Database(), list, satellite, slotPosition);
+  ImportSummary summary = ImportTransponders(view.Database(), list, satellite, slotPosition);
   FollowChange(view, kept, ImportedStatusText(summary), summary.Changed());
   return summary;
 }
@@ -82,7 +82,7 @@ ImportSummary ImportTranspondersTo(EditingView& view, const ChannelList& list,
 OrderSummary OrderChannelsLike(EditingView& view, const ReferenceList& reference,
                                const OrderOptions& options) {
   const KeptSelection kept = KeepSelection(view);
-  const OrderSummary summary = OrderLikeReference(view.Database(), reference, options);
+  OrderSummary summary = OrderLikeReference(view.Database(), reference, options);
   FollowChange(view, kept, OrderedStatusText(summary), summary.changed);
   return summary;
 }

@@ -6,8 +6,8 @@
 
 #include "common/translated_format.h"
 #include "database/settings_database.h"
-#include "editing/list_state.h"
-#include "editing/orderings.h"
+#include "editing/commands/list_state.h"
+#include "editing/commands/orderings.h"
 #include "interchange/import_summary.h"
 #include "interchange/import_texts.h"
 #include "interchange/latin1_text.h"

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <set>
 
+#include "database/position_text.h"
+
 namespace vq {
 namespace {
 
 constexpr size_t kLongestName = 128;
-constexpr int kLargestPosition = 1800;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -43,7 +44,7 @@ std::optional<int16_t> PositionOfTableName(std::string_view name) {
   const std::string_view prefix = name.substr(0, end - 1);
   if (std::none_of(prefix.begin(), prefix.end(), IsLetter)) return std::nullopt;
   const int value = whole * 10 + tenths;
-  if (value > kLargestPosition) return std::nullopt;
+  if (value > kMaxLongitudeTenths) return std::nullopt;
   return static_cast<int16_t>(sign * value);
 }
 

@@ -18,11 +18,11 @@ inline constexpr std::string_view kPublicScanTables =
     "https://git.linuxtv.org/dtv-scan-tables.git/plain/dvb-s/";
 /// Tables (and listings) larger than this are refused: the largest of the
 /// collection holds about 40 KB.
-inline constexpr size_t kMaxScanTableBytes = 1024 * 1024;
+inline constexpr size_t kMaxScanTableBytes = size_t{1024} * 1024;
 /// A whole update reads at most this many tables and bytes: the satellite
 /// tables of the whole collection hold about 300 tables and 3 MB.
 inline constexpr size_t kMaxUpdateTables = 256;
-inline constexpr size_t kMaxUpdateBytes = 16 * 1024 * 1024;
+inline constexpr size_t kMaxUpdateBytes = size_t{16} * 1024 * 1024;
 
 /// True for an "http://" or "https://" source, false for a folder.
 bool IsUrlSource(std::string_view source);

@@ -1,6 +1,6 @@
 // Merging the transponders of a list into one chosen satellite.
 #include "database/settings_database.h"
-#include "editing/command_texts.h"
+#include "editing/commands/command_texts.h"
 #include "interchange/import_texts.h"
 #include "interchange/list_import.h"
 #include "interchange/listed_records.h"

@@ -33,7 +33,7 @@ template <class Keys>
 bool Near(const Keys& keys, const std::vector<uint8_t>& polarizations, int frequency) {
   for (const uint8_t p : polarizations)
     for (const int d : kOffsets)
-      if (keys.count({p, frequency + d})) return true;
+      if (keys.contains({p, frequency + d})) return true;
   return false;
 }
 
@@ -115,7 +115,7 @@ class SatelliteMatch {
         const auto it = byKey_.find({p, frequency + d});
         if (it == byKey_.end()) continue;
         for (TransponderNode* t : it->second)
-          if (!matched_.count(t)) return t;
+          if (!matched_.contains(t)) return t;
       }
     return nullptr;
   }
@@ -161,7 +161,7 @@ class SatelliteMatch {
     for (int i = 0; i < satellite_.GetTransponderCount(); ++i) {
       const TransponderNode* t = satellite_.GetTransponder(i);
       const TuningValues values = TuningValuesOf(t->Record());
-      if (matched_.count(t) ||
+      if (matched_.contains(t) ||
           Near(tables_.keys, MatchingPolarizations(values.polarization), values.frequency))
         continue;
       TransponderUpdate update;

@@ -4,7 +4,7 @@
 
 #include "common/text_translation.h"
 #include "database/settings_database.h"
-#include "editing/command_texts.h"
+#include "editing/commands/command_texts.h"
 #include "interchange/import_texts.h"
 #include "interchange/listed_records.h"
 #include "interchange/transponder_update.h"

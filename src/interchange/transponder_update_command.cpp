@@ -4,9 +4,9 @@
 
 #include "common/translated_format.h"
 #include "database/settings_database.h"
-#include "editing/command_frame.h"
-#include "editing/command_texts.h"
-#include "editing/editing_view.h"
+#include "editing/commands/command_frame.h"
+#include "editing/commands/command_texts.h"
+#include "editing/commands/editing_view.h"
 
 namespace vq {
 
@@ -24,12 +24,12 @@ TransponderUpdateResult UpdateTransponders(EditingView& view,
     if (u.kind == UpdateKind::kVanished) doomed.insert(u.transponder);
   std::vector<ChannelNode*> keptChannels;
   for (ChannelNode* c : SelectedChannels(view, EditList::kChannels))
-    if (!doomed.count(c->GetTransponder()->GetTableIndex())) keptChannels.push_back(c);
+    if (!doomed.contains(c->GetTransponder()->GetTableIndex())) keptChannels.push_back(c);
   std::vector<TransponderNode*> keptTransponders;
   for (TransponderNode* t : SelectedTransponders(view))
-    if (!doomed.count(t->GetTableIndex())) keptTransponders.push_back(t);
+    if (!doomed.contains(t->GetTableIndex())) keptTransponders.push_back(t);
 
-  const TransponderUpdateResult result = ApplyTransponderUpdates(view.Database(), chosen);
+  TransponderUpdateResult result = ApplyTransponderUpdates(view.Database(), chosen);
   // Every list drops its rows of removed records before anything is selected.
   view.Refill(EditList::kFavorites);
   view.Refill(EditList::kTransponders);

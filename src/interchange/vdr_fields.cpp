@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "database/position_text.h"
 #include "interchange/dvb_codes.h"
 #include "interchange/text_fields.h"
 
@@ -9,7 +10,7 @@ namespace vq {
 namespace {
 
 // PIDs are 13 bits on air; the records hold 16, and so may a list written from them.
-constexpr uint32_t kMaxPid = 0xFFFF;
+constexpr uint32_t kLargestListedPid = 0xFFFF;
 // Audio tracks or CA ids of one channel; no service has more.
 constexpr size_t kListEntriesLimit = 64;
 
@@ -51,7 +52,7 @@ bool ParseAudioEntry(std::string_view text, ListedAudio& out) {
   }
   const size_t equals = text.find('=');
   uint32_t pid = 0;
-  if (!ParseDecimal(text.substr(0, equals), kMaxPid, pid)) return false;
+  if (!ParseDecimal(text.substr(0, equals), kLargestListedPid, pid)) return false;
   out.pid = static_cast<uint16_t>(pid);
   out.language = kLanguageUnknown;
   if (equals != std::string_view::npos) {
@@ -118,7 +119,7 @@ bool ParseVdrSource(std::string_view text, char& kind, int16_t& position) {
     tenths = static_cast<uint32_t>(fraction.front() - '0');
   }
   const int value = static_cast<int>(degrees * 10 + tenths);
-  if (value > 1800) return false;
+  if (value > kMaxLongitudeTenths) return false;
   position = static_cast<int16_t>(side == 'E' ? value : -value);
   return true;
 }
@@ -134,9 +135,9 @@ bool ParseVdrVideo(std::string_view text, VdrVideo& out) {
   }
   const size_t plus = text.find('+');
   uint32_t pid = 0;
-  if (!ParseDecimal(text.substr(0, plus), kMaxPid, pid)) return false;
+  if (!ParseDecimal(text.substr(0, plus), kLargestListedPid, pid)) return false;
   uint32_t pcr = pid;
-  if (plus != std::string_view::npos && !ParseDecimal(text.substr(plus + 1), kMaxPid, pcr))
+  if (plus != std::string_view::npos && !ParseDecimal(text.substr(plus + 1), kLargestListedPid, pcr))
     return false;
   out.pid = static_cast<uint16_t>(pid);
   out.pcr = static_cast<uint16_t>(pcr);
@@ -154,7 +155,7 @@ bool ParseVdrAudio(std::string_view text, VdrAudio& out) {
 
 bool ParseVdrTeletext(std::string_view text, uint16_t& pid) {
   uint32_t value = 0;
-  if (!ParseDecimal(text.substr(0, text.find(';')), kMaxPid, value)) return false;
+  if (!ParseDecimal(text.substr(0, text.find(';')), kLargestListedPid, value)) return false;
   pid = static_cast<uint16_t>(value);
   return true;
 }

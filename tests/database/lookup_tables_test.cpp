@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace vq {
 namespace {
 
@@ -19,6 +21,30 @@ TEST(LookupTablesTest, CountedTablesAreFullAndFitTheirSlots) {
   for (int i = 0; i < kMenuLanguageCount; ++i) EXPECT_FALSE(MenuLanguageText(i).empty()) << i;
   for (int i = 0; i < kTimerModeCount; ++i) EXPECT_FALSE(TimerModeText(i).empty()) << i;
   EXPECT_EQ(LanguageText(kLanguageUnknown), "Unknown") << "the default of unused audio tracks";
+}
+
+// Each option count names exactly its table: every index below it has a
+// name, the count itself has none.
+TEST(LookupTablesTest, OptionCountsMatchTheirTables) {
+  const std::pair<int, std::string_view (*)(int)> tables[] = {
+      {kPolarizationCount, PolarizationText},
+      {kPolarizationCount, PolarizationShortText},
+      {kFecCount, FecText},
+      {kLnbTypeCount, LnbTypeText},
+      {kLnbTypeCount, LnbTypeShortText},
+      {kSwitchTypeCount, SwitchTypeText},
+      {kToneBurstCount, ToneBurstText},
+      {kMotorTypeCount, MotorTypeText},
+      {kAudioModeCount, AudioModeText},
+      {kScartOutputCount, ScartOutputText},
+      {kScreenTypeCount, ScreenTypeText},
+      {kSignalOutputCount, SignalOutputText},
+      {kTvSystemCount, TvSystemText},
+      {kF1ButtonCount, F1ButtonText}};
+  for (const auto& [count, text] : tables) {
+    for (int i = 0; i < count; ++i) EXPECT_FALSE(text(i).empty()) << count << " " << i;
+    EXPECT_TRUE(text(count).empty()) << count;
+  }
 }
 
 TEST(LookupTablesTest, IndexesOutsideATableGiveEmptyTexts) {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <utility>
 
-#include "editing/clipboard.h"
+#include "editing/clipboard/clipboard.h"
 #include "fake_editing_view.h"
 #include "invariant_checks.h"
 #include "support/database_builder.h"

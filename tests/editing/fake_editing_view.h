@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "database/settings_database.h"
-#include "editing/command_states.h"
-#include "editing/editing_view.h"
-#include "editing/prompter.h"
+#include "editing/commands/command_states.h"
+#include "editing/commands/editing_view.h"
+#include "editing/commands/prompter.h"
 
 namespace vq::test {
 

@@ -2,8 +2,8 @@
 // The fake view with a channel pane behind it: CommitPane runs the channel
 // commit flow on the draft the test built, as the window's pane does.
 
-#include "editing/channel_commit.h"
-#include "editing/channel_draft.h"
+#include "editing/panes/channel_commit.h"
+#include "editing/panes/channel_draft.h"
 #include "fake_editing_view.h"
 
 namespace vq::test {

@@ -7,7 +7,7 @@
 
 #include "common/byte_io.h"
 #include "common/byte_sum.h"
-#include "editing/preset_format.h"
+#include "editing/preset/preset_format.h"
 
 namespace vq::test {
 

@@ -8,12 +8,12 @@
 #include <random>
 #include <vector>
 
-#include "editing/channel_commands.h"
-#include "editing/favorite_commands.h"
-#include "editing/model_switch.h"
-#include "editing/move_commands.h"
-#include "editing/send_to.h"
-#include "editing/transponder_commands.h"
+#include "editing/commands/channel_commands.h"
+#include "editing/commands/favorite_commands.h"
+#include "editing/commands/model_switch.h"
+#include "editing/commands/move_commands.h"
+#include "editing/commands/send_to.h"
+#include "editing/commands/transponder_commands.h"
 #include "fake_editing_view.h"
 
 namespace vq::test {

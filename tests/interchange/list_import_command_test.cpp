@@ -4,7 +4,7 @@
 
 #include <gmock/gmock.h>
 
-#include "editing/command_texts.h"
+#include "editing/commands/command_texts.h"
 #include "fake_editing_view.h"
 #include "interchange/list_import_command.h"
 #include "interchange/reference_list.h"

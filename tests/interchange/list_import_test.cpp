@@ -4,7 +4,7 @@
 #include <gmock/gmock.h>
 
 #include "database/lookup_tables.h"
-#include "editing/command_texts.h"
+#include "editing/commands/command_texts.h"
 #include "interchange/list_import.h"
 #include "interchange/vdr_channels_reader.h"
 #include "invariant_checks.h"

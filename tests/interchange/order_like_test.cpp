@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "editing/list_state.h"
-#include "editing/orderings.h"
+#include "editing/commands/list_state.h"
+#include "editing/commands/orderings.h"
 #include "interchange/list_import.h"
 #include "interchange/order_like.h"
 #include "interchange/vdr_channels_reader.h"

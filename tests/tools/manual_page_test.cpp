@@ -17,11 +17,11 @@ TEST(VqtoolManualPage, ListsExactlyTheCommandsOfTheTool) {
   ASSERT_FALSE(page.empty());
   std::vector<std::string> documented = ManualItems(ManualSection(page, "COMMANDS"));
   std::erase_if(documented, [](const std::string& item) { return item.rfind("--", 0) == 0; });
-  const std::vector<std::string_view> names = tool::CommandNames();
+  const std::vector<std::string> names = tool::CommandNames();
   EXPECT_EQ(documented, std::vector<std::string>(names.begin(), names.end()));
 
   const std::string usage = RunVqtool({"--help"}).out;
-  for (std::string_view name : names) EXPECT_THAT(usage, HasSubstr("  " + std::string(name) + " "));
+  for (const std::string& name : names) EXPECT_THAT(usage, HasSubstr("  " + name + " "));
 }
 
 TEST(VqtoolManualPage, DocumentsEveryOptionOfTheUsageText) {
@@ -43,6 +43,45 @@ TEST(VqtoolManualPage, SerialOptionsItDocumentsAreOptionsOfTheTransfers) {
       EXPECT_THAT(run.err, Not(HasSubstr("unknown option"))) << command << " " << option;
     }
   }
+}
+
+// The item line of `name` in the COMMANDS section, as a user reads it.
+std::string CommandItem(const std::vector<std::string>& section, const std::string& name) {
+  for (size_t i = 0; i + 1 < section.size(); ++i)
+    if (section[i] == ".TP" && section[i + 1].rfind(name + " ", 0) == 0) return section[i + 1];
+  return {};
+}
+
+// Held to the parser itself: each command's item shows its usage line, and
+// the options it and the option sections it names document are exactly the
+// command's options.
+TEST(VqtoolManualPage, DocumentsEachCommandWithExactlyTheParsersOptions) {
+  const std::string page = ReadManualPage("vqtool.1.in");
+  const std::vector<std::string> commands = ManualSection(page, "COMMANDS");
+  std::set<std::string> known;
+  for (const tool::CommandInterface& command : tool::DescribeTool()) {
+    known.insert(command.options.begin(), command.options.end());
+    const std::set<std::string> options(command.options.begin(), command.options.end());
+    if (command.name.empty()) {
+      std::vector<std::string> items = ManualItems(commands);
+      std::erase_if(items, [](const std::string& item) { return item.rfind("--", 0) != 0; });
+      EXPECT_EQ(std::set<std::string>(items.begin(), items.end()), options);
+      continue;
+    }
+    const std::string item = CommandItem(commands, command.name);
+    EXPECT_EQ(item, command.name + " " + command.synopsis);
+    std::set<std::string> documented = LongOptions(item);
+    for (const std::string sectionName : {"SERIAL OPTIONS", "USB OPTIONS"}) {
+      if (item.find("[" + sectionName + "]") == std::string::npos) continue;
+      const std::set<std::string> more = LongOptions(ManualSection(page, sectionName));
+      documented.insert(more.begin(), more.end());
+    }
+    EXPECT_EQ(documented, options) << command.name;
+    for (const std::string& positional : command.positionals)
+      EXPECT_THAT(" " + command.synopsis + " ", HasSubstr(" " + positional + " ")) << command.name;
+  }
+  for (const std::string& option : LongOptions(page))
+    EXPECT_TRUE(known.count(option)) << option << " is no option of the tool";
 }
 
 TEST(VqtoolVersion, PrintsTheProjectVersionAndSucceeds) {

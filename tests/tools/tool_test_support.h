@@ -13,6 +13,7 @@
 
 #include "vqtool/settings_file.h"
 #include "vqtool/tool.h"
+#include "vqtool/tool_interface.h"
 
 namespace vq::test {
 

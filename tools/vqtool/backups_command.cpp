@@ -6,16 +6,15 @@
 
 #include "backups/backup_folder.h"
 #include "vqtool/command_line.h"
+#include "vqtool/command.h"
 #include "vqtool/commands.h"
+#include "vqtool/option_checks.h"
 #include "vqtool/model_text.h"
 #include "vqtool/settings_file.h"
 #include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 namespace {
-
-constexpr std::string_view kUsage =
-    "vqtool backups [--folder DIR] [--json] | vqtool backups [--folder DIR] --restore N OUT";
 
 std::string CountText(int count) { return count < 0 ? "?" : std::to_string(count); }
 
@@ -76,29 +75,22 @@ int RunBackupsWith(const BackupsOptions& options, std::ostream& out, std::ostrea
   return kExitOk;
 }
 
-int RunBackups(const Args& args, std::ostream& out, std::ostream& err) {
-  CommandLine line;
-  std::string error;
-  if (!ParseCommandLine(args, {"--folder", "--restore"}, {"--json"}, line, error))
-    return UsageError(err, error, kUsage);
-  BackupsOptions options;
-  options.json = line.Has("--json");
-  if (const auto folder = line.options.find("--folder"); folder != line.options.end())
-    options.folder = folder->second;
-  const auto restore = line.options.find("--restore");
-  if (restore == line.options.end()) {
-    if (!line.positional.empty()) return UsageError(err, "backups takes no file to list", kUsage);
-    return RunBackupsWith(options, out, err);
-  }
-  if (options.json) return UsageError(err, "--restore writes a file, not JSON", kUsage);
-  char* end = nullptr;
-  const long n = std::strtol(restore->second.c_str(), &end, 10);
-  if (restore->second.empty() || *end != '\0' || n < 1 || n > BackupFolder::kMaxKept)
-    return UsageError(err, "--restore needs a backup number from the list (1 the newest)", kUsage);
-  if (line.positional.size() != 1) return UsageError(err, "--restore needs one OUT file", kUsage);
-  options.restore = static_cast<int>(n);
-  options.out = line.positional[0];
-  return RunBackupsWith(options, out, err);
+void AddBackupsCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command = AddCommand(app, "backups", "[--folder DIR] [--json | --restore N OUT]",
+                                 "the editor's backups, newest first, or one copied out");
+  BackupsOptions& options = OnRun(command, context, RunBackupsWith);
+  command.add_option("--folder", options.folder, "the backup folder (the editor's)")
+      ->type_name("DIR");
+  CLI::Option* json = command.add_flag("--json", options.json, "as JSON");
+  CLI::Option* restore =
+      command.add_option("--restore", options.restore, "copy backup N of the list (1 the newest)")
+          ->type_name("N")
+          ->transform(WholeNumber("--restore", 1, BackupFolder::kMaxKept,
+                                  "needs a backup number from the list (1 the newest)"))
+          ->excludes(json);
+  CLI::Option* out = command.add_option("OUT", options.out, "where --restore writes");
+  restore->needs(out);
+  out->needs(restore);
 }
 
 }  // namespace vq::tool

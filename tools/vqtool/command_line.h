@@ -1,14 +1,11 @@
 #pragma once
-// The small argument grammar shared by the commands: positional words,
-// `--name value` options and `--name` flags, in any order.
+// What every command shares: the exit codes, the file failure message and
+// the usage mistake the commands' own checks throw.
 
-#include <initializer_list>
-#include <map>
+#include <CLI/CLI.hpp>
 #include <ostream>
-#include <set>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vq::tool {
 
@@ -16,27 +13,13 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
-struct CommandLine {
-  std::vector<std::string> positional;
-  std::map<std::string, std::string, std::less<>> options;
-  std::set<std::string, std::less<>> flags;
-
-  bool Has(std::string_view flag) const { return flags.count(flag) != 0; }
+// Bad usage found by the tool's own checks, reported as the parser reports
+// its findings: "vqtool: <message>" and the command's usage line, exit 2.
+class UsageMistake : public CLI::ParseError {
+ public:
+  explicit UsageMistake(std::string message)
+      : CLI::ParseError("UsageMistake", std::move(message), kExitUsage) {}
 };
-
-// Splits `args`; options not named in `withValue` or `flags`, or an option
-// without its value, fail with `error` set.
-bool ParseCommandLine(const std::vector<std::string>& args,
-                      std::initializer_list<std::string_view> withValue,
-                      std::initializer_list<std::string_view> flags, CommandLine& out,
-                      std::string& error);
-
-// The --model option: 0 or 1, else -1.
-int ParseModelOption(const CommandLine& line);
-
-// Writes "vqtool: <message>" and the command's usage line to `err`; returns
-// the usage exit code.
-int UsageError(std::ostream& err, std::string_view message, std::string_view usage);
 
 // Writes "vqtool: <path>: <message>"; returns the failure exit code.
 int FileError(std::ostream& err, std::string_view path, std::string_view message);

@@ -64,7 +64,8 @@ void CheckUnplacedRecords(const SettingsDatabase& db, Problems& problems) {
   const auto transponders = db.TransponderTable();
   std::array<uint8_t, kTransponderRecordSize> t{};
   for (int i = 0; i < kTransponderCapacity; ++i) {
-    std::copy_n(transponders.begin() + i * kTransponderRecordSize, t.size(), t.begin());
+    std::copy_n(transponders.data() + static_cast<size_t>(i) * kTransponderRecordSize, t.size(),
+                t.begin());
     const TransponderRecord record(t.data());
     if (record.IsFree() || db.FindTransponderNode(i)) continue;
     problems.push_back("transponder " + std::to_string(i) + " names satellite key " +
@@ -73,7 +74,7 @@ void CheckUnplacedRecords(const SettingsDatabase& db, Problems& problems) {
   const auto channels = db.ChannelTable();
   std::array<uint8_t, kChannelRecordSize> c{};
   for (int i = 0; i < db.GetChannelCapacity(); ++i) {
-    std::copy_n(channels.begin() + i * kChannelRecordSize, c.size(), c.begin());
+    std::copy_n(channels.data() + static_cast<size_t>(i) * kChannelRecordSize, c.size(), c.begin());
     const ChannelRecord record(c.data());
     if (record.IsFree() || db.FindChannelNode(i)) continue;
     problems.push_back("channel " + std::to_string(i) + " \"" + Latin1ToUtf8(record.GetName()) +
@@ -105,9 +106,12 @@ void CheckIndexedRecordsInUse(const SettingsDatabase& db, Problems& problems) {
 }
 
 void CheckChannelNumbers(const std::vector<const ChannelNode*>& channels, Problems& problems) {
-  std::array<std::vector<int>, 3> numbers, free, scrambled;
+  std::array<std::vector<int>, 3> numbers;
+  std::array<std::vector<int>, 3> free;
+  std::array<std::vector<int>, 3> scrambled;
   // Places per (satellite number, type) and per (transponder slot, type).
-  std::map<std::pair<int, int>, std::vector<int>> inSatellite, inTransponder;
+  std::map<std::pair<int, int>, std::vector<int>> inSatellite;
+  std::map<std::pair<int, int>, std::vector<int>> inTransponder;
   for (const ChannelNode* channel : channels) {
     const ChannelRecord r = channel->Record();
     const int type = r.GetType();
@@ -153,12 +157,12 @@ void CheckFavorites(const SettingsDatabase& db, const std::vector<const ChannelN
     for (const ChannelNode* channel : channels) {
       const int place = channel->Record().GetFavoritePlace(g);
       if (place == 0) continue;
-      if (place < 128) {
+      if (place < ChannelRecord::kFavoritePlaceBase) {
         problems.push_back(ChannelLabel(channel) + ": favourite byte " + std::to_string(place) +
                            " in group " + std::to_string(g + 1));
         continue;
       }
-      places.push_back(place - 128);
+      places.push_back(place - ChannelRecord::kFavoritePlaceBase);
     }
     CheckDense(problems,
                "places of favourite group " + std::to_string(g + 1) + " \"" +

@@ -11,8 +11,6 @@
 namespace vq::tool {
 namespace {
 
-constexpr int kMaxPosition = 1800;  // 180.0 degrees east or west
-
 class DescriptionBuilder {
  public:
   explicit DescriptionBuilder(SettingsDatabase& db) : db_(db) {
@@ -165,8 +163,8 @@ class DescriptionBuilder {
         !StoredText("satellite name", name, SatelliteRecord::kNameWidth, stored) ||
         !Need(fields, 1, "the orbital position", position))
       return false;
-    if (!ParsePositionText(position, 'E', 'W', tenths) || tenths > kMaxPosition ||
-        tenths < -kMaxPosition)
+    if (!ParsePositionText(position, 'E', 'W', tenths) || tenths > kMaxLongitudeTenths ||
+        tenths < -kMaxLongitudeTenths)
       return Fail("orbital position '" + position + "' is not like 19.2E or 5.0W");
 
     SatelliteNode* node = db_.GetSatelliteNode(nextSatellite_);
@@ -187,10 +185,11 @@ class DescriptionBuilder {
     int value = 0;
     bool on = false;
     if (auto text = fields.Take("lnb")) {
-      if (!Choice("LNB type", *text, 2, LnbTypeText, value)) return false;
+      if (!Choice("LNB type", *text, kLnbTypeCount, LnbTypeText, value)) return false;
       lnb.SetType(static_cast<uint32_t>(value));
     }
-    uint16_t low = lnb.GetLowOscillator(), high = lnb.GetHighOscillator();
+    uint16_t low = lnb.GetLowOscillator();
+    uint16_t high = lnb.GetHighOscillator();
     if (!OptionalNumber(fields, "low", 65535, low) || !OptionalNumber(fields, "high", 65535, high))
       return false;
     lnb.SetLowOscillator(low);
@@ -204,7 +203,7 @@ class DescriptionBuilder {
       lnb.Set12V(on);
     }
     if (auto text = fields.Take("switch")) {
-      if (!Choice("switch type", *text, 11, SwitchTypeText, value)) return false;
+      if (!Choice("switch type", *text, kSwitchTypeCount, SwitchTypeText, value)) return false;
       lnb.SetSwitchType(static_cast<uint32_t>(value));
     }
     if (auto text = fields.Take("port")) {
@@ -213,11 +212,11 @@ class DescriptionBuilder {
       lnb.SetSwitchPort(static_cast<int>(port));
     }
     if (auto text = fields.Take("burst")) {
-      if (!Choice("tone burst", *text, 3, ToneBurstText, value)) return false;
+      if (!Choice("tone burst", *text, kToneBurstCount, ToneBurstText, value)) return false;
       lnb.SetToneBurst(static_cast<uint32_t>(value));
     }
     if (auto text = fields.Take("motor")) {
-      if (!Choice("motor type", *text, 3, MotorTypeText, value)) return false;
+      if (!Choice("motor type", *text, kMotorTypeCount, MotorTypeText, value)) return false;
       lnb.SetMotorType(static_cast<uint32_t>(value));
     }
     return true;
@@ -233,9 +232,9 @@ class DescriptionBuilder {
         !Need(fields, 1, "the polarisation", polarization) ||
         !Need(fields, 2, "the symbol rate", symbolRate) ||
         !Number("symbol rate", symbolRate, 1, 65535, ksps) || !Need(fields, 3, "the FEC", fec) ||
-        !Choice("FEC", fec, 6, FecText, rate))
+        !Choice("FEC", fec, kFecCount, FecText, rate))
       return false;
-    const auto pol = ParseChoice(polarization, 3, PolarizationShortText);
+    const auto pol = ParseChoice(polarization, kPolarizationCount, PolarizationShortText);
     if (!pol) return Fail("polarisation '" + polarization + "' is not H, V or A");
 
     TransponderNode* node = nullptr;
@@ -265,7 +264,7 @@ class DescriptionBuilder {
   bool AudioTrack(const std::string& text, uint16_t& pid, int& language) {
     const size_t colon = text.find(':');
     long value = 0;
-    if (!Number("audio PID", text.substr(0, colon), 0, 8191, value)) return false;
+    if (!Number("audio PID", text.substr(0, colon), 0, kMaxPid, value)) return false;
     pid = static_cast<uint16_t>(value);
     language = kLanguageUnknown;
     return colon == std::string::npos ||
@@ -287,13 +286,20 @@ class DescriptionBuilder {
   }
 
   bool ChannelPids(DescriptionFields& fields, ChannelRecord record) {
-    uint16_t sid = 0, pmt = 0, video = 0, pcr = 0, ttx = 0, ecm = 0;
-    if (!OptionalNumber(fields, "sid", 65535, sid) || !OptionalNumber(fields, "pmt", 8191, pmt) ||
-        !OptionalNumber(fields, "video", 8191, video) ||
-        !OptionalNumber(fields, "ttx", 8191, ttx) || !OptionalNumber(fields, "ecm", 8191, ecm))
+    uint16_t sid = 0;
+    uint16_t pmt = 0;
+    uint16_t video = 0;
+    uint16_t pcr = 0;
+    uint16_t ttx = 0;
+    uint16_t ecm = 0;
+    if (!OptionalNumber(fields, "sid", 65535, sid) ||
+        !OptionalNumber(fields, "pmt", kMaxPid, pmt) ||
+        !OptionalNumber(fields, "video", kMaxPid, video) ||
+        !OptionalNumber(fields, "ttx", kMaxPid, ttx) ||
+        !OptionalNumber(fields, "ecm", kMaxPid, ecm))
       return false;
     pcr = video;
-    if (!OptionalNumber(fields, "pcr", 8191, pcr)) return false;
+    if (!OptionalNumber(fields, "pcr", kMaxPid, pcr)) return false;
     record.SetProgramId(sid);
     record.SetPmtPid(pmt);
     record.SetVideoPid(video);

@@ -6,6 +6,7 @@
 #include "compare/database_comparison.h"
 #include "compare/difference_text.h"
 #include "vqtool/command_line.h"
+#include "vqtool/command.h"
 #include "vqtool/commands.h"
 #include "vqtool/latin1.h"
 #include "vqtool/settings_file.h"
@@ -52,13 +53,13 @@ int DiffFiles(const DiffOptions& options, std::ostream& out, std::ostream& err) 
   return comparison.Equal() ? kExitOk : kExitFailure;
 }
 
-int RunDiff(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage = "vqtool diff A B [--json]";
-  CommandLine line;
-  std::string error;
-  if (!ParseCommandLine(args, {}, {"--json"}, line, error)) return UsageError(err, error, kUsage);
-  if (line.positional.size() != 2) return UsageError(err, "diff needs two files, A and B", kUsage);
-  return DiffFiles({line.positional[0], line.positional[1], line.Has("--json")}, out, err);
+void AddDiffCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command =
+      AddCommand(app, "diff", "A B [--json]", "the differences between two settings files");
+  DiffOptions& options = OnRun(command, context, DiffFiles);
+  command.add_option("A", options.a, "the settings file compared")->required();
+  command.add_option("B", options.b, "the settings file compared with")->required();
+  command.add_flag("--json", options.json, "as JSON");
 }
 
 }  // namespace vq::tool

@@ -1,7 +1,7 @@
-// `vqtool dump FILE --json | --text`: the whole database on standard output.
+// `vqtool dump FILE [--json | --text]`: the whole database on standard output.
 #include "vqtool/dump_command.h"
 
-#include "vqtool/command_line.h"
+#include "vqtool/command.h"
 #include "vqtool/commands.h"
 #include "vqtool/json_dump.h"
 #include "vqtool/settings_file.h"
@@ -20,16 +20,14 @@ int DumpFile(const DumpOptions& options, std::ostream& out, std::ostream& err) {
   return kExitOk;
 }
 
-int RunDump(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage = "vqtool dump FILE --json | --text";
-  CommandLine line;
-  std::string error;
-  if (!ParseCommandLine(args, {}, {"--json", "--text"}, line, error))
-    return UsageError(err, error, kUsage);
-  if (line.positional.size() != 1) return UsageError(err, "dump needs one FILE", kUsage);
-  if (line.Has("--json") && line.Has("--text"))
-    return UsageError(err, "dump takes --json or --text, not both", kUsage);
-  return DumpFile({line.positional[0], line.Has("--text")}, out, err);
+void AddDumpCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command = AddCommand(app, "dump", "FILE [--json | --text]",
+                                 "the whole database as JSON or as lines of text");
+  DumpOptions& options = OnRun(command, context, DumpFile);
+  command.add_option("FILE", options.path, "the settings file")->required();
+  CLI::Option* json = command.add_flag("--json", "as JSON (the default)");
+  command.add_flag("--text", options.text, "as stable lines of text, one a record")
+      ->excludes(json);
 }
 
 }  // namespace vq::tool

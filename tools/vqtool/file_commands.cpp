@@ -2,7 +2,6 @@
 #include <set>
 
 #include "database/channel_types.h"
-#include "vqtool/command_line.h"
 #include "vqtool/commands.h"
 #include "vqtool/model_text.h"
 #include "vqtool/settings_file.h"
@@ -17,17 +16,17 @@ std::set<int> UsedChannelSlots(const SettingsDatabase& db) {
   return slots;
 }
 
-}  // namespace
+// IN and OUT, and the model of new and convert.
+struct FileOptions {
+  std::string in;
+  std::string target;
+  int model = 0;
+};
 
-int RunResave(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage = "vqtool resave IN OUT";
-  CommandLine line;
+int RunResave(const FileOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string& in = options.in;
+  const std::string& target = options.target;
   std::string error;
-  if (!ParseCommandLine(args, {}, {}, line, error)) return UsageError(err, error, kUsage);
-  if (line.positional.size() != 2) return UsageError(err, "resave needs IN and OUT", kUsage);
-  const std::string& in = line.positional[0];
-  const std::string& target = line.positional[1];
-
   SettingsDatabase db;
   if (!LoadSettingsFile(in, db, error)) return FileError(err, in, error);
   if (!SaveSettingsFile(target, db, error)) return FileError(err, target, error);
@@ -35,16 +34,10 @@ int RunResave(const Args& args, std::ostream& out, std::ostream& err) {
   return kExitOk;
 }
 
-int RunNew(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage = "vqtool new --model 0|1 OUT";
-  CommandLine line;
+int RunNew(const FileOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string& target = options.target;
+  const int model = options.model;
   std::string error;
-  if (!ParseCommandLine(args, {"--model"}, {}, line, error)) return UsageError(err, error, kUsage);
-  const int model = ParseModelOption(line);
-  if (model < 0) return UsageError(err, "new needs --model 0 or --model 1", kUsage);
-  if (line.positional.size() != 1) return UsageError(err, "new needs one OUT", kUsage);
-  const std::string& target = line.positional[0];
-
   SettingsDatabase db;
   db.ResetToDefaults(model, true);
   if (!SaveSettingsFile(target, db, error)) return FileError(err, target, error);
@@ -52,17 +45,11 @@ int RunNew(const Args& args, std::ostream& out, std::ostream& err) {
   return kExitOk;
 }
 
-int RunConvert(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage = "vqtool convert --model 0|1 IN OUT";
-  CommandLine line;
+int RunConvert(const FileOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string& in = options.in;
+  const std::string& target = options.target;
+  const int model = options.model;
   std::string error;
-  if (!ParseCommandLine(args, {"--model"}, {}, line, error)) return UsageError(err, error, kUsage);
-  const int model = ParseModelOption(line);
-  if (model < 0) return UsageError(err, "convert needs --model 0 or --model 1", kUsage);
-  if (line.positional.size() != 2) return UsageError(err, "convert needs IN and OUT", kUsage);
-  const std::string& in = line.positional[0];
-  const std::string& target = line.positional[1];
-
   SettingsDatabase db;
   if (!LoadSettingsFile(in, db, error)) return FileError(err, in, error);
   const int32_t from = db.GetModel();
@@ -71,7 +58,7 @@ int RunConvert(const Args& args, std::ostream& out, std::ostream& err) {
   const std::set<int> after = UsedChannelSlots(db);
   int moved = 0;
   for (int slot : after)
-    if (!before.count(slot)) ++moved;
+    if (!before.contains(slot)) ++moved;
   const int dropped = static_cast<int>(before.size()) - static_cast<int>(after.size());
 
   if (!SaveSettingsFile(target, db, error)) return FileError(err, target, error);
@@ -82,6 +69,40 @@ int RunConvert(const Args& args, std::ostream& out, std::ostream& err) {
         << " channels kept, " << moved << " moved to free lower slots, " << dropped << " dropped\n";
   out << "Saved " << target << "\n";
   return kExitOk;
+}
+
+void AddModelOption(CLI::App& command, FileOptions& options) {
+  command.add_option("--model", options.model, "the receiver model: 0 FTA/CI, 1 PVR")
+      ->required()
+      ->type_name("0|1")
+      ->check(CLI::IsMember({0, 1}).description(""));
+}
+
+}  // namespace
+
+void AddResaveCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command =
+      AddCommand(app, "resave", "IN OUT", "load and save again, as the editor does");
+  FileOptions& options = OnRun(command, context, RunResave);
+  command.add_option("IN", options.in, "the settings file to load")->required();
+  command.add_option("OUT", options.target, "the file to write")->required();
+}
+
+void AddNewCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command =
+      AddCommand(app, "new", "--model 0|1 OUT", "a fresh settings file (0 FTA/CI, 1 PVR)");
+  FileOptions& options = OnRun(command, context, RunNew);
+  AddModelOption(command, options);
+  command.add_option("OUT", options.target, "the file to write")->required();
+}
+
+void AddConvertCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command =
+      AddCommand(app, "convert", "--model 0|1 IN OUT", "change the receiver model, then save");
+  FileOptions& options = OnRun(command, context, RunConvert);
+  AddModelOption(command, options);
+  command.add_option("IN", options.in, "the settings file to load")->required();
+  command.add_option("OUT", options.target, "the file to write")->required();
 }
 
 }  // namespace vq::tool

@@ -7,10 +7,10 @@
 #include "database/channel_types.h"
 #include "editing/find/find_query.h"
 #include "editing/find/record_matches.h"
-#include "vqtool/command_line.h"
 #include "vqtool/commands.h"
 #include "vqtool/json_dump.h"
 #include "vqtool/latin1.h"
+#include "vqtool/option_checks.h"
 #include "vqtool/settings_file.h"
 #include "vqtool/terminal_text.h"
 
@@ -39,20 +39,16 @@ void WriteLine(std::ostream& out, const ChannelNode& channel) {
       << satellite->Satellite().GetPositionText() << "\n";
 }
 
-}  // namespace
+struct FindOptions {
+  std::string path;
+  std::string text;  // Latin-1, as the names are stored
+  bool json = false;
+};
 
-int RunFind(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage = "vqtool find FILE TEXT [--json]";
-  CommandLine line;
+int RunFind(const FindOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string& path = options.path;
+  const FindQuery query(options.text);
   std::string error;
-  if (!ParseCommandLine(args, {}, {"--json"}, line, error)) return UsageError(err, error, kUsage);
-  if (line.positional.size() != 2) return UsageError(err, "find needs FILE and TEXT", kUsage);
-  const std::string& path = line.positional[0];
-  const std::optional<std::string> text = Utf8ToLatin1(line.positional[1]);
-  if (!text) return UsageError(err, "TEXT holds a character beyond Latin-1", kUsage);
-  const FindQuery query(*text);
-  if (query.IsEmpty()) return UsageError(err, "TEXT is empty", kUsage);
-
   SettingsDatabase db;
   if (!LoadSettingsFile(path, db, error)) return FileError(err, path, error);
   // TV, radio and data channels, each in channel number order, as the
@@ -65,7 +61,7 @@ int RunFind(const Args& args, std::ostream& out, std::ostream& err) {
       if (ChannelMatches(query, *channel)) matches.push_back(channel);
   }
 
-  if (line.Has("--json")) {
+  if (options.json) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const ChannelNode* channel : matches)
       list.push_back(
@@ -75,6 +71,28 @@ int RunFind(const Args& args, std::ostream& out, std::ostream& err) {
     for (const ChannelNode* channel : matches) WriteLine(out, *channel);
   }
   return kExitOk;
+}
+
+}  // namespace
+
+void AddFindCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command = AddCommand(app, "find", "FILE TEXT [--json]",
+                                 "channels by name, frequency, service id or PID");
+  FindOptions& options = OnRun(command, context, RunFind);
+  command.add_option("FILE", options.path, "the settings file")->required();
+  command
+      .add_option("TEXT", options.text,
+                  "a part of the name (case does not matter), or a frequency, service id or PID")
+      ->required()
+      ->transform(OptionCheck("TEXT", "holds a character beyond Latin-1",
+                              [](std::string& text) {
+                                std::optional<std::string> latin1 = Utf8ToLatin1(text);
+                                if (latin1) text = std::move(*latin1);
+                                return latin1.has_value();
+                              }))
+      ->check(OptionCheck("TEXT", "is empty",
+                          [](std::string& text) { return !FindQuery(text).IsEmpty(); }));
+  command.add_flag("--json", options.json, "as a JSON array of the entries of dump");
 }
 
 }  // namespace vq::tool

@@ -2,7 +2,6 @@
 #include <iomanip>
 
 #include "database/channel_types.h"
-#include "vqtool/command_line.h"
 #include "vqtool/commands.h"
 #include "vqtool/latin1.h"
 #include "vqtool/model_text.h"
@@ -10,15 +9,15 @@
 #include "vqtool/terminal_text.h"
 
 namespace vq::tool {
+namespace {
 
-int RunInfo(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage = "vqtool info FILE";
-  CommandLine line;
+struct InfoOptions {
+  std::string path;
+};
+
+int RunInfo(const InfoOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string& path = options.path;
   std::string error;
-  if (!ParseCommandLine(args, {}, {}, line, error)) return UsageError(err, error, kUsage);
-  if (line.positional.size() != 1) return UsageError(err, "info needs one FILE", kUsage);
-  const std::string& path = line.positional[0];
-
   SettingsDatabase db;
   if (!LoadSettingsFile(path, db, error)) return FileError(err, path, error);
 
@@ -41,6 +40,14 @@ int RunInfo(const Args& args, std::ostream& out, std::ostream& err) {
         << TerminalText(Latin1ToUtf8(db.GetFavoriteGroupName(g))) << std::right << std::setw(4)
         << db.CountFavoriteMembers(g) << " members\n";
   return kExitOk;
+}
+
+}  // namespace
+
+void AddInfoCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command = AddCommand(app, "info", "FILE", "model and counts of a settings file");
+  InfoOptions& options = OnRun(command, context, RunInfo);
+  command.add_option("FILE", options.path, "the settings file")->required();
 }
 
 }  // namespace vq::tool

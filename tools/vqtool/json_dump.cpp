@@ -157,7 +157,8 @@ Json DatabaseToJson(const SettingsDatabase& db) {
   const auto table = db.TransponderTable();
   for (int t = 0; t < kTransponderCapacity; ++t) {
     const TransponderNode* node = db.FindTransponderNode(t);
-    std::copy_n(table.begin() + t * kTransponderRecordSize, kTransponderRecordSize, bytes.begin());
+    std::copy_n(table.data() + static_cast<size_t>(t) * kTransponderRecordSize,
+                kTransponderRecordSize, bytes.begin());
     const TransponderRecord record(bytes.data());
     if (record.IsFree()) continue;
     // A record in use that the index could not place has no satellite.

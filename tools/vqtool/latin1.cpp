@@ -2,21 +2,6 @@
 
 namespace vq::tool {
 
-std::string Latin1ToUtf8(std::string_view bytes) {
-  std::string text;
-  text.reserve(bytes.size() * 2);
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x80) {
-      text.push_back(static_cast<char>(b));
-    } else {
-      text.push_back(static_cast<char>(0xC0 | (b >> 6)));
-      text.push_back(static_cast<char>(0x80 | (b & 0x3F)));
-    }
-  }
-  return text;
-}
-
 std::optional<std::string> Utf8ToLatin1(std::string_view text) {
   std::string bytes;
   bytes.reserve(text.size());

@@ -6,9 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "interchange/latin1_text.h"
+
 namespace vq::tool {
 
-std::string Latin1ToUtf8(std::string_view bytes);
+inline std::string Latin1ToUtf8(std::string_view bytes) { return Latin1ToUtf8Text(bytes); }
 
 // The bytes of a UTF-8 text whose code points all lie below U+0100; nothing
 // for malformed UTF-8 or a code point beyond Latin-1.

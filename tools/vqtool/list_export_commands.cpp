@@ -3,8 +3,7 @@
 #include "interchange/channel_csv_writer.h"
 #include "interchange/database_channel_list.h"
 #include "interchange/vdr_channels_writer.h"
-#include "vqtool/command_line.h"
-#include "vqtool/interchange_commands.h"
+#include "vqtool/commands.h"
 #include "vqtool/settings_file.h"
 #include "vqtool/text_files.h"
 
@@ -13,15 +12,15 @@ namespace {
 
 using Writer = std::string (*)(const ChannelList&);
 
-int RunExport(const Args& args, std::string_view name, std::string_view usage, Writer write,
-              std::ostream& out, std::ostream& err) {
-  CommandLine line;
+struct ExportOptions {
+  std::string in;
+  std::string target;
+};
+
+int RunExport(const ExportOptions& options, Writer write, std::ostream& out, std::ostream& err) {
+  const std::string& in = options.in;
+  const std::string& target = options.target;
   std::string error;
-  if (!ParseCommandLine(args, {}, {}, line, error)) return UsageError(err, error, usage);
-  if (line.positional.size() != 2)
-    return UsageError(err, std::string(name) + " needs IN and OUT", usage);
-  const std::string& in = line.positional[0];
-  const std::string& target = line.positional[1];
   SettingsDatabase db;
   if (!LoadSettingsFile(in, db, error)) return FileError(err, in, error);
   const ChannelList list = CollectChannelList(db);
@@ -30,14 +29,33 @@ int RunExport(const Args& args, std::string_view name, std::string_view usage, W
   return kExitOk;
 }
 
-}  // namespace
-
-int RunExportVdr(const Args& args, std::ostream& out, std::ostream& err) {
-  return RunExport(args, "export-vdr", "vqtool export-vdr IN CHANNELS", WriteVdrChannels, out, err);
+int RunExportVdr(const ExportOptions& options, std::ostream& out, std::ostream& err) {
+  return RunExport(options, WriteVdrChannels, out, err);
 }
 
-int RunExportCsv(const Args& args, std::ostream& out, std::ostream& err) {
-  return RunExport(args, "export-csv", "vqtool export-csv IN CSV", WriteChannelCsv, out, err);
+int RunExportCsv(const ExportOptions& options, std::ostream& out, std::ostream& err) {
+  return RunExport(options, WriteChannelCsv, out, err);
+}
+
+void AddFiles(CLI::App& command, ExportOptions& options, const std::string& target,
+              const std::string& what) {
+  command.add_option("IN", options.in, "the settings file")->required();
+  command.add_option(target, options.target, what)->required();
+}
+
+}  // namespace
+
+void AddExportVdrCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command =
+      AddCommand(app, "export-vdr", "IN CHANNELS", "the channels as a VDR channels.conf");
+  AddFiles(command, OnRun(command, context, RunExportVdr), "CHANNELS",
+           "the VDR channel list to write");
+}
+
+void AddExportCsvCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command =
+      AddCommand(app, "export-csv", "IN CSV", "the channel list as CSV for spreadsheets");
+  AddFiles(command, OnRun(command, context, RunExportCsv), "CSV", "the CSV file to write");
 }
 
 }  // namespace vq::tool

@@ -1,11 +1,13 @@
 // import-vdr and import-scan-table: a list from elsewhere merged into a
 // settings file.
+#include <optional>
 #include "database/position_text.h"
 #include "interchange/list_import.h"
 #include "interchange/scan_table_reader.h"
 #include "interchange/vdr_channels_reader.h"
-#include "vqtool/command_line.h"
-#include "vqtool/interchange_commands.h"
+
+#include "vqtool/commands.h"
+#include "vqtool/option_checks.h"
 #include "vqtool/settings_file.h"
 #include "vqtool/text_files.h"
 
@@ -25,20 +27,22 @@ int Finish(const ImportSummary& summary, SettingsDatabase& db, const std::string
   return summary.status == ImportStatus::kDone ? kExitOk : kExitFailure;
 }
 
-}  // namespace
+// The list to read, the settings file to merge it into and the file to
+// write, with each command's own options.
+struct ListImportOptions {
+  std::string source;
+  std::string in;
+  std::string target;
+  bool favourites = false;
+  std::optional<int> satellite;
+  std::optional<int16_t> tenths;  // of the orbital position, east positive
+};
 
-int RunImportVdr(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage = "vqtool import-vdr [--favourites] CHANNELS IN OUT";
-  CommandLine line;
+int RunImportVdr(const ListImportOptions& given, std::ostream& out, std::ostream& err) {
+  const std::string& source = given.source;
+  const std::string& in = given.in;
+  const std::string& target = given.target;
   std::string error;
-  if (!ParseCommandLine(args, {}, {"--favourites"}, line, error))
-    return UsageError(err, error, kUsage);
-  if (line.positional.size() != 3)
-    return UsageError(err, "import-vdr needs CHANNELS, IN and OUT", kUsage);
-  const std::string& source = line.positional[0];
-  const std::string& in = line.positional[1];
-  const std::string& target = line.positional[2];
-
   std::string text;
   if (!ReadTextFile(source, text, error)) return FileError(err, source, error);
   const ChannelListRead read = ReadVdrChannels(text);
@@ -46,48 +50,71 @@ int RunImportVdr(const Args& args, std::ostream& out, std::ostream& err) {
   SettingsDatabase db;
   if (!LoadSettingsFile(in, db, error)) return FileError(err, in, error);
   ImportOptions options;
-  options.groupsAsFavorites = line.Has("--favourites");
+  options.groupsAsFavorites = given.favourites;
   return Finish(ImportChannelList(db, read.list, options), db, source, target, out, err);
 }
 
-int RunImportScanTable(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage =
-      "vqtool import-scan-table (--satellite N | --position POS) TABLE IN OUT";
-  CommandLine line;
+int RunImportScanTable(const ListImportOptions& given, std::ostream& out, std::ostream& err) {
+  if (!given.satellite && !given.tenths)
+    throw UsageMistake("import-scan-table needs --satellite or --position");
+  const std::string& source = given.source;
+  const std::string& in = given.in;
+  const std::string& target = given.target;
   std::string error;
-  if (!ParseCommandLine(args, {"--satellite", "--position"}, {}, line, error))
-    return UsageError(err, error, kUsage);
-  const auto number = line.options.find("--satellite");
-  const auto position = line.options.find("--position");
-  if ((number == line.options.end()) == (position == line.options.end()))
-    return UsageError(err, "import-scan-table needs --satellite or --position", kUsage);
-  if (line.positional.size() != 3)
-    return UsageError(err, "import-scan-table needs TABLE, IN and OUT", kUsage);
-  int satellite = 0;
-  int16_t tenths = 0;
-  if (number != line.options.end()) {
-    satellite = std::atoi(number->second.c_str());
-    if (satellite < 1 || satellite > kSatelliteCount ||
-        number->second.find_first_not_of("0123456789") != std::string::npos)
-      return UsageError(err, "--satellite takes a satellite number 1..64", kUsage);
-  } else if (!ParsePositionText(position->second, 'E', 'W', tenths)) {
-    return UsageError(err, "--position takes an orbital position such as 19.2E or 0.8W", kUsage);
-  }
-  const std::string& source = line.positional[0];
-  const std::string& in = line.positional[1];
-  const std::string& target = line.positional[2];
-
   std::string text;
   if (!ReadTextFile(source, text, error)) return FileError(err, source, error);
   const ChannelListRead read = ReadScanTable(text);
   if (!read.recognised) return FileError(err, source, read.message);
   SettingsDatabase db;
   if (!LoadSettingsFile(in, db, error)) return FileError(err, in, error);
-  if (satellite == 0)
-    return Finish(ImportTranspondersAt(db, read.list, tenths), db, source, target, out, err);
+  if (given.tenths)
+    return Finish(ImportTranspondersAt(db, read.list, *given.tenths), db, source, target, out, err);
+  const int satellite = *given.satellite;
   SatelliteNode* node = db.FindSatelliteNodeByNumber(satellite - 1);
   if (!node) return FileError(err, in, "satellite " + std::to_string(satellite) + " is missing");
   return Finish(ImportTransponders(db, read.list, *node), db, source, target, out, err);
+}
+
+// The list, the settings file it goes into and the file to write.
+void AddFiles(CLI::App& command, ListImportOptions& options, const std::string& list,
+              const std::string& what) {
+  command.add_option(list, options.source, what)->required();
+  command.add_option("IN", options.in, "the settings file to add to")->required();
+  command.add_option("OUT", options.target, "the file to write")->required();
+}
+
+}  // namespace
+
+void AddImportVdrCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command =
+      AddCommand(app, "import-vdr", "[--favourites] CHANNELS IN OUT", "add a VDR channels.conf");
+  ListImportOptions& options = OnRun(command, context, RunImportVdr);
+  command.add_flag("--favourites", options.favourites, "make group lines favourite groups");
+  AddFiles(command, options, "CHANNELS", "the VDR channel list");
+}
+
+void AddImportScanTableCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command =
+      AddCommand(app, "import-scan-table", "(--satellite N | --position POS) TABLE IN OUT",
+                 "add the transponders of a dvbv5 scan table");
+  ListImportOptions& options = OnRun(command, context, RunImportScanTable);
+  CLI::Option* satellite =
+      command.add_option("--satellite", options.satellite, "to the satellite numbered N")
+          ->type_name("N")
+          ->transform(
+              WholeNumber("--satellite", 1, kSatelliteCount,
+                          "takes a satellite number 1.." + std::to_string(kSatelliteCount)));
+  command.add_option("--position", options.tenths, "to the satellite at this orbital position")
+      ->type_name("POS")
+      ->transform(OptionCheck("--position", "takes an orbital position such as 19.2E or 0.8W",
+                              [](std::string& text) {
+                                int16_t tenths = 0;
+                                if (!ParsePositionText(text, 'E', 'W', tenths)) return false;
+                                text = std::to_string(tenths);
+                                return true;
+                              }))
+      ->excludes(satellite);
+  AddFiles(command, options, "TABLE", "the dvbv5 scan table");
 }
 
 }  // namespace vq::tool

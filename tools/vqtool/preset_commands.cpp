@@ -1,10 +1,12 @@
-#include "vqtool/preset_commands.h"
-
+// The preset commands: export-preset writes the preset file of a settings
+// file; import-preset writes a new settings file of the preset's model
+// holding the imported preset. A preset with more transponders than fit is
+// still saved, with the failure message and exit code 1.
 #include <string>
 
-#include "editing/preset_file.h"
-#include "editing/preset_format.h"
-#include "vqtool/command_line.h"
+#include "editing/preset/preset_file.h"
+#include "editing/preset/preset_format.h"
+#include "vqtool/commands.h"
 #include "vqtool/model_text.h"
 #include "vqtool/settings_file.h"
 
@@ -16,18 +18,16 @@ int OpenFailed(std::ostream& err, const std::string& path, const std::string& re
   return FileError(err, path, std::string(kPresetFileOpenFailedText) + " (" + reason + ")");
 }
 
-}  // namespace
+// The file read and the file written.
+struct PresetOptions {
+  std::string source;
+  std::string target;
+};
 
-int RunExportPreset(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage = "vqtool export-preset SETTINGS PRESET";
-  CommandLine line;
+int RunExportPreset(const PresetOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string& settings = options.source;
+  const std::string& target = options.target;
   std::string error;
-  if (!ParseCommandLine(args, {}, {}, line, error)) return UsageError(err, error, kUsage);
-  if (line.positional.size() != 2)
-    return UsageError(err, "export-preset needs SETTINGS and PRESET", kUsage);
-  const std::string& settings = line.positional[0];
-  const std::string& target = line.positional[1];
-
   SettingsDatabase db;
   if (!LoadSettingsFile(settings, db, error)) return FileError(err, settings, error);
   std::vector<uint8_t> file;
@@ -39,19 +39,12 @@ int RunExportPreset(const Args& args, std::ostream& out, std::ostream& err) {
   return kExitOk;
 }
 
-int RunImportPreset(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage = "vqtool import-preset PRESET SETTINGS";
-  CommandLine line;
+int RunImportPreset(const PresetOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string& source = options.source;
+  const std::string& target = options.target;
   std::string error;
-  if (!ParseCommandLine(args, {}, {}, line, error)) return UsageError(err, error, kUsage);
-  if (line.positional.size() != 2)
-    return UsageError(err, "import-preset needs PRESET and SETTINGS", kUsage);
-  const std::string& source = line.positional[0];
-  const std::string& target = line.positional[1];
-
   std::vector<uint8_t> file;
-  if (!ReadWholeFile(source, preset::kFileSize, file, error))
-    return OpenFailed(err, source, error);
+  if (!ReadWholeFile(source, preset::kFileSize, file, error)) return OpenFailed(err, source, error);
   PresetContent content;
   const PresetImportResult read = ReadPresetFile(file, content);
   if (!read.Ok()) return FileError(err, source, read.Message());
@@ -59,10 +52,28 @@ int RunImportPreset(const Args& args, std::ostream& out, std::ostream& err) {
   SettingsDatabase db;
   const PresetImportResult imported = ImportPreset(content, db);
   if (!SaveSettingsFile(target, db, error)) return FileError(err, target, error);
-  out << "Saved " << target << " (" << ModelText(db.GetModel()) << ", "
-      << db.GetTransponderTotal() << " transponders from " << source << ")\n";
+  out << "Saved " << target << " (" << ModelText(db.GetModel()) << ", " << db.GetTransponderTotal()
+      << " transponders from " << source << ")\n";
   if (!imported.Ok()) return FileError(err, source, imported.Message());
   return kExitOk;
+}
+
+}  // namespace
+
+void AddExportPresetCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command =
+      AddCommand(app, "export-preset", "SETTINGS PRESET", "the preset file of a settings file");
+  PresetOptions& options = OnRun(command, context, RunExportPreset);
+  command.add_option("SETTINGS", options.source, "the settings file")->required();
+  command.add_option("PRESET", options.target, "the preset file to write")->required();
+}
+
+void AddImportPresetCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command =
+      AddCommand(app, "import-preset", "PRESET SETTINGS", "a new settings file holding a preset");
+  PresetOptions& options = OnRun(command, context, RunImportPreset);
+  command.add_option("PRESET", options.source, "the preset file")->required();
+  command.add_option("SETTINGS", options.target, "the settings file to write")->required();
 }
 
 }  // namespace vq::tool

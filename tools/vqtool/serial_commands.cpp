@@ -1,40 +1,15 @@
-#include "vqtool/serial_commands.h"
-
+// Transfers over the serial line: serial-download and serial-upload.
 #include "database/settings_database.h"
 #include "document/receiver_image_steps.h"
 #include "image/image_layout.h"
 #include "link/serial/headless_transfer.h"
+#include "vqtool/commands.h"
 #include "vqtool/serial_options.h"
 #include "vqtool/settings_file.h"
 #include "vqtool/terminal_text.h"
 
 namespace vq::tool {
 namespace {
-
-constexpr std::string_view kDownloadUsage =
-    "vqtool serial-download --port DEVICE [--speed BPS] [--data-bits N] [--parity P]\n"
-    "       [--stop-bits S] [--flow LIST] [--timeout SECONDS] OUT";
-constexpr std::string_view kUploadUsage =
-    "vqtool serial-upload --port DEVICE [--speed BPS] [--data-bits N] [--parity P]\n"
-    "       [--stop-bits S] [--flow LIST] [--timeout SECONDS] IN";
-
-// Splits the words into the file and the transfer options; a usage exit
-// code, or -1 when they are good.
-int ParseTransfer(const Args& args, std::string_view usage, std::string& file,
-                  serial::HeadlessOptions& options, std::ostream& err) {
-  CommandLine line;
-  std::string error;
-  if (!ParseCommandLine(args,
-                        {"--port", "--speed", "--data-bits", "--parity", "--stop-bits",
-                         "--flow", "--timeout"},
-                        {}, line, error)) return UsageError(err, error, usage);
-  if (line.positional.size() != 1) return UsageError(err, "one file is needed", usage);
-  if (!ParseSerialLine(line, options.line, error)) return UsageError(err, error, usage);
-  options.timeoutMs = ParseSerialTimeout(line);
-  if (options.timeoutMs < 0) return UsageError(err, "--timeout must be 1 to 60 seconds", usage);
-  file = line.positional.front();
-  return -1;
-}
 
 // Runs the transfer with every new status text on `err`.
 serial::HeadlessResult Run(serial::Direction direction, const std::string& path,
@@ -48,13 +23,9 @@ serial::HeadlessResult Run(serial::Direction direction, const std::string& path,
   return result;
 }
 
-}  // namespace
-
-int RunSerialDownload(const Args& args, std::ostream& out, std::ostream& err) {
-  std::string target;
-  serial::HeadlessOptions options;
-  if (const int usage = ParseTransfer(args, kDownloadUsage, target, options, err); usage >= 0)
-    return usage;
+int RunSerialDownload(const SerialOptions& given, std::ostream& out, std::ostream& err) {
+  const std::string& target = given.file;
+  serial::HeadlessOptions options = TransferOptions(given);
   ReceiverTempFile temp;
   if (!temp.IsCreated()) return FileError(err, target, kReceiverTempCreateFailed);
   if (!Run(serial::Direction::kDownload, temp.Path(), options, err).success) return kExitFailure;
@@ -73,17 +44,33 @@ int RunSerialDownload(const Args& args, std::ostream& out, std::ostream& err) {
   return kExitOk;
 }
 
-int RunSerialUpload(const Args& args, std::ostream& out, std::ostream& err) {
-  std::string source;
-  serial::HeadlessOptions options;
-  if (const int usage = ParseTransfer(args, kUploadUsage, source, options, err); usage >= 0)
-    return usage;
+int RunSerialUpload(const SerialOptions& given, std::ostream& out, std::ostream& err) {
+  const std::string& source = given.file;
+  serial::HeadlessOptions options = TransferOptions(given);
   SettingsDatabase scratch;
   if (LoadReceivedImage(source, scratch) != ReceivedImageResult::kLoaded)
     return FileError(err, source, "not a settings image that loads; nothing sent");
   if (!Run(serial::Direction::kUpload, source, options, err).success) return kExitFailure;
   out << "Sent " << source << '\n';
   return kExitOk;
+}
+
+}  // namespace
+
+void AddSerialDownloadCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command = AddCommand(app, "serial-download", "--port DEVICE [SERIAL OPTIONS] OUT",
+                                 "read a receiver's settings over a serial line");
+  SerialOptions& options = OnRun(command, context, RunSerialDownload);
+  AddSerialOptions(command, options);
+  command.add_option("OUT", options.file, "the file to write")->required();
+}
+
+void AddSerialUploadCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command = AddCommand(app, "serial-upload", "--port DEVICE [SERIAL OPTIONS] IN",
+                                 "write settings into a receiver over a serial line");
+  SerialOptions& options = OnRun(command, context, RunSerialUpload);
+  AddSerialOptions(command, options);
+  command.add_option("IN", options.file, "the settings file to send")->required();
 }
 
 }  // namespace vq::tool

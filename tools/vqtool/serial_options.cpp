@@ -1,60 +1,79 @@
 #include "vqtool/serial_options.h"
 
-#include <charconv>
-#include <sstream>
+#include <algorithm>
+#include <iterator>
+
+#include "vqtool/option_checks.h"
 
 namespace vq::tool {
 namespace {
 
-bool ParseInt(const std::string& text, long& value) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size();
-}
+constexpr const char* kParities[] = {"none", "odd", "even", "mark", "space"};
+constexpr const char* kStopBits[] = {"1", "1.5", "2"};
 
-std::string Option(const CommandLine& line, std::string_view name, std::string fallback) {
-  const auto found = line.options.find(name);
-  return found == line.options.end() ? fallback : found->second;
+// The position of `name` in `names`, whose order is that of the enum it names.
+template <class Enum, size_t N>
+Enum Indexed(const char* const (&names)[N], const std::string& name) {
+  return static_cast<Enum>(
+      std::distance(std::begin(names), std::find(std::begin(names), std::end(names), name)));
 }
 
 }  // namespace
 
-bool ParseSerialLine(const CommandLine& line, serial::LineSettings& settings, std::string& error) {
-  settings.device = Option(line, "--port", "");
-  if (settings.device.empty()) return error = "--port DEVICE is needed", false;
-  long speed = 0, bits = 0;
-  if (!ParseInt(Option(line, "--speed", "115200"), speed) || speed < 50 || speed > 4000000)
-    return error = "--speed must be a bit rate", false;
-  settings.bitsPerSecond = static_cast<uint32_t>(speed);
-  if (!ParseInt(Option(line, "--data-bits", "8"), bits) || bits < 5 || bits > 8)
-    return error = "--data-bits must be 5 to 8", false;
-  settings.dataBits = static_cast<int>(bits);
-  const std::string parity = Option(line, "--parity", "none");
-  const char* parities[] = {"none", "odd", "even", "mark", "space"};
-  settings.parity = serial::Parity::kNone;
-  bool known = false;
-  for (int i = 0; i < 5; ++i)
-    if (parity == parities[i]) settings.parity = static_cast<serial::Parity>(i), known = true;
-  if (!known) return error = "--parity must be none, odd, even, mark or space", false;
-  const std::string stop = Option(line, "--stop-bits", "1");
-  if (stop != "1" && stop != "1.5" && stop != "2") return error = "--stop-bits must be 1, 1.5 or 2", false;
-  settings.stopBits = stop == "1" ? serial::StopBits::kOne
-                      : stop == "2" ? serial::StopBits::kTwo
-                                    : serial::StopBits::kOneAndHalf;
-  settings.flowBits = 0;
-  std::stringstream flows(Option(line, "--flow", "none"));
-  for (std::string flow; std::getline(flows, flow, ',');) {
-    if (flow == "dtr") settings.flowBits |= serial::kFlowDtrDsr;
-    else if (flow == "rts") settings.flowBits |= serial::kFlowRtsCts;
-    else if (flow == "xon") settings.flowBits |= serial::kFlowXonXoff;
-    else if (flow != "none") return error = "--flow must be none or a list of dtr, rts, xon", false;
-  }
-  return true;
+void AddSerialOptions(CLI::App& command, SerialOptions& options) {
+  const std::string group = "Serial options";
+  command.add_option("--port", options.line.device, "the serial device")
+      ->required()
+      ->type_name("DEVICE")
+      ->check(OptionCheck("--port", "DEVICE is needed",
+                          [](const std::string& device) { return !device.empty(); }));
+  command.add_option("--speed", options.line.bitsPerSecond, "bit rate")
+      ->type_name("BPS")
+      ->capture_default_str()
+      ->transform(WholeNumber("--speed", 50, 4000000, "must be a bit rate"))
+      ->group(group);
+  command.add_option("--data-bits", options.line.dataBits, "data bits")
+      ->type_name("N")
+      ->capture_default_str()
+      ->transform(WholeNumber("--data-bits", 5, 8, "must be 5 to 8"))
+      ->group(group);
+  command.add_option("--parity", options.parity, "parity")
+      ->type_name("P")
+      ->capture_default_str()
+      ->check(CLI::IsMember(std::vector<std::string>(std::begin(kParities), std::end(kParities))))
+      ->group(group);
+  command.add_option("--stop-bits", options.stopBits, "stop bits")
+      ->type_name("S")
+      ->capture_default_str()
+      ->check(CLI::IsMember(std::vector<std::string>(std::begin(kStopBits), std::end(kStopBits))))
+      ->group(group);
+  command.add_option("--flow", options.flow, "flow control: none, or a comma list of these")
+      ->type_name("LIST")
+      ->delimiter(',')
+      ->check(CLI::IsMember({"none", "dtr", "rts", "xon"}))
+      ->group(group);
+  command
+      .add_option("--timeout", options.timeoutSeconds,
+                  "give up when the receiver is silent this long")
+      ->type_name("SECONDS")
+      ->capture_default_str()
+      ->transform(WholeNumber("--timeout", 1, 60, "must be 1 to 60 seconds"))
+      ->group(group);
 }
 
-int ParseSerialTimeout(const CommandLine& line) {
-  long seconds = 0;
-  if (!ParseInt(Option(line, "--timeout", "3"), seconds) || seconds < 1 || seconds > 60) return -1;
-  return static_cast<int>(seconds * 1000);
+serial::HeadlessOptions TransferOptions(const SerialOptions& options) {
+  serial::HeadlessOptions transfer;
+  transfer.line = options.line;
+  transfer.line.parity = Indexed<serial::Parity>(kParities, options.parity);
+  transfer.line.stopBits = Indexed<serial::StopBits>(kStopBits, options.stopBits);
+  transfer.line.flowBits = 0;
+  for (const std::string& flow : options.flow) {
+    if (flow == "dtr") transfer.line.flowBits |= serial::kFlowDtrDsr;
+    if (flow == "rts") transfer.line.flowBits |= serial::kFlowRtsCts;
+    if (flow == "xon") transfer.line.flowBits |= serial::kFlowXonXoff;
+  }
+  transfer.timeoutMs = options.timeoutSeconds * 1000;
+  return transfer;
 }
 
 }  // namespace vq::tool

@@ -8,7 +8,7 @@
 #include "compare/record_pairing.h"
 #include "compare/record_texts.h"
 #include "compare/settings_fields.h"
-#include "editing/settings_category_list.h"
+#include "editing/settings/settings_category_list.h"
 #include "vqtool/latin1.h"
 #include "vqtool/model_text.h"
 #include "vqtool/terminal_text.h"

@@ -1,8 +1,9 @@
 // update-transponders: the transponders of every satellite in use compared
 // with the scan tables of its orbital position, and optionally updated.
+#include <optional>
+
 #include "interchange/transponder_update_text.h"
-#include "vqtool/command_line.h"
-#include "vqtool/interchange_commands.h"
+#include "vqtool/commands.h"
 #include "vqtool/latin1.h"
 #include "vqtool/settings_file.h"
 #include "vqtool/table_source.h"
@@ -27,27 +28,18 @@ void PrintUtf8(std::ostream& stream, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) stream << TerminalText(Latin1ToUtf8(line), true) << "\n";
 }
 
-}  // namespace
+struct UpdateOptions {
+  std::string path;
+  std::optional<std::string> tables;
+  std::optional<std::string> apply;
+  bool removeVanished = false;
+  bool json = false;
+};
 
-int RunUpdateTransponders(const Args& args, std::ostream& out, std::ostream& err) {
-  constexpr std::string_view kUsage =
-      "vqtool update-transponders FILE [--tables DIR|URL] [--apply OUT [--remove-vanished]] "
-      "[--json]";
-  CommandLine line;
+int RunUpdateTransponders(const UpdateOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string source = options.tables.value_or(std::string(kPublicScanTables));
+  const std::string& path = options.path;
   std::string error;
-  if (!ParseCommandLine(args, {"--tables", "--apply"}, {"--remove-vanished", "--json"}, line,
-                        error))
-    return UsageError(err, error, kUsage);
-  if (line.positional.size() != 1)
-    return UsageError(err, "update-transponders needs one FILE", kUsage);
-  const auto apply = line.options.find("--apply");
-  if (line.Has("--remove-vanished") && apply == line.options.end())
-    return UsageError(err, "--remove-vanished needs --apply", kUsage);
-  const auto tablesOption = line.options.find("--tables");
-  const std::string source =
-      tablesOption == line.options.end() ? std::string(kPublicScanTables) : tablesOption->second;
-  const std::string& path = line.positional[0];
-
   SettingsDatabase db;
   if (!LoadSettingsFile(path, db, error)) return FileError(err, path, error);
   ScanTableSet tables;
@@ -56,25 +48,48 @@ int RunUpdateTransponders(const Args& args, std::ostream& out, std::ostream& err
   const TransponderComparison comparison = CompareWithScanTables(db, tables);
 
   nlohmann::ordered_json json;
-  if (line.Has("--json")) {
+  if (options.json) {
     json = ComparisonToJson(comparison, tables);
   } else {
     PrintLines(err, tables.notes);
     PrintUtf8(out, ComparisonLines(comparison));
   }
   int code = kExitOk;
-  if (apply != line.options.end()) {
+  if (options.apply) {
     const TransponderUpdateResult result =
-        ApplyTransponderUpdates(db, Chosen(comparison, line.Has("--remove-vanished")));
+        ApplyTransponderUpdates(db, Chosen(comparison, options.removeVanished));
     if (!result.message.empty()) code = kExitFailure;
-    if (line.Has("--json"))
+    if (options.json)
       json["applied"] = UpdateResultToJson(result);
     else
       PrintLines(err, UpdateResultLines(result));
-    if (!SaveSettingsFile(apply->second, db, error)) return FileError(err, apply->second, error);
+    if (!SaveSettingsFile(*options.apply, db, error)) return FileError(err, *options.apply, error);
   }
-  if (line.Has("--json")) out << json.dump(1) << "\n";
+  if (options.json) out << json.dump(1) << "\n";
   return code;
+}
+
+}  // namespace
+
+void AddUpdateTranspondersCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command =
+      AddCommand(app, "update-transponders",
+                 "FILE [--tables DIR|URL] [--apply OUT [--remove-vanished]] [--json]",
+                 "compare with the scan tables of each satellite's position");
+  UpdateOptions& options = OnRun(command, context, RunUpdateTransponders);
+  command.add_option("FILE", options.path, "the settings file")->required();
+  command
+      .add_option("--tables", options.tables,
+                  "a folder of dvbv5 scan tables or the base URL of a collection")
+      ->type_name("DIR|URL");
+  CLI::Option* apply =
+      command.add_option("--apply", options.apply, "write the file with the updates applied")
+          ->type_name("OUT");
+  command
+      .add_flag("--remove-vanished", options.removeVanished,
+                "also remove the transponders no table lists, with their channels")
+      ->needs(apply);
+  command.add_flag("--json", options.json, "the differences as JSON");
 }
 
 }  // namespace vq::tool

@@ -1,104 +1,20 @@
-#include "vqtool/usb_commands.h"
-
+// usb-download and usb-upload: the same command sequence, busy check and
+// messages as the editor's Open from USB and Save to USB, with progress on
+// the error stream.
 #include <atomic>
-#include <charconv>
-#include <initializer_list>
 #include <memory>
-#include <optional>
-#include <utility>
 
 #include "document/receiver_image_steps.h"
 #include "link/usb/emulated_receiver.h"
 #include "link/usb/libusb_bus.h"
 #include "link/usb/usb_image_transfer.h"
 #include "link/usb/usb_receiver_session.h"
-#include "vqtool/command_line.h"
+#include "vqtool/commands.h"
 #include "vqtool/settings_file.h"
 #include "vqtool/terminal_text.h"
+#include "vqtool/usb_options.h"
 
 namespace vq::tool {
-namespace {
-
-// An editor profile is a few hundred bytes.
-constexpr size_t kProfileLimit = 1 << 20;
-
-constexpr std::string_view kDownloadUsage =
-    "usage: vqtool usb-download [--emulate FILE] [--vendor ID] [--product ID] [--profile INI] "
-    "OUT\n";
-constexpr std::string_view kUploadUsage =
-    "usage: vqtool usb-upload [--emulate FILE] [--vendor ID] [--product ID] [--profile INI] IN\n";
-constexpr std::initializer_list<std::string_view> kOptions = {"--emulate", "--vendor", "--product",
-                                                              "--profile"};
-
-// A vendor or product id: decimal, or hexadecimal with 0x as lsusb and udev
-// write it, 0 to 0xFFFF; nothing otherwise.
-std::optional<uint16_t> ParseUsbId(std::string_view text) {
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  unsigned value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value > 0xFFFF)
-    return std::nullopt;
-  return static_cast<uint16_t>(value);
-}
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-    text.remove_suffix(1);
-  return text;
-}
-
-// The editor profile's [SettingsUSB] VendorId and ProductId, read as the
-// editor reads them: a value that is no id counts as 0 (any).
-bool ReadProfileFilter(const std::string& path, usb::DeviceFilter& filter, std::string& error) {
-  std::string text;
-  if (!ReadWholeFile(path, kProfileLimit, text, error)) return false;
-  std::string_view section;
-  for (std::string_view rest = text; !rest.empty();) {
-    const size_t end = rest.find('\n');
-    std::string_view entry = rest.substr(0, end);
-    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    entry = Trimmed(entry);
-    if (!entry.empty() && entry.front() == '[') {
-      section = entry;
-      continue;
-    }
-    const size_t equals = entry.find('=');
-    if (section != "[SettingsUSB]" || equals == std::string_view::npos) continue;
-    const std::string_view key = Trimmed(entry.substr(0, equals));
-    const std::string_view value = Trimmed(entry.substr(equals + 1));
-    if (key == "VendorId") filter.vendorId = ParseUsbId(value).value_or(0);
-    if (key == "ProductId") filter.productId = ParseUsbId(value).value_or(0);
-  }
-  return true;
-}
-
-}  // namespace
-
-bool ReadDeviceFilter(const CommandLine& line, usb::DeviceFilter& filter, std::string& error) {
-  if (const auto it = line.options.find("--profile");
-      it != line.options.end() && !ReadProfileFilter(it->second, filter, error)) {
-    error = it->second + ": " + error;
-    return false;
-  }
-  for (const auto& [option, id] :
-       {std::pair{"--vendor", &filter.vendorId}, std::pair{"--product", &filter.productId}}) {
-    const auto it = line.options.find(option);
-    if (it == line.options.end()) continue;
-    const std::optional<uint16_t> value = ParseUsbId(it->second);
-    if (!value) {
-      error = std::string(option) + " takes an id such as 0x1234 or 4660";
-      return false;
-    }
-    *id = *value;
-  }
-  return true;
-}
-
 namespace {
 
 // The receiver: the emulated one loaded from --emulate, else the USB bus.
@@ -108,12 +24,12 @@ struct Receiver {
   std::unique_ptr<usb::UsbDevice> device;
 };
 
-bool Connect(const CommandLine& line, const usb::DeviceFilter& filter, Receiver& receiver,
+bool Connect(const UsbOptions& options, const usb::DeviceFilter& filter, Receiver& receiver,
              std::ostream& err) {
   usb::UsbBus* bus = nullptr;
-  if (const auto it = line.options.find("--emulate"); it != line.options.end()) {
+  if (options.emulate) {
     std::string error;
-    receiver.emulated = usb::EmulatedReceiver::FromFile(it->second, error);
+    receiver.emulated = usb::EmulatedReceiver::FromFile(*options.emulate, error);
     if (!receiver.emulated) {
       err << "vqtool: " << error << "\n";
       return false;
@@ -196,41 +112,54 @@ bool Upload(usb::UsbDevice& device, const std::string& path, std::ostream& err) 
   return end == usb::TransferEnd::kMoved || Fail(err, TransferFailure(end));
 }
 
-}  // namespace
-
-int RunUsbDownload(const Args& args, std::ostream& out, std::ostream& err) {
-  CommandLine line;
-  std::string error;
-  if (!ParseCommandLine(args, kOptions, {}, line, error))
-    return UsageError(err, error, kDownloadUsage);
-  if (line.positional.size() != 1) return UsageError(err, "expected OUT", kDownloadUsage);
+// The device filter, or a usage mistake.
+usb::DeviceFilter Filter(const UsbOptions& options) {
   usb::DeviceFilter filter;
-  if (!ReadDeviceFilter(line, filter, error)) return UsageError(err, error, kDownloadUsage);
+  std::string error;
+  if (!ReadDeviceFilter(options, filter, error)) throw UsageMistake(error);
+  return filter;
+}
+
+int RunUsbDownload(const UsbOptions& options, std::ostream& out, std::ostream& err) {
   Receiver receiver;
-  if (!Connect(line, filter, receiver, err) || !Download(*receiver.device, line.positional[0], err))
+  if (!Connect(options, Filter(options), receiver, err) ||
+      !Download(*receiver.device, options.file, err))
     return kExitFailure;
   out << "Settings successfully opened from receiver!\n";
   return kExitOk;
 }
 
-int RunUsbUpload(const Args& args, std::ostream& out, std::ostream& err) {
-  CommandLine line;
-  std::string error;
-  if (!ParseCommandLine(args, kOptions, {}, line, error))
-    return UsageError(err, error, kUploadUsage);
-  if (line.positional.size() != 1) return UsageError(err, "expected IN", kUploadUsage);
-  usb::DeviceFilter filter;
-  if (!ReadDeviceFilter(line, filter, error)) return UsageError(err, error, kUploadUsage);
+int RunUsbUpload(const UsbOptions& options, std::ostream& out, std::ostream& err) {
   Receiver receiver;
-  if (!Connect(line, filter, receiver, err) || !Upload(*receiver.device, line.positional[0], err))
+  if (!Connect(options, Filter(options), receiver, err) ||
+      !Upload(*receiver.device, options.file, err))
     return kExitFailure;
+  std::string error;
   if (receiver.emulated &&
-      !WriteFileReplacing(line.options.find("--emulate")->second, receiver.emulated->Image(), error)) {
+      !WriteFileReplacing(*options.emulate, receiver.emulated->Image(), error)) {
     err << "vqtool: " << error << "\n";
     return kExitFailure;
   }
   out << "Settings successfully saved to receiver!\n";
   return kExitOk;
+}
+
+}  // namespace
+
+void AddUsbDownloadCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command = AddCommand(app, "usb-download", "[--emulate FILE] [USB OPTIONS] OUT",
+                                 "read a receiver's settings over USB");
+  UsbOptions& options = OnRun(command, context, RunUsbDownload);
+  AddUsbOptions(command, options);
+  command.add_option("OUT", options.file, "the file to write")->required();
+}
+
+void AddUsbUploadCommand(CLI::App& app, ToolContext& context) {
+  CLI::App& command = AddCommand(app, "usb-upload", "[--emulate FILE] [USB OPTIONS] IN",
+                                 "write settings into a receiver over USB");
+  UsbOptions& options = OnRun(command, context, RunUsbUpload);
+  AddUsbOptions(command, options);
+  command.add_option("IN", options.file, "the settings file to send")->required();
 }
 
 }  // namespace vq::tool

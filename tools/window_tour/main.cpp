@@ -19,7 +19,7 @@
 #include <QTimer>
 
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/app/user_language.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/property_pane.h"

@@ -55,6 +55,7 @@ class CVQChannelEditorDoc : public QObject {
                       SettingsDatabase::Clock clock = CurrentLocalDateTime,
                       FileSystem& files = NativeFileSystem(), QObject* parent = nullptr);
   ~CVQChannelEditorDoc() override;
+  Q_DISABLE_COPY_MOVE(CVQChannelEditorDoc)
 
   /// Installs what settles a pane's pending edit. New, Open, Save, Save As
   /// and the save-changes question run it before anything else, so the

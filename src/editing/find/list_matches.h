@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "editing/editing_view.h"
+#include "editing/commands/editing_view.h"
 
 namespace vq {
 

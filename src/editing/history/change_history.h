@@ -65,6 +65,7 @@ class ChangeHistory {
   explicit ChangeHistory(SettingsDatabase& db, HistoryLimits limits = {});
   ChangeHistory(const ChangeHistory&) = delete;
   ChangeHistory& operator=(const ChangeHistory&) = delete;
+  ~ChangeHistory() = default;
 
   /// Called at the start and the end of each recorded change.
   void SetViewStateSource(ViewStateSource source) { viewSource_ = std::move(source); }

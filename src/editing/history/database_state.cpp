@@ -34,11 +34,10 @@ std::vector<uint8_t> CaptureDatabaseState(const SettingsDatabase& db) {
 bool DatabaseMatchesState(const SettingsDatabase& db, std::span<const uint8_t> state) {
   if (state.size() != kDatabaseStateSize) return false;
   const DatabaseStateParts parts(db);
-  for (const StatePart& part : parts.Parts())
-    if (!std::equal(part.bytes.begin(), part.bytes.end(),
-                    state.begin() + static_cast<long>(part.offset)))
-      return false;
-  return true;
+  return std::ranges::all_of(parts.Parts(), [state](const StatePart& part) {
+    return std::equal(part.bytes.begin(), part.bytes.end(),
+                      state.begin() + static_cast<long>(part.offset));
+  });
 }
 
 bool RestoreDatabaseState(SettingsDatabase& db, std::span<const uint8_t> state) {

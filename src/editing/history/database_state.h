@@ -34,6 +34,7 @@ class DatabaseStateParts {
   explicit DatabaseStateParts(const SettingsDatabase& db);
   DatabaseStateParts(const DatabaseStateParts&) = delete;
   DatabaseStateParts& operator=(const DatabaseStateParts&) = delete;
+  ~DatabaseStateParts() = default;
 
   const std::array<StatePart, kPartCount>& Parts() const { return parts_; }
 

@@ -73,7 +73,7 @@ void StateDelta::AppendRun(size_t offset, std::span<const uint8_t> before,
 
 void StateDelta::AppendNumber(size_t value) {
   do {
-    const uint8_t low = static_cast<uint8_t>(value & 0x7F);
+    const auto low = static_cast<uint8_t>(value & 0x7F);
     value >>= 7;
     bytes_.push_back(value ? static_cast<uint8_t>(low | 0x80) : low);
   } while (value);
@@ -94,7 +94,8 @@ bool StateDelta::ForEachRun(Visit visit) const {
   const uint8_t* const end = p + bytes_.size();
   size_t runEnd = 0;
   while (p < end) {
-    size_t gap = 0, length = 0;
+    size_t gap = 0;
+    size_t length = 0;
     if (!ReadNumber(p, end, gap) || !ReadNumber(p, end, length) || p >= end || length == 0)
       return false;
     const uint8_t flags = *p++;

@@ -52,7 +52,7 @@ auto& IdentitiesOf(Snapshot& snapshot, size_t list) {
 
 void PutNumber(std::vector<uint8_t>& out, uint32_t value) {
   do {
-    const uint8_t low = static_cast<uint8_t>(value & 0x7F);
+    const auto low = static_cast<uint8_t>(value & 0x7F);
     value >>= 7;
     out.push_back(value ? static_cast<uint8_t>(low | 0x80) : low);
   } while (value);

@@ -7,8 +7,8 @@
 #include <span>
 #include <vector>
 
-#include "editing/editing_view.h"
-#include "editing/list_state.h"
+#include "editing/commands/editing_view.h"
+#include "editing/commands/list_state.h"
 
 namespace vq {
 

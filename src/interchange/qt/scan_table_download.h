@@ -44,6 +44,7 @@ class ScanTableDownload : public QObject {
   ScanTableDownload(const QString& baseUrl, std::vector<int16_t> positions, QStringList knownNames,
                     DownloadLimits limits = {}, QObject* parent = nullptr);
   ~ScanTableDownload() override;
+  Q_DISABLE_COPY_MOVE(ScanTableDownload)
 
   void Start();
   /// Stops the running request; `finished` follows with kCancelled.

@@ -1,17 +1,18 @@
 #include "interchange/qt/scan_table_fetch.h"
 
 #include <QTimer>
+#include <utility>
 
 #include "interchange/scan_table_folder.h"
 
 namespace vq {
 
-ScanTableFetch::ScanTableFetch(const QString& source, const QString& fallbackFolder,
+ScanTableFetch::ScanTableFetch(QString source, QString fallbackFolder,
                                std::vector<int16_t> positions, DownloadLimits limits,
                                QObject* parent)
     : QObject(parent),
-      source_(source),
-      fallback_(fallbackFolder),
+      source_(std::move(source)),
+      fallback_(std::move(fallbackFolder)),
       positions_(std::move(positions)),
       limits_(limits) {}
 

@@ -22,9 +22,8 @@ class ScanTableFetch : public QObject {
  public:
   enum class Outcome { kRunning, kDone, kCancelled, kFailed };
 
-  ScanTableFetch(const QString& source, const QString& fallbackFolder,
-                 std::vector<int16_t> positions, DownloadLimits limits = {},
-                 QObject* parent = nullptr);
+  ScanTableFetch(QString source, QString fallbackFolder, std::vector<int16_t> positions,
+                 DownloadLimits limits = {}, QObject* parent = nullptr);
 
   void Start();
   /// Stops a download; `finished` follows with kCancelled and no tables.

@@ -10,7 +10,7 @@ namespace vq::serial {
 bool Identification::MatchesPrefix(const uint8_t* data, size_t length) const {
   // The prefix as far as the stored bytes and the new burst reach.
   for (size_t i = 0; i < sizeof kIdentificationPrefix; ++i) {
-    uint8_t byte;
+    uint8_t byte = 0;
     if (i < count_) {
       byte = buffer_[i];
     } else if (i - count_ < length) {
@@ -45,7 +45,7 @@ Identification::Result Identification::Feed(const uint8_t* data, size_t length) 
 std::string Identification::Text() const {
   const auto begin = buffer_.begin() + std::min(count_, sizeof kIdentificationPrefix);
   const auto end = buffer_.begin() + count_;
-  return std::string(begin, std::find(begin, end, kAck));
+  return {begin, std::find(begin, end, kAck)};
 }
 
 std::string Identification::InfoText() const {

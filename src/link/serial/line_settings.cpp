@@ -3,18 +3,13 @@
 #include <algorithm>
 
 namespace vq::serial {
-namespace {
-constexpr uint32_t kSpeeds[16] = {110,   300,   600,   1200,  2400,   4800,   9600,   14400,
-                                  19200, 38400, 56000, 115200, 172800, 230400, 460800, 921600};
-}  // namespace
-
 std::string PortDeviceName(int32_t port) {
   return "/dev/ttyS" + std::to_string(std::max(port, 0));
 }
 
 uint32_t LineSpeed(int32_t bitrateIndex) {
-  if (bitrateIndex < 0 || bitrateIndex >= 16) return 115200;
-  return kSpeeds[bitrateIndex];
+  if (bitrateIndex < 0 || bitrateIndex >= static_cast<int32_t>(kLineSpeeds.size())) return 115200;
+  return kLineSpeeds[static_cast<size_t>(bitrateIndex)];
 }
 
 LineSettings MakeLineSettings(const ComPortValues& values, const std::string& devicePath) {

@@ -2,6 +2,7 @@
 // Line settings of the serial port, made from the editor configuration's
 // "SettingsCOMPort" values.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -11,6 +12,11 @@ namespace vq::serial {
 inline constexpr int kFlowDtrDsr = 1;
 inline constexpr int kFlowRtsCts = 2;
 inline constexpr int kFlowXonXoff = 4;
+
+/// Line speeds in bits per second, indexed by the stored bitrate value.
+inline constexpr std::array<uint32_t, 16> kLineSpeeds = {
+    110,   300,   600,   1200,   2400,   4800,   9600,   14400,
+    19200, 38400, 56000, 115200, 172800, 230400, 460800, 921600};
 
 enum class Parity { kNone = 0, kOdd = 1, kEven = 2, kMark = 3, kSpace = 4 };
 enum class StopBits { kOne = 0, kOneAndHalf = 1, kTwo = 2 };

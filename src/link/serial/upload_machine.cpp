@@ -7,6 +7,8 @@
 
 namespace vq::serial {
 namespace {
+// One flag for the whole process by design, hence global; atomic.
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
 std::atomic<bool> firstUploadPending{true};
 }  // namespace
 

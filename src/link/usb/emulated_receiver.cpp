@@ -7,6 +7,7 @@
 
 #include "common/byte_sum.h"
 #include "common/translated_format.h"
+#include "image/image_layout.h"
 
 namespace vq::usb {
 namespace {
@@ -16,7 +17,7 @@ using Status = TransferResult::Status;
 constexpr uint16_t kStatusProtocolError = 0x21;
 constexpr uint16_t kStatusInvalidParameter = 0x22;
 constexpr uint64_t kLargestUpload = 16u << 20;
-constexpr size_t kSettingsImageSizes[] = {499712, 827392};
+constexpr size_t kSettingsImageSizes[] = {kImageSizeModel0, kImageSizeModel1};
 
 uint32_t GetU32Be(const uint8_t* p) {
   return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
@@ -254,8 +255,8 @@ void EmulatedReceiver::Answer() {
   const uint8_t sequence = command_[kFrameSequenceOffset];
   response[kFrameSequenceOffset] = static_cast<uint8_t>(sequence + (faults_.wrongSequence ? 1 : 0));
   const uint8_t code = command_[kFrameCodeOffset];
-  const uint16_t parameter = static_cast<uint16_t>(command_[kFrameParameterOffset] |
-                                                   (command_[kFrameParameterOffset + 1] << 8));
+  const auto parameter = static_cast<uint16_t>(command_[kFrameParameterOffset] |
+                                               (command_[kFrameParameterOffset + 1] << 8));
   uint16_t status = 0;
   uint16_t value = 0;
   uint8_t* out = response.data() + kFrameDataOffset;

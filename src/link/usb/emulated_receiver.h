@@ -50,6 +50,8 @@ class EmulatedReceiver : public UsbBus {
   explicit EmulatedReceiver(std::vector<uint8_t> image,
                             Milliseconds restartTime = Milliseconds(1500),
                             Milliseconds uploadIdleLimit = kUploadIdleLimit);
+  EmulatedReceiver(const EmulatedReceiver&) = delete;
+  EmulatedReceiver& operator=(const EmulatedReceiver&) = delete;
   ~EmulatedReceiver() override;
 
   /// A receiver holding the settings file at `path`; nullptr and `error`

@@ -22,6 +22,9 @@ class LibUsbBackend : public UsbBackend {
  public:
   LibUsbBackend(LibUsbBus& bus, libusb_device_handle* handle, int interface)
       : bus_(bus), handle_(handle), interface_(interface), name_(NameOf(handle)) {}
+  // Owns the open handle: a copy would close it twice.
+  LibUsbBackend(const LibUsbBackend&) = delete;
+  LibUsbBackend& operator=(const LibUsbBackend&) = delete;
   ~LibUsbBackend() override {
     libusb_device* device = libusb_get_device(handle_);
     libusb_release_interface(handle_, interface_);

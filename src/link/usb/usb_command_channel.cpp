@@ -38,7 +38,7 @@ void SealCommandFrame(Frame& frame, uint8_t sequence) {
 
 std::string ResponseText(const uint8_t* data, size_t size) {
   const uint8_t* end = std::find(data, data + size, uint8_t{0});
-  return std::string(reinterpret_cast<const char*>(data), static_cast<size_t>(end - data));
+  return {reinterpret_cast<const char*>(data), static_cast<size_t>(end - data)};
 }
 
 uint32_t UsbCommandChannel::Exchange(Milliseconds timeout) {

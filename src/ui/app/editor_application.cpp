@@ -10,11 +10,11 @@
 #include "link/usb/libusb_bus.h"
 #include "link/usb/qt/usb_receiver_link.h"
 #include "ui/app/command_line.h"
-#include "ui/app/main_frame.h"
-#include "ui/app/profile_store.h"
-#include "ui/app/serial_profile.h"
-#include "ui/app/serial_receiver_commands.h"
-#include "ui/app/usb_profile.h"
+#include "ui/app/frame/main_frame.h"
+#include "ui/app/config/profile_store.h"
+#include "ui/app/commands/serial_profile.h"
+#include "ui/app/commands/serial_receiver_commands.h"
+#include "ui/app/commands/usb_profile.h"
 
 namespace vq {
 namespace {
@@ -63,6 +63,8 @@ bool EditorApplication::Start(const QStringList& arguments) {
   frame_->AttachCompareCommands(compareDialogs_);
   interchangeDialogs_.SetParent(frame_.get());
   frame_->AttachInterchangeCommands(interchangeDialogs_);
+  tidyDialogs_.SetParent(frame_.get());
+  frame_->AttachTidyCommands(tidyDialogs_);
   frame_->AttachSerialCommands(new SerialReceiverCommands(
       *document_, prompter_,
       DialogSerialRunner(config_, LoadSerialDevicePath(profile_->Path()), frame_.get())));

@@ -6,13 +6,14 @@
 #include <QStringList>
 #include <memory>
 
-#include "ui/app/compare_command.h"
-#include "ui/app/editor_config.h"
-#include "ui/app/interchange_dialogs.h"
-#include "ui/app/message_prompter.h"
-#include "ui/app/preset_menu_commands.h"
-#include "ui/app/recent_files.h"
-#include "ui/app/transponder_update_command.h"
+#include "ui/app/commands/compare_command.h"
+#include "ui/app/config/editor_config.h"
+#include "ui/app/commands/interchange_dialogs.h"
+#include "ui/app/commands/message_prompter.h"
+#include "ui/app/commands/preset_menu_commands.h"
+#include "ui/app/config/recent_files.h"
+#include "ui/app/commands/transponder_update_command.h"
+#include "ui/app/commands/tidy_dialogs.h"
 
 namespace vq {
 
@@ -69,6 +70,7 @@ class EditorApplication {
   WindowTransponderUpdateDialogs updateDialogs_;
   WindowCompareDialogs compareDialogs_;
   WindowInterchangeDialogs interchangeDialogs_;
+  WindowTidyDialogs tidyDialogs_;
   std::unique_ptr<ProfileStore> profile_;
   std::unique_ptr<CVQChannelEditorDoc> document_;
   std::unique_ptr<CMainFrame> frame_;

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "editing/prompter.h"
+#include "editing/commands/prompter.h"
 
 namespace vq {
 

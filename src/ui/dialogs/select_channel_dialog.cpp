@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "database/settings_database.h"
-#include "editing/list_state.h"
+#include "editing/commands/list_state.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/list_images.h"
 #include "ui/view/record_table_view.h"

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "editing/transponder_choice.h"
+#include "editing/commands/transponder_choice.h"
 #include "ui/dialogs/tick_tree_dialog.h"
 
 namespace vq {

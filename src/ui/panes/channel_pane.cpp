@@ -3,11 +3,11 @@
 #include "common/text_translation.h"
 #include "database/lookup_tables.h"
 #include "database/settings_database.h"
-#include "editing/channel_commit.h"
-#include "editing/command_frame.h"
-#include "editing/editing_view.h"
-#include "ui/app/editor_config.h"
+#include "editing/commands/command_frame.h"
+#include "editing/commands/editing_view.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/panes/channel_pane_rows.h"
+#include "ui/panes/lookup_option_texts.h"
 #include "ui/panes/pane_context.h"
 
 namespace vq {
@@ -17,13 +17,6 @@ using namespace channel_rows;
 namespace {
 
 constexpr int kTracks = ChannelRecord::kAudioTrackCount;
-
-template <class Text>
-std::vector<std::string> Options(int count, Text text) {
-  std::vector<std::string> options;
-  for (int i = 0; i < count; ++i) options.emplace_back(text(i));
-  return options;
-}
 
 // The rows that show a field, in the order Refresh walks them.
 std::vector<int> FieldRows() {
@@ -40,10 +33,7 @@ std::vector<int> FieldRows() {
 
 }  // namespace
 
-bool ChannelPane::Load() {
-  EditingView& view = Context().Editing();
-  draft_ = ChannelDraft::FromSelection(view);
-  if (draft_.Empty()) return false;
+bool ChannelPane::LoadTexts(EditingView& view) {
   const SettingsDatabase& db = view.Database();
   const std::vector<ChannelNode*> channels = draft_.Resolve(db);
   const TransponderNode* transponder = channels.front()->GetTransponder();
@@ -73,7 +63,7 @@ bool ChannelPane::Load() {
 void ChannelPane::Describe() {
   EditorConfig& c = Context().Config();
   GridModel& grid = Grid();
-  const std::vector<std::string> languages = Options(kLanguageCount, LanguageText);
+  const std::vector<std::string> languages = LookupOptions(kLanguageCount, LanguageText);
 
   AddGroup(kGeneral, VQ_TRANSLATE_NOOP("CoreText", "General"), kNoParent, c.ExpandChanGeneral);
   AddNumber(kNumber, VQ_TRANSLATE_NOOP("CoreText", "Number"), kGeneral, 1,
@@ -83,20 +73,27 @@ void ChannelPane::Describe() {
   AddRow(kLocked, VQ_TRANSLATE_NOOP("CoreText", "Locked"), kGeneral, RowKind::CheckBox);
   AddRow(kScrambled, VQ_TRANSLATE_NOOP("CoreText", "Scrambled"), kGeneral, RowKind::CheckBox);
   AddRow(kSkipped, VQ_TRANSLATE_NOOP("CoreText", "Skipped"), kGeneral, RowKind::CheckBox);
-  AddOptions(kCas, VQ_TRANSLATE_NOOP("CoreText", "CAS"), kGeneral, Options(kCasCount, CasText));
-  AddNumber(kSubtitle, VQ_TRANSLATE_NOOP("CoreText", "Subtitle Index"), kGeneral, 0, 255);
+  AddOptions(kCas, VQ_TRANSLATE_NOOP("CoreText", "CAS"), kGeneral,
+             LookupOptions(kCasCount, CasText));
+  AddFieldNumber(kSubtitle, VQ_TRANSLATE_NOOP("CoreText", "Subtitle Index"), kGeneral,
+                 ChannelField::kSubtitle);
 
   AddGroup(kIds, VQ_TRANSLATE_NOOP("CoreText", "IDs"), kNoParent, c.ExpandChanIDs);
-  AddNumber(kVideoPid, VQ_TRANSLATE_NOOP("CoreText", "Video PID"), kIds, 0, 8191);
-  AddNumber(kPcrPid, VQ_TRANSLATE_NOOP("CoreText", "PCR PID"), kIds, 0, 8191);
-  AddNumber(kTeletextPid, VQ_TRANSLATE_NOOP("CoreText", "Teletext PID"), kIds, 0, 8191);
-  AddNumber(kPmtPid, VQ_TRANSLATE_NOOP("CoreText", "PMT PID"), kIds, 0, 8191);
-  AddNumber(kProgramId, VQ_TRANSLATE_NOOP("CoreText", "Program ID"), kIds, 0, 65535);
-  AddNumber(kEcmPid, VQ_TRANSLATE_NOOP("CoreText", "ECM PID"), kIds, 0, 8191);
+  AddFieldNumber(kVideoPid, VQ_TRANSLATE_NOOP("CoreText", "Video PID"), kIds,
+                 ChannelField::kVideoPid);
+  AddFieldNumber(kPcrPid, VQ_TRANSLATE_NOOP("CoreText", "PCR PID"), kIds, ChannelField::kPcrPid);
+  AddFieldNumber(kTeletextPid, VQ_TRANSLATE_NOOP("CoreText", "Teletext PID"), kIds,
+                 ChannelField::kTeletextPid);
+  AddFieldNumber(kPmtPid, VQ_TRANSLATE_NOOP("CoreText", "PMT PID"), kIds, ChannelField::kPmtPid);
+  AddFieldNumber(kProgramId, VQ_TRANSLATE_NOOP("CoreText", "Program ID"), kIds,
+                 ChannelField::kProgramId);
+  AddFieldNumber(kEcmPid, VQ_TRANSLATE_NOOP("CoreText", "ECM PID"), kIds, ChannelField::kEcmPid);
 
   AddGroup(kAudio, VQ_TRANSLATE_NOOP("CoreText", "Audio"), kNoParent, c.ExpandChanAudio);
-  AddOptions(kAudioMode, VQ_TRANSLATE_NOOP("CoreText", "Mode"), kAudio, Options(4, AudioModeText));
-  AddNumber(kAudioCount, VQ_TRANSLATE_NOOP("CoreText", "Count"), kAudio, 1, kTracks);
+  AddOptions(kAudioMode, VQ_TRANSLATE_NOOP("CoreText", "Mode"), kAudio,
+             LookupOptions(kAudioModeCount, AudioModeText));
+  AddFieldNumber(kAudioCount, VQ_TRANSLATE_NOOP("CoreText", "Count"), kAudio,
+                 ChannelField::kAudioCount);
   std::int32_t* trackFlags[kTracks] = {&c.ExpandChanAudioTrack1, &c.ExpandChanAudioTrack2,
                                        &c.ExpandChanAudioTrack3, &c.ExpandChanAudioTrack4,
                                        &c.ExpandChanAudioTrack5, &c.ExpandChanAudioTrack6};
@@ -107,7 +104,8 @@ void ChannelPane::Describe() {
              ac3 ? VQ_TRANSLATE_NOOP("CoreText", "AC3 Track")
                  : FormatText(VQ_TRANSLATE_NOOP("CoreText", "Track %d"), t + 1),
              kAudio, ac3 ? c.ExpandChanAudioAC3Track : *trackFlags[t], RowKind::Radio);
-    AddNumber(kTrackPid1 + t, VQ_TRANSLATE_NOOP("CoreText", "Audio PID"), group, 0, 8191);
+    AddFieldNumber(kTrackPid1 + t, VQ_TRANSLATE_NOOP("CoreText", "Audio PID"), group,
+                   ac3 ? ChannelField::kAc3Pid : TrackPid(t));
     AddOptions(kTrackLanguage1 + t, VQ_TRANSLATE_NOOP("CoreText", "Language"), group, languages);
   }
 
@@ -138,10 +136,6 @@ void ChannelPane::Describe() {
     AddRow(row, labels[i], i < 4 ? kTransponder : kSatellite, RowKind::None);
     ShowText(row, *text);
   }
-}
-
-std::optional<int> ChannelPane::Shared(ChannelField field) const {
-  return draft_.Known(field) ? std::optional<int>(draft_.Value(field)) : std::nullopt;
 }
 
 void ChannelPane::Refresh() {
@@ -245,15 +239,6 @@ bool ChannelPane::TakeValue(const GridNotification& note) {
     default:
       return draft_.Set(*field, NumberAt(row));
   }
-}
-
-void ChannelPane::Commit(bool asking) {
-  Prompter* user = Context().User();
-  if (!user) return;
-  // The flow works on its own copy: whatever rebuilds the pane meanwhile
-  // cannot change the values being written.
-  const ChannelDraft draft = draft_;
-  CommitChannelDraft(Context().Editing(), *user, draft, asking, Context().Config().PostEditAction);
 }
 
 }  // namespace vq

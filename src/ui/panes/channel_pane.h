@@ -6,9 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "editing/channel_draft.h"
+#include "editing/panes/channel_commit.h"
+#include "editing/panes/channel_draft.h"
 #include "ui/panes/channel_pane_texts.h"
-#include "ui/panes/property_pane.h"
+#include "ui/panes/draft_pane.h"
 
 namespace vq {
 
@@ -17,27 +18,20 @@ namespace vq {
 /// differing value empty), its favourite groups and, read-only, its
 /// transponder and satellite. Values go into a ChannelDraft, which the
 /// commit flow writes.
-class ChannelPane : public PropertyPane {
+class ChannelPane final : public DraftPane<ChannelDraft, ChannelField, CommitChannelDraft> {
  public:
-  using PropertyPane::PropertyPane;
-
-  void Commit(bool asking) override;
-  const ChannelDraft& Draft() const { return draft_; }
-
- protected:
-  bool Load() override;
-  void Describe() override;
-  void Refresh() override;
-  std::string Summary(int groupRow) const override;
-  bool TakeValue(const GridNotification& note) override;
+  using DraftPane::DraftPane;
 
  private:
-  std::optional<int> Shared(ChannelField field) const;
+  void Describe() override;
+  void Refresh() override;
   void RefreshTracks();
   /// Summary of track t (0..5 or kAc3Track).
   std::string TrackText(int track) const;
+  std::string Summary(int groupRow) const override;
+  bool TakeValue(const GridNotification& note) override;
 
-  ChannelDraft draft_;
+  bool LoadTexts(EditingView& view) override;
   ChannelPlaceTexts place_;
   std::array<std::string, ChannelRecord::kFavoriteGroups> groupNames_;
 };

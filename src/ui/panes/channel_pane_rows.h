@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "editing/channel_field.h"
+#include "editing/panes/channel_field.h"
 
 namespace vq::channel_rows {
 

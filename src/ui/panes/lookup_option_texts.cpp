@@ -61,6 +61,17 @@ constexpr std::array kTranslatedNames = {
     VQ_TRANSLATE_NOOP("CoreText", "Fri"),
     VQ_TRANSLATE_NOOP("CoreText", "Sat"),
     VQ_TRANSLATE_NOOP("CoreText", "Sun"),
+    // Connection modes and the functions of the F1 button.
+    VQ_TRANSLATE_NOOP("CoreText", "Manual"),
+    VQ_TRANSLATE_NOOP("CoreText", "Sleep Timer"),
+    VQ_TRANSLATE_NOOP("CoreText", "Find"),
+    VQ_TRANSLATE_NOOP("CoreText", "Fav List"),
+    VQ_TRANSLATE_NOOP("CoreText", "Zoom"),
+    // LNB types and tone bursts.
+    VQ_TRANSLATE_NOOP("CoreText", "Single"),
+    VQ_TRANSLATE_NOOP("CoreText", "Universal"),
+    VQ_TRANSLATE_NOOP("CoreText", "Satellite A"),
+    VQ_TRANSLATE_NOOP("CoreText", "Satellite B"),
     // Polarisations, switch types, audio modes, answers.
     VQ_TRANSLATE_NOOP("CoreText", "Auto"),
     VQ_TRANSLATE_NOOP("CoreText", "Horizontal"),
@@ -79,6 +90,12 @@ std::string LookupText(std::string_view text) {
   const bool listed =
       std::find(kTranslatedNames.begin(), kTranslatedNames.end(), text) != kTranslatedNames.end();
   return listed ? TranslatedText(name) : name;
+}
+
+std::vector<std::string> LookupOptions(int count, std::string_view (*text)(int), int first) {
+  std::vector<std::string> options;
+  for (int i = first; i < count; ++i) options.emplace_back(text(i));
+  return options;
 }
 
 }  // namespace vq

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vq {
 
@@ -14,5 +15,9 @@ namespace vq {
 /// (Option lists are translated as the pane adds them; this is for a name
 /// shown as a plain text or inside a summary.)
 std::string LookupText(std::string_view text);
+
+/// The names of a lookup table from index `first` up to `count` - 1, as a
+/// pane's option list (which the pane translates as it adds it).
+std::vector<std::string> LookupOptions(int count, std::string_view (*text)(int), int first = 0);
 
 }  // namespace vq

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <optional>
 
-#include "editing/command_frame.h"
-#include "editing/editing_view.h"
+#include "editing/commands/command_frame.h"
+#include "editing/commands/editing_view.h"
 #include "editing/history/history_step.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/channel_pane.h"

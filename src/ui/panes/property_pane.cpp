@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "common/text_translation.h"
-#include "ui/app/editor_config.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/panes/pane_context.h"
 
 namespace vq {

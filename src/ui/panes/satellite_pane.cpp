@@ -1,16 +1,13 @@
 #include "ui/panes/satellite_pane.h"
 
-#include <array>
-
 #include "common/text_translation.h"
 #include "database/lookup_tables.h"
 #include "database/position_text.h"
 #include "database/settings_database.h"
-#include "editing/command_frame.h"
-#include "editing/editing_view.h"
-#include "editing/satellite_checks.h"
-#include "editing/satellite_commit.h"
-#include "ui/app/editor_config.h"
+#include "editing/commands/command_frame.h"
+#include "editing/commands/editing_view.h"
+#include "editing/panes/satellite_checks.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/panes/channel_pane_texts.h"
 #include "ui/panes/lookup_option_texts.h"
 #include "ui/panes/pane_context.h"
@@ -21,26 +18,11 @@ using namespace satellite_rows;
 
 namespace {
 
-constexpr int kSwitchTypeCount = 11;
-
 std::vector<std::string> OscillatorOptions() {
   std::vector<std::string> options;
   for (const uint16_t mhz : kStandardOscillators) options.push_back(OscillatorText(mhz));
   return options;
 }
-
-std::vector<std::string> SwitchTypeOptions() {
-  std::vector<std::string> options;
-  for (int type = 0; type < kSwitchTypeCount; ++type) options.emplace_back(SwitchTypeText(type));
-  return options;
-}
-constexpr std::array<const char*, 2> kLnbTypes = {VQ_TRANSLATE_NOOP("CoreText", "Single"),
-                                                  VQ_TRANSLATE_NOOP("CoreText", "Universal")};
-constexpr std::array<const char*, 3> kToneBursts = {VQ_TRANSLATE_NOOP("CoreText", "Off"),
-                                                    VQ_TRANSLATE_NOOP("CoreText", "Satellite A"),
-                                                    VQ_TRANSLATE_NOOP("CoreText", "Satellite B")};
-constexpr std::array<const char*, 3> kMotorTypes = {VQ_TRANSLATE_NOOP("CoreText", "Off"),
-                                                    "DiSEqC 1.2", "USALS"};
 
 // The radio rows of a choice: first row, count, field.
 struct RadioRun {
@@ -49,9 +31,9 @@ struct RadioRun {
   SatelliteField field;
 };
 constexpr RadioRun kRadioRuns[] = {
-    {kLnbSingle, 2, SatelliteField::kLnbType},
-    {kBurstOff, 3, SatelliteField::kToneBurst},
-    {kMotorOff, 3, SatelliteField::kMotorType},
+    {kLnbSingle, kLnbTypeCount, SatelliteField::kLnbType},
+    {kBurstOff, kToneBurstCount, SatelliteField::kToneBurst},
+    {kMotorOff, kMotorTypeCount, SatelliteField::kMotorType},
 };
 
 constexpr std::pair<int, SatelliteField> kPlainRows[] = {
@@ -61,19 +43,15 @@ constexpr std::pair<int, SatelliteField> kPlainRows[] = {
     {kSwitchPort, SatelliteField::kSwitchPort},
 };
 
-template <size_t N>
-std::string TextOf(const std::array<const char*, N>& texts, std::optional<int> value) {
-  return value && *value >= 0 && *value < static_cast<int>(N)
-             ? TranslatedText(texts[static_cast<size_t>(*value)])
-             : "-";
+// A lookup table's name of `value` in the user's language; "-" for none.
+std::string TextOf(std::string_view (*text)(int), std::optional<int> value) {
+  const std::string_view name = value ? text(*value) : std::string_view();
+  return name.empty() ? "-" : LookupText(name);
 }
 
 }  // namespace
 
-bool SatellitePane::Load() {
-  EditingView& view = Context().Editing();
-  draft_ = SatelliteDraft::FromSelection(view);
-  if (draft_.Empty()) return false;
+bool SatellitePane::LoadTexts(EditingView& view) {
   transponders_.clear();
   channels_.clear();
   if (draft_.IsSingle()) {
@@ -104,12 +82,17 @@ void SatellitePane::Describe() {
     Enable(kGeneral, false);
   }
 
+  // Radio rows from `first` on under `group`, one for each name of a lookup table.
+  const auto radios = [this](int first, int group, int count, std::string_view (*text)(int)) {
+    for (int i = 0; i < count; ++i) {
+      AddRow(first + i, "", group, RowKind::Radio);
+      ShowText(first + i, LookupText(text(i)));
+    }
+  };
+
   AddGroup(kLnb, VQ_TRANSLATE_NOOP("CoreText", "LNB"), kNoParent, c.ExpandSatLNB);
   AddGroup(kLnbType, VQ_TRANSLATE_NOOP("CoreText", "Type"), kLnb, c.ExpandSatLNBType);
-  for (int i = 0; i < 2; ++i) {
-    AddRow(kLnbSingle + i, "", kLnbType, RowKind::Radio);
-    ShowText(kLnbSingle + i, TranslatedText(kLnbTypes[static_cast<size_t>(i)]));
-  }
+  radios(kLnbSingle, kLnbType, kLnbTypeCount, LnbTypeText);
   for (const auto& [row, label] :
        {std::pair{kHighOscillator, VQ_TRANSLATE_NOOP("CoreText", "High freq")},
         std::pair{kLowOscillator, VQ_TRANSLATE_NOOP("CoreText", "Low freq")}}) {
@@ -121,22 +104,19 @@ void SatellitePane::Describe() {
   AddRow(kOutput12v, VQ_TRANSLATE_NOOP("CoreText", "Output 12v"), kLnb, RowKind::CheckBox);
 
   AddGroup(kSwitch, VQ_TRANSLATE_NOOP("CoreText", "Switch"), kNoParent, c.ExpandSatSwitch);
-  AddOptions(kSwitchType, VQ_TRANSLATE_NOOP("CoreText", "Type"), kSwitch, SwitchTypeOptions());
-  AddNumber(kSwitchPort, VQ_TRANSLATE_NOOP("CoreText", "Port"), kSwitch, 1, 16);
+  AddOptions(kSwitchType, VQ_TRANSLATE_NOOP("CoreText", "Type"), kSwitch,
+             LookupOptions(kSwitchTypeCount, SwitchTypeText));
+  AddFieldNumber(kSwitchPort, VQ_TRANSLATE_NOOP("CoreText", "Port"), kSwitch,
+                 SatelliteField::kSwitchPort);
 
   AddGroup(kToneBurst, VQ_TRANSLATE_NOOP("CoreText", "Tone Burst"), kNoParent, c.ExpandSatTone);
-  for (int i = 0; i < 3; ++i) {
-    AddRow(kBurstOff + i, "", kToneBurst, RowKind::Radio);
-    ShowText(kBurstOff + i, TranslatedText(kToneBursts[static_cast<size_t>(i)]));
-  }
+  radios(kBurstOff, kToneBurst, kToneBurstCount, ToneBurstText);
 
   AddGroup(kMotor, VQ_TRANSLATE_NOOP("CoreText", "Motor"), kNoParent, c.ExpandSatMotor);
   AddGroup(kMotorType, VQ_TRANSLATE_NOOP("CoreText", "Type"), kMotor, c.ExpandSatMotorType);
-  for (int i = 0; i < 3; ++i) {
-    AddRow(kMotorOff + i, "", kMotorType, RowKind::Radio);
-    ShowText(kMotorOff + i, TranslatedText(kMotorTypes[static_cast<size_t>(i)]));
-  }
-  AddNumber(kMotorIndex, VQ_TRANSLATE_NOOP("CoreText", "Index"), kMotor, 0, 64);
+  radios(kMotorOff, kMotorType, kMotorTypeCount, MotorTypeText);
+  AddFieldNumber(kMotorIndex, VQ_TRANSLATE_NOOP("CoreText", "Index"), kMotor,
+                 SatelliteField::kMotorIndex);
 
   std::int32_t* flags[] = {&c.ExpandSatPredef1, &c.ExpandSatPredef2, &c.ExpandSatPredef3};
   for (int k = 0; k < SatelliteRecord::kPredefinedCount; ++k) {
@@ -147,7 +127,7 @@ void SatellitePane::Describe() {
     grid.setTextLimit(PredefinedNameRow(k), kValueColumn,
                       static_cast<int>(SatelliteRecord::kPredefinedNameWidth));
     const auto number = [&](PredefinedPart part, const char* label, const char* unit, int limit) {
-      const SatelliteFieldRange range = RangeOf(PredefinedField(k, part));
+      const FieldRange range = RangeOf(PredefinedField(k, part));
       const int row = PredefinedRow(k, part);
       AddNumber(row, label, group, range.minimum, range.maximum);
       grid.setTextLimit(row, kValueColumn, limit);
@@ -157,16 +137,11 @@ void SatellitePane::Describe() {
     number(PredefinedPart::kSymbolRate, VQ_TRANSLATE_NOOP("CoreText", "Symbol Rate"), " kb/s", 5);
     AddOptions(PredefinedRow(k, PredefinedPart::kPolarization),
                VQ_TRANSLATE_NOOP("CoreText", "Polarization"), group,
-               {VQ_TRANSLATE_NOOP("CoreText", "Auto"), VQ_TRANSLATE_NOOP("CoreText", "Horizontal"),
-                VQ_TRANSLATE_NOOP("CoreText", "Vertical")});
+               LookupOptions(kPolarizationCount, PolarizationText));
     number(PredefinedPart::kVideoPid, VQ_TRANSLATE_NOOP("CoreText", "Video PID"), "", 4);
     number(PredefinedPart::kAudioPid, VQ_TRANSLATE_NOOP("CoreText", "Audio PID"), "", 4);
     number(PredefinedPart::kPcrPid, VQ_TRANSLATE_NOOP("CoreText", "PCR PID"), "", 4);
   }
-}
-
-std::optional<int> SatellitePane::Shared(SatelliteField field) const {
-  return draft_.Known(field) ? std::optional<int>(draft_.Value(field)) : std::nullopt;
 }
 
 void SatellitePane::ShowRadios(int firstRow, int count, SatelliteField field) {
@@ -252,7 +227,7 @@ std::string SatellitePane::SwitchSummary() const {
 std::string SatellitePane::MotorSummary() const {
   const std::optional<int> type = Shared(SatelliteField::kMotorType);
   if (!type) return {};
-  const std::string text = TextOf(kMotorTypes, type);
+  const std::string text = TextOf(MotorTypeText, type);
   if (*type == 0) return text;
   const std::optional<int> index = Shared(SatelliteField::kMotorIndex);
   if (!index) return text;
@@ -270,15 +245,15 @@ std::string SatellitePane::Summary(int groupRow) const {
     case kLnb:
       return LnbSummary();
     case kLnbType:
-      return TextOf(kLnbTypes, Shared(SatelliteField::kLnbType));
+      return TextOf(LnbTypeText, Shared(SatelliteField::kLnbType));
     case kSwitch:
       return SwitchSummary();
     case kToneBurst:
-      return TextOf(kToneBursts, Shared(SatelliteField::kToneBurst));
+      return TextOf(ToneBurstText, Shared(SatelliteField::kToneBurst));
     case kMotor:
       return MotorSummary();
     case kMotorType:
-      return TextOf(kMotorTypes, Shared(SatelliteField::kMotorType));
+      return TextOf(MotorTypeText, Shared(SatelliteField::kMotorType));
     default: {
       const int k = (groupRow - kPredefined1) / 10;
       const DraftText& name = draft_.PredefinedName(std::clamp(k, 0, 2));
@@ -354,14 +329,6 @@ bool SatellitePane::TakeValue(const GridNotification& note) {
     }
   }
   return false;
-}
-
-void SatellitePane::Commit(bool asking) {
-  Prompter* user = Context().User();
-  if (!user) return;
-  const SatelliteDraft draft = draft_;
-  CommitSatelliteDraft(Context().Editing(), *user, draft, asking,
-                       Context().Config().PostEditAction);
 }
 
 }  // namespace vq

@@ -4,8 +4,9 @@
 
 #include <string>
 
-#include "editing/satellite_draft.h"
-#include "ui/panes/property_pane.h"
+#include "editing/panes/satellite_commit.h"
+#include "editing/panes/satellite_draft.h"
+#include "ui/panes/draft_pane.h"
 
 namespace vq {
 
@@ -54,33 +55,26 @@ inline int PredefinedNameRow(int k) { return kPredefinedName1 + 10 * k; }
 /// motor and predefined channels, or what several satellites share. The
 /// checks of the satellite pane refuse a typed value with their message
 /// before it reaches the SatelliteDraft, which the commit flow writes.
-class SatellitePane : public PropertyPane {
+class SatellitePane final : public DraftPane<SatelliteDraft, SatelliteField, CommitSatelliteDraft> {
  public:
-  using PropertyPane::PropertyPane;
-
-  void Commit(bool asking) override;
-  const SatelliteDraft& Draft() const { return draft_; }
-
- protected:
-  bool Load() override;
-  void Describe() override;
-  void Refresh() override;
-  std::string Summary(int groupRow) const override;
-  bool TakeValue(const GridNotification& note) override;
+  using DraftPane::DraftPane;
 
  private:
-  std::optional<int> Shared(SatelliteField field) const;
+  void Describe() override;
   void ShowRadios(int firstRow, int count, SatelliteField field);
   void ShowDisabledNumber(int row);
+  void Refresh() override;
   std::string LnbSummary() const;
   std::string SwitchSummary() const;
   std::string MotorSummary() const;
+  std::string Summary(int groupRow) const override;
   /// Shows the message that refused a value; true when there is none.
   bool Accepted(const std::string& refusal);
   /// With ColapseAfterSelection, closes the groups a choice on `row` ends.
   void CollapseAfterChoice(int row);
+  bool TakeValue(const GridNotification& note) override;
 
-  SatelliteDraft draft_;
+  bool LoadTexts(EditingView& view) override;
   std::string transponders_, channels_;
 };
 

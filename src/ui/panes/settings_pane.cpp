@@ -2,11 +2,11 @@
 
 #include "common/text_translation.h"
 #include "database/settings_database.h"
-#include "editing/editing_view.h"
-#include "editing/prompter.h"
-#include "editing/settings_categories.h"
-#include "editing/settings_values.h"
-#include "ui/app/editor_config.h"
+#include "editing/commands/editing_view.h"
+#include "editing/commands/prompter.h"
+#include "editing/settings/settings_categories.h"
+#include "editing/settings/settings_values.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/grid/date_time_text.h"
 #include "ui/panes/pane_context.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "editing/settings_draft.h"
+#include "editing/settings/settings_draft.h"
 #include "ui/panes/property_pane.h"
 #include "ui/panes/settings_pane_rows.h"
 

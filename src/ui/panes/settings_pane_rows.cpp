@@ -1,9 +1,10 @@
 #include "ui/panes/settings_pane_rows.h"
 
 #include "database/lookup_tables.h"
-#include "editing/settings_categories.h"
-#include "editing/settings_texts.h"
-#include "editing/settings_values.h"
+#include "editing/settings/settings_categories.h"
+#include "editing/settings/settings_texts.h"
+#include "editing/settings/settings_values.h"
+#include "ui/panes/lookup_option_texts.h"
 
 namespace vq {
 namespace settings_rows {
@@ -55,10 +56,11 @@ SettingRow Indexed(int row, const char* label, int group, std::vector<std::strin
 
 // Two options, the first for the stored value 1 and the second for any
 // other: choosing the second keeps another value as it is.
-SettingRow OneOrOther(int row, const char* label, int group, const char* one, const char* other,
+// Value 1 and any other value, named by `text` (of 1 and of 0).
+SettingRow OneOrOther(int row, const char* label, int group, std::string_view (*text)(int),
                       Read get, Write set) {
   SettingRow r{row, label, group, RowKind::OptionList};
-  r.options = {one, other};
+  r.options = {std::string(text(1)), std::string(text(0))};
   r.value = [get](const Config& c) { return get(c) == 1 ? 0 : 1; };
   r.setValue = [get, set](Config c, int index) {
     if (index == 0)
@@ -80,15 +82,9 @@ SettingRow Text(int row, const char* label, int group, int limit,
   return r;
 }
 
-std::vector<std::string> Table(int count, std::string_view (*text)(int)) {
-  std::vector<std::string> options;
-  for (int i = 0; i < count; ++i) options.emplace_back(text(i));
-  return options;
-}
-
 SettingRow Language(int row, const char* label, uint8_t (Config::*get)() const,
                     void (Config::*set)(uint8_t)) {
-  return Indexed(row, label, kLanguageGroup, Table(kLanguageCount, LanguageText), Get(get),
+  return Indexed(row, label, kLanguageGroup, LookupOptions(kLanguageCount, LanguageText), Get(get),
                  Put(set));
 }
 
@@ -119,17 +115,19 @@ SettingRow LocationRow(int row, const char* label, bool longitude) {
 std::vector<SettingRow> TvRows() {
   return {
       Indexed(kScreenType, VQ_TRANSLATE_NOOP("CoreText", "Screen Type"), kTvGroup,
-              {"4:3", "16:9", "Pan&Scan"}, Get(&Config::GetScreenType),
+              LookupOptions(kScreenTypeCount, ScreenTypeText), Get(&Config::GetScreenType),
               Put(&Config::SetScreenType)),
       Indexed(kSignalOutput, VQ_TRANSLATE_NOOP("CoreText", "Signal Output"), kTvGroup,
-              {"MULTI", "PAL"}, Get(&Config::GetSignalOutput), Put(&Config::SetSignalOutput)),
+              LookupOptions(kSignalOutputCount, SignalOutputText), Get(&Config::GetSignalOutput),
+              Put(&Config::SetSignalOutput)),
       Indexed(kScartOutput, VQ_TRANSLATE_NOOP("CoreText", "SCART Output"), kTvGroup,
-              {"RGB", "CVBS"}, Get(&Config::GetScartOutput), Put(&Config::SetScartOutput)),
+              LookupOptions(kScartOutputCount, ScartOutputText), Get(&Config::GetScartOutput),
+              Put(&Config::SetScartOutput)),
       // The pane re-ranges it to the TV system's channels.
       Number(kUhfChannel, VQ_TRANSLATE_NOOP("CoreText", "UHF Channel"), kTvGroup, 13, 81,
              Get(&Config::GetUhfChannel), Put(&Config::SetUhfChannel)),
       Indexed(kTvSystem, VQ_TRANSLATE_NOOP("CoreText", "TV System"), kTvGroup,
-              {"NTSC-M", "PAL-B/G", "PAL-I", "PAL-D/K"}, Get(&Config::GetTvSystem),
+              LookupOptions(kTvSystemCount, TvSystemText), Get(&Config::GetTvSystem),
               [](Config c, int system) { SetTvSystemKeepingUhf(c, static_cast<uint8_t>(system)); }),
       Number(kFineTuning, VQ_TRANSLATE_NOOP("CoreText", "Fine Tuning"), kTvGroup, -4, 4,
              Get(&Config::GetFineTuning), Put(&Config::SetFineTuning)),
@@ -145,7 +143,7 @@ std::vector<SettingRow> TvRows() {
 std::vector<SettingRow> LanguageRows() {
   return {
       Indexed(kMenuLanguage, VQ_TRANSLATE_NOOP("CoreText", "Menu"), kLanguageGroup,
-              Table(kMenuLanguageCount, MenuLanguageText), Get(&Config::GetMenuLanguage),
+              LookupOptions(kMenuLanguageCount, MenuLanguageText), Get(&Config::GetMenuLanguage),
               Put(&Config::SetMenuLanguage)),
       Check(kSubtitles, VQ_TRANSLATE_NOOP("CoreText", "Subtitles"), kLanguageGroup,
             &Config::IsSubtitles, &Config::SetSubtitles),
@@ -223,7 +221,7 @@ std::vector<SettingRow> UserInterfaceRows() {
              Get(&Config::GetOsdTransparency), Put(&Config::SetOsdTransparency)),
       Check(kFadeInOut, VQ_TRANSLATE_NOOP("CoreText", "Fade in/out"), g, &Config::IsFadeInOut,
             &Config::SetFadeInOut),
-      OneOrOther(kTeletext, VQ_TRANSLATE_NOOP("CoreText", "Teletext"), g, "SOFT_TTX", "VBI MODE",
+      OneOrOther(kTeletext, VQ_TRANSLATE_NOOP("CoreText", "Teletext"), g, TeletextText,
                  Get(&Config::GetTeletext), Put(&Config::SetTeletext)),
       Check(kCiMessages, VQ_TRANSLATE_NOOP("CoreText", "CI Messages"), g, &Config::IsCiMessages,
             &Config::SetCiMessages),
@@ -258,8 +256,8 @@ std::vector<SettingRow> NetworkRows() {
              Put(&Config::SetPort)),
       Check(kDhcp, "DHCP", g, &Config::IsDhcp, &Config::SetDhcp),
       OneOrOther(kConnectionMode, VQ_TRANSLATE_NOOP("CoreText", "Conn. Mode"), g,
-                 VQ_TRANSLATE_NOOP("CoreText", "Auto"), VQ_TRANSLATE_NOOP("CoreText", "Manual"),
-                 Get(&Config::GetConnectionMode), Put(&Config::SetConnectionMode)),
+                 ConnectionModeText, Get(&Config::GetConnectionMode),
+                 Put(&Config::SetConnectionMode)),
       Text(
           kNetworkId, "ID", g, 11, [](const Config& c) { return c.GetNetworkId(); },
           [](Config c, const std::string& typed) {
@@ -287,10 +285,8 @@ std::vector<SettingRow> OtherRows() {
       LocationRow(kLongitude, VQ_TRANSLATE_NOOP("CoreText", "Longitude"), true),
       LocationRow(kLatitude, VQ_TRANSLATE_NOOP("CoreText", "Latitude"), false),
       Indexed(kF1Button, VQ_TRANSLATE_NOOP("CoreText", "F1 Button"), kOtherGroup,
-              {VQ_TRANSLATE_NOOP("CoreText", "Sleep Timer"), "Premiere MF",
-               VQ_TRANSLATE_NOOP("CoreText", "Find"), VQ_TRANSLATE_NOOP("CoreText", "Fav List"),
-               VQ_TRANSLATE_NOOP("CoreText", "Zoom")},
-              Get(&Config::GetF1Button), Put(&Config::SetF1Button)),
+              LookupOptions(kF1ButtonCount, F1ButtonText), Get(&Config::GetF1Button),
+              Put(&Config::SetF1Button)),
   };
 }
 
@@ -381,7 +377,9 @@ std::vector<SettingRow> SettingRows(int category) {
   }
 }
 
-std::vector<std::string> TimerModeOptions() { return Table(kTimerModeCount, TimerModeText); }
+std::vector<std::string> TimerModeOptions() {
+  return LookupOptions(kTimerModeCount, TimerModeText);
+}
 
 std::vector<std::string> GmtOffsetOptions() {
   std::vector<std::string> options;

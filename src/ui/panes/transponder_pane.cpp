@@ -1,14 +1,16 @@
 #include "ui/panes/transponder_pane.h"
 
+#include <array>
 #include <utility>
 
 #include "common/text_translation.h"
+#include "database/lookup_tables.h"
 #include "database/settings_database.h"
-#include "editing/command_frame.h"
-#include "editing/editing_view.h"
-#include "editing/transponder_commit.h"
-#include "ui/app/editor_config.h"
+#include "editing/commands/command_frame.h"
+#include "editing/commands/editing_view.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/panes/channel_pane_texts.h"
+#include "ui/panes/lookup_option_texts.h"
 #include "ui/panes/pane_context.h"
 
 namespace vq {
@@ -51,10 +53,7 @@ int ValueOfOption(TransponderField field, int option) {
 
 }  // namespace
 
-bool TransponderPane::Load() {
-  EditingView& view = Context().Editing();
-  draft_ = TransponderDraft::FromSelection(view);
-  if (draft_.Empty()) return false;
+bool TransponderPane::LoadTexts(EditingView& view) {
   const std::vector<TransponderNode*> transponders = draft_.Resolve(view.Database());
   if (transponders.empty()) return false;
   const TransponderNode* first = transponders.front();
@@ -90,32 +89,39 @@ void TransponderPane::Describe() {
             std::max(1, draft_.NumberLimit()));
   AddRow(kName, VQ_TRANSLATE_NOOP("CoreText", "Name"), kGeneral, RowKind::Text);
   grid.setTextLimit(kName, kValueColumn, static_cast<int>(TransponderRecord::kNameWidth));
-  AddNumber(kFrequency, VQ_TRANSLATE_NOOP("CoreText", "Frequency"), kGeneral,
-            RangeOf(TransponderField::kFrequency).minimum,
-            RangeOf(TransponderField::kFrequency).maximum);
+  AddFieldNumber(kFrequency, VQ_TRANSLATE_NOOP("CoreText", "Frequency"), kGeneral,
+                 TransponderField::kFrequency);
   grid.setUnit(kFrequency, kValueColumn, " MHz");
-  AddNumber(kSymbolRate, VQ_TRANSLATE_NOOP("CoreText", "Symbol Rate"), kGeneral, 1000, 50000);
+  AddFieldNumber(kSymbolRate, VQ_TRANSLATE_NOOP("CoreText", "Symbol Rate"), kGeneral,
+                 TransponderField::kSymbolRate);
   grid.setUnit(kSymbolRate, kValueColumn, " kb/s");
-  AddOptions(
-      kPolarization, VQ_TRANSLATE_NOOP("CoreText", "Polarization"), kGeneral,
-      {VQ_TRANSLATE_NOOP("CoreText", "Horizontal"), VQ_TRANSLATE_NOOP("CoreText", "Vertical")});
+  // A transponder has a polarisation of its own: "Auto" is not offered.
+  AddOptions(kPolarization, VQ_TRANSLATE_NOOP("CoreText", "Polarization"), kGeneral,
+             LookupOptions(kPolarizationCount, PolarizationText, 1));
   AddOptions(kFec, VQ_TRANSLATE_NOOP("CoreText", "FEC"), kGeneral,
-             {"1/2", "2/3", "3/4", "5/6", "7/8", VQ_TRANSLATE_NOOP("CoreText", "Auto")});
+             LookupOptions(kFecCount, FecText));
   AddOptions(kFtaOnly, VQ_TRANSLATE_NOOP("CoreText", "FTA Only"), kGeneral,
-             {VQ_TRANSLATE_NOOP("CoreText", "Yes"), VQ_TRANSLATE_NOOP("CoreText", "No")});
+             {std::string(YesNoText(true)), std::string(YesNoText(false))});
   // Several transponders show the identifiers in another order, under
   // shorter labels.
-  if (single) {
-    AddNumber(kTpId, VQ_TRANSLATE_NOOP("CoreText", "TP ID"), kGeneral, 0, 65535);
-    AddNumber(kNetworkId, VQ_TRANSLATE_NOOP("CoreText", "Network ID"), kGeneral, 0, 65535);
-    AddNumber(kEcmChannelId, VQ_TRANSLATE_NOOP("CoreText", "ECM Chan ID"), kGeneral, 0, 8191);
-    AddNumber(kEcmCasId, VQ_TRANSLATE_NOOP("CoreText", "ECM CAS ID"), kGeneral, 0, 8191);
-  } else {
-    AddNumber(kEcmChannelId, VQ_TRANSLATE_NOOP("CoreText", "ECM ID"), kGeneral, 0, 8191);
-    AddNumber(kTpId, VQ_TRANSLATE_NOOP("CoreText", "TP ID"), kGeneral, 0, 65535);
-    AddNumber(kNetworkId, VQ_TRANSLATE_NOOP("CoreText", "Network ID"), kGeneral, 0, 65535);
-    AddNumber(kEcmCasId, VQ_TRANSLATE_NOOP("CoreText", "CAS ID"), kGeneral, 0, 8191);
-  }
+  struct IdRow {
+    int row;
+    const char* label;
+    TransponderField field;
+  };
+  using F = TransponderField;
+  const std::array<IdRow, 4> oneIds = {
+      {{kTpId, VQ_TRANSLATE_NOOP("CoreText", "TP ID"), F::kTpId},
+       {kNetworkId, VQ_TRANSLATE_NOOP("CoreText", "Network ID"), F::kNetworkId},
+       {kEcmChannelId, VQ_TRANSLATE_NOOP("CoreText", "ECM Chan ID"), F::kEcmChannelId},
+       {kEcmCasId, VQ_TRANSLATE_NOOP("CoreText", "ECM CAS ID"), F::kEcmCasId}}};
+  const std::array<IdRow, 4> sharedIds = {
+      {{kEcmChannelId, VQ_TRANSLATE_NOOP("CoreText", "ECM ID"), F::kEcmChannelId},
+       {kTpId, VQ_TRANSLATE_NOOP("CoreText", "TP ID"), F::kTpId},
+       {kNetworkId, VQ_TRANSLATE_NOOP("CoreText", "Network ID"), F::kNetworkId},
+       {kEcmCasId, VQ_TRANSLATE_NOOP("CoreText", "CAS ID"), F::kEcmCasId}}};
+  for (const IdRow& id : single ? oneIds : sharedIds)
+    AddFieldNumber(id.row, id.label, kGeneral, id.field);
   AddRow(kChannels, VQ_TRANSLATE_NOOP("CoreText", "Channels"), kGeneral, RowKind::None);
   ShowText(kChannels, channels_);
 
@@ -134,10 +140,6 @@ void TransponderPane::Describe() {
     Enable(kSatellite, false);
     for (const auto& [row, label] : satelliteRows) Enable(row, false);
   }
-}
-
-std::optional<int> TransponderPane::Shared(TransponderField field) const {
-  return draft_.Known(field) ? std::optional<int>(draft_.Value(field)) : std::nullopt;
 }
 
 void TransponderPane::Refresh() {
@@ -177,14 +179,6 @@ bool TransponderPane::TakeValue(const GridNotification& note) {
     return option >= 0 && draft_.Set(*field, ValueOfOption(*field, option));
   }
   return draft_.Set(*field, NumberAt(row));
-}
-
-void TransponderPane::Commit(bool asking) {
-  Prompter* user = Context().User();
-  if (!user) return;
-  const TransponderDraft draft = draft_;
-  CommitTransponderDraft(Context().Editing(), *user, draft, asking,
-                         Context().Config().PostEditAction);
 }
 
 }  // namespace vq

@@ -4,8 +4,9 @@
 
 #include <string>
 
-#include "editing/transponder_draft.h"
-#include "ui/panes/property_pane.h"
+#include "editing/panes/transponder_commit.h"
+#include "editing/panes/transponder_draft.h"
+#include "ui/panes/draft_pane.h"
 
 namespace vq {
 
@@ -37,24 +38,18 @@ enum Row : int {
 /// FTA only that several share (the other rows disabled), and read-only
 /// its satellite. Values go into a TransponderDraft, which the commit flow
 /// writes.
-class TransponderPane : public PropertyPane {
+class TransponderPane final
+    : public DraftPane<TransponderDraft, TransponderField, CommitTransponderDraft> {
  public:
-  using PropertyPane::PropertyPane;
+  using DraftPane::DraftPane;
 
-  void Commit(bool asking) override;
-  const TransponderDraft& Draft() const { return draft_; }
-
- protected:
-  bool Load() override;
+ private:
   void Describe() override;
   void Refresh() override;
   std::string Summary(int groupRow) const override;
   bool TakeValue(const GridNotification& note) override;
 
- private:
-  std::optional<int> Shared(TransponderField field) const;
-
-  TransponderDraft draft_;
+  bool LoadTexts(EditingView& view) override;
   std::string channels_;  ///< "T-%d, R-%d, D-%d" of one transponder
   std::string satelliteName_, position_, transponders_, satelliteChannels_;
   std::string satelliteSummary_;

@@ -1,11 +1,8 @@
 #include "ui/view/channel_list_model.h"
 
-#include <algorithm>
-
 #include "database/settings_database.h"
 #include "ui/view/list_images.h"
 #include "ui/view/list_state.h"
-#include "ui/view/row_removal.h"
 #include "ui/view/row_texts.h"
 
 namespace vq {
@@ -67,76 +64,29 @@ const char* FlagName(int column) {
   }
 }
 
-}  // namespace
-
-ChannelListModel::ChannelListModel(QObject* parent) : RecordListModel(ChannelColumns(), parent) {}
-
-std::vector<ChannelNode*> ChannelListModel::Collect(const SettingsDatabase* database, int source,
-                                                    int type) const {
+// The channels of `source` in its ordering.
+std::vector<ChannelNode*> ChannelRows(const SettingsDatabase* database, int source, int type) {
   std::vector<ChannelNode*> rows;
-  if (database) {
-    if (source >= kSourceFavorites)
-      database->CollectFavoriteMembers(source - kSourceFavorites, &rows, type);
-    else if (source >= kSourceSatellite)
-      database->CollectChannels(rows, type, kFilterSatellite, source - kSourceSatellite);
-    else
-      database->CollectChannels(rows, type, source);
-  }
-  if (IsDescending()) std::reverse(rows.begin(), rows.end());
+  if (!database) return rows;
+  if (source >= kSourceFavorites)
+    database->CollectFavoriteMembers(source - kSourceFavorites, &rows, type);
+  else if (source >= kSourceSatellite)
+    database->CollectChannels(rows, type, kFilterSatellite, source - kSourceSatellite);
+  else
+    database->CollectChannels(rows, type, source);
   return rows;
 }
 
+}  // namespace
+
+ChannelListModel::ChannelListModel(QObject* parent) : NodeListModel(ChannelColumns(), parent) {}
+
 void ChannelListModel::Fill(const SettingsDatabase* database, int source, int type) {
-  beginResetModel();
-  rows_ = Collect(database, source, type);
-  endResetModel();
+  FillRows(ChannelRows(database, source, type));
 }
 
 void ChannelListModel::Reorder(const SettingsDatabase* database, int source, int type) {
-  if (!TakeReordered(rows_, Collect(database, source, type))) Fill(database, source, type);
-}
-
-void ChannelListModel::DropRowsIf(const std::function<bool(const ChannelNode*)>& doomed) {
-  RemoveRowsIf(
-      rows_, doomed,
-      [this](int first, int last) {
-        beginRemoveRows({}, first, last);
-        rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
-        endRemoveRows();
-      },
-      [this](std::vector<ChannelNode*> kept) {
-        beginResetModel();
-        rows_ = std::move(kept);
-        endResetModel();
-      });
-}
-
-void ChannelListModel::Clear() {
-  beginResetModel();
-  rows_.clear();
-  endResetModel();
-}
-
-void ChannelListModel::Refresh() {
-  if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-}
-
-ChannelNode* ChannelListModel::NodeAt(int row) const {
-  return row >= 0 && row < rowCount() ? rows_[static_cast<size_t>(row)] : nullptr;
-}
-
-int ChannelListModel::RowOf(const ChannelNode* node) const {
-  const auto it = std::find(rows_.begin(), rows_.end(), node);
-  return it == rows_.end() ? -1 : static_cast<int>(it - rows_.begin());
-}
-
-int ChannelListModel::PositionAt(int row) const {
-  if (row < 0 || row >= rowCount()) return -1;
-  return IsDescending() ? rowCount() - 1 - row : row;
-}
-
-int ChannelListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  ReorderRows(ChannelRows(database, source, type));
 }
 
 QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
@@ -159,7 +109,5 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
       return {};
   }
 }
-
-void ChannelListModel::ReverseRows() { std::reverse(rows_.begin(), rows_.end()); }
 
 }  // namespace vq

@@ -2,4 +2,4 @@
 /// @file
 /// The list state lives with the editing commands that read it.
 
-#include "editing/list_state.h"
+#include "editing/commands/list_state.h"

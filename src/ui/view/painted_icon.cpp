@@ -38,7 +38,8 @@ int Darkness(QRgb pixel) {
 /// (premultiplied ARGB), behind the icon, so ink that would vanish on a dark
 /// background keeps its outline. Light backgrounds never see this.
 QImage WithRim(const QImage& icon, int radius) {
-  const int w = icon.width(), h = icon.height();
+  const int w = icon.width();
+  const int h = icon.height();
   std::vector<int> dark(static_cast<size_t>(w) * h);
   for (int y = 0; y < h; ++y) {
     const QRgb* line = reinterpret_cast<const QRgb*>(icon.constScanLine(y));
@@ -52,7 +53,8 @@ QImage WithRim(const QImage& icon, int radius) {
       int strength = 0;
       for (int dy = -radius; dy <= radius; ++dy)
         for (int dx = -radius; dx <= radius; ++dx) {
-          const int sx = x + dx, sy = y + dy;
+          const int sx = x + dx;
+          const int sy = y + dy;
           if (sx >= 0 && sy >= 0 && sx < w && sy < h && dx * dx + dy * dy <= radius * radius + 1)
             strength = std::max(strength, dark[static_cast<size_t>(sy) * w + sx]);
         }

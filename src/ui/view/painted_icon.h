@@ -33,7 +33,7 @@ inline const QColor kPurple(0x7a, 0x4f, 0xb8);
 
 /// A rounded pen of `width` logical pixels, as every painted icon uses.
 inline QPen IconStroke(const QColor& color, qreal width) {
-  return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  return {color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
 }
 
 }  // namespace vq

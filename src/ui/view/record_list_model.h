@@ -1,10 +1,9 @@
 #pragma once
 /// @file
-/// Base of the channel, transponder and satellite list models.
+/// Base of the list models: columns, headers and the number column's order.
 
 #include <QAbstractTableModel>
 #include <QStringList>
-#include <algorithm>
 #include <vector>
 
 namespace vq {
@@ -17,12 +16,11 @@ struct ListColumn {
   bool numeric;
 };
 
-/// A read-only table whose rows stand for database nodes, in display order.
+/// A read-only table whose rows stand for records, in display order.
 ///
-/// Subclasses keep the row-to-node mapping; this class supplies headers,
-/// alignment and the "sorted high to low" state of the number column. Rows
-/// are rebuilt as a whole by the subclass's Fill, or only where they moved
-/// by its Reorder.
+/// Subclasses keep the rows (NodeListModel for database nodes); this class
+/// supplies headers, alignment and the "sorted high to low" state of the
+/// number column.
 class RecordListModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -43,28 +41,6 @@ class RecordListModel : public QAbstractTableModel {
   /// Reverses the subclass's rows in place (inside a layout change).
   virtual void ReverseRows() = 0;
   QVariant Alignment(int column) const;
-
-  /// Takes `fresh` as the rows when it holds the nodes of `rows` in another
-  /// order, redrawing only the rows from the first to the last that changed;
-  /// selection and current row stay where they were. False, nothing
-  /// changed, when the nodes differ.
-  template <class Node>
-  bool TakeReordered(std::vector<Node*>& rows, std::vector<Node*> fresh) {
-    if (fresh.size() != rows.size()) return false;
-    const auto first = std::mismatch(rows.begin(), rows.end(), fresh.begin()).first - rows.begin();
-    if (first == static_cast<long>(rows.size())) return true;
-    const auto last = rows.size() - 1 -
-        (std::mismatch(rows.rbegin(), rows.rend(), fresh.rbegin()).first - rows.rbegin());
-    std::vector<Node*> before(rows.begin() + first, rows.begin() + static_cast<long>(last) + 1);
-    std::vector<Node*> after(fresh.begin() + first, fresh.begin() + static_cast<long>(last) + 1);
-    std::sort(before.begin(), before.end());
-    std::sort(after.begin(), after.end());
-    if (before != after) return false;
-    rows = std::move(fresh);
-    emit dataChanged(index(static_cast<int>(first), 0),
-                     index(static_cast<int>(last), columnCount() - 1));
-    return true;
-  }
 
  private:
   std::vector<ListColumn> columns_;

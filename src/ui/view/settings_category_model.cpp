@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "common/qt/core_text.h"
-#include "editing/settings_category_list.h"
+#include "editing/settings/settings_category_list.h"
 #include "ui/view/list_images.h"
 
 namespace vq {

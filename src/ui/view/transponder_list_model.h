@@ -2,10 +2,7 @@
 /// @file
 /// The rows of the transponder list.
 
-#include <functional>
-#include <vector>
-
-#include "ui/view/record_list_model.h"
+#include "ui/view/node_list_model.h"
 
 namespace vq {
 
@@ -14,7 +11,7 @@ class TransponderNode;
 
 /// All transponders by transponder number, or one satellite's by their place
 /// in it; each row bound to its node.
-class TransponderListModel : public RecordListModel {
+class TransponderListModel : public NodeListModel<TransponderNode> {
   Q_OBJECT
 
  public:
@@ -26,25 +23,8 @@ class TransponderListModel : public RecordListModel {
   /// The same after a move that only changed the order: only the rows that
   /// moved are redrawn and the selection stays (else as Fill).
   void Reorder(const SettingsDatabase* database, int listSatellite);
-  /// Takes out the rows whose node `doomed` picks (records about to be
-  /// deleted); the other rows keep their selection.
-  void DropRowsIf(const std::function<bool(const TransponderNode*)>& doomed);
-  /// Empties the list (every record is about to be freed).
-  void Clear();
-  void Refresh();
 
-  TransponderNode* NodeAt(int row) const;
-  int RowOf(const TransponderNode* node) const;
-  int PositionAt(int row) const;
-
-  int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
-
- protected:
-  void ReverseRows() override;
-
- private:
-  std::vector<TransponderNode*> rows_;
 };
 
 }  // namespace vq

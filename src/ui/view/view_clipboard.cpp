@@ -3,11 +3,11 @@
 #include <QAction>
 #include <QMenu>
 
-#include "editing/apply_commands.h"
-#include "editing/clipboard.h"
-#include "editing/copy_commands.h"
-#include "editing/paste_commands.h"
-#include "ui/app/editor_config.h"
+#include "editing/clipboard/apply_commands.h"
+#include "editing/clipboard/clipboard.h"
+#include "editing/clipboard/copy_commands.h"
+#include "editing/clipboard/paste_commands.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
 #include "ui/view/settings_category_model.h"

@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <functional>
 
-#include "editing/clipboard_snapshot.h"
-#include "editing/clipboard_states.h"
+#include "editing/clipboard/clipboard_snapshot.h"
+#include "editing/clipboard/clipboard_states.h"
 #include "ui/view/context_menus.h"
 
 class QAction;

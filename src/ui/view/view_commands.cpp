@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "editing/channel_commands.h"
-#include "editing/command_states.h"
-#include "editing/favorite_commands.h"
-#include "editing/model_switch.h"
-#include "editing/move_commands.h"
-#include "editing/send_to.h"
-#include "editing/transponder_commands.h"
+#include "editing/commands/channel_commands.h"
+#include "editing/commands/command_states.h"
+#include "editing/commands/favorite_commands.h"
+#include "editing/commands/model_switch.h"
+#include "editing/commands/move_commands.h"
+#include "editing/commands/send_to.h"
+#include "editing/commands/transponder_commands.h"
 #include "ui/panes/pane_host.h"
 #include "ui/view/channel_drag.h"
 #include "ui/view/context_menus.h"

@@ -3,7 +3,7 @@
 /// The main view seen through the editing commands' EditingView.
 
 #include "database/index_observer.h"
-#include "editing/editing_view.h"
+#include "editing/commands/editing_view.h"
 
 namespace vq {
 

@@ -24,6 +24,10 @@ void CVQChannelEditorView::ShowContextMenu(int tab, const QPoint& globalPos) {
   // "Apply category settings" needs a category under the pointer.
   RecordTableView* list = pageList_[tab]->List();
   clipboard_->Plug(menu, list->indexAt(list->viewport()->mapFromGlobal(globalPos)).isValid());
+  if (tab == kTabChannels && channelMenuExtension_) {
+    menu.menu->addSeparator();
+    channelMenuExtension_(menu.menu);
+  }
   menu.menu->popup(globalPos);
 }
 

@@ -9,8 +9,8 @@
 
 #include "database/settings_database.h"
 #include "document/qt/vq_channel_editor_doc.h"
-#include "editing/settings_category_list.h"
-#include "ui/app/editor_config.h"
+#include "editing/settings/settings_category_list.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/pane_host.h"
 #include "ui/view/channel_list_model.h"

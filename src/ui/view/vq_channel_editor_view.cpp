@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "document/qt/vq_channel_editor_doc.h"
-#include "ui/app/editor_config.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/pane_host.h"
 #include "ui/view/channel_list_model.h"

@@ -139,6 +139,11 @@ class CVQChannelEditorView : public QWidget {
   void ShowStatus(const QString& text);
   /// Marks the document modified (databaseChanged).
   void MarkModified();
+  /// Called with the channel list's context menu before it shows, to add
+  /// entries of commands that live outside the view.
+  void SetChannelMenuExtension(std::function<void(QMenu*)> extend) {
+    channelMenuExtension_ = std::move(extend);
+  }
   /// The frame's "Special Actions" entries, enabled by UpdateButtons.
   void AttachSpecialActions(QAction* deleteDataChannels, QAction* deleteEmptyTransponders);
   /// @}
@@ -238,6 +243,7 @@ class CVQChannelEditorView : public QWidget {
   QPointer<QAction> deleteDataChannels_;
   QPointer<QAction> deleteEmptyTransponders_;
   ChannelDrag* drag_ = nullptr;
+  std::function<void(QMenu*)> channelMenuExtension_;
 };
 
 }  // namespace vq

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "../fake_editing_view.h"
-#include "editing/channel_commands.h"
+#include "editing/commands/channel_commands.h"
 #include "editing/find/find_query.h"
 #include "editing/find/list_matches.h"
 #include "editing/find/record_matches.h"

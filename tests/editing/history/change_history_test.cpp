@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editing/channel_commands.h"
+#include "editing/commands/channel_commands.h"
 #include "editing/history/change_history.h"
 #include "editing/history/history_step.h"
 #include "history_test_support.h"

@@ -6,7 +6,7 @@
 
 #include "editing/history/change_history.h"
 #include "editing/history/history_step.h"
-#include "editing/model_switch.h"
+#include "editing/commands/model_switch.h"
 #include "history_test_support.h"
 
 namespace vq::test {

@@ -7,7 +7,7 @@
 
 #include "link/usb/usb_test_images.h"
 #include "vqtool/tool.h"
-#include "vqtool/usb_commands.h"
+#include "vqtool/usb_options.h"
 
 namespace vq::tool {
 namespace {
@@ -55,17 +55,17 @@ TEST(UsbToolTest, TheDeviceFilterComesFromTheOptionsOrTheEditorsProfile) {
     const auto product = static_cast<uint16_t>(random());
     std::ofstream(profile.Path()) << "[General]\nVendorId=1\n\n[SettingsUSB]\nVendorId = "
                                   << text(vendor) << "\r\nProductId=" << text(product) << "\n";
-    CommandLine line;
-    line.options["--profile"] = profile.Path();
+    UsbOptions options;
+    options.profile = profile.Path();
     usb::DeviceFilter filter;
     std::string error;
-    ASSERT_TRUE(ReadDeviceFilter(line, filter, error)) << error;
+    ASSERT_TRUE(ReadDeviceFilter(options, filter, error)) << error;
     EXPECT_EQ(filter.vendorId, vendor);
     EXPECT_EQ(filter.productId, product);
     // An option wins over the profile.
     const auto other = static_cast<uint16_t>(random());
-    line.options["--product"] = text(other);
-    ASSERT_TRUE(ReadDeviceFilter(line, filter, error)) << error;
+    options.product = other;
+    ASSERT_TRUE(ReadDeviceFilter(options, filter, error)) << error;
     EXPECT_EQ(filter.vendorId, vendor);
     EXPECT_EQ(filter.productId, other);
   }

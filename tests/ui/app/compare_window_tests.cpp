@@ -13,9 +13,9 @@
 #include "compare_test_support.h"
 #include "document/qt/vq_channel_editor_doc.h"
 #include "invariant_checks.h"
-#include "ui/app/compare_command.h"
+#include "ui/app/commands/compare_command.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/dialogs/compare_review_dialog.h"
 
 namespace vq::test {

@@ -14,7 +14,7 @@
 
 #include "../view/view_fixture.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/grid/grid_painter.h"
 #include "ui/grid/property_grid.h"
 #include "ui/grid/scheme_colors.h"

@@ -1,4 +1,4 @@
-#include "ui/app/editor_config_dialog.h"
+#include "ui/app/config/editor_config_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/app/editor_config.h"
+#include "ui/app/config/editor_config.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/app/profile_placement.h"
+#include "link/serial/line_settings.h"
+#include "ui/app/config/profile_placement.h"
 
 namespace vq {
 namespace {
@@ -29,7 +30,7 @@ TEST(EditorConfigTest, FirstStartGivesTheDefaults) {
   EXPECT_EQ(config.CurrentTab, 0);
   EXPECT_EQ(config.CurrentSettingsItem, 0);
   EXPECT_EQ(config.Port, 0);
-  EXPECT_EQ(kLineSpeeds[config.Bitrate], 115200);
+  EXPECT_EQ(serial::kLineSpeeds[static_cast<size_t>(config.Bitrate)], 115200);
   EXPECT_EQ(config.DataBits + 5, 5);
   EXPECT_EQ(config.ParityBit, 0);
   EXPECT_EQ(config.StopBit, 0);

@@ -10,7 +10,7 @@
 
 #include "../view/view_fixture.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/property_pane.h"
 #include "ui/view/list_page.h"

@@ -20,7 +20,7 @@
 #include "editing/history/database_state.h"
 #include "support/full_database.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/channel_pane_rows.h"
 #include "ui/panes/property_pane.h"

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "ui/app/toolbar_icons.h"
+#include "ui/app/frame/toolbar_icons.h"
 #include "ui/view/list_images.h"
 
 namespace vq::test {

@@ -8,10 +8,10 @@
 
 #include "../view/view_fixture.h"
 #include "document/qt/vq_channel_editor_doc.h"
-#include "editing/list_state.h"
+#include "editing/commands/list_state.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
-#include "ui/app/preset_menu_commands.h"
+#include "ui/app/frame/main_frame.h"
+#include "ui/app/commands/preset_menu_commands.h"
 #include "ui/view/channel_list_model.h"
 #include "ui/view/transponder_list_model.h"
 

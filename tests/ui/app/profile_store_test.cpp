@@ -1,11 +1,11 @@
-#include "ui/app/profile_store.h"
+#include "ui/app/config/profile_store.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ui/app/recent_files.h"
+#include "ui/app/config/recent_files.h"
 
 namespace vq {
 namespace {

@@ -14,7 +14,7 @@
 #include "../view/view_fixture.h"
 #include "support/installed_catalogue.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 
 namespace vq::test {
 namespace {

@@ -18,8 +18,8 @@
 #include "document/qt/vq_channel_editor_doc.h"
 #include "serial_emulator/serial_emulator.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/editor_config_dialog.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/config/editor_config_dialog.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/view/channel_list_model.h"
 
 namespace vq::test {

@@ -15,7 +15,7 @@
 #include "../view/view_fixture.h"
 #include "support/installed_catalogue.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
 #include "ui/view/row_texts.h"

@@ -11,7 +11,7 @@
 #include "../view/view_fixture.h"
 #include "support/installed_catalogue.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/grid/property_grid.h"
 #include "ui/view/favorites_panel.h"
 #include "ui/view/statistics_panel.h"

@@ -27,7 +27,7 @@
 #include "support/modal_watchdog.h"
 #include "ui/app/command_line.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/dialogs/import_summary_dialog.h"
 #include "ui/dialogs/serial_transfer_dialog.h"
 #include "ui/dialogs/usb_flash_writing_dialog.h"

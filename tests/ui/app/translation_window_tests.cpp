@@ -15,8 +15,8 @@
 
 #include "support/installed_catalogue.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/editor_config_dialog.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/config/editor_config_dialog.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/transponder_review_dialog.h"
 #include "ui/view/channel_list_model.h"

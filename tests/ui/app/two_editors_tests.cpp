@@ -18,10 +18,10 @@
 #include <memory>
 
 #include "document/settings_file.h"
-#include "editing/list_state.h"
+#include "editing/commands/list_state.h"
 #include "support/database_builder.h"
-#include "ui/app/editor_config.h"
-#include "ui/app/profile_store.h"
+#include "ui/app/config/editor_config.h"
+#include "ui/app/config/profile_store.h"
 
 namespace vq::test {
 namespace {

@@ -19,8 +19,8 @@
 #include "scan_table_texts.h"
 #include "scripted_http_server.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
-#include "ui/app/transponder_update_command.h"
+#include "ui/app/frame/main_frame.h"
+#include "ui/app/commands/transponder_update_command.h"
 #include "ui/dialogs/transponder_review_dialog.h"
 #include "ui/dialogs/transponder_review_model.h"
 

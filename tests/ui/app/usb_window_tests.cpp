@@ -14,7 +14,7 @@
 #include "link/usb/qt/usb_receiver_link.h"
 #include "support/modal_watchdog.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/dialogs/usb_flash_writing_dialog.h"
 #include "ui/view/channel_list_model.h"
 

@@ -14,7 +14,7 @@
 #include "link/serial/pty_fixture.h"
 #include "link/serial/serial_protocol.h"
 #include "serial_emulator/serial_emulator.h"
-#include "ui/app/serial_profile.h"
+#include "ui/app/commands/serial_profile.h"
 #include "ui/dialogs/serial_transfer_dialog.h"
 
 #include <QSettings>

@@ -13,7 +13,7 @@
 #include "../view/view_fixture.h"
 #include "modal_answer.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/channel_pane_rows.h"
 #include "ui/view/channel_list_model.h"

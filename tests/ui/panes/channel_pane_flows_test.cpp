@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editing/command_frame.h"
+#include "editing/commands/command_frame.h"
 #include "pane_harness.h"
 
 namespace vq::test {

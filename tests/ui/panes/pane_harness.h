@@ -10,7 +10,7 @@
 
 #include "editing/fake_editing_view.h"
 #include "support/database_builder.h"
-#include "ui/app/editor_config.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/grid/grid_controller.h"
 #include "ui/panes/channel_pane.h"
 #include "ui/panes/channel_pane_rows.h"

@@ -11,9 +11,9 @@
 #include <QTest>
 
 #include "editing/fake_editing_view.h"
-#include "editing/favorite_commands.h"
+#include "editing/commands/favorite_commands.h"
 #include "support/database_builder.h"
-#include "ui/app/editor_config.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/grid/grid_accessible.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/channel_pane.h"

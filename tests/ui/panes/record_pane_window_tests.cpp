@@ -16,10 +16,10 @@
 
 #include "../dialogs/modal_answer.h"
 #include "../view/view_fixture.h"
-#include "editing/prompter.h"
+#include "editing/commands/prompter.h"
 #include "support/grid_editor.h"
 #include "ui/app/editor_application.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/grid/grid_accessible.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/pane_host.h"

@@ -6,10 +6,10 @@
 
 #include "database/settings_database.h"
 #include "editing/fake_editing_view.h"
-#include "editing/settings_categories.h"
-#include "editing/settings_values.h"
+#include "editing/settings/settings_categories.h"
+#include "editing/settings/settings_values.h"
 #include "support/database_builder.h"
-#include "ui/app/editor_config.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/grid/grid_controller.h"
 #include "ui/panes/pane_context.h"
 #include "ui/panes/settings_pane.h"

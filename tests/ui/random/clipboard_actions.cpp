@@ -9,12 +9,12 @@
 #include <algorithm>
 #include <tuple>
 
-#include "editing/clip_formats.h"
-#include "editing/clip_payloads.h"
-#include "editing/clipboard_snapshot.h"
-#include "editing/clipboard_states.h"
-#include "editing/qt/qt_clipboard.h"
-#include "ui/app/main_frame.h"
+#include "editing/clipboard/clip_formats.h"
+#include "editing/clipboard/clip_payloads.h"
+#include "editing/clipboard/clipboard_snapshot.h"
+#include "editing/clipboard/clipboard_states.h"
+#include "editing/clipboard/qt/qt_clipboard.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
 #include "ui/view/vq_channel_editor_view.h"

@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/view/find_bar.h"
 #include "ui/view/record_table_view.h"
 #include "ui/view/vq_channel_editor_view.h"

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "ui/app/compare_command.h"
+#include "ui/app/commands/compare_command.h"
 
 namespace vq::test {
 

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "database/settings_database.h"
-#include "ui/app/interchange_dialogs.h"
+#include "ui/app/commands/interchange_dialogs.h"
 
 namespace vq::test {
 

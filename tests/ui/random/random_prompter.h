@@ -8,7 +8,7 @@
 #include <string>
 
 #include "database/settings_database.h"
-#include "editing/prompter.h"
+#include "editing/commands/prompter.h"
 
 namespace vq::test {
 

@@ -30,7 +30,7 @@
 #include "editing/history/database_state.h"
 #include "support/full_database.h"
 #include "support/installed_catalogue.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
 #include "ui/grid/property_grid.h"
 #include "ui/view/favorites_panel.h"
 #include "ui/view/list_page.h"

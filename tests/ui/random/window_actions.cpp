@@ -20,7 +20,8 @@
 
 #include "clipboard_actions.h"
 #include "history_actions.h"
-#include "ui/app/main_frame.h"
+#include "ui/app/frame/main_frame.h"
+#include "ui/app/commands/tidy_menu_commands.h"
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/channel_pane_rows.h"
@@ -454,6 +455,13 @@ void ExportList(WindowSession& s) {
 }
 
 void CompareAndTakeOver(WindowSession& s) { Trigger(s.Frame().CompareWithFileAction()); }
+void TidyUpChannels(WindowSession& s) {
+  TidyMenuCommands* tidy = s.Frame().Tidy();
+  tidy->UpdateEnabled();
+  QAction* actions[] = {tidy->FindDuplicatesAction(), tidy->SortAction(),
+                        tidy->MoveToNumberAction(), tidy->RenameAction()};
+  Trigger(actions[s.Pick(4)]);
+}
 
 void SaveAndReopen(WindowSession& s) {
   if (!s.Document().Save()) return;
@@ -503,6 +511,7 @@ const std::vector<WindowAction>& WindowActions() {
       {"undo", 6, UndoLastChange},
       {"redo", 3, RedoNextChange},
       {"find in the list", 3, FindInList},
+      {"tidy up the channels", 4, TidyUpChannels},
   };
   return actions;
 }

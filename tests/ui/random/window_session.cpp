@@ -11,8 +11,8 @@
 #include "../dialogs/modal_answer.h"
 #include "support/database_builder.h"
 #include "support/random_database.h"
-#include "ui/app/main_frame.h"
-#include "ui/app/message_prompter.h"
+#include "ui/app/frame/main_frame.h"
+#include "ui/app/commands/message_prompter.h"
 #include "ui/dialogs/select_record_dialog.h"
 #include "ui/grid/property_grid.h"
 #include "ui/view/list_page.h"
@@ -61,6 +61,8 @@ WindowSession::WindowSession(const QString& path, unsigned seed)
       [this](int n) { return Pick(n); },
       QStringList{other, path, listDir_.filePath("missing.bin")});
   frame_->AttachCompareCommands(*compareAnswers_);
+  tidyAnswers_ = std::make_unique<RandomTidyDialogs>([this](int n) { return Pick(n); });
+  frame_->AttachTidyCommands(*tidyAnswers_);
   frame_->resize(1280, 800);
   frame_->show();
   opened_ = QTest::qWaitForWindowExposed(frame_.get()) && document_.OpenDocument(path);

@@ -15,8 +15,9 @@
 #include "random_compare_dialogs.h"
 #include "random_list_dialogs.h"
 #include "random_prompter.h"
-#include "ui/app/editor_config.h"
-#include "ui/app/recent_files.h"
+#include "random_tidy_dialogs.h"
+#include "ui/app/config/editor_config.h"
+#include "ui/app/config/recent_files.h"
 #include "ui/dialogs/dialog_prompter.h"
 
 class QAbstractItemView;
@@ -92,6 +93,7 @@ class WindowSession {
   QTemporaryDir listDir_;
   std::unique_ptr<RandomListDialogs> listAnswers_;
   std::unique_ptr<RandomCompareDialogs> compareAnswers_;
+  std::unique_ptr<RandomTidyDialogs> tidyAnswers_;
   bool opened_ = false;
 };
 

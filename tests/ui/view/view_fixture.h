@@ -9,7 +9,7 @@
 
 #include "document/qt/vq_channel_editor_doc.h"
 #include "support/database_builder.h"
-#include "ui/app/editor_config.h"
+#include "ui/app/config/editor_config.h"
 #include "ui/view/vq_channel_editor_view.h"
 
 namespace vq::test {

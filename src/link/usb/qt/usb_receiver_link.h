@@ -21,6 +21,7 @@ class UsbReceiverLink : public QObject {
 
   explicit UsbReceiverLink(UsbBus& bus, QObject* parent = nullptr);
   ~UsbReceiverLink() override;
+  Q_DISABLE_COPY_MOVE(UsbReceiverLink)
 
   UsbDevice& Device() { return device_; }
   bool IsAttached() const { return device_.IsAttached(); }
