@@ -4,27 +4,27 @@
 <context>
     <name>CoreText</name>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="9"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="9"/>
         <source>Confirmation</source>
         <translation>Bestätigung</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="11"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="11"/>
         <source>Pasting channels. Please wait ...</source>
         <translation>Kanäle werden eingefügt. Bitte warten ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="13"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="13"/>
         <source>Pasting transponders. Please wait ...</source>
         <translation>Transponder werden eingefügt. Bitte warten ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="14"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="14"/>
         <source>Pasting transponders and channels to satellite. Please wait ...</source>
         <translation>Transponder und Kanäle werden in den Satelliten eingefügt. Bitte warten ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="16"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="16"/>
         <source>There is no satellite with name %s!
 
 What would you like to do?</source>
@@ -33,7 +33,7 @@ What would you like to do?</source>
 Was möchten Sie tun?</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="18"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="18"/>
         <source>There is no destination transponder!
 
 What would you like to do?</source>
@@ -42,7 +42,7 @@ What would you like to do?</source>
 Was möchten Sie tun?</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="20"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="20"/>
         <source>There is no satellite with name %s!
 
 Would you like to select from the list?</source>
@@ -51,58 +51,58 @@ Would you like to select from the list?</source>
 Möchten Sie einen aus der Liste auswählen?</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="22"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="22"/>
         <source>Skip</source>
         <translation>Überspringen</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="23"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="23"/>
         <source>Select satellite</source>
         <translation>Satellit auswählen</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="25"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="25"/>
         <source>Select transponder</source>
         <translation>Transponder auswählen</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="27"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="27"/>
         <source>Create transponder</source>
         <translation>Transponder anlegen</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="30"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="30"/>
         <source>Applying attributes to selected channels. Please wait...</source>
         <translation>Attribute werden für die ausgewählten Kanäle übernommen. Bitte warten...</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="32"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="32"/>
         <source>Applying attributes to selected transponders. Please wait ...</source>
         <translation>Attribute werden für die ausgewählten Transponder übernommen. Bitte warten ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="34"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="34"/>
         <source>Applying attributes to selected satellites. Please wait ...</source>
         <translation>Attribute werden für die ausgewählten Satelliten übernommen. Bitte warten ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/clipboard_texts.h" line="35"/>
+        <location filename="../src/editing/clipboard/clipboard_texts.h" line="35"/>
         <source>Applying satellite attributes and pasting transponders and channels. Please wait ...</source>
         <translation>Satellitenattribute werden übernommen, Transponder und Kanäle eingefügt. Bitte warten ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="9"/>
+        <location filename="../src/editing/commands/command_texts.h" line="9"/>
         <source>Please wait ...</source>
         <translation>Bitte warten ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="10"/>
+        <location filename="../src/editing/commands/command_texts.h" line="10"/>
         <location filename="../src/link/serial/transfer_texts.h" line="13"/>
         <source>Ready!</source>
         <translation>Bereit!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="13"/>
+        <location filename="../src/editing/commands/command_texts.h" line="13"/>
         <source>There are no transponders.
 
 Please first add transponder!</source>
@@ -111,7 +111,7 @@ Please first add transponder!</source>
 Bitte fügen Sie zuerst einen Transponder hinzu!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="15"/>
+        <location filename="../src/editing/commands/command_texts.h" line="15"/>
         <source>No channel space left.
 
 Please remove some unused ones.</source>
@@ -120,7 +120,7 @@ Please remove some unused ones.</source>
 Bitte entfernen Sie einige nicht benötigte.</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="17"/>
+        <location filename="../src/editing/commands/command_texts.h" line="17"/>
         <source>No transponder space left.
 
 Please remove some unused ones.</source>
@@ -129,162 +129,162 @@ Please remove some unused ones.</source>
 Bitte entfernen Sie einige nicht benötigte.</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="19"/>
+        <location filename="../src/editing/commands/command_texts.h" line="19"/>
         <source>New channel added!</source>
         <translation>Neuer Kanal hinzugefügt!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="21"/>
+        <location filename="../src/editing/commands/command_texts.h" line="21"/>
         <source>Removing selected channel ...</source>
         <translation>Ausgewählter Kanal wird entfernt ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="23"/>
+        <location filename="../src/editing/commands/command_texts.h" line="23"/>
         <source>Removing selected channels ...</source>
         <translation>Ausgewählte Kanäle werden entfernt ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="24"/>
+        <location filename="../src/editing/commands/command_texts.h" line="24"/>
         <source>Removed 1 channel!</source>
         <translation>1 Kanal entfernt!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="26"/>
+        <location filename="../src/editing/commands/command_texts.h" line="26"/>
         <source>Removed %d channels!</source>
         <translation>%d Kanäle entfernt!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="28"/>
+        <location filename="../src/editing/commands/command_texts.h" line="28"/>
         <source>Removing all channels ...</source>
         <translation>Alle Kanäle werden entfernt ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="30"/>
+        <location filename="../src/editing/commands/command_texts.h" line="30"/>
         <source>Removed all channels(%d)!</source>
         <translation>Alle Kanäle entfernt (%d)!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="32"/>
+        <location filename="../src/editing/commands/command_texts.h" line="32"/>
         <source>Clearing chanels ...</source>
         <translation>Kanäle werden gelöscht ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="37"/>
+        <location filename="../src/editing/commands/command_texts.h" line="37"/>
         <source>Added new transponder!</source>
         <translation>Neuer Transponder hinzugefügt!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="39"/>
+        <location filename="../src/editing/commands/command_texts.h" line="39"/>
         <source>Removing selected transponder ...</source>
         <translation>Ausgewählter Transponder wird entfernt ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="41"/>
+        <location filename="../src/editing/commands/command_texts.h" line="41"/>
         <source>Removing selected transponders ...</source>
         <translation>Ausgewählte Transponder werden entfernt ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="43"/>
+        <location filename="../src/editing/commands/command_texts.h" line="43"/>
         <source>Removed 1 transponder!</source>
         <translation>1 Transponder entfernt!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="45"/>
+        <location filename="../src/editing/commands/command_texts.h" line="45"/>
         <source>Removed %d transponders!</source>
         <translation>%d Transponder entfernt!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="47"/>
+        <location filename="../src/editing/commands/command_texts.h" line="47"/>
         <source>Removing all transponders ...</source>
         <translation>Alle Transponder werden entfernt ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="49"/>
+        <location filename="../src/editing/commands/command_texts.h" line="49"/>
         <source>Removed all transponders(%d)!</source>
         <translation>Alle Transponder entfernt (%d)!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="51"/>
+        <location filename="../src/editing/commands/command_texts.h" line="51"/>
         <source>Clearing transponders and channel s...</source>
         <translation>Transponder und Kanäle werden gelöscht ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="53"/>
+        <location filename="../src/editing/commands/command_texts.h" line="53"/>
         <source>Removing all data channels ...</source>
         <translation>Alle Datenkanäle werden entfernt ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="55"/>
+        <location filename="../src/editing/commands/command_texts.h" line="55"/>
         <source>Removed all data channels(%d)!</source>
         <translation>Alle Datenkanäle entfernt (%d)!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="57"/>
+        <location filename="../src/editing/commands/command_texts.h" line="57"/>
         <source>Removing all empty transponders ...</source>
         <translation>Alle leeren Transponder werden entfernt ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="59"/>
+        <location filename="../src/editing/commands/command_texts.h" line="59"/>
         <source>Removed all empty transponders(%d)!</source>
         <translation>Alle leeren Transponder entfernt (%d)!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="62"/>
+        <location filename="../src/editing/commands/command_texts.h" line="62"/>
         <source>Adding channels to favorite folder ...</source>
         <translation>Kanäle werden zum Favoritenordner hinzugefügt ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="64"/>
+        <location filename="../src/editing/commands/command_texts.h" line="64"/>
         <source>Removing selected channels from favorites folder ...</source>
         <translation>Ausgewählte Kanäle werden aus dem Favoritenordner entfernt ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="66"/>
+        <location filename="../src/editing/commands/command_texts.h" line="66"/>
         <source>Removing all channels from favorite folder ...</source>
         <translation>Alle Kanäle werden aus dem Favoritenordner entfernt ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="68"/>
+        <location filename="../src/editing/commands/command_texts.h" line="68"/>
         <source>Favorite list %s is full!
 Last %d channels were not added!</source>
         <translation>Die Favoritenliste %s ist voll!
 Die letzten %d Kanäle wurden nicht hinzugefügt!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="70"/>
+        <location filename="../src/editing/commands/command_texts.h" line="70"/>
         <source>Favorite list %s is full!
 Channel %s was not added!</source>
         <translation>Die Favoritenliste %s ist voll!
 Der Kanal %s wurde nicht hinzugefügt!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="72"/>
+        <location filename="../src/editing/commands/command_texts.h" line="72"/>
         <source>Save changes?</source>
         <translation>Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="74"/>
+        <location filename="../src/editing/commands/command_texts.h" line="74"/>
         <source>Saving channel changes ...</source>
         <translation>Kanaländerungen werden gespeichert ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="76"/>
+        <location filename="../src/editing/commands/command_texts.h" line="76"/>
         <source>Saved channels changes!</source>
         <translation>Kanaländerungen gespeichert!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="78"/>
+        <location filename="../src/editing/commands/command_texts.h" line="78"/>
         <source>Switching model ...</source>
         <translation>Modell wird umgeschaltet ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="79"/>
-        <location filename="../src/editing/preset_result.h" line="15"/>
+        <location filename="../src/editing/commands/command_texts.h" line="79"/>
+        <location filename="../src/editing/preset/preset_result.h" line="15"/>
         <source>Confirm</source>
         <translation>Bestätigen</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="80"/>
+        <location filename="../src/editing/commands/command_texts.h" line="80"/>
         <source>%d last channels from the structure will be removed(randomly). Are you sure?
 
 You can press No and remove unnecessry ones manually and then switch again.</source>
@@ -293,102 +293,102 @@ You can press No and remove unnecessry ones manually and then switch again.</sou
 Sie können Nein wählen, nicht benötigte Kanäle von Hand entfernen und danach erneut umschalten.</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="85"/>
+        <location filename="../src/editing/commands/command_texts.h" line="85"/>
         <source>Model not switched!</source>
         <translation>Modell nicht umgeschaltet!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="87"/>
+        <location filename="../src/editing/commands/command_texts.h" line="87"/>
         <source>Model switched to FTA/CI!</source>
         <translation>Modell auf FTA/CI umgeschaltet!</translation>
     </message>
     <message>
-        <location filename="../src/editing/command_texts.h" line="89"/>
+        <location filename="../src/editing/commands/command_texts.h" line="89"/>
         <source>Model switched to PVR!</source>
         <translation>Modell auf PVR umgeschaltet!</translation>
     </message>
     <message>
-        <location filename="../src/editing/preset_result.cpp" line="11"/>
+        <location filename="../src/editing/preset/preset_result.cpp" line="11"/>
         <source>There are no settings to export!</source>
         <translation>Es gibt keine Einstellungen zum Exportieren!</translation>
     </message>
     <message>
-        <location filename="../src/editing/preset_result.cpp" line="12"/>
+        <location filename="../src/editing/preset/preset_result.cpp" line="12"/>
         <source>Error malloc buffer</source>
         <translation>Fehler beim Anlegen des Puffers</translation>
     </message>
     <message>
-        <location filename="../src/editing/preset_result.cpp" line="21"/>
+        <location filename="../src/editing/preset/preset_result.cpp" line="21"/>
         <source>File is corrupted!</source>
         <translation>Die Datei ist beschädigt!</translation>
     </message>
     <message>
-        <location filename="../src/editing/preset_result.cpp" line="23"/>
+        <location filename="../src/editing/preset/preset_result.cpp" line="23"/>
         <source>Preset File is corrupted!</source>
         <translation>Die Preset-Datei ist beschädigt!</translation>
     </message>
     <message>
-        <location filename="../src/editing/preset_result.cpp" line="25"/>
+        <location filename="../src/editing/preset/preset_result.cpp" line="25"/>
         <source>No space left for the transponders!</source>
         <translation>Kein Platz mehr für die Transponder!</translation>
     </message>
     <message>
-        <location filename="../src/editing/preset_result.h" line="13"/>
+        <location filename="../src/editing/preset/preset_result.h" line="13"/>
         <source>File open failed!</source>
         <translation>Die Datei konnte nicht geöffnet werden!</translation>
     </message>
     <message>
-        <location filename="../src/editing/preset_result.h" line="16"/>
+        <location filename="../src/editing/preset/preset_result.h" line="16"/>
         <source>This action will clear your current settings. Do you want to continue?</source>
         <translation>Diese Aktion löscht Ihre aktuellen Einstellungen. Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_category_list.cpp" line="31"/>
+        <location filename="../src/editing/settings/settings_category_list.cpp" line="31"/>
         <source>TV Settings</source>
         <translation>TV-Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_category_list.cpp" line="32"/>
+        <location filename="../src/editing/settings/settings_category_list.cpp" line="32"/>
         <source>Language Settings</source>
         <translation>Spracheinstellungen</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_category_list.cpp" line="33"/>
+        <location filename="../src/editing/settings/settings_category_list.cpp" line="33"/>
         <source>Time/Date Settings</source>
         <translation>Zeit-/Datumseinstellungen</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_category_list.cpp" line="34"/>
+        <location filename="../src/editing/settings/settings_category_list.cpp" line="34"/>
         <source>Timer Settings</source>
         <translation>Timer-Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_category_list.cpp" line="35"/>
+        <location filename="../src/editing/settings/settings_category_list.cpp" line="35"/>
         <source>Parental Control Settings</source>
         <translation>Jugendschutzeinstellungen</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_category_list.cpp" line="36"/>
+        <location filename="../src/editing/settings/settings_category_list.cpp" line="36"/>
         <source>User Interface Settings</source>
         <translation>Einstellungen der Bedienoberfläche</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_category_list.cpp" line="37"/>
+        <location filename="../src/editing/settings/settings_category_list.cpp" line="37"/>
         <source>Power Management Settings</source>
         <translation>Energieeinstellungen</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_category_list.cpp" line="38"/>
+        <location filename="../src/editing/settings/settings_category_list.cpp" line="38"/>
         <source>Network Settings</source>
         <translation>Netzwerkeinstellungen</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_category_list.cpp" line="39"/>
+        <location filename="../src/editing/settings/settings_category_list.cpp" line="39"/>
         <source>Other Settings</source>
         <translation>Sonstige Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_category_list.cpp" line="40"/>
+        <location filename="../src/editing/settings/settings_category_list.cpp" line="40"/>
         <source>Hidden Settings</source>
         <translation>Versteckte Einstellungen</translation>
     </message>
@@ -623,54 +623,43 @@ Sie können Nein wählen, nicht benötigte Kanäle von Hand entfernen und danach
         <translation>So</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="65"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="160"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="261"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="103"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="76"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="66"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="160"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="101"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="77"/>
         <source>Horizontal</source>
         <translation>Horizontal</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="67"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="161"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="101"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="78"/>
         <source>Vertical</source>
         <translation>Vertikal</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="68"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="39"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="42"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="79"/>
         <location filename="../src/ui/view/row_texts.cpp" line="19"/>
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="69"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="80"/>
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="70"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="81"/>
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="71"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="105"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="82"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="72"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="105"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="83"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
@@ -797,7 +786,7 @@ Der vorherige Inhalt der Datei konnte nicht wiederhergestellt werden; die Datei 
         <translation>Übersprungen: %d</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="85"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="75"/>
         <source>Skipped</source>
         <translation>Überspr.</translation>
     </message>
@@ -1190,12 +1179,12 @@ Softwareversion:   %s</translation>
         <translation>Zeitüberschreitung der Verbindung zum Receiver!</translation>
     </message>
     <message>
-        <location filename="../src/link/usb/emulated_receiver.cpp" line="83"/>
+        <location filename="../src/link/usb/emulated_receiver.cpp" line="84"/>
         <source>cannot read %s</source>
         <translation>%s kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/link/usb/emulated_receiver.cpp" line="94"/>
+        <location filename="../src/link/usb/emulated_receiver.cpp" line="95"/>
         <source>%s is not a settings file (499712 or 827392 bytes)</source>
         <translation>%s ist keine Einstellungsdatei (499712 oder 827392 Bytes)</translation>
     </message>
@@ -1219,83 +1208,83 @@ If you want to use the application, you have to stop the PVR function or stop th
 Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienung.</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="10"/>
+        <location filename="../src/editing/panes/record_pane_texts.h" line="10"/>
         <source>Saving transponder changes ...</source>
         <translation>Transponderänderungen werden gespeichert ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="12"/>
+        <location filename="../src/editing/panes/record_pane_texts.h" line="12"/>
         <source>Saved transponder changes!</source>
         <translation>Transponderänderungen gespeichert!</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="14"/>
+        <location filename="../src/editing/panes/record_pane_texts.h" line="14"/>
         <source>Saving satellite changes ...</source>
         <translation>Satellitenänderungen werden gespeichert ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="16"/>
+        <location filename="../src/editing/panes/record_pane_texts.h" line="16"/>
         <source>Saved satellite changes!</source>
         <translation>Satellitenänderungen gespeichert!</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="19"/>
+        <location filename="../src/editing/panes/record_pane_texts.h" line="19"/>
         <source>Satellite could not be empty!</source>
         <translation>Der Satellitenname darf nicht leer sein!</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="21"/>
-        <location filename="../src/editing/settings_texts.h" line="15"/>
+        <location filename="../src/editing/panes/record_pane_texts.h" line="21"/>
+        <location filename="../src/editing/settings/settings_texts.h" line="15"/>
         <source>Invalid Longitude Value!</source>
         <translation>Ungültiger Längengrad!</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="23"/>
+        <location filename="../src/editing/panes/record_pane_texts.h" line="23"/>
         <source>Invalid Frequency Value!</source>
         <translation>Ungültige Frequenz!</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="25"/>
+        <location filename="../src/editing/panes/record_pane_texts.h" line="25"/>
         <source>LNB High Frequency must be more than LNB Low Frequency!</source>
         <translation>Die obere LNB-Frequenz muss größer als die untere LNB-Frequenz sein!</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="27"/>
+        <location filename="../src/editing/panes/record_pane_texts.h" line="27"/>
         <source>LNB Low Frequency must be less than LNB High Frequency!</source>
         <translation>Die untere LNB-Frequenz muss kleiner als die obere LNB-Frequenz sein!</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="29"/>
+        <location filename="../src/editing/panes/record_pane_texts.h" line="29"/>
         <source>Selected motor index is already used by %s!</source>
         <translation>Der gewählte Motorindex wird bereits von %s verwendet!</translation>
     </message>
     <message>
-        <location filename="../src/editing/record_pane_texts.h" line="30"/>
+        <location filename="../src/editing/panes/record_pane_texts.h" line="30"/>
         <source>Selected Frequency isn&apos;t in a valid range according to LNB frequency value</source>
         <translation>Die gewählte Frequenz liegt nicht im gültigen Bereich der LNB-Frequenz</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_texts.h" line="10"/>
+        <location filename="../src/editing/settings/settings_texts.h" line="10"/>
         <source>Saving settings changes ...</source>
         <translation>Einstellungsänderungen werden gespeichert ...</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_texts.h" line="12"/>
+        <location filename="../src/editing/settings/settings_texts.h" line="12"/>
         <source>Saved settings changes!</source>
         <translation>Einstellungsänderungen gespeichert!</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_texts.h" line="13"/>
+        <location filename="../src/editing/settings/settings_texts.h" line="13"/>
         <source>Invalid IP address!</source>
         <translation>Ungültige IP-Adresse!</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_texts.h" line="17"/>
+        <location filename="../src/editing/settings/settings_texts.h" line="17"/>
         <source>The password must have four digits!</source>
         <translation>Das Passwort muss vier Ziffern haben!</translation>
     </message>
     <message>
-        <location filename="../src/editing/settings_texts.h" line="18"/>
+        <location filename="../src/editing/settings/settings_texts.h" line="18"/>
         <location filename="../src/ui/panes/lookup_option_texts.cpp" line="50"/>
         <source>Not Defined</source>
         <translation>Nicht definiert</translation>
@@ -1313,185 +1302,185 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <translation>Fehler!</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="78"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="91"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="88"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="68"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="69"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="87"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="79"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="93"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="89"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="69"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="71"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="88"/>
         <source>Number</source>
         <translation>Nummer</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="81"/>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="130"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="95"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="146"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="91"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="124"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="71"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="128"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="73"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="126"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="90"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="130"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="83"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="73"/>
         <source>Locked</source>
         <translation>Gesperrt</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="84"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="74"/>
         <source>Scrambled</source>
         <translation>Kodiert</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="86"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="76"/>
         <source>CAS</source>
         <translation>CAS</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="87"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="78"/>
         <source>Subtitle Index</source>
         <translation>UT-Index</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="89"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="81"/>
         <source>IDs</source>
         <translation>IDs</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="90"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="162"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="82"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="141"/>
         <source>Video PID</source>
         <translation>Video-PID</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="91"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="164"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="84"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="143"/>
         <source>PCR PID</source>
         <translation>PCR-PID</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="92"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="85"/>
         <source>Teletext PID</source>
         <translation>VT-PID</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="93"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="87"/>
         <source>PMT PID</source>
         <translation>PMT-PID</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="94"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="88"/>
         <source>Program ID</source>
         <translation>Progr.-ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="95"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="90"/>
         <source>ECM PID</source>
         <translation>ECM-PID</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="97"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="92"/>
         <source>Audio</source>
         <translation>Audio</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="98"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="93"/>
         <source>Mode</source>
         <translation>Modus</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="99"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="95"/>
         <source>Count</source>
         <translation>Anzahl</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="107"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="104"/>
         <source>AC3 Track</source>
         <translation>AC3</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="108"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="105"/>
         <source>Track %d</source>
         <translation>Spur %d</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="110"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="163"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="107"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="142"/>
         <source>Audio PID</source>
         <translation>APID</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="111"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="329"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="109"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="325"/>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="114"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="112"/>
         <source>Favorites</source>
         <translation>Favoriten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="117"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="115"/>
         <source>Favorite %d</source>
         <translation>Favorit %d</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="128"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="156"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="93"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="126"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="136"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="92"/>
         <source>Frequency</source>
         <translation>Frequenz</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="128"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="157"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="97"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="126"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="137"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="95"/>
         <source>Symbol Rate</source>
         <translation>SR</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="129"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="159"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="100"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="127"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="139"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="99"/>
         <source>Polarization</source>
         <translation>Polaris.</translation>
     </message>
     <message>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="127"/>
         <location filename="../src/ui/panes/channel_pane.cpp" line="129"/>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="131"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="101"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="119"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="127"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="79"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="125"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="133"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="130"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="97"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="125"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="128"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="75"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="131"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="131"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="99"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="126"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="129"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="77"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="132"/>
         <source>Transponders</source>
         <translation>Transp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="132"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="130"/>
         <source>Transponder</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/channel_pane.cpp" line="134"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="122"/>
+        <location filename="../src/ui/panes/channel_pane.cpp" line="132"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="128"/>
         <source>Satellite</source>
         <translation>Satellit</translation>
     </message>
@@ -1502,7 +1491,7 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane_texts.cpp" line="43"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="182"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="180"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
@@ -1527,100 +1516,100 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="37"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="71"/>
         <source>Single</source>
         <translation>Single</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="38"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="72"/>
         <source>Universal</source>
         <translation>Universal</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="40"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="73"/>
         <source>Satellite A</source>
         <translation>Satellit A</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="41"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="74"/>
         <source>Satellite B</source>
         <translation>Satellit B</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="107"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="93"/>
         <source>LNB</source>
         <translation>LNB</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="108"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="124"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="134"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="94"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="107"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="116"/>
         <source>Type</source>
         <translation>Typ</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="114"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="97"/>
         <source>High freq</source>
         <translation>LOF hoch</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="115"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="98"/>
         <source>Low freq</source>
         <translation>LOF tief</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="120"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="103"/>
         <source>Tone 22kHz</source>
         <translation>22 kHz</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="121"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="104"/>
         <source>Output 12v</source>
         <translation>12V-Ausg.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="123"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="106"/>
         <source>Switch</source>
         <translation>Schalter</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="125"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="257"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="109"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="255"/>
         <source>Port</source>
         <translation>Port</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="127"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="112"/>
         <source>Tone Burst</source>
         <translation>Tone Burst</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="133"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="115"/>
         <source>Motor</source>
         <translation>Motor</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="139"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="118"/>
         <source>Index</source>
         <translation>Index</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="144"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="124"/>
         <source>Predefined %d</source>
         <translation>Vorgabe %d</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="248"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="223"/>
         <source>Port %d of %d</source>
         <translation>Port %d von %d</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="249"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="224"/>
         <source>Port - of %d</source>
         <translation>Port - von %d</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="259"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="234"/>
         <source>%s (Not selected)</source>
         <translation>%s (Nicht gewählt)</translation>
     </message>
@@ -1662,387 +1651,387 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane.cpp" line="174"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="327"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="330"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="333"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="336"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="339"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="342"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="345"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="353"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="323"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="326"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="329"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="332"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="335"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="338"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="341"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="349"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="121"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="117"/>
         <source>Screen Type</source>
         <translation>Bildformat</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="124"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="120"/>
         <source>Signal Output</source>
         <translation>Signal</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="126"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="123"/>
         <source>SCART Output</source>
         <translation>SCART</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="129"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="127"/>
         <source>UHF Channel</source>
         <translation>UHF-Kanal</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="131"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="129"/>
         <source>TV System</source>
         <translation>TV-Norm</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="134"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="132"/>
         <source>Fine Tuning</source>
         <translation>Feinabst.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="136"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="134"/>
         <source>Brightness</source>
         <translation>Helligkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="138"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="136"/>
         <source>Contrast</source>
         <translation>Kontrast</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="140"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="138"/>
         <source>Color</source>
         <translation>Farbe</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="147"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="145"/>
         <source>Menu</source>
         <translation>Menü</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="150"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="148"/>
         <source>Subtitles</source>
         <translation>Untertitel</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="152"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="150"/>
         <source>Pref. Settings</source>
         <translation>Bevorzugt</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="154"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="152"/>
         <source>Main Audio</source>
         <translation>Hauptton</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="156"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="154"/>
         <source>Alter. Audio</source>
         <translation>Zweitton</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="158"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="156"/>
         <source>Main Subtitle</source>
         <translation>Haupt-UT</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="160"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="158"/>
         <source>Alter. Subtitle</source>
         <translation>Zweit-UT</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="167"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="165"/>
         <source>Time</source>
         <translation>Uhrzeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="174"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="172"/>
         <source>GMT Offset</source>
         <translation>Zeitzone</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="176"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="174"/>
         <source>Auto Update</source>
         <translation>Auto-Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="185"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="271"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="183"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="269"/>
         <source>Password</source>
         <translation>Passwort</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="194"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="192"/>
         <source>Age limit</source>
         <translation>Alter</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="203"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="201"/>
         <source>Channel Lock</source>
         <translation>Kanalsp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="205"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="203"/>
         <source>Install. Lock</source>
         <translation>Inst.-Sp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="207"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="205"/>
         <source>Receiver Lock</source>
         <translation>Gerätesp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="216"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="214"/>
         <source>Vol. Indicator</source>
         <translation>Vol.-Anz.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="218"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="216"/>
         <source>Vol. Timout</source>
         <translation>Vol.-Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="220"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="218"/>
         <source>Banner Timout</source>
         <translation>Info-Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="222"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="220"/>
         <source>OSD Trans(%)</source>
         <translation>Transp. %</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="224"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="222"/>
         <source>Fade in/out</source>
         <translation>Blenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="226"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="224"/>
         <source>Teletext</source>
         <translation>Videotext</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="228"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="226"/>
         <source>CI Messages</source>
         <translation>CI-Meld.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="230"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="228"/>
         <source>Chlist dbl. click</source>
         <translation>Doppelkl.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="232"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="230"/>
         <source>RCA Vol. Ctl.</source>
         <translation>Cinch-Vol.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="239"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="237"/>
         <source>Power State</source>
         <translation>Ein/Aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="241"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="239"/>
         <source>LNB Power</source>
         <translation>LNB-Spg.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="243"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="241"/>
         <source>LNB Offs. +1V</source>
         <translation>LNB +1V</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="251"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="249"/>
         <source>Local IP</source>
         <translation>Lokale IP</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="253"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="251"/>
         <source>Subnet Mask</source>
         <translation>Netzmaske</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="255"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="253"/>
         <source>Gateway</source>
         <translation>Gateway</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="260"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="258"/>
         <source>Conn. Mode</source>
         <translation>Verb.-Art</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="261"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="65"/>
         <source>Manual</source>
         <translation>Manuell</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="283"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="281"/>
         <source>Level</source>
         <translation>Pegel</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="285"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="283"/>
         <source>Mute</source>
         <translation>Stumm</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="287"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="285"/>
         <source>Longitude</source>
         <translation>Länge</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="288"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="286"/>
         <source>Latitude</source>
         <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="289"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="287"/>
         <source>F1 Button</source>
         <translation>F1-Taste</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="290"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="66"/>
         <source>Sleep Timer</source>
         <translation>Sleep-Timer</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="291"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="67"/>
         <source>Find</source>
         <translation>Suchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="291"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="68"/>
         <source>Fav List</source>
         <translation>Fav-Liste</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="292"/>
+        <location filename="../src/ui/panes/lookup_option_texts.cpp" line="69"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="300"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="296"/>
         <source>Diagnostics</source>
         <translation>Diagnose</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="302"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="298"/>
         <source>RF Out Disabl.</source>
         <translation>HF aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="304"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="300"/>
         <source>HDD Init</source>
         <translation>HDD-Init.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="306"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="302"/>
         <source>HDD Format</source>
         <translation>HDD-Form.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="308"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="304"/>
         <source>No Card</source>
         <translation>Ohne Karte</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="326"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="322"/>
         <source>TV</source>
         <translation>TV</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="332"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="328"/>
         <source>Time/Date</source>
         <translation>Uhr/Datum</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="335"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="331"/>
         <source>Parental Control</source>
         <translation>Sperren</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="338"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="334"/>
         <source>User Interface</source>
         <translation>Bedienung</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="341"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="337"/>
         <source>Power Management</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="344"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="340"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="347"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="343"/>
         <source>Volume</source>
         <translation>Lautstärke</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="348"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="344"/>
         <source>Base</source>
         <translation>Basis</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="349"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="345"/>
         <source>Location</source>
         <translation>Standort</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="350"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="346"/>
         <source>Other</source>
         <translation>Sonstiges</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="352"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="348"/>
         <source>Hidden</source>
         <translation>Versteckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="102"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="101"/>
         <source>FEC</source>
         <translation>FEC</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="104"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="103"/>
         <source>FTA Only</source>
         <translation>Nur FTA</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="109"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="115"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="114"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="120"/>
         <source>TP ID</source>
         <translation>TP-ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="110"/>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="116"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="115"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="121"/>
         <source>Network ID</source>
         <translation>Netz-ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="111"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="116"/>
         <source>ECM Chan ID</source>
         <translation>ECM-Kanal</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="112"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="117"/>
         <source>ECM CAS ID</source>
         <translation>ECM-CAS</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="114"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="119"/>
         <source>ECM ID</source>
         <translation>ECM-ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/transponder_pane.cpp" line="117"/>
+        <location filename="../src/ui/panes/transponder_pane.cpp" line="122"/>
         <source>CAS ID</source>
         <translation>CAS-ID</translation>
     </message>
@@ -2082,9 +2071,6 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <translation>Kein Ordner für Sicherungen (weder XDG_STATE_HOME noch HOME ist gesetzt).</translation>
     </message>
     <message>
-        <location filename="../src/compare/take_over_command.cpp" line="16"/>
-        <source>Taken over: %d added, %d changed, %d removed, %d lists reordered.</source>
-        <translation>Übernommen: %d hinzugefügt, %d geändert, %d entfernt, %d Listen neu geordnet.</translation>
         <location filename="../src/editing/tidy/bounded_pattern.cpp" line="417"/>
         <source>The pattern is longer than 256 characters.</source>
         <translation>Das Muster ist länger als 256 Zeichen.</translation>
@@ -2169,29 +2155,33 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <source>Renamed %d channels</source>
         <translation>%d Kanäle umbenannt</translation>
     </message>
+    <message>
+        <location filename="../src/compare/take_over_command.cpp" line="16"/>
+        <source>Taken over: %d added, %d changed, %d removed, %d lists reordered.</source>
+        <translation>Übernommen: %d hinzugefügt, %d geändert, %d entfernt, %d Listen neu geordnet.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
     <message>
-        <location filename="../src/ui/app/main_frame.cpp" line="121"/>
-        <location filename="../src/ui/app/main_frame.cpp" line="117"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="33"/>
+        <location filename="../src/ui/app/commands/preset_menu_commands.cpp" line="33"/>
+        <location filename="../src/ui/app/frame/main_frame.cpp" line="121"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/message_prompter.cpp" line="38"/>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="27"/>
+        <location filename="../src/ui/app/commands/message_prompter.cpp" line="38"/>
+        <location filename="../src/ui/app/commands/preset_menu_commands.cpp" line="27"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/message_prompter.h" line="33"/>
+        <location filename="../src/ui/app/commands/message_prompter.h" line="33"/>
         <source>Settings Files (*.bin)</source>
         <translation>Einstellungsdateien (*.bin)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/preset_menu_commands.h" line="19"/>
+        <location filename="../src/ui/app/commands/preset_menu_commands.h" line="19"/>
         <source>Preset files (*.bin)</source>
         <translation>Preset-Dateien (*.bin)</translation>
     </message>
@@ -2199,169 +2189,169 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
 <context>
     <name>FrameActions</name>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="33"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="33"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="35"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="35"/>
         <source>&amp;Open...</source>
         <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="37"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="37"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="39"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="39"/>
         <source>Save &amp;As...</source>
         <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="40"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="40"/>
         <source>&amp;Open from COM...</source>
         <translation>Von &amp;COM öffnen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="42"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="42"/>
         <source>Save to COM</source>
         <translation>Auf COM speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="44"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="44"/>
         <source>&amp;Open from USB...</source>
         <translation>Von US&amp;B öffnen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="46"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="46"/>
         <source>Save to USB</source>
         <translation>Auf USB speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="52"/>
-        <location filename="../src/ui/app/frame_actions.cpp" line="57"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="52"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="57"/>
         <source>Preset data</source>
         <translation>Preset-Daten</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="54"/>
-        <location filename="../src/ui/app/frame_actions.cpp" line="59"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="54"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="59"/>
         <source>&amp;VDR channel list...</source>
         <translation>&amp;VDR-Kanalliste...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="56"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="56"/>
         <source>Channel list as &amp;CSV...</source>
         <translation>Kanalliste als &amp;CSV...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="61"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="61"/>
         <source>DVB &amp;scan table...</source>
         <translation>DVB-&amp;Suchlauftabelle...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="63"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="63"/>
         <source>&amp;Order channels like another list...</source>
         <translation>Kanäle wie eine andere Liste &amp;ordnen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="66"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="66"/>
         <source>Write the channels as a VDR channels.conf</source>
         <translation>Die Kanäle als VDR-channels.conf schreiben</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="67"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="67"/>
         <source>Write the channels as a CSV table for spreadsheets</source>
         <translation>Die Kanäle als CSV-Tabelle für Tabellenkalkulationen schreiben</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="69"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="69"/>
         <source>Add the satellite channels of a VDR channels.conf</source>
         <translation>Die Satellitenkanäle einer VDR-channels.conf hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="71"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="71"/>
         <source>Add the transponders of a dvbv5 scan table to a satellite</source>
         <translation>Die Transponder einer dvbv5-Suchlauftabelle einem Satelliten hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="73"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="73"/>
         <source>Number the channels like a settings file, channels.conf or list</source>
         <translation>Die Kanäle wie eine Einstellungsdatei, channels.conf oder Liste nummerieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="75"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="75"/>
         <source>E&amp;xit</source>
         <translation>B&amp;eenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="77"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="77"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="79"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="79"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="81"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="81"/>
         <source>&amp;Find...</source>
         <translation>&amp;Suchen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="83"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="83"/>
         <source>Find &amp;Next</source>
         <translation>&amp;Nächstes suchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="85"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="85"/>
         <source>Find &amp;Previous</source>
         <translation>&amp;Vorheriges suchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="87"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="87"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="89"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="89"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="91"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="91"/>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="93"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="93"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Statusleiste</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="97"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="97"/>
         <source>Delete all &amp;data channels</source>
         <translation>Alle &amp;Datenkanäle löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="100"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="100"/>
         <source>Delete all &amp;empty transponders</source>
         <translation>Alle &amp;leeren Transponder löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="103"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="103"/>
         <source>&amp;Update channels from internet</source>
         <translation>Kanäle aus dem &amp;Internet aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="106"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="106"/>
         <source>Editor &amp;Configuration</source>
         <translation>Editor-&amp;Konfiguration</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_actions.cpp" line="108"/>
+        <location filename="../src/ui/app/frame/frame_actions.cpp" line="108"/>
         <source>&amp;About VQChannelEditor...</source>
         <translation>Ü&amp;ber VQChannelEditor...</translation>
     </message>
@@ -2369,7 +2359,7 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
 <context>
     <name>TidyMenuCommands</name>
     <message>
-        <location filename="../src/ui/app/tidy_dialogs.cpp" line="38"/>
+        <location filename="../src/ui/app/commands/tidy_dialogs.cpp" line="38"/>
         <source>Tidy Up Channels</source>
         <translation>Kanäle aufräumen</translation>
     </message>
@@ -2377,22 +2367,22 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
 <context>
     <name>TransponderUpdateCommand</name>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="23"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="23"/>
         <source>Update Channels from Internet</source>
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="25"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="25"/>
         <source>Reading the scan tables ...</source>
         <translation>Die Suchlauftabellen werden gelesen ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="26"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="26"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="27"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="27"/>
         <source>
 
 Check the connection, or choose a folder of scan tables in Editor Configuration (Scan Tables).</source>
@@ -2401,12 +2391,12 @@ Check the connection, or choose a folder of scan tables in Editor Configuration 
 Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlauftabellen) einen Ordner mit Suchlauftabellen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="31"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="31"/>
         <source>No satellite is in use, so there are no transponders to update.</source>
         <translation>Kein Satellit ist in Gebrauch, daher gibt es keine Transponder zu aktualisieren.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/transponder_update_command.cpp" line="34"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="34"/>
         <source>Update channels from internet</source>
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
@@ -2432,22 +2422,22 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
 <context>
     <name>vq::BackupSettingsPage</name>
     <message>
-        <location filename="../src/ui/app/editor_config_backup_page.cpp" line="15"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="15"/>
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_backup_page.cpp" line="16"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="16"/>
         <source>Backups to keep</source>
         <translation>Aufzubewahrende Sicherungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_backup_page.cpp" line="17"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="17"/>
         <source>Backups to keep:</source>
         <translation>Aufzubewahrende Sicherungen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_backup_page.cpp" line="19"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="19"/>
         <source>Before Save replaces a file, the bytes about to be lost are kept in the backup folder; so is every image read from a receiver. The oldest go first; 0 keeps none. &quot;vqtool backups&quot; lists them and copies one out.</source>
         <translation>Bevor Speichern eine Datei ersetzt, wird der Inhalt, der dabei verloren ginge, im Sicherungsordner aufbewahrt; ebenso jedes von einem Receiver gelesene Abbild. Die ältesten werden zuerst entfernt; 0 bewahrt keine auf. &quot;vqtool backups&quot; listet sie auf und kopiert eine heraus.</translation>
     </message>
@@ -2455,119 +2445,118 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
 <context>
     <name>vq::CMainFrame</name>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="17"/>
+        <location filename="../src/ui/app/frame/frame_menus.cpp" line="17"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="24"/>
+        <location filename="../src/ui/app/frame/frame_menus.cpp" line="24"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="25"/>
+        <location filename="../src/ui/app/frame/frame_menus.cpp" line="25"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="31"/>
+        <location filename="../src/ui/app/frame/frame_menus.cpp" line="31"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="37"/>
+        <location filename="../src/ui/app/frame/frame_menus.cpp" line="37"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="38"/>
+        <location filename="../src/ui/app/frame/frame_menus.cpp" line="38"/>
         <source>Special &amp;Actions</source>
         <translation>Spezielle A&amp;ktionen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="40"/>
+        <location filename="../src/ui/app/frame/frame_menus.cpp" line="40"/>
         <source>&amp;Settings</source>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="41"/>
+        <location filename="../src/ui/app/frame/frame_menus.cpp" line="41"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="46"/>
+        <location filename="../src/ui/app/frame/frame_menus.cpp" line="46"/>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_menus.cpp" line="82"/>
+        <location filename="../src/ui/app/frame/frame_menus.cpp" line="82"/>
         <source>Open %1</source>
         <translation>%1 öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_history.cpp" line="32"/>
+        <location filename="../src/ui/app/frame/frame_history.cpp" line="32"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_history.cpp" line="32"/>
+        <location filename="../src/ui/app/frame/frame_history.cpp" line="32"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_history.cpp" line="33"/>
+        <location filename="../src/ui/app/frame/frame_history.cpp" line="33"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_history.cpp" line="33"/>
+        <location filename="../src/ui/app/frame/frame_history.cpp" line="33"/>
         <source>Undo %1</source>
         <translation>Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_history.cpp" line="35"/>
+        <location filename="../src/ui/app/frame/frame_history.cpp" line="35"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_history.cpp" line="35"/>
+        <location filename="../src/ui/app/frame/frame_history.cpp" line="35"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_history.cpp" line="36"/>
+        <location filename="../src/ui/app/frame/frame_history.cpp" line="36"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_history.cpp" line="36"/>
+        <location filename="../src/ui/app/frame/frame_history.cpp" line="36"/>
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/main_frame.cpp" line="36"/>
-        <location filename="../src/ui/app/main_frame.cpp" line="89"/>
-        <location filename="../src/ui/app/main_frame.cpp" line="85"/>
+        <location filename="../src/ui/app/frame/main_frame.cpp" line="36"/>
+        <location filename="../src/ui/app/frame/main_frame.cpp" line="89"/>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/main_frame.cpp" line="45"/>
+        <location filename="../src/ui/app/frame/main_frame.cpp" line="45"/>
         <source>Status message</source>
         <translation>Statusmeldung</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_backups.cpp" line="22"/>
+        <location filename="../src/ui/app/frame/frame_backups.cpp" line="22"/>
         <source>The backup could not be kept: %1</source>
         <translation>Die Sicherung konnte nicht angelegt werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_compare.cpp" line="17"/>
+        <location filename="../src/ui/app/frame/frame_compare.cpp" line="17"/>
         <source>Compare with file...</source>
         <translation>Mit Datei vergleichen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame_compare.cpp" line="19"/>
+        <location filename="../src/ui/app/frame/frame_compare.cpp" line="19"/>
         <source>Show the differences with another settings file and take over what you choose</source>
         <translation>Die Unterschiede zu einer anderen Einstellungsdatei zeigen und das Gewählte übernehmen</translation>
     </message>
@@ -2888,32 +2877,32 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::ChannelListModel</name>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="54"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="51"/>
         <source>Scrambled</source>
         <translation>Verschlüsselt</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="56"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="53"/>
         <source>Locked</source>
         <translation>Gesperrt</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="58"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="55"/>
         <source>Skipped</source>
         <translation>Übersprungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="60"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="57"/>
         <source>Teletext</source>
         <translation>Videotext</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="62"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="59"/>
         <source>AC3</source>
         <translation>AC3</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="64"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="61"/>
         <source>Favorite</source>
         <translation>Favorit</translation>
     </message>
@@ -2921,87 +2910,87 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::ComPortSettingsPage</name>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="92"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="93"/>
         <source>Port %1</source>
         <translation>Port %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="93"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="94"/>
         <source>%1 bps</source>
         <translation>%1 bit/s</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="94"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="95"/>
         <source>Port:</source>
         <translation>Port:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="95"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="96"/>
         <source>Bits per second:</source>
         <translation>Bits pro Sekunde:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="96"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="97"/>
         <source>Data bits:</source>
         <translation>Datenbits:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
         <source>Parity:</source>
         <translation>Parität:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
         <source>Odd</source>
         <translation>Ungerade</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
         <source>Even</source>
         <translation>Gerade</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
         <source>Mark</source>
         <translation>Markierung</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="98"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
         <source>Space</source>
         <translation>Leerzeichen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="99"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="100"/>
         <source>Stop bits:</source>
         <translation>Stoppbits:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="107"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="108"/>
         <source>Flow Control:</source>
         <translation>Flusssteuerung:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="114"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="115"/>
         <source>Connection Timeout (seconds)</source>
         <translation>Verbindungs-Zeitlimit (Sekunden)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="116"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="117"/>
         <source>seconds</source>
         <translation>Sekunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="117"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="118"/>
         <source>Connection Timeout:</source>
         <translation>Verbindungs-Zeitlimit:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="121"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="122"/>
         <source>Enable COM commands:</source>
         <translation>COM-Befehle aktivieren:</translation>
     </message>
@@ -3052,22 +3041,22 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::CompareCommand</name>
     <message>
-        <location filename="../src/ui/app/compare_command.cpp" line="22"/>
+        <location filename="../src/ui/app/commands/compare_command.cpp" line="22"/>
         <source>Compare with file</source>
         <translation>Mit Datei vergleichen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/compare_command.cpp" line="24"/>
+        <location filename="../src/ui/app/commands/compare_command.cpp" line="24"/>
         <source>This document and %1 hold the same settings.</source>
         <translation>Dieses Dokument und %1 enthalten dieselben Einstellungen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/compare_command.cpp" line="26"/>
+        <location filename="../src/ui/app/commands/compare_command.cpp" line="26"/>
         <source>Settings Files (*.bin);;All Files (*)</source>
         <translation>Einstellungsdateien (*.bin);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/compare_command.cpp" line="27"/>
+        <location filename="../src/ui/app/commands/compare_command.cpp" line="27"/>
         <source>Take Over</source>
         <translation>Übernehmen</translation>
     </message>
@@ -3408,7 +3397,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::EditorApplication</name>
     <message>
-        <location filename="../src/ui/app/editor_application.cpp" line="89"/>
+        <location filename="../src/ui/app/editor_application.cpp" line="91"/>
         <source>Emulated receiver: %1</source>
         <translation>Nachgebildeter Receiver: %1</translation>
     </message>
@@ -3416,63 +3405,63 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::EditorConfigDialog</name>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="19"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="19"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="20"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="20"/>
         <source>Com Port</source>
         <translation>COM-Port</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="21"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="21"/>
         <source>Scan Tables</source>
         <translation>Suchlauftabellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="22"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="22"/>
         <source>Backups</source>
         <translation>Sicherungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="24"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="24"/>
         <source>General Settings</source>
         <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="25"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="25"/>
         <source>COM Port Settings</source>
         <translation>COM-Port-Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="26"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="26"/>
         <source>Update Channels from Internet</source>
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="27"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="27"/>
         <source>Backups of Overwritten Settings</source>
         <translation>Sicherungen überschriebener Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="34"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="34"/>
         <source>Editor Configuration</source>
         <translation>Editor-Konfiguration</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="37"/>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="39"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="37"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="39"/>
         <source>Category</source>
         <translation>Kategorie</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="62"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="62"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog.cpp" line="63"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="63"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -3588,73 +3577,73 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::GeneralSettingsPage</name>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="48"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="49"/>
         <source>Post Edit Action:</source>
         <translation>Aktion nach dem Bearbeiten:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="49"/>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="53"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="50"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="54"/>
         <source>Ask every time</source>
         <translation>Jedes Mal fragen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="49"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="50"/>
         <source>Save automatically</source>
         <translation>Automatisch speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="49"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="50"/>
         <source>Save manually only</source>
         <translation>Nur manuell speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="50"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="51"/>
         <source>Auto Save Changes: </source>
         <translation>Änderungen automatisch speichern: </translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="51"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="52"/>
         <source>Auto Collapse:</source>
         <translation>Automatisch zuklappen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="52"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="53"/>
         <source>Default Network Use:</source>
         <translation>Netzwerk standardmäßig verwenden:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="53"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="54"/>
         <source>Skip</source>
         <translation>Überspringen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="54"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="55"/>
         <source>Select satellite</source>
         <translation>Satellit auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="55"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="56"/>
         <source>Select transponder</source>
         <translation>Transponder auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="56"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="57"/>
         <source>Channel pasting mode(sat not found):</source>
         <translation>Kanäle einfügen (Satellit nicht gefunden):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="58"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="59"/>
         <source>Channel pasting mode(tp not found):</source>
         <translation>Kanäle einfügen (Transponder nicht gefunden):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="59"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="60"/>
         <source>Create transponder</source>
         <translation>Transponder anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="60"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="61"/>
         <source>Transponder pasting mode(sat not found):</source>
         <translation>Transponder einfügen (Satellit nicht gefunden):</translation>
     </message>
@@ -3738,7 +3727,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::InterchangeCommands</name>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="31"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="31"/>
         <source>
 
 Nothing was changed.</source>
@@ -3747,7 +3736,7 @@ Nothing was changed.</source>
 Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="52"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="52"/>
         <source>
 
 What was imported from %1 up to there stays.</source>
@@ -3756,22 +3745,22 @@ What was imported from %1 up to there stays.</source>
 Was bis dahin aus %1 importiert wurde, bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="55"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="55"/>
         <source>Nothing of %1 could be used; nothing was changed.</source>
         <translation>Nichts aus %1 war verwendbar; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="57"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="57"/>
         <source>Everything in %1 is already there; nothing was changed.</source>
         <translation>Alles aus %1 ist bereits vorhanden; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="59"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="59"/>
         <source>Imported from %1.</source>
         <translation>Aus %1 importiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="77"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="77"/>
         <source>%1 sorts its channels into %2 group: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -3780,7 +3769,7 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="81"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="81"/>
         <source>%1 sorts its channels into %2 groups: %3.
 
 Make them favourite groups? A group joins the favourite group of the same name, else takes the next favourite group without channels.</source>
@@ -3789,102 +3778,102 @@ Make them favourite groups? A group joins the favourite group of the same name, 
 Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favoritengruppe, sonst in die nächste Favoritengruppe ohne Kanäle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="89"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="89"/>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="151"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="151"/>
         <source>%1 is larger than %2 MB, too large for a channel list.</source>
         <translation>%1 ist größer als %2 MB, zu groß für eine Kanalliste.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="173"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="173"/>
         <source>Import VDR channel list</source>
         <translation>VDR-Kanalliste importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="195"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="195"/>
         <source>Import DVB scan table</source>
         <translation>DVB-Suchlauftabelle importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="214"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="214"/>
         <source>Take the favourite groups of %1 as well? Their names and members replace the eight favourite groups of this file.</source>
         <translation>Auch die Favoritengruppen von %1 übernehmen? Ihre Namen und Mitglieder ersetzen die acht Favoritengruppen dieser Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="218"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="218"/>
         <source>Order channels like another list</source>
         <translation>Kanäle wie eine andere Liste ordnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="225"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="225"/>
         <source>Ordered like %1.</source>
         <translation>Wie %1 geordnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="227"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="227"/>
         <source>The channels already follow %1; nothing was changed.</source>
         <translation>Die Kanäle folgen bereits %1; es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="254"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="254"/>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="259"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="259"/>
         <source>Exported %1 channel to %2!</source>
         <translation>%1 Kanal nach %2 exportiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_commands.cpp" line="259"/>
+        <location filename="../src/ui/app/commands/interchange_commands.cpp" line="259"/>
         <source>Exported %1 channels to %2!</source>
         <translation>%1 Kanäle nach %2 exportiert!</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="22"/>
+        <location filename="../src/ui/app/commands/interchange_dialogs.cpp" line="22"/>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="34"/>
+        <location filename="../src/ui/app/commands/interchange_dialogs.cpp" line="34"/>
         <source>VDR channel lists (*.conf);;All files (*)</source>
         <translation>VDR-Kanallisten (*.conf);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="41"/>
+        <location filename="../src/ui/app/commands/interchange_dialogs.cpp" line="41"/>
         <source>Channel lists (*.bin *.conf *.csv *.txt);;Settings Files (*.bin);;VDR channel lists (*.conf);;CSV and text lists (*.csv *.txt);;All files (*)</source>
         <translation>Kanallisten (*.bin *.conf *.csv *.txt);;Einstellungsdateien (*.bin);;VDR-Kanallisten (*.conf);;CSV- und Textlisten (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.cpp" line="48"/>
+        <location filename="../src/ui/app/commands/interchange_dialogs.cpp" line="48"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.h" line="22"/>
+        <location filename="../src/ui/app/commands/interchange_dialogs.h" line="22"/>
         <source>Import VDR Channel List</source>
         <translation>VDR-Kanalliste importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.h" line="24"/>
+        <location filename="../src/ui/app/commands/interchange_dialogs.h" line="24"/>
         <source>Import DVB Scan Table</source>
         <translation>DVB-Suchlauftabelle importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.h" line="26"/>
+        <location filename="../src/ui/app/commands/interchange_dialogs.h" line="26"/>
         <source>Order Channels Like Another List</source>
         <translation>Kanäle wie eine andere Liste ordnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.h" line="28"/>
+        <location filename="../src/ui/app/commands/interchange_dialogs.h" line="28"/>
         <source>Export VDR Channel List</source>
         <translation>VDR-Kanalliste exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/interchange_dialogs.h" line="30"/>
+        <location filename="../src/ui/app/commands/interchange_dialogs.h" line="30"/>
         <source>Export Channel List as CSV</source>
         <translation>Kanalliste als CSV exportieren</translation>
     </message>
@@ -3892,160 +3881,161 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::ListColumns</name>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="15"/>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="11"/>
-        <location filename="../src/ui/view/transponder_list_model.cpp" line="12"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="12"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="9"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="9"/>
         <source>Num</source>
         <translation>Nr.</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="16"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="13"/>
+        <location filename="../src/ui/view/favorite_members_model.cpp" line="11"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="17"/>
-        <location filename="../src/ui/view/transponder_list_model.cpp" line="14"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="14"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="11"/>
         <source>Freq</source>
         <translation>Freq</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="18"/>
-        <location filename="../src/ui/view/transponder_list_model.cpp" line="15"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="15"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="12"/>
         <source>P</source>
         <translation>P</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="19"/>
-        <location filename="../src/ui/view/transponder_list_model.cpp" line="16"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="16"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="13"/>
         <source>SR</source>
         <translation>SR</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="20"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="17"/>
         <source>VPID</source>
         <translation>VPID</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="21"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="18"/>
         <source>APID</source>
         <translation>APID</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="22"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="19"/>
         <source>$</source>
         <translation>$</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="23"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="20"/>
         <source>l</source>
         <translation>l</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="24"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="21"/>
         <source>s</source>
         <translation>s</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="25"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="22"/>
         <source>t</source>
         <translation>t</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="26"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="23"/>
         <source>d</source>
         <translation>d</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="27"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="24"/>
         <source>f</source>
         <translation>f</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="28"/>
-        <location filename="../src/ui/view/transponder_list_model.cpp" line="21"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="25"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="18"/>
         <source>Satellite</source>
         <translation>Satellit</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/channel_list_model.cpp" line="29"/>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="13"/>
-        <location filename="../src/ui/view/transponder_list_model.cpp" line="22"/>
+        <location filename="../src/ui/view/channel_list_model.cpp" line="26"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="11"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="19"/>
         <source>Pos</source>
         <translation>Pos</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="12"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="10"/>
         <source>Satellite Name</source>
         <translation>Satellitenname</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="14"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="12"/>
         <source>Low</source>
         <translation>Tief</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="15"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="13"/>
         <source>High</source>
         <translation>Hoch</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="16"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="14"/>
         <source>22k</source>
         <translation>22k</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="17"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="15"/>
         <source>12V</source>
         <translation>12V</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="18"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="16"/>
         <source>DiSeqC</source>
         <translation>DiSEqC</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="19"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="17"/>
         <source>Port</source>
         <translation>Port</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="20"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="18"/>
         <source>Tone Burst</source>
         <translation>Tone Burst</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="21"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="19"/>
         <source>Motor</source>
         <translation>Motor</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/satellite_list_model.cpp" line="22"/>
+        <location filename="../src/ui/view/satellite_list_model.cpp" line="20"/>
         <source>MI</source>
         <translation>MI</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/transponder_list_model.cpp" line="13"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="10"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/transponder_list_model.cpp" line="17"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="14"/>
         <source>FEC</source>
         <translation>FEC</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/transponder_list_model.cpp" line="18"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="15"/>
         <source>FTA</source>
         <translation>FTA</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/transponder_list_model.cpp" line="19"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="16"/>
         <source>TPID</source>
         <translation>TPID</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/transponder_list_model.cpp" line="20"/>
+        <location filename="../src/ui/view/transponder_list_model.cpp" line="17"/>
         <source>Chns</source>
         <translation>Kan.</translation>
     </message>
@@ -4114,7 +4104,7 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::PresetMenuCommands</name>
     <message>
-        <location filename="../src/ui/app/preset_menu_commands.cpp" line="105"/>
+        <location filename="../src/ui/app/commands/preset_menu_commands.cpp" line="105"/>
         <source>Import Preset data</source>
         <translation>Preset-Daten importieren</translation>
     </message>
@@ -4297,17 +4287,17 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::ScanTableFetch</name>
     <message>
-        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="50"/>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="51"/>
         <source>The scan tables cannot be read: %1.</source>
         <translation>Die Scan-Tabellen können nicht gelesen werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="51"/>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="52"/>
         <source>%1 The installed tables cannot be read either: %2.</source>
         <translation>%1 Die installierten Tabellen können ebenfalls nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="56"/>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="57"/>
         <source>%1 The installed tables in %2 were used instead.</source>
         <translation>%1 Stattdessen wurden die installierten Tabellen in %2 verwendet.</translation>
     </message>
@@ -4315,37 +4305,37 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::ScanTableSettingsPage</name>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="157"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="158"/>
         <source>Scan tables from</source>
         <translation>Suchlauftabellen aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="158"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="159"/>
         <source>Scan tables from:</source>
         <translation>Suchlauftabellen aus:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="160"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="161"/>
         <source>Public collection</source>
         <translation>Öffentliche Sammlung</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="162"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="163"/>
         <source>Folder...</source>
         <translation>Ordner...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="163"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="164"/>
         <source>Choose a folder of scan tables</source>
         <translation>Einen Ordner mit Suchlauftabellen wählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="169"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="170"/>
         <source>A base URL (http:// or https://) or a folder of dvbv5 scan tables. When a web source cannot be reached, the installed tables in %1 are used.</source>
         <translation>Eine Basis-URL (http:// oder https://) oder ein Ordner mit dvbv5-Suchlauftabellen. Ist eine Quelle im Netz nicht erreichbar, werden die installierten Tabellen in %1 verwendet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/editor_config_dialog_pages.cpp" line="195"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="196"/>
         <source>Folder of scan tables</source>
         <translation>Ordner mit Suchlauftabellen</translation>
     </message>
@@ -4768,62 +4758,62 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::TidyMenuCommands</name>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="32"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="32"/>
         <source>Find Dup&amp;licates...</source>
         <translation>Doppelte &amp;Kanäle finden...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="33"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="33"/>
         <source>Find channels that are the same service and remove the others</source>
         <translation>Kanäle finden, die derselbe Dienst sind, und die anderen entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="34"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="34"/>
         <source>S&amp;ort Channels...</source>
         <translation>Kanäle s&amp;ortieren...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="34"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="34"/>
         <source>Sort the selected channels or the whole list</source>
         <translation>Die ausgewählten Kanäle oder die ganze Liste sortieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="36"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="36"/>
         <source>&amp;Move To Number...</source>
         <translation>Auf &amp;Nummer verschieben...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="37"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="37"/>
         <source>Move the selected channels as a block to a number</source>
         <translation>Die ausgewählten Kanäle als Block auf eine Nummer verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="38"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="38"/>
         <source>Re&amp;name Channels...</source>
         <translation>Kanäle &amp;umbenennen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="38"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="38"/>
         <source>Find and replace in the names of channels</source>
         <translation>In den Namen der Kanäle suchen und ersetzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="78"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="78"/>
         <source>Remove Duplicates</source>
         <translation>Doppelte Kanäle entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="91"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="91"/>
         <source>Sort Channels</source>
         <translation>Kanäle sortieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="101"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="101"/>
         <source>Move To Number</source>
         <translation>Auf Nummer verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/tidy_menu_commands.cpp" line="115"/>
+        <location filename="../src/ui/app/commands/tidy_menu_commands.cpp" line="115"/>
         <source>Rename Channels</source>
         <translation>Kanäle umbenennen</translation>
     </message>
