@@ -39,6 +39,7 @@ void AddDedupeCommand(CLI::App& app, ToolContext& context) {
   const std::map<std::string, KeepRule> rules{
       {"favourites", KeepRule::kFavorites}, {"hd", KeepRule::kHd}, {"first", KeepRule::kFirst}};
   command.add_option("--keep", options.keep, "which channel of a group stays (favourites)")
+      ->type_name("RULE")
       ->transform(CLI::CheckedTransformer(rules).description(""));
   command.add_flag("--hd-twins", options.hdTwins, "names equal but for an HD or SD mark count too");
 }
@@ -56,15 +57,18 @@ void AddSortCommand(CLI::App& app, ToolContext& context) {
                                             {"network", SortKey::kNetwork},
                                             {"sid", SortKey::kServiceId}};
   command.add_option("--by", options.by, "the sort key")
+      ->type_name("KEY")
       ->required()
       ->transform(CLI::CheckedTransformer(keys).description(""));
   const std::map<std::string, int> types{{"tv", 0}, {"radio", 1}, {"data", 2}};
   command.add_option("--type", options.type, "the channel type (tv)")
+      ->type_name("TYPE")
       ->transform(CLI::CheckedTransformer(types).description(""));
   command
       .add_option_function<int>(
           "--from", [&options](const int& number) { options.from = number; },
           "sort only the channels from this number on")
+      ->type_name("N")
       ->transform(WholeNumber("--from", 1, 99999, "takes a number from 1"));
   command.add_flag("--descending", options.descending, "from Z to A, high to low");
 }
@@ -77,9 +81,11 @@ void AddRenameCommand(CLI::App& app, ToolContext& context) {
   command.add_option("IN", options.in, "the settings file to rename in")->required();
   command.add_option("OUT", options.out, "the file to write")->required();
   command.add_option("--find", options.find, "the text to find")
+      ->type_name("TEXT")
       ->required()
       ->transform(Latin1Text("--find"));
   command.add_option("--replace", options.replace, "the text to put in its place")
+      ->type_name("TEXT")
       ->required()
       ->transform(Latin1Text("--replace"));
   command.add_flag("--regex", options.regex, "the find text is a regular expression");
