@@ -202,7 +202,8 @@ bool BackupFolder::Keep(std::span<const uint8_t> image, BackupReason reason,
 
   std::tm local{};
   localtime_r(&now, &local);
-  char stamp[32], shown[32];
+  char stamp[32];
+  char shown[32];
   std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
   std::strftime(shown, sizeof shown, "%Y-%m-%d %H:%M:%S", &local);
   BackupEntry entry;
@@ -223,7 +224,7 @@ bool BackupFolder::Keep(std::span<const uint8_t> image, BackupReason reason,
   }
   std::vector<BackupEntry> entries = ReadIndex();
   entries.push_back(entry);
-  const size_t keep = static_cast<size_t>(std::min(limit, kMaxKept));
+  const auto keep = static_cast<size_t>(std::min(limit, kMaxKept));
   std::vector<BackupEntry> dropped;
   if (entries.size() > keep) {
     dropped.assign(entries.begin(), entries.end() - static_cast<std::ptrdiff_t>(keep));

@@ -51,10 +51,12 @@ class Comparer {
   }
 
   void Settings() {
-    std::array<uint8_t, ReceiverConfig::kSize> bytesA, bytesB;
+    std::array<uint8_t, ReceiverConfig::kSize> bytesA;
+    std::array<uint8_t, ReceiverConfig::kSize> bytesB;
     std::copy(a_.GetConfigBytes(), a_.GetConfigBytes() + bytesA.size(), bytesA.begin());
     std::copy(b_.GetConfigBytes(), b_.GetConfigBytes() + bytesB.size(), bytesB.begin());
-    ReceiverConfig configA(bytesA.data()), configB(bytesB.data());
+    ReceiverConfig configA(bytesA.data());
+    ReceiverConfig configB(bytesB.data());
     // A timer names its channel by table slot: B's slot is read as A's slot
     // of the paired channel, and a slot without a channel as none.
     for (int t = 0; t < ReceiverConfig::kTimerCount; ++t) {
@@ -90,7 +92,8 @@ class Comparer {
 
   void GroupNames() {
     for (int g = 0; g < kFavoriteGroupCount; ++g) {
-      const std::string before = a_.GetFavoriteGroupName(g), after = b_.GetFavoriteGroupName(g);
+      const std::string before = a_.GetFavoriteGroupName(g);
+      const std::string after = b_.GetFavoriteGroupName(g);
       if (before != after)
         Add(DiffSubject::kFavoriteGroup, DiffKind::kChanged, g, g, GroupText(g, before),
             {{"name", "\"" + before + "\"", "\"" + after + "\""}});
@@ -154,7 +157,8 @@ class Comparer {
       const ChannelRecord ra = channel->Record();
       const ChannelRecord rb = b_.FindChannelNode(partner->second)->Record();
       std::vector<FieldChange> fields = ChannelFieldChanges(ra, rb);
-      const std::string groupsA = FavoriteGroupsText(ra), groupsB = FavoriteGroupsText(rb);
+      const std::string groupsA = FavoriteGroupsText(ra);
+      const std::string groupsB = FavoriteGroupsText(rb);
       if (groupsA != groupsB) fields.push_back({"favourite groups", groupsA, groupsB});
       if (!fields.empty())
         AddChannel(DiffKind::kChanged, channel->GetTableIndex(), partner->second,
@@ -162,7 +166,7 @@ class Comparer {
     }
     // B's channels without a partner come after the transponder's others.
     for (int c = 0; c < tb.GetChannelCount(); ++c)
-      if (!partnerOfB_.count(tb.GetChannel(c)->GetTableIndex())) OnlyInB(*tb.GetChannel(c));
+      if (!partnerOfB_.contains(tb.GetChannel(c)->GetTableIndex())) OnlyInB(*tb.GetChannel(c));
   }
 
   void OnlyInA(const ChannelNode& c) {
@@ -189,7 +193,8 @@ class Comparer {
   // The channel numbers of `type`: A's paired channels in A's order, then
   // B's channels without a partner as a take-over appends them.
   void NumberPlacements(int type) {
-    std::vector<ChannelNode*> listA, listB;
+    std::vector<ChannelNode*> listA;
+    std::vector<ChannelNode*> listB;
     a_.CollectChannels(listA, type, kFilterNone);
     b_.CollectChannels(listB, type, kFilterNone);
     std::vector<const ChannelNode*> members;  // in A's coming order: A's node, or B's when new
@@ -203,7 +208,7 @@ class Comparer {
       isNew.push_back(false);
     }
     for (const ChannelNode* c : listB)
-      if (!partnerOfB_.count(c->GetTableIndex())) {
+      if (!partnerOfB_.contains(c->GetTableIndex())) {
         members.push_back(c);
         ranks.push_back(c->Record().GetChannelNumber());
         isNew.push_back(true);
@@ -219,10 +224,12 @@ class Comparer {
   // Favourite group g: A's members that stay members in B, in A's order,
   // then the channels joining it, in B's order.
   void GroupPlacements(int g) {
-    std::vector<ChannelNode*> listA, listB;
+    std::vector<ChannelNode*> listA;
+    std::vector<ChannelNode*> listB;
     a_.CollectFavoriteMembers(g, &listA, kAllTypes);
     b_.CollectFavoriteMembers(g, &listB, kAllTypes);
-    std::vector<const ChannelNode*> membersA, membersB;
+    std::vector<const ChannelNode*> membersA;
+    std::vector<const ChannelNode*> membersB;
     std::vector<int> ranks;
     for (const ChannelNode* c : listA) {
       const auto partner = partnerOfA_.find(c->GetTableIndex());

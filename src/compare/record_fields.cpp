@@ -44,7 +44,8 @@ std::string YesNo(bool value) { return value ? "yes" : "no"; }
 // nothing when they are the same.
 void AddOtherBytes(const uint8_t* a, const uint8_t* b, std::span<const ByteRange> ranges,
                    const char* name, std::vector<FieldChange>& changes) {
-  size_t first = SIZE_MAX, last = 0;
+  size_t first = SIZE_MAX;
+  size_t last = 0;
   for (const ByteRange& r : ranges)
     for (size_t i = r.first; i < r.last; ++i)
       if (a[i] != b[i]) {
@@ -61,7 +62,8 @@ template <class Record, size_t N>
 void AddFieldChanges(const Record& a, const Record& b, const Field<Record> (&fields)[N],
                      std::vector<FieldChange>& changes) {
   for (const Field<Record>& f : fields) {
-    std::string before = f.text(a), after = f.text(b);
+    std::string before = f.text(a);
+    std::string after = f.text(b);
     if (before != after) changes.push_back({f.name, std::move(before), std::move(after)});
   }
 }
@@ -72,9 +74,9 @@ void AddFieldValues(const Record& r, const Field<Record> (&fields)[N], FieldValu
 }
 
 bool SameRanges(const uint8_t* a, const uint8_t* b, std::span<const ByteRange> ranges) {
-  for (const ByteRange& r : ranges)
-    if (!std::equal(a + r.first, a + r.last, b + r.first)) return false;
-  return true;
+  return std::ranges::all_of(ranges, [a, b](const ByteRange& r) {
+    return std::equal(a + r.first, a + r.last, b + r.first);
+  });
 }
 
 void CopyRanges(const uint8_t* from, uint8_t* to, std::span<const ByteRange> ranges) {

@@ -111,8 +111,10 @@ SlotPairs PairTransponders(const std::vector<TransponderNode*>& a,
 }
 
 void PairChannels(const TransponderNode& a, const TransponderNode& b, SlotPairs& pairs) {
-  const int countA = a.GetChannelCount(), countB = b.GetChannelCount();
-  std::vector<bool> pairedA(static_cast<size_t>(countA)), pairedB(static_cast<size_t>(countB));
+  const int countA = a.GetChannelCount();
+  const int countB = b.GetChannelCount();
+  std::vector<bool> pairedA(static_cast<size_t>(countA));
+  std::vector<bool> pairedB(static_cast<size_t>(countB));
   std::unordered_map<uint32_t, std::deque<int>> byId;
   for (int j = 0; j < countB; ++j) {
     const ChannelRecord r = b.GetChannel(j)->Record();

@@ -122,10 +122,12 @@ std::vector<FieldChange> SettingsFieldChanges(const ReceiverConfig& a, const Rec
                                               int category) {
   // A's record with A's category copied into it and with B's: a setter may
   // tidy bytes it writes, so A against itself is the baseline.
-  std::array<uint8_t, ReceiverConfig::kSize> own, taken;
+  std::array<uint8_t, ReceiverConfig::kSize> own;
+  std::array<uint8_t, ReceiverConfig::kSize> taken;
   std::copy(a.Bytes(), a.Bytes() + own.size(), own.begin());
   taken = own;
-  ReceiverConfig ownRecord(own.data()), takenRecord(taken.data());
+  ReceiverConfig ownRecord(own.data());
+  ReceiverConfig takenRecord(taken.data());
   CopySettingsCategory(a, ownRecord, category);
   CopySettingsCategory(b, takenRecord, category);
   if (own == taken) return {};
@@ -133,11 +135,13 @@ std::vector<FieldChange> SettingsFieldChanges(const ReceiverConfig& a, const Rec
   std::vector<FieldChange> changes;
   for (const SettingsField& f : Fields()) {
     if (f.category != category) continue;
-    std::string before = f.text(a), after = f.text(b);
+    std::string before = f.text(a);
+    std::string after = f.text(b);
     if (before != after) changes.push_back({f.name, std::move(before), std::move(after)});
   }
   if (changes.empty()) {
-    size_t first = own.size(), last = 0;
+    size_t first = own.size();
+    size_t last = 0;
     for (size_t i = 0; i < own.size(); ++i)
       if (own[i] != taken[i]) {
         first = std::min(first, i);

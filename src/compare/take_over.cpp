@@ -72,7 +72,7 @@ class TakeOver {
   void Change(const Difference& d) {
     switch (d.subject) {
       case DiffSubject::kSettings: {
-        std::array<uint8_t, ReceiverConfig::kSize> bytes;
+        std::array<uint8_t, ReceiverConfig::kSize> bytes{};
         std::copy(b_.GetConfigBytes(), b_.GetConfigBytes() + bytes.size(), bytes.begin());
         ReceiverConfig target = a_.GetConfigRecord();
         CopySettingsCategory(ReceiverConfig(bytes.data()), target, d.a);
@@ -120,9 +120,8 @@ class TakeOver {
 
   void Remove(std::vector<ChannelNode*>& channels, std::vector<TransponderNode*>& transponders) {
     const std::set<const TransponderNode*> doomed(transponders.begin(), transponders.end());
-    std::erase_if(channels, [&](const ChannelNode* c) {
-      return !c || doomed.count(c->GetTransponder()) != 0;
-    });
+    std::erase_if(channels,
+                  [&](const ChannelNode* c) { return !c || doomed.contains(c->GetTransponder()); });
     std::erase(transponders, nullptr);
     int count = static_cast<int>(channels.size() + transponders.size());
     for (const TransponderNode* t : transponders) count += t->GetChannelCount();

@@ -23,7 +23,8 @@ TakeOverResult TakeOverIntoView(EditingView& view, const SettingsDatabase& other
                                 std::span<const size_t> chosen) {
   view.ShowStatus(texts::kPleaseWait);
   // Records about to be removed leave the selection before their nodes go.
-  std::set<int> doomedChannels, doomedTransponders;
+  std::set<int> doomedChannels;
+  std::set<int> doomedTransponders;
   for (const size_t i : chosen) {
     if (i >= comparison.differences.size()) continue;
     const Difference& d = comparison.differences[i];
@@ -32,17 +33,17 @@ TakeOverResult TakeOverIntoView(EditingView& view, const SettingsDatabase& other
     if (d.subject == DiffSubject::kTransponder) doomedTransponders.insert(d.a);
   }
   const auto doomed = [&](const ChannelNode* c) {
-    return doomedChannels.count(c->GetTableIndex()) ||
-           doomedTransponders.count(c->GetTransponder()->GetTableIndex());
+    return doomedChannels.contains(c->GetTableIndex()) ||
+           doomedTransponders.contains(c->GetTransponder()->GetTableIndex());
   };
   std::vector<ChannelNode*> keptChannels;
   for (ChannelNode* c : SelectedChannels(view, EditList::kChannels))
     if (!doomed(c)) keptChannels.push_back(c);
   std::vector<TransponderNode*> keptTransponders;
   for (TransponderNode* t : SelectedTransponders(view))
-    if (!doomedTransponders.count(t->GetTableIndex())) keptTransponders.push_back(t);
+    if (!doomedTransponders.contains(t->GetTableIndex())) keptTransponders.push_back(t);
 
-  const TakeOverResult result = TakeOverDifferences(view.Database(), other, comparison, chosen);
+  TakeOverResult result = TakeOverDifferences(view.Database(), other, comparison, chosen);
   view.Refill(EditList::kFavorites);
   view.Refill(EditList::kTransponders);
   view.Refill(EditList::kChannels);

@@ -98,7 +98,7 @@ std::string ComparisonStatusText(const SatelliteComparison& s) {
 
 std::vector<std::string> ComparisonLines(const TransponderComparison& comparison) {
   std::vector<std::string> lines;
-  if (comparison.satellites.empty()) lines.push_back("No satellite is in use.");
+  if (comparison.satellites.empty()) lines.emplace_back("No satellite is in use.");
   for (const SatelliteComparison& s : comparison.satellites) {
     lines.push_back(SatelliteTitle(s) + ": " + ComparisonStatusText(s));
     if (!s.tables.empty()) {
@@ -110,7 +110,7 @@ std::vector<std::string> ComparisonLines(const TransponderComparison& comparison
       lines.push_back("  table " + t.name + " skipped: " + t.reason);
     if (s.status != ComparisonStatus::kCompared) continue;
     if (!s.vanishedCompared)
-      lines.push_back("  transponders no longer listed are not shown: a table was skipped");
+      lines.emplace_back("  transponders no longer listed are not shown: a table was skipped");
     if (s.outsideLnbRange > 0)
       lines.push_back("  listed transponders outside the LNB's range, left out: " +
                       std::to_string(s.outsideLnbRange));

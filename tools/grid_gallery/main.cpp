@@ -88,7 +88,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     vq::PropertyGrid grid;
     grid.setWindowTitle("Property grid gallery");
-    grid.setImages({app.style()->standardIcon(QStyle::SP_FileIcon)});
+    grid.setImages({QApplication::style()->standardIcon(QStyle::SP_FileIcon)});
     grid.insertColumn(0, "Name", 150);
     grid.insertColumn(1, "Value", 220);
     grid.resize(400, 470);
@@ -100,5 +100,5 @@ int main(int argc, char** argv)
         return grid.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
     }
     grid.show();
-    return app.exec();
+    return QApplication::exec();
 }

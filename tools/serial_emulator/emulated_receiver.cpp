@@ -29,7 +29,7 @@ void EmulatedReceiver::Identify() {
   frame.insert(frame.end(), text.begin(), text.end());
   frame.push_back(kAck);
   if (!options_.splitIdentification) return Emit(frame, kBurstGapMs);
-  const size_t third = frame.size() / 3;
+  const auto third = static_cast<std::ptrdiff_t>(frame.size() / 3);
   Emit({frame.begin(), frame.begin() + 3}, kBurstGapMs);
   Emit({frame.begin() + 3, frame.begin() + 3 + third}, kBurstGapMs);
   Emit({frame.begin() + 3 + third, frame.end()}, kBurstGapMs);
@@ -81,7 +81,7 @@ void EmulatedReceiver::OnUploadBlock() {
     return;
   }
   uint8_t verdict = kAck;
-  if (!good || (options_.retryBlocks.count(index) && retried_.insert(index).second)) {
+  if (!good || (options_.retryBlocks.contains(index) && retried_.insert(index).second)) {
     verdict = kRetry;
   } else {
     upload_.insert(upload_.end(), pending_.begin(), pending_.begin() + static_cast<long>(n));
@@ -121,8 +121,8 @@ void EmulatedReceiver::Feed(uint8_t byte) {
         block_ = 0;
         retried_.clear();
         pending_.clear();
-        SendBlock(options_.badBlocks.count(0) != 0, true);
-        if (options_.badBlocks.count(0)) retried_.insert(0);
+        SendBlock(options_.badBlocks.contains(0), true);
+        if (options_.badBlocks.contains(0)) retried_.insert(0);
         state_ = State::kWaitBlockAck;
       }
       return;
@@ -136,7 +136,7 @@ void EmulatedReceiver::Feed(uint8_t byte) {
           state_ = State::kWaitConnect;
           return;
         }
-        const bool spoil = options_.badBlocks.count(block_) && retried_.insert(block_).second;
+        const bool spoil = options_.badBlocks.contains(block_) && retried_.insert(block_).second;
         return SendBlock(spoil, false);
       }
       if (pending_[0] == kRetry && pending_[1] == kAck) {

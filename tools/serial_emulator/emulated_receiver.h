@@ -49,7 +49,7 @@ class EmulatedReceiver {
   void SendBlock(bool spoil, bool withLength);
   void OnCommandByte();
   void OnUploadBlock();
-  void Emit(std::vector<uint8_t> burst, int gapMs = 0) { sink_(burst, gapMs); }
+  void Emit(const std::vector<uint8_t>& burst, int gapMs = 0) { sink_(burst, gapMs); }
 
   ReceiverOptions options_;
   BurstSink sink_;

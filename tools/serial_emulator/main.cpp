@@ -12,7 +12,8 @@
 
 namespace {
 
-volatile std::sig_atomic_t stopRequested = 0;
+// A signal handler can only set a global flag.
+volatile std::sig_atomic_t stopRequested = 0;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 constexpr char kUsage[] =
     "usage: vqserialemu --image FILE [--save-upload FILE] [--throttle BPS]\n"

@@ -144,7 +144,9 @@ class DescriptionBuilder {
   }
 
   bool Group(DescriptionFields& fields) {
-    std::string number, name, stored;
+    std::string number;
+    std::string name;
+    std::string stored;
     long g = 0;
     if (!Need(fields, 0, "the group number", number) || !Number("group", number, 1, 8, g) ||
         !Need(fields, 1, "the group name", name) ||
@@ -157,7 +159,9 @@ class DescriptionBuilder {
   bool Satellite(DescriptionFields& fields) {
     if (nextSatellite_ >= db_.GetSatelliteCount())
       return Fail("more than " + std::to_string(db_.GetSatelliteCount()) + " satellites");
-    std::string name, stored, position;
+    std::string name;
+    std::string stored;
+    std::string position;
     int16_t tenths = 0;
     if (!Need(fields, 0, "the satellite name", name) ||
         !StoredText("satellite name", name, SatelliteRecord::kNameWidth, stored) ||
@@ -224,8 +228,12 @@ class DescriptionBuilder {
 
   bool Transponder(DescriptionFields& fields) {
     if (!satellite_) return Fail("a transponder needs a satellite line above it");
-    std::string frequency, polarization, symbolRate, fec;
-    long mhz = 0, ksps = 0;
+    std::string frequency;
+    std::string polarization;
+    std::string symbolRate;
+    std::string fec;
+    long mhz = 0;
+    long ksps = 0;
     int rate = 0;
     if (!Need(fields, 0, "the frequency", frequency) ||
         !Number("frequency", frequency, 1, 65535, mhz) ||
@@ -245,7 +253,8 @@ class DescriptionBuilder {
     record.SetSymbolRate(static_cast<uint16_t>(ksps));
     record.SetFec(static_cast<uint32_t>(rate));
     record.SetFtaOnly(fields.TakeFlag("fta"));
-    uint16_t tsid = 0, nid = 0;
+    uint16_t tsid = 0;
+    uint16_t nid = 0;
     if (!OptionalNumber(fields, "tsid", 65535, tsid) || !OptionalNumber(fields, "nid", 65535, nid))
       return false;
     record.SetTpId(tsid);
@@ -273,7 +282,8 @@ class DescriptionBuilder {
 
   bool Channel(DescriptionFields& fields, int type) {
     if (!transponder_) return Fail("a channel needs a transponder line above it");
-    std::string name, stored;
+    std::string name;
+    std::string stored;
     if (!Need(fields, 0, "the channel name", name) ||
         !StoredText("channel name", name, ChannelRecord::kNameWidth, stored))
       return false;

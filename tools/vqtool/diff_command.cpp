@@ -33,7 +33,8 @@ nlohmann::ordered_json DifferenceToJson(const Difference& d) {
 }  // namespace
 
 int DiffFiles(const DiffOptions& options, std::ostream& out, std::ostream& err) {
-  SettingsDatabase a, b;
+  SettingsDatabase a;
+  SettingsDatabase b;
   std::string error;
   // Exit code 1 means "they differ", so an unreadable file is reported
   // with 2, as diff(1) does.

@@ -8,13 +8,12 @@ namespace vq::tool {
 
 CLI::Validator OptionCheck(std::string name, std::string rule,
                            std::function<bool(std::string&)> accept) {
-  return CLI::Validator(
-      [name = std::move(name), rule = std::move(rule),
-       accept = std::move(accept)](std::string& value) -> std::string {
-        if (!accept(value)) throw UsageMistake(name + " " + rule);
-        return {};
-      },
-      "");
+  return {[name = std::move(name), rule = std::move(rule),
+           accept = std::move(accept)](std::string& value) -> std::string {
+            if (!accept(value)) throw UsageMistake(name + " " + rule);
+            return {};
+          },
+          ""};
 }
 
 CLI::Validator WholeNumber(std::string name, long min, long max, std::string rule) {

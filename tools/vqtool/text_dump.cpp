@@ -27,7 +27,7 @@ void Line(std::ostream& out, const std::string& head, const FieldValues& values)
 
 void WriteTextDump(const SettingsDatabase& db, std::ostream& out) {
   out << "model " << ModelText(db.GetModel()) << "\n";
-  std::array<uint8_t, ReceiverConfig::kSize> bytes;
+  std::array<uint8_t, ReceiverConfig::kSize> bytes{};
   std::copy(db.GetConfigBytes(), db.GetConfigBytes() + bytes.size(), bytes.begin());
   const ReceiverConfig config(bytes.data());
   for (const int category : ListedSettingsCategories(db.GetExtendedConfig() != 0, true))

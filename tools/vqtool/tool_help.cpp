@@ -37,7 +37,7 @@ std::string ToolFormatter::make_help(const CLI::App* app, std::string name,
   std::string text = make_usage(app, name) + "\n" + app->get_description() + "\n" +
                      make_positionals(app) + make_groups(app, mode);
   // The parser's groups each start and end with an empty line.
-  for (size_t gap; (gap = text.find("\n\n\n")) != std::string::npos;) text.erase(gap, 1);
+  for (size_t gap = 0; (gap = text.find("\n\n\n")) != std::string::npos;) text.erase(gap, 1);
   return text;
 }
 

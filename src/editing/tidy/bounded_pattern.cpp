@@ -213,7 +213,8 @@ class Parser {
 
   int Repeats(int atom) {
     while (More()) {
-      int min = 0, max = 0;
+      int min = 0;
+      int max = 0;
       const uint8_t c = Peek();
       if (c == '*') {
         max = kMaxRepeat;
@@ -377,8 +378,9 @@ class Matcher {
       case Cont::kGroupEnd: {
         const int g = nodes_[static_cast<size_t>(k->node)].group;
         if (g < 0) return Next(k->up, pos);
-        const size_t at = static_cast<size_t>(2 * g);
-        const size_t oldBegin = spans_[at], oldEnd = spans_[at + 1];
+        const size_t at = 2 * static_cast<size_t>(g);
+        const size_t oldBegin = spans_[at];
+        const size_t oldEnd = spans_[at + 1];
         spans_[at] = k->start;
         spans_[at + 1] = pos;
         if (Next(k->up, pos)) return true;
@@ -399,7 +401,7 @@ class Matcher {
 
   const std::vector<Node>& nodes_;
   std::string_view text_;
-  std::array<size_t, 2 * (BoundedPattern::kMaxGroups + 1)> spans_{};
+  std::array<size_t, 2 * (size_t{BoundedPattern::kMaxGroups} + 1)> spans_{};
   size_t end_ = 0;
   long limit_;
   long steps_ = 0;

@@ -47,13 +47,15 @@ class BoundedPattern {
   /// Start and end of the whole match (group 0) and of each group; a group
   /// that took no part has npos in both.
   struct Match {
-    std::array<size_t, 2 * (kMaxGroups + 1)> spans{};
-    size_t Begin(int group = 0) const { return spans[static_cast<size_t>(2 * group)]; }
-    size_t End(int group = 0) const { return spans[static_cast<size_t>(2 * group + 1)]; }
+    std::array<size_t, 2 * (size_t{kMaxGroups} + 1)> spans{};
+    size_t Begin(int group = 0) const { return spans[2 * static_cast<size_t>(group)]; }
+    size_t End(int group = 0) const { return spans[2 * static_cast<size_t>(group) + 1]; }
   };
 
-  BoundedPattern(BoundedPattern&&) noexcept;
-  BoundedPattern& operator=(BoundedPattern&&) noexcept;
+  BoundedPattern(const BoundedPattern&) = delete;
+  BoundedPattern& operator=(const BoundedPattern&) = delete;
+  BoundedPattern(BoundedPattern&& other) noexcept;
+  BoundedPattern& operator=(BoundedPattern&& other) noexcept;
   ~BoundedPattern();
 
   /// The compiled pattern, or the reason it was refused in `error`.

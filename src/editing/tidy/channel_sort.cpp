@@ -46,7 +46,7 @@ std::vector<size_t> ChosenPlaces(const std::vector<ChannelNode*>& order,
   const std::unordered_set<const ChannelNode*> wanted(chosen.begin(), chosen.end());
   std::vector<size_t> places;
   for (size_t i = 0; i < order.size(); ++i)
-    if (wanted.count(order[i])) places.push_back(i);
+    if (wanted.contains(order[i])) places.push_back(i);
   return places;
 }
 

@@ -49,7 +49,7 @@ DedupeResult RemoveDuplicates(SettingsDatabase& db, const std::vector<DedupeChoi
   std::unordered_map<uint16_t, uint16_t> timerTarget;
   std::vector<ChannelNode*> removed;
   for (const DedupeChoice& choice : choices) {
-    if (!choice.keep || doomed.count(choice.keep)) continue;
+    if (!choice.keep || doomed.contains(choice.keep)) continue;
     for (int g = 0; g < kFavoriteGroupCount; ++g)
       result.favoritePlacesTaken += TakeFavoritePlace(choice.keep, choice.remove, g);
     for (ChannelNode* c : choice.remove) {

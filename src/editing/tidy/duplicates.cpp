@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <numeric>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "common/latin1_case.h"
@@ -10,6 +12,16 @@
 
 namespace vq {
 namespace {
+
+// The parts joined by ':' into one map key.
+std::string Key(std::initializer_list<std::string_view> parts) {
+  std::string key;
+  for (const std::string_view part : parts) {
+    if (!key.empty()) key += ':';
+    key += part;
+  }
+  return key;
+}
 
 // Which end mark a name carries, and the name without it.
 enum class Mark { kNone, kHd, kSd };
@@ -91,7 +103,8 @@ std::vector<DuplicateGroup> FindDuplicates(const SettingsDatabase& db, bool hdTw
   std::vector<ChannelNode*> all;
   db.CollectChannels(all, kAllTypes, kFilterNone);
   Sets sets(all.size());
-  std::unordered_map<std::string, size_t> byIds, byName;
+  std::unordered_map<std::string, size_t> byIds;
+  std::unordered_map<std::string, size_t> byName;
   // Per twin key: the first channel and which marks were seen.
   struct Twins {
     std::vector<size_t> members;
@@ -102,23 +115,23 @@ std::vector<DuplicateGroup> FindDuplicates(const SettingsDatabase& db, bool hdTw
     const ChannelRecord r = all[i]->Record();
     const TransponderRecord t = all[i]->GetTransponder()->Record();
     const int16_t position = all[i]->GetTransponder()->GetSatellite()->Satellite().GetPosition();
-    const std::string place = std::to_string(r.GetType()) + ':' + std::to_string(position) + ':';
+    const std::string place = Key({std::to_string(r.GetType()), std::to_string(position)});
     const std::string name = r.GetName();
     if (!IdMissing(r.GetProgramId()) && !IdMissing(t.GetTpId())) {
       JoinByKey(sets, byIds,
-                place + std::to_string(r.GetProgramId()) + ':' + std::to_string(t.GetTpId()), i,
+                Key({place, std::to_string(r.GetProgramId()), std::to_string(t.GetTpId())}), i,
                 DuplicateKind::kServiceIds);
     } else if (const std::string matching = MatchingName(name); !matching.empty()) {
       JoinByKey(sets, byName,
-                place + std::to_string(t.GetFrequency()) + ':' +
-                    std::to_string(t.GetPolarization()) + ':' + matching,
+                Key({place, std::to_string(t.GetFrequency()), std::to_string(t.GetPolarization()),
+                     matching}),
                 i, DuplicateKind::kNameOnTransponder);
     }
     if (hdTwins) {
       const MarkedName marked = SplitMark(name);
       const std::string base = MatchingName(marked.base);
       if (base.empty()) continue;
-      Twins& twins = byBase[place + base];
+      Twins& twins = byBase[Key({place, base})];
       twins.members.push_back(i);
       twins.marks |= 1u << static_cast<unsigned>(marked.mark);
     }

@@ -23,7 +23,7 @@ ChannelSelection TakeSelection(const EditingView& view) {
 }
 
 void Drop(std::vector<ChannelNode*>& list, const std::unordered_set<const ChannelNode*>& gone) {
-  std::erase_if(list, [&gone](const ChannelNode* c) { return gone.count(c) != 0; });
+  std::erase_if(list, [&gone](const ChannelNode* c) { return gone.contains(c); });
 }
 
 // Refills both channel lists (a reorder keeps the channel list's rows) and
@@ -66,7 +66,7 @@ std::vector<ChannelNode*> TidyChannels(EditingView& view, bool selectionOnly) {
   const std::vector<ChannelNode*> selected = SelectedChannels(view, EditList::kChannels);
   const std::unordered_set<const ChannelNode*> wanted(selected.begin(), selected.end());
   std::vector<ChannelNode*> chosen = SourceOrder(view);
-  std::erase_if(chosen, [&wanted](const ChannelNode* c) { return wanted.count(c) == 0; });
+  std::erase_if(chosen, [&wanted](const ChannelNode* c) { return !wanted.contains(c); });
   return chosen;
 }
 

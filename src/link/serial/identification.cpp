@@ -43,8 +43,8 @@ Identification::Result Identification::Feed(const uint8_t* data, size_t length) 
 }
 
 std::string Identification::Text() const {
-  const auto begin = buffer_.begin() + std::min(count_, sizeof kIdentificationPrefix);
-  const auto end = buffer_.begin() + count_;
+  const auto* const begin = buffer_.begin() + std::min(count_, sizeof kIdentificationPrefix);
+  const auto* const end = buffer_.begin() + count_;
   return {begin, std::find(begin, end, kAck)};
 }
 

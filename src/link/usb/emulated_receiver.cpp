@@ -270,7 +270,8 @@ void EmulatedReceiver::Answer() {
                                  ? faults_.productName.value_or(kProductName)
                              : parameter == kInfoSoftwareVersion ? kSoftwareVersion
                                                                  : "";
-    std::memcpy(out, text.data(), std::min(text.size(), kFrameDataSize - 1));
+    // The zeroed rest of the frame ends the text.
+    std::copy_n(text.begin(), std::min(text.size(), kFrameDataSize - 1), out);
     if (parameter == kInfoPvrState) value = faults_.busy ? 1 : 0;
   } else if (code == kCommandReadFile) {
     stream_ = image_;

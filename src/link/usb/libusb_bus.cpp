@@ -85,8 +85,8 @@ class LibUsbBackend : public UsbBackend {
   std::string name_;
 };
 
-int LIBUSB_CALL HotplugCallback(libusb_context*, libusb_device* device, libusb_hotplug_event event,
-                                void* user) {
+int LIBUSB_CALL HotplugCallback(libusb_context* /*context*/, libusb_device* device,
+                                libusb_hotplug_event event, void* user) {
   static_cast<LibUsbBus*>(user)->OnHotplug(device, event == LIBUSB_HOTPLUG_EVENT_DEVICE_ARRIVED);
   return 0;  // stay registered
 }

@@ -59,7 +59,7 @@ bool UsbDevice::Detach() {
   return true;
 }
 
-void UsbDevice::RunSideChannel(std::shared_ptr<UsbAttachment> attachment) {
+void UsbDevice::RunSideChannel(const std::shared_ptr<UsbAttachment>& attachment) {
   std::vector<uint8_t> buffer(kChunkSize + 1);
   while (!attachment->detached) {
     const TransferResult result =

@@ -62,7 +62,7 @@ class UsbDevice {
 
  private:
   std::shared_ptr<UsbAttachment> Current() const;
-  void RunSideChannel(std::shared_ptr<UsbAttachment> attachment);
+  void RunSideChannel(const std::shared_ptr<UsbAttachment>& attachment);
 
   UsbBus& bus_;
   mutable std::mutex attachmentLock_;

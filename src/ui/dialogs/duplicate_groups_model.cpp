@@ -95,7 +95,7 @@ int DuplicateGroupsModel::rowCount(const QModelIndex& parent) const {
   return static_cast<int>(groups_[static_cast<size_t>(parent.row())].members.size());
 }
 
-int DuplicateGroupsModel::columnCount(const QModelIndex&) const { return kColumnCount; }
+int DuplicateGroupsModel::columnCount(const QModelIndex& /*parent*/) const { return kColumnCount; }
 
 QVariant DuplicateGroupsModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};

@@ -19,7 +19,7 @@ DuplicatesDialog::DuplicatesDialog(Finder find, QWidget* parent)
       find_(std::move(find)),
       model_(new DuplicateGroupsModel(this)),
       tree_(new QTreeView),
-      twins_(new QCheckBox(tr("Also &HD and SD twins (names equal but for \"HD\" or \"SD\")"))),
+      twins_(new QCheckBox(tr(R"(Also &HD and SD twins (names equal but for "HD" or "SD"))"))),
       rule_(new QComboBox),
       summary_(new QLabel),
       remove_(new QPushButton(tr("&Remove the Others"))) {

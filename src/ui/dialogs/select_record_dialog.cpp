@@ -3,14 +3,15 @@
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QVBoxLayout>
+#include <cmath>
+#include <utility>
 
 #include "ui/view/record_table_view.h"
 
 namespace vq {
 
-SelectRecordDialog::SelectRecordDialog(const QString& title, const QString& refusal,
-                                       QWidget* parent)
-    : QDialog(parent), refusal_(refusal), body_(new QVBoxLayout) {
+SelectRecordDialog::SelectRecordDialog(const QString& title, QString refusal, QWidget* parent)
+    : QDialog(parent), refusal_(std::move(refusal)), body_(new QVBoxLayout) {
   setWindowTitle(title);
   setObjectName(title);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -32,7 +33,7 @@ void SelectRecordDialog::SetColumnWidths(std::initializer_list<std::pair<int, in
   // The list's own conversion: a quarter of the average character width.
   const double unit = list_->fontMetrics().averageCharWidth() / 4.0;
   for (const auto& [column, width] : widths)
-    list_->setColumnWidth(column, static_cast<int>(width * unit * 1.15 + 0.5));
+    list_->setColumnWidth(column, static_cast<int>(std::lround(width * unit * 1.15)));
 }
 
 void SelectRecordDialog::accept() {

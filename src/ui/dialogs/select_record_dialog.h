@@ -26,7 +26,7 @@ class SelectRecordDialog : public QDialog {
   void accept() override;
 
  protected:
-  SelectRecordDialog(const QString& title, const QString& refusal, QWidget* parent);
+  SelectRecordDialog(const QString& title, QString refusal, QWidget* parent);
   /// Puts `list` under the selectors added to Body() and returns it.
   void SetList(RecordTableView* list);
   QVBoxLayout* Body() const { return body_; }

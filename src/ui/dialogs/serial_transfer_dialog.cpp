@@ -8,18 +8,19 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
+#include <utility>
 
 #include "common/qt/core_text.h"
 #include "link/serial/transfer_texts.h"
 
 namespace vq {
 
-SerialTransferDialog::SerialTransferDialog(serial::Direction direction, const QString& filePath,
+SerialTransferDialog::SerialTransferDialog(serial::Direction direction, QString filePath,
                                            serial::LineSettings line, int timeoutMs,
                                            QWidget* parent)
     : QDialog(parent),
       direction_(direction),
-      filePath_(filePath),
+      filePath_(std::move(filePath)),
       line_(std::move(line)),
       transfer_(*this, file_, direction),
       port_([this](const uint8_t* data, size_t length) {

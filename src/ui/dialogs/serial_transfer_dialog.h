@@ -27,10 +27,11 @@ namespace vq {
 /// outcome and StatusText() the last status.
 class SerialTransferDialog : public QDialog, public serial::TransferHost {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(SerialTransferDialog)
 
  public:
-  SerialTransferDialog(serial::Direction direction, const QString& filePath,
-                       serial::LineSettings line, int timeoutMs, QWidget* parent = nullptr);
+  SerialTransferDialog(serial::Direction direction, QString filePath, serial::LineSettings line,
+                       int timeoutMs, QWidget* parent = nullptr);
   ~SerialTransferDialog() override;
 
   bool Succeeded() const { return success_; }
@@ -53,7 +54,6 @@ class SerialTransferDialog : public QDialog, public serial::TransferHost {
   void SetStatus(const std::string& text) override;
   void EndTransfer() override;
 
- public slots:
   void accept() override {}  // Enter does not close the dialog
   void reject() override;    // Cancel, Escape, closing the window
 

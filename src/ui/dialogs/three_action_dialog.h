@@ -20,7 +20,7 @@ class ThreeActionDialog : public QDialog {
   QPushButton* Button(int which) const;
 
  private:
-  QPushButton* buttons_[3];
+  QPushButton* buttons_[3]{};
   int result_ = 0;
 };
 

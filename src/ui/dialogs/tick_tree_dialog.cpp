@@ -38,7 +38,7 @@ QStandardItem* TickTreeDialog::TickItem(const QString& text, const void* record)
   item->setCheckable(true);
   item->setCheckState(Qt::Unchecked);
   item->setEditable(false);
-  item->setData(QVariant::fromValue(reinterpret_cast<quintptr>(record)), kRecordRole);
+  item->setData(QVariant::fromValue(const_cast<void*>(record)), kRecordRole);
   return item;
 }
 
@@ -47,7 +47,7 @@ bool TickTreeDialog::IsTicked(const QStandardItem* item) {
 }
 
 const void* TickTreeDialog::RecordOf(const QStandardItem* item) {
-  return reinterpret_cast<const void*>(item->data(kRecordRole).value<quintptr>());
+  return item->data(kRecordRole).value<void*>();
 }
 
 QString TickTreeDialog::ChannelText(const ChannelNode& channel) {

@@ -79,7 +79,9 @@ int TransponderReviewModel::rowCount(const QModelIndex& parent) const {
   return int(comparison_.satellites[size_t(parent.row())].updates.size());
 }
 
-int TransponderReviewModel::columnCount(const QModelIndex&) const { return kColumnCount; }
+int TransponderReviewModel::columnCount(const QModelIndex& /*parent*/) const {
+  return kColumnCount;
+}
 
 const SatelliteComparison& TransponderReviewModel::SatelliteOf(const QModelIndex& index) const {
   const size_t row = index.internalId() == 0 ? size_t(index.row()) : size_t(index.internalId() - 1);

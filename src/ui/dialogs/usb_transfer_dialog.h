@@ -20,6 +20,7 @@ namespace vq {
 /// finished with every byte moved.
 class UsbTransferDialog : public QDialog {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(UsbTransferDialog)
 
  public:
   static constexpr const char* kDownloadCaption = QT_TR_NOOP("Opening settings from USB port ...");

@@ -139,57 +139,79 @@ std::string formatDateTime(const std::string& format, const DateTimeValue& v)
     return out;
 }
 
-bool parseDateTime(const std::string& format, const std::string& text, DateTimeValue& out)
-{
-    DateTimeValue v;
+namespace {
+
+// Reads the fields of a date/time text one format letter at a time.
+struct FieldReader {
+    explicit FieldReader(const std::string& source) : text(source) {}
+
+    const std::string& text;
     std::size_t pos = 0;
-    bool ok = true;
+    DateTimeValue v;
     int hour12 = -1;
     int pm = -1;
+
+    bool read(char letter, int count)
+    {
+        int ignored = 0;
+        switch (letter) {
+        case 'd': return count <= 2 ? readNumber(text, pos, 2, v.day) : readName(text, pos, kDayNames, ignored);
+        case 'M':
+            if (count <= 2)
+                return readNumber(text, pos, 2, v.month);
+            if (!readName(text, pos, kMonthNames, v.month))
+                return false;
+            ++v.month;
+            return true;
+        case 'y':
+            if (!readNumber(text, pos, count >= 3 ? 4 : 2, v.year))
+                return false;
+            if (count < 3)
+                v.year += v.year < 30 ? 2000 : 1900;
+            return true;
+        case 'h': return readNumber(text, pos, 2, hour12) && hour12 >= 1 && hour12 <= 12;
+        case 'H': return readNumber(text, pos, 2, v.hour);
+        case 'm': return readNumber(text, pos, 2, v.minute);
+        case 's': return readNumber(text, pos, 2, v.second);
+        case 't': return readAmPm(count);
+        default: return true;
+        }
+    }
+
+    bool readAmPm(int count)
+    {
+        const char c = pos < text.size() ? static_cast<char>(std::toupper(static_cast<unsigned char>(text[pos]))) : '\0';
+        const std::size_t length = count == 1 ? 1 : 2;
+        const bool ok = (c == 'A' || c == 'P') && (length == 1 || (pos + 1 < text.size() && std::toupper(static_cast<unsigned char>(text[pos + 1])) == 'M'));
+        pm = c == 'P';
+        pos += length;
+        return ok;
+    }
+
+    bool readLiteral(const std::string& literal)
+    {
+        if (pos > text.size() || text.compare(pos, literal.size(), literal) != 0)
+            return false;
+        pos += literal.size();
+        return true;
+    }
+};
+
+} // namespace
+
+bool parseDateTime(const std::string& format, const std::string& text, DateTimeValue& out)
+{
+    FieldReader reader(text);
+    bool ok = true;
     walkFormat(
         format,
-        [&](char letter, int count) {
-            if (!ok)
-                return;
-            int ignored = 0;
-            switch (letter) {
-            case 'd': ok = count <= 2 ? readNumber(text, pos, 2, v.day) : readName(text, pos, kDayNames, ignored); break;
-            case 'M':
-                if (count <= 2) {
-                    ok = readNumber(text, pos, 2, v.month);
-                } else if ((ok = readName(text, pos, kMonthNames, v.month))) {
-                    ++v.month;
-                }
-                break;
-            case 'y':
-                ok = readNumber(text, pos, count >= 3 ? 4 : 2, v.year);
-                if (ok && count < 3)
-                    v.year += v.year < 30 ? 2000 : 1900;
-                break;
-            case 'h': ok = readNumber(text, pos, 2, hour12) && hour12 >= 1 && hour12 <= 12; break;
-            case 'H': ok = readNumber(text, pos, 2, v.hour); break;
-            case 'm': ok = readNumber(text, pos, 2, v.minute); break;
-            case 's': ok = readNumber(text, pos, 2, v.second); break;
-            case 't': {
-                const char c = pos < text.size() ? static_cast<char>(std::toupper(static_cast<unsigned char>(text[pos]))) : '\0';
-                const std::size_t length = count == 1 ? 1 : 2;
-                ok = (c == 'A' || c == 'P') && (length == 1 || (pos + 1 < text.size() && std::toupper(static_cast<unsigned char>(text[pos + 1])) == 'M'));
-                pm = c == 'P';
-                pos += length;
-                break;
-            }
-            }
-        },
-        [&](const std::string& literal) {
-            if (ok && pos <= text.size() && text.compare(pos, literal.size(), literal) == 0)
-                pos += literal.size();
-            else
-                ok = false;
-        });
-    if (!ok || pos != text.size())
+        [&](char letter, int count) { ok = ok && reader.read(letter, count); },
+        [&](const std::string& literal) { ok = ok && reader.readLiteral(literal); });
+    if (!ok || reader.pos != text.size())
         return false;
-    if (hour12 >= 0)
-        v.hour = hour12 % 12 + (pm == 1 ? 12 : 0);
+    DateTimeValue v = reader.v;
+    if (reader.hour12 >= 0)
+        v.hour = reader.hour12 % 12 + (reader.pm == 1 ? 12 : 0);
     if (!isValidDateTime(v))
         return false;
     out = v;

@@ -19,11 +19,11 @@ public:
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return grid_ ? grid_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(grid_.data()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -135,7 +135,7 @@ public:
         }
     }
 
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
 
 private:
     static QString kindName(RowKind kind)
@@ -164,6 +164,7 @@ class GridInterface : public QAccessibleWidget {
 public:
     explicit GridInterface(PropertyGrid* grid) : QAccessibleWidget(grid, QAccessible::Tree) {}
     ~GridInterface() override { forget(); }
+    Q_DISABLE_COPY_MOVE(GridInterface)
 
     PropertyGrid* grid() const { return static_cast<PropertyGrid*>(widget()); }
 

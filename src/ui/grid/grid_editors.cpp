@@ -13,7 +13,7 @@ namespace {
 
 QDateTime toQt(const DateTimeValue& v)
 {
-    return QDateTime(QDate(v.year, v.month, v.day), QTime(v.hour, v.minute, v.second));
+    return {QDate(v.year, v.month, v.day), QTime(v.hour, v.minute, v.second)};
 }
 
 DateTimeValue fromQt(const QDateTime& t)
@@ -150,9 +150,9 @@ void GridEditors::filterText(const QString& text)
         lastGood_ = text;
         return;
     }
-    const int cursor = line_->cursorPosition() - (text.size() - lastGood_.size());
+    const qsizetype cursor = line_->cursorPosition() - (text.size() - lastGood_.size());
     line_->setText(lastGood_);
-    line_->setCursorPosition(qBound(0, cursor, lastGood_.size()));
+    line_->setCursorPosition(static_cast<int>(qBound(qsizetype{0}, cursor, lastGood_.size())));
 }
 
 void GridEditors::step(int direction)

@@ -25,7 +25,7 @@ public:
     bool open(int rowId, int column);
     bool isOpen() const { return rowId_ >= 0; }
     /// Commits (or, with commit false, drops) the open edit and hides it.
-    void close(bool commit);
+    void close(bool save);
     /// The widget that takes the keys of the open edit, or null.
     QWidget* activeEditor() const { return active_; }
 

@@ -65,7 +65,7 @@ public:
     /// shown descendant.
     bool insertRow(const std::string& label, int image, int parentId, int rowId);
     void deleteAllRows();
-    bool rowExists(int rowId) const { return rows_.count(rowId) != 0; }
+    bool rowExists(int rowId) const { return rows_.contains(rowId); }
     int rowCount() const { return static_cast<int>(rows_.size()); }
     /// Every row's id, shown or not, in no particular order.
     std::vector<int> rowIds() const;
@@ -103,7 +103,7 @@ public:
     int optionCount(int rowId, int column) const;
     int findOption(int rowId, int column, const std::string& text, int start = 0) const;
     std::optional<int> setOptionCount(int rowId, int column, int count);
-    std::optional<int> setOptions(int rowId, int column, const std::vector<std::string>& options);
+    std::optional<int> setOptions(int rowId, int column, const std::vector<std::string>& list);
     std::vector<std::string> options(int rowId, int column) const;
 
     /// Range and value of number and percentage cells.

@@ -9,7 +9,7 @@ namespace {
 bool hasRange(const GridCell& c) { return c.hasRange(); }
 bool isCheckable(const GridCell& c) { return c.kind == RowKind::CheckBox || c.kind == RowKind::Radio; }
 bool isTickable(const GridCell& c) { return isCheckable(c) || c.kind == RowKind::PushButton; }
-bool anyKind(const GridCell&) { return true; }
+bool anyKind(const GridCell& /*cell*/) { return true; }
 
 /// Stores a field of an existing cell and returns its previous value.
 template <typename T>

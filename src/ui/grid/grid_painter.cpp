@@ -236,7 +236,7 @@ QRect markRect(const QWidget& widget, const CellPaint& p)
     if (p.cell.kind == RowKind::Group && p.column == 0) {
         const int size = indentWidth(widget);
         const int left = p.rect.left() + kPad + p.depth * size;
-        return QRect(left, p.rect.center().y() - size / 2, size, size);
+        return {left, p.rect.center().y() - size / 2, size, size};
     }
     if (!isMarked(p.cell))
         return {};
@@ -244,7 +244,7 @@ QRect markRect(const QWidget& widget, const CellPaint& p)
     const QStyle* style = widget.style();
     const int w = style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, &widget);
     const int h = style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight, nullptr, &widget);
-    return QRect(contentLeft(widget, p), p.rect.top() + (p.rect.height() - h) / 2, w, h);
+    return {contentLeft(widget, p), p.rect.top() + (p.rect.height() - h) / 2, w, h};
 }
 
 void paintCell(QPainter& painter, const QWidget& widget, const CellPaint& p)

@@ -125,7 +125,7 @@ QRect PropertyGrid::cellRect(int rowId, int column) const
     if (position < 0 || column < 0 || column >= columnCount())
         return {};
     const int y = (position - verticalScrollBar()->value()) * rowHeight();
-    return QRect(header_->sectionViewportPosition(column), y, header_->sectionSize(column), rowHeight());
+    return {header_->sectionViewportPosition(column), y, header_->sectionSize(column), rowHeight()};
 }
 
 PropertyGrid::Hit PropertyGrid::hitTest(const QPoint& pos) const
@@ -284,7 +284,7 @@ void PropertyGrid::resizeEvent(QResizeEvent* event)
     updateScrollBars();
 }
 
-void PropertyGrid::scrollContentsBy(int dx, int)
+void PropertyGrid::scrollContentsBy(int dx, int /*dy*/)
 {
     if (dx != 0)
         header_->setOffset(horizontalScrollBar()->value());

@@ -34,6 +34,7 @@ class GridEditors;
 /// Texts cross this interface as Latin-1.
 class PropertyGrid : public QAbstractScrollArea {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PropertyGrid)
 
 public:
     /// Answers a notification: non-zero refuses a changing one.

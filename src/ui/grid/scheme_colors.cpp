@@ -25,15 +25,17 @@ double luminance(const QColor& color)
 QColor blend(const QColor& from, const QColor& to, double share)
 {
     const auto mix = [share](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * share)); };
-    const QColor a = from.toRgb(), b = to.toRgb();
-    return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
+    const QColor a = from.toRgb();
+    const QColor b = to.toRgb();
+    return {mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue())};
 }
 
 } // namespace
 
 double contrastRatio(const QColor& a, const QColor& b)
 {
-    const double la = luminance(a), lb = luminance(b);
+    const double la = luminance(a);
+    const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 

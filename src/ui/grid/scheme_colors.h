@@ -5,14 +5,12 @@
 
 class QPalette;
 
-namespace vq {
-
 /// Turns the colours the grid's owner stores (RGB values meant for a light
 /// window) into the colours drawn under the palette in use. A light palette
 /// gets them exactly; a dark one gets Base and Text for the default white and
 /// black, and a dark counterpart of any other background. Every text is then
 /// held at the contrast floor of WCAG 2 against its background.
-namespace SchemeColors {
+namespace vq::SchemeColors {
 
 constexpr std::uint32_t kDefaultBackground = 0xFFFFFF;
 constexpr std::uint32_t kDefaultText = 0x000000;
@@ -34,5 +32,4 @@ QColor text(const QPalette& palette, std::uint32_t rgb, const QColor& background
 /// The colour of a disabled cell's text on `background`.
 QColor disabledText(const QPalette& palette, const QColor& background);
 
-} // namespace SchemeColors
-} // namespace vq
+} // namespace vq::SchemeColors

@@ -27,6 +27,7 @@ class PropertyPane;
 /// less 4, less a vertical scroll bar.
 class PaneHost : public QObject, public PaneContext {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(PaneHost)
 
  public:
   PaneHost(PropertyGrid& grid, EditingView& editing, EditorConfig& config,

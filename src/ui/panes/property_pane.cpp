@@ -1,5 +1,6 @@
 #include "ui/panes/property_pane.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "common/text_translation.h"
@@ -37,8 +38,8 @@ void PropertyPane::Build() {
   Refresh();
   // Innermost first: a sub-group opened under a closed group shows once
   // its group opens.
-  for (auto it = groups_.rbegin(); it != groups_.rend(); ++it)
-    if (*it->expandFlag != 0) grid_.expand(it->row);
+  for (size_t i = groups_.size(); i-- > 0;)
+    if (*groups_[i].expandFlag != 0) grid_.expand(groups_[i].row);
   WriteSummaries();
   building_ = false;
 }
@@ -86,7 +87,7 @@ void PropertyPane::ButtonReleased(const GridNotification& note) {
 }
 
 void PropertyPane::ValueChanged(const GridNotification& note) {
-  if (ranges_.count(note.rowId) != 0 && !TakeTypedNumber(note.rowId)) {
+  if (ranges_.contains(note.rowId) && !TakeTypedNumber(note.rowId)) {
     Refresh();
     return;
   }
@@ -142,7 +143,7 @@ void PropertyPane::ExpandAll(bool expand) {
   if (expand) {
     for (const Group& group : groups_) grid_.expand(group.row);
   } else {
-    for (auto it = groups_.rbegin(); it != groups_.rend(); ++it) grid_.collapse(it->row);
+    for (size_t i = groups_.size(); i-- > 0;) grid_.collapse(groups_[i].row);
   }
 }
 
@@ -272,9 +273,7 @@ bool PropertyPane::TickedAt(int row) const {
 std::string PropertyPane::TextAt(int row) const { return grid_.text(row, kValueColumn); }
 
 bool PropertyPane::IsGroup(int row) const {
-  for (const Group& group : groups_)
-    if (group.row == row) return true;
-  return false;
+  return std::ranges::any_of(groups_, [row](const Group& group) { return group.row == row; });
 }
 
 }  // namespace vq

@@ -20,6 +20,7 @@ namespace {
 
 std::vector<std::string> OscillatorOptions() {
   std::vector<std::string> options;
+  options.reserve(kStandardOscillators.size());
   for (const uint16_t mhz : kStandardOscillators) options.push_back(OscillatorText(mhz));
   return options;
 }
@@ -227,7 +228,7 @@ std::string SatellitePane::SwitchSummary() const {
 std::string SatellitePane::MotorSummary() const {
   const std::optional<int> type = Shared(SatelliteField::kMotorType);
   if (!type) return {};
-  const std::string text = TextOf(MotorTypeText, type);
+  std::string text = TextOf(MotorTypeText, type);
   if (*type == 0) return text;
   const std::optional<int> index = Shared(SatelliteField::kMotorIndex);
   if (!index) return text;
@@ -281,7 +282,30 @@ void SatellitePane::CollapseAfterChoice(int row) {
 
 bool SatellitePane::TakeValue(const GridNotification& note) {
   const int row = note.rowId;
+  if (const std::optional<bool> taken = TakeChoice(note)) return *taken;
   const SettingsDatabase& db = Context().Editing().Database();
+  switch (row) {
+    case kNumber:
+      return draft_.SetNumber(NumberAt(row));
+    case kName:
+      return Accepted(TakeSatelliteName(draft_, TextAt(row)));
+    case kPosition:
+      return Accepted(TakePositionText(draft_, TextAt(row)));
+    case kHighOscillator:
+      return Accepted(TakeOscillatorText(draft_, SatelliteField::kHighOscillator, TextAt(row)));
+    case kLowOscillator:
+      return draft_.IsEditable(SatelliteField::kLowOscillator) &&
+             Accepted(TakeOscillatorText(draft_, SatelliteField::kLowOscillator, TextAt(row)));
+    case kMotorIndex:
+      return draft_.IsEditable(SatelliteField::kMotorIndex) &&
+             Accepted(TakeMotorIndex(draft_, db, NumberAt(row)));
+    default:
+      return TakePredefinedValue(row);
+  }
+}
+
+std::optional<bool> SatellitePane::TakeChoice(const GridNotification& note) {
+  const int row = note.rowId;
   for (const RadioRun& run : kRadioRuns) {
     if (row < run.first || row >= run.first + run.count) continue;
     if (note.action != NotifyAction::RadioChosen || !draft_.Set(run.field, row - run.first))
@@ -299,24 +323,11 @@ bool SatellitePane::TakeValue(const GridNotification& note) {
     CollapseAfterChoice(row);
     return true;
   }
-  switch (row) {
-    case kNumber:
-      return draft_.SetNumber(NumberAt(row));
-    case kName:
-      return Accepted(TakeSatelliteName(draft_, TextAt(row)));
-    case kPosition:
-      return Accepted(TakePositionText(draft_, TextAt(row)));
-    case kHighOscillator:
-      return Accepted(TakeOscillatorText(draft_, SatelliteField::kHighOscillator, TextAt(row)));
-    case kLowOscillator:
-      return draft_.IsEditable(SatelliteField::kLowOscillator) &&
-             Accepted(TakeOscillatorText(draft_, SatelliteField::kLowOscillator, TextAt(row)));
-    case kMotorIndex:
-      return draft_.IsEditable(SatelliteField::kMotorIndex) &&
-             Accepted(TakeMotorIndex(draft_, db, NumberAt(row)));
-    default:
-      break;
-  }
+  return std::nullopt;
+}
+
+bool SatellitePane::TakePredefinedValue(int row) {
+  const SettingsDatabase& db = Context().Editing().Database();
   for (int k = 0; k < SatelliteRecord::kPredefinedCount; ++k) {
     if (row == PredefinedNameRow(k)) return draft_.SetPredefinedName(k, TextAt(row));
     for (int p = 0; p < kPredefinedParts; ++p) {

@@ -2,6 +2,7 @@
 /// @file
 /// The property pane of the satellites selected in the satellite list.
 
+#include <optional>
 #include <string>
 
 #include "editing/panes/satellite_commit.h"
@@ -73,6 +74,10 @@ class SatellitePane final : public DraftPane<SatelliteDraft, SatelliteField, Com
   /// With ColapseAfterSelection, closes the groups a choice on `row` ends.
   void CollapseAfterChoice(int row);
   bool TakeValue(const GridNotification& note) override;
+  /// A radio choice or a plain option, check or number row taken into the
+  /// draft; nothing when `note` is about another row.
+  std::optional<bool> TakeChoice(const GridNotification& note);
+  bool TakePredefinedValue(int row);
 
   bool LoadTexts(EditingView& view) override;
   std::string transponders_, channels_;

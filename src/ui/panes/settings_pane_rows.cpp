@@ -6,8 +6,7 @@
 #include "editing/settings/settings_values.h"
 #include "ui/panes/lookup_option_texts.h"
 
-namespace vq {
-namespace settings_rows {
+namespace vq::settings_rows {
 namespace {
 
 using Config = ReceiverConfig;
@@ -42,7 +41,7 @@ SettingRow Number(int row, const char* label, int group, int minimum, int maximu
 
 // The stored value is the option index; a value without option shows none.
 SettingRow Indexed(int row, const char* label, int group, std::vector<std::string> options,
-                   Read get, Write set) {
+                   const Read& get, Write set) {
   SettingRow r{row, label, group, RowKind::OptionList};
   const int count = static_cast<int>(options.size());
   r.options = std::move(options);
@@ -58,7 +57,7 @@ SettingRow Indexed(int row, const char* label, int group, std::vector<std::strin
 // other: choosing the second keeps another value as it is.
 // Value 1 and any other value, named by `text` (of 1 and of 0).
 SettingRow OneOrOther(int row, const char* label, int group, std::string_view (*text)(int),
-                      Read get, Write set) {
+                      const Read& get, const Write& set) {
   SettingRow r{row, label, group, RowKind::OptionList};
   r.options = {std::string(text(1)), std::string(text(0))};
   r.value = [get](const Config& c) { return get(c) == 1 ? 0 : 1; };
@@ -383,9 +382,9 @@ std::vector<std::string> TimerModeOptions() {
 
 std::vector<std::string> GmtOffsetOptions() {
   std::vector<std::string> options;
+  options.reserve(48);
   for (int value = 0; value < 48; ++value) options.push_back(ReceiverConfig::GmtOffsetText(value));
   return options;
 }
 
-}  // namespace settings_rows
-}  // namespace vq
+}  // namespace vq::settings_rows

@@ -11,8 +11,7 @@
 #include "database/receiver_config.h"
 #include "ui/grid/grid_types.h"
 
-namespace vq {
-namespace settings_rows {
+namespace vq::settings_rows {
 
 enum Row : int {
   // One group per category; "Other Settings" has three.
@@ -149,5 +148,4 @@ std::vector<SettingRow> SettingRows(int category);
 std::vector<std::string> TimerModeOptions();
 std::vector<std::string> GmtOffsetOptions();
 
-}  // namespace settings_rows
-}  // namespace vq
+}  // namespace vq::settings_rows

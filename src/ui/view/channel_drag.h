@@ -27,6 +27,7 @@ class RecordTableView;
 /// happens.
 class ChannelDrag : public QObject {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(ChannelDrag)
 
  public:
   ChannelDrag(RecordTableView* list, QListView* favorites, QPushButton* remove,

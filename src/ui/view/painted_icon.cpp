@@ -70,7 +70,8 @@ class PaintedIconEngine : public QIconEngine {
  public:
   explicit PaintedIconEngine(IconPainter paint) : paint_(std::move(paint)) {}
 
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+             QIcon::State /*state*/) override {
     const qreal side = qMin(rect.width(), rect.height());
     const QPointF origin(rect.x() + (rect.width() - side) / 2.0,
                          rect.y() + (rect.height() - side) / 2.0);

@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/view/record_list_model.h"
 
@@ -40,7 +41,7 @@ RecordTableView::RecordTableView(RecordListModel* model, const char* id, bool so
   const double unit = fontMetrics().averageCharWidth() / 4.0;
   const auto& columns = model->Columns();
   for (size_t i = 0; i < columns.size(); ++i)
-    setColumnWidth(static_cast<int>(i), static_cast<int>(columns[i].width * unit * 1.15 + 0.5));
+    setColumnWidth(static_cast<int>(i), static_cast<int>(std::lround(columns[i].width * unit * 1.15)));
 
   connect(header, &QHeaderView::sectionClicked, this, &RecordTableView::HeaderClicked);
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -105,7 +105,8 @@ void StatisticsPanel::FitColumns() {
   // column the longest count ("8192 von 8192").
   const QString shown = grid_->text(0, 1);
   grid_->setText(0, 1, CountOfText(8888, 8888));
-  const int labels = grid_->fittingWidth(0), values = grid_->fittingWidth(1);
+  const int labels = grid_->fittingWidth(0);
+  const int values = grid_->fittingWidth(1);
   grid_->setText(0, 1, shown);
   grid_->setColumnWidth(0, labels);
   grid_->setColumnWidth(1, values);

@@ -166,7 +166,7 @@ void ViewEditing::FinishPaneEdit() { view_.Pane()->finishEditing(); }
 
 void ViewEditing::ChannelsDeleting(const std::vector<ChannelNode*>& channels) {
   const std::unordered_set<const ChannelNode*> doomed(channels.begin(), channels.end());
-  const auto gone = [&doomed](const ChannelNode* c) { return doomed.count(c) > 0; };
+  const auto gone = [&doomed](const ChannelNode* c) { return doomed.contains(c); };
   view_.Channels()->DropRowsIf(gone);
   view_.Favorites()->MembersModel()->DropRowsIf(gone);
 }
@@ -174,12 +174,12 @@ void ViewEditing::ChannelsDeleting(const std::vector<ChannelNode*>& channels) {
 void ViewEditing::TranspondersDeleting(const std::vector<TransponderNode*>& transponders) {
   const std::unordered_set<const TransponderNode*> doomed(transponders.begin(), transponders.end());
   const auto channelGone = [&doomed](const ChannelNode* c) {
-    return doomed.count(c->GetTransponder()) > 0;
+    return doomed.contains(c->GetTransponder());
   };
   view_.Channels()->DropRowsIf(channelGone);
   view_.Favorites()->MembersModel()->DropRowsIf(channelGone);
   view_.Transponders()->DropRowsIf(
-      [&doomed](const TransponderNode* t) { return doomed.count(t) > 0; });
+      [&doomed](const TransponderNode* t) { return doomed.contains(t); });
 }
 
 void ViewEditing::IndexResetting() {

@@ -56,13 +56,14 @@ CVQChannelEditorView::CVQChannelEditorView(CVQChannelEditorDoc& document, Editor
       channels_(new ChannelListModel(this)),
       transponders_(new TransponderListModel(this)),
       satellites_(new SatelliteListModel(this)),
-      categories_(new SettingsCategoryModel(this)) {
+      categories_(new SettingsCategoryModel(this)),
+      clipboard_(new ViewClipboard(*this, config_, this)) {
   setObjectName("Main view");
   auto timer = std::make_shared<QElapsedTimer>();
   timer->start();
   clock_ = [timer] { return timer->elapsed(); };
   editing_ = std::make_unique<ViewEditing>(*this);
-  clipboard_ = new ViewClipboard(*this, config_, this);
+
   Database().SetIndexObserver(editing_.get());
   BuildLayout();
   ConnectSignals();

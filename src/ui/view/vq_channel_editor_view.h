@@ -48,6 +48,7 @@ struct EditorConfig;
 /// document runs InitialUpdate.
 class CVQChannelEditorView : public QWidget {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(CVQChannelEditorView)
 
  public:
   /// Milliseconds from a fixed start; replaced by tests to time loading.

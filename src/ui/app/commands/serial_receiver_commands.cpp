@@ -9,7 +9,7 @@
 
 namespace vq {
 
-SerialTransferRunner DialogSerialRunner(const EditorConfig& config, QString devicePath,
+SerialTransferRunner DialogSerialRunner(const EditorConfig& config, const QString& devicePath,
                                         QWidget* parent) {
   return [&config, devicePath, window = QPointer<QWidget>(parent)](int direction,
                                                                    const QString& path) {

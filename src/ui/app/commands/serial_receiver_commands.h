@@ -17,7 +17,7 @@ struct EditorConfig;
 /// configuration names when the transfer starts (its "Com Port" values and
 /// time-out) and on `devicePath` when that is set (a USB-serial adapter, a
 /// pseudo-terminal). `config` must outlive the runner.
-SerialTransferRunner DialogSerialRunner(const EditorConfig& config, QString devicePath,
+SerialTransferRunner DialogSerialRunner(const EditorConfig& config, const QString& devicePath,
                                         QWidget* parent);
 
 /// The document's serial receiver commands with their runner and prompter.

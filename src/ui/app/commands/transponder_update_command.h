@@ -53,6 +53,7 @@ class WindowTransponderUpdateDialogs : public TransponderUpdateDialogs {
 /// source or a cancelled review change nothing.
 class TransponderUpdateCommand : public QObject {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(TransponderUpdateCommand)
 
  public:
   TransponderUpdateCommand(CVQChannelEditorView& view, const EditorConfig& config,

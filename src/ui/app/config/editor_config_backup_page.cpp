@@ -8,9 +8,9 @@
 
 namespace vq {
 
-BackupSettingsPage::BackupSettingsPage(QWidget* parent) : QWidget(parent) {
+BackupSettingsPage::BackupSettingsPage(QWidget* parent) : QWidget(parent), count_(new QSpinBox) {
   auto* form = new QFormLayout(this);
-  count_ = new QSpinBox;
+
   count_->setRange(0, 1000);
   count_->setSpecialValueText(tr("Off"));
   count_->setAccessibleName(tr("Backups to keep"));

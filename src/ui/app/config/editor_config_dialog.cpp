@@ -30,10 +30,18 @@ constexpr int kCategoryCount = 4;
 }  // namespace
 
 EditorConfigDialog::EditorConfigDialog(const EditorConfig& config, QWidget* parent)
-    : QDialog(parent), original_(config), config_(config) {
+    : QDialog(parent),
+      original_(config),
+      config_(config),
+      categories_(new QTreeWidget),
+      caption_(new QLabel),
+      pages_(new QStackedWidget),
+      general_(new GeneralSettingsPage),
+      comPort_(new ComPortSettingsPage),
+      scanTables_(new ScanTableSettingsPage),
+      backups_(new BackupSettingsPage) {
   setWindowTitle(tr("Editor Configuration"));
 
-  categories_ = new QTreeWidget;
   categories_->setHeaderLabels({tr("Category")});
   categories_->setRootIsDecorated(false);
   categories_->setAccessibleName(tr("Category"));
@@ -41,14 +49,8 @@ EditorConfigDialog::EditorConfigDialog(const EditorConfig& config, QWidget* pare
     categories_->addTopLevelItem(new QTreeWidgetItem({tr(name)}));
   categories_->setMaximumWidth(160);
 
-  caption_ = new QLabel;
-  general_ = new GeneralSettingsPage;
-  comPort_ = new ComPortSettingsPage;
-  scanTables_ = new ScanTableSettingsPage;
-  pages_ = new QStackedWidget;
   pages_->addWidget(general_);
   pages_->addWidget(comPort_);
-  backups_ = new BackupSettingsPage;
   pages_->addWidget(scanTables_);
   pages_->addWidget(backups_);
 

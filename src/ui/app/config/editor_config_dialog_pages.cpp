@@ -51,7 +51,8 @@ GeneralSettingsPage::GeneralSettingsPage(QWidget* parent) : QWidget(parent) {
   autoSave_ = AddCheck(form, tr("Auto Save Changes: "));
   autoCollapse_ = AddCheck(form, tr("Auto Collapse:"));
   networkDefault_ = AddCheck(form, tr("Default Network Use:"));
-  const QString ask = tr("Ask every time"), skip = tr("Skip");
+  const QString ask = tr("Ask every time");
+  const QString skip = tr("Skip");
   const QString satellite = tr("Select satellite");
   const QString transponder = tr("Select transponder");
   chanNoSat_ = AddList(form, tr("Channel pasting mode(sat not found):"),
@@ -89,7 +90,8 @@ void GeneralSettingsPage::UpdatePostEditState() {
 
 ComPortSettingsPage::ComPortSettingsPage(QWidget* parent) : QWidget(parent) {
   auto* form = new QFormLayout(this);
-  QStringList ports, speeds;
+  QStringList ports;
+  QStringList speeds;
   for (int i = 1; i <= 16; ++i) ports << tr("Port %1").arg(i);
   for (const uint32_t speed : serial::kLineSpeeds) speeds << tr("%1 bps").arg(speed);
   port_ = AddList(form, tr("Port:"), ports);
@@ -152,9 +154,10 @@ void ComPortSettingsPage::TakeBack(EditorConfig& config) const {
   config.ComCommandsEnabled = comCommands_->isChecked() ? 1 : 0;
 }
 
-ScanTableSettingsPage::ScanTableSettingsPage(QWidget* parent) : QWidget(parent) {
+ScanTableSettingsPage::ScanTableSettingsPage(QWidget* parent)
+    : QWidget(parent), source_(new QLineEdit) {
   auto* form = new QFormLayout(this);
-  source_ = new QLineEdit;
+
   source_->setAccessibleName(tr("Scan tables from"));
   form->addRow(tr("Scan tables from:"), source_);
   auto* buttons = new QHBoxLayout;

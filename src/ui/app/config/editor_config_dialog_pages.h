@@ -53,7 +53,7 @@ class ComPortSettingsPage : public QWidget {
   QComboBox* dataBits_;
   QComboBox* parity_;
   QComboBox* stopBits_;
-  QCheckBox* flow_[3];
+  QCheckBox* flow_[3]{};
   QSpinBox* timeout_;
   QCheckBox* comCommands_;
 };

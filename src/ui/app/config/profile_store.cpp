@@ -35,7 +35,7 @@ ProfileStore::ProfileStore(const QString& path) : settings_(path, QSettings::Ini
 QString ProfileStore::DefaultPath() {
   const QString program = QCoreApplication::applicationFilePath();
   const QString name = QFileInfo(program).completeBaseName() + QStringLiteral(".ini");
-  const QString beside = QFileInfo(program).absoluteDir().filePath(name);
+  QString beside = QFileInfo(program).absoluteDir().filePath(name);
   if (QFileInfo::exists(beside)) return beside;  // portable use
   return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(name);
 }

@@ -167,7 +167,8 @@ namespace {
 /// The available area of `screen` less the frame the desktop puts around
 /// the window (none until the window is shown and framed).
 PlacementRect ClientArea(const QWidget& window, const QScreen& screen) {
-  const QRect frame = window.frameGeometry(), client = window.geometry();
+  const QRect frame = window.frameGeometry();
+  const QRect client = window.geometry();
   const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
                          frame.right() - client.right(), frame.bottom() - client.bottom());
   const QRect area = screen.availableGeometry().marginsRemoved(margins);

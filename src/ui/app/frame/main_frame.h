@@ -45,6 +45,7 @@ class UsbReceiverLink;
 /// opens files dropped on the window.
 class CMainFrame : public QMainWindow {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(CMainFrame)
 
  public:
   CMainFrame(CVQChannelEditorDoc& document, EditorConfig& config, RecentFiles& recent,
