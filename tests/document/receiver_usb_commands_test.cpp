@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <filesystem>
+#include <thread>
 
 #include "document/document_fixture.h"
 #include "document/qt/usb_receiver_commands.h"
@@ -285,6 +286,12 @@ TEST_F(UsbCommandsTest, SaveKeepsTheReceiversImageFirstOnlyWhenWanted) {
   EXPECT_NE(receiver_.Image(), held);
   EXPECT_TRUE(prompter_.asked.empty());
 
+  // The receiver writes its flash off the bus, then comes back.
+  for (const bool plugged : {false, true})
+    for (int wait = 0; wait < 200 && receiver_.IsPlugged() != plugged; ++wait)
+      std::this_thread::sleep_for(Milliseconds(5));
+  device_.Detach();
+  ASSERT_TRUE(device_.Attach());
   wanted = false;
   ASSERT_TRUE(commands_.SaveToUsb());
   EXPECT_EQ(kept.images.size(), 1u) << "no read without the option";
