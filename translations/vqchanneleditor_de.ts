@@ -2541,17 +2541,17 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <translation>Daten</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="85"/>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="88"/>
         <source>No backups have been kept yet.</source>
         <translation>Bisher wurden keine Sicherungen aufbewahrt.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="88"/>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="91"/>
         <source>Open the backup as a new document</source>
         <translation>Die Sicherung als neues Dokument öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="89"/>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="92"/>
         <source>Compare the backup with the open document</source>
         <translation>Die Sicherung mit dem geöffneten Dokument vergleichen</translation>
     </message>

@@ -62,13 +62,13 @@ BackupsDialog::BackupsDialog(std::vector<BackupEntry> entries, bool canCompare, 
   intro->setWordWrap(true);
 
   model_->setHorizontalHeaderLabels(
-      {tr("Date"), tr("Kept"), tr("Source"), tr("Model"), tr("TV"), tr("Radio"), tr("Data")});
+      {tr("Date"), tr("Kept"), tr("Model"), tr("TV"), tr("Radio"), tr("Data"), tr("Source")});
   for (const BackupEntry& entry : entries_) {
     QStandardItem* source = Cell(QString::fromStdString(entry.source));
     source->setToolTip(source->text());
     model_->appendRow({Cell(QString::fromStdString(entry.time)), Cell(ReasonText(entry.reason)),
-                       source, Cell(ModelText(entry.model)), Cell(CountText(entry.tv)),
-                       Cell(CountText(entry.radio)), Cell(CountText(entry.data))});
+                       Cell(ModelText(entry.model)), Cell(CountText(entry.tv)),
+                       Cell(CountText(entry.radio)), Cell(CountText(entry.data)), source});
   }
   list_->setModel(model_);
   list_->setRootIsDecorated(false);
@@ -78,7 +78,10 @@ BackupsDialog::BackupsDialog(std::vector<BackupEntry> entries, bool canCompare, 
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setAccessibleName(tr("Backups"));
   list_->setAccessibleDescription(intro->text());
-  for (int column = 0; column < model_->columnCount(); ++column)
+  // The source, a path of any length, comes last and takes the room left;
+  // its tooltip shows what the middle elision hides.
+  list_->setTextElideMode(Qt::ElideMiddle);
+  for (int column = 0; column + 1 < model_->columnCount(); ++column)
     list_->resizeColumnToContents(column);
   if (!entries_.empty()) list_->setCurrentIndex(model_->index(0, 0));
 

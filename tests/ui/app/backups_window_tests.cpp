@@ -91,7 +91,7 @@ TEST_F(BackupsWindow, EnterOpensTheChosenBackupAsAnUntitledDocument) {
   app.Frame()->BackupsAction()->trigger();
   EXPECT_EQ(rows, 2);
   EXPECT_EQ(firstRow, (QStringList{QString::fromStdString(kept[0].time), "Read from the receiver",
-                                   "USB receiver", "PVR", "40", "8", "0"}));
+                                   "PVR", "40", "8", "0", "USB receiver"}));
   for (const QString& name : names) EXPECT_FALSE(name.isEmpty());
 
   EXPECT_TRUE(app.Document()->PathName().isEmpty());
@@ -160,8 +160,8 @@ TEST(BackupsDialogTest, WithoutBackupsOrDocumentTheButtonsStayOff) {
   BackupsDialog noDocument({entry}, false);
   EXPECT_TRUE(noDocument.OpenButton()->isEnabled());
   EXPECT_FALSE(noDocument.CompareButton()->isEnabled());
-  EXPECT_EQ(noDocument.List()->model()->index(0, 3).data().toString(), "Not a settings image");
-  EXPECT_EQ(noDocument.List()->model()->index(0, 4).data().toString(), "-");
+  EXPECT_EQ(noDocument.List()->model()->index(0, 2).data().toString(), "Not a settings image");
+  EXPECT_EQ(noDocument.List()->model()->index(0, 3).data().toString(), "-");
   noDocument.CompareButton()->click();
   EXPECT_EQ(noDocument.Chosen(), BackupsDialog::Action::kNone);
 }
