@@ -2422,32 +2422,32 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
 <context>
     <name>vq::BackupSettingsPage</name>
     <message>
-        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="16"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="19"/>
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="17"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="20"/>
         <source>Backups to keep</source>
         <translation>Aufzubewahrende Sicherungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="18"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="21"/>
         <source>Backups to keep:</source>
         <translation>Aufzubewahrende Sicherungen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="20"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="23"/>
         <source>Before Save replaces a file, the bytes about to be lost are kept in the backup folder; so is every image read from a receiver. The oldest go first; 0 keeps none. &quot;vqtool backups&quot; lists them and copies one out.</source>
         <translation>Bevor Speichern eine Datei ersetzt, wird der Inhalt, der dabei verloren ginge, im Sicherungsordner aufbewahrt; ebenso jedes von einem Receiver gelesene Abbild. Die ältesten werden zuerst entfernt; 0 bewahrt keine auf. &quot;vqtool backups&quot; listet sie auf und kopiert eine heraus.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="27"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="16"/>
         <source>Read the receiver&apos;s settings into the backups before Save to USB</source>
         <translation>Vor &quot;Auf USB speichern&quot; die Einstellungen des Receivers in die Sicherungen lesen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="29"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="30"/>
         <source>This costs one download&apos;s time before every Save to USB.</source>
         <translation>Das kostet vor jedem &quot;Auf USB speichern&quot; die Zeit eines Herunterladens.</translation>
     </message>

@@ -9,9 +9,12 @@
 
 namespace vq {
 
-BackupSettingsPage::BackupSettingsPage(QWidget* parent) : QWidget(parent) {
+BackupSettingsPage::BackupSettingsPage(QWidget* parent)
+    : QWidget(parent),
+      count_(new QSpinBox),
+      beforeUsbWrite_(
+          new QCheckBox(tr("Read the receiver's settings into the backups before Save to USB"))) {
   auto* form = new QFormLayout(this);
-  count_ = new QSpinBox;
   count_->setRange(0, 1000);
   count_->setSpecialValueText(tr("Off"));
   count_->setAccessibleName(tr("Backups to keep"));
@@ -23,8 +26,6 @@ BackupSettingsPage::BackupSettingsPage(QWidget* parent) : QWidget(parent) {
   note->setWordWrap(true);
   count_->setAccessibleDescription(note->text());
   form->addRow(note);
-  beforeUsbWrite_ = new QCheckBox(
-      tr("Read the receiver's settings into the backups before Save to USB"));
   beforeUsbWrite_->setAccessibleName(beforeUsbWrite_->text());
   auto* cost = new QLabel(tr("This costs one download's time before every Save to USB."));
   cost->setWordWrap(true);
