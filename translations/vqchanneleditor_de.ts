@@ -2422,24 +2422,138 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
 <context>
     <name>vq::BackupSettingsPage</name>
     <message>
-        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="15"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="19"/>
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="16"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="20"/>
         <source>Backups to keep</source>
         <translation>Aufzubewahrende Sicherungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="17"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="21"/>
         <source>Backups to keep:</source>
         <translation>Aufzubewahrende Sicherungen:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="19"/>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="23"/>
         <source>Before Save replaces a file, the bytes about to be lost are kept in the backup folder; so is every image read from a receiver. The oldest go first; 0 keeps none. &quot;vqtool backups&quot; lists them and copies one out.</source>
         <translation>Bevor Speichern eine Datei ersetzt, wird der Inhalt, der dabei verloren ginge, im Sicherungsordner aufbewahrt; ebenso jedes von einem Receiver gelesene Abbild. Die ältesten werden zuerst entfernt; 0 bewahrt keine auf. &quot;vqtool backups&quot; listet sie auf und kopiert eine heraus.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="16"/>
+        <source>Read the receiver&apos;s settings into the backups before Save to USB</source>
+        <translation>Vor &quot;Auf USB speichern&quot; die Einstellungen des Receivers in die Sicherungen lesen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/config/editor_config_backup_page.cpp" line="30"/>
+        <source>This costs one download&apos;s time before every Save to USB.</source>
+        <translation>Das kostet vor jedem &quot;Auf USB speichern&quot; die Zeit eines Herunterladens.</translation>
+    </message>
+</context>
+<context>
+    <name>vq::BackupsDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="17"/>
+        <source>Before Save</source>
+        <translation>Vor dem Speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="19"/>
+        <source>Before writing to the receiver</source>
+        <translation>Vor dem Schreiben in den Receiver</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="21"/>
+        <source>Read from the receiver</source>
+        <translation>Vom Receiver gelesen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="29"/>
+        <source>FTA/CI</source>
+        <translation>FTA/CI</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="31"/>
+        <source>PVR</source>
+        <translation>PVR</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="33"/>
+        <source>Not a settings image</source>
+        <translation>Keine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="53"/>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="54"/>
+        <source>Compare with current</source>
+        <translation>Mit aktuellem vergleichen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="55"/>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="79"/>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="59"/>
+        <source>The settings kept before an overwrite and those read from a receiver, newest first. Open shows one as a new document that Save asks a name for; Compare with current shows its differences with the open document.</source>
+        <translation>Die vor einem Überschreiben aufbewahrten und die von einem Receiver gelesenen Einstellungen, die neuesten zuerst. Öffnen zeigt eine als neues Dokument, für das Speichern nach einem Namen fragt; Mit aktuellem vergleichen zeigt ihre Unterschiede zum geöffneten Dokument.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="65"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="65"/>
+        <source>Kept</source>
+        <translation>Aufbewahrt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="65"/>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="65"/>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="65"/>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="65"/>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="65"/>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="88"/>
+        <source>No backups have been kept yet.</source>
+        <translation>Bisher wurden keine Sicherungen aufbewahrt.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="91"/>
+        <source>Open the backup as a new document</source>
+        <translation>Die Sicherung als neues Dokument öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/backups_dialog.cpp" line="92"/>
+        <source>Compare the backup with the open document</source>
+        <translation>Die Sicherung mit dem geöffneten Dokument vergleichen</translation>
     </message>
 </context>
 <context>
@@ -2546,19 +2660,54 @@ Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlau
         <translation>Statusmeldung</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame/frame_backups.cpp" line="22"/>
+        <location filename="../src/ui/app/frame/frame_backups.cpp" line="34"/>
         <source>The backup could not be kept: %1</source>
         <translation>Die Sicherung konnte nicht angelegt werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame/frame_compare.cpp" line="17"/>
+        <location filename="../src/ui/app/frame/frame_backups.cpp" line="63"/>
+        <source>the backup of %1</source>
+        <translation>der Sicherung vom %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame/frame_backups.cpp" line="68"/>
+        <source>The backup could not be read: %1</source>
+        <translation>Die Sicherung konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame/frame_compare.cpp" line="19"/>
         <source>Compare with file...</source>
         <translation>Mit Datei vergleichen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/frame/frame_compare.cpp" line="19"/>
+        <location filename="../src/ui/app/frame/frame_compare.cpp" line="21"/>
         <source>Show the differences with another settings file and take over what you choose</source>
         <translation>Die Unterschiede zu einer anderen Einstellungsdatei zeigen und das Gewählte übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame/frame_compare.cpp" line="22"/>
+        <source>Compare with receiver (USB)...</source>
+        <translation>Mit Receiver vergleichen (USB)...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame/frame_compare.cpp" line="24"/>
+        <source>Read the receiver&apos;s settings, show the differences and take over what you choose</source>
+        <translation>Die Einstellungen des Receivers lesen, die Unterschiede zeigen und übernehmen, was Sie wählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame/frame_compare.cpp" line="25"/>
+        <source>Backups...</source>
+        <translation>Sicherungen...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame/frame_compare.cpp" line="26"/>
+        <source>Open or compare the settings kept before overwrites</source>
+        <translation>Vor dem Überschreiben aufbewahrte Einstellungen öffnen oder vergleichen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/frame/frame_compare.cpp" line="53"/>
+        <source>the receiver</source>
+        <translation>dem Receiver</translation>
     </message>
 </context>
 <context>
@@ -3048,7 +3197,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     <message>
         <location filename="../src/ui/app/commands/compare_command.cpp" line="24"/>
         <source>This document and %1 hold the same settings.</source>
-        <translation>Dieses Dokument und %1 enthalten dieselben Einstellungen.</translation>
+        <translation>Zwischen diesem Dokument und %1 gibt es keine Unterschiede.</translation>
     </message>
     <message>
         <location filename="../src/ui/app/commands/compare_command.cpp" line="26"/>
@@ -4937,17 +5086,24 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::UsbReceiverCommands</name>
     <message>
-        <location filename="../src/document/qt/usb_receiver_commands.cpp" line="82"/>
+        <location filename="../src/document/qt/usb_receiver_commands.cpp" line="95"/>
+        <source>The receiver&apos;s current settings could not be read into the backups.
+Write to the receiver anyway?</source>
+        <translation>Die aktuellen Einstellungen des Receivers konnten nicht in die Sicherungen gelesen werden.
+Trotzdem in den Receiver schreiben?</translation>
+    </message>
+    <message>
+        <location filename="../src/document/qt/usb_receiver_commands.cpp" line="130"/>
         <source>Settings successfully saved to receiver!</source>
         <translation>Einstellungen erfolgreich im Receiver gespeichert!</translation>
     </message>
     <message>
-        <location filename="../src/document/qt/usb_receiver_commands.h" line="22"/>
+        <location filename="../src/document/qt/usb_receiver_commands.h" line="25"/>
         <source>Open channel settings from USB port</source>
         <translation>Kanaleinstellungen vom USB-Port öffnen</translation>
     </message>
     <message>
-        <location filename="../src/document/qt/usb_receiver_commands.h" line="23"/>
+        <location filename="../src/document/qt/usb_receiver_commands.h" line="26"/>
         <source>Save channel settings to USB port</source>
         <translation>Kanaleinstellungen auf den USB-Port speichern</translation>
     </message>

@@ -69,5 +69,46 @@ TEST_F(DocumentBackupTest, AFailingBackupDoesNotStopTheSave) {
   EXPECT_EQ(failed.at(0).at(0).toString(), "No space left on device");
 }
 
+// A backup opened from the Backups window: untitled, unsaved, the file it
+// replaced released; a damaged one changes nothing.
+TEST_F(DocumentBackupTest, ABackupOpensAsAnUntitledDocumentThatSaveAsksANameFor) {
+  const std::string path = Image("settings.bin", kModelPvr);
+  ASSERT_TRUE(doc_.OpenDocument(Q(path)));
+  const std::vector<uint8_t> shown = ReadFile(path);
+  const std::vector<uint8_t> kept = MakeImage(kModelFtaCi);
+
+  std::vector<uint8_t> damaged = kept;
+  damaged.resize(damaged.size() - 1);
+  QSignalSpy replaced(&doc_, &CVQChannelEditorDoc::documentReplaced);
+  EXPECT_FALSE(doc_.OpenUntitledImage(damaged));
+  EXPECT_EQ(prompter_.told, std::vector<QString>{"Settings file is corrupted!"});
+  EXPECT_EQ(doc_.PathName(), Q(path));
+  EXPECT_EQ(replaced.count(), 0);
+
+  doc_.SetModifiedFlag(true);
+  prompter_.yesNoCancel = {DocumentPrompter::Answer::kCancel};
+  EXPECT_FALSE(doc_.OpenUntitledImage(kept));
+  EXPECT_EQ(doc_.PathName(), Q(path));
+  doc_.SetModifiedFlag(false);
+
+  ASSERT_TRUE(doc_.OpenUntitledImage(kept));
+  EXPECT_EQ(replaced.count(), 1);
+  EXPECT_TRUE(doc_.PathName().isEmpty());
+  EXPECT_EQ(doc_.Title(), "Untitled *");
+  EXPECT_TRUE(doc_.CanSave());
+  EXPECT_FALSE(doc_.IsFileOpen());
+  EXPECT_FALSE(doc_.History().CanUndo());
+  std::vector<uint8_t> now;
+  doc_.Database().GetSettings(now);
+  EXPECT_EQ(now, kept);
+
+  const std::string named = folder_.File("named.bin");
+  prompter_.savePaths = {Q(named)};
+  ASSERT_TRUE(doc_.Save());
+  EXPECT_EQ(doc_.PathName(), Q(named));
+  EXPECT_EQ(ReadFile(named), kept);
+  EXPECT_EQ(ReadFile(path), shown) << "the file shown before is not touched";
+}
+
 }  // namespace
 }  // namespace vq::test

@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <filesystem>
+#include <thread>
 
 #include "document/document_fixture.h"
 #include "document/qt/usb_receiver_commands.h"
@@ -230,6 +231,98 @@ TEST_F(UsbCommandsTest, UnsavedChangesAreOfferedForSavingFirst) {
   EXPECT_FALSE(commands_.IsEnabled());
   EXPECT_FALSE(commands_.OpenFromUsb());
   EXPECT_FALSE(commands_.SaveToUsb());
+  EXPECT_TRUE(TempDirEmpty());
+}
+
+// Records what the document hands its backup keeper.
+struct KeptBackups {
+  explicit KeptBackups(CVQChannelEditorDoc& doc) {
+    doc.SetBackupKeeper([this](std::span<const uint8_t> image, BackupReason reason,
+                               const std::string& source) {
+      EXPECT_EQ(source, "USB receiver");
+      reasons.push_back(reason);
+      images.emplace_back(image.begin(), image.end());
+      return std::string();
+    });
+  }
+  std::vector<BackupReason> reasons;
+  std::vector<std::vector<uint8_t>> images;
+};
+
+TEST_F(UsbCommandsTest, ReadingForAComparisonLeavesTheDocumentAndKeepsTheImage) {
+  KeptBackups kept(doc_);
+  const std::vector<uint8_t> before = Settings(doc_.Database());
+  QSignalSpy replaced(&doc_, &CVQChannelEditorDoc::documentReplaced);
+  SettingsDatabase read(FixedClock);
+  ASSERT_TRUE(commands_.ReadFromUsb(read));
+  EXPECT_EQ(Settings(read), receiver_.Image());
+  EXPECT_EQ(Settings(doc_.Database()), before);
+  EXPECT_EQ(replaced.count(), 0);
+  EXPECT_FALSE(doc_.IsModified());
+  EXPECT_EQ(kept.reasons, std::vector<BackupReason>{BackupReason::kReadFromReceiver});
+  EXPECT_EQ(kept.images.at(0), receiver_.Image());
+
+  // A failed read tells why and leaves the target as it was.
+  SetFaults([](EmulatedFaults& f) { f.status = 0x100; f.statusCommand = usb::kCommandReadFile; });
+  SettingsDatabase untouched(FixedClock);
+  untouched.ResetToDefaults(kModelFtaCi, false);
+  const std::vector<uint8_t> empty = Settings(untouched);
+  EXPECT_FALSE(commands_.ReadFromUsb(untouched));
+  EXPECT_EQ(Settings(untouched), empty);
+  EXPECT_EQ(prompter_.told.size(), 1u);
+  EXPECT_EQ(kept.images.size(), 1u);
+  EXPECT_EQ(Settings(doc_.Database()), before);
+  EXPECT_TRUE(TempDirEmpty());
+}
+
+TEST_F(UsbCommandsTest, SaveKeepsTheReceiversImageFirstOnlyWhenWanted) {
+  KeptBackups kept(doc_);
+  const std::vector<uint8_t> held = receiver_.Image();
+  bool wanted = true;
+  commands_.SetBackupBeforeWrite([&wanted] { return wanted; });
+  ASSERT_TRUE(commands_.SaveToUsb());
+  EXPECT_EQ(kept.reasons, std::vector<BackupReason>{BackupReason::kBeforeReceiverWrite});
+  EXPECT_EQ(kept.images.at(0), held);
+  EXPECT_NE(receiver_.Image(), held);
+  EXPECT_TRUE(prompter_.asked.empty());
+
+  // The receiver writes its flash off the bus, then comes back.
+  for (const bool plugged : {false, true})
+    for (int wait = 0; wait < 200 && receiver_.IsPlugged() != plugged; ++wait)
+      std::this_thread::sleep_for(Milliseconds(5));
+  device_.Detach();
+  ASSERT_TRUE(device_.Attach());
+  wanted = false;
+  ASSERT_TRUE(commands_.SaveToUsb());
+  EXPECT_EQ(kept.images.size(), 1u) << "no read without the option";
+  EXPECT_TRUE(TempDirEmpty());
+}
+
+TEST_F(UsbCommandsTest, AFailedReadBeforeTheWriteAsksAndNoLeavesTheReceiver) {
+  KeptBackups kept(doc_);
+  commands_.SetBackupBeforeWrite([] { return true; });
+  SetFaults([](EmulatedFaults& f) { f.status = 0x100; f.statusCommand = usb::kCommandReadFile; });
+  const std::vector<uint8_t> held = receiver_.Image();
+  QSignalSpy flash(&commands_, &UsbReceiverCommands::flashNoticeRequested);
+
+  prompter_.yesNo = {false};
+  EXPECT_FALSE(commands_.SaveToUsb());
+  ASSERT_EQ(prompter_.asked.size(), 1u);
+  EXPECT_TRUE(prompter_.asked[0].startsWith("Can't communicate with the STB."));
+  EXPECT_TRUE(prompter_.asked[0].endsWith(
+      "The receiver's current settings could not be read into the backups.\n"
+      "Write to the receiver anyway?"));
+  EXPECT_EQ(receiver_.Image(), held);
+  EXPECT_EQ(flash.count(), 0);
+
+  prompter_.yesNo = {true};
+  ASSERT_TRUE(commands_.SaveToUsb());
+  std::vector<uint8_t> sent;
+  ASSERT_TRUE(EncodeReceiverImage(doc_.Database(), sent));
+  EXPECT_EQ(receiver_.Image(), sent);
+  EXPECT_EQ(flash.count(), 1);
+  EXPECT_TRUE(kept.images.empty());
+  EXPECT_TRUE(prompter_.told.empty()) << "the read's failure is told in the question";
   EXPECT_TRUE(TempDirEmpty());
 }
 

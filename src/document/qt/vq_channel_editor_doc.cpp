@@ -74,6 +74,25 @@ bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
   return true;
 }
 
+bool CVQChannelEditorDoc::OpenUntitledImage(std::span<const uint8_t> image) {
+  const ReceiverModel model = ModelForFileSize(image.size());
+  SettingsDatabase scratch(clock_);
+  if (model != kModelNone) scratch.ResetToDefaults(model, false);
+  if (model == kModelNone || !scratch.LoadImage(image)) {
+    prompter_.Tell(tr(kCorrupted), DocumentPrompter::Icon::kError);
+    return false;
+  }
+  if (!SaveModified()) return false;
+  file_.Close();
+  database_->ResetToDefaults(model, false);
+  database_->LoadImage(image);
+  history_.Clear(false);
+  SetPathAndTitle(QString(), false);
+  SetModifiedFlag(true);
+  emit documentReplaced();
+  return true;
+}
+
 void CVQChannelEditorDoc::ContentReplaced(bool fromReceiver) {
   // An image from a receiver starts the history over; the modified mark
   // stays as it was. A preset import is a recorded change like any other.

@@ -83,6 +83,10 @@ class CVQChannelEditorDoc : public QObject {
   /// read-only: then it is opened again, which gains write access when the
   /// other program has released the file.
   bool OpenDocument(const QString& path);
+  /// Opens `image` (a kept backup) as a new untitled document with unsaved
+  /// changes, so Save asks for a name. Asks to save changes first; on a
+  /// refusal or an image that does not decode the document stays as it was.
+  bool OpenUntitledImage(std::span<const uint8_t> image);
   /// File Save: over the held file, or Save As when untitled.
   bool Save();
   /// File Save As to `path`; asks for a path when `path` is empty, and adds

@@ -127,9 +127,10 @@ TEST(EditorConfigDialogTest, TheScanTableSourceKeepsThePublicCollectionAsEmpty) 
   EXPECT_EQ(dialog.Config().ScanTableSource, "http://local/tables/");
 }
 
-TEST(EditorConfigDialogTest, TheBackupCountIsTakenBackAndZeroReadsOff) {
+TEST(EditorConfigDialogTest, TheBackupSettingsAreTakenBackAndZeroReadsOff) {
   EditorConfig config;
   EXPECT_EQ(config.BackupCount, 50);
+  EXPECT_EQ(config.BackupBeforeUsbWrite, 1);
   config.BackupCount = 7;
   EditorConfigDialog dialog(config);
   dialog.ShowCategory(3);
@@ -137,8 +138,14 @@ TEST(EditorConfigDialogTest, TheBackupCountIsTakenBackAndZeroReadsOff) {
   EXPECT_EQ(count->value(), 7);
   count->setValue(0);
   EXPECT_EQ(count->text(), "Off");
+  auto* beforeWrite = Control<QCheckBox>(
+      dialog, "Read the receiver's settings into the backups before Save to USB");
+  EXPECT_TRUE(beforeWrite->isChecked());
+  EXPECT_TRUE(beforeWrite->accessibleDescription().contains("one download's time"));
+  beforeWrite->setChecked(false);
   ASSERT_EQ(ExecAndClick(dialog, "Save"), QDialog::Accepted);
   EXPECT_EQ(dialog.Config().BackupCount, 0);
+  EXPECT_EQ(dialog.Config().BackupBeforeUsbWrite, 0);
 }
 
 TEST(EditorConfigDialogTest, EveryLabelNamesItsControl) {

@@ -69,7 +69,7 @@ TEST(EditorConfigTest, KeysAreReadAndWrittenInFieldOrder) {
   StoreEditorConfig(config, [&](std::string_view s, std::string_view k, int32_t) {
     writeOrder.push_back(std::string(s) + "/" + std::string(k));
   });
-  ASSERT_EQ(readOrder.size(), 50u);
+  ASSERT_EQ(readOrder.size(), 51u);
   EXPECT_EQ(readOrder, writeOrder);
   EXPECT_EQ(readOrder[0], "SettingsGeneral/PostEditAction");
   EXPECT_EQ(readOrder[13], "SettingsCOMPort/Timeout");
@@ -78,6 +78,7 @@ TEST(EditorConfigTest, KeysAreReadAndWrittenInFieldOrder) {
   EXPECT_EQ(readOrder[39], "SettingsSettTree/ExpandSettTimer1");
   EXPECT_EQ(readOrder[48], "SettingsLayout/CurrentSettingsItem");
   EXPECT_EQ(readOrder[49], "SettingsBackups/BackupCount");
+  EXPECT_EQ(readOrder[50], "SettingsBackups/BackupBeforeUsbWrite");
 }
 
 TEST(PlacementTest, AppliedOnlyWhenAllFiveKeysArePresent) {

@@ -28,6 +28,21 @@ inline void AnswerNextModal(
   });
 }
 
+/// Waits for a modal of type T (others, such as a transfer's progress, come
+/// and go meanwhile) and hands it to `answer`.
+template <class T>
+void AnswerModalOf(std::function<void(T*)> answer, int triesLeft = 4000,
+                   std::shared_ptr<ExpectModal> expected = std::make_shared<ExpectModal>()) {
+  QTimer::singleShot(5, [answer = std::move(answer), triesLeft, expected]() mutable {
+    auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (!modal) {
+      if (triesLeft > 0) AnswerModalOf<T>(std::move(answer), triesLeft - 1, std::move(expected));
+      return;
+    }
+    answer(modal);
+  });
+}
+
 /// Records the next message box's text and presses `button` on it.
 inline void AnswerNextMessage(QString* text, QMessageBox::StandardButton button = QMessageBox::Ok) {
   AnswerNextModal([text, button](QWidget* modal) {

@@ -16,12 +16,15 @@
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 #include <numeric>
 
+#include "../dialogs/modal_answer.h"
 #include "clipboard_actions.h"
 #include "history_actions.h"
 #include "ui/app/frame/main_frame.h"
 #include "ui/app/commands/tidy_menu_commands.h"
+#include "ui/dialogs/backups_dialog.h"
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/property_grid.h"
 #include "ui/panes/channel_pane_rows.h"
@@ -455,6 +458,28 @@ void ExportList(WindowSession& s) {
 }
 
 void CompareAndTakeOver(WindowSession& s) { Trigger(s.Frame().CompareWithFileAction()); }
+// Opens the Backups window and compares with a random backup, opens one
+// (then saves it as the session's file, so the session goes on with it) or
+// closes the window.
+void UseABackup(WindowSession& s) {
+  const int choice = s.Pick(3);
+  const int row = s.Pick(1 << 16);
+  bool opened = false;
+  AnswerModalOf<BackupsDialog>([choice, row, &opened](BackupsDialog* dialog) {
+    QAbstractItemModel* rows = dialog->List()->model();
+    if (rows->rowCount() > 0) dialog->List()->setCurrentIndex(rows->index(row % rows->rowCount(), 0));
+    QPushButton* button = choice == 0 ? dialog->OpenButton() : dialog->CompareButton();
+    if (choice == 2 || !button->isEnabled()) {
+      dialog->reject();
+      return;
+    }
+    opened = choice == 0;
+    button->click();
+  });
+  Trigger(s.Frame().BackupsAction());
+  if (opened && s.Document().PathName().isEmpty()) s.Document().SaveAs(s.Path());
+}
+
 void TidyUpChannels(WindowSession& s) {
   TidyMenuCommands* tidy = s.Frame().Tidy();
   tidy->UpdateEnabled();
@@ -505,6 +530,7 @@ const std::vector<WindowAction>& WindowActions() {
       {"order like another list", 2, OrderLikeAList},
       {"export a list", 2, ExportList},
       {"compare with another file and take over a random choice", 2, CompareAndTakeOver},
+      {kUseABackup, 1, UseABackup},
       {"run an edit command", 8, RunEditCommand},
       {"fill the clipboard with bytes", 3, FillClipboardWithBytes},
       {"paste names that mark free slots", 2, PasteNamesThatMarkFreeSlots},

@@ -14,6 +14,11 @@ struct WindowAction {
   void (*run)(WindowSession& session);
 };
 
+/// The action that opens the Backups window; opening a backup there replaces
+/// the document, so sessions that undo to their start leave it out.
+inline constexpr const char* kUseABackup =
+    "open the Backups window and compare or open a random backup";
+
 /// Every action a user can take on the main window's lists, selectors,
 /// buttons, menus, panels, drag and drop and the list imports and exports.
 const std::vector<WindowAction>& WindowActions();

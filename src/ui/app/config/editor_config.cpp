@@ -84,6 +84,7 @@ const Key kKeys[] = {
     VQ_KEY(kLayout, CurrentTab, Range::kSigned, 0, 3, 0),
     VQ_KEY(kLayout, CurrentSettingsItem, Range::kSigned, 0, 8, 0),
     VQ_KEY(kBackups, BackupCount, Range::kSigned, 0, 1000, 50),
+    VQ_KEY(kBackups, BackupBeforeUsbWrite, Range::kSigned, 0, 1, 1),
 };
 
 #undef VQ_KEY

@@ -43,6 +43,7 @@ struct EditorConfig {
   int32_t CurrentTab = 0;             // 0 channels, 1 transponders, 2 satellites, 3 settings
   int32_t CurrentSettingsItem = 0;    // receiver-settings category 0..8
   int32_t BackupCount = 50;           // backups kept of overwritten images, 0 none
+  int32_t BackupBeforeUsbWrite = 1;   // Save to USB reads the receiver's image into the backups
   /// Where "Update channels from internet" reads the scan tables: a folder
   /// or a base URL; empty for the public collection. Read and written by the
   /// profile store, not by LoadEditorConfig and StoreEditorConfig.

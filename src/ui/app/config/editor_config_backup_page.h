@@ -1,8 +1,10 @@
 #pragma once
-// "Backups": how many backups of overwritten settings images are kept.
+// "Backups": how many backups of overwritten settings images are kept, and
+// whether Save to USB keeps the receiver's image first.
 
 #include <QWidget>
 
+class QCheckBox;
 class QSpinBox;
 
 namespace vq {
@@ -19,6 +21,7 @@ class BackupSettingsPage : public QWidget {
 
  private:
   QSpinBox* count_;
+  QCheckBox* beforeUsbWrite_;
 };
 
 }  // namespace vq

@@ -91,10 +91,14 @@ class CMainFrame : public QMainWindow {
   TransponderUpdateCommand* UpdateCommand() const { return updateCommand_; }
 
   /// Adds File > "Compare with file..." wired to `dialogs` (which must
-  /// outlive the frame); enabled while a document holds a receiver model.
+  /// outlive the frame), "Compare with receiver (USB)..." and "Backups...".
+  /// The comparisons are enabled while a document holds a receiver model,
+  /// the receiver's while the receiver is attached too.
   void AttachCompareCommands(CompareDialogs& dialogs);
   CompareCommand* Compare() const { return compareCommand_; }
   QAction* CompareWithFileAction() const { return compareWithFile_; }
+  QAction* CompareWithReceiverAction() const { return compareWithReceiver_; }
+  QAction* BackupsAction() const { return backups_; }
 
   /// Wires File > Import and Export of channel lists (VDR, scan tables,
   /// ordering, CSV) to `dialogs`, which must outlive the frame; the
@@ -146,6 +150,12 @@ class CMainFrame : public QMainWindow {
   void ResetViewAfterImport();
   void ConnectHistoryAndFind();
   void ConnectBackups();
+  void UpdateCompareCommands();
+  /// Reads the receiver's image (the document stays as it is) and compares.
+  void CompareWithReceiver();
+  /// The Backups window, then what was chosen in it.
+  void ShowBackups();
+  void TellBackupUnreadable(const QString& reason);
   void UpdateHistoryActions();
 
   CVQChannelEditorDoc& document_;
@@ -168,6 +178,8 @@ class CMainFrame : public QMainWindow {
   TransponderUpdateCommand* updateCommand_ = nullptr;
   CompareCommand* compareCommand_ = nullptr;
   QAction* compareWithFile_ = nullptr;
+  QAction* compareWithReceiver_ = nullptr;
+  QAction* backups_ = nullptr;
   InterchangeCommands* interchangeCommands_ = nullptr;
   TidyMenuCommands* tidyCommands_ = nullptr;
   SerialReceiverCommands* serialCommands_ = nullptr;
