@@ -252,16 +252,22 @@ bool SettingsDatabase::ReorderChannels(int type, int filter, int satellite,
   DropFiling();
   std::vector<ChannelNode*> members;
   if (CollectChannels(members, type, filter, satellite) < 0) return false;
+  if (!SameSlottedMembers(members, order, channels_.size() / kChannelRecordSize,
+                          [](const ChannelNode* c) { return static_cast<size_t>(c->GetTableIndex()); }))
+    return false;
   switch (filter) {
     case kFilterNone:
-      return PlaceInOrder(members, order, SetChannelNumberValue);
+      NumberInOrder(order, SetChannelNumberValue);
+      return true;
     case kFilterFree:
     case kFilterScrambled:
-      return PlaceInOrder(members, order, SetFreeNumberValue);
+      NumberInOrder(order, SetFreeNumberValue);
+      return true;
     case kFilterSatellite:
-      return PlaceInOrder(members, order, [](ChannelNode* c, int v) {
+      NumberInOrder(order, [](ChannelNode* c, int v) {
         c->Record().SetSatellitePosition(static_cast<uint16_t>(v));
       });
+      return true;
     default:
       return false;
   }

@@ -1,10 +1,42 @@
 // Index access, counts and the sorted collections of the settings database.
 #include <algorithm>
+#include <utility>
 
 #include "database/link_word.h"
 #include "database/settings_database.h"
 
 namespace vq {
+namespace {
+
+// Orders `list` by `key` as std::stable_sort would, reading each key once:
+// keys within a span of a few times the list's length (numberings, the
+// usual case) are counted into place in linear time, others are sorted
+// together with their old index as tie-break.
+template <class Node, class Key>
+void StableSortByKey(std::vector<Node*>& list, Key key) {
+  const size_t n = list.size();
+  if (n < 2) return;
+  std::vector<uint32_t> keys(n);
+  for (size_t i = 0; i < n; ++i) keys[i] = key(list[i]);
+  const auto [low, high] = std::minmax_element(keys.begin(), keys.end());
+  const uint32_t least = *low;
+  const size_t span = static_cast<size_t>(*high - least) + 1;
+  std::vector<Node*> sorted(n);
+  if (span <= 4 * n + 64) {
+    std::vector<size_t> start(span + 1, 0);
+    for (const uint32_t k : keys) ++start[k - least + 1];
+    for (size_t k = 1; k <= span; ++k) start[k] += start[k - 1];
+    for (size_t i = 0; i < n; ++i) sorted[start[keys[i] - least]++] = list[i];
+  } else {
+    std::vector<std::pair<uint32_t, size_t>> order(n);
+    for (size_t i = 0; i < n; ++i) order[i] = {keys[i], i};
+    std::sort(order.begin(), order.end());
+    for (size_t i = 0; i < n; ++i) sorted[i] = list[order[i].second];
+  }
+  list = std::move(sorted);
+}
+
+}  // namespace
 
 SatelliteNode* SettingsDatabase::GetSatelliteNode(int i) const {
   if (i < 0 || i >= kSatelliteCount) return nullptr;
@@ -101,8 +133,7 @@ int SettingsDatabase::CollectChannels(std::vector<ChannelNode*>& list, int type,
       return (static_cast<uint32_t>(r.GetType()) << 16) | LinkPosition(r.GetSatelliteLink());
     return r.GetChannelNumber();
   };
-  std::stable_sort(list.begin(), list.end(),
-                   [&](const ChannelNode* a, const ChannelNode* b) { return key(a) < key(b); });
+  StableSortByKey(list, key);
   return static_cast<int>(list.size());
 }
 

@@ -41,13 +41,42 @@ bool SameMembers(const std::vector<Node*>& members, const std::vector<Node*>& or
          std::adjacent_find(sortedOrder.begin(), sortedOrder.end()) == sortedOrder.end();
 }
 
+// SameMembers for nodes that `slot` numbers below `slots`: one pass over a
+// table by slot instead of two sorts. Members sharing a slot fall back to
+// SameMembers.
+template <class Node, class Slot>
+bool SameSlottedMembers(const std::vector<Node*>& members, const std::vector<Node*>& order,
+                        size_t slots, Slot slot) {
+  if (order.size() != members.size()) return false;
+  std::vector<const Node*> bySlot(slots, nullptr);
+  for (const Node* m : members) {
+    const size_t s = slot(m);
+    if (s >= slots || bySlot[s]) return SameMembers(members, order);
+    bySlot[s] = m;
+  }
+  for (const Node* o : order) {
+    if (!o) return false;
+    const size_t s = slot(o);
+    // A node met once is struck out, so a second mention fails too.
+    if (s >= slots || bySlot[s] != o) return false;
+    bySlot[s] = nullptr;
+  }
+  return true;
+}
+
+// Gives the nodes of `order` the values 0, 1, 2, ... in that order.
+template <class Node, class Set>
+void NumberInOrder(const std::vector<Node*>& order, Set set) {
+  for (size_t i = 0; i < order.size(); ++i) set(order[i], static_cast<int>(i));
+}
+
 // Gives the members of one numbering the values 0, 1, 2, ... in the order
 // of `order`, which must hold each member exactly once; false (nothing
 // changed) otherwise. Many moves of one numbering cost one pass this way.
 template <class Node, class Set>
 bool PlaceInOrder(const std::vector<Node*>& members, const std::vector<Node*>& order, Set set) {
   if (!SameMembers(members, order)) return false;
-  for (size_t i = 0; i < order.size(); ++i) set(order[i], static_cast<int>(i));
+  NumberInOrder(order, set);
   return true;
 }
 

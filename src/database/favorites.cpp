@@ -44,6 +44,22 @@ int SettingsDatabase::CountFavoriteMembers(int g) const {
   return count;
 }
 
+FavoriteGroupCounts SettingsDatabase::CountFavoriteGroups() const {
+  FavoriteGroupCounts counts;
+  ForEachChannel([&](ChannelNode* c) {
+    const ChannelRecord r = c->Record();
+    const int type = r.GetType();
+    for (int g = 0; g < kFavoriteGroupCount; ++g) {
+      if (r.GetFavoritePlace(g) == 0) continue;
+      const auto at = static_cast<size_t>(g);
+      ++counts.all[at];
+      if (type == kTv) ++counts.tv[at];
+      if (type == kRadio) ++counts.radio[at];
+    }
+  });
+  return counts;
+}
+
 int SettingsDatabase::GetFavoriteLastPlace(int g) const {
   if (!ValidGroup(g)) return 255;
   int last = kFirstPlace;

@@ -32,6 +32,12 @@ enum ChannelFilter : int { kFilterNone = 0, kFilterFree = 1, kFilterScrambled = 
 inline constexpr uint16_t kNoTimerChannel = 0xFFFF;
 inline constexpr uint16_t kNoFreeSlot = 0xFFFF;
 
+/// Members of each favourite group: of every type (CountFavoriteMembers),
+/// TV and radio (CollectFavoriteMembers(g, nullptr, kTv / kRadio)).
+struct FavoriteGroupCounts {
+  std::array<int, kFavoriteGroupCount> all{}, tv{}, radio{};
+};
+
 class SettingsDatabase {
  public:
   using Clock = std::function<LocalDateTime()>;
@@ -151,6 +157,8 @@ class SettingsDatabase {
   std::string GetFavoriteGroupName(int g) const;
   void SetFavoriteGroupName(int g, std::string_view name);
   int CountFavoriteMembers(int g) const;
+  // The member counts of every group in one walk over the channels.
+  FavoriteGroupCounts CountFavoriteGroups() const;
   int GetFavoriteLastPlace(int g) const;
   int CollectFavoriteMembers(int g, std::vector<ChannelNode*>* list, int type) const;
   bool AddToFavoriteGroup(ChannelNode* channel, int g);

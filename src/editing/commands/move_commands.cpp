@@ -1,6 +1,7 @@
 #include "editing/commands/move_commands.h"
 
 #include <unordered_map>
+#include <unordered_set>
 
 #include "database/settings_database.h"
 #include "editing/commands/command_frame.h"
@@ -26,17 +27,17 @@ std::unordered_map<const Node*, int> PlaceMap(const std::vector<Node*>& order) {
   return placeOf;
 }
 
-// The places in `order` of the nodes of the selected rows, ascending.
+// The places in `order` of the nodes of the selected rows, ascending: one
+// walk over `order` that looks each node up among the selected ones (the
+// first place of a node counts).
 template <class Node, class At>
 std::vector<int> PlacesOf(const std::vector<Node*>& order, const std::vector<int>& rows, At at) {
-  const std::unordered_map<const Node*, int> placeOf = PlaceMap(order);
+  std::unordered_set<const Node*> chosen;
+  chosen.reserve(rows.size());
+  for (int row : rows) chosen.insert(at(row));
   std::vector<int> places;
-  for (int row : rows) {
-    const auto it = placeOf.find(at(row));
-    if (it != placeOf.end()) places.push_back(it->second);
-  }
-  std::sort(places.begin(), places.end());
-  places.erase(std::unique(places.begin(), places.end()), places.end());
+  for (size_t i = 0; i < order.size() && !chosen.empty(); ++i)
+    if (chosen.erase(order[i]) > 0) places.push_back(static_cast<int>(i));
   return places;
 }
 
@@ -146,13 +147,15 @@ void MoveSelection(EditingView& view, bool up) {
                                                   : EditList::kSatellites;
   const MoveResult result = ShiftSelectedRecords(view, up);
   view.Reorder(list);
+  // Marked before the selection follows, so that the pane the new selection
+  // shows can stand for the rebuild the change asks for.
+  if (result.moved) view.MarkModified();
   view.SelectRows(list, result.rows);
   if (tab == kTabChannels && PanelShowsListedGroup(view)) view.Refill(EditList::kFavorites);
   if (tab == kTabSatellites) {
     view.Refill(EditList::kTransponders);
     view.Refill(EditList::kChannels);
   }
-  if (result.moved) view.MarkModified();
   // Reordering channels or transponders changes no count and no selector
   // entry; satellites carry their numbers into the selectors.
   if (tab == kTabSatellites) view.RefreshCounts();
@@ -165,9 +168,9 @@ void DropChannels(EditingView& view, int targetRow) {
   view.ShowStatus(texts::kPleaseWait);
   const MoveResult result = DropSelectedChannels(view, targetRow);
   view.Reorder(EditList::kChannels);
+  if (result.moved) view.MarkModified();
   view.SelectRows(EditList::kChannels, result.rows);
   if (PanelShowsListedGroup(view)) view.Refill(EditList::kFavorites);
-  if (result.moved) view.MarkModified();
   view.UpdateButtons();
   view.ShowStatus(texts::kReady);
 }

@@ -97,9 +97,10 @@ ChannelDraft::ChannelDraft(const SettingsDatabase& db, const std::vector<Channel
     number_ = number;
     numberLimit_ = numberLimit;
   }
+  const FavoriteGroupCounts members = db.CountFavoriteGroups();
   for (int g = 0; g < ChannelRecord::kFavoriteGroups; ++g) {
     const bool allIn = known_[Index(Favorite(g))] && Value(Favorite(g)) == 1;
-    const bool full = db.CountFavoriteMembers(g) >= ChannelRecord::kFavoriteGroupCapacity;
+    const bool full = members.all[static_cast<size_t>(g)] >= ChannelRecord::kFavoriteGroupCapacity;
     // A data channel may leave a group but joins none, as "Add To
     // Favorites" keeps data channels out.
     favoriteOpen_[static_cast<size_t>(g)] = allIn || (!full && type_ != kData);

@@ -24,7 +24,7 @@ public:
     void rowsRemoved(int position, int count) override { grid_.rowsRemoved(position, count); }
     void rowsCleared() override
     {
-        grid_.editors_->close(false);
+        grid_.closeEditor(false);
         grid_.controller_.reset();
         grid_.verticalScrollBar()->setValue(0);
         grid_.updateScrollBars();
@@ -85,11 +85,10 @@ PropertyGrid::PropertyGrid(QWidget* parent)
     header_->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(header_, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
         model_.setColumnWidth(column, width);
-        editors_->close(true);
+        closeEditor(true);
         updateScrollBars();
         viewport()->update();
     });
-    editors_ = std::make_unique<GridEditors>(*this);
     setHeaderVisible(true);
 }
 
@@ -156,7 +155,7 @@ void PropertyGrid::updateScrollBars()
 
 void PropertyGrid::rowsInserted(int position, int count)
 {
-    editors_->close(true);
+    closeEditor(true);
     const int top = verticalScrollBar()->value();
     updateScrollBars();
     if (position < top)
@@ -168,7 +167,7 @@ void PropertyGrid::rowsInserted(int position, int count)
 
 void PropertyGrid::rowsRemoved(int position, int count)
 {
-    editors_->close(true);
+    closeEditor(true);
     const int top = verticalScrollBar()->value();
     if (position < top)
         verticalScrollBar()->setValue(top - qMin(count, top - position));
@@ -288,7 +287,7 @@ void PropertyGrid::scrollContentsBy(int dx, int /*dy*/)
 {
     if (dx != 0)
         header_->setOffset(horizontalScrollBar()->value());
-    editors_->close(true);
+    closeEditor(true);
     viewport()->update();
 }
 
@@ -368,8 +367,18 @@ bool PropertyGrid::editCell(int rowId, int column)
     return openEditor(rowId, column);
 }
 
+void PropertyGrid::closeEditor(bool commit)
+{
+    if (editors_)
+        editors_->close(commit);
+}
+
 bool PropertyGrid::openEditor(int rowId, int column)
 {
+    // The editor widgets are made on the first edit: most grids (the
+    // statistics, a pane never edited) never need them.
+    if (!editors_)
+        editors_ = std::make_unique<GridEditors>(*this);
     if (!editors_->open(rowId, column))
         return false;
     emit editingStarted();
@@ -378,12 +387,12 @@ bool PropertyGrid::openEditor(int rowId, int column)
 
 bool PropertyGrid::isEditing() const
 {
-    return editors_->isOpen();
+    return editors_ && editors_->isOpen();
 }
 
 void PropertyGrid::finishEditing()
 {
-    editors_->close(true);
+    closeEditor(true);
 }
 
 } // namespace vq

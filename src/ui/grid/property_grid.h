@@ -218,6 +218,7 @@ private:
     void showCutText(const QHelpEvent& event);
     const QIcon* imageOf(int rowId, int column) const;
     bool openEditor(int rowId, int column);
+    void closeEditor(bool commit);
 
     std::unique_ptr<Bridge> bridge_;
     GridModel model_;

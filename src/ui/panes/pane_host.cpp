@@ -38,6 +38,7 @@ PaneHost::~PaneHost() {
 }
 
 void PaneHost::ShowForCurrentTab() {
+  stale_ = false;
   const int tab = editing_.State().currentTab;
   current_ = tab >= 0 && tab < static_cast<int>(panes_.size()) ? panes_[tab].get() : nullptr;
   if (current_)
@@ -99,7 +100,15 @@ void PaneHost::CommitPane(bool asking) {
 }
 
 void PaneHost::DatabaseChanged() {
-  if (!editing_.State().pendingEdit) RebuildPane();
+  if (editing_.State().pendingEdit) return;
+  if (commandDepth_ > 0)
+    stale_ = true;
+  else
+    RebuildPane();
+}
+
+void PaneHost::EndCommand() {
+  if (commandDepth_ > 0 && --commandDepth_ == 0 && stale_) RebuildPane();
 }
 
 void PaneHost::EditPending(bool pending) {

@@ -57,6 +57,11 @@ class PaneHost : public QObject, public PaneContext {
   /// favourites panel): a pane without a pending edit shows the records
   /// again, so its next edit starts from what they hold now.
   void DatabaseChanged();
+  /// Between these a command runs: the rebuild DatabaseChanged asks for
+  /// waits until EndCommand, and a pane shown in between (the selection
+  /// the command set) is that rebuild, so a command shows the pane once.
+  void BeginCommand() { ++commandDepth_; }
+  void EndCommand();
   /// The pane shown now, or null.
   PropertyPane* Current() const { return current_; }
 
@@ -93,6 +98,8 @@ class PaneHost : public QObject, public PaneContext {
   PropertyPane* current_ = nullptr;
   bool following_ = false;   ///< a selection change is being followed
   bool committing_ = false;  ///< a commit flow runs
+  int commandDepth_ = 0;     ///< commands running (BeginCommand)
+  bool stale_ = false;       ///< a command changed the database since the pane was shown
 };
 
 }  // namespace vq

@@ -66,22 +66,29 @@ FavoritesPanel::FavoritesPanel(QWidget* parent)
 }
 
 void FavoritesPanel::Update(const SettingsDatabase* database) {
-  UpdateGroups(database);
   const bool loaded = database && database->GetModel() != kModelNone;
+  UpdateGroups(database, loaded ? database->CountFavoriteGroups()
+                                : FavoriteGroupCounts{});
   ChooseGroup(loaded ? model_->Group() : -1);
 }
 
-void FavoritesPanel::UpdateGroups(const SettingsDatabase* database) {
+void FavoritesPanel::UpdateGroups(const SettingsDatabase* database,
+                                  const FavoriteGroupCounts& counts) {
   database_ = database;
   const bool loaded = database && database->GetModel() != kModelNone;
+  bool changed = false;
+  const auto put = [&](int g, int column, const QString& text) {
+    if (groups_->text(g, column) == text) return;
+    groups_->setText(g, column, text);
+    changed = true;
+  };
   for (int g = 0; g < kGroups; ++g) {
-    groups_->setText(g, 0, loaded ? QString::fromLatin1(database->GetFavoriteGroupName(g)) : "");
-    groups_->setText(
-        g, 1, loaded ? QString::number(database->CollectFavoriteMembers(g, nullptr, kTv)) : "");
-    groups_->setText(
-        g, 2, loaded ? QString::number(database->CollectFavoriteMembers(g, nullptr, kRadio)) : "");
+    const auto at = static_cast<size_t>(g);
+    put(g, 0, loaded ? QString::fromLatin1(database->GetFavoriteGroupName(g)) : QString());
+    put(g, 1, loaded ? QString::number(counts.tv[at]) : QString());
+    put(g, 2, loaded ? QString::number(counts.radio[at]) : QString());
   }
-  FitColumns();
+  if (changed) FitColumns();
 }
 
 void FavoritesPanel::changeEvent(QEvent* event) {

@@ -12,6 +12,7 @@ namespace vq {
 class FavoriteMembersModel;
 class PropertyGrid;
 class SettingsDatabase;
+struct FavoriteGroupCounts;
 
 /// Lists the eight favourite groups (name, TV and radio counts); choosing a
 /// group lists its channels below, with the buttons that take channels out.
@@ -23,8 +24,11 @@ class FavoritesPanel : public QWidget {
 
   /// Re-reads the groups and the member list of the chosen group.
   void Update(const SettingsDatabase* database);
-  /// Re-reads the group names and counts only; the member list stays.
-  void UpdateGroups(const SettingsDatabase* database);
+  /// Re-reads the group names and takes the member counts (of
+  /// database->CountFavoriteGroups()); the member list stays. Columns are
+  /// fitted again only when a text changed.
+  void UpdateGroups(const SettingsDatabase* database,
+                    const FavoriteGroupCounts& counts);
   /// Chooses group `group` (0..7) or none (-1) and lists its channels.
   void ChooseGroup(int group);
   int ChosenGroup() const;

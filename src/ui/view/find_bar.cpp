@@ -12,13 +12,12 @@ namespace vq {
 namespace {
 
 // `id` names the button for code and, translated, for the user.
-QToolButton* MakeToolButton(const char* id, const QIcon& icon, QWidget* parent) {
+QToolButton* MakeToolButton(const char* id, QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setObjectName(id);
   const QString name = FindBar::tr(id);
   button->setAccessibleName(name);
   button->setToolTip(name);
-  button->setIcon(icon);
   button->setAutoRaise(true);
   return button;
 }
@@ -28,14 +27,11 @@ QToolButton* MakeToolButton(const char* id, const QIcon& icon, QWidget* parent) 
 FindBar::FindBar(QWidget* parent)
     : QWidget(parent),
       field_(new QLineEdit(this)),
-      previous_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Find previous"),
-                               style()->standardIcon(QStyle::SP_ArrowUp), this)),
-      next_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Find next"),
-                           style()->standardIcon(QStyle::SP_ArrowDown), this)),
+      previous_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Find previous"), this)),
+      next_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Find next"), this)),
       selectAll_(new QPushButton(tr("Select all matches"), this)),
       result_(new QLabel(this)),
-      close_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Close find bar"),
-                            style()->standardIcon(QStyle::SP_TitleBarCloseButton), this)) {
+      close_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Close find bar"), this)) {
   setObjectName("Find bar");
   setAccessibleName(tr("Find bar"));
   field_->setObjectName("Find text");
@@ -65,6 +61,15 @@ FindBar::FindBar(QWidget* parent)
   connect(selectAll_, &QPushButton::clicked, this, &FindBar::selectAllWanted);
   connect(close_, &QToolButton::clicked, this, &FindBar::Close);
   hide();
+}
+
+void FindBar::showEvent(QShowEvent* event) {
+  if (close_->icon().isNull()) {
+    previous_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    next_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+  }
+  QWidget::showEvent(event);
 }
 
 void FindBar::Open() {

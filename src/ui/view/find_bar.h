@@ -44,6 +44,9 @@ class FindBar : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  /// The buttons get the style's icons when the bar is first shown: reading
+  /// them costs the start-up time, and the bar starts hidden.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void Close();

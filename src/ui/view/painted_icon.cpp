@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace vq {
@@ -99,10 +100,16 @@ class PaintedIconEngine : public QIconEngine {
   }
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    // Buttons and menus ask again at every repaint; each size, mode and
+    // scheme is drawn once.
+    QPixmap& pixmap = pixmaps_[{size.width(), size.height(), static_cast<int>(mode),
+                                static_cast<int>(state), DarkScheme()}];
+    if (pixmap.isNull()) {
+      pixmap = QPixmap(size);
+      pixmap.fill(Qt::transparent);
+      QPainter painter(&pixmap);
+      paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    }
     return pixmap;
   }
 
@@ -137,6 +144,8 @@ class PaintedIconEngine : public QIconEngine {
   /// Dark-scheme pictures by width in device pixels and disabled look;
   /// neither the drawing nor the rim depends on the palette, so they last.
   std::map<std::pair<int, bool>, QImage> framed_;
+  /// What pixmap() drew, by width, height, mode, state and dark scheme.
+  std::map<std::tuple<int, int, int, int, bool>, QPixmap> pixmaps_;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <algorithm>
 
 namespace vq {
 namespace {
@@ -78,9 +79,19 @@ void SelectorBar::SetFirstEnabled(bool enabled) {
 void SelectorBar::SetFirstEntries(const QList<QPair<QIcon, QString>>& entries,
                                   const QList<int>& codes, int current) {
   const QSignalBlocker block(first_);
-  first_->clear();
-  for (qsizetype i = 0; i < entries.size() && i < codes.size(); ++i)
-    first_->addItem(entries[i].first, entries[i].second, codes[i]);
+  const qsizetype count = std::min(entries.size(), codes.size());
+  // Most commands change no entry: the box is refilled only when one did.
+  bool same = first_->count() == count;
+  for (qsizetype i = 0; same && i < count; ++i) {
+    const int at = static_cast<int>(i);
+    same = first_->itemData(at).toInt() == codes[i] && first_->itemText(at) == entries[i].second &&
+           first_->itemIcon(at).cacheKey() == entries[i].first.cacheKey();
+  }
+  if (!same) {
+    first_->clear();
+    for (qsizetype i = 0; i < count; ++i)
+      first_->addItem(entries[i].first, entries[i].second, codes[i]);
+  }
   const int index = first_->findData(current);
   first_->setCurrentIndex(index < 0 ? 0 : index);
   UpdateArrows();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "database/settings_database.h"
 #include "editing/commands/channel_commands.h"
 #include "editing/commands/command_states.h"
 #include "editing/commands/favorite_commands.h"
@@ -171,8 +172,10 @@ void CVQChannelEditorView::MarkModified() { emit databaseChanged(); }
 
 void CVQChannelEditorView::RefreshCountsAndSelectors() {
   statistics_->Update(&Database());
-  favorites_->UpdateGroups(&Database());
-  FillChannelSources();
+  // One walk over the channels counts every group for both.
+  const FavoriteGroupCounts counts = Database().CountFavoriteGroups();
+  favorites_->UpdateGroups(&Database(), counts);
+  FillChannelSources(counts);
   FillTransponderSources();
 }
 

@@ -31,7 +31,9 @@ void CVQChannelEditorView::DisconnectHistory() {
 
 void CVQChannelEditorView::Recorded(const QString& name, const std::function<void()>& work) {
   const HistoryStep step(document_.History(), name.toStdString());
+  panes_->BeginCommand();
   work();
+  panes_->EndCommand();
 }
 
 bool CVQChannelEditorView::CanUndoChange() const {

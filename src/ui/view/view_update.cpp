@@ -97,7 +97,7 @@ void CVQChannelEditorView::ShowTab(int tab) {
 
 void CVQChannelEditorView::RefillChannelList() {
   if (state_.shownChannelType == kData) state_.channelListSource = kSourceAll;
-  FillChannelSources();
+  FillChannelSources(Database().CountFavoriteGroups());
   channels_->Fill(&Database(), state_.channelListSource, state_.shownChannelType);
   state_.refillChannels = false;
 }
@@ -160,7 +160,7 @@ void CVQChannelEditorView::StartOverOnAllRecords() {
   SetShownChannelType(kTv);
 }
 
-void CVQChannelEditorView::FillChannelSources() {
+void CVQChannelEditorView::FillChannelSources(const FavoriteGroupCounts& counts) {
   const SettingsDatabase& db = Database();
   QList<QPair<QIcon, QString>> entries = {{ListIcon(kImageAllChannels), tr("All")},
                                           {ListIcon(kImageAllChannels), tr("Free")},
@@ -179,8 +179,8 @@ void CVQChannelEditorView::FillChannelSources() {
   for (int g = 0; loaded && g < ChannelRecord::kFavoriteGroups; ++g) {
     entries.append(
         {ListIcon(kImageFavorites),
-         FavoriteGroupEntry(db.GetFavoriteGroupName(g), db.CollectFavoriteMembers(g, nullptr, kTv),
-                            db.CollectFavoriteMembers(g, nullptr, kRadio))});
+         FavoriteGroupEntry(db.GetFavoriteGroupName(g), counts.tv[static_cast<size_t>(g)],
+                            counts.radio[static_cast<size_t>(g)])});
     codes.append(kSourceFavorites + g);
   }
   if (!codes.contains(state_.channelListSource)) state_.channelListSource = kSourceAll;

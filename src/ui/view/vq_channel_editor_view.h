@@ -37,6 +37,7 @@ class TransponderListModel;
 class ViewClipboard;
 class ViewEditing;
 struct EditorConfig;
+struct FavoriteGroupCounts;
 
 /// Shows the document's database as lists on four tabs (Channels,
 /// Transponders, Satellites, Settings) beside the statistics and the
@@ -195,7 +196,8 @@ class CVQChannelEditorView : public QWidget {
  private:
   void BuildLayout();
   void ConnectSignals();
-  void FillChannelSources();
+  /// The channel selector's entries, with the favourite groups' counts.
+  void FillChannelSources(const FavoriteGroupCounts& counts);
   void FillTransponderSources();
   void UpdateCounter();
   void UpdateSettingsCategory();

@@ -271,6 +271,32 @@ TEST_F(PaneWindowTest, ChoosingAnotherRowCommitsToTheRowThePaneShowed) {
   EXPECT_FALSE(Row(7).IsSkipped()) << "No drops the edit";
 }
 
+TEST_F(PaneWindowTest, TheMovedChannelStaysInThePaneWithItsNewNumberAndTakesEdits) {
+  QPushButton* down = view->Page(kTabChannels)->Button(ListButton::kMoveDown);
+  QPushButton* up = view->Page(kTabChannels)->Button(ListButton::kMoveUp);
+  for (int row : {3, 0}) {
+    channels->SelectOnlyRow(row);
+    ChannelNode* moved = view->Channels()->NodeAt(row);
+    ASSERT_FALSE(moved->Record().IsSkipped());
+    down->click();
+    ASSERT_EQ(view->Channels()->NodeAt(row + 1), moved);
+    EXPECT_EQ(grid->text(kNumber, 1), QString::number(row + 2));
+    EXPECT_EQ(grid->text(kName, 1), QString::fromLatin1(moved->Record().GetName()));
+    // The pane's draft holds the record as the move left it, so an edit
+    // lands on the moved channel.
+    grid->activateCell(kSkipped, 1);
+    Save();
+    EXPECT_TRUE(moved->Record().IsSkipped()) << row;
+    up->click();
+    ASSERT_EQ(view->Channels()->NodeAt(row), moved);
+    EXPECT_EQ(grid->text(kNumber, 1), QString::number(row + 1));
+    grid->activateCell(kSkipped, 1);
+    Save();
+    EXPECT_FALSE(moved->Record().IsSkipped()) << row;
+  }
+  EXPECT_TRUE(log.empty());
+}
+
 TEST_F(PaneWindowTest, RangeMessageAutoSaveAndTheValueColumn) {
   channels->SelectOnlyRow(0);
   ShowAll();
