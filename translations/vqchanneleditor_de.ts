@@ -1291,26 +1291,26 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
     <message>
         <location filename="../src/ui/grid/grid_controller.cpp" line="273"/>
-        <location filename="../src/ui/panes/property_pane.cpp" line="119"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="120"/>
         <source>Given value is out of [%d, %d] range!</source>
         <translation>Der Wert liegt außerhalb des Bereichs [%d, %d]!</translation>
     </message>
     <message>
         <location filename="../src/ui/grid/grid_controller.cpp" line="276"/>
-        <location filename="../src/ui/panes/property_pane.cpp" line="206"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="207"/>
         <source>Error!</source>
         <translation>Fehler!</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="68"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="69"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="70"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="87"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="69"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="71"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="72"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="88"/>
         <source>Number</source>
         <translation>Nummer</translation>
@@ -1318,8 +1318,8 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="71"/>
         <location filename="../src/ui/panes/channel_pane.cpp" line="128"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="73"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="126"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="74"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="127"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="90"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="130"/>
         <source>Name</source>
@@ -1352,13 +1352,13 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="82"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="141"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="142"/>
         <source>Video PID</source>
         <translation>Video-PID</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="84"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="143"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="144"/>
         <source>PCR PID</source>
         <translation>PCR-PID</translation>
     </message>
@@ -1409,13 +1409,13 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="107"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="142"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="143"/>
         <source>Audio PID</source>
         <translation>APID</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="109"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="325"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="324"/>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
@@ -1431,21 +1431,21 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="126"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="136"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="137"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="92"/>
         <source>Frequency</source>
         <translation>Frequenz</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="126"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="137"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="138"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="95"/>
         <source>Symbol Rate</source>
         <translation>SR</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="127"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="139"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="140"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="99"/>
         <source>Polarization</source>
         <translation>Polaris.</translation>
@@ -1453,7 +1453,7 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="127"/>
         <location filename="../src/ui/panes/channel_pane.cpp" line="129"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="79"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="80"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="125"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="133"/>
         <source>Channels</source>
@@ -1461,14 +1461,14 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="128"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="75"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="76"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="131"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane.cpp" line="129"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="77"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="78"/>
         <location filename="../src/ui/panes/transponder_pane.cpp" line="132"/>
         <source>Transponders</source>
         <translation>Transp.</translation>
@@ -1491,27 +1491,27 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
     <message>
         <location filename="../src/ui/panes/channel_pane_texts.cpp" line="43"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="180"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="179"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/property_pane.cpp" line="28"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="29"/>
         <source>Show All</source>
         <translation>Alle zeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/property_pane.cpp" line="29"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="30"/>
         <source>Hide All</source>
         <translation>Alle verbergen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/property_pane.cpp" line="33"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="34"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/property_pane.cpp" line="34"/>
+        <location filename="../src/ui/panes/property_pane.cpp" line="35"/>
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
@@ -1536,80 +1536,80 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <translation>Satellit B</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="93"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="94"/>
         <source>LNB</source>
         <translation>LNB</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="94"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="107"/>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="116"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="95"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="108"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="117"/>
         <source>Type</source>
         <translation>Typ</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="97"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="98"/>
         <source>High freq</source>
         <translation>LOF hoch</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="98"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="99"/>
         <source>Low freq</source>
         <translation>LOF tief</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="103"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="104"/>
         <source>Tone 22kHz</source>
         <translation>22 kHz</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="104"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="105"/>
         <source>Output 12v</source>
         <translation>12V-Ausg.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="106"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="107"/>
         <source>Switch</source>
         <translation>Schalter</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="109"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="255"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="110"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="254"/>
         <source>Port</source>
         <translation>Port</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="112"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="113"/>
         <source>Tone Burst</source>
         <translation>Tone Burst</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="115"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="116"/>
         <source>Motor</source>
         <translation>Motor</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="118"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="119"/>
         <source>Index</source>
         <translation>Index</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="124"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="125"/>
         <source>Predefined %d</source>
         <translation>Vorgabe %d</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="223"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="224"/>
         <source>Port %d of %d</source>
         <translation>Port %d von %d</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="224"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="225"/>
         <source>Port - of %d</source>
         <translation>Port - von %d</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/satellite_pane.cpp" line="234"/>
+        <location filename="../src/ui/panes/satellite_pane.cpp" line="235"/>
         <source>%s (Not selected)</source>
         <translation>%s (Nicht gewählt)</translation>
     </message>
@@ -1651,215 +1651,215 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
     </message>
     <message>
         <location filename="../src/ui/panes/settings_pane.cpp" line="174"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="323"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="326"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="329"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="332"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="335"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="338"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="341"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="349"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="322"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="325"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="328"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="331"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="334"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="337"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="340"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="348"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="117"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="116"/>
         <source>Screen Type</source>
         <translation>Bildformat</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="120"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="119"/>
         <source>Signal Output</source>
         <translation>Signal</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="123"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="122"/>
         <source>SCART Output</source>
         <translation>SCART</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="127"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="126"/>
         <source>UHF Channel</source>
         <translation>UHF-Kanal</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="129"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="128"/>
         <source>TV System</source>
         <translation>TV-Norm</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="132"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="131"/>
         <source>Fine Tuning</source>
         <translation>Feinabst.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="134"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="133"/>
         <source>Brightness</source>
         <translation>Helligkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="136"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="135"/>
         <source>Contrast</source>
         <translation>Kontrast</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="138"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="137"/>
         <source>Color</source>
         <translation>Farbe</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="145"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="144"/>
         <source>Menu</source>
         <translation>Menü</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="148"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="147"/>
         <source>Subtitles</source>
         <translation>Untertitel</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="150"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="149"/>
         <source>Pref. Settings</source>
         <translation>Bevorzugt</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="152"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="151"/>
         <source>Main Audio</source>
         <translation>Hauptton</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="154"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="153"/>
         <source>Alter. Audio</source>
         <translation>Zweitton</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="156"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="155"/>
         <source>Main Subtitle</source>
         <translation>Haupt-UT</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="158"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="157"/>
         <source>Alter. Subtitle</source>
         <translation>Zweit-UT</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="165"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="164"/>
         <source>Time</source>
         <translation>Uhrzeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="172"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="171"/>
         <source>GMT Offset</source>
         <translation>Zeitzone</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="174"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="173"/>
         <source>Auto Update</source>
         <translation>Auto-Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="183"/>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="269"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="182"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="268"/>
         <source>Password</source>
         <translation>Passwort</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="192"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="191"/>
         <source>Age limit</source>
         <translation>Alter</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="201"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="200"/>
         <source>Channel Lock</source>
         <translation>Kanalsp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="203"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="202"/>
         <source>Install. Lock</source>
         <translation>Inst.-Sp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="205"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="204"/>
         <source>Receiver Lock</source>
         <translation>Gerätesp.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="214"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="213"/>
         <source>Vol. Indicator</source>
         <translation>Vol.-Anz.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="216"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="215"/>
         <source>Vol. Timout</source>
         <translation>Vol.-Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="218"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="217"/>
         <source>Banner Timout</source>
         <translation>Info-Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="220"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="219"/>
         <source>OSD Trans(%)</source>
         <translation>Transp. %</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="222"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="221"/>
         <source>Fade in/out</source>
         <translation>Blenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="224"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="223"/>
         <source>Teletext</source>
         <translation>Videotext</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="226"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="225"/>
         <source>CI Messages</source>
         <translation>CI-Meld.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="228"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="227"/>
         <source>Chlist dbl. click</source>
         <translation>Doppelkl.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="230"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="229"/>
         <source>RCA Vol. Ctl.</source>
         <translation>Cinch-Vol.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="237"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="236"/>
         <source>Power State</source>
         <translation>Ein/Aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="239"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="238"/>
         <source>LNB Power</source>
         <translation>LNB-Spg.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="241"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="240"/>
         <source>LNB Offs. +1V</source>
         <translation>LNB +1V</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="249"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="248"/>
         <source>Local IP</source>
         <translation>Lokale IP</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="251"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="250"/>
         <source>Subnet Mask</source>
         <translation>Netzmaske</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="253"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="252"/>
         <source>Gateway</source>
         <translation>Gateway</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="258"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="257"/>
         <source>Conn. Mode</source>
         <translation>Verb.-Art</translation>
     </message>
@@ -1869,27 +1869,27 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <translation>Manuell</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="281"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="280"/>
         <source>Level</source>
         <translation>Pegel</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="283"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="282"/>
         <source>Mute</source>
         <translation>Stumm</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="285"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="284"/>
         <source>Longitude</source>
         <translation>Länge</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="286"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="285"/>
         <source>Latitude</source>
         <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="287"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="286"/>
         <source>F1 Button</source>
         <translation>F1-Taste</translation>
     </message>
@@ -1914,82 +1914,82 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="296"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="295"/>
         <source>Diagnostics</source>
         <translation>Diagnose</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="298"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="297"/>
         <source>RF Out Disabl.</source>
         <translation>HF aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="300"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="299"/>
         <source>HDD Init</source>
         <translation>HDD-Init.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="302"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="301"/>
         <source>HDD Format</source>
         <translation>HDD-Form.</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="304"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="303"/>
         <source>No Card</source>
         <translation>Ohne Karte</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="322"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="321"/>
         <source>TV</source>
         <translation>TV</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="328"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="327"/>
         <source>Time/Date</source>
         <translation>Uhr/Datum</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="331"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="330"/>
         <source>Parental Control</source>
         <translation>Sperren</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="334"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="333"/>
         <source>User Interface</source>
         <translation>Bedienung</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="337"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="336"/>
         <source>Power Management</source>
         <translation>Energie</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="340"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="339"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="343"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="342"/>
         <source>Volume</source>
         <translation>Lautstärke</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="344"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="343"/>
         <source>Base</source>
         <translation>Basis</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="345"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="344"/>
         <source>Location</source>
         <translation>Standort</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="346"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="345"/>
         <source>Other</source>
         <translation>Sonstiges</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="348"/>
+        <location filename="../src/ui/panes/settings_pane_rows.cpp" line="347"/>
         <source>Hidden</source>
         <translation>Versteckt</translation>
     </message>
@@ -2071,52 +2071,52 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
         <translation>Kein Ordner für Sicherungen (weder XDG_STATE_HOME noch HOME ist gesetzt).</translation>
     </message>
     <message>
-        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="417"/>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="419"/>
         <source>The pattern is longer than 256 characters.</source>
         <translation>Das Muster ist länger als 256 Zeichen.</translation>
     </message>
     <message>
-        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="419"/>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="421"/>
         <source>The pattern&apos;s parentheses do not pair up.</source>
         <translation>Die Klammern des Musters passen nicht zusammen.</translation>
     </message>
     <message>
-        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="421"/>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="423"/>
         <source>The pattern has an unfinished or reversed [ ] class.</source>
         <translation>Das Muster hat eine unvollständige oder umgekehrte [ ]-Klasse.</translation>
     </message>
     <message>
-        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="423"/>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="425"/>
         <source>The pattern has a bad { } repeat (at most 255).</source>
         <translation>Das Muster hat eine ungültige { }-Wiederholung (höchstens 255).</translation>
     </message>
     <message>
-        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="425"/>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="427"/>
         <source>The pattern repeats nothing.</source>
         <translation>Das Muster wiederholt nichts.</translation>
     </message>
     <message>
-        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="427"/>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="429"/>
         <source>The pattern ends with a backslash.</source>
         <translation>Das Muster endet mit einem Backslash.</translation>
     </message>
     <message>
-        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="429"/>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="431"/>
         <source>The pattern has more than nine groups.</source>
         <translation>Das Muster hat mehr als neun Gruppen.</translation>
     </message>
     <message>
-        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="431"/>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="433"/>
         <source>The replacement names a group the pattern does not have.</source>
         <translation>Der Ersatz nennt eine Gruppe, die das Muster nicht hat.</translation>
     </message>
     <message>
-        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="434"/>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="436"/>
         <source>The pattern takes too long to match; simplify it.</source>
         <translation>Das Muster braucht zu lange; bitte vereinfachen.</translation>
     </message>
     <message>
-        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="436"/>
+        <location filename="../src/editing/tidy/bounded_pattern.cpp" line="438"/>
         <source>There is nothing to find.</source>
         <translation>Es gibt nichts zu suchen.</translation>
     </message>
@@ -2753,206 +2753,206 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::CVQChannelEditorView</name>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="86"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="87"/>
         <source>TV Channels</source>
         <translation>TV-Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="87"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="88"/>
         <source>Radio Channels</source>
         <translation>Radiokanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="88"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="89"/>
         <source>Data Channels</source>
         <translation>Datenkanäle</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="94"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="105"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="114"/>
-        <source>Add New</source>
-        <translation>Neu hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="95"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="106"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="115"/>
-        <source>Remove Selected</source>
-        <translation>Auswahl entfernen</translation>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
     </message>
     <message>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="96"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="107"/>
         <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="116"/>
+        <source>Remove Selected</source>
+        <translation>Auswahl entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="97"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="108"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="117"/>
         <source>Remove All</source>
         <translation>Alle entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="143"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="144"/>
         <source>Properties</source>
         <translation>Eigenschaften</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="146"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="147"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="147"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="148"/>
         <source>Value</source>
         <translation>Wert</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="192"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="193"/>
         <source>Use Network Settings</source>
         <translation>Netzwerkeinstellungen verwenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="219"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="220"/>
         <source>Please wait ...</source>
         <translation>Bitte warten ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="69"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="70"/>
         <source>Add New Channel</source>
         <translation>Neuen Kanal hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="71"/>
-        <location filename="../src/ui/view/view_commands.cpp" line="125"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="72"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="126"/>
         <source>Remove Selected Channels</source>
         <translation>Ausgewählte Kanäle entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="73"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="74"/>
         <source>Remove All Channels</source>
         <translation>Alle Kanäle entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="75"/>
-        <location filename="../src/ui/view/view_commands.cpp" line="122"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="97"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="76"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="123"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="98"/>
         <source>Add To Favorites</source>
         <translation>Zu Favoriten hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="77"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="98"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="78"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="99"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="78"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="99"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="79"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="100"/>
         <source>Move Down</source>
         <translation>Nach unten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="79"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="80"/>
         <source>Add New Transponder</source>
         <translation>Neuen Transponder hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="81"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="82"/>
         <source>Remove Selected Transponders</source>
         <translation>Ausgewählte Transponder entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="83"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="84"/>
         <source>Remove All Transponders</source>
         <translation>Alle Transponder entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="85"/>
-        <location filename="../src/ui/view/view_commands.cpp" line="87"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="108"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="117"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="86"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="88"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="109"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="118"/>
         <source>Clear All Channels</source>
         <translation>Alle Kanäle löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="89"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="90"/>
         <source>Clear All Transponders &amp; All Channels</source>
         <translation>Alle Transponder &amp; alle Kanäle löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="93"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="94"/>
         <source>Remove From Favorites</source>
         <translation>Aus Favoriten entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="96"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="97"/>
         <source>Remove All From Favorites</source>
         <translation>Alle aus Favoriten entfernen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="107"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="108"/>
         <source>Switch to FTA/CI/FAE</source>
         <translation>Auf FTA/CI/FAE umschalten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="109"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="110"/>
         <source>Switch to PVR</source>
         <translation>Auf PVR umschalten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="119"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="120"/>
         <source>Move Channels</source>
         <translation>Kanäle verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="135"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="136"/>
         <source>Delete all data channels</source>
         <translation>Alle Datenkanäle löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="138"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="139"/>
         <source>Delete all empty transponders</source>
         <translation>Alle leeren Transponder löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="185"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="188"/>
         <source>Add New Channel on Same Transponder</source>
         <translation>Neuen Kanal auf demselben Transponder hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="194"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="197"/>
         <source>Add New Transponder on Same Satellite</source>
         <translation>Neuen Transponder auf demselben Satelliten hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_commands.cpp" line="205"/>
+        <location filename="../src/ui/view/view_commands.cpp" line="208"/>
         <source>Send to %1</source>
         <translation>Senden an %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="118"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="119"/>
         <source>Clear All Transponders &amp;&amp; All Channels</source>
         <translation>Alle Transponder &amp;&amp; alle Kanäle löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="131"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="132"/>
         <source>View tabs</source>
         <translation>Ansichtsregister</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="134"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="135"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="135"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="136"/>
         <source>Transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="136"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="137"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="137"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="138"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -2978,8 +2978,8 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>%1 von %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_history.cpp" line="97"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="221"/>
+        <location filename="../src/ui/view/view_history.cpp" line="99"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="222"/>
         <source>Ready!</source>
         <translation>Bereit!</translation>
     </message>
@@ -3059,87 +3059,87 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::ComPortSettingsPage</name>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="93"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="95"/>
         <source>Port %1</source>
         <translation>Port %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="94"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="96"/>
         <source>%1 bps</source>
         <translation>%1 bit/s</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="95"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="97"/>
         <source>Port:</source>
         <translation>Port:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="96"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="98"/>
         <source>Bits per second:</source>
         <translation>Bits pro Sekunde:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="97"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
         <source>Data bits:</source>
         <translation>Datenbits:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="101"/>
         <source>Parity:</source>
         <translation>Parität:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="101"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="101"/>
         <source>Odd</source>
         <translation>Ungerade</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="101"/>
         <source>Even</source>
         <translation>Gerade</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="101"/>
         <source>Mark</source>
         <translation>Markierung</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="99"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="101"/>
         <source>Space</source>
         <translation>Leerzeichen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="100"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="102"/>
         <source>Stop bits:</source>
         <translation>Stoppbits:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="108"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="110"/>
         <source>Flow Control:</source>
         <translation>Flusssteuerung:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="115"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="117"/>
         <source>Connection Timeout (seconds)</source>
         <translation>Verbindungs-Zeitlimit (Sekunden)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="117"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="119"/>
         <source>seconds</source>
         <translation>Sekunden</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="118"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="120"/>
         <source>Connection Timeout:</source>
         <translation>Verbindungs-Zeitlimit:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="122"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="124"/>
         <source>Enable COM commands:</source>
         <translation>COM-Befehle aktivieren:</translation>
     </message>
@@ -3196,16 +3196,21 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     </message>
     <message>
         <location filename="../src/ui/app/commands/compare_command.cpp" line="24"/>
+        <source>Compare</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/app/commands/compare_command.cpp" line="26"/>
         <source>This document and %1 hold the same settings.</source>
         <translation>Zwischen diesem Dokument und %1 gibt es keine Unterschiede.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/commands/compare_command.cpp" line="26"/>
+        <location filename="../src/ui/app/commands/compare_command.cpp" line="28"/>
         <source>Settings Files (*.bin);;All Files (*)</source>
         <translation>Einstellungsdateien (*.bin);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/commands/compare_command.cpp" line="27"/>
+        <location filename="../src/ui/app/commands/compare_command.cpp" line="29"/>
         <source>Take Over</source>
         <translation>Übernehmen</translation>
     </message>
@@ -3594,23 +3599,23 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>Sicherungen überschriebener Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="34"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="43"/>
         <source>Editor Configuration</source>
         <translation>Editor-Konfiguration</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="37"/>
-        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="39"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="45"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="47"/>
         <source>Category</source>
         <translation>Kategorie</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="62"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="64"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="63"/>
+        <location filename="../src/ui/app/config/editor_config_dialog.cpp" line="65"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -3634,19 +3639,19 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     </message>
     <message>
         <location filename="../src/ui/view/favorites_panel.cpp" line="32"/>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="98"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="105"/>
         <source>Folder Name</source>
         <translation>Ordnername</translation>
     </message>
     <message>
         <location filename="../src/ui/view/favorites_panel.cpp" line="33"/>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="98"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="105"/>
         <source>TV</source>
         <translation>TV</translation>
     </message>
     <message>
         <location filename="../src/ui/view/favorites_panel.cpp" line="34"/>
-        <location filename="../src/ui/view/favorites_panel.cpp" line="98"/>
+        <location filename="../src/ui/view/favorites_panel.cpp" line="105"/>
         <source>Rd</source>
         <translation>Rd</translation>
     </message>
@@ -3659,48 +3664,48 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::FindBar</name>
     <message>
-        <location filename="../src/ui/view/find_bar.cpp" line="31"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="30"/>
         <source>Find previous</source>
         <translation>Vorheriges suchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/find_bar.cpp" line="33"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="31"/>
         <source>Find next</source>
         <translation>Nächstes suchen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/find_bar.cpp" line="35"/>
-        <location filename="../src/ui/view/find_bar.cpp" line="45"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="32"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="41"/>
         <source>Select all matches</source>
         <translation>Alle Treffer auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/find_bar.cpp" line="37"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="34"/>
         <source>Close find bar</source>
         <translation>Suchleiste schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/find_bar.cpp" line="40"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="36"/>
         <source>Find bar</source>
         <translation>Suchleiste</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/find_bar.cpp" line="42"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="38"/>
         <source>Find text</source>
         <translation>Suchtext</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/find_bar.cpp" line="43"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="39"/>
         <source>Name, frequency, service id or PID</source>
         <translation>Name, Frequenz, Service-ID oder PID</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/find_bar.cpp" line="47"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="43"/>
         <source>Find result</source>
         <translation>Suchergebnis</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/find_bar.cpp" line="52"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="48"/>
         <source>Find:</source>
         <translation>Suchen:</translation>
     </message>
@@ -3762,37 +3767,37 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>Netzwerk standardmäßig verwenden:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="54"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="55"/>
         <source>Skip</source>
         <translation>Überspringen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="55"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="56"/>
         <source>Select satellite</source>
         <translation>Satellit auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="56"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="57"/>
         <source>Select transponder</source>
         <translation>Transponder auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="57"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="58"/>
         <source>Channel pasting mode(sat not found):</source>
         <translation>Kanäle einfügen (Satellit nicht gefunden):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="59"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="60"/>
         <source>Channel pasting mode(tp not found):</source>
         <translation>Kanäle einfügen (Transponder nicht gefunden):</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="60"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="61"/>
         <source>Create transponder</source>
         <translation>Transponder anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="61"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="62"/>
         <source>Transponder pasting mode(sat not found):</source>
         <translation>Transponder einfügen (Satellit nicht gefunden):</translation>
     </message>
@@ -4225,27 +4230,27 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::PaneHost</name>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="82"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="83"/>
         <source>Edit Channel</source>
         <translation>Kanal bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="82"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="83"/>
         <source>Edit Transponder</source>
         <translation>Transponder bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="82"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="83"/>
         <source>Edit Satellite</source>
         <translation>Satellit bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="83"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="84"/>
         <source>Edit Settings</source>
         <translation>Einstellungen bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/panes/pane_host.cpp" line="85"/>
+        <location filename="../src/ui/panes/pane_host.cpp" line="86"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
@@ -4262,24 +4267,24 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
     <name>vq::RecordTableView</name>
     <message>
         <location filename="../src/ui/dialogs/select_channel_dialog.cpp" line="64"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="93"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="94"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
         <location filename="../src/ui/dialogs/select_satellite_dialog.cpp" line="13"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="112"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="113"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
         <location filename="../src/ui/dialogs/select_transponder_dialog.cpp" line="34"/>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="103"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="104"/>
         <source>Transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="123"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="124"/>
         <source>Settings categories</source>
         <translation>Einstellungskategorien</translation>
     </message>
@@ -4454,37 +4459,37 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::ScanTableSettingsPage</name>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="158"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="161"/>
         <source>Scan tables from</source>
         <translation>Suchlauftabellen aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="159"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="162"/>
         <source>Scan tables from:</source>
         <translation>Suchlauftabellen aus:</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="161"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="164"/>
         <source>Public collection</source>
         <translation>Öffentliche Sammlung</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="163"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="166"/>
         <source>Folder...</source>
         <translation>Ordner...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="164"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="167"/>
         <source>Choose a folder of scan tables</source>
         <translation>Einen Ordner mit Suchlauftabellen wählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="170"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="173"/>
         <source>A base URL (http:// or https://) or a folder of dvbv5 scan tables. When a web source cannot be reached, the installed tables in %1 are used.</source>
         <translation>Eine Basis-URL (http:// oder https://) oder ein Ordner mit dvbv5-Suchlauftabellen. Ist eine Quelle im Netz nicht erreichbar, werden die installierten Tabellen in %1 verwendet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="196"/>
+        <location filename="../src/ui/app/config/editor_config_dialog_pages.cpp" line="199"/>
         <source>Folder of scan tables</source>
         <translation>Ordner mit Suchlauftabellen</translation>
     </message>
@@ -4597,32 +4602,32 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Satellit</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/selector_bar.cpp" line="40"/>
+        <location filename="../src/ui/view/selector_bar.cpp" line="41"/>
         <source>Previous %1</source>
         <translation>Zurück: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/selector_bar.cpp" line="42"/>
+        <location filename="../src/ui/view/selector_bar.cpp" line="43"/>
         <source>Next %1</source>
         <translation>Weiter: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/selector_bar.cpp" line="45"/>
+        <location filename="../src/ui/view/selector_bar.cpp" line="46"/>
         <source>Selection counter</source>
         <translation>Auswahlzähler</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="83"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="84"/>
         <source>Channel source</source>
         <translation>Kanalquelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="84"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="85"/>
         <source>Channel type</source>
         <translation>Kanaltyp</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="102"/>
+        <location filename="../src/ui/view/vq_channel_editor_view.cpp" line="103"/>
         <source>Transponder satellite</source>
         <translation>Transpondersatellit</translation>
     </message>
@@ -4687,17 +4692,17 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
 <context>
     <name>vq::SerialTransferDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="39"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="40"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="84"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="85"/>
         <source>Opening settings from COM port ...</source>
         <translation>Einstellungen werden vom COM-Port geöffnet ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="85"/>
+        <location filename="../src/ui/dialogs/serial_transfer_dialog.cpp" line="86"/>
         <source>Saving settings to COM port ...</source>
         <translation>Einstellungen werden auf dem COM-Port gespeichert ...</translation>
     </message>
@@ -5068,17 +5073,17 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <translation>Aufgeführte Transponder außerhalb des LNB-Bereichs, ausgelassen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="138"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="140"/>
         <source>%1 line %2</source>
         <translation>%1 Zeile %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="147"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="149"/>
         <source>; applying it removes its channels</source>
         <translation>; das Anwenden entfernt seine Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="153"/>
+        <location filename="../src/ui/dialogs/transponder_review_model.cpp" line="155"/>
         <source>Applying removes this transponder with its %1 channels</source>
         <translation>Das Anwenden entfernt diesen Transponder mit seinen %1 Kanälen</translation>
     </message>
@@ -5116,12 +5121,12 @@ Trotzdem in den Receiver schreiben?</translation>
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/usb_transfer_dialog.h" line="25"/>
+        <location filename="../src/ui/dialogs/usb_transfer_dialog.h" line="26"/>
         <source>Opening settings from USB port ...</source>
         <translation>Einstellungen werden vom USB-Port geöffnet ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/usb_transfer_dialog.h" line="26"/>
+        <location filename="../src/ui/dialogs/usb_transfer_dialog.h" line="27"/>
         <source>Saving settings to USB port ...</source>
         <translation>Einstellungen werden auf dem USB-Port gespeichert ...</translation>
     </message>

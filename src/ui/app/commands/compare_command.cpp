@@ -20,6 +20,8 @@ namespace {
 QString Text(const char* text) { return QCoreApplication::translate("vq::CompareCommand", text); }
 
 constexpr const char* kTitle = QT_TRANSLATE_NOOP("vq::CompareCommand", "Compare with file");
+// Messages come from comparing with a file, the receiver or a backup.
+constexpr const char* kMessageTitle = QT_TRANSLATE_NOOP("vq::CompareCommand", "Compare");
 constexpr const char* kEqual =
     QT_TRANSLATE_NOOP("vq::CompareCommand", "This document and %1 hold the same settings.");
 constexpr const char* kFilter =
@@ -58,7 +60,7 @@ std::optional<std::vector<size_t>> WindowCompareDialogs::Review(
 }
 
 void WindowCompareDialogs::Tell(const QString& text) {
-  QMessageBox box(QMessageBox::Information, Text(kTitle), text, QMessageBox::Ok, parent_);
+  QMessageBox box(QMessageBox::Information, Text(kMessageTitle), text, QMessageBox::Ok, parent_);
   box.setTextFormat(Qt::PlainText);  // it names the file
   box.exec();
 }
