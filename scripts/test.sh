@@ -2,10 +2,11 @@
 # Builds VQChannelEditor with AddressSanitizer and UndefinedBehaviorSanitizer
 # and runs the whole test suite under ctest: core, widget and tool tests, and
 # each fuzz target for a bounded time (VQ_FUZZ_SECONDS, default 60). It checks
-# that install-deps.sh installs everything the build uses, and that the
-# translation catalogues cover every window text. Before the tests it builds
-# the Debian package from a release build of the programs and checks it as
-# installed.
+# that install-deps.sh installs everything the build uses, that the
+# translation catalogues cover every window text, and that clang-tidy finds
+# nothing in src/ and tools/ (scripts/run-clang-tidy.sh). Before the tests
+# it builds the Debian package from a release build of the programs and
+# checks it as installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,6 +30,7 @@ cmake -S . -B "$build" -G Ninja \
 bash scripts/check-deps.sh "$build"
 cmake --build "$build" --parallel "$(nproc)"
 bash scripts/check-translations.sh "$build"
+bash scripts/run-clang-tidy.sh "$build"
 
 bash scripts/package.sh
 bash scripts/check-package.sh

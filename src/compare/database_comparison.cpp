@@ -51,8 +51,8 @@ class Comparer {
   }
 
   void Settings() {
-    std::array<uint8_t, ReceiverConfig::kSize> bytesA;
-    std::array<uint8_t, ReceiverConfig::kSize> bytesB;
+    std::array<uint8_t, ReceiverConfig::kSize> bytesA{};
+    std::array<uint8_t, ReceiverConfig::kSize> bytesB{};
     std::copy(a_.GetConfigBytes(), a_.GetConfigBytes() + bytesA.size(), bytesA.begin());
     std::copy(b_.GetConfigBytes(), b_.GetConfigBytes() + bytesB.size(), bytesB.begin());
     ReceiverConfig configA(bytesA.data());

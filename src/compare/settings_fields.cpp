@@ -122,8 +122,8 @@ std::vector<FieldChange> SettingsFieldChanges(const ReceiverConfig& a, const Rec
                                               int category) {
   // A's record with A's category copied into it and with B's: a setter may
   // tidy bytes it writes, so A against itself is the baseline.
-  std::array<uint8_t, ReceiverConfig::kSize> own;
-  std::array<uint8_t, ReceiverConfig::kSize> taken;
+  std::array<uint8_t, ReceiverConfig::kSize> own{};
+  std::array<uint8_t, ReceiverConfig::kSize> taken{};
   std::copy(a.Bytes(), a.Bytes() + own.size(), own.begin());
   taken = own;
   ReceiverConfig ownRecord(own.data());

@@ -55,7 +55,7 @@ public:
         if (!isValid())
             return {};
         const QRect r = grid_->cellRect(rowId_, column_);
-        return QRect(grid_->viewport()->mapToGlobal(r.topLeft()), r.size());
+        return {grid_->viewport()->mapToGlobal(r.topLeft()), r.size()};
     }
 
     QAccessible::Role role() const override

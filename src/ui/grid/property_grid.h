@@ -118,7 +118,7 @@ public:
     int findOption(int rowId, int column, const QString& text, int start = 0) const;
     /// Truncates or pads with empty texts.
     std::optional<int> setOptionCount(int rowId, int column, int count);
-    std::optional<int> setOptions(int rowId, int column, const QStringList& options);
+    std::optional<int> setOptions(int rowId, int column, const QStringList& list);
     QStringList options(int rowId, int column) const;
 
     /// The smaller bound becomes the minimum; the value is clamped.

@@ -11,10 +11,8 @@
 namespace vq {
 
 void CMainFrame::AttachTidyCommands(TidyDialogs& dialogs) {
-  if (tidyCommands_)
-    delete tidyCommands_;  // its actions leave the menu with it
-  else
-    specialMenu_->addSeparator();
+  if (!tidyCommands_) specialMenu_->addSeparator();
+  delete tidyCommands_;  // its actions leave the menu with it
   tidyCommands_ = new TidyMenuCommands(*view_, dialogs, this);
   TidyMenuCommands* c = tidyCommands_;
   c->AddTo(specialMenu_);
