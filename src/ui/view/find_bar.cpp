@@ -37,7 +37,6 @@ FindBar::FindBar(QWidget* parent)
   field_->setObjectName("Find text");
   field_->setAccessibleName(tr("Find text"));
   field_->setPlaceholderText(tr("Name, frequency, service id or PID"));
-  field_->setClearButtonEnabled(true);
   selectAll_->setAccessibleName(tr("Select all matches"));
   result_->setObjectName("Find result");
   result_->setAccessibleName(tr("Find result"));
@@ -64,7 +63,10 @@ FindBar::FindBar(QWidget* parent)
 }
 
 void FindBar::showEvent(QShowEvent* event) {
+  // The style's icons (the clear button's too) load the icon theme, which
+  // the window's first paint does not need while the bar is hidden.
   if (close_->icon().isNull()) {
+    field_->setClearButtonEnabled(true);
     previous_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     next_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));

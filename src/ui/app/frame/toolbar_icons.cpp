@@ -272,11 +272,19 @@ const char* ThemeName(CommandImage image) {
   }
 }
 
+// Stock action icons come from the desktop's icon theme. Without one Qt
+// falls back to hicolor, which holds application icons only; reading its
+// large index would slow the window's start for icons it never has.
+bool DesktopIconTheme() {
+  const QString theme = QIcon::themeName();
+  return !theme.isEmpty() && theme != QLatin1String("hicolor");
+}
+
 }  // namespace
 
 QIcon CommandIcon(CommandImage image) {
   const char* name = ThemeName(image);
-  return name ? QIcon::fromTheme(name, OwnIcon(image)) : OwnIcon(image);
+  return name && DesktopIconTheme() ? QIcon::fromTheme(name, OwnIcon(image)) : OwnIcon(image);
 }
 
 }  // namespace vq
