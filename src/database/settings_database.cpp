@@ -1,6 +1,7 @@
 #include "database/settings_database.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <unordered_map>
 
@@ -82,6 +83,23 @@ bool SettingsDatabase::LoadImage(std::span<const uint8_t> image) {
   if (ok) ok = RebuildIndex();
   if (!ok) ResetToDefaults(kModelNone, true);
   return ok;
+}
+
+void SettingsDatabase::SwapContent(SettingsDatabase& other) {
+  assert(batchDepth_ == 0 && other.batchDepth_ == 0);
+  NotifyIndexResetting();
+  other.NotifyIndexResetting();
+  std::swap(extendedConfig_, other.extendedConfig_);
+  std::swap(model_, other.model_);
+  std::swap(config_, other.config_);
+  satellites_.swap(other.satellites_);
+  lnbs_.swap(other.lnbs_);
+  transponders_.swap(other.transponders_);
+  channels_.swap(other.channels_);
+  nodes_.swap(other.nodes_);
+  transponderBySlot_.swap(other.transponderBySlot_);
+  channelBySlot_.swap(other.channelBySlot_);
+  filing_.swap(other.filing_);
 }
 
 bool SettingsDatabase::GetSettings(std::vector<uint8_t>& image) {

@@ -53,6 +53,12 @@ class SettingsDatabase {
   void ResetToDefaults(int32_t model, bool rebuild);
   // Decodes an image of the current model (reset to the file's model first).
   bool LoadImage(std::span<const uint8_t> image);
+  // Exchanges every record and node with `other`, so a database decoded on
+  // the side can become this one without decoding again. Clocks and index
+  // observers stay where they are (both observers hear of the reset); nodes
+  // keep their addresses and move with their records. Neither may be inside
+  // a batch.
+  void SwapContent(SettingsDatabase& other);
   // Builds a complete image of the current model; false (nothing built) for
   // model 2.
   bool GetSettings(std::vector<uint8_t>& image);

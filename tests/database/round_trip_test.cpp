@@ -4,6 +4,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "database/index_observer.h"
 #include "database/link_word.h"
 #include "support/random_database.h"
 
@@ -87,6 +88,58 @@ TEST_P(RoundTrip, SaveThenLoadGivesBackTheTablesAndIndex) {
 INSTANTIATE_TEST_SUITE_P(BothModels, RoundTrip,
                          ::testing::Combine(::testing::Values(kModelFtaCi, kModelPvr),
                                             ::testing::Values(1u, 2u, 3u, 4u)));
+
+class CountingObserver : public IndexObserver {
+ public:
+  void ChannelsDeleting(const std::vector<ChannelNode*>&) override {}
+  void TranspondersDeleting(const std::vector<TransponderNode*>&) override {}
+  void IndexResetting() override { ++resets; }
+  int resets = 0;
+};
+
+// Swapping two databases of either model exchanges their images, indexes
+// and nodes; both stay fully editable and save what the other saved before.
+TEST(SwapContent, ExchangesImagesIndexesAndNodes) {
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    const int32_t modelA = seed % 2 ? kModelPvr : kModelFtaCi;
+    const int32_t modelB = seed % 3 ? kModelFtaCi : kModelPvr;
+    auto a = MakeRandomDatabase(modelA, seed);
+    auto b = MakeRandomDatabase(modelB, seed + 100);
+    CountingObserver seesA, seesB;
+    a->SetIndexObserver(&seesA);
+    b->SetIndexObserver(&seesB);
+    std::vector<uint8_t> imageA, imageB;
+    ASSERT_TRUE(a->GetSettings(imageA));
+    ASSERT_TRUE(b->GetSettings(imageB));
+    const std::string indexA = DescribeIndex(*a), indexB = DescribeIndex(*b);
+    std::vector<ChannelNode*> nodesB;
+    b->CollectChannels(nodesB, kAllTypes, kFilterNone);
+
+    a->SwapContent(*b);
+    EXPECT_EQ(seesA.resets, 1);
+    EXPECT_EQ(seesB.resets, 1);
+    EXPECT_EQ(a->GetModel(), modelB);
+    EXPECT_EQ(DescribeIndex(*a), indexB);
+    EXPECT_EQ(DescribeIndex(*b), indexA);
+    for (ChannelNode* node : nodesB) ASSERT_EQ(a->FindChannelNode(node->GetTableIndex()), node);
+    std::vector<uint8_t> savedA, savedB;
+    ASSERT_TRUE(a->GetSettings(savedA));
+    ASSERT_TRUE(b->GetSettings(savedB));
+    EXPECT_EQ(FirstDifference(savedA, imageB), "") << seed;
+    EXPECT_EQ(FirstDifference(savedB, imageA), "") << seed;
+
+    // Edits after the swap land in the right tables: a reload sees them.
+    if (!nodesB.empty()) {
+      nodesB.back()->Record().SetName("Swapped");
+      a->DeleteChannels({nodesB.front()});
+      ASSERT_TRUE(a->GetSettings(savedA));
+      auto reloaded = Reload(savedA, modelB);
+      ExpectSameTables(*a, *reloaded);
+    }
+    a->SetIndexObserver(nullptr);
+    b->SetIndexObserver(nullptr);
+  }
+}
 
 TEST(RoundTripFiles, ResaveOfAProgramMadeFileIsByteExact) {
   test::RandomDatabaseOptions noDeletes;

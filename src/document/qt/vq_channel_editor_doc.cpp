@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <memory>
 #include <utility>
 
 namespace vq {
@@ -60,12 +61,11 @@ bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
   // The file is read and decoded on the side first; the document changes
   // only once the new file has proved good.
   SettingsFile file(files_);
-  std::vector<uint8_t> image;
-  if (!OpenInto(path, file, image)) return false;
+  auto decoded = std::make_unique<SettingsDatabase>(clock_);
+  if (!OpenInto(path, file, *decoded)) return false;
 
-  // The same bytes decoded in the scratch database, so this load succeeds.
-  database_->ResetToDefaults(ModelForFileSize(image.size()), false);
-  database_->LoadImage(image);
+  database_->SwapContent(*decoded);
+  decoded.reset();  // the previous records go before the view refills
   history_.Clear();
   file_ = std::move(file);
   SetPathAndTitle(path, file_.IsReadOnly());
@@ -84,8 +84,7 @@ bool CVQChannelEditorDoc::OpenUntitledImage(std::span<const uint8_t> image) {
   }
   if (!SaveModified()) return false;
   file_.Close();
-  database_->ResetToDefaults(model, false);
-  database_->LoadImage(image);
+  database_->SwapContent(scratch);
   history_.Clear(false);
   SetPathAndTitle(QString(), false);
   SetModifiedFlag(true);
@@ -103,7 +102,7 @@ void CVQChannelEditorDoc::ContentReplaced(bool fromReceiver) {
 }
 
 bool CVQChannelEditorDoc::OpenInto(const QString& path, SettingsFile& file,
-                                   std::vector<uint8_t>& image) {
+                                   SettingsDatabase& decoded) {
   const std::string native = QFile::encodeName(path).toStdString();
   const std::optional<uint64_t> size = QueryFileSize(native);
   if (!size) return false;
@@ -118,6 +117,7 @@ bool CVQChannelEditorDoc::OpenInto(const QString& path, SettingsFile& file,
       return false;
     }
   }
+  std::vector<uint8_t> image;
   switch (file.ReadImage(image)) {
     case SettingsFile::ReadStatus::kRead:
       break;
@@ -127,9 +127,8 @@ bool CVQChannelEditorDoc::OpenInto(const QString& path, SettingsFile& file,
     case SettingsFile::ReadStatus::kFailed:
       return false;
   }
-  SettingsDatabase scratch(clock_);
-  scratch.ResetToDefaults(ModelForFileSize(image.size()), false);
-  if (!scratch.LoadImage(image)) {
+  decoded.ResetToDefaults(ModelForFileSize(image.size()), false);
+  if (!decoded.LoadImage(image)) {
     prompter_.Tell(tr(kCorrupted), DocumentPrompter::Icon::kError);
     return false;
   }

@@ -137,7 +137,9 @@ class CVQChannelEditorDoc : public QObject {
 
  private:
   bool IsShownWritable(const QString& path) const;
-  bool OpenInto(const QString& path, SettingsFile& file, std::vector<uint8_t>& image);
+  // Opens and reads the file at `path` into `file` and decodes it into
+  // `decoded`; false after telling the user why not.
+  bool OpenInto(const QString& path, SettingsFile& file, SettingsDatabase& decoded);
   bool SaveTo(const QString& path);
   void SetPathAndTitle(const QString& path, bool readOnly);
 

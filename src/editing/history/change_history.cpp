@@ -29,6 +29,7 @@ void ChangeHistory::Clear(bool saved) {
   steps_.clear();
   stepBytes_ = 0;
   position_ = 0;
+  state_ = {};  // one capture at a time, not two at the peak
   state_ = CaptureDatabaseState(db_);
   savePoint_ = saved ? std::optional<size_t>(0) : std::nullopt;
   TellChanged();
