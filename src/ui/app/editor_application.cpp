@@ -10,6 +10,7 @@
 #include "link/usb/libusb_bus.h"
 #include "link/usb/qt/usb_receiver_link.h"
 #include "ui/app/command_line.h"
+#include "ui/app/frame/extension_button_style.h"
 #include "ui/app/frame/main_frame.h"
 #include "ui/app/config/profile_store.h"
 #include "ui/app/commands/serial_profile.h"
@@ -36,6 +37,7 @@ EditorApplication::~EditorApplication() { Exit(); }
 
 bool EditorApplication::Start(const QStringList& arguments) {
   InstallCoreTextTranslator();
+  InstallExtensionButtonStyle();
   const CommandLine line = ParseCommandLine(arguments);
   if (!line.error.isEmpty()) {
     QMessageBox box(QMessageBox::Critical, kProgramTitle, line.error);

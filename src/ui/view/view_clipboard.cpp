@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTimer>
 
 #include "editing/clipboard/apply_commands.h"
 #include "editing/clipboard/clipboard.h"
@@ -58,9 +59,15 @@ void Enable(QAction* action, bool on) {
 ViewClipboard::ViewClipboard(CVQChannelEditorView& view, EditorConfig& config, QObject* parent)
     : QObject(parent), view_(view), config_(config) {}
 
-void ViewClipboard::SetClipboard(Clipboard* clipboard) {
+void ViewClipboard::SetClipboard(Clipboard* clipboard, bool readLater) {
   clipboard_ = clipboard;
-  ClipboardChanged();
+  if (!readLater) return ClipboardChanged();
+  snapshot_ = {};
+  UpdateActions();
+  EnableMenuEntries();
+  QTimer::singleShot(0, this, [this, clipboard] {
+    if (clipboard_ == clipboard) ClipboardChanged();
+  });
 }
 
 void ViewClipboard::ClipboardChanged() {

@@ -37,8 +37,10 @@ class ViewClipboard : public QObject {
   ViewClipboard(CVQChannelEditorView& view, EditorConfig& config, QObject* parent = nullptr);
 
   /// The clipboard the commands use from now on (it must outlive this
-  /// object or be replaced first); re-reads it.
-  void SetClipboard(Clipboard* clipboard);
+  /// object or be replaced first); re-reads it at once, or with
+  /// `readLater` once the event loop runs (the enabled states count it as
+  /// empty until then).
+  void SetClipboard(Clipboard* clipboard, bool readLater = false);
   void SetPrompter(Prompter* prompter) { prompter_ = prompter; }
   /// The clipboard's content changed (here or in another program): takes a
   /// new snapshot and updates every enabled state, an open context menu's

@@ -287,6 +287,19 @@ TEST_F(ClipboardWindow, StateUpdatesUseTheSnapshotOfTheLastChange) {
   EXPECT_TRUE(Actions().paste->isEnabled());
   Actions().paste->trigger();
   EXPECT_EQ(Db().CountChannels(kTv), 41);
+
+  // A clipboard read later (as the window's start does) counts as empty
+  // until the event loop runs; a clipboard replaced meanwhile is never read.
+  CountingClipboard replaced;
+  replaced.Put("VQ-TV-Channel", counting.Get("VQ-TV-Channel"));
+  commands->SetClipboard(&replaced, true);
+  commands->SetClipboard(&counting, true);
+  counting.reads = 0;
+  EXPECT_FALSE(Actions().paste->isEnabled());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(replaced.reads, 0);
+  EXPECT_GT(counting.reads, 0);
+  EXPECT_TRUE(Actions().paste->isEnabled());
   commands->SetClipboard(frame->DesktopClipboard());
 }
 

@@ -13,7 +13,10 @@ void CMainFrame::ConnectClipboard() {
   ViewClipboard* commands = view_->ClipboardCommands();
   // Another program's copy changes the enabled states too.
   connect(clipboard_, &QtClipboard::changed, commands, &ViewClipboard::ClipboardChanged);
-  commands->SetClipboard(clipboard_);
+  // Reading the desktop's clipboard asks the program that owns it, which
+  // may be slow to answer, and loads Qt's image plug-ins: the window does
+  // not wait for it.
+  commands->SetClipboard(clipboard_, true);
   commands->AttachActions(actions_.cut, actions_.copy, actions_.paste);
 }
 
