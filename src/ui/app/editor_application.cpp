@@ -10,12 +10,12 @@
 #include "link/usb/libusb_bus.h"
 #include "link/usb/qt/usb_receiver_link.h"
 #include "ui/app/command_line.h"
-#include "ui/app/frame/extension_button_style.h"
-#include "ui/app/frame/main_frame.h"
-#include "ui/app/config/profile_store.h"
 #include "ui/app/commands/serial_profile.h"
 #include "ui/app/commands/serial_receiver_commands.h"
 #include "ui/app/commands/usb_profile.h"
+#include "ui/app/config/profile_store.h"
+#include "ui/app/frame/extension_button_style.h"
+#include "ui/app/frame/main_frame.h"
 
 namespace vq {
 namespace {

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <utility>
 
 #include "database/settings_database.h"
 #include "document/qt/vq_channel_editor_doc.h"
@@ -52,8 +53,14 @@ void CVQChannelEditorView::InitialUpdate() {
     RefillChannelList();
     RefillTransponderList();
     RefillSatelliteList();
-    for (int tab = kTabChannels; tab <= kTabSatellites; ++tab)
-      pageList_[tab]->List()->SelectOnlyRow(0);
+    {
+      // Each list starts on its first row; the pane is built once, below,
+      // for the tab shown.
+      const int shown = std::exchange(state_.currentTab, -1);
+      for (int tab = kTabChannels; tab <= kTabSatellites; ++tab)
+        pageList_[tab]->List()->SelectOnlyRow(0);
+      state_.currentTab = shown;
+    }
     const int tab = config_.CurrentTab >= 0 && config_.CurrentTab < 4 ? config_.CurrentTab : 0;
     categories_->SetNetworkListed(Database().GetExtendedConfig() != 0);
     UpdateSettingsCategory();
