@@ -303,6 +303,8 @@ TEST(FlashBlockStore, TooSmallImagesAreRefusedSafely) {
     auto image = Erased(size);
     std::vector<uint8_t> buffer(1000, 0);
     EXPECT_EQ(ReadFlashFile(image, buffer.data(), buffer.size(), 0, kN), 0u);
+    // A map that names a sector outside the image reads nothing from it.
+    EXPECT_EQ(ReadFlashFile(image, std::vector<int>{kN}, buffer.data(), buffer.size(), 0), 0u);
     EXPECT_EQ(WriteFlashFile(image, data.data(), data.size(), 0, kN), 0u);
     EXPECT_EQ(FindFreeSector(image, kN), -1);
     EXPECT_TRUE(BuildSectorMap(image, kN).empty());
