@@ -66,7 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> payload(data + 1, size - 1);
   CheckParsers(payload);
 
-  vq::SettingsDatabase db(FixedTime);
+  // One database for every run, reset to the same start: a fresh one would
+  // allocate and fault in its tables each time, most of a run's work.
+  static vq::SettingsDatabase db(FixedTime);
   db.ResetToDefaults(vq::kModelFtaCi, true);
   vq::TransponderNode* transponder = nullptr;
   db.AddTransponder(db.GetSatelliteNode(0), &transponder);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "database/settings_database.h"
@@ -33,17 +34,49 @@ std::vector<uint8_t> BaseImage(int32_t model) {
   return image;
 }
 
+// The patched copy of a base image, kept between runs: each run puts back
+// only the bytes the run before changed (its patches and the checksums its
+// re-signing wrote), where copying a whole image would be most of a run.
+struct PatchedImage {
+  int32_t model = vq::kModelNone;
+  std::vector<uint8_t> bytes;
+  std::vector<std::pair<size_t, size_t>> changed;  // offset, length
+
+  void Reset(int32_t to, const std::vector<uint8_t>& base) {
+    if (to != model) {
+      bytes = base;
+      model = to;
+    } else {
+      for (const auto& [offset, length] : changed)
+        std::copy_n(base.begin() + static_cast<ptrdiff_t>(offset), length,
+                    bytes.begin() + static_cast<ptrdiff_t>(offset));
+    }
+    changed.clear();
+  }
+};
+
+// Re-signing only the blocks and sectors a patch touched equals re-signing
+// all of them only if the base is signed throughout.
+const std::vector<uint8_t>& CheckedSigned(const std::vector<uint8_t>& base, int32_t model) {
+  std::vector<uint8_t> resigned = base;
+  vq::test::ResignImage(resigned, vq::LogicalSectorCount(model));
+  if (resigned != base) __builtin_trap();
+  return base;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
   const int32_t model = (data[0] & 1) ? vq::kModelPvr : vq::kModelFtaCi;
-  static const std::vector<uint8_t> bases[2] = {BaseImage(vq::kModelFtaCi),
-                                                BaseImage(vq::kModelPvr)};
+  static const std::vector<uint8_t> bases[2] = {
+      CheckedSigned(BaseImage(vq::kModelFtaCi), vq::kModelFtaCi),
+      CheckedSigned(BaseImage(vq::kModelPvr), vq::kModelPvr)};
   // Buffers and databases are reused: fresh large allocations on every run
   // would make page faults the fuzzer's main work.
-  static std::vector<uint8_t> image;
-  image = bases[model];
+  static PatchedImage patched;
+  patched.Reset(model, bases[model]);
+  std::vector<uint8_t>& image = patched.bytes;
   size_t at = 1;
   while (at + 4 <= size) {
     const size_t offset = (size_t{data[at]} << 16 | size_t{data[at + 1]} << 8 | data[at + 2]) %
@@ -52,9 +85,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     at += 4;
     length = std::min({length, size - at, image.size() - offset});
     std::copy(data + at, data + at + length, image.begin() + static_cast<ptrdiff_t>(offset));
+    patched.changed.emplace_back(offset, length);
     at += length;
   }
-  if (data[0] & 2) vq::test::ResignImage(image, vq::LogicalSectorCount(model));
+  if (data[0] & 2) {
+    const size_t patches = patched.changed.size();
+    for (size_t p = 0; p < patches; ++p) {
+      const auto [offset, length] = patched.changed[p];
+      for (const size_t checksum : vq::test::ResignImage(image, vq::LogicalSectorCount(model),
+                                                         offset, offset + length))
+        patched.changed.emplace_back(checksum, 4);
+    }
+  }
 
   static vq::SettingsDatabase db([] { return vq::LocalDateTime{2026, 1, 2, 3, 4, 5}; });
   db.ResetToDefaults(model, false);

@@ -11,6 +11,17 @@
 #include "image/image_header.h"
 
 namespace vq {
+namespace {
+
+// The flash files on their way between an image and the tables. One buffer
+// per thread, kept: repeated loads and saves reuse its pages instead of
+// allocating (and faulting in) up to 600 KB each time.
+std::vector<uint8_t>& FileBuffer() {
+  thread_local std::vector<uint8_t> buffer;
+  return buffer;
+}
+
+}  // namespace
 
 SettingsDatabase::SettingsDatabase(Clock clock)
     : clock_(std::move(clock)),
@@ -66,8 +77,10 @@ bool SettingsDatabase::LoadImage(std::span<const uint8_t> image) {
   if (ReadConfigRecord(image, config_) == 0) return false;
   extendedConfig_ = ReceiverConfig::IsShortForm(config_.data()) ? 0 : 1;
 
-  std::vector<uint8_t> file(kSatelliteFileSize);
-  bool ok = ReadFlashFile(image, file.data(), file.size(), kSatelliteFileFirstSector, sectors) ==
+  const std::vector<int> map = BuildSectorMap(image, sectors);
+  std::vector<uint8_t>& file = FileBuffer();
+  file.assign(kSatelliteFileSize, 0);
+  bool ok = ReadFlashFile(image, map, file.data(), file.size(), kSatelliteFileFirstSector) ==
             kSatelliteFileSize;
   if (ok) {
     std::memcpy(satellites_.data(), file.data() + kSatelliteTableOffset, kSatelliteTableSize);
@@ -76,7 +89,7 @@ bool SettingsDatabase::LoadImage(std::span<const uint8_t> image) {
                 kTransponderTableSize);
     const int capacity = GetChannelCapacity();
     file.assign(ChannelFileSize(capacity), 0xFF);
-    ok = ReadFlashFile(image, file.data(), file.size(), kChannelFileFirstSector, sectors) ==
+    ok = ReadFlashFile(image, map, file.data(), file.size(), kChannelFileFirstSector) ==
          file.size();
     if (ok) std::memcpy(channels_.data(), file.data(), capacity * kChannelRecordSize);
   }
@@ -111,7 +124,8 @@ bool SettingsDatabase::GetSettings(std::vector<uint8_t>& image) {
   const int sectors = GetFlashSectorCount();
   image.assign(ImageSizeForSectorCount(sectors), 0xFF);
 
-  std::vector<uint8_t> file(kSatelliteFileSize, 0xFF);
+  std::vector<uint8_t>& file = FileBuffer();
+  file.assign(kSatelliteFileSize, 0xFF);
   std::memcpy(file.data() + kSatelliteTableOffset, satellites_.data(), kSatelliteTableSize);
   std::memcpy(file.data() + kLnbTableOffset, lnbs_.data(), kLnbTableSize);
   std::memcpy(file.data() + kTransponderTableOffset, transponders_.data(), kTransponderTableSize);

@@ -137,13 +137,70 @@ bool SectorIntact(std::span<const uint8_t> image, int physical) {
   return ReadU32LE(sector + kSectorChecksum) == ByteSum32(sector + kSectorPayload, length);
 }
 
-uint32_t SectorGeneration(std::span<const uint8_t> image, int physical) {
-  if (!SectorIntact(image, physical)) return 0;
+// Which physical sectors pass SectorIntact. Only a sector's payload is
+// checksummed, so a write changes just the entry of the sector it writes;
+// a write of many chunks takes every checksum once instead of once a chunk.
+using IntactSectors = std::vector<bool>;
+
+IntactSectors ScanIntactSectors(std::span<const uint8_t> image, int logicalSectors) {
+  IntactSectors intact(static_cast<size_t>(logicalSectors) + 1);
+  for (int p = 0; p <= logicalSectors; ++p) intact[static_cast<size_t>(p)] = SectorIntact(image, p);
+  return intact;
+}
+
+uint32_t SectorGeneration(std::span<const uint8_t> image, const IntactSectors& intact,
+                          int physical) {
+  if (!intact[static_cast<size_t>(physical)]) return 0;
   return ReadU32LE(image.data() + SectorOffset(physical) + kSectorGeneration);
 }
 
-bool WriteSector(std::span<uint8_t> image, int physical, int logical, const uint8_t* chunk,
-                 size_t length, int logicalSectors) {
+std::vector<int> MapSectors(std::span<const uint8_t> image, const IntactSectors& intact,
+                            int logicalSectors) {
+  std::vector<int> map(static_cast<size_t>(logicalSectors), -1);
+  std::vector<uint32_t> generation(static_cast<size_t>(logicalSectors), 0);
+  for (int p = 0; p <= logicalSectors; ++p) {
+    if (!intact[static_cast<size_t>(p)]) continue;
+    const uint8_t* sector = image.data() + SectorOffset(p);
+    if (ReadU32LE(sector + kSectorState) != kSectorValid) continue;
+    const uint32_t logical = ReadU32LE(sector + kSectorLogical);
+    if (logical >= static_cast<uint32_t>(logicalSectors)) continue;
+    const uint32_t own = ReadU32LE(sector + kSectorGeneration);
+    // Strictly greater: of two equal generations the lower physical index stays.
+    if (map[logical] < 0 || own > generation[logical]) {
+      map[logical] = p;
+      generation[logical] = own;
+    }
+  }
+  return map;
+}
+
+// The lowest physical sector that holds no logical sector of `map`, or -1.
+int FirstUnmapped(const std::vector<int>& map, int logicalSectors) {
+  for (int p = 0; p <= logicalSectors; ++p) {
+    if (std::find(map.begin(), map.end(), p) == map.end()) return p;
+  }
+  return -1;
+}
+
+uint32_t NextGenerationOf(std::span<uint8_t> image, const IntactSectors& intact, int target,
+                          int logicalSectors) {
+  uint32_t highest = 0;
+  for (int p = 0; p <= logicalSectors; ++p) {
+    if (p != target) highest = std::max(highest, SectorGeneration(image, intact, p));
+  }
+  if (highest < 0xFFFFFFFFu) return highest + 1;
+  // The counter ran out: fold the others back to their low four bits, which
+  // keeps their order within one sweep, and continue above them.
+  for (int p = 0; p <= logicalSectors; ++p) {
+    if (p == target || !intact[static_cast<size_t>(p)]) continue;
+    ProgramU32(image, SectorOffset(p) + kSectorGeneration,
+               SectorGeneration(image, intact, p) & 15u);
+  }
+  return 16;
+}
+
+bool WriteSector(std::span<uint8_t> image, const IntactSectors& intact, int physical, int logical,
+                 const uint8_t* chunk, size_t length, int logicalSectors) {
   const size_t base = SectorOffset(physical);
   EraseRange(image, base, kFlashSectorSize);
   if (!ProgramU32(image, base + kSectorState, kSectorWriteBegun)) return false;
@@ -152,7 +209,7 @@ bool WriteSector(std::span<uint8_t> image, int physical, int logical, const uint
   if (!ProgramBytes(image, base + kSectorPayload, chunk, length)) return false;
   if (!ProgramU32(image, base + kSectorLength, static_cast<uint32_t>(length))) return false;
   if (!ProgramU32(image, base + kSectorChecksum, ByteSum32(chunk, length))) return false;
-  const uint32_t generation = NextGeneration(image, physical, logicalSectors);
+  const uint32_t generation = NextGenerationOf(image, intact, physical, logicalSectors);
   if (!ProgramU32(image, base + kSectorGeneration, generation)) return false;
   if (!ProgramU32(image, base + kSectorLogical, static_cast<uint32_t>(logical))) return false;
   return ProgramU32(image, base + kSectorState, kSectorValid);
@@ -245,49 +302,19 @@ uint32_t WriteConfigRecord(std::span<uint8_t> image, const uint8_t* payload, siz
 
 std::vector<int> BuildSectorMap(std::span<const uint8_t> image, int logicalSectors) {
   if (!SectorStoreFits(image, logicalSectors)) return {};
-  std::vector<int> map(static_cast<size_t>(logicalSectors), -1);
-  // The generation of each mapped sector, so that each sector's checksum is
-  // taken once.
-  std::vector<uint32_t> generation(static_cast<size_t>(logicalSectors), 0);
-  for (int p = 0; p <= logicalSectors; ++p) {
-    if (!SectorIntact(image, p)) continue;
-    const uint8_t* sector = image.data() + SectorOffset(p);
-    if (ReadU32LE(sector + kSectorState) != kSectorValid) continue;
-    const uint32_t logical = ReadU32LE(sector + kSectorLogical);
-    if (logical >= static_cast<uint32_t>(logicalSectors)) continue;
-    const uint32_t own = ReadU32LE(sector + kSectorGeneration);
-    // Strictly greater: of two equal generations the lower physical index stays.
-    if (map[logical] < 0 || own > generation[logical]) {
-      map[logical] = p;
-      generation[logical] = own;
-    }
-  }
-  return map;
+  return MapSectors(image, ScanIntactSectors(image, logicalSectors), logicalSectors);
 }
 
 int FindFreeSector(std::span<const uint8_t> image, int logicalSectors) {
   const std::vector<int> map = BuildSectorMap(image, logicalSectors);
   if (map.empty()) return -1;
-  for (int p = 0; p <= logicalSectors; ++p) {
-    if (std::find(map.begin(), map.end(), p) == map.end()) return p;
-  }
-  return -1;
+  return FirstUnmapped(map, logicalSectors);
 }
 
 uint32_t NextGeneration(std::span<uint8_t> image, int target, int logicalSectors) {
   if (!SectorStoreFits(image, logicalSectors)) return 0;
-  uint32_t highest = 0;
-  for (int p = 0; p <= logicalSectors; ++p) {
-    if (p != target) highest = std::max(highest, SectorGeneration(image, p));
-  }
-  if (highest < 0xFFFFFFFFu) return highest + 1;
-  // The counter ran out: fold the others back to their low four bits, which
-  // keeps their order within one sweep, and continue above them.
-  for (int p = 0; p <= logicalSectors; ++p) {
-    if (p == target || !SectorIntact(image, p)) continue;
-    ProgramU32(image, SectorOffset(p) + kSectorGeneration, SectorGeneration(image, p) & 15u);
-  }
-  return 16;
+  return NextGenerationOf(image, ScanIntactSectors(image, logicalSectors), target,
+                          logicalSectors);
 }
 
 void EraseSectors(std::span<uint8_t> image, int first, int count, int logicalSectors) {
@@ -308,7 +335,12 @@ void EraseSectors(std::span<uint8_t> image, int first, int count, int logicalSec
 size_t ReadFlashFile(std::span<const uint8_t> image, uint8_t* buffer, size_t total,
                      int firstLogical, int logicalSectors) {
   if (buffer == nullptr || total == 0) return 0;
-  const std::vector<int> map = BuildSectorMap(image, logicalSectors);
+  return ReadFlashFile(image, BuildSectorMap(image, logicalSectors), buffer, total, firstLogical);
+}
+
+size_t ReadFlashFile(std::span<const uint8_t> image, const std::vector<int>& map, uint8_t* buffer,
+                     size_t total, int firstLogical) {
+  if (buffer == nullptr || total == 0) return 0;
   const size_t count = ChunkCount(total);
   size_t position = 0;
   size_t found = 0;
@@ -322,7 +354,9 @@ size_t ReadFlashFile(std::span<const uint8_t> image, uint8_t* buffer, size_t tot
       position += fill;
       continue;
     }
-    const uint8_t* sector = image.data() + SectorOffset(map[static_cast<size_t>(logical)]);
+    const size_t offset = SectorOffset(map[static_cast<size_t>(logical)]);
+    if (!RangeFits(image.size(), offset, kFlashSectorSize)) return 0;
+    const uint8_t* sector = image.data() + offset;
     const size_t length = ReadU32LE(sector + kSectorLength);
     if (length > total - position) return 0;
     std::memcpy(buffer + position, sector + kSectorPayload, length);
@@ -336,6 +370,7 @@ size_t WriteFlashFile(std::span<uint8_t> image, const uint8_t* data, size_t tota
                       int logicalSectors) {
   if (data == nullptr || total == 0 || !SectorStoreFits(image, logicalSectors)) return 0;
   const size_t count = ChunkCount(total);
+  IntactSectors intact = ScanIntactSectors(image, logicalSectors);
   size_t written = 0;
   for (size_t k = 0; k < count; ++k) {
     const int64_t logical = static_cast<int64_t>(firstLogical) + static_cast<int64_t>(k);
@@ -344,14 +379,18 @@ size_t WriteFlashFile(std::span<uint8_t> image, const uint8_t* data, size_t tota
     const uint8_t* chunk = data + k * kFlashSectorPayload;
     const size_t length = k + 1 < count ? kFlashSectorPayload : total - k * kFlashSectorPayload;
 
-    const std::vector<int> map = BuildSectorMap(image, logicalSectors);
+    const std::vector<int> map = MapSectors(image, intact, logicalSectors);
     const int current = map[static_cast<size_t>(logical)];
     if (current >= 0 &&
         std::memcmp(image.data() + SectorOffset(current) + kSectorPayload, chunk, length) == 0)
       continue;
-    const int free = FindFreeSector(image, logicalSectors);
+    const int free = FirstUnmapped(map, logicalSectors);
     if (free < 0) break;
-    if (!WriteSector(image, free, static_cast<int>(logical), chunk, length, logicalSectors)) break;
+    if (!WriteSector(image, intact, free, static_cast<int>(logical), chunk, length,
+                     logicalSectors))
+      break;
+    // Signature, length and checksum were just written and verified.
+    intact[static_cast<size_t>(free)] = true;
     written += length;
   }
   return written;

@@ -41,6 +41,10 @@ uint32_t WriteConfigRecord(std::span<uint8_t> image, const uint8_t* payload, siz
 // whose stored length would carry the copy past the buffer fails the read.
 size_t ReadFlashFile(std::span<const uint8_t> image, uint8_t* buffer, size_t total,
                      int firstLogical, int logicalSectors);
+// The same with the sector map of the image taken before (BuildSectorMap), so
+// that reading several files of one image checks each sector once.
+size_t ReadFlashFile(std::span<const uint8_t> image, const std::vector<int>& map, uint8_t* buffer,
+                     size_t total, int firstLogical);
 
 // Stores `total` bytes into the logical sectors `firstLogical` onward; returns
 // the bytes written (chunks skipped because they were unchanged count 0).

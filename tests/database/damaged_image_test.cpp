@@ -3,7 +3,9 @@
 // under AddressSanitizer and UndefinedBehaviorSanitizer).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <utility>
 
 #include "common/byte_io.h"
 #include "support/database_builder.h"
@@ -73,6 +75,44 @@ TEST_F(DamagedImage, SectorsThatLieAboutThemselvesAreIgnored) {
   WriteU32LE(&image[kFlashSectorAreaOffset + 6 * kFlashSectorSize + 136], 0);
   EXPECT_TRUE(Load(kFlashSectorAreaOffset + 6 * kFlashSectorSize + 160, {'Z'}));
   EXPECT_EQ(loaded->GetSatelliteNode(0)->GetName(), "Satellite01");
+}
+
+// The fuzzer re-signs only what its patches touched; that must equal
+// re-signing every block and sector, and change nothing but the checksums
+// it reports.
+TEST_F(DamagedImage, ResigningThePatchedRangesEqualsResigningEverything) {
+  std::mt19937 rng(17);
+  for (int round = 0; round < 60; ++round) {
+    auto patched = image;
+    std::vector<std::pair<size_t, size_t>> patches;
+    for (int p = 0; p < 1 + round % 3; ++p) {
+      const size_t offset = rng() % patched.size();
+      const size_t length = std::min<size_t>(rng() % 300, patched.size() - offset);
+      for (size_t i = 0; i < length; ++i) patched[offset + i] = static_cast<uint8_t>(rng());
+      patches.emplace_back(offset, length);
+      // A short stored length, so that the patched block or sector is signed.
+      const size_t sector = kFlashSectorAreaOffset +
+                            rng() % (kLogicalSectorsModel0 + 1) * kFlashSectorSize;
+      const size_t block = kEeprom0Offset + rng() % 32 * kConfigBlockSize;
+      const size_t field = rng() % 2 ? sector + 152 : block + 144;
+      WriteU32LE(&patched[field], rng() % 800);
+      patches.emplace_back(field, 4);
+    }
+    auto everything = patched;
+    test::ResignImage(everything, kLogicalSectorsModel0);
+    auto ranged = patched;
+    std::vector<size_t> checksums;
+    for (const auto& [offset, length] : patches)
+      for (size_t at : test::ResignImage(ranged, kLogicalSectorsModel0, offset, offset + length))
+        checksums.push_back(at);
+    ASSERT_TRUE(ranged == everything) << "round " << round;
+    for (size_t i = 0; i < ranged.size(); ++i) {
+      if (ranged[i] == patched[i]) continue;
+      ASSERT_TRUE(std::any_of(checksums.begin(), checksums.end(),
+                              [i](size_t at) { return i >= at && i < at + 4; }))
+          << "round " << round << " byte " << i;
+    }
+  }
 }
 
 TEST(DamagedImageSizes, WrongSizesAndRandomBytesNeverCrash) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
 #include <vector>
 
 #include "common/byte_io.h"
@@ -226,6 +228,45 @@ TEST_F(FlashFile, ExhaustedGenerationRenumbersTheOthers) {
   EXPECT_EQ(BuildSectorMap(image, kN), (std::vector<int>{0, 1, 2, 3, -1, -1}));
 }
 
+// A store in any state: sectors erased, half written, damaged, naming
+// logical sectors outside the store, with generations near the wrap.
+std::vector<uint8_t> RandomStore(std::mt19937& rng) {
+  auto image = Erased();
+  auto pick = [&rng](uint32_t below) { return static_cast<uint32_t>(rng() % below); };
+  for (int p = 0; p <= kN; ++p) {
+    if (pick(5) == 0) continue;
+    const uint32_t generation = pick(3) == 0 ? 0xFFFFFFFFu - pick(3) : pick(40);
+    PutSector(image, p, pick(kN + 2), generation, static_cast<uint8_t>(rng()), 1 + pick(300),
+              pick(6) == 0 ? kSectorWriteBegun : kSectorValid);
+    if (pick(8) == 0) image[SectorBase(p) + 160] ^= 1;
+  }
+  return image;
+}
+
+TEST(FlashFileProperty, WritingAFileAtOnceEqualsWritingItChunkByChunk) {
+  std::mt19937 rng(41);
+  for (int round = 0; round < 40; ++round) {
+    auto whole = RandomStore(rng);
+    auto chunked = whole;
+    const int first = static_cast<int>(rng() % (kN + 2)) - 1;
+    std::vector<uint8_t> data = Pattern(1 + rng() % (3 * kFlashSectorPayload), 0);
+    // Two writes: the second changes a byte here and there, so that some
+    // chunks are unchanged and stay where the first write put them.
+    for (int pass = 0; pass < 2; ++pass) {
+      for (int flips = 0; flips < 2; ++flips) data[rng() % data.size()] ^= 0x5A;
+      const size_t done = WriteFlashFile(whole, data.data(), data.size(), first, kN);
+      size_t doneByChunk = 0;
+      for (size_t at = 0, k = 0; at < data.size(); at += kFlashSectorPayload, ++k) {
+        const size_t length = std::min(kFlashSectorPayload, data.size() - at);
+        doneByChunk += WriteFlashFile(chunked, data.data() + at, length,
+                                      first + static_cast<int>(k), kN);
+      }
+      ASSERT_EQ(done, doneByChunk) << "round " << round << " pass " << pass;
+      ASSERT_TRUE(whole == chunked) << "round " << round << " pass " << pass;
+    }
+  }
+}
+
 TEST_F(FlashFile, UnmappedSectorsReadAsErasedAndOverlongOnesFail) {
   PutSector(image, 0, 1, 1, 0x22, 50);
   std::vector<uint8_t> buffer(kFlashSectorPayload + 50, 0);
@@ -262,6 +303,8 @@ TEST(FlashBlockStore, TooSmallImagesAreRefusedSafely) {
     auto image = Erased(size);
     std::vector<uint8_t> buffer(1000, 0);
     EXPECT_EQ(ReadFlashFile(image, buffer.data(), buffer.size(), 0, kN), 0u);
+    // A map that names a sector outside the image reads nothing from it.
+    EXPECT_EQ(ReadFlashFile(image, std::vector<int>{kN}, buffer.data(), buffer.size(), 0), 0u);
     EXPECT_EQ(WriteFlashFile(image, data.data(), data.size(), 0, kN), 0u);
     EXPECT_EQ(FindFreeSector(image, kN), -1);
     EXPECT_TRUE(BuildSectorMap(image, kN).empty());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <span>
 
 #include "database/channel_types.h"
 #include "database/link_word.h"
@@ -19,16 +20,26 @@ std::string_view TypeName(int type) {
   return type >= kTv && type <= kData ? kTypeNames[type] : "unknown-type";
 }
 
-void CheckDense(Problems& problems, const std::string& what, std::vector<int> values) {
+// `what` names the numbering; it is called only for a problem, since the
+// checks run after every edit in the tests and most numberings are fine.
+template <class What>
+void CheckDense(Problems& problems, What what, std::vector<int> values) {
   const std::string problem = DenseNumberingProblem(std::move(values));
-  if (!problem.empty()) problems.push_back(what + ": " + problem);
+  if (!problem.empty()) problems.push_back(what() + ": " + problem);
 }
 
 std::vector<const ChannelNode*> AllChannels(const SettingsDatabase& db) {
   std::vector<const ChannelNode*> channels;
-  for (int c = 0; c < db.GetChannelCapacity(); ++c)
+  const int capacity = db.GetChannelCapacity();
+  for (int c = 0; c < capacity; ++c)
     if (const ChannelNode* node = db.FindChannelNode(c)) channels.push_back(node);
   return channels;
+}
+
+// A read-only look at a stored record through the record's own accessors.
+template <class Record>
+Record RecordAt(std::span<const uint8_t> table, int index) {
+  return Record(const_cast<uint8_t*>(table.data()) + static_cast<size_t>(index) * Record::kSize);
 }
 
 std::string ChannelLabel(const ChannelNode* channel) {
@@ -54,28 +65,24 @@ void CheckSatellites(const SettingsDatabase& db, Problems& problems) {
       positions.push_back(record.GetPosition());
       transponderNumbers.push_back(record.GetNumber());
     }
-    CheckDense(problems, "transponder places in satellite " + std::to_string(s),
-               std::move(positions));
+    CheckDense(
+        problems, [s] { return "transponder places in satellite " + std::to_string(s); },
+        std::move(positions));
   }
-  CheckDense(problems, "transponder numbers", std::move(transponderNumbers));
+  CheckDense(problems, [] { return std::string("transponder numbers"); },
+             std::move(transponderNumbers));
 }
 
 void CheckUnplacedRecords(const SettingsDatabase& db, Problems& problems) {
-  const auto transponders = db.TransponderTable();
-  std::array<uint8_t, kTransponderRecordSize> t{};
   for (int i = 0; i < kTransponderCapacity; ++i) {
-    std::copy_n(transponders.data() + static_cast<size_t>(i) * kTransponderRecordSize, t.size(),
-                t.begin());
-    const TransponderRecord record(t.data());
+    const auto record = RecordAt<TransponderRecord>(db.TransponderTable(), i);
     if (record.IsFree() || db.FindTransponderNode(i)) continue;
     problems.push_back("transponder " + std::to_string(i) + " names satellite key " +
                        std::to_string(record.GetSatelliteKey()) + ", which does not exist");
   }
-  const auto channels = db.ChannelTable();
-  std::array<uint8_t, kChannelRecordSize> c{};
-  for (int i = 0; i < db.GetChannelCapacity(); ++i) {
-    std::copy_n(channels.data() + static_cast<size_t>(i) * kChannelRecordSize, c.size(), c.begin());
-    const ChannelRecord record(c.data());
+  const int capacity = db.GetChannelCapacity();
+  for (int i = 0; i < capacity; ++i) {
+    const auto record = RecordAt<ChannelRecord>(db.ChannelTable(), i);
     if (record.IsFree() || db.FindChannelNode(i)) continue;
     problems.push_back("channel " + std::to_string(i) + " \"" + Latin1ToUtf8(record.GetName()) +
                        "\" is not reachable: satellite key " +
@@ -133,21 +140,27 @@ void CheckChannelNumbers(const std::vector<const ChannelNode*>& channels, Proble
   }
   for (int type = kTv; type <= kData; ++type) {
     const std::string name(TypeName(type));
-    CheckDense(problems, name + " channel numbers", numbers[type]);
+    CheckDense(problems, [&] { return name + " channel numbers"; }, numbers[type]);
     if (type == kData) continue;
-    CheckDense(problems, name + " free channel numbers", free[type]);
-    CheckDense(problems, name + " scrambled channel numbers", scrambled[type]);
+    CheckDense(problems, [&] { return name + " free channel numbers"; }, free[type]);
+    CheckDense(problems, [&] { return name + " scrambled channel numbers"; }, scrambled[type]);
   }
   for (auto& [key, places] : inSatellite)
-    CheckDense(problems,
-               std::string(TypeName(key.second)) + " channel places in satellite " +
-                   std::to_string(key.first),
-               std::move(places));
+    CheckDense(
+        problems,
+        [where = key] {
+          return std::string(TypeName(where.second)) + " channel places in satellite " +
+                 std::to_string(where.first);
+        },
+        std::move(places));
   for (auto& [key, places] : inTransponder)
-    CheckDense(problems,
-               std::string(TypeName(key.second)) + " channel places in transponder " +
-                   std::to_string(key.first),
-               std::move(places));
+    CheckDense(
+        problems,
+        [where = key] {
+          return std::string(TypeName(where.second)) + " channel places in transponder " +
+                 std::to_string(where.first);
+        },
+        std::move(places));
 }
 
 void CheckFavorites(const SettingsDatabase& db, const std::vector<const ChannelNode*>& channels,
@@ -164,10 +177,13 @@ void CheckFavorites(const SettingsDatabase& db, const std::vector<const ChannelN
       }
       places.push_back(place - ChannelRecord::kFavoritePlaceBase);
     }
-    CheckDense(problems,
-               "places of favourite group " + std::to_string(g + 1) + " \"" +
-                   Latin1ToUtf8(db.GetFavoriteGroupName(g)) + "\"",
-               std::move(places));
+    CheckDense(
+        problems,
+        [&db, g] {
+          return "places of favourite group " + std::to_string(g + 1) + " \"" +
+                 Latin1ToUtf8(db.GetFavoriteGroupName(g)) + "\"";
+        },
+        std::move(places));
   }
 }
 
