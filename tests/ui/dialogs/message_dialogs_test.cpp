@@ -1,4 +1,4 @@
-// ThreeActionDialog, the link control and the About box.
+// ThreeActionDialog and the link control.
 
 #include <gtest/gtest.h>
 #include <QPushButton>
@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "modal_answer.h"
-#include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/hyper_link.h"
 #include "ui/dialogs/three_action_dialog.h"
 
@@ -58,12 +57,6 @@ TEST(HyperLinkTest, AClickOpensTheAddressAndMarksTheLinkVisited) {
   EXPECT_EQ(opened, QUrl("https://example.org/a"));
   EXPECT_TRUE(link.IsVisited());
   EXPECT_EQ(link.cursor().shape(), Qt::PointingHandCursor);
-}
-
-TEST(AboutDialogTest, NamesTheProgramAndLinksItsPage) {
-  AboutDialog about{QIcon()};
-  EXPECT_EQ(about.windowTitle(), "About VQChannelEditor");
-  EXPECT_EQ(about.Link()->Address(), QUrl(kProgramAddress));
 }
 
 }  // namespace

@@ -135,20 +135,60 @@ void EnabledEntries(QMenu* menu, QList<QAction*>& entries) {
   }
 }
 
+// The list's context menu now open, or null.
+QMenu* OpenContextMenu(WindowSession& s) {
+  for (QMenu* shown : s.View().findChildren<QMenu*>())
+    if (shown->isVisible() && !shown->parentWidget()->inherits("QMenu")) return shown;
+  return nullptr;
+}
+
+// What holds the input when a menu did not open.
+std::string InputHolders() {
+  const auto name = [](const QWidget* w) -> std::string {
+    return w ? w->metaObject()->className() + (" \"" + w->objectName().toStdString() + "\"")
+             : "none";
+  };
+  return "active " + name(QApplication::activeWindow()) + ", popup " +
+         name(QApplication::activePopupWidget()) + ", modal " +
+         name(QApplication::activeModalWidget()) + ", focus " + name(QApplication::focusWidget());
+}
+
+// Opens the current list's context menu as a user does: a right click at a
+// row (the press selects the row, then the window hands the menu request to
+// the widget under the pointer, the list's viewport), or the Menu key on the
+// list (the window hands a keyboard menu request to the focused list). Then
+// triggers a random enabled entry, or closes the menu untouched.
 void RunContextMenuEntry(WindowSession& s) {
   RecordTableView* list = s.CurrentList();
-  const QPoint at = list->viewport()->rect().center();
-  QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
-  QApplication::sendEvent(list, &event);
-  QMenu* menu = nullptr;
-  for (QMenu* shown : s.View().findChildren<QMenu*>())
-    if (shown->isVisible() && !shown->parentWidget()->inherits("QMenu")) menu = shown;
+  list->setFocus(Qt::OtherFocusReason);
+  if (s.Chance(2)) {
+    const int row = s.VisibleRow(list, s.Pick(list->model()->rowCount()));
+    const QPoint at = row < 0 ? list->viewport()->rect().center()
+                              : list->visualRect(list->model()->index(row, 1)).center();
+    QTest::mousePress(list->viewport(), Qt::RightButton, {}, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &event);
+    if (!OpenContextMenu(s))
+      ADD_FAILURE() << "a right click opens no context menu; " << InputHolders();
+    QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, at);
+  } else {
+    const QPoint at = list->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, list->mapToGlobal(at));
+    QApplication::sendEvent(list, &event);
+    if (!OpenContextMenu(s))
+      ADD_FAILURE() << "the Menu key opens no context menu; " << InputHolders();
+  }
+  QMenu* menu = OpenContextMenu(s);
   if (!menu) return;
   QList<QAction*> entries;
   EnabledEntries(menu, entries);
-  if (!entries.isEmpty() && !s.Chance(6))
-    entries[s.Pick(static_cast<int>(entries.size()))]->trigger();
-  menu->close();
+  if (!entries.isEmpty() && !s.Chance(6)) {
+    QAction* entry = entries[s.Pick(static_cast<int>(entries.size()))];
+    menu->close();
+    entry->trigger();
+  } else {
+    menu->close();
+  }
 }
 
 void RunSpecialAction(WindowSession& s) {
