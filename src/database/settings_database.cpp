@@ -11,17 +11,6 @@
 #include "image/image_header.h"
 
 namespace vq {
-namespace {
-
-// The flash files on their way between an image and the tables. One buffer
-// per thread, kept: repeated loads and saves reuse its pages instead of
-// allocating (and faulting in) up to 600 KB each time.
-std::vector<uint8_t>& FileBuffer() {
-  thread_local std::vector<uint8_t> buffer;
-  return buffer;
-}
-
-}  // namespace
 
 SettingsDatabase::SettingsDatabase(Clock clock)
     : clock_(std::move(clock)),
@@ -78,8 +67,7 @@ bool SettingsDatabase::LoadImage(std::span<const uint8_t> image) {
   extendedConfig_ = ReceiverConfig::IsShortForm(config_.data()) ? 0 : 1;
 
   const std::vector<int> map = BuildSectorMap(image, sectors);
-  std::vector<uint8_t>& file = FileBuffer();
-  file.assign(kSatelliteFileSize, 0);
+  std::vector<uint8_t> file(kSatelliteFileSize);
   bool ok = ReadFlashFile(image, map, file.data(), file.size(), kSatelliteFileFirstSector) ==
             kSatelliteFileSize;
   if (ok) {
@@ -124,8 +112,7 @@ bool SettingsDatabase::GetSettings(std::vector<uint8_t>& image) {
   const int sectors = GetFlashSectorCount();
   image.assign(ImageSizeForSectorCount(sectors), 0xFF);
 
-  std::vector<uint8_t>& file = FileBuffer();
-  file.assign(kSatelliteFileSize, 0xFF);
+  std::vector<uint8_t> file(kSatelliteFileSize, 0xFF);
   std::memcpy(file.data() + kSatelliteTableOffset, satellites_.data(), kSatelliteTableSize);
   std::memcpy(file.data() + kLnbTableOffset, lnbs_.data(), kLnbTableSize);
   std::memcpy(file.data() + kTransponderTableOffset, transponders_.data(), kTransponderTableSize);
