@@ -29,8 +29,10 @@ void ChangeHistory::Clear(bool saved) {
   steps_.clear();
   stepBytes_ = 0;
   position_ = 0;
-  state_ = {};  // one capture at a time, not two at the peak
-  state_ = CaptureDatabaseState(db_);
+  // The start is captured when the first step begins: a file that is only
+  // looked at never pays for the copy.
+  state_ = {};
+  captured_ = false;
   savePoint_ = saved ? std::optional<size_t>(0) : std::nullopt;
   TellChanged();
 }
@@ -98,7 +100,7 @@ void ChangeHistory::MarkSaved() {
   if (InStep()) {
     RecordSegment(open_.back());
     segmentView_ = CaptureView();
-  } else {
+  } else if (captured_) {
     AbsorbOutsideChanges();
   }
   savePoint_ = position_;
@@ -134,6 +136,13 @@ void ChangeHistory::RecordSegment(const std::string& name) {
 // The neighbouring steps are recomputed against the state the database now
 // holds, so undo and redo still lead to states it really had.
 void ChangeHistory::AbsorbOutsideChanges() {
+  if (!captured_) {
+    // No step yet: the database as it is now is the start, which is what
+    // absorbing changes at position 0 comes to.
+    state_ = CaptureDatabaseState(db_);
+    captured_ = true;
+    return;
+  }
   if (DatabaseMatchesState(db_, state_)) return;
   std::vector<uint8_t> current = CaptureDatabaseState(db_);
   if (position_ > 0) {

@@ -102,8 +102,8 @@ class ChangeHistory {
 
   size_t UndoCount() const { return position_; }
   size_t RedoCount() const { return steps_.size() - position_; }
-  /// Bytes held now: the current state (672 KB, always kept) and the
-  /// steps, which are forgotten as needed to stay within maxBytes.
+  /// Bytes held now: the current state (672 KB, kept from the first step
+  /// on) and the steps, which are forgotten as needed to stay within maxBytes.
   size_t MemoryUsed() const;
 
  private:
@@ -131,8 +131,10 @@ class ChangeHistory {
   HistoryLimits limits_;
   ViewStateSource viewSource_;
   ChangedHandler changed_;
-  /// The database's state at position_.
+  /// The database's state at position_, once captured_. Before the first
+  /// step there are no steps and the database itself is that state.
   std::vector<uint8_t> state_;
+  bool captured_ = false;
   /// steps_[i] leads from position i to position i + 1.
   std::deque<Step> steps_;
   size_t position_ = 0;

@@ -164,6 +164,9 @@ TEST_F(ChangeHistoryTest, ChangesOutsideAStepJoinTheStepBeforeThem) {
   // a file may hold other LNB names.
   db_->GetSatelliteNode(5)->Lnb().SetName("Other name");
   history_.Clear();
+  EXPECT_EQ(history_.MemoryUsed(), 0u) << "a file only looked at keeps no copy of itself";
+  // Before the first step there is no step to join: the edit is part of the start.
+  channels_[7]->Record().SetVideoPid(1234);
   const DatabaseFingerprint start = Fingerprint(*db_);
   RenameStep(0, "Renamed");
   std::vector<uint8_t> image;
