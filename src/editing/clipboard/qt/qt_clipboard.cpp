@@ -31,6 +31,14 @@ bool QtClipboard::Put(std::string_view format, std::span<const uint8_t> bytes) {
 std::string QtClipboard::FirstFormat() const {
   const QMimeData* data = clipboard_->mimeData();
   if (!data) return {};
+  // Asking for one type at a time stays cheap, while listing every format
+  // of another program's clip makes Qt load all its image plug-ins. The
+  // listed order only decides between two or more of the editor's formats.
+  std::string_view only;
+  int present = 0;
+  for (const std::string_view format : kClipFormats)
+    if (data->hasFormat(MimeType(format)) && ++present == 1) only = format;
+  if (present <= 1) return std::string(only);
   for (const QString& format : data->formats()) {
     const QByteArray name = format.toLatin1();
     if (IsClipFormat(std::string_view(name.constData(), static_cast<size_t>(name.size()))))

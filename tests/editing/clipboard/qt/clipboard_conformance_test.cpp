@@ -8,6 +8,9 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "editing/clipboard/clip_formats.h"
 #include "editing/clipboard/clipboard.h"
@@ -16,30 +19,31 @@
 namespace vq {
 namespace {
 
+using Blocks = std::vector<std::pair<std::string_view, std::vector<uint8_t>>>;
+
 template <class Impl>
 class ClipboardConformance : public ::testing::Test {
  protected:
-  // Puts a block that another program wrote: a text first, then `format`.
-  void OfferForeignThen(std::string_view format, const std::vector<uint8_t>& bytes);
+  // Puts blocks the way another program writes them: several formats at
+  // once, listed in the given order.
+  void Offer(const Blocks& blocks);
 
   Impl clipboard;
 };
 
 template <>
-void ClipboardConformance<MemoryClipboard>::OfferForeignThen(std::string_view format,
-                                                             const std::vector<uint8_t>& bytes) {
-  clipboard.Put("text/plain", std::vector<uint8_t>{'h', 'i'});
-  clipboard.Offer(format, bytes);
+void ClipboardConformance<MemoryClipboard>::Offer(const Blocks& blocks) {
+  clipboard.Clear();
+  for (const auto& [format, bytes] : blocks) clipboard.Offer(format, bytes);
 }
 
 template <>
-void ClipboardConformance<QtClipboard>::OfferForeignThen(std::string_view format,
-                                                         const std::vector<uint8_t>& bytes) {
+void ClipboardConformance<QtClipboard>::Offer(const Blocks& blocks) {
   auto* data = new QMimeData;
-  data->setText("hi");
-  data->setData(QString::fromLatin1(format.data(), static_cast<qsizetype>(format.size())),
-                QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                           static_cast<qsizetype>(bytes.size())));
+  for (const auto& [format, bytes] : blocks)
+    data->setData(QString::fromLatin1(format.data(), static_cast<qsizetype>(format.size())),
+                  QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                             static_cast<qsizetype>(bytes.size())));
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -58,10 +62,17 @@ TYPED_TEST(ClipboardConformance, APutBlockComesBackByteForByteAsTheOnlyFormat) {
 }
 
 TYPED_TEST(ClipboardConformance, OtherProgramsFormatsAreNotTheEditorsFirstFormat) {
-  this->OfferForeignThen(kClipTransponder, {1, 2, 3});
+  this->Offer({{"text/plain", {'h', 'i'}}, {kClipTransponder, {1, 2, 3}}});
   EXPECT_EQ(this->clipboard.FirstFormat(), "VQ-Transponder");
   EXPECT_EQ(this->clipboard.Get(kClipTransponder), (std::vector<uint8_t>{1, 2, 3}));
   EXPECT_FALSE(this->clipboard.Has(kClipTransponders));
+}
+
+TYPED_TEST(ClipboardConformance, OfTwoEditorFormatsTheOneListedFirstComesFirst) {
+  this->Offer({{"text/plain", {'h'}}, {kClipSettings, {1}}, {kClipTvChannel, {2}}});
+  EXPECT_EQ(this->clipboard.FirstFormat(), "VQ-Settings");
+  this->Offer({{kClipTvChannel, {2}}, {"text/plain", {'h'}}, {kClipSettings, {1}}});
+  EXPECT_EQ(this->clipboard.FirstFormat(), "VQ-TV-Channel");
 }
 
 TEST(QtClipboardTest, ReportsChangesMadeOutsideTheEditor) {
