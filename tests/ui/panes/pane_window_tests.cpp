@@ -1,7 +1,8 @@
 // The channel pane in the real editor window: every field edited from the
-// grid for one channel and for several, the asking rules, the file
-// commands that settle the pane's edit first, the favourites panel and the
-// action states that follow the pane, and the Value column.
+// grid, the asking rules, the file commands that settle the pane's edit
+// first, a moved channel staying in the pane, and the action states that
+// follow the pane. Edits of several channels, the range message and the
+// Value column are the pane harness's and pane host's business.
 
 #include <gtest/gtest.h>
 #include <QAction>
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,8 +27,6 @@
 #include "ui/panes/pane_host.h"
 #include "ui/panes/property_pane.h"
 #include "ui/view/channel_list_model.h"
-#include "ui/view/favorite_members_model.h"
-#include "ui/view/favorites_panel.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
 
@@ -188,32 +186,6 @@ TEST_F(PaneWindowTest, EveryFieldOfOneChannelIsEditedFromThePane) {
   EXPECT_EQ(r.GetFreeNumber(), 0) << "filed at the end of the scrambled list";
 }
 
-TEST_F(PaneWindowTest, SeveralChannelsTakeTheSharedFields) {
-  channels->SelectRows({1, 2, 3});
-  ShowAll();
-  EXPECT_FALSE(grid->cell(kName, 1)->has(CellFlag::Enabled));
-  grid->activateCell(kLocked, 1);
-  Choose(kCas, "Conax");
-  Type(kSubtitle, "7");
-  Type(kEcmPid, "600");
-  Choose(kAudioMode, "Left");
-  grid->activateCell(kFavorite1 + 3, 1);
-  Save();
-  for (int row : {1, 2, 3}) {
-    const ChannelRecord r = Row(row);
-    EXPECT_TRUE(r.IsLocked());
-    EXPECT_TRUE(r.IsScrambled());
-    EXPECT_EQ(r.GetCasText(), "Conax");
-    EXPECT_EQ(r.GetSubtitle(), 7);
-    EXPECT_EQ(r.GetEcmPid(), 600);
-    EXPECT_EQ(r.GetAudioModeText(), "Left");
-    EXPECT_NE(r.GetFavoritePlace(3), 0);
-  }
-  EXPECT_FALSE(Row(4).IsLocked());
-  EXPECT_EQ(channels->SelectedRows(), (std::vector<int>{1, 2, 3}));
-  EXPECT_EQ(app.Frame()->StatusText(), "Saved channels changes!");
-}
-
 TEST_F(PaneWindowTest, CtrlSRightAfterTypingANameSavesTheName) {
   channels->SelectOnlyRow(2);
   ASSERT_FALSE(app.Frame()->Actions().save->isEnabled());
@@ -297,34 +269,6 @@ TEST_F(PaneWindowTest, TheMovedChannelStaysInThePaneWithItsNewNumberAndTakesEdit
   EXPECT_TRUE(log.empty());
 }
 
-TEST_F(PaneWindowTest, RangeMessageAutoSaveAndTheValueColumn) {
-  channels->SelectOnlyRow(0);
-  ShowAll();
-  QString message;
-  AnswerNextMessage(&message);
-  Type(kVideoPid, "9000");
-  EXPECT_EQ(message, "Given value is out of [0, 8191] range!");
-  EXPECT_FALSE(view->State().pendingEdit);
-
-  app.Config().AutoSave = 1;
-  grid->activateCell(kLocked, 1);
-  EXPECT_TRUE(Row(0).IsLocked());
-  EXPECT_FALSE(grid->cell(PropertyPane::kSaveDiscardRow, 0)->has(CellFlag::Enabled));
-
-  // The window's layout and the window system's confirmation of its size
-  // come as events a loaded machine delivers later: the columns are checked
-  // once they have settled, within a generous bound.
-  const int scrollBar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
-  const auto fills = [&] {
-    return grid->columnWidth(1) == grid->width() - grid->columnWidth(0) - 4 - scrollBar;
-  };
-  EXPECT_TRUE(QTest::qWaitFor(fills, 10000)) << grid->width() << " " << grid->columnWidth(1);
-  const int wider = app.Frame()->width() + 150;
-  app.Frame()->resize(wider, app.Frame()->height());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return app.Frame()->width() == wider && fills(); }, 10000))
-      << grid->width() << " " << grid->columnWidth(1);
-}
-
 // Four y-diaeresis (0xFF) would write the free-slot marker over the
 // record's first bytes: the channel would vanish from the saved file.
 TEST_F(PaneWindowTest, ANameThatWouldMarkTheSlotFreeKeepsTheChannel) {
@@ -340,52 +284,6 @@ TEST_F(PaneWindowTest, ANameThatWouldMarkTheSlotFreeKeepsTheChannel) {
   ASSERT_NE(saved, nullptr);
   EXPECT_EQ(saved->CountChannels(kTv), 40);
   EXPECT_EQ(InvariantProblems(*saved), std::vector<std::string>{});
-}
-
-// After every pane commit the favourites panel lists the chosen group's
-// members in place order, so "Remove All" takes what the database holds.
-TEST_F(PaneWindowTest, TheFavoritesPanelFollowsBoxesAndTypedPlaces) {
-  view->Favorites()->ChooseGroup(0);
-  const FavoriteMembersModel* members = view->Favorites()->MembersModel();
-  const auto listed = [&] {
-    std::vector<ChannelNode*> rows;
-    for (int row = 0; row < members->rowCount(); ++row) rows.push_back(members->NodeAt(row));
-    return rows;
-  };
-  const auto group = [&] {
-    std::vector<ChannelNode*> expected;
-    app.Document()->Database().CollectFavoriteMembers(0, &expected, kAllTypes);
-    return expected;
-  };
-  ChannelNode* third = view->Channels()->NodeAt(3);
-  channels->SelectOnlyRow(3);
-  ShowAll();
-  grid->activateCell(kFavorite1, 1);
-  Save();
-  EXPECT_EQ(listed(), group());
-  ASSERT_EQ(members->rowCount(), 3);
-
-  channels->SelectRows({4, 5});
-  grid->activateCell(kFavorite1, 1);
-  Save();
-  EXPECT_EQ(listed(), group());
-  channels->SelectRows({0, 4});
-  grid->activateCell(kFavorite1, 1);
-  Save();
-  EXPECT_EQ(listed(), group());
-  ASSERT_EQ(members->rowCount(), 3) << "channels 7, 3 and 5 are left";
-
-  view->SetChannelListSource(kSourceFavorites);
-  channels->SelectOnlyRow(1);
-  ASSERT_EQ(view->Channels()->NodeAt(1), third);
-  Type(kNumber, "3");
-  Save();
-  EXPECT_EQ(listed(), group());
-  EXPECT_EQ(members->NodeAt(2), third);
-
-  QTest::mouseClick(view->Favorites()->RemoveAllButton(), Qt::LeftButton);
-  EXPECT_EQ(group(), std::vector<ChannelNode*>{});
-  EXPECT_EQ(members->rowCount(), 0);
 }
 
 // With AutoSave the save rebuilds the pane at once; the choice on a track

@@ -215,17 +215,6 @@ TEST_F(RecordPaneWindowTest, TwoTranspondersWithDifferentFecBothTakeTheChoice) {
   EXPECT_EQ(List(kTabTransponders)->SelectedRows(), (std::vector<int>{0, 1}));
 }
 
-TEST_F(RecordPaneWindowTest, TypedTransponderNumberMovesItAndTheListFollows) {
-  using namespace transponder_rows;
-  Show(kTabTransponders, {4});
-  const TransponderNode* moving = view->Transponders()->NodeAt(4);
-  Type(kNumber, "2");
-  Save();
-  EXPECT_EQ(view->Transponders()->NodeAt(1), moving);
-  EXPECT_EQ(List(kTabTransponders)->SelectedRows(), std::vector<int>{1});
-  EXPECT_EQ(Text(kNumber), "2");
-}
-
 TEST_F(RecordPaneWindowTest, EveryFieldOfOneSatelliteIsEditedWithItsChecks) {
   using namespace satellite_rows;
   app.Config().ColapseAfterSelection = 0;
@@ -310,37 +299,6 @@ TEST_F(RecordPaneWindowTest, EveryFieldOfOneSatelliteIsEditedWithItsChecks) {
   EXPECT_EQ(s->Satellite().GetPredefinedVideoPid(0), 160);
   EXPECT_EQ(s->Satellite().GetPredefinedAudioPid(0), 80);
   EXPECT_EQ(s->Satellite().GetPredefinedPcrPid(0), 8191);
-}
-
-TEST_F(RecordPaneWindowTest, RenumberedSatelliteKeepsTheFilteredListsOnIt) {
-  using namespace satellite_rows;
-  view->SetChannelListSource(kSourceSatellite + 3);
-  view->SetTransponderListSatellite(3 + 1);
-  const int channelRows = view->Page(kTabChannels)->List()->model()->rowCount();
-  ASSERT_EQ(channelRows, 3);
-  Show(kTabSatellites, {3});
-  Type(kNumber, "10");
-  Save();
-  EXPECT_EQ(view->State().channelListSource, kSourceSatellite + 9);
-  EXPECT_EQ(view->State().transponderListSatellite, 10);
-  EXPECT_EQ(List(kTabSatellites)->SelectedRows(), std::vector<int>{9});
-  EXPECT_EQ(Text(kName), "Moving");
-  view->ShowTab(kTabChannels);
-  EXPECT_EQ(view->Page(kTabChannels)->List()->model()->rowCount(), channelRows);
-  view->ShowTab(kTabTransponders);
-  ASSERT_EQ(view->Transponders()->rowCount(), 2);
-  EXPECT_EQ(view->Transponders()->NodeAt(0)->GetSatellite()->GetName(), "Moving");
-
-  auto saved = SavedAndReloaded();
-  ASSERT_NE(saved, nullptr);
-  const SatelliteNode* s = saved->GetSatelliteNode(9);
-  EXPECT_EQ(s->GetName(), "Moving");
-  EXPECT_EQ(s->Lnb().GetSatelliteNumber(), 9);
-  EXPECT_EQ(s->GetTransponderCount(), 2);
-  EXPECT_EQ(s->CountChannels(kTv), 3);
-  EXPECT_EQ(s->CountChannels(kRadio), 1);
-  EXPECT_EQ(saved->GetSatelliteNode(3)->GetName(), "Spare");
-  EXPECT_EQ(saved->GetSatelliteNode(5)->GetName(), "Thor");
 }
 
 TEST_F(RecordPaneWindowTest, SeveralSatellitesShareTheDishRowsAndChoicesCloseGroups) {
