@@ -188,6 +188,7 @@ TEST_F(ClipboardWindow, CutAndPasteOfATransponderBringItsChannelsBack) {
   EXPECT_EQ(Db().CountChannels(kTv), 0);
   ASSERT_TRUE(Actions().paste->isEnabled());
   Actions().paste->trigger();
+  EXPECT_EQ(Actions().undo->text(), "&Undo Paste");
   EXPECT_EQ(Db().GetSatelliteNode(0)->GetTransponderCount(), 2);
   EXPECT_EQ(Db().CountChannels(kTv), 40);
   EXPECT_EQ(view->Transponders()->rowCount(), 2);
@@ -201,55 +202,9 @@ TEST_F(ClipboardWindow, CutAndPasteOfATransponderBringItsChannelsBack) {
   EXPECT_FALSE(Actions().paste->isEnabled());
 }
 
-TEST_F(ClipboardWindow, CutAndPasteAreStepsThatUndoByteForByte) {
-  const auto image = [this] {
-    std::vector<uint8_t> bytes;
-    EXPECT_TRUE(Db().GetSettings(bytes));
-    return bytes;
-  };
-  const std::vector<uint8_t> start = image();
-  view->ShowTab(kTabTransponders);
-  List(kTabTransponders)->SelectOnlyRow(0);
-  Actions().cut->trigger();
-  const std::vector<uint8_t> afterCut = image();
-  Actions().paste->trigger();
-  const std::vector<uint8_t> afterPaste = image();
-  ASSERT_NE(afterPaste, afterCut);
-  EXPECT_EQ(Actions().undo->text(), "&Undo Paste");
-  Actions().undo->trigger();
-  EXPECT_EQ(image(), afterCut);
-  EXPECT_EQ(Actions().undo->text(), "&Undo Cut");
-  Actions().undo->trigger();
-  EXPECT_EQ(image(), start);
-  EXPECT_EQ(view->Transponders()->rowCount(), 2);
-  Actions().redo->trigger();
-  Actions().redo->trigger();
-  EXPECT_EQ(image(), afterPaste);
-}
-
-TEST_F(ClipboardWindow, EnabledStatesFollowTheClipboardWhoeverChangesIt) {
-  // A radio channel copied here, then offered again by another program.
-  view->SetShownChannelType(kRadio);
-  List(kTabChannels)->SelectOnlyRow(0);
-  Actions().copy->trigger();
-  const QByteArray radio = Bytes("VQ-Radio-Channel");
-  ASSERT_FALSE(radio.isEmpty());
-  EXPECT_TRUE(Actions().paste->isEnabled());
-  view->SetShownChannelType(kTv);
-  EXPECT_FALSE(Actions().paste->isEnabled()) << "radio on the clipboard, TV shown";
-
-  view->SetShownChannelType(kRadio);
-  PutAsAnotherProgram({}, "text");
-  EXPECT_FALSE(Actions().paste->isEnabled());
-  PutAsAnotherProgram(kClipRadioChannel, radio);
-  EXPECT_TRUE(Actions().paste->isEnabled());
-
-  // Only the list of all channels takes a paste.
-  view->SetChannelListSource(kSourceFree);
-  EXPECT_FALSE(Actions().paste->isEnabled());
-  view->SetChannelListSource(kSourceAll);
-  EXPECT_TRUE(Actions().paste->isEnabled());
-
+// The Edit menu's states against the clipboard are the random window
+// test's business; the satellite list's own context menu entries are not.
+TEST_F(ClipboardWindow, SatelliteMenuEntriesFollowWhatWasCopied) {
   // A satellite copied alone gives nothing to paste on the satellite tab.
   view->ShowTab(kTabSatellites);
   List(kTabSatellites)->SelectOnlyRow(0);
