@@ -62,39 +62,6 @@ TEST_F(ChangeHistoryTest, UndoAndRedoFollowTheNamedSteps) {
   EXPECT_FALSE(history_.Redo());
 }
 
-TEST_F(ChangeHistoryTest, TheModifiedMarkIsClearExactlyAtTheSavePoint) {
-  EXPECT_FALSE(history_.IsModified());
-  RenameStep(0, "A");
-  RenameStep(1, "B");
-  EXPECT_TRUE(history_.IsModified());
-  history_.MarkSaved();
-  EXPECT_FALSE(history_.IsModified());
-  RenameStep(2, "C");
-  EXPECT_TRUE(history_.IsModified());
-
-  history_.Undo();  // back to the save
-  EXPECT_FALSE(history_.IsModified());
-  history_.Undo();  // before it
-  EXPECT_TRUE(history_.IsModified());
-  history_.Redo();  // at it again
-  EXPECT_FALSE(history_.IsModified());
-  history_.Redo();  // past it
-  EXPECT_TRUE(history_.IsModified());
-
-  // A new change after undoing past the save replaces the saved state: no
-  // position is unmodified any more, not even the start.
-  history_.Undo();
-  history_.Undo();
-  Relist();
-  RenameStep(3, "D");
-  EXPECT_EQ(history_.RedoCount(), 0u);
-  while (history_.CanUndo()) {
-    EXPECT_TRUE(history_.IsModified());
-    history_.Undo();
-  }
-  EXPECT_TRUE(history_.IsModified());
-}
-
 TEST_F(ChangeHistoryTest, ClearStartsOverSavedOrModified) {
   RenameStep(0, "A");
   history_.Clear();

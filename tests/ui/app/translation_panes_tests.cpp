@@ -154,7 +154,7 @@ TEST_F(TranslatedPanes, GermanUndoStepsNameThePaneEdit) {
   EXPECT_EQ(undo->text(), "&Rückgängig: Kanal bearbeiten") << "once it is a step of the history";
 }
 
-TEST_F(TranslatedPanes, TimersReadGermanAndAGermanModeWritesItsValue) {
+TEST_F(TranslatedPanes, AGermanTimerModeWritesItsValueAndNamesTheWeekdayInGerman) {
   Start();
   app.Config().ExpandSettTimer1 = 1;
   view->ShowTab(kTabSettings);
@@ -162,14 +162,9 @@ TEST_F(TranslatedPanes, TimersReadGermanAndAGermanModeWritesItsValue) {
   ASSERT_GE(timers, 0);
   view->Page(kTabSettings)->List()->SelectOnlyRow(timers);
   using namespace settings_rows;
+  // Fixed rows and options are the sweep's business; the weekday of the
+  // start is composed.
   const int timer = TimerRow(0, kTimerSub);
-  EXPECT_EQ(Value(timer), "Nicht definiert");
-  EXPECT_EQ(grid->optionText(timer, kValue, 5), "Wöchentlich");
-  EXPECT_EQ(Label(TimerRow(0, kTimerDuration)), "Dauer");
-  EXPECT_EQ(Label(TimerRow(0, kTimerButtons)), "Leeren");
-  EXPECT_EQ(Value(TimerRow(0, kTimerButtons)), "Wählen");
-  EXPECT_EQ(Value(TimerRow(0, kTimerChannel)), "Nicht definiert");
-
   Choose(timer, "Wöchentlich");
   grid->expand(timer);
   const QString start = Value(TimerRow(0, kTimerStart));
