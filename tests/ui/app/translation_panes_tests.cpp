@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -55,16 +53,7 @@ class TranslatedPanes : public ::testing::Test {
     view->Page(tab)->List()->SelectOnlyRow(row);
     grid->activateCell(PropertyPane::kShowHideRow, kLabel);  // Show All
   }
-  void Choose(int row, const QString& option) {
-    ASSERT_TRUE(grid->editCell(row, kValue)) << row;
-    QComboBox* combo = OpenGridEditor<QComboBox>(grid);
-    ASSERT_NE(combo, nullptr);
-    combo->hidePopup();
-    const int index = combo->findText(option);
-    ASSERT_GE(index, 0) << option.toStdString();
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-  }
+  void Choose(int row, const QString& option) { ChooseGridOption(grid, row, option); }
   void Save() { grid->activateCell(PropertyPane::kSaveDiscardRow, kLabel); }
   QString Label(int row) const { return grid->text(row, kLabel); }
   QString Value(int row) const { return grid->text(row, kValue); }

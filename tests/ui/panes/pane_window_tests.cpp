@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -58,17 +56,6 @@ class PaneUser : public Prompter {
   std::vector<std::string>& log_;
 };
 
-// Types `text` as key presses carrying the characters, so characters that
-// have no key of their own (Latin-1 letters) arrive as a keyboard sends them.
-void KeyIn(QWidget* widget, const QString& text) {
-  for (const QChar ch : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(widget, &release);
-  }
-}
-
 class PaneWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -97,27 +84,9 @@ class PaneWindowTest : public ::testing::Test {
     KeyIn(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
   }
-  void Choose(int row, const QString& option) {
-    ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QComboBox* combo = OpenGridEditor<QComboBox>(grid);
-    ASSERT_NE(combo, nullptr);
-    combo->hidePopup();
-    const int index = combo->findText(option);
-    ASSERT_GE(index, 0) << option.toStdString();
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-  }
+  void Choose(int row, const QString& option) { ChooseGridOption(grid, row, option); }
   void Save() { grid->activateCell(PropertyPane::kSaveDiscardRow, 0); }
   ChannelRecord Row(int row) { return view->Channels()->NodeAt(row)->Record(); }
-  std::unique_ptr<SettingsDatabase> Load(const QString& path) {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) return nullptr;
-    const QByteArray bytes = in.readAll();
-    auto db = MakeDatabase(ModelForFileSize(static_cast<uint64_t>(bytes.size())));
-    db->LoadImage(
-        {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
-    return db;
-  }
 
   QTemporaryDir dir;
   QString file, other;
@@ -158,7 +127,7 @@ TEST_F(PaneWindowTest, EveryFieldOfOneChannelIsEditedFromThePane) {
   EXPECT_TRUE(log.empty()) << "the pane's Save does not ask";
 
   ASSERT_TRUE(app.Document()->Save());
-  auto saved = Load(file);
+  auto saved = ReadSettings(file);
   ASSERT_NE(saved, nullptr);
   std::vector<ChannelNode*> tv;
   saved->CollectChannels(tv, kTv, kFilterNone);
@@ -199,7 +168,8 @@ TEST_F(PaneWindowTest, CtrlSRightAfterTypingANameSavesTheName) {
   QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(log, std::vector<std::string>{"Confirm: Save changes?"});
   EXPECT_FALSE(app.Document()->IsModified());
-  auto saved = Load(file);
+  auto saved = ReadSettings(file);
+  ASSERT_NE(saved, nullptr);
   std::vector<ChannelNode*> tv;
   saved->CollectChannels(tv, kTv, kFilterNone);
   EXPECT_EQ(tv[2]->Record().GetName(), "Saved by Ctrl+S");
@@ -221,7 +191,8 @@ TEST_F(PaneWindowTest, OpeningAnotherFileSettlesTheEditBeforeTheFileQuestion) {
   EXPECT_FALSE(Row(0).IsLocked()) << "nothing reached the new file's channels";
   EXPECT_FALSE(view->State().pendingEdit);
   EXPECT_FALSE(app.Document()->IsModified());
-  auto untouched = Load(other);
+  auto untouched = ReadSettings(other);
+  ASSERT_NE(untouched, nullptr);
   std::vector<ChannelNode*> tv;
   untouched->CollectChannels(tv, kTv, kFilterNone);
   for (const ChannelNode* c : tv) EXPECT_FALSE(c->Record().IsLocked());
@@ -280,7 +251,7 @@ TEST_F(PaneWindowTest, ANameThatWouldMarkTheSlotFreeKeepsTheChannel) {
       << "the pane shows the name as stored";
   EXPECT_EQ(Row(0).GetName(), "?\xff\xff\xff Test");
   ASSERT_TRUE(app.Document()->Save());
-  auto saved = Load(file);
+  auto saved = ReadSettings(file);
   ASSERT_NE(saved, nullptr);
   EXPECT_EQ(saved->CountChannels(kTv), 40);
   EXPECT_EQ(InvariantProblems(*saved), std::vector<std::string>{});

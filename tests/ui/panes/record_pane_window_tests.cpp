@@ -8,8 +8,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,10 +102,7 @@ class RecordPaneWindowTest : public ::testing::Test {
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
     if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
-    for (const QChar ch : text) {
-      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-      QApplication::sendEvent(edit, &press);
-    }
+    KeyIn(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
   }
   // Types into the edit box of an editable option list.
@@ -119,15 +114,7 @@ class RecordPaneWindowTest : public ::testing::Test {
     combo->lineEdit()->setText(text);
     grid->finishEditing();
   }
-  void Choose(int row, const QString& option) {
-    ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QComboBox* combo = OpenGridEditor<QComboBox>(grid);
-    ASSERT_NE(combo, nullptr);
-    const int index = combo->findText(option);
-    ASSERT_GE(index, 0) << option.toStdString();
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-  }
+  void Choose(int row, const QString& option) { ChooseGridOption(grid, row, option); }
   // Types and returns the message the pane refused it with.
   QString Refused(int row, const QString& text, bool option = false) {
     QString message;
@@ -146,14 +133,7 @@ class RecordPaneWindowTest : public ::testing::Test {
     return Text(group);
   }
   std::unique_ptr<SettingsDatabase> SavedAndReloaded() {
-    if (!app.Document()->Save()) return nullptr;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return nullptr;
-    const QByteArray bytes = in.readAll();
-    auto db = MakeDatabase(ModelForFileSize(static_cast<uint64_t>(bytes.size())));
-    db->LoadImage(
-        {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
-    return db;
+    return app.Document()->Save() ? ReadSettings(file) : nullptr;
   }
 
   QTemporaryDir dir;

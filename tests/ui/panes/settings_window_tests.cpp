@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -103,16 +102,7 @@ class SettingsWindowTest : public ::testing::Test {
     QTest::keyClicks(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
   }
-  void Choose(int row, const QString& option) {
-    ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QComboBox* combo = OpenGridEditor<QComboBox>(grid);
-    ASSERT_NE(combo, nullptr);
-    combo->hidePopup();
-    const int index = combo->findText(option);
-    ASSERT_GE(index, 0) << option.toStdString();
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-  }
+  void Choose(int row, const QString& option) { ChooseGridOption(grid, row, option); }
   void Pick(int row, const QDateTime& value) {
     ASSERT_TRUE(grid->editCell(row, 1)) << row;
     auto* picker = OpenGridEditor<QDateTimeEdit>(grid);
