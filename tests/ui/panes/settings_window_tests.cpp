@@ -193,8 +193,8 @@ TEST_F(SettingsWindowTest, CodeWordRevealsTheHiddenCategory) {
   EXPECT_EQ(app.Frame()->StatusText(), "Saved settings changes!");
 }
 
-TEST_F(SettingsWindowTest, TimeCategoryWritesOnlyItsBytesAndTheFileLoadsItBack) {
-  const Record before = Bytes();
+// Which bytes a category writes is the settings commit test's business.
+TEST_F(SettingsWindowTest, TimeCategoryIsSavedAndTheFileLoadsItBack) {
   ShowCategory(kSettingsTimeDate);
   Pick(kClock, QDateTime(QDate(2029, 2, 28), QTime(21, 7)));
   EXPECT_EQ(Text(kClock), "28/02/2029 21:07");
@@ -202,10 +202,6 @@ TEST_F(SettingsWindowTest, TimeCategoryWritesOnlyItsBytesAndTheFileLoadsItBack) 
   grid->activateCell(kAutoUpdate, 1);
   Save();
   const Record after = Bytes();
-  for (size_t i = 0; i < after.size(); ++i) {
-    const bool timeField = i == 34 || i == 109 || (i >= 72 && i < 104);
-    if (!timeField) EXPECT_EQ(after[i], before[i]) << "byte " << i;
-  }
   EXPECT_EQ(Stored().GetClockText(), "28/02/2029 21:07");
   EXPECT_EQ(Stored().GetClockDayOfWeek(), 3) << "a Wednesday";
   EXPECT_EQ(Stored().GetGmtOffsetText(), "GMT +05:30");
