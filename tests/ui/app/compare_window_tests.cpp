@@ -30,7 +30,6 @@ class ChosenFileDialogs : public WindowCompareDialogs {
   QStringList told;
 };
 
-
 int Count(const DatabaseComparison& c, DiffSubject subject, DiffKind kind) {
   return c.Count(subject, kind);
 }
