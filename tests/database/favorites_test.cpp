@@ -70,17 +70,6 @@ TEST_F(Favorites, TypesAreDrawnSeparatelyAndDataIsRefused) {
   EXPECT_EQ(db->CollectFavoriteMembers(1, &list, kData), -1);
 }
 
-TEST_F(Favorites, DeletingChannelsCompactsEveryGroup) {
-  for (int i = 0; i < 6; ++i) {
-    db->AddToFavoriteGroup(channels[i], 0);
-    db->AddToFavoriteGroup(channels[5 - i], 7);
-  }
-  db->DeleteChannels({channels[0], channels[3]});
-  EXPECT_EQ(Places(0), (std::vector<int>{128, 129, 130, 131}));
-  EXPECT_EQ(Places(7), (std::vector<int>{128, 129, 130, 131}));
-  EXPECT_EQ(channels[5]->Record().GetFavoritePlace(7), 128);
-}
-
 TEST_F(Favorites, DamagedGroupsAreMendedWithoutWrappingPlaces) {
   // 140 channels all claiming place 200 in group 6.
   for (ChannelNode* c : channels) c->Record().SetFavoritePlace(6, 200);
@@ -109,14 +98,6 @@ TEST_F(Favorites, EqualPlacesAreOrderedByTableSlot) {
   db->CompactFavoriteGroup(4);
   EXPECT_EQ(loaded->Record().GetFavoritePlace(4), 129);
   EXPECT_EQ(added->Record().GetFavoritePlace(4), 130);
-}
-
-TEST_F(Favorites, GroupNamesAreSixteenCharacters) {
-  db->SetFavoriteGroupName(4, "ABCDEFGHIJKLMNOP");
-  EXPECT_EQ(db->GetFavoriteGroupName(4), "ABCDEFGHIJKLMNOP");
-  db->SetFavoriteGroupName(4, "ABCDEFGHIJKLMNOPQ");
-  EXPECT_EQ(db->GetFavoriteGroupName(4), "ABCDEFGHIJKLMNOP");
-  EXPECT_EQ(db->GetFavoriteGroupName(0), "NEWS");
 }
 
 }  // namespace

@@ -83,18 +83,6 @@ TEST(SatelliteRecordTest, NamesAreCutToTheirWidth) {
   EXPECT_EQ(bytes[64], 0xFF);  // next predefined channel untouched
 }
 
-TEST(SatelliteRecordTest, PositionTextParsing) {
-  std::array<uint8_t, SatelliteRecord::kSize> bytes{};
-  SatelliteRecord record(bytes.data());
-  EXPECT_TRUE(record.SetPositionText("19.2E"));
-  EXPECT_EQ(record.GetPosition(), 192);
-  EXPECT_FALSE(record.SetPositionText("13.0X"));
-  EXPECT_EQ(record.GetPosition(), 192);
-  EXPECT_TRUE(record.SetPositionText("0.8W"));
-  EXPECT_EQ(record.GetPosition(), -8);
-  EXPECT_EQ(record.GetPositionText(), "0.8W");
-}
-
 TEST(LnbRecordTest, ResetWritesOscillatorsAndLink) {
   std::array<uint8_t, LnbRecord::kSize> bytes{};
   LnbRecord lnb(bytes.data());

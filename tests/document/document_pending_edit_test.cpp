@@ -1,5 +1,5 @@
 // A pane's pending edit settles before the document asks about its file,
-// is saved, or is replaced.
+// is saved, or is replaced (opening another file: the pane window tests).
 
 #include "document/document_fixture.h"
 
@@ -17,7 +17,6 @@ class PendingEditTest : public DocumentTest {
       if (!pending_) return;
       pending_ = false;
       commitsSeenQuestions_.push_back(prompter_.asked.size());
-      committedInto_ = doc_.PathName();
       doc_.Database().GetSatelliteNode(0)->SetName("Edited");
       doc_.SetModifiedFlag(true);
     });
@@ -25,24 +24,7 @@ class PendingEditTest : public DocumentTest {
 
   bool pending_ = true;
   std::vector<size_t> commitsSeenQuestions_;
-  QString committedInto_;
 };
-
-TEST_F(PendingEditTest, OpeningAnotherFileSettlesTheEditFirst) {
-  const std::string first = Image("first.bin", kModelPvr);
-  const std::string second = Image("second.bin", kModelFtaCi);
-  pending_ = false;
-  ASSERT_TRUE(doc_.OpenDocument(Q(first)));
-  pending_ = true;
-  prompter_.yesNoCancel = {Answer::kNo};
-  ASSERT_TRUE(doc_.OpenDocument(Q(second)));
-  EXPECT_EQ(commitsSeenQuestions_, std::vector<size_t>{0}) << "before the save-changes question";
-  EXPECT_EQ(committedInto_, Q(first)) << "into the database the edit was made in";
-  ASSERT_EQ(prompter_.asked.size(), 1u) << "the committed edit makes the file modified";
-  EXPECT_EQ(doc_.Database().GetSatelliteNode(0)->GetName(), "Satellite01")
-      << "the new file is untouched";
-  EXPECT_EQ(ReadFile(second), MakeImage(kModelFtaCi));
-}
 
 TEST_F(PendingEditTest, NewAndCloseSettleTheEditBeforeAsking) {
   prompter_.yesNoCancel = {Answer::kCancel};

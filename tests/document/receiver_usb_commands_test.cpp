@@ -17,8 +17,7 @@ using usb::EmulatedFaults;
 using usb::Milliseconds;
 
 // Runs the command on the calling thread. `cancel` stands for the Cancel
-// button pressed at once, `cancelAtPercent` for one pressed during the
-// transfer.
+// button pressed at once.
 class DirectRunner : public UsbTransferRunner {
  public:
   usb::UsbCommandResult Run(usb::UsbDevice& device,
@@ -29,9 +28,6 @@ class DirectRunner : public UsbTransferRunner {
     hooks.announced = [this](const std::string& text) {
       information = QString::fromStdString(text);
     };
-    hooks.progress = [&](const std::string&, int percent) {
-      if (cancelAtPercent >= 0 && percent >= cancelAtPercent) stop = true;
-    };
     usb::UsbCommandRequest shortened = request;
     shortened.transfer.readWait = readWait;
     return usb::RunUsbCommand(device, shortened, stop, hooks);
@@ -40,7 +36,6 @@ class DirectRunner : public UsbTransferRunner {
   Milliseconds readWait{300};
   int runs = 0;
   bool cancel = false;
-  int cancelAtPercent = -1;
   QString information;
 };
 
@@ -135,19 +130,6 @@ TEST_F(UsbCommandsTest, OpenThenSaveGivesBackAnImageThatLoadsTheSame) {
   EXPECT_EQ(Settings(reloaded), opened);
 }
 
-TEST_F(UsbCommandsTest, ABusyReceiverBlocksBothCommands) {
-  SetFaults([](EmulatedFaults& f) { f.busy = true; });
-  const std::vector<uint8_t> before = Settings(doc_.Database());
-  EXPECT_FALSE(commands_.OpenFromUsb());
-  EXPECT_FALSE(commands_.SaveToUsb());
-  ASSERT_EQ(prompter_.told.size(), 2u);
-  for (const QString& text : prompter_.told)
-    EXPECT_EQ(text, usb::kReceiverBusyMessage);
-  EXPECT_EQ(receiver_.CommandCount(), 2);  // only the two state queries
-  EXPECT_EQ(Settings(doc_.Database()), before);
-  EXPECT_TRUE(TempDirEmpty());
-}
-
 TEST_F(UsbCommandsTest, FailedReceptionsLeaveTheDocumentExactlyAsItWas) {
   const std::vector<uint8_t> before = Settings(doc_.Database());
   QSignalSpy replaced(&doc_, &CVQChannelEditorDoc::documentReplaced);
@@ -177,25 +159,6 @@ TEST_F(UsbCommandsTest, FailedReceptionsLeaveTheDocumentExactlyAsItWas) {
 
   EXPECT_EQ(Settings(doc_.Database()), before);
   EXPECT_EQ(replaced.count(), 0);
-  EXPECT_TRUE(TempDirEmpty());
-}
-
-// The receiver gives up the cancelled upload while the next command's drain
-// runs, and takes the next one whole.
-TEST_F(UsbCommandsTest, ASaveCancelledDuringTheTransferCanBeRepeated) {
-  commands_.SetTiming({Milliseconds(200), usb::EmulatedReceiver::kUploadIdleLimit});
-  const std::vector<uint8_t> held = receiver_.Image();
-  runner_.cancelAtPercent = 10;
-  EXPECT_FALSE(commands_.SaveToUsb());
-  EXPECT_TRUE(prompter_.told.empty());
-  EXPECT_EQ(receiver_.Image(), held);
-
-  runner_.cancelAtPercent = -1;
-  EXPECT_TRUE(commands_.SaveToUsb());
-  EXPECT_TRUE(prompter_.told.empty());
-  std::vector<uint8_t> sent;
-  ASSERT_TRUE(EncodeReceiverImage(doc_.Database(), sent));
-  EXPECT_EQ(receiver_.Image(), sent);
   EXPECT_TRUE(TempDirEmpty());
 }
 

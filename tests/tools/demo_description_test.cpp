@@ -13,33 +13,21 @@ namespace {
 
 using ::testing::HasSubstr;
 
-TEST(DemoDescriptionTest, BundledDemoHasItsSatellitesChannelsAndFavourites) {
+TEST(DemoDescriptionTest, BundledDemoBuildsSoundAndShowsEveryPartOfTheEditor) {
   SettingsDatabase db(FixedClock);
   tool::DescriptionError error;
   ASSERT_TRUE(tool::BuildFromDescription(tool::BundledDemoDescription(), db, error))
       << error.line << ": " << error.message;
+  // The demo shows every part of the editor: several satellites on a switch,
+  // every channel type, scrambled and locked channels, full favourite groups.
   EXPECT_EQ(db.GetModel(), kModelPvr);
-  const char* names[] = {"Astra 19.2E",   "Hot Bird 13.0E", "Astra 28.2E",
-                         "Eutelsat 5.0W", "Thor 0.8W",      "T\xFCrksat 42.0E"};
-  const int positions[] = {192, 130, 282, -50, -8, 420};
-  for (int s = 0; s < 6; ++s) {
-    const SatelliteNode* node = db.GetSatelliteNode(s);
-    EXPECT_EQ(node->GetName(), names[s]);
-    EXPECT_EQ(node->Satellite().GetPosition(), positions[s]);
-    EXPECT_GT(node->GetTransponderCount(), 2);
-    EXPECT_EQ(node->Lnb().GetType(), 1);
-    EXPECT_EQ(node->Lnb().GetLowOscillator(), 9750);
-    EXPECT_EQ(node->Lnb().GetSwitchType(), s < 4 ? 2 : 0);  // "4 Port"
-    if (s < 4) {
-      EXPECT_EQ(node->Lnb().GetSwitchPort(), s + 1);
-    }
-  }
+  for (int s = 0; s < 6; ++s) EXPECT_GT(db.GetSatelliteNode(s)->GetTransponderCount(), 2) << s;
+  EXPECT_NE(db.GetSatelliteNode(0)->Lnb().GetSwitchType(), 0);
   EXPECT_EQ(db.GetSatelliteNode(6)->GetTransponderCount(), 0);
   EXPECT_GT(db.CountChannels(kTv), 200);
   EXPECT_GT(db.CountChannels(kRadio), 50);
   EXPECT_GT(db.CountChannels(kData), 5);
   for (int g = 0; g < kFavoriteGroupCount; ++g) EXPECT_GT(db.CountFavoriteMembers(g), 10) << g;
-  EXPECT_EQ(db.GetFavoriteGroupName(0), "News");
 
   int scrambled = 0, locked = 0;
   std::vector<ChannelNode*> all;

@@ -32,20 +32,16 @@ TEST_F(DumpJsonTest, FreshFileHasEveryTableAndKey) {
   const Json& last = dump["satellites"][63];
   EXPECT_EQ(last["node"], 63);
   EXPECT_EQ(last["index"], 63);
-  EXPECT_EQ(last["name"], "Satellite64");
-  for (const char* key : {"position", "motorIndex", "lnb", "predefined", "transponders"})
+  for (const char* key : {"name", "position", "motorIndex", "lnb", "predefined", "transponders"})
     EXPECT_TRUE(last.contains(key)) << key;
   for (const char* key :
        {"type", "high", "low", "tone22k", "v12", "switchType", "port", "toneBurst", "motorType"})
     EXPECT_TRUE(last["lnb"].contains(key)) << key;
-  EXPECT_EQ(last["lnb"]["low"], 9750);
-  ASSERT_EQ(last["predefined"].size(), 3u);
-  EXPECT_EQ(last["predefined"][2]["name"], "PRE_CHAN_3");
+  EXPECT_EQ(last["predefined"].size(), 3u);
 
   EXPECT_TRUE(dump["transponders"].empty());
   EXPECT_TRUE(dump["channels"].empty());
-  ASSERT_EQ(dump["favorites"].size(), 8u);
-  EXPECT_EQ(dump["favorites"][7]["name"], "ADULT");
+  EXPECT_EQ(dump["favorites"].size(), 8u);
 }
 
 TEST_F(DumpJsonTest, RecordsCarryTheirLinksAndFavouriteOrder) {

@@ -1,12 +1,10 @@
 // Finding channels, transponders and satellites: names without regard to
 // case (Latin-1 letters too), numbers in their numeric fields, matches in
-// the order the list shows, stepping between them, and removing exactly the
-// matches once they are all selected.
+// the order the list shows, and stepping between them.
 
 #include <gtest/gtest.h>
 
 #include "../fake_editing_view.h"
-#include "editing/commands/channel_commands.h"
 #include "editing/find/find_query.h"
 #include "editing/find/list_matches.h"
 #include "editing/find/record_matches.h"
@@ -150,17 +148,6 @@ TEST(NextMatchTest, StepsForwardAndBackWrappingAtTheEnds) {
   EXPECT_EQ(NextMatch(matches, -1, true), 9);
   EXPECT_EQ(NextMatch({4}, 4, false), 4);
   EXPECT_EQ(NextMatch({}, 0, false), -1);
-}
-
-TEST_F(FindTest, RemovingAllSelectedMatchesRemovesExactlyThem) {
-  FakeView view(*db_);
-  const std::vector<int> rows = MatchingRows(view, EditList::kChannels, FindQuery("\xF6"));
-  ASSERT_EQ(rows.size(), 2u);
-  view.Select(EditList::kChannels, rows);
-  RemoveSelectedChannels(view);
-  std::vector<std::string> left;
-  for (const ChannelNode* c : view.channels) left.push_back(c->Record().GetName());
-  EXPECT_EQ(left, (std::vector<std::string>{"ORF2", "Das Erste", "ZDF", "3sat"}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The channel pane's working copy: what it shows for one and for several
-// channels, which fields it lets change, and the rules between fields.
+// channels, which fields it lets change, and the rules between fields (the
+// scrambled flag and CAS: the pane flow tests).
 
 #include <gtest/gtest.h>
 
@@ -74,19 +75,6 @@ TEST_F(ChannelDraftTest, SeveralChannelsShowOnlyTheValuesTheyShare) {
   EXPECT_TRUE(draft.Set(ChannelField::kSubtitle, 7));
   EXPECT_TRUE(draft.Known(ChannelField::kSubtitle));
   EXPECT_TRUE(draft.Marked(ChannelField::kSubtitle));
-}
-
-TEST_F(ChannelDraftTest, ScrambledAndCasFollowEachOther) {
-  ChannelDraft draft = Draft({tv[0]});
-  ASSERT_TRUE(draft.Set(ChannelField::kCas, 12));
-  EXPECT_EQ(draft.Value(ChannelField::kScrambled), 1);
-  EXPECT_TRUE(draft.Marked(ChannelField::kScrambled));
-  ASSERT_TRUE(draft.Set(ChannelField::kScrambled, 0));
-  EXPECT_EQ(draft.Value(ChannelField::kCas), 0);
-  ASSERT_TRUE(draft.Set(ChannelField::kScrambled, 1));
-  EXPECT_EQ(draft.Value(ChannelField::kCas), 0) << "ticking sets only the flag";
-  ASSERT_TRUE(draft.Set(ChannelField::kCas, 0));
-  EXPECT_EQ(draft.Value(ChannelField::kScrambled), 0);
 }
 
 TEST_F(ChannelDraftTest, TracksFollowTheCountAndTheAc3Pid) {

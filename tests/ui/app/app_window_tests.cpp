@@ -22,7 +22,6 @@
 #include "ui/view/channel_list_model.h"
 #include "ui/view/satellite_list_model.h"
 #include "ui/view/statistics_panel.h"
-#include "ui/view/transponder_list_model.h"
 
 namespace vq::test {
 namespace {
@@ -126,11 +125,7 @@ TEST_F(AppWindow, StartsOnTheFileNamedOnTheCommandLine) {
   EXPECT_EQ(frame->windowTitle(), "small.bin - VQChannelEditor v0.65 beta");
   EXPECT_TRUE(frame->StatusText().startsWith("Settings file loaded in "));
   EXPECT_TRUE(frame->StatusText().endsWith(" sec!"));
-  CVQChannelEditorView* view = frame->View();
-  EXPECT_EQ(view->Channels()->rowCount(), 40);
-  EXPECT_EQ(view->Transponders()->rowCount(), 2);
-  EXPECT_EQ(view->Satellites()->rowCount(), 64);
-  EXPECT_EQ(view->Statistics()->ValueText("Total Channels"), "43 of 8192");
+  EXPECT_EQ(frame->View()->Channels()->rowCount(), 40);
   EXPECT_FALSE(frame->Actions().save->isEnabled()) << "nothing changed yet";
   EXPECT_FALSE(frame->Actions().openCom->isEnabled());
   EXPECT_FALSE(frame->Actions().saveCom->isEnabled());

@@ -157,17 +157,13 @@ class ClipboardWindow : public ::testing::Test {
 
 TEST_F(ClipboardWindow, ShortcutsCopyAndPasteChannelsAtTheEndOfTheList) {
   view->ShowTab(kTabChannels);
-  EXPECT_TRUE(Actions().copy->isEnabled());
-  EXPECT_FALSE(Actions().paste->isEnabled()) << "plain text is nothing to paste";
   List(kTabChannels)->SelectRows({2, 3, 4});
   Press(QKeySequence("Ctrl+C"));
   EXPECT_EQ(FirstClipFormat(), "VQ-TV-Channels");
-  EXPECT_TRUE(Actions().paste->isEnabled());
   EXPECT_FALSE(app.Document()->IsModified()) << "a copy changes nothing";
 
   Press(QKeySequence("Ctrl+V"));
   ASSERT_EQ(view->Channels()->rowCount(), 43);
-  EXPECT_EQ(Db().CountChannels(kTv), 43);
   for (int i = 0; i < 3; ++i)
     EXPECT_EQ(view->Channels()->NodeAt(40 + i)->Record().GetName(),
               view->Channels()->NodeAt(2 + i)->Record().GetName());
@@ -188,6 +184,7 @@ TEST_F(ClipboardWindow, CutAndPasteOfATransponderBringItsChannelsBack) {
   EXPECT_EQ(Db().CountChannels(kTv), 0);
   ASSERT_TRUE(Actions().paste->isEnabled());
   Actions().paste->trigger();
+  EXPECT_EQ(Actions().undo->text(), "&Undo Paste");
   EXPECT_EQ(Db().GetSatelliteNode(0)->GetTransponderCount(), 2);
   EXPECT_EQ(Db().CountChannels(kTv), 40);
   EXPECT_EQ(view->Transponders()->rowCount(), 2);
@@ -201,55 +198,9 @@ TEST_F(ClipboardWindow, CutAndPasteOfATransponderBringItsChannelsBack) {
   EXPECT_FALSE(Actions().paste->isEnabled());
 }
 
-TEST_F(ClipboardWindow, CutAndPasteAreStepsThatUndoByteForByte) {
-  const auto image = [this] {
-    std::vector<uint8_t> bytes;
-    EXPECT_TRUE(Db().GetSettings(bytes));
-    return bytes;
-  };
-  const std::vector<uint8_t> start = image();
-  view->ShowTab(kTabTransponders);
-  List(kTabTransponders)->SelectOnlyRow(0);
-  Actions().cut->trigger();
-  const std::vector<uint8_t> afterCut = image();
-  Actions().paste->trigger();
-  const std::vector<uint8_t> afterPaste = image();
-  ASSERT_NE(afterPaste, afterCut);
-  EXPECT_EQ(Actions().undo->text(), "&Undo Paste");
-  Actions().undo->trigger();
-  EXPECT_EQ(image(), afterCut);
-  EXPECT_EQ(Actions().undo->text(), "&Undo Cut");
-  Actions().undo->trigger();
-  EXPECT_EQ(image(), start);
-  EXPECT_EQ(view->Transponders()->rowCount(), 2);
-  Actions().redo->trigger();
-  Actions().redo->trigger();
-  EXPECT_EQ(image(), afterPaste);
-}
-
-TEST_F(ClipboardWindow, EnabledStatesFollowTheClipboardWhoeverChangesIt) {
-  // A radio channel copied here, then offered again by another program.
-  view->SetShownChannelType(kRadio);
-  List(kTabChannels)->SelectOnlyRow(0);
-  Actions().copy->trigger();
-  const QByteArray radio = Bytes("VQ-Radio-Channel");
-  ASSERT_FALSE(radio.isEmpty());
-  EXPECT_TRUE(Actions().paste->isEnabled());
-  view->SetShownChannelType(kTv);
-  EXPECT_FALSE(Actions().paste->isEnabled()) << "radio on the clipboard, TV shown";
-
-  view->SetShownChannelType(kRadio);
-  PutAsAnotherProgram({}, "text");
-  EXPECT_FALSE(Actions().paste->isEnabled());
-  PutAsAnotherProgram(kClipRadioChannel, radio);
-  EXPECT_TRUE(Actions().paste->isEnabled());
-
-  // Only the list of all channels takes a paste.
-  view->SetChannelListSource(kSourceFree);
-  EXPECT_FALSE(Actions().paste->isEnabled());
-  view->SetChannelListSource(kSourceAll);
-  EXPECT_TRUE(Actions().paste->isEnabled());
-
+// The Edit menu's states against the clipboard are the random window
+// test's business; the satellite list's own context menu entries are not.
+TEST_F(ClipboardWindow, SatelliteMenuEntriesFollowWhatWasCopied) {
   // A satellite copied alone gives nothing to paste on the satellite tab.
   view->ShowTab(kTabSatellites);
   List(kTabSatellites)->SelectOnlyRow(0);

@@ -30,14 +30,6 @@ class ChosenFileDialogs : public WindowCompareDialogs {
   QStringList told;
 };
 
-bool ReadSettingsInto(const QString& path, SettingsDatabase& db) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = file.readAll();
-  return db.LoadImage(
-      std::span(reinterpret_cast<const uint8_t*>(bytes.data()), static_cast<size_t>(bytes.size())));
-}
-
 int Count(const DatabaseComparison& c, DiffSubject subject, DiffKind kind) {
   return c.Count(subject, kind);
 }
@@ -52,8 +44,8 @@ class CompareWindow : public ::testing::TestWithParam<unsigned> {
     other = CopyDatabase(*a);
     MutateRandomly(rng, *other, 40);
     ASSERT_TRUE(WriteSettings(*other, dir.filePath("b.bin")));
-    other = MakeDatabase(kModelPvr);
-    ASSERT_TRUE(ReadSettingsInto(dir.filePath("b.bin"), *other));
+    other = ReadSettings(dir.filePath("b.bin"));
+    ASSERT_NE(other, nullptr);
 
     ASSERT_TRUE(app.Start(
         {"vqchanneleditor", "--profile", dir.filePath("editor.ini"), dir.filePath("a.bin")}));
@@ -98,8 +90,8 @@ TEST_P(CompareWindow, OnlyTheNewChannelsAreTakenOverAndSaved) {
   EXPECT_TRUE(app.Document()->IsModified());
 
   ASSERT_TRUE(app.Document()->Save());
-  auto saved = MakeDatabase(kModelPvr);
-  ASSERT_TRUE(ReadSettingsInto(dir.filePath("a.bin"), *saved));
+  auto saved = ReadSettings(dir.filePath("a.bin"));
+  ASSERT_NE(saved, nullptr);
   EXPECT_EQ(Count(CompareDatabases(*saved, *other), DiffSubject::kChannel, DiffKind::kOnlyInB), 0);
 
   ASSERT_TRUE(app.Document()->History().CanUndo());

@@ -129,8 +129,6 @@ TEST(EditorConfigDialogTest, TheScanTableSourceKeepsThePublicCollectionAsEmpty) 
 
 TEST(EditorConfigDialogTest, TheBackupSettingsAreTakenBackAndZeroReadsOff) {
   EditorConfig config;
-  EXPECT_EQ(config.BackupCount, 50);
-  EXPECT_EQ(config.BackupBeforeUsbWrite, 1);
   config.BackupCount = 7;
   EditorConfigDialog dialog(config);
   dialog.ShowCategory(3);

@@ -49,15 +49,6 @@ class SerialWindow : public ::testing::Test {
   CMainFrame* frame = nullptr;
 };
 
-TEST_F(SerialWindow, TheComCommandsStayDisabledByDefault) {
-  Start("");
-  EXPECT_FALSE(OpenEnabled());
-  EXPECT_FALSE(SaveEnabled());
-  ASSERT_TRUE(app.Document()->OpenDocument(file));
-  EXPECT_FALSE(OpenEnabled());
-  EXPECT_FALSE(SaveEnabled());
-}
-
 TEST_F(SerialWindow, TheComPortPageEnablesAndDisablesThem) {
   Start("ComCommandsEnabled=1\n");
   EXPECT_TRUE(OpenEnabled());

@@ -7,7 +7,6 @@
 
 #include <QClipboard>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QProcess>
@@ -17,9 +16,9 @@
 #include <functional>
 #include <memory>
 
-#include "document/settings_file.h"
 #include "editing/commands/list_state.h"
 #include "support/database_builder.h"
+#include "support/settings_files.h"
 #include "ui/app/config/editor_config.h"
 #include "ui/app/config/profile_store.h"
 
@@ -100,25 +99,6 @@ class Editor {
   QString window_;
 };
 
-bool Write(SettingsDatabase& db, const QString& path) {
-  std::vector<uint8_t> image;
-  QFile out(path);
-  return db.GetSettings(image) && out.open(QIODevice::WriteOnly) &&
-         out.write(reinterpret_cast<const char*>(image.data()),
-                   static_cast<qint64>(image.size())) == static_cast<qint64>(image.size());
-}
-
-std::unique_ptr<SettingsDatabase> Load(const QString& path) {
-  QFile in(path);
-  if (!in.open(QIODevice::ReadOnly)) return nullptr;
-  const QByteArray bytes = in.readAll();
-  auto db = MakeDatabase(ModelForFileSize(static_cast<uint64_t>(bytes.size())));
-  if (!db->LoadImage(
-          {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())}))
-    return nullptr;
-  return db;
-}
-
 bool ClipboardHolds(const char* format) {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   return data && data->hasFormat(format);
@@ -139,12 +119,12 @@ class TwoEditors : public ::testing::Test {
     ReceiverConfig config = source->GetConfigRecord();
     config.SetTimerDuration(0, 95);
     config.SetScreenType(1);
-    ASSERT_TRUE(Write(*source, dir.filePath("source.bin")));
+    ASSERT_TRUE(WriteSettings(*source, dir.filePath("source.bin")));
 
     auto destination = MakeDatabase(kModelPvr);
     destination->GetSatelliteNode(0)->SetName("ASTRA");
     AddTransponders(*destination, 0, 1);
-    ASSERT_TRUE(Write(*destination, dir.filePath("destination.bin")));
+    ASSERT_TRUE(WriteSettings(*destination, dir.filePath("destination.bin")));
     // Nothing of ours on the clipboard before the copy.
     QGuiApplication::clipboard()->setText("before");
   }
@@ -171,7 +151,7 @@ class TwoEditors : public ::testing::Test {
     }
     std::unique_ptr<SettingsDatabase> saved;
     const bool done = WaitFor([&] {
-      saved = Load(destination.File());
+      saved = ReadSettings(destination.File());
       return saved && arrived(*saved);
     });
     if (!done) ADD_FAILURE() << "the records did not arrive";

@@ -164,41 +164,6 @@ TEST_F(UsbWindow, SaveToUsbKeepsTheReceiversPreviousImageAmongTheBackups) {
   EXPECT_EQ(Backups().size(), 1u);
 }
 
-TEST_F(UsbWindow, AFailedReadBeforeSaveToUsbAsksAndOnlyYesWrites) {
-  const std::vector<uint8_t> held = receiver->Image();
-  usb::EmulatedFaults faults;
-  faults.status = 0x100;
-  faults.statusCommand = usb::kCommandReadFile;
-  receiver->SetFaults(faults);
-  QString question;
-  const auto answer = [&question](QMessageBox::StandardButton button) {
-    AnswerModalOf<QMessageBox>([&question, button](QMessageBox* box) {
-      question = box->text();
-      box->button(button)->click();
-    });
-  };
-  answer(QMessageBox::No);
-  {
-    const ExpectModal transfer;
-    app.Frame()->Actions().saveUsb->trigger();
-  }
-  EXPECT_TRUE(question.endsWith("Write to the receiver anyway?")) << question.toStdString();
-  EXPECT_EQ(receiver->Image(), held);
-  EXPECT_NE(app.Frame()->StatusText(), "Settings successfully saved to receiver!");
-
-  question.clear();
-  answer(QMessageBox::Yes);
-  {
-    const ExpectModal transfersAndNotice;
-    app.Frame()->Actions().saveUsb->trigger();
-    EXPECT_EQ(app.Frame()->StatusText(), "Settings successfully saved to receiver!");
-    WaitForTheReceiver();
-  }
-  EXPECT_FALSE(question.isEmpty());
-  EXPECT_NE(receiver->Image(), held);
-  EXPECT_TRUE(Backups().empty());
-}
-
 TEST_F(UsbWindow, CompareWithTheReceiverTakesItsChannelsOverAsOneUndoStep) {
   CMainFrame* frame = app.Frame();
   ASSERT_TRUE(frame->CompareWithReceiverAction()->isEnabled());

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -93,11 +92,3 @@ TEST_F(CopyDialogsTest, PrompterAnswersNothingUnlessClosedWithOk) {
 
 }  // namespace
 }  // namespace vq::test
-
-int main(int argc, char** argv) {
-  // Test discovery runs the binary outside ctest's environment.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

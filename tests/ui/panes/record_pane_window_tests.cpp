@@ -8,8 +8,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,10 +102,7 @@ class RecordPaneWindowTest : public ::testing::Test {
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
     if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
-    for (const QChar ch : text) {
-      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-      QApplication::sendEvent(edit, &press);
-    }
+    KeyIn(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
   }
   // Types into the edit box of an editable option list.
@@ -119,15 +114,7 @@ class RecordPaneWindowTest : public ::testing::Test {
     combo->lineEdit()->setText(text);
     grid->finishEditing();
   }
-  void Choose(int row, const QString& option) {
-    ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QComboBox* combo = OpenGridEditor<QComboBox>(grid);
-    ASSERT_NE(combo, nullptr);
-    const int index = combo->findText(option);
-    ASSERT_GE(index, 0) << option.toStdString();
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-  }
+  void Choose(int row, const QString& option) { ChooseGridOption(grid, row, option); }
   // Types and returns the message the pane refused it with.
   QString Refused(int row, const QString& text, bool option = false) {
     QString message;
@@ -146,14 +133,7 @@ class RecordPaneWindowTest : public ::testing::Test {
     return Text(group);
   }
   std::unique_ptr<SettingsDatabase> SavedAndReloaded() {
-    if (!app.Document()->Save()) return nullptr;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return nullptr;
-    const QByteArray bytes = in.readAll();
-    auto db = MakeDatabase(ModelForFileSize(static_cast<uint64_t>(bytes.size())));
-    db->LoadImage(
-        {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
-    return db;
+    return app.Document()->Save() ? ReadSettings(file) : nullptr;
   }
 
   QTemporaryDir dir;
@@ -213,17 +193,6 @@ TEST_F(RecordPaneWindowTest, TwoTranspondersWithDifferentFecBothTakeTheChoice) {
   for (int row : {0, 1}) EXPECT_EQ(view->Transponders()->NodeAt(row)->Record().GetFecText(), "3/4");
   EXPECT_NE(view->Transponders()->NodeAt(2)->Record().GetFecText(), "3/4");
   EXPECT_EQ(List(kTabTransponders)->SelectedRows(), (std::vector<int>{0, 1}));
-}
-
-TEST_F(RecordPaneWindowTest, TypedTransponderNumberMovesItAndTheListFollows) {
-  using namespace transponder_rows;
-  Show(kTabTransponders, {4});
-  const TransponderNode* moving = view->Transponders()->NodeAt(4);
-  Type(kNumber, "2");
-  Save();
-  EXPECT_EQ(view->Transponders()->NodeAt(1), moving);
-  EXPECT_EQ(List(kTabTransponders)->SelectedRows(), std::vector<int>{1});
-  EXPECT_EQ(Text(kNumber), "2");
 }
 
 TEST_F(RecordPaneWindowTest, EveryFieldOfOneSatelliteIsEditedWithItsChecks) {
@@ -310,37 +279,6 @@ TEST_F(RecordPaneWindowTest, EveryFieldOfOneSatelliteIsEditedWithItsChecks) {
   EXPECT_EQ(s->Satellite().GetPredefinedVideoPid(0), 160);
   EXPECT_EQ(s->Satellite().GetPredefinedAudioPid(0), 80);
   EXPECT_EQ(s->Satellite().GetPredefinedPcrPid(0), 8191);
-}
-
-TEST_F(RecordPaneWindowTest, RenumberedSatelliteKeepsTheFilteredListsOnIt) {
-  using namespace satellite_rows;
-  view->SetChannelListSource(kSourceSatellite + 3);
-  view->SetTransponderListSatellite(3 + 1);
-  const int channelRows = view->Page(kTabChannels)->List()->model()->rowCount();
-  ASSERT_EQ(channelRows, 3);
-  Show(kTabSatellites, {3});
-  Type(kNumber, "10");
-  Save();
-  EXPECT_EQ(view->State().channelListSource, kSourceSatellite + 9);
-  EXPECT_EQ(view->State().transponderListSatellite, 10);
-  EXPECT_EQ(List(kTabSatellites)->SelectedRows(), std::vector<int>{9});
-  EXPECT_EQ(Text(kName), "Moving");
-  view->ShowTab(kTabChannels);
-  EXPECT_EQ(view->Page(kTabChannels)->List()->model()->rowCount(), channelRows);
-  view->ShowTab(kTabTransponders);
-  ASSERT_EQ(view->Transponders()->rowCount(), 2);
-  EXPECT_EQ(view->Transponders()->NodeAt(0)->GetSatellite()->GetName(), "Moving");
-
-  auto saved = SavedAndReloaded();
-  ASSERT_NE(saved, nullptr);
-  const SatelliteNode* s = saved->GetSatelliteNode(9);
-  EXPECT_EQ(s->GetName(), "Moving");
-  EXPECT_EQ(s->Lnb().GetSatelliteNumber(), 9);
-  EXPECT_EQ(s->GetTransponderCount(), 2);
-  EXPECT_EQ(s->CountChannels(kTv), 3);
-  EXPECT_EQ(s->CountChannels(kRadio), 1);
-  EXPECT_EQ(saved->GetSatelliteNode(3)->GetName(), "Spare");
-  EXPECT_EQ(saved->GetSatelliteNode(5)->GetName(), "Thor");
 }
 
 TEST_F(RecordPaneWindowTest, SeveralSatellitesShareTheDishRowsAndChoicesCloseGroups) {

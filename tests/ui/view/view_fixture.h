@@ -9,6 +9,7 @@
 
 #include "document/qt/vq_channel_editor_doc.h"
 #include "support/database_builder.h"
+#include "support/settings_files.h"
 #include "ui/app/config/editor_config.h"
 #include "ui/view/vq_channel_editor_view.h"
 
@@ -24,16 +25,6 @@ class SilentPrompter : public DocumentPrompter {
   Answer AskYesNoCancel(const QString&) override { return Answer::kNo; }
   QString AskSavePath(const QString&) override { return {}; }
 };
-
-/// Writes the image of `db` to `path`.
-inline bool WriteSettings(SettingsDatabase& db, const QString& path) {
-  std::vector<uint8_t> image;
-  if (!db.GetSettings(image)) return false;
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) &&
-         file.write(reinterpret_cast<const char*>(image.data()),
-                    static_cast<qint64>(image.size())) == static_cast<qint64>(image.size());
-}
 
 /// A PVR database: satellite 0 "Astra" with 40 TV and 3 radio channels on
 /// two transponders, satellite 1 "Empty" without channels, two members in
