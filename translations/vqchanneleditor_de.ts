@@ -2367,22 +2367,22 @@ Um das Programm zu verwenden, beenden Sie die PVR-Funktion oder die Menübedienu
 <context>
     <name>TransponderUpdateCommand</name>
     <message>
-        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="23"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="24"/>
         <source>Update Channels from Internet</source>
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="25"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="26"/>
         <source>Reading the scan tables ...</source>
         <translation>Die Suchlauftabellen werden gelesen ...</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="26"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="27"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="27"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="28"/>
         <source>
 
 Check the connection, or choose a folder of scan tables in Editor Configuration (Scan Tables).</source>
@@ -2391,12 +2391,12 @@ Check the connection, or choose a folder of scan tables in Editor Configuration 
 Prüfen Sie die Verbindung oder wählen Sie in der Editor-Konfiguration (Suchlauftabellen) einen Ordner mit Suchlauftabellen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="31"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="32"/>
         <source>No satellite is in use, so there are no transponders to update.</source>
         <translation>Kein Satellit ist in Gebrauch, daher gibt es keine Transponder zu aktualisieren.</translation>
     </message>
     <message>
-        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="34"/>
+        <location filename="../src/ui/app/commands/transponder_update_command.cpp" line="35"/>
         <source>Update channels from internet</source>
         <translation>Kanäle aus dem Internet aktualisieren</translation>
     </message>
@@ -2984,28 +2984,28 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>Bereit!</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="46"/>
+        <location filename="../src/ui/view/view_update.cpp" line="47"/>
         <source>Loading settings file...</source>
         <translation>Einstellungsdatei wird geladen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="70"/>
+        <location filename="../src/ui/view/view_update.cpp" line="77"/>
         <source>Settings file loaded in %1 sec!</source>
         <translation>Einstellungsdatei in %L1 s geladen!</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="165"/>
-        <location filename="../src/ui/view/view_update.cpp" line="194"/>
+        <location filename="../src/ui/view/view_update.cpp" line="172"/>
+        <location filename="../src/ui/view/view_update.cpp" line="201"/>
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="166"/>
+        <location filename="../src/ui/view/view_update.cpp" line="173"/>
         <source>Free</source>
         <translation>Frei</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_update.cpp" line="167"/>
+        <location filename="../src/ui/view/view_update.cpp" line="174"/>
         <source>Scrambled</source>
         <translation>Verschlüsselt</translation>
     </message>
@@ -3551,7 +3551,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
 <context>
     <name>vq::EditorApplication</name>
     <message>
-        <location filename="../src/ui/app/editor_application.cpp" line="91"/>
+        <location filename="../src/ui/app/editor_application.cpp" line="105"/>
         <source>Emulated receiver: %1</source>
         <translation>Nachgebildeter Receiver: %1</translation>
     </message>
@@ -3675,7 +3675,7 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
     </message>
     <message>
         <location filename="../src/ui/view/find_bar.cpp" line="32"/>
-        <location filename="../src/ui/view/find_bar.cpp" line="41"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="40"/>
         <source>Select all matches</source>
         <translation>Alle Treffer auswählen</translation>
     </message>
@@ -3700,12 +3700,12 @@ Möchten Sie sie schreibgeschützt öffnen?</translation>
         <translation>Name, Frequenz, Service-ID oder PID</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/find_bar.cpp" line="43"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="42"/>
         <source>Find result</source>
         <translation>Suchergebnis</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/find_bar.cpp" line="48"/>
+        <location filename="../src/ui/view/find_bar.cpp" line="47"/>
         <source>Find:</source>
         <translation>Suchen:</translation>
     </message>
@@ -4437,21 +4437,31 @@ Sollen daraus Favoritengruppen werden? Eine Gruppe kommt zur gleichnamigen Favor
         <source>not read: an update reads at most %1 KB</source>
         <translation>nicht gelesen: Eine Aktualisierung liest höchstens %1 KB</translation>
     </message>
+    <message>
+        <location filename="../src/interchange/qt/download_module.cpp" line="14"/>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <location filename="../src/interchange/qt/download_module.cpp" line="15"/>
+        <source>The network part of the program cannot be loaded (%1: %2).</source>
+        <translation>Der Netzwerkteil des Programms kann nicht geladen werden (%1: %2).</translation>
+    </message>
 </context>
 <context>
     <name>vq::ScanTableFetch</name>
     <message>
-        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="51"/>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="59"/>
         <source>The scan tables cannot be read: %1.</source>
         <translation>Die Scan-Tabellen können nicht gelesen werden: %1.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="52"/>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="60"/>
         <source>%1 The installed tables cannot be read either: %2.</source>
         <translation>%1 Die installierten Tabellen können ebenfalls nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="57"/>
+        <location filename="../src/interchange/qt/scan_table_fetch.cpp" line="65"/>
         <source>%1 The installed tables in %2 were used instead.</source>
         <translation>%1 Stattdessen wurden die installierten Tabellen in %2 verwendet.</translation>
     </message>
@@ -5134,32 +5144,32 @@ Trotzdem in den Receiver schreiben?</translation>
 <context>
     <name>vq::ViewClipboard</name>
     <message>
-        <location filename="../src/ui/view/view_clipboard.cpp" line="146"/>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="153"/>
         <source>Cut</source>
         <translation>Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_clipboard.cpp" line="155"/>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="162"/>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_clipboard.cpp" line="160"/>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="167"/>
         <source>Apply attributes</source>
         <translation>Attribute übernehmen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_clipboard.cpp" line="166"/>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="173"/>
         <source>Apply attributes and paste</source>
         <translation>Attribute übernehmen und einfügen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_clipboard.cpp" line="181"/>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="188"/>
         <source>Apply all settings</source>
         <translation>Alle Einstellungen übernehmen</translation>
     </message>
     <message>
-        <location filename="../src/ui/view/view_clipboard.cpp" line="181"/>
+        <location filename="../src/ui/view/view_clipboard.cpp" line="188"/>
         <source>Apply category settings</source>
         <translation>Einstellungen der Kategorie übernehmen</translation>
     </message>

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <memory>
 
+#include "interchange/qt/scan_table_download.h"
 #include "interchange/qt/scan_table_fetch.h"
 #include "interchange/scan_table_folder.h"
 
@@ -21,7 +22,7 @@ bool Download(const std::string& url, const std::vector<int16_t>& positions, Sca
   if (!QCoreApplication::instance()) application = std::make_unique<QCoreApplication>(argc, argv);
 
   ScanTableFetch fetch(QString::fromStdString(url), QString::fromUtf8(kInstalledScanTables),
-                       positions);
+                       positions, MakeLinkedDownload);
   QEventLoop loop;
   QObject::connect(&fetch, &ScanTableFetch::finished, &loop, &QEventLoop::quit);
   fetch.Start();

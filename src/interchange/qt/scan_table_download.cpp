@@ -28,7 +28,7 @@ QString TooLarge(qint64 maxBytes) {
 
 ScanTableDownload::ScanTableDownload(const QString& baseUrl, std::vector<int16_t> positions,
                                      QStringList knownNames, DownloadLimits limits, QObject* parent)
-    : QObject(parent),
+    : ScanTableDownloader(parent),
       base_(baseUrl.endsWith('/') ? baseUrl : baseUrl + '/'),
       positions_(std::move(positions)),
       knownNames_(std::move(knownNames)),
@@ -190,6 +190,13 @@ void ScanTableDownload::Finish(Outcome outcome) {
   outcome_ = outcome;
   emit progress(total_, total_, QString());
   emit finished();
+}
+
+std::unique_ptr<ScanTableDownloader> MakeLinkedDownload(const QString& baseUrl,
+                                                        const std::vector<int16_t>& positions,
+                                                        const QStringList& knownNames,
+                                                        const DownloadLimits& limits, QString&) {
+  return std::make_unique<ScanTableDownload>(baseUrl, positions, knownNames, limits);
 }
 
 }  // namespace vq

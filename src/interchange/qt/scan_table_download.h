@@ -2,30 +2,20 @@
 /// @file
 /// Downloading the scan tables of some orbital positions from the web.
 
-#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
-#include "interchange/scan_table_source.h"
+#include "interchange/qt/scan_table_downloader.h"
 
 class QNetworkAccessManager;
 class QNetworkReply;
 
 namespace vq {
-
-/// Bounds of every request of a download.
-struct DownloadLimits {
-  int idleMs = 20000;     ///< a request that receives nothing this long fails
-  int requestMs = 60000;  ///< a request that takes longer in all fails
-  int maxRedirects = 5;   ///< redirects followed per request (never from https to http)
-  qint64 maxBytes = static_cast<qint64>(kMaxScanTableBytes);       ///< larger answers fail
-  qsizetype maxTables = static_cast<qsizetype>(kMaxUpdateTables);  ///< tables fetched in all
-  qint64 maxTotalBytes = static_cast<qint64>(kMaxUpdateBytes);     ///< bytes of all tables
-};
 
 /// Fetches the listing at the base URL (the page a web server shows for
 /// the collection's folder) to learn the table names, adds the names of
@@ -35,31 +25,20 @@ struct DownloadLimits {
 /// lack of a connection ends the download as unreachable. Runs on the event
 /// loop of its thread and never blocks it; emits `progress` along the way
 /// and `finished` once.
-class ScanTableDownload : public QObject {
+class ScanTableDownload final : public ScanTableDownloader {
   Q_OBJECT
 
  public:
-  enum class Outcome { kRunning, kDone, kCancelled, kUnreachable };
-
   ScanTableDownload(const QString& baseUrl, std::vector<int16_t> positions, QStringList knownNames,
                     DownloadLimits limits = {}, QObject* parent = nullptr);
   ~ScanTableDownload() override;
   Q_DISABLE_COPY_MOVE(ScanTableDownload)
 
-  void Start();
-  /// Stops the running request; `finished` follows with kCancelled.
-  void Cancel();
-
-  Outcome GetOutcome() const { return outcome_; }
-  /// The tables fetched (with their errors); complete only after kDone.
-  const ScanTableSet& Tables() const { return tables_; }
-  /// Why the source could not be reached (kUnreachable).
-  const QString& Message() const { return message_; }
-
- signals:
-  /// `done` of `total` requests; `text` says which one runs now.
-  void progress(int done, int total, const QString& text);
-  void finished();
+  void Start() override;
+  void Cancel() override;
+  Outcome GetOutcome() const override { return outcome_; }
+  const ScanTableSet& Tables() const override { return tables_; }
+  const QString& Message() const override { return message_; }
 
  private:
   void Request(const QString& name);
@@ -93,5 +72,12 @@ class ScanTableDownload : public QObject {
   ScanTableSet tables_;
   QString message_;
 };
+
+/// Makes downloads in this program (the network module, vqtool and tests).
+std::unique_ptr<ScanTableDownloader> MakeLinkedDownload(const QString& baseUrl,
+                                                        const std::vector<int16_t>& positions,
+                                                        const QStringList& knownNames,
+                                                        const DownloadLimits& limits,
+                                                        QString& error);
 
 }  // namespace vq

@@ -8,13 +8,16 @@
 namespace vq {
 
 ScanTableFetch::ScanTableFetch(QString source, QString fallbackFolder,
-                               std::vector<int16_t> positions, DownloadLimits limits,
-                               QObject* parent)
+                               std::vector<int16_t> positions, DownloadMaker downloads,
+                               DownloadLimits limits, QObject* parent)
     : QObject(parent),
       source_(std::move(source)),
       fallback_(std::move(fallbackFolder)),
       positions_(std::move(positions)),
+      downloads_(std::move(downloads)),
       limits_(limits) {}
+
+ScanTableFetch::~ScanTableFetch() = default;
 
 void ScanTableFetch::Start() {
   if (!IsUrlSource(source_.toStdString())) {
@@ -26,10 +29,15 @@ void ScanTableFetch::Start() {
   std::string ignored;
   if (!fallback_.isEmpty() && ScanTableNamesIn(fallback_.toStdString(), names, ignored))
     for (const std::string& name : names) known.append(QString::fromStdString(name));
-  download_ = new ScanTableDownload(source_, positions_, known, limits_, this);
-  connect(download_, &ScanTableDownload::progress, this, &ScanTableFetch::progress);
-  connect(download_, &ScanTableDownload::finished, this, &ScanTableFetch::DownloadFinished,
-          Qt::QueuedConnection);
+  QString error;
+  if (downloads_) download_ = downloads_(source_, positions_, known, limits_, error);
+  if (!download_) {
+    QTimer::singleShot(0, this, [this, error] { Unreachable(error); });
+    return;
+  }
+  connect(download_.get(), &ScanTableDownloader::progress, this, &ScanTableFetch::progress);
+  connect(download_.get(), &ScanTableDownloader::finished, this,
+          &ScanTableFetch::DownloadFinished, Qt::QueuedConnection);
   download_->Start();
 }
 
@@ -62,23 +70,27 @@ void ScanTableFetch::ReadFolder(const QString& folder, const QString& unreachabl
 
 void ScanTableFetch::DownloadFinished() {
   switch (download_->GetOutcome()) {
-    case ScanTableDownload::Outcome::kDone:
+    case ScanTableDownloader::Outcome::kDone:
       tables_ = download_->Tables();
       Finish(cancelled_ ? Outcome::kCancelled : Outcome::kDone);
       return;
-    case ScanTableDownload::Outcome::kCancelled:
+    case ScanTableDownloader::Outcome::kCancelled:
       Finish(Outcome::kCancelled);
       return;
-    case ScanTableDownload::Outcome::kUnreachable:
-    case ScanTableDownload::Outcome::kRunning:
+    case ScanTableDownloader::Outcome::kUnreachable:
+    case ScanTableDownloader::Outcome::kRunning:
       break;
   }
+  Unreachable(download_->Message());
+}
+
+void ScanTableFetch::Unreachable(const QString& why) {
   if (fallback_.isEmpty()) {
-    message_ = download_->Message();
+    message_ = why;
     Finish(Outcome::kFailed);
     return;
   }
-  ReadFolder(fallback_, download_->Message());
+  ReadFolder(fallback_, why);
 }
 
 void ScanTableFetch::Finish(Outcome outcome) {

@@ -5,16 +5,17 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
-#include "interchange/qt/scan_table_download.h"
+#include "interchange/qt/scan_table_downloader.h"
 
 namespace vq {
 
 /// Gathers the tables of some orbital positions from `source`: a folder is
-/// read, a base URL is downloaded (ScanTableDownload). When the URL cannot
-/// be reached and `fallbackFolder` can be read, its tables are taken
-/// instead, with a note saying so. `finished` always comes from the event
+/// read, a base URL is downloaded (a download from `downloads`). When the
+/// URL cannot be reached, or no download can be made, and `fallbackFolder`
+/// can be read, its tables are taken instead, with a note saying so. `finished` always comes from the event
 /// loop, never from inside Start().
 class ScanTableFetch : public QObject {
   Q_OBJECT
@@ -23,7 +24,9 @@ class ScanTableFetch : public QObject {
   enum class Outcome { kRunning, kDone, kCancelled, kFailed };
 
   ScanTableFetch(QString source, QString fallbackFolder, std::vector<int16_t> positions,
-                 DownloadLimits limits = {}, QObject* parent = nullptr);
+                 DownloadMaker downloads, DownloadLimits limits = {}, QObject* parent = nullptr);
+  ~ScanTableFetch() override;
+  Q_DISABLE_COPY_MOVE(ScanTableFetch)
 
   void Start();
   /// Stops a download; `finished` follows with kCancelled and no tables.
@@ -42,13 +45,16 @@ class ScanTableFetch : public QObject {
   /// `unreachable` says why the URL source failed when the folder stands in for it.
   void ReadFolder(const QString& folder, const QString& unreachable);
   void DownloadFinished();
+  /// The URL source failed for `why`: the fallback folder or a failure.
+  void Unreachable(const QString& why);
   void Finish(Outcome outcome);
 
   QString source_;
   QString fallback_;
   std::vector<int16_t> positions_;
+  DownloadMaker downloads_;
   DownloadLimits limits_;
-  ScanTableDownload* download_ = nullptr;
+  std::unique_ptr<ScanTableDownloader> download_;
   bool cancelled_ = false;
   Outcome outcome_ = Outcome::kRunning;
   ScanTableSet tables_;

@@ -1,11 +1,14 @@
 #include "ui/app/editor_application.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QMessageBox>
+#include <utility>
 
 #include "common/qt/core_text.h"
 #include "document/qt/vq_channel_editor_doc.h"
 #include "document/trace_log.h"
+#include "interchange/qt/download_module.h"
 #include "link/usb/emulated_receiver.h"
 #include "link/usb/libusb_bus.h"
 #include "link/usb/qt/usb_receiver_link.h"
@@ -29,9 +32,18 @@ QString MessageNaming(const std::string& message, const QString& path) {
          QString::fromLatin1(message.substr(at + name.size()));
 }
 
+// The network module lies beside the program in the build tree and in its
+// own library folder once installed.
+QStringList ModuleDirectories() {
+  const QString program = QCoreApplication::applicationDirPath();
+  return {program, QDir(program).filePath(QStringLiteral(VQ_MODULE_DIR_FROM_PROGRAM))};
+}
+
 }  // namespace
 
-EditorApplication::EditorApplication() = default;
+EditorApplication::EditorApplication() : EditorApplication(ModuleDownloadMaker(ModuleDirectories())) {}
+
+EditorApplication::EditorApplication(DownloadMaker downloads) : downloads_(std::move(downloads)) {}
 
 EditorApplication::~EditorApplication() { Exit(); }
 
@@ -60,7 +72,7 @@ bool EditorApplication::Start(const QStringList& arguments) {
   presetDialogs_.SetParent(frame_.get());
   frame_->AttachPresetCommands(prompter_, presetDialogs_);
   updateDialogs_.SetParent(frame_.get());
-  frame_->AttachTransponderUpdate(updateDialogs_);
+  frame_->AttachTransponderUpdate(updateDialogs_, downloads_);
   compareDialogs_.SetParent(frame_.get());
   frame_->AttachCompareCommands(compareDialogs_);
   interchangeDialogs_.SetParent(frame_.get());

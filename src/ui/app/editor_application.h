@@ -32,7 +32,10 @@ class UsbReceiverLink;
 /// steps in their fixed order.
 class EditorApplication {
  public:
+  /// Downloads come from the network module installed with the program.
   EditorApplication();
+  /// Downloads come from `downloads`.
+  explicit EditorApplication(DownloadMaker downloads);
   ~EditorApplication();
   EditorApplication(const EditorApplication&) = delete;
   EditorApplication& operator=(const EditorApplication&) = delete;
@@ -63,6 +66,7 @@ class EditorApplication {
   /// receiver's settings file cannot be read.
   bool AttachReceiver(const QString& emulatedImage);
 
+  DownloadMaker downloads_;
   EditorConfig config_;
   RecentFiles recent_{9};
   MessagePrompter prompter_;

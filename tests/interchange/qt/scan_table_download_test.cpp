@@ -1,6 +1,7 @@
 // Downloading scan tables from a local HTTP server: listings, broken, slow,
 // oversized and redirected answers, an unreachable source with and without
-// the installed fallback, and Cancel.
+// the installed fallback, Cancel, and downloads through the network module
+// the editor loads.
 
 #include <gmock/gmock.h>
 
@@ -8,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "interchange/qt/download_module.h"
+#include "interchange/qt/scan_table_download.h"
 #include "interchange/qt/scan_table_fetch.h"
 #include "scan_table_texts.h"
 #include "scripted_http_server.h"
@@ -176,7 +179,8 @@ class ScanTableFetchTest : public ScanTableDownloadTest {
 };
 
 TEST_F(ScanTableFetchTest, OfflineTheInstalledTablesStandIn) {
-  ScanTableFetch fetch(RefusedUrl(), QString::fromStdString(folder_), {192}, Short());
+  ScanTableFetch fetch(RefusedUrl(), QString::fromStdString(folder_), {192}, MakeLinkedDownload,
+                       Short());
   Run(fetch);
   ASSERT_EQ(fetch.GetOutcome(), ScanTableFetch::Outcome::kDone);
   ASSERT_EQ(fetch.Tables().tables.size(), 1u);
@@ -188,7 +192,8 @@ TEST_F(ScanTableFetchTest, OfflineTheInstalledTablesStandIn) {
 }
 
 TEST_F(ScanTableFetchTest, OfflineWithoutInstalledTablesSaysSo) {
-  ScanTableFetch fetch(RefusedUrl(), QString::fromStdString(folder_ + "/missing"), {192}, Short());
+  ScanTableFetch fetch(RefusedUrl(), QString::fromStdString(folder_ + "/missing"), {192},
+                       MakeLinkedDownload, Short());
   Run(fetch);
   EXPECT_EQ(fetch.GetOutcome(), ScanTableFetch::Outcome::kFailed);
   EXPECT_THAT(fetch.Message().toStdString(), HasSubstr("cannot be reached"));
@@ -197,10 +202,42 @@ TEST_F(ScanTableFetchTest, OfflineWithoutInstalledTablesSaysSo) {
 }
 
 TEST_F(ScanTableFetchTest, AFolderSourceIsReadWithoutTheNetwork) {
-  ScanTableFetch fetch(QString::fromStdString(folder_), QString(), {192, -50}, Short());
+  ScanTableFetch fetch(QString::fromStdString(folder_), QString(), {192, -50}, MakeLinkedDownload,
+                       Short());
   Run(fetch);
   ASSERT_EQ(fetch.GetOutcome(), ScanTableFetch::Outcome::kDone);
   ASSERT_EQ(fetch.Tables().tables.size(), 1u);
+  EXPECT_EQ(server_.Requests("/dvb-s/"), 0);
+}
+
+// The editor's downloads run in its network module, built beside the tests.
+DownloadMaker ModuleDownloads() { return ModuleDownloadMaker({QStringLiteral(VQ_NETWORK_MODULE_DIR)}); }
+
+TEST_F(ScanTableFetchTest, TheNetworkModuleDownloadsAndReportsProgress) {
+  ScanTableFetch fetch(server_.Url("/dvb-s/"), QString(), {192}, ModuleDownloads(), Short());
+  QSignalSpy progress(&fetch, &ScanTableFetch::progress);
+  Run(fetch);
+  ASSERT_EQ(fetch.GetOutcome(), ScanTableFetch::Outcome::kDone);
+  ASSERT_EQ(fetch.Tables().tables.size(), 2u);
+  EXPECT_EQ(fetch.Tables().tables[0].name, "Astra-19.2E");
+  EXPECT_THAT(fetch.Tables().tables[0].text, HasSubstr("11494"));
+  EXPECT_GE(progress.count(), 3) << "listing, two tables";
+}
+
+TEST_F(ScanTableFetchTest, AMissingNetworkModuleIsReportedLikeAnUnreachableSource) {
+  const DownloadMaker missing = ModuleDownloadMaker({QString::fromStdString(folder_)});
+  ScanTableFetch fallback(server_.Url("/dvb-s/"), QString::fromStdString(folder_), {192},
+                          missing, Short());
+  Run(fallback);
+  ASSERT_EQ(fallback.GetOutcome(), ScanTableFetch::Outcome::kDone);
+  ASSERT_EQ(fallback.Tables().notes.size(), 1u);
+  EXPECT_THAT(fallback.Tables().notes[0], HasSubstr("network part of the program cannot be loaded"));
+  EXPECT_THAT(fallback.Tables().notes[0], HasSubstr("were used instead"));
+
+  ScanTableFetch alone(server_.Url("/dvb-s/"), QString(), {192}, missing, Short());
+  Run(alone);
+  EXPECT_EQ(alone.GetOutcome(), ScanTableFetch::Outcome::kFailed);
+  EXPECT_THAT(alone.Message().toStdString(), HasSubstr(DownloadModuleFileName().toStdString()));
   EXPECT_EQ(server_.Requests("/dvb-s/"), 0);
 }
 
@@ -208,7 +245,7 @@ TEST_F(ScanTableFetchTest, CancelDuringADownloadLeavesNoTables) {
   server_.Script("/dvb-s/Astra-1L-19.2E", Kind::kSilent);
   DownloadLimits patient = Short();
   patient.idleMs = patient.requestMs = kWaitMs;
-  ScanTableFetch fetch(server_.Url("/dvb-s/"), QString(), {192}, patient);
+  ScanTableFetch fetch(server_.Url("/dvb-s/"), QString(), {192}, ModuleDownloads(), patient);
   QSignalSpy finished(&fetch, &ScanTableFetch::finished);
   server_.onRequest = [&](const QByteArray& path) {
     if (path.endsWith("Astra-1L-19.2E")) fetch.Cancel();

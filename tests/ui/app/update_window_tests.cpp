@@ -15,6 +15,7 @@
 #include "../dialogs/modal_answer.h"
 #include "../view/view_fixture.h"
 #include "document/qt/vq_channel_editor_doc.h"
+#include "interchange/qt/download_module.h"
 #include "interchange/transponder_update_text.h"
 #include "invariant_checks.h"
 #include "scan_table_texts.h"
@@ -77,7 +78,7 @@ class UpdateWindow : public ::testing::Test {
 
     ASSERT_TRUE(app.Start({"vqchanneleditor", "--profile", dir.filePath("editor.ini"), file}));
     frame = app.Frame();
-    frame->AttachTransponderUpdate(dialogs);
+    frame->AttachTransponderUpdate(dialogs, Downloads());
     original = MakeDatabase(kModelPvr);
     std::vector<uint8_t> image;
     ASSERT_TRUE(Db().GetSettings(image));
@@ -99,9 +100,14 @@ class UpdateWindow : public ::testing::Test {
            !app.Document()->IsModified();
   }
 
+  // The editor's own downloads: through its network module.
+  static DownloadMaker Downloads() {
+    return ModuleDownloadMaker({QStringLiteral(VQ_NETWORK_MODULE_DIR)});
+  }
+
   QTemporaryDir dir;
   QString file;
-  EditorApplication app;
+  EditorApplication app{Downloads()};
   CMainFrame* frame = nullptr;
   ScriptedUpdateDialogs dialogs;
   std::unique_ptr<SettingsDatabase> original;
@@ -130,7 +136,7 @@ TEST_F(UpdateWindow, TheReviewDialogAppliesWhatIsTicked) {
   app.Config().ScanTableSource = dir.filePath("tables").toStdString();
   WindowTransponderUpdateDialogs real;
   real.SetParent(frame);
-  frame->AttachTransponderUpdate(real);
+  frame->AttachTransponderUpdate(real, Downloads());
   QString summary;
   AnswerModalOf<TransponderReviewDialog>([&summary](TransponderReviewDialog* dialog) {
     summary = dialog->SummaryText();

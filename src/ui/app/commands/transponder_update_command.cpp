@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <utility>
 
 #include "database/settings_database.h"
 #include "editing/commands/command_frame.h"
@@ -55,11 +56,13 @@ void WindowTransponderUpdateDialogs::Tell(const QString& text) {
 TransponderUpdateCommand::TransponderUpdateCommand(CVQChannelEditorView& view,
                                                    const EditorConfig& config,
                                                    TransponderUpdateDialogs& dialogs,
-                                                   QWidget* window, QObject* parent)
+                                                   DownloadMaker downloads, QWidget* window,
+                                                   QObject* parent)
     : QObject(parent),
       view_(view),
       config_(config),
       dialogs_(dialogs),
+      downloads_(std::move(downloads)),
       window_(window),
       fallback_(QString::fromUtf8(kInstalledScanTables)) {}
 
@@ -77,7 +80,7 @@ void TransponderUpdateCommand::Run() {
                              ? QString::fromUtf8(kPublicScanTables)
                              : QString::fromStdString(config_.ScanTableSource);
   view_.ShowStatus(Text(kReading));
-  fetch_ = std::make_unique<ScanTableFetch>(source, fallback_, positions, limits_);
+  fetch_ = std::make_unique<ScanTableFetch>(source, fallback_, positions, downloads_, limits_);
   progress_ = new QProgressDialog(Text(kReading), Text(kCancel), 0, 0, window_);
   // The label names tables from the source: data, never rich text.
   auto* label = new QLabel(progress_);

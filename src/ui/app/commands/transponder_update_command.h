@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "interchange/qt/scan_table_download.h"
+#include "interchange/qt/scan_table_downloader.h"
 #include "interchange/transponder_update.h"
 
 class QWidget;
@@ -57,8 +57,8 @@ class TransponderUpdateCommand : public QObject {
 
  public:
   TransponderUpdateCommand(CVQChannelEditorView& view, const EditorConfig& config,
-                           TransponderUpdateDialogs& dialogs, QWidget* window,
-                           QObject* parent = nullptr);
+                           TransponderUpdateDialogs& dialogs, DownloadMaker downloads,
+                           QWidget* window, QObject* parent = nullptr);
   ~TransponderUpdateCommand() override;
 
   void Run();
@@ -83,6 +83,7 @@ class TransponderUpdateCommand : public QObject {
   CVQChannelEditorView& view_;
   const EditorConfig& config_;
   TransponderUpdateDialogs& dialogs_;
+  DownloadMaker downloads_;
   QPointer<QWidget> window_;
   QString fallback_;
   DownloadLimits limits_;

@@ -1,6 +1,7 @@
 // The frame's Special Actions > "Update channels from internet".
 
 #include <QAction>
+#include <utility>
 
 #include "database/settings_database.h"
 #include "document/qt/vq_channel_editor_doc.h"
@@ -9,9 +10,11 @@
 
 namespace vq {
 
-void CMainFrame::AttachTransponderUpdate(TransponderUpdateDialogs& dialogs) {
+void CMainFrame::AttachTransponderUpdate(TransponderUpdateDialogs& dialogs,
+                                         DownloadMaker downloads) {
   delete updateCommand_;
-  updateCommand_ = new TransponderUpdateCommand(*view_, config_, dialogs, this, this);
+  updateCommand_ =
+      new TransponderUpdateCommand(*view_, config_, dialogs, std::move(downloads), this, this);
   QAction* action = actions_.updateFromInternet;
   const auto enable = [this, action] {
     action->setEnabled(document_.Database().GetModel() != kModelNone);

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "interchange/qt/scan_table_downloader.h"
 #include "ui/app/frame/frame_actions.h"
 #include "ui/app/config/profile_placement.h"
 
@@ -85,9 +86,9 @@ class CMainFrame : public QMainWindow {
   void AttachPresetCommands(DocumentPrompter& prompter, PresetDialogs& dialogs);
 
   /// Wires "Update channels from internet" to `dialogs` for the review and
-  /// messages (they must outlive the frame); the command is enabled while a
-  /// document holds a receiver model.
-  void AttachTransponderUpdate(TransponderUpdateDialogs& dialogs);
+  /// messages (they must outlive the frame) and to `downloads` for a URL
+  /// source; the command is enabled while a document holds a receiver model.
+  void AttachTransponderUpdate(TransponderUpdateDialogs& dialogs, DownloadMaker downloads);
   TransponderUpdateCommand* UpdateCommand() const { return updateCommand_; }
 
   /// Adds File > "Compare with file..." wired to `dialogs` (which must
