@@ -3,9 +3,11 @@
 # 8192-row table reading the same file (bare_window): both are started
 # alternately RUNS times (default 9) on one X display, each timed from the
 # start of the process until its window is mapped (polling xdotool search
-# every few milliseconds; its --sync waits half a second between looks),
-# with its peak memory (VmHWM) at that moment. Prints the medians and the
-# ratios. Without a display it runs itself under xvfb-run.
+# every few milliseconds; its --sync waits half a second between looks).
+# Its peak memory (VmHWM) is read half a second later, so it includes the
+# first paint and whatever the program defers to its first idle moments.
+# Prints the medians and the ratios. Without a display it runs itself
+# under xvfb-run.
 #
 #   bench/ui/startup_ratio.sh BUILD_DIR FILE.bin [RUNS]
 set -euo pipefail
@@ -44,6 +46,7 @@ time_start() {
     sleep 0.002
   done
   end=$(date +%s%N)
+  sleep 0.5
   peak=$(sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$pid/status")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
