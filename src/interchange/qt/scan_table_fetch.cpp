@@ -36,8 +36,8 @@ void ScanTableFetch::Start() {
     return;
   }
   connect(download_.get(), &ScanTableDownloader::progress, this, &ScanTableFetch::progress);
-  connect(download_.get(), &ScanTableDownloader::finished, this,
-          &ScanTableFetch::DownloadFinished, Qt::QueuedConnection);
+  connect(download_.get(), &ScanTableDownloader::finished, this, &ScanTableFetch::DownloadFinished,
+          Qt::QueuedConnection);
   download_->Start();
 }
 

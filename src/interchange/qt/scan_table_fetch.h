@@ -15,8 +15,8 @@ namespace vq {
 /// Gathers the tables of some orbital positions from `source`: a folder is
 /// read, a base URL is downloaded (a download from `downloads`). When the
 /// URL cannot be reached, or no download can be made, and `fallbackFolder`
-/// can be read, its tables are taken instead, with a note saying so. `finished` always comes from the event
-/// loop, never from inside Start().
+/// can be read, its tables are taken instead, with a note saying so.
+/// `finished` always comes from the event loop, never from inside Start().
 class ScanTableFetch : public QObject {
   Q_OBJECT
 

@@ -41,7 +41,8 @@ QStringList ModuleDirectories() {
 
 }  // namespace
 
-EditorApplication::EditorApplication() : EditorApplication(ModuleDownloadMaker(ModuleDirectories())) {}
+EditorApplication::EditorApplication()
+    : EditorApplication(ModuleDownloadMaker(ModuleDirectories())) {}
 
 EditorApplication::EditorApplication(DownloadMaker downloads) : downloads_(std::move(downloads)) {}
 

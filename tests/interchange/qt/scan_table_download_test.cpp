@@ -211,7 +211,9 @@ TEST_F(ScanTableFetchTest, AFolderSourceIsReadWithoutTheNetwork) {
 }
 
 // The editor's downloads run in its network module, built beside the tests.
-DownloadMaker ModuleDownloads() { return ModuleDownloadMaker({QStringLiteral(VQ_NETWORK_MODULE_DIR)}); }
+DownloadMaker ModuleDownloads() {
+  return ModuleDownloadMaker({QStringLiteral(VQ_NETWORK_MODULE_DIR)});
+}
 
 TEST_F(ScanTableFetchTest, TheNetworkModuleDownloadsAndReportsProgress) {
   ScanTableFetch fetch(server_.Url("/dvb-s/"), QString(), {192}, ModuleDownloads(), Short());
@@ -226,12 +228,13 @@ TEST_F(ScanTableFetchTest, TheNetworkModuleDownloadsAndReportsProgress) {
 
 TEST_F(ScanTableFetchTest, AMissingNetworkModuleIsReportedLikeAnUnreachableSource) {
   const DownloadMaker missing = ModuleDownloadMaker({QString::fromStdString(folder_)});
-  ScanTableFetch fallback(server_.Url("/dvb-s/"), QString::fromStdString(folder_), {192},
-                          missing, Short());
+  ScanTableFetch fallback(server_.Url("/dvb-s/"), QString::fromStdString(folder_), {192}, missing,
+                          Short());
   Run(fallback);
   ASSERT_EQ(fallback.GetOutcome(), ScanTableFetch::Outcome::kDone);
   ASSERT_EQ(fallback.Tables().notes.size(), 1u);
-  EXPECT_THAT(fallback.Tables().notes[0], HasSubstr("network part of the program cannot be loaded"));
+  EXPECT_THAT(fallback.Tables().notes[0],
+              HasSubstr("network part of the program cannot be loaded"));
   EXPECT_THAT(fallback.Tables().notes[0], HasSubstr("were used instead"));
 
   ScanTableFetch alone(server_.Url("/dvb-s/"), QString(), {192}, missing, Short());
