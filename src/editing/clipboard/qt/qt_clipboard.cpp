@@ -31,9 +31,10 @@ bool QtClipboard::Put(std::string_view format, std::span<const uint8_t> bytes) {
 std::string QtClipboard::FirstFormat() const {
   const QMimeData* data = clipboard_->mimeData();
   if (!data) return {};
-  // Asking for one type at a time stays cheap, while listing every format
-  // of another program's clip makes Qt load all its image plug-ins. The
-  // listed order only decides between two or more of the editor's formats.
+  // Listing every format of another program's clip makes Qt load all its
+  // image plug-ins, while most platforms answer for one type directly (X11
+  // lists them either way). The listed order only decides between two or
+  // more of the editor's formats.
   std::string_view only;
   int present = 0;
   for (const std::string_view format : kClipFormats)
