@@ -64,7 +64,8 @@ QImage WithRim(const QImage& icon, int radius) {
   }
   QPainter painter(&rim);
   painter.drawImage(QPointF(0, 0), icon);
-  return rim;
+  painter.end();
+  return rim.copy();  // without the paint engine (see pixmap())
 }
 
 class PaintedIconEngine : public QIconEngine {
@@ -101,15 +102,13 @@ class PaintedIconEngine : public QIconEngine {
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
     // Buttons and menus ask again at every repaint; each size, mode and
-    // scheme is drawn once.
+    // scheme is drawn once. Large sizes (the window icon handed to the
+    // window system, the About box) are asked for once and not kept.
+    if (size.width() > kLargestKept || size.height() > kLargestKept)
+      return Drawn(size, mode, state);
     QPixmap& pixmap = pixmaps_[{size.width(), size.height(), static_cast<int>(mode),
                                 static_cast<int>(state), DarkScheme()}];
-    if (pixmap.isNull()) {
-      pixmap = QPixmap(size);
-      pixmap.fill(Qt::transparent);
-      QPainter painter(&pixmap);
-      paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-    }
+    if (pixmap.isNull()) pixmap = Drawn(size, mode, state);
     return pixmap;
   }
 
@@ -123,6 +122,19 @@ class PaintedIconEngine : public QIconEngine {
   QIconEngine* clone() const override { return new PaintedIconEngine(paint_); }
 
  private:
+  static constexpr int kLargestKept = 48;
+
+  QPixmap Drawn(const QSize& size, QIcon::Mode mode, QIcon::State state) {
+    QPixmap drawn(size);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    painter.end();
+    // A picture keeps the paint engine that drew it, with its buffers, for
+    // as long as it lives; the copy has none.
+    return drawn.copy();
+  }
+
   /// The icon `pixels` wide with its rim (see WithRim).
   QImage Framed(int pixels, QIcon::Mode mode) const {
     QImage icon(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
