@@ -195,7 +195,8 @@ void ScanTableDownload::Finish(Outcome outcome) {
 std::unique_ptr<ScanTableDownloader> MakeLinkedDownload(const QString& baseUrl,
                                                         const std::vector<int16_t>& positions,
                                                         const QStringList& knownNames,
-                                                        const DownloadLimits& limits, QString&) {
+                                                        const DownloadLimits& limits,
+                                                        QString& /*error*/) {
   return std::make_unique<ScanTableDownload>(baseUrl, positions, knownNames, limits);
 }
 
