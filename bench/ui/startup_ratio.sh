@@ -4,9 +4,11 @@
 # alternately RUNS times (default 9) on one X display, each timed from the
 # start of the process until its window is mapped (polling xdotool search
 # every few milliseconds; its --sync waits half a second between looks).
-# Its peak memory (VmHWM) is read half a second later, so it includes the
-# first paint and whatever the program defers to its first idle moments.
-# Prints the medians and the ratios. Without a display it runs itself
+# The CPU time its main thread has used by then is read with it (less
+# noisy than the wall clock on a busy machine). Its peak memory (VmHWM) is
+# read half a second later, so it includes the first paint and whatever the
+# program defers to its first idle moments. Prints the medians and the
+# ratios. Without a display it runs itself
 # under xvfb-run.
 #
 #   bench/ui/startup_ratio.sh BUILD_DIR FILE.bin [RUNS]
@@ -31,7 +33,7 @@ done
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# Prints "MILLISECONDS KILOBYTES" for one start of the command.
+# Prints "MILLISECONDS KILOBYTES CPU_MILLISECONDS" for one start of the command.
 time_start() {
   local start end pid peak
   start=$(date +%s%N)
@@ -46,11 +48,12 @@ time_start() {
     sleep 0.002
   done
   end=$(date +%s%N)
+  cpu=$(awk '{printf "%d", $1 / 1000000}' "/proc/$pid/schedstat")
   sleep 0.5
   peak=$(sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$pid/status")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
-  echo "$(((end - start) / 1000000)) $peak"
+  echo "$(((end - start) / 1000000)) $peak $cpu"
 }
 
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
@@ -69,3 +72,6 @@ echo "editor:      $editor_ms ms, $editor_kb kB peak (medians of $runs)"
 echo "bare window: $bare_ms ms, $bare_kb kB peak"
 awk -v e="$editor_ms" -v b="$bare_ms" -v ek="$editor_kb" -v bk="$bare_kb" \
   'BEGIN {printf "ratio %.2f, %+.1f MB\n", e / b, (ek - bk) / 1024}'
+editor_cpu=$(cut -d' ' -f3 "$scratch/editor" | median)
+bare_cpu=$(cut -d' ' -f3 "$scratch/bare" | median)
+echo "main-thread CPU: editor $editor_cpu ms, bare window $bare_cpu ms"
