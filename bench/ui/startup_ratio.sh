@@ -8,8 +8,7 @@
 # noisy than the wall clock on a busy machine). Its peak memory (VmHWM) is
 # read half a second later, so it includes the first paint and whatever the
 # program defers to its first idle moments. Prints the medians and the
-# ratios. Without a display it runs itself
-# under xvfb-run.
+# ratios. Without a display it runs itself under xvfb-run.
 #
 #   bench/ui/startup_ratio.sh BUILD_DIR FILE.bin [RUNS]
 set -euo pipefail

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <memory>
+#include <utility>
 
 #include "interchange/qt/download_module_entry.h"
 
