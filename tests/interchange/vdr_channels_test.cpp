@@ -195,12 +195,9 @@ TEST(VdrWriterTest, NamesWithSeparatorsAndLineEndsReadBackWhole) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
   const ChannelListRead read = ReadVdrChannels(text);
   ASSERT_TRUE(read.recognised);
-  ASSERT_EQ(read.list.channels.size(), 5u);
-  EXPECT_EQ(read.list.channels[0].name, "News, Weather");
-  EXPECT_EQ(read.list.channels[1].name, "Time: Now");
-  EXPECT_EQ(read.list.channels[2].name, "A B");
-  EXPECT_EQ(read.list.channels[3].name, "Ends,");
-  EXPECT_EQ(read.list.channels[4].name, "Caf\xE9");
+  std::vector<std::string> names;
+  for (const ListedChannel& c : read.list.channels) names.push_back(c.name);
+  EXPECT_THAT(names, ElementsAre("News, Weather", "Time: Now", "A B", "Ends,", "Caf\xE9"));
   EXPECT_EQ(read.list.transponders[0].name, "Prov:ider;x");
   EXPECT_EQ(read.list.transponders[0].polarization, 0);
   EXPECT_EQ(read.list.satellites[0].position, -50);

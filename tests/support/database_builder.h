@@ -16,6 +16,16 @@ inline std::unique_ptr<SettingsDatabase> MakeDatabase(int32_t model) {
   return db;
 }
 
+// Saves `db` to an image and loads it into a fresh database of the same
+// model; null when saving or loading fails.
+inline std::unique_ptr<SettingsDatabase> Reloaded(SettingsDatabase& db) {
+  std::vector<uint8_t> image;
+  if (!db.GetSettings(image)) return nullptr;
+  auto loaded = MakeDatabase(db.GetModel());
+  if (!loaded->LoadImage(image)) return nullptr;
+  return loaded;
+}
+
 // Adds `count` transponders to satellite `satellite` and returns them.
 inline std::vector<TransponderNode*> AddTransponders(SettingsDatabase& db, int satellite,
                                                      int count) {

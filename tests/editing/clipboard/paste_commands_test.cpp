@@ -87,10 +87,8 @@ TEST_F(PasteTest, ANameThatMarksAFreeSlotKeepsPastedAndAppliedChannelsInUse) {
   ApplyAttributes(target.view, clipboard);
   for (const ChannelNode* c : existing) EXPECT_EQ(c->Record().GetName(), "?\xFF\xFF\xFF");
   ExpectIntact();
-  std::vector<uint8_t> image;
-  ASSERT_TRUE(target.db->GetSettings(image));
-  auto reloaded = MakeDatabase(kModelFtaCi);
-  ASSERT_TRUE(reloaded->LoadImage(image));
+  auto reloaded = Reloaded(*target.db);
+  ASSERT_NE(reloaded, nullptr);
   EXPECT_EQ(reloaded->CountChannels(kAllTypes), 3);
   EXPECT_EQ(InvariantProblems(*reloaded), std::vector<std::string>{});
 }

@@ -37,10 +37,8 @@ TEST(SendToTest, TranspondersJoinTheEndOfTheTargetAndBothSatellitesStayDense) {
   EXPECT_EQ(InvariantProblems(*db), std::vector<std::string>{});
 
   // A reload finds the same structure.
-  std::vector<uint8_t> image;
-  ASSERT_TRUE(db->GetSettings(image));
-  auto reloaded = MakeDatabase(kModelPvr);
-  ASSERT_TRUE(reloaded->LoadImage(image));
+  auto reloaded = Reloaded(*db);
+  ASSERT_NE(reloaded, nullptr);
   EXPECT_EQ(reloaded->GetSatelliteNode(7)->GetTransponderCount(), 2);
   EXPECT_EQ(reloaded->GetSatelliteNode(7)->CountChannels(kAllTypes), 8);
   EXPECT_EQ(reloaded->GetSatelliteNode(2)->CountChannels(kAllTypes), 4);

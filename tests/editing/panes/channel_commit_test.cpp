@@ -72,12 +72,9 @@ TEST_F(ChannelCommitTest, TypedNameRoundTripsByteForByteThroughAnImage) {
   const std::string typed = "\x01\x80\xa0Z\xe4\xf6\xfc\xdf\xff";
   EditChannels({tv[2]}).SetName(typed);
   ASSERT_TRUE(view->Save());
-  std::vector<uint8_t> image;
-  ASSERT_TRUE(db->GetSettings(image));
-  SettingsDatabase loaded(FixedClock);
-  loaded.ResetToDefaults(kModelPvr, false);
-  ASSERT_TRUE(loaded.LoadImage(image));
-  EXPECT_EQ(loaded.FindChannelNode(tv[2]->GetTableIndex())->Record().GetName(), typed);
+  auto loaded = Reloaded(*db);
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(loaded->FindChannelNode(tv[2]->GetTableIndex())->Record().GetName(), typed);
 }
 
 TEST_F(ChannelCommitTest, AskingFollowsPostEditAction) {

@@ -153,13 +153,10 @@ TEST_F(SatellitePaneCommitTest, NameReachesTheLnbRecordByteForByte) {
   const std::string stored = typed.substr(0, 14);
   EXPECT_EQ(Sat(2)->GetName(), stored);
   EXPECT_EQ(Sat(2)->Lnb().GetName(), stored);
-  std::vector<uint8_t> image;
-  ASSERT_TRUE(db->GetSettings(image));
-  SettingsDatabase loaded(FixedClock);
-  loaded.ResetToDefaults(kModelPvr, false);
-  ASSERT_TRUE(loaded.LoadImage(image));
-  EXPECT_EQ(loaded.GetSatelliteNode(2)->GetName(), stored);
-  EXPECT_EQ(loaded.GetSatelliteNode(2)->Lnb().GetName(), stored);
+  auto loaded = Reloaded(*db);
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(loaded->GetSatelliteNode(2)->GetName(), stored);
+  EXPECT_EQ(loaded->GetSatelliteNode(2)->Lnb().GetName(), stored);
 }
 
 TEST_F(SatellitePaneCommitTest, RenumberingMovesTheSatelliteAndTheFiltersFollow) {
@@ -194,14 +191,11 @@ TEST_F(SatellitePaneCommitTest, RenumberingMovesTheSatelliteAndTheFiltersFollow)
             (std::vector<std::string>{texts::kSavingSatellites, texts::kSavedSatellites}));
   EXPECT_EQ(InvariantProblems(*db), std::vector<std::string>{});
 
-  std::vector<uint8_t> image;
-  ASSERT_TRUE(db->GetSettings(image));
-  SettingsDatabase loaded(FixedClock);
-  loaded.ResetToDefaults(kModelPvr, false);
-  ASSERT_TRUE(loaded.LoadImage(image));
+  auto loaded = Reloaded(*db);
+  ASSERT_NE(loaded, nullptr);
   for (int n = 0; n < db->GetSatelliteCount(); ++n) {
     const SatelliteNode* before = db->GetSatelliteNode(n);
-    const SatelliteNode* after = loaded.GetSatelliteNode(n);
+    const SatelliteNode* after = loaded->GetSatelliteNode(n);
     ASSERT_EQ(after->GetName(), before->GetName()) << n;
     EXPECT_EQ(std::memcmp(after->Lnb().Bytes(), before->Lnb().Bytes(), LnbRecord::kSize), 0) << n;
     ASSERT_EQ(after->GetTransponderCount(), before->GetTransponderCount()) << n;
@@ -209,8 +203,8 @@ TEST_F(SatellitePaneCommitTest, RenumberingMovesTheSatelliteAndTheFiltersFollow)
       EXPECT_EQ(after->GetTransponder(t)->GetChannelCount(),
                 before->GetTransponder(t)->GetChannelCount());
   }
-  EXPECT_EQ(loaded.GetSatelliteNode(9)->GetTransponderCount(), 2);
-  EXPECT_EQ(loaded.GetSatelliteNode(4)->CountChannels(kRadio), 2);
+  EXPECT_EQ(loaded->GetSatelliteNode(9)->GetTransponderCount(), 2);
+  EXPECT_EQ(loaded->GetSatelliteNode(4)->CountChannels(kRadio), 2);
 }
 
 TEST_F(SatellitePaneCommitTest, LeavingTheRecordKeepsTheRowsTheUserChose) {

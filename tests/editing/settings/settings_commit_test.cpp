@@ -148,19 +148,16 @@ TEST_F(SettingsCommitTest, NetworkEditedThenSwitchedOffSavesACleanShortRecord) {
   draft.MarkModified();
   ASSERT_TRUE(Commit(draft));
   db->SetExtendedConfig(0);
-  std::vector<uint8_t> image;
-  ASSERT_TRUE(db->GetSettings(image));
-  SettingsDatabase loaded(FixedClock);
-  loaded.ResetToDefaults(kModelFtaCi, false);
-  ASSERT_TRUE(loaded.LoadImage(image));
-  EXPECT_EQ(loaded.GetExtendedConfig(), 0u) << "still the short form, not an erased network";
-  EXPECT_EQ(std::memcmp(loaded.GetConfigBytes(), db->GetConfigBytes(), 727), 0);
+  auto loaded = Reloaded(*db);
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(loaded->GetExtendedConfig(), 0u) << "still the short form, not an erased network";
+  EXPECT_EQ(std::memcmp(loaded->GetConfigBytes(), db->GetConfigBytes(), 727), 0);
 
   db->SetExtendedConfig(1);
-  ASSERT_TRUE(db->GetSettings(image));
-  ASSERT_TRUE(loaded.LoadImage(image));
-  EXPECT_EQ(loaded.GetExtendedConfig(), 1u);
-  EXPECT_EQ(ReceiverConfig(const_cast<uint8_t*>(loaded.GetConfigBytes())).GetLocalIpText(),
+  loaded = Reloaded(*db);
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(loaded->GetExtendedConfig(), 1u);
+  EXPECT_EQ(ReceiverConfig(const_cast<uint8_t*>(loaded->GetConfigBytes())).GetLocalIpText(),
             "192.168.001.010");
 }
 

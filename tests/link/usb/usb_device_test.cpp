@@ -20,6 +20,14 @@ std::deque<uint8_t> Response(uint8_t sequence) {
   return std::deque<uint8_t>(frame.begin(), frame.end());
 }
 
+// A receiver on the bus, attached.
+class AttachedUsbDevice : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(device.Attach()); }
+  FakeBus bus;
+  UsbDevice device{bus};
+};
+
 TEST(UsbDeviceTest, AttachNeedsAReceiverAndHappensOnce) {
   FakeBus bus;
   bus.present = false;
@@ -46,10 +54,7 @@ TEST(UsbDeviceTest, AttachNeedsAReceiverAndHappensOnce) {
   EXPECT_TRUE(bus.Last().closed);
 }
 
-TEST(UsbDeviceTest, ReadsAndWritesGoIn64BytePieces) {
-  FakeBus bus;
-  UsbDevice device(bus);
-  ASSERT_TRUE(device.Attach());
+TEST_F(AttachedUsbDevice, ReadsAndWritesGoIn64BytePieces) {
   FakeReceiver& receiver = bus.Last();
   receiver.pending.assign(128, 0x5A);
   uint8_t buffer[128] = {};
@@ -63,10 +68,7 @@ TEST(UsbDeviceTest, ReadsAndWritesGoIn64BytePieces) {
   EXPECT_EQ(count, 128u);
 }
 
-TEST(UsbDeviceTest, SilenceFailsAfterTheWholeTimeOutAndShortWritesReportTheCount) {
-  FakeBus bus;
-  UsbDevice device(bus);
-  ASSERT_TRUE(device.Attach());
+TEST_F(AttachedUsbDevice, SilenceFailsAfterTheWholeTimeOutAndShortWritesReportTheCount) {
   FakeReceiver& receiver = bus.Last();
   receiver.pending.assign(64, 1);  // half a frame, then nothing
   uint8_t buffer[128];
@@ -80,10 +82,7 @@ TEST(UsbDeviceTest, SilenceFailsAfterTheWholeTimeOutAndShortWritesReportTheCount
   EXPECT_EQ(count, 64u);
 }
 
-TEST(UsbDeviceTest, DetachOrStopEndsAWaitUnderWay) {
-  FakeBus bus;
-  UsbDevice device(bus);
-  ASSERT_TRUE(device.Attach());
+TEST_F(AttachedUsbDevice, DetachOrStopEndsAWaitUnderWay) {
   FakeReceiver& receiver = bus.Last();
   uint8_t buffer[64];
   size_t count = 0;
@@ -98,10 +97,7 @@ TEST(UsbDeviceTest, DetachOrStopEndsAWaitUnderWay) {
   EXPECT_EQ(receiver.waited, UsbPipes::kWaitSlice);
 }
 
-TEST(UsbDeviceTest, DrainThrowsAwayStaleResponses) {
-  FakeBus bus;
-  UsbDevice device(bus);
-  ASSERT_TRUE(device.Attach());
+TEST_F(AttachedUsbDevice, DrainThrowsAwayStaleResponses) {
   bus.Last().pending.assign(300, 7);
   device.CancelEP2IO(Milliseconds(1));
   EXPECT_TRUE(bus.Last().pending.empty());
@@ -109,10 +105,7 @@ TEST(UsbDeviceTest, DrainThrowsAwayStaleResponses) {
 
 // The receiver goes and comes back between the command frame and its
 // response; the new connection already has a matching response queued.
-TEST(UsbDeviceTest, AnExchangeNeverCarriesOnOverANewAttachment) {
-  FakeBus bus;
-  UsbDevice device(bus);
-  ASSERT_TRUE(device.Attach());
+TEST_F(AttachedUsbDevice, AnExchangeNeverCarriesOnOverANewAttachment) {
   FakeReceiver& first = bus.Last();
   first.onWrite = [&](Milliseconds) {
     if (first.writes.size() < 2) return;  // the whole frame went out

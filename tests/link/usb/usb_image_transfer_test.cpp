@@ -100,11 +100,7 @@ TEST_F(ImageTransferTest, DownloadNeedsTheExistingFile) {
 TEST_F(ImageTransferTest, UploadSendsTheFileAndTheReceiverRestarts) {
   test::HotplugLog hotplug(receiver);
   const std::vector<uint8_t> other = test::MakeImage(0);
-  {
-    std::ofstream out(file.Path(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(other.data()),
-              static_cast<std::streamsize>(other.size()));
-  }
+  test::WriteFileBytes(file.Path(), other);
   ASSERT_EQ(channel.CommandWriteFile(other.size(), kShort), kUsbOk);
   ASSERT_EQ(
       TransferEnd::kMoved,
@@ -117,11 +113,7 @@ TEST_F(ImageTransferTest, UploadSendsTheFileAndTheReceiverRestarts) {
 }
 
 TEST_F(ImageTransferTest, AnUploadNotAcceptedWithinTheWriteWaitFails) {
-  {
-    std::ofstream out(file.Path(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(image.data()),
-              static_cast<std::streamsize>(image.size()));
-  }
+  test::WriteFileBytes(file.Path(), image);
   receiver.SetFaults(test::Faults([](EmulatedFaults& f) { f.stallAt = 200000; }));
   ASSERT_EQ(channel.CommandWriteFile(image.size(), kShort), kUsbOk);
   EXPECT_EQ(UploadImage(device, file.Path(), 827392, stop, Record(), kShortWriteWait),
@@ -150,11 +142,7 @@ TEST(UploadWriteWaitTest, AChunkIsGivenUpOnlyOnceTheWholeWriteWaitHasPassed) {
 }
 
 TEST_F(ImageTransferTest, AFileShorterThanAnnouncedFailsInsteadOfLeavingTheReceiverWaiting) {
-  {
-    std::ofstream out(file.Path(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(image.data()),
-              static_cast<std::streamsize>(image.size()));
-  }
+  test::WriteFileBytes(file.Path(), image);
   ASSERT_EQ(channel.CommandWriteFile(image.size() + 64, kShort), kUsbOk);
   EXPECT_EQ(UploadImage(device, file.Path(), 827392 + 64, stop, Record(), kFast),
             TransferEnd::kFailed);

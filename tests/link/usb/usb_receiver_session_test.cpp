@@ -79,8 +79,7 @@ TEST(ReceiverUploadTest, ACommandAfterACancelledUploadIsAnswered) {
   ASSERT_TRUE(device.Attach());
   test::ScratchFile file;
   const std::vector<uint8_t> sent = test::MakeImage(0);
-  std::ofstream(file.Path(), std::ios::binary)
-      .write(reinterpret_cast<const char*>(sent.data()), std::streamsize(sent.size()));
+  test::WriteFileBytes(file.Path(), sent);
   const UsbSessionTiming timing{Milliseconds(200), kIdle};
 
   std::atomic<bool> stop{false};

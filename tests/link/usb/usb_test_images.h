@@ -32,6 +32,11 @@ inline std::vector<uint8_t> ReadFileBytes(const std::string& path) {
                               std::istreambuf_iterator<char>());
 }
 
+inline void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
 // Fault switches set by `edit` on a healthy receiver's.
 template <class Edit>
 usb::EmulatedFaults Faults(Edit edit) {

@@ -19,21 +19,16 @@ int RunVqtool(const std::vector<std::string>& args, std::string* errText = nullp
   return rc;
 }
 
-void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
 TEST(UsbToolTest, DownloadAndUploadThroughTheEmulatedReceiver) {
   test::ScratchFile receiver, out, in;
   const std::vector<uint8_t> held = test::MakeImage(1);
-  Write(receiver.Path(), held);
+  test::WriteFileBytes(receiver.Path(), held);
   std::string err;
   ASSERT_EQ(RunVqtool({"usb-download", "--emulate", receiver.Path(), out.Path()}, &err), 0) << err;
   EXPECT_EQ(test::ReadFileBytes(out.Path()), held);
   EXPECT_NE(err.find("Loading ... (100%)"), std::string::npos);
 
-  Write(in.Path(), test::MakeImage(0));
+  test::WriteFileBytes(in.Path(), test::MakeImage(0));
   ASSERT_EQ(RunVqtool({"usb-upload", "--emulate", receiver.Path(), in.Path()}, &err), 0) << err;
   EXPECT_EQ(test::ReadFileBytes(receiver.Path()).size(), 827392u);
   EXPECT_NE(err.find("Saving ... (100%)"), std::string::npos);
@@ -80,7 +75,7 @@ TEST(UsbToolTest, FailuresExitNonZero) {
   test::ScratchFile receiver, out;
   std::vector<uint8_t> broken = test::MakeImage(1);
   std::fill(broken.begin(), broken.begin() + 300000, 0);
-  Write(receiver.Path(), broken);
+  test::WriteFileBytes(receiver.Path(), broken);
   std::string err;
   EXPECT_EQ(RunVqtool({"usb-download", "--emulate", receiver.Path(), out.Path()}, &err), 1);
   EXPECT_NE(err.find("Open failed!\nFile corrupted!"), std::string::npos);
