@@ -65,10 +65,9 @@ FavoritesPanel::FavoritesPanel(QWidget* parent)
   layout->addLayout(buttons);
 }
 
-void FavoritesPanel::Update(const SettingsDatabase* database) {
+void FavoritesPanel::Update(const SettingsDatabase* database, const FavoriteGroupCounts& counts) {
   const bool loaded = database && database->GetModel() != kModelNone;
-  UpdateGroups(database, loaded ? database->CountFavoriteGroups()
-                                : FavoriteGroupCounts{});
+  UpdateGroups(database, counts);
   ChooseGroup(loaded ? model_->Group() : -1);
 }
 

@@ -22,8 +22,9 @@ class FavoritesPanel : public QWidget {
  public:
   explicit FavoritesPanel(QWidget* parent = nullptr);
 
-  /// Re-reads the groups and the member list of the chosen group.
-  void Update(const SettingsDatabase* database);
+  /// Re-reads the groups (taking the member counts as UpdateGroups does)
+  /// and the member list of the chosen group.
+  void Update(const SettingsDatabase* database, const FavoriteGroupCounts& counts);
   /// Re-reads the group names and takes the member counts (of
   /// database->CountFavoriteGroups()); the member list stays. Columns are
   /// fitted again only when a text changed.

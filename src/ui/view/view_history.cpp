@@ -85,12 +85,8 @@ void CVQChannelEditorView::ShowRestored(const std::vector<uint8_t>& viewState) {
     const QSignalBlocker block(typeBox);
     typeBox->setCurrentIndex(state_.shownChannelType);
   }
-  RefreshCounts();
+  RefillCountsAndLists();
   favorites_->ChooseGroup(snapshot.favoriteGroup);
-  FillTransponderSources();
-  RefillChannelList();
-  RefillTransponderList();
-  RefillSatelliteList();
   SelectSnapshotRows(*editing_, snapshot);
   categories_->SetNetworkListed(Database().GetExtendedConfig() != 0);
   UpdateSettingsCategory();

@@ -48,11 +48,7 @@ void CVQChannelEditorView::InitialUpdate() {
   {
     const WaitCursor wait;
     state_.refillChannels = state_.refillTransponders = state_.refillSatellites = false;
-    RefreshCounts();
-    FillTransponderSources();
-    RefillChannelList();
-    RefillTransponderList();
-    RefillSatelliteList();
+    RefillCountsAndLists();
     {
       // Each list starts on its first row; the pane is built once, below,
       // for the tab shown.
@@ -103,8 +99,12 @@ void CVQChannelEditorView::ShowTab(int tab) {
 }
 
 void CVQChannelEditorView::RefillChannelList() {
+  RefillChannelList(Database().CountFavoriteGroups());
+}
+
+void CVQChannelEditorView::RefillChannelList(const FavoriteGroupCounts& counts) {
   if (state_.shownChannelType == kData) state_.channelListSource = kSourceAll;
-  FillChannelSources(Database().CountFavoriteGroups());
+  FillChannelSources(counts);
   channels_->Fill(&Database(), state_.channelListSource, state_.shownChannelType);
   state_.refillChannels = false;
 }
@@ -131,9 +131,14 @@ void CVQChannelEditorView::RefillSatelliteList() {
   state_.refillSatellites = false;
 }
 
-void CVQChannelEditorView::RefreshCounts() {
+void CVQChannelEditorView::RefillCountsAndLists() {
   statistics_->Update(&Database());
-  favorites_->Update(&Database());
+  const FavoriteGroupCounts counts = Database().CountFavoriteGroups();
+  favorites_->Update(&Database(), counts);
+  FillTransponderSources();
+  RefillChannelList(counts);
+  RefillTransponderList();
+  RefillSatelliteList();
 }
 
 void CVQChannelEditorView::SetChannelListSource(int source) {

@@ -67,13 +67,15 @@ class CVQChannelEditorView : public QWidget {
   void ShowTab(int tab);
   /// Rebuilds a list from the database for the current selectors.
   void RefillChannelList();
+  void RefillChannelList(const FavoriteGroupCounts& counts);
   void RefillTransponderList();
   // After a move: the rows that moved are redrawn, the selection stays.
   void ReorderChannelList();
   void ReorderTransponderList();
   void RefillSatelliteList();
-  /// Re-reads the statistics and favourite counts.
-  void RefreshCounts();
+  /// Re-reads the statistics, the favourite groups, both selectors and the
+  /// three record lists, counting the favourite groups once for all.
+  void RefillCountsAndLists();
   /// Shows the pane and counter for the selection of the current tab.
   void ShowPaneForCurrentTab();
   /// The property pane's width as the user chose it (−1: the default),
