@@ -1,6 +1,7 @@
 #include <QSignalSpy>
 
 #include "document/document_fixture.h"
+#include "support/random_database.h"
 
 namespace vq::test {
 namespace {
@@ -156,6 +157,71 @@ TEST_F(DocumentTest, ReopeningTheShownFileChangesNothing) {
   EXPECT_TRUE(doc_.OpenDocument(Q(path)));
   EXPECT_TRUE(prompter_.asked.empty());
   EXPECT_TRUE(doc_.IsModified());
+}
+
+// Whatever file a start-up prepares and whatever file is then opened, the
+// open ends as an open without a preparation does: same answer, questions,
+// messages, content, title and write access.
+TEST_F(DocumentTest, APreparedOpenEndsAsAnOpenWithoutOne) {
+  std::vector<uint8_t> random;
+  MakeRandomDatabase(kModelPvr, 31, {.transponders = 600, .channels = 3000})->GetSettings(random);
+  WriteFile(folder_.File("random.bin"), random);
+  const std::string fta = Image("fta.bin", kModelFtaCi);
+  WriteFile(folder_.File("corrupt.bin"), std::vector<uint8_t>(random.size(), 0xFF));
+  WriteFile(folder_.File("short.bin"), std::vector<uint8_t>(random.size() - 1, 0));
+  const std::string held = Image("held.bin", kModelPvr);
+  SettingsFile otherInstance;
+  ASSERT_TRUE(otherInstance.OpenForWriting(held));
+  const std::vector<std::string> files = {
+      folder_.File("random.bin"), fta, folder_.File("corrupt.bin"), folder_.File("short.bin"),
+      held, folder_.File("missing.bin"),
+      // The same file by another name: the preparation's lock must not
+      // make it look held elsewhere.
+      (folder_.Path() / "." / "random.bin").string()};
+
+  struct Outcome {
+    bool opened;
+    std::vector<QString> told, asked;
+    std::vector<uint8_t> image;
+    QString title;
+    bool readOnly;
+    bool operator==(const Outcome&) const = default;
+  };
+  // Opens `path` after `before` (when given) with `prepared` prepared.
+  const auto open = [&](const std::string* before, const std::string* prepared,
+                        const std::string& path) {
+    ScriptedPrompter prompter;
+    prompter.yesNo = {true};
+    prompter.yesNoCancel = {DocumentPrompter::Answer::kNo};
+    Outcome outcome{};
+    {
+      CVQChannelEditorDoc doc(prompter, [] { return 0; }, FixedClock, files_);
+      if (before) doc.OpenDocument(Q(*before));
+      if (prepared) doc.PrepareOpen(Q(*prepared));
+      outcome.opened = doc.OpenDocument(Q(path));
+      doc.Database().GetSettings(outcome.image);
+      outcome.title = doc.Title();
+      outcome.readOnly = doc.IsReadOnly();
+    }
+    outcome.told = prompter.told;
+    outcome.asked = prompter.asked;
+    return outcome;
+  };
+  for (const std::string* before : {static_cast<const std::string*>(nullptr), &fta})
+    for (const std::string& path : files) {
+      const Outcome plain = open(before, nullptr, path);
+      for (const std::string& prepared : files)
+        EXPECT_EQ(open(before, &prepared, path), plain)
+            << "prepared " << prepared << ", opened " << path << (before ? " after another" : "");
+    }
+  const Outcome first = open(nullptr, nullptr, folder_.File("random.bin"));
+  EXPECT_TRUE(first.opened);
+  EXPECT_EQ(first.image, random);
+  {
+    CVQChannelEditorDoc doc(prompter_, [] { return 0; }, FixedClock, files_);
+    doc.PrepareOpen(Q(folder_.File("random.bin")));
+  }
+  EXPECT_TRUE(Lockable(folder_.File("random.bin"))) << "an unused preparation lets go of its file";
 }
 
 }  // namespace

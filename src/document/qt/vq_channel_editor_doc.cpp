@@ -53,19 +53,29 @@ bool CVQChannelEditorDoc::IsShownWritable(const QString& path) const {
   return !readOnly_ && !path_.isEmpty() && SameFile(path, path_);
 }
 
+void CVQChannelEditorDoc::PrepareOpen(const QString& path) {
+  prepared_.reset();
+  prepared_ = std::make_unique<BackgroundOpen>(QFile::encodeName(path).toStdString(), clock_, files_);
+}
+
 bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
+  std::unique_ptr<BackgroundOpen> prepared = std::move(prepared_);
   if (IsShownWritable(path)) return true;
   if (!SaveModified()) return false;
   if (IsShownWritable(path)) return true;  // a Save As to this file just gained write access
 
-  // The file is read and decoded on the side first; the document changes
-  // only once the new file has proved good.
   SettingsFile file(files_);
-  auto decoded = std::make_unique<SettingsDatabase>(clock_);
-  if (!OpenInto(path, file, *decoded)) return false;
-
-  database_->SwapContent(*decoded);
-  decoded.reset();  // the previous records go before the view refills
+  if (database_->GetModel() == kModelNone) {
+    // Nothing is loaded yet (the first open): the file decodes straight into
+    // the document, since a failed decode leaves it as empty as it was.
+    if (!OpenInto(path, file, *database_, std::move(prepared))) return false;
+  } else {
+    // The file is read and decoded on the side first; the document changes
+    // only once the new file has proved good.
+    auto decoded = std::make_unique<SettingsDatabase>(clock_);
+    if (!OpenInto(path, file, *decoded, std::move(prepared))) return false;
+    database_->SwapContent(*decoded);
+  }  // `decoded` takes the previous records with it before the view refills
   history_.Clear();
   file_ = std::move(file);
   SetPathAndTitle(path, file_.IsReadOnly());
@@ -102,8 +112,13 @@ void CVQChannelEditorDoc::ContentReplaced(bool fromReceiver) {
 }
 
 bool CVQChannelEditorDoc::OpenInto(const QString& path, SettingsFile& file,
-                                   SettingsDatabase& decoded) {
+                                   SettingsDatabase& decoded,
+                                   std::unique_ptr<BackgroundOpen> prepared) {
   const std::string native = QFile::encodeName(path).toStdString();
+  if (prepared && prepared->Path() == native && prepared->Take(file, decoded)) return true;
+  // A preparation of another file lets go of it first: its lock would
+  // refuse the open below when both name the same file.
+  prepared.reset();
   const std::optional<uint64_t> size = QueryFileSize(native);
   if (!size) return false;
   if (ModelForFileSize(*size) == kModelNone) {

@@ -11,6 +11,7 @@
 
 #include "backups/backup_folder.h"
 #include "database/settings_database.h"
+#include "document/background_open.h"
 #include "document/qt/document_prompter.h"
 #include "document/settings_file.h"
 #include "editing/history/change_history.h"
@@ -83,6 +84,12 @@ class CVQChannelEditorDoc : public QObject {
   /// read-only: then it is opened again, which gains write access when the
   /// other program has released the file.
   bool OpenDocument(const QString& path);
+  /// Starts opening `path` on a thread of its own, for the next
+  /// OpenDocument: when that opens the same path, it takes the file and its
+  /// decoded content instead of reading it again. The start-up calls it
+  /// before building the window; the next OpenDocument lets go of it either
+  /// way.
+  void PrepareOpen(const QString& path);
   /// Opens `image` (a kept backup) as a new untitled document with unsaved
   /// changes, so Save asks for a name. Asks to save changes first; on a
   /// refusal or an image that does not decode the document stays as it was.
@@ -138,8 +145,10 @@ class CVQChannelEditorDoc : public QObject {
  private:
   bool IsShownWritable(const QString& path) const;
   // Opens and reads the file at `path` into `file` and decodes it into
-  // `decoded`; false after telling the user why not.
-  bool OpenInto(const QString& path, SettingsFile& file, SettingsDatabase& decoded);
+  // `decoded`, or takes both from `prepared` when it prepared that path;
+  // false after telling the user why not.
+  bool OpenInto(const QString& path, SettingsFile& file, SettingsDatabase& decoded,
+                std::unique_ptr<BackgroundOpen> prepared);
   bool SaveTo(const QString& path);
   void SetPathAndTitle(const QString& path, bool readOnly);
 
@@ -152,6 +161,7 @@ class CVQChannelEditorDoc : public QObject {
   std::unique_ptr<SettingsDatabase> database_;
   ChangeHistory history_;
   SettingsFile file_;
+  std::unique_ptr<BackgroundOpen> prepared_;
   QString path_;
   bool readOnly_ = false;
   bool modified_ = false;

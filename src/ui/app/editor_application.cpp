@@ -64,9 +64,17 @@ bool EditorApplication::Start(const QStringList& arguments) {
                                                                    : line.profile);
   config_ = profile_->LoadConfig();
   recent_.Assign(profile_->LoadRecentFiles());
+  // libusb starts, and looks at the bus, on a thread of its own while the
+  // window is built.
+  if (line.emulatedReceiver.isEmpty())
+    startingBus_ = std::async(std::launch::async, [filter = ReadUsbDeviceFilter(profile_->Path())] {
+      return std::unique_ptr<usb::UsbBus>(std::make_unique<usb::LibUsbBus>(filter));
+    });
 
   document_ = std::make_unique<CVQChannelEditorDoc>(
       prompter_, [this] { return config_.DefaultNetworkEnabled; });
+  // The file decodes on a thread of its own while the window is built.
+  if (!line.file.isEmpty()) document_->PrepareOpen(line.file);
   const FramePlacement placement = profile_->LoadPlacement();
   frame_ = std::make_unique<CMainFrame>(*document_, config_, recent_);
   prompter_.SetParent(frame_.get());
@@ -97,7 +105,7 @@ bool EditorApplication::Start(const QStringList& arguments) {
 
 bool EditorApplication::AttachReceiver(const QString& emulatedImage) {
   if (emulatedImage.isEmpty()) {
-    bus_ = std::make_unique<usb::LibUsbBus>(ReadUsbDeviceFilter(profile_->Path()));
+    bus_ = startingBus_.get();
   } else {
     std::string error;
     bus_ = usb::EmulatedReceiver::FromFile(emulatedImage.toStdString(), error);
@@ -125,6 +133,7 @@ void EditorApplication::Exit() {
   if (frame_) frame_->DetachReceiver();
   link_.reset();
   bus_.reset();
+  startingBus_ = {};  // a bus never attached (the open failed) goes too
   DisableTraceLog();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <future>
 #include <memory>
 
 #include "ui/app/commands/compare_command.h"
@@ -78,6 +79,7 @@ class EditorApplication {
   std::unique_ptr<ProfileStore> profile_;
   std::unique_ptr<CVQChannelEditorDoc> document_;
   std::unique_ptr<CMainFrame> frame_;
+  std::future<std::unique_ptr<usb::UsbBus>> startingBus_;
   std::unique_ptr<usb::UsbBus> bus_;
   std::unique_ptr<usb::UsbReceiverLink> link_;
   bool exited_ = false;
