@@ -15,6 +15,7 @@ packages=(
   qt6-translations-l10n  # Qt's own catalogues: standard buttons in the user's language
   libgl-dev libegl-dev libglu1-mesa-dev libxkbcommon-dev  # Qt's OpenGL look-up takes EGL and GLU where present
   libusb-1.0-0-dev zlib1g-dev
+  libfontconfig-dev  # the editor reads the font configuration on a thread of its own at start
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth xdotool  # xdotool: keys for the two-editor clipboard test

@@ -1,9 +1,12 @@
 // vqchanneleditor [FILE] [--profile INI] [--trace LOG] [--emulated-receiver FILE]
 //                 [--help] [--version]
 
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QLocale>
 #include <cstdio>
+#include <thread>
 
 #include "common/version.h"
 #include "ui/app/command_line.h"
@@ -32,7 +35,11 @@ int main(int argc, char* argv[]) {
     std::fputs(qPrintable(vq::ParseCommandLine(QCoreApplication::arguments()).information), stdout);
     return 0;
   }
+  // Fontconfig reads its configuration (milliseconds of XML) on a thread of
+  // its own while Qt connects to the display; the first widget finds it read.
+  std::jthread fontConfiguration(FcInit);
   QApplication qt(argc, argv);
+  fontConfiguration.join();
   // The catalogues of the user's language, where the build has one.
   const vq::UserLanguage language{QLocale()};
   vq::EditorApplication application;
