@@ -29,6 +29,7 @@ class NodeListModel : public RecordListModel {
     RemoveRowsIf(
         rows_, doomed,
         [this](int first, int last) {
+          BeforeRowsChange();
           beginRemoveRows({}, first, last);
           rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
           endRemoveRows();
@@ -64,6 +65,7 @@ class NodeListModel : public RecordListModel {
  protected:
   /// Takes `rows`, in the list's own order, as the new rows (a reset).
   void ResetRows(std::vector<Node*> rows) {
+    BeforeRowsChange();
     beginResetModel();
     rows_ = std::move(rows);
     endResetModel();

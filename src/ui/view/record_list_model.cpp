@@ -26,6 +26,7 @@ Qt::ItemFlags RecordListModel::flags(const QModelIndex& index) const {
 
 void RecordListModel::SetDescending(bool descending) {
   if (descending == descending_) return;
+  BeforeRowsChange();
   descending_ = descending;
   emit layoutAboutToBeChanged();
   ReverseRows();

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace vq {
@@ -36,8 +37,15 @@ class RecordListModel : public QAbstractTableModel {
   bool IsDescending() const { return descending_; }
   /// Reverses the rows when the order changes.
   void SetDescending(bool descending);
+  /// Runs `hook` before every change that moves a view's selection: a
+  /// reset, rows taken out or added, a new order (not a redraw).
+  void SetBeforeRowsChange(std::function<void()> hook) { beforeRowsChange_ = std::move(hook); }
 
  protected:
+  /// Subclasses call this before each such change begins.
+  void BeforeRowsChange() {
+    if (beforeRowsChange_) beforeRowsChange_();
+  }
   /// Reverses the subclass's rows in place (inside a layout change).
   virtual void ReverseRows() = 0;
   QVariant Alignment(int column) const;
@@ -45,6 +53,7 @@ class RecordListModel : public QAbstractTableModel {
  private:
   std::vector<ListColumn> columns_;
   bool descending_ = false;
+  std::function<void()> beforeRowsChange_;
 };
 
 }  // namespace vq

@@ -37,6 +37,7 @@ SettingsCategoryModel::SettingsCategoryModel(QObject* parent)
 
 void SettingsCategoryModel::SetNetworkListed(bool listed) {
   if (listed == network_) return;
+  BeforeRowsChange();
   network_ = listed;
   beginResetModel();
   codes_ = ListedSettingsCategories(network_, hidden_);
@@ -46,6 +47,7 @@ void SettingsCategoryModel::SetNetworkListed(bool listed) {
 
 void SettingsCategoryModel::AppendHidden() {
   if (hidden_) return;
+  BeforeRowsChange();
   hidden_ = true;
   const int row = rowCount();
   beginInsertRows({}, row, row);

@@ -77,18 +77,6 @@ void CVQChannelEditorView::ConnectCommands() {
                 [this] { WithPrompter(AddSelectionToFavorites); });
   ConnectButton(kTabChannels, B::kMoveUp, tr("Move Up"), [&e] { MoveSelection(e, true); });
   ConnectButton(kTabChannels, B::kMoveDown, tr("Move Down"), [&e] { MoveSelection(e, false); });
-  ConnectButton(kTabTransponders, B::kAddNew, tr("Add New Transponder"),
-                [this] { WithPrompter(AddNewTransponder); });
-  ConnectButton(kTabTransponders, B::kRemoveSelected, tr("Remove Selected Transponders"),
-                [&e] { RemoveSelectedTransponders(e); });
-  ConnectButton(kTabTransponders, B::kRemoveAll, tr("Remove All Transponders"),
-                [&e] { RemoveAllTransponders(e); });
-  ConnectButton(kTabTransponders, B::kClearChannels, tr("Clear All Channels"),
-                [&e] { ClearAllChannels(e); });
-  ConnectButton(kTabSatellites, B::kClearChannels, tr("Clear All Channels"),
-                [&e] { ClearAllChannels(e); });
-  ConnectButton(kTabSatellites, B::kClearTransponders, tr("Clear All Transponders & All Channels"),
-                [&e] { ClearAllTransponders(e); });
 
   connect(favorites_->RemoveButton(), &QPushButton::clicked, this, [this, &e] {
     Recorded(tr("Remove From Favorites"), [&e] { RemoveSelectedFavorites(e); });
@@ -110,9 +98,6 @@ void CVQChannelEditorView::ConnectCommands() {
       Recorded(tr("Switch to PVR"), [this] { SwitchToPvr(*editing_); });
     statistics_->Update(&Database());
   });
-  for (int tab = kTabChannels; tab <= kTabSatellites; ++tab)
-    connect(pageList_[tab]->List(), &RecordTableView::rowSelectionChanged, this,
-            &CVQChannelEditorView::UpdateButtons);
 
   drag_ = new ChannelDrag(pageList_[kTabChannels]->List(), favorites_->Members(),
                           pageList_[kTabChannels]->Button(ListButton::kRemoveSelected), this);
@@ -126,6 +111,36 @@ void CVQChannelEditorView::ConnectCommands() {
     Recorded(tr("Remove Selected Channels"), [&e] { RemoveSelectedChannels(e); });
   });
   drag_->SetCanAdd([&e] { return EvaluateCommandStates(e).addToFavorites; });
+}
+
+void CVQChannelEditorView::ConnectHiddenPageButtons() {
+  using B = ListButton;
+  EditingView& e = *editing_;
+  ConnectButton(kTabTransponders, B::kAddNew, tr("Add New Transponder"),
+                [this] { WithPrompter(AddNewTransponder); });
+  ConnectButton(kTabTransponders, B::kRemoveSelected, tr("Remove Selected Transponders"),
+                [&e] { RemoveSelectedTransponders(e); });
+  ConnectButton(kTabTransponders, B::kRemoveAll, tr("Remove All Transponders"),
+                [&e] { RemoveAllTransponders(e); });
+  ConnectButton(kTabTransponders, B::kClearChannels, tr("Clear All Channels"),
+                [&e] { ClearAllChannels(e); });
+  ConnectButton(kTabSatellites, B::kClearChannels, tr("Clear All Channels"),
+                [&e] { ClearAllChannels(e); });
+  ConnectButton(kTabSatellites, B::kClearTransponders, tr("Clear All Transponders & All Channels"),
+                [&e] { ClearAllTransponders(e); });
+}
+
+void CVQChannelEditorView::EnableHiddenPageButtons() {
+  using B = ListButton;
+  const ListPage* transponders = pageList_[kTabTransponders];
+  if (!transponders) return;  // its buttons take the states when it is built
+  const CommandStates& s = buttonStates_;
+  Enable(transponders->Button(B::kAddNew), s.addTransponder);
+  Enable(transponders->Button(B::kRemoveSelected), s.removeTransponders);
+  Enable(transponders->Button(B::kRemoveAll), s.removeAllTransponders);
+  Enable(transponders->Button(B::kClearChannels), s.clearChannels);
+  Enable(pageList_[kTabSatellites]->Button(B::kClearChannels), s.clearTransponders);
+  Enable(pageList_[kTabSatellites]->Button(B::kClearTransponders), s.clearTransponders);
 }
 
 void CVQChannelEditorView::AttachSpecialActions(QAction* deleteDataChannels,
@@ -144,7 +159,8 @@ void CVQChannelEditorView::AttachSpecialActions(QAction* deleteDataChannels,
 
 void CVQChannelEditorView::UpdateButtons() {
   using B = ListButton;
-  const CommandStates s = EvaluateCommandStates(*editing_);
+  buttonStates_ = EvaluateCommandStates(*editing_);
+  const CommandStates& s = buttonStates_;
   const ListPage* channels = pageList_[kTabChannels];
   Enable(channels->Button(B::kAddNew), s.addChannel);
   Enable(channels->Button(B::kRemoveSelected), s.removeChannels);
@@ -152,13 +168,7 @@ void CVQChannelEditorView::UpdateButtons() {
   Enable(channels->Button(B::kAddToFavorites), s.addToFavorites);
   Enable(channels->Button(B::kMoveUp), s.moveChannels);
   Enable(channels->Button(B::kMoveDown), s.moveChannels);
-  const ListPage* transponders = pageList_[kTabTransponders];
-  Enable(transponders->Button(B::kAddNew), s.addTransponder);
-  Enable(transponders->Button(B::kRemoveSelected), s.removeTransponders);
-  Enable(transponders->Button(B::kRemoveAll), s.removeAllTransponders);
-  Enable(transponders->Button(B::kClearChannels), s.clearChannels);
-  Enable(pageList_[kTabSatellites]->Button(B::kClearChannels), s.clearTransponders);
-  Enable(pageList_[kTabSatellites]->Button(B::kClearTransponders), s.clearTransponders);
+  EnableHiddenPageButtons();
   Enable(favorites_->RemoveButton(), s.removeFavorites);
   Enable(favorites_->RemoveAllButton(), s.removeAllFavorites);
   if (deleteDataChannels_) deleteDataChannels_->setEnabled(s.deleteDataChannels);

@@ -40,10 +40,26 @@ SettingsDatabase& ViewEditing::Database() { return view_.Database(); }
 
 ListState& ViewEditing::State() { return view_.State(); }
 
-int ViewEditing::RowCount(EditList list) const { return ListOf(view_, list)->model()->rowCount(); }
+int ViewEditing::RowCount(EditList list) const {
+  switch (list) {
+    case EditList::kChannels:
+      return view_.Channels()->rowCount();
+    case EditList::kTransponders:
+      return view_.Transponders()->rowCount();
+    case EditList::kSatellites:
+      return view_.Satellites()->rowCount();
+    case EditList::kFavorites:
+      return view_.Favorites()->MembersModel()->rowCount();
+  }
+  return 0;
+}
 
 std::vector<int> ViewEditing::SelectedRows(EditList list) const {
-  return SelectedRowsOf(ListOf(view_, list)->selectionModel());
+  if (list == EditList::kFavorites)
+    return SelectedRowsOf(view_.Favorites()->Members()->selectionModel());
+  return view_.SelectedRows(list == EditList::kChannels       ? kTabChannels
+                            : list == EditList::kTransponders ? kTabTransponders
+                                                              : kTabSatellites);
 }
 
 ChannelNode* ViewEditing::ChannelAt(EditList list, int row) const {
@@ -154,9 +170,7 @@ void ViewEditing::RefreshCounts() { view_.RefreshCountsAndSelectors(); }
 
 void ViewEditing::UpdateButtons() { view_.UpdateButtons(); }
 
-void ViewEditing::ShowStatus(const std::string& text) {
-  view_.ShowStatus(CoreText(text));
-}
+void ViewEditing::ShowStatus(const std::string& text) { view_.ShowStatus(CoreText(text)); }
 
 void ViewEditing::MarkModified() { view_.MarkModified(); }
 

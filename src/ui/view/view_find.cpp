@@ -35,7 +35,7 @@ void CVQChannelEditorView::ConnectFind() {
   connect(find_, &FindBar::nextWanted, this, &CVQChannelEditorView::FindNext);
   connect(find_, &FindBar::selectAllWanted, this, &CVQChannelEditorView::SelectAllMatches);
   connect(find_, &FindBar::closed, this,
-          [this] { pageList_[state_.currentTab]->List()->setFocus(); });
+          [this] { PageAt(state_.currentTab)->List()->setFocus(); });
 }
 
 void CVQChannelEditorView::OpenFind() {
@@ -73,7 +73,7 @@ std::vector<int> CVQChannelEditorView::FindMatches() const {
 }
 
 int CVQChannelEditorView::CurrentFindRow() const {
-  const QModelIndex current = pageList_[state_.currentTab]->List()->currentIndex();
+  const QModelIndex current = Page(state_.currentTab)->List()->currentIndex();
   return current.isValid() ? current.row() : -1;
 }
 
@@ -89,7 +89,7 @@ void CVQChannelEditorView::SelectFoundRows(const std::vector<int>& rows) {
   if (tab >= kTabChannels && tab <= kTabSatellites)
     editing_->SelectRows(kListOfTab[tab], rows);
   else
-    pageList_[tab]->List()->SelectRows(rows);
+    PageAt(tab)->List()->SelectRows(rows);
 }
 
 void CVQChannelEditorView::ShowFindResult(const std::vector<int>& matches, int row) {

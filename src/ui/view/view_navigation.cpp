@@ -22,7 +22,7 @@ void CVQChannelEditorView::ShowContextMenu(int tab, const QPoint& globalPos) {
   PlugNavigation(menu, tab);
   PlugCommands(menu, tab);
   // "Apply category settings" needs a category under the pointer.
-  RecordTableView* list = pageList_[tab]->List();
+  RecordTableView* list = PageAt(tab)->List();
   clipboard_->Plug(menu, list->indexAt(list->viewport()->mapFromGlobal(globalPos)).isValid());
   if (tab == kTabChannels && channelMenuExtension_) {
     menu.menu->addSeparator();
@@ -32,7 +32,7 @@ void CVQChannelEditorView::ShowContextMenu(int tab, const QPoint& globalPos) {
 }
 
 void CVQChannelEditorView::PlugNavigation(const ContextMenu& menu, int tab) {
-  const bool single = pageList_[tab]->List()->SelectedRows().size() == 1;
+  const bool single = PageAt(tab)->List()->SelectedRows().size() == 1;
   if (tab == kTabChannels) {
     if (QAction* action = menu.Entry(MenuEntry::kSwitchToTransponder)) {
       action->setEnabled(single);
@@ -58,13 +58,13 @@ void CVQChannelEditorView::SwitchToTransponder() {
     row = transponders_->RowOf(transponder);
   }
   if (row < 0) return;
-  pageList_[kTabTransponders]->List()->SelectOnlyRow(row);
+  PageAt(kTabTransponders)->List()->SelectOnlyRow(row);
   state_.refillTransponders = false;
   ShowTab(kTabTransponders);
 }
 
 void CVQChannelEditorView::SwitchToSatellite(int fromTab) {
-  const std::vector<int> rows = pageList_[fromTab]->List()->SelectedRows();
+  const std::vector<int> rows = PageAt(fromTab)->List()->SelectedRows();
   if (rows.empty()) return;
   const TransponderNode* transponder = nullptr;
   if (fromTab == kTabChannels) {
@@ -75,7 +75,7 @@ void CVQChannelEditorView::SwitchToSatellite(int fromTab) {
   }
   const int row = transponder ? satellites_->RowOf(transponder->GetSatellite()) : -1;
   if (row < 0) return;
-  pageList_[kTabSatellites]->List()->SelectOnlyRow(row);
+  PageAt(kTabSatellites)->List()->SelectOnlyRow(row);
   state_.refillSatellites = false;
   ShowTab(kTabSatellites);
 }

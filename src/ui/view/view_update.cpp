@@ -51,11 +51,12 @@ void CVQChannelEditorView::InitialUpdate() {
     RefillCountsAndLists();
     {
       // Each list starts on its first row; the pane is built once, below,
-      // for the tab shown.
+      // for the tab shown. Pages not built yet select theirs when built.
       const int shown = std::exchange(state_.currentTab, -1);
       for (int tab = kTabChannels; tab <= kTabSatellites; ++tab)
-        pageList_[tab]->List()->SelectOnlyRow(0);
+        if (pageList_[tab]) pageList_[tab]->List()->SelectOnlyRow(0);
       state_.currentTab = shown;
+      selectFirstRowsOnBuild_ = !pageList_[kTabTransponders];
     }
     const int tab = config_.CurrentTab >= 0 && config_.CurrentTab < 4 ? config_.CurrentTab : 0;
     categories_->SetNetworkListed(Database().GetExtendedConfig() != 0);
@@ -68,6 +69,7 @@ void CVQChannelEditorView::InitialUpdate() {
     // The keyboard starts in the list, ready for the arrows, the shortcuts
     // and the context-menu key.
     pageList_[tab]->List()->setFocus();
+    buildBeforeRowsChange_ = selectFirstRowsOnBuild_;
   }
   if (fromFile)
     emit statusText(tr("Settings file loaded in %1 sec!")
@@ -76,6 +78,7 @@ void CVQChannelEditorView::InitialUpdate() {
 
 void CVQChannelEditorView::ShowTab(int tab) {
   if (tab < 0 || tab > kTabSettings) return;
+  PageAt(tab);
   // The pane of the tab being left writes its edits first.
   CommitPendingEdits();
   state_.currentTab = tab;
@@ -91,7 +94,7 @@ void CVQChannelEditorView::ShowTab(int tab) {
     if (tab == kTabChannels) RefillChannelList();
     if (tab == kTabTransponders) RefillTransponderList();
     if (tab == kTabSatellites) RefillSatelliteList();
-    pageList_[tab]->List()->SelectOnlyRow(0);
+    PageAt(tab)->List()->SelectOnlyRow(0);
   }
   ShowPaneForCurrentTab();
   UpdateButtons();
@@ -213,8 +216,9 @@ void CVQChannelEditorView::FillTransponderSources() {
     codes.append(n + 1);
   }
   if (!codes.contains(state_.transponderListSatellite)) state_.transponderListSatellite = 0;
-  pageList_[kTabTransponders]->Bar()->SetFirstEntries(entries, codes,
-                                                      state_.transponderListSatellite);
+  if (pageList_[kTabTransponders])
+    pageList_[kTabTransponders]->Bar()->SetFirstEntries(entries, codes,
+                                                        state_.transponderListSatellite);
 }
 
 void CVQChannelEditorView::ShowPaneForCurrentTab() {
@@ -252,7 +256,8 @@ QString CVQChannelEditorView::CounterText() const {
 
 void CVQChannelEditorView::UpdateSettingsCategory() {
   const int code = SettingsCategoryToSelect(config_.CurrentSettingsItem, categories_->Codes());
-  pageList_[kTabSettings]->List()->SelectOnlyRow(categories_->RowOfCode(code));
+  if (pageList_[kTabSettings])
+    pageList_[kTabSettings]->List()->SelectOnlyRow(categories_->RowOfCode(code));
 }
 
 }  // namespace vq

@@ -3,9 +3,12 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <initializer_list>
+#include <utility>
 
 #include "document/qt/vq_channel_editor_doc.h"
 #include "ui/app/config/editor_config.h"
@@ -99,34 +102,6 @@ void CVQChannelEditorView::BuildLayout() {
                     {B::kMoveUp, tr("Move Up")},
                     {B::kMoveDown, tr("Move Down")}},
                    this);
-  pageList_[kTabTransponders] = new ListPage(
-      new SelectorBar(QT_TRANSLATE_NOOP("vq::SelectorBar", "Transponder satellite"), "", this),
-      new RecordTableView(transponders_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Transponders"),
-                          true, this),
-      {{B::kAddNew, tr("Add New")},
-       {B::kRemoveSelected, tr("Remove Selected")},
-       {B::kRemoveAll, tr("Remove All")},
-       {B::kClearChannels, tr("Clear All Channels")}},
-      this);
-  pageList_[kTabSatellites] = new ListPage(
-      nullptr,
-      new RecordTableView(satellites_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Satellites"), true,
-                          this),
-      {{B::kAddNew, tr("Add New")},
-       {B::kRemoveSelected, tr("Remove Selected")},
-       {B::kRemoveAll, tr("Remove All")},
-       {B::kClearChannels, tr("Clear All Channels")},
-       {B::kClearTransponders, tr("Clear All Transponders && All Channels")}},
-      this);
-  pageList_[kTabSettings] =
-      new ListPage(nullptr,
-                   new RecordTableView(
-                       categories_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Settings categories"),
-                       false, this),
-                   {}, this);
-  pageList_[kTabSettings]->List()->setSelectionMode(QAbstractItemView::SingleSelection);
-  pageList_[kTabSettings]->List()->setIconSize(QSize(16, 16));
-
   tabs_ = new QTabBar(this);
   tabs_->setObjectName("View tabs");
   tabs_->setAccessibleName(tr("View tabs"));
@@ -137,7 +112,7 @@ void CVQChannelEditorView::BuildLayout() {
   tabs_->addTab(ListIcon(kImageSatellite), tr("Satellites"));
   tabs_->addTab(ListIcon(kImageSettings), tr("Settings"));
   pages_ = new QStackedWidget(this);
-  for (ListPage* page : pageList_) pages_->addWidget(page);
+  pages_->addWidget(pageList_[kTabChannels]);
 
   pane_ = new PropertyGrid(this);
   pane_->setObjectName("Properties");
@@ -166,6 +141,88 @@ void CVQChannelEditorView::BuildLayout() {
   layout->addLayout(right, 1);
 }
 
+// The transponder, satellite and settings pages, built when first shown or
+// asked for: a window that opens on the channels never pays for them. Until
+// then a change of their rows builds them first, so that they go through it
+// as pages built with the window would; they come in the state such pages
+// would have now.
+void CVQChannelEditorView::BuildHiddenPages() {
+  if (pageList_[kTabTransponders]) return;
+  buildBeforeRowsChange_ = false;
+  using B = ListButton;
+  pageList_[kTabTransponders] = new ListPage(
+      new SelectorBar(QT_TRANSLATE_NOOP("vq::SelectorBar", "Transponder satellite"), "", this),
+      new RecordTableView(transponders_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Transponders"),
+                          true, this),
+      {{B::kAddNew, tr("Add New")},
+       {B::kRemoveSelected, tr("Remove Selected")},
+       {B::kRemoveAll, tr("Remove All")},
+       {B::kClearChannels, tr("Clear All Channels")}},
+      this);
+  pageList_[kTabSatellites] = new ListPage(
+      nullptr,
+      new RecordTableView(satellites_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Satellites"), true,
+                          this),
+      {{B::kAddNew, tr("Add New")},
+       {B::kRemoveSelected, tr("Remove Selected")},
+       {B::kRemoveAll, tr("Remove All")},
+       {B::kClearChannels, tr("Clear All Channels")},
+       {B::kClearTransponders, tr("Clear All Transponders && All Channels")}},
+      this);
+  pageList_[kTabSettings] =
+      new ListPage(nullptr,
+                   new RecordTableView(
+                       categories_, QT_TRANSLATE_NOOP("vq::RecordTableView", "Settings categories"),
+                       false, this),
+                   {}, this);
+  RecordTableView* categories = pageList_[kTabSettings]->List();
+  categories->setSelectionMode(QAbstractItemView::SingleSelection);
+  categories->setIconSize(QSize(16, 16));
+  for (int tab = kTabTransponders; tab <= kTabSettings; ++tab) {
+    pages_->addWidget(pageList_[tab]);
+    ConnectList(tab);
+  }
+  connect(pageList_[kTabTransponders]->Bar(), &SelectorBar::firstChosen, this,
+          [this](int code) { WithStatus([&] { SetTransponderListSatellite(code); }); });
+  auto* codeWord = new CodeWordFilter(kHiddenSettingsWord, this);
+  categories->installEventFilter(codeWord);
+  connect(codeWord, &CodeWordFilter::matched, categories_, &SettingsCategoryModel::AppendHidden);
+  ConnectHiddenPageButtons();
+
+  FillTransponderSources();
+  if (std::exchange(selectFirstRowsOnBuild_, false)) {
+    // What the last InitialUpdate selected in built lists, quietly, as it did.
+    const QSignalBlocker transponders(pageList_[kTabTransponders]->List());
+    const QSignalBlocker satellites(pageList_[kTabSatellites]->List());
+    const QSignalBlocker settings(categories);
+    pageList_[kTabTransponders]->List()->SelectOnlyRow(0);
+    pageList_[kTabSatellites]->List()->SelectOnlyRow(0);
+    UpdateSettingsCategory();
+  }
+  // The buttons show what the last UpdateButtons found, as built ones do.
+  EnableHiddenPageButtons();
+}
+
+ListPage* CVQChannelEditorView::PageAt(int tab) {
+  if (tab != kTabChannels) BuildHiddenPages();
+  return pageList_[tab];
+}
+
+void CVQChannelEditorView::ConnectList(int tab) {
+  RecordTableView* list = pageList_[tab]->List();
+  connect(list, &RecordTableView::rowSelectionChanged, this, [this, tab] {
+    if (tab == state_.currentTab) ShowPaneForCurrentTab();
+  });
+  connect(list, &RecordTableView::contextMenuWanted, this,
+          [this, tab](const QPoint& at) { ShowContextMenu(tab, at); });
+  if (tab == kTabSettings) return;
+  bool* descending[] = {&state_.channelsDescending, &state_.transpondersDescending,
+                        &state_.satellitesDescending};
+  connect(list, &RecordTableView::descendingChanged, this,
+          [flag = descending[tab]](bool on) { *flag = on; });
+  connect(list, &RecordTableView::rowSelectionChanged, this, &CVQChannelEditorView::UpdateButtons);
+}
+
 void CVQChannelEditorView::ConnectSignals() {
   connect(tabs_, &QTabBar::currentChanged, this, &CVQChannelEditorView::ShowTab);
   SelectorBar* channelBar = pageList_[kTabChannels]->Bar();
@@ -173,22 +230,12 @@ void CVQChannelEditorView::ConnectSignals() {
           [this](int code) { WithStatus([&] { SetChannelListSource(code); }); });
   connect(channelBar, &SelectorBar::secondChosen, this,
           [this](int type) { WithStatus([&] { SetShownChannelType(type); }); });
-  connect(pageList_[kTabTransponders]->Bar(), &SelectorBar::firstChosen, this,
-          [this](int code) { WithStatus([&] { SetTransponderListSatellite(code); }); });
-
-  bool* descending[] = {&state_.channelsDescending, &state_.transpondersDescending,
-                        &state_.satellitesDescending};
-  for (int tab = 0; tab < 4; ++tab) {
-    RecordTableView* list = pageList_[tab]->List();
-    connect(list, &RecordTableView::rowSelectionChanged, this, [this, tab] {
-      if (tab == state_.currentTab) ShowPaneForCurrentTab();
+  ConnectList(kTabChannels);
+  for (RecordListModel* model :
+       std::initializer_list<RecordListModel*>{transponders_, satellites_, categories_})
+    model->SetBeforeRowsChange([this] {
+      if (buildBeforeRowsChange_) BuildHiddenPages();
     });
-    connect(list, &RecordTableView::contextMenuWanted, this,
-            [this, tab](const QPoint& at) { ShowContextMenu(tab, at); });
-    if (tab < kTabSettings)
-      connect(list, &RecordTableView::descendingChanged, this,
-              [flag = descending[tab]](bool on) { *flag = on; });
-  }
   connect(statistics_, &StatisticsPanel::networkToggled, this, [this](bool on) {
     Recorded(tr("Use Network Settings"), [&] { Database().SetExtendedConfig(on ? 1 : 0); });
     // Settling a pending edit re-reads the box from the flag, so the flag
@@ -199,10 +246,6 @@ void CVQChannelEditorView::ConnectSignals() {
     UpdateSettingsCategory();
     emit databaseChanged();
   });
-
-  auto* codeWord = new CodeWordFilter(kHiddenSettingsWord, this);
-  pageList_[kTabSettings]->List()->installEventFilter(codeWord);
-  connect(codeWord, &CodeWordFilter::matched, categories_, &SettingsCategoryModel::AppendHidden);
 }
 
 SettingsDatabase& CVQChannelEditorView::Database() const { return document_.Database(); }
@@ -212,7 +255,16 @@ int CVQChannelEditorView::PaneWidth() const { return body_->ChosenPaneWidth(); }
 void CVQChannelEditorView::SetPaneWidth(int width) { body_->SetPaneWidth(width); }
 
 ListPage* CVQChannelEditorView::Page(int tab) const {
-  return tab >= 0 && tab < 4 ? pageList_[tab] : nullptr;
+  // Building a page on first use changes nothing a caller could see.
+  return tab >= 0 && tab < 4 ? const_cast<CVQChannelEditorView*>(this)->PageAt(tab) : nullptr;
+}
+
+std::vector<int> CVQChannelEditorView::SelectedRows(int tab) const {
+  if (pageList_[tab] || (tab != kTabTransponders && tab != kTabSatellites))
+    return Page(tab)->List()->SelectedRows();
+  // A list not built yet has what the last InitialUpdate left in built ones.
+  const int rows = tab == kTabTransponders ? transponders_->rowCount() : satellites_->rowCount();
+  return selectFirstRowsOnBuild_ && rows > 0 ? std::vector<int>{0} : std::vector<int>{};
 }
 
 void CVQChannelEditorView::WithStatus(const std::function<void()>& work) {

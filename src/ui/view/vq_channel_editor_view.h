@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "editing/commands/command_states.h"
 #include "ui/view/list_page.h"
 #include "ui/view/list_state.h"
 
@@ -103,8 +104,11 @@ class CVQChannelEditorView : public QWidget {
   TransponderListModel* Transponders() const { return transponders_; }
   SatelliteListModel* Satellites() const { return satellites_; }
   SettingsCategoryModel* Categories() const { return categories_; }
-  /// Pages in tab order.
+  /// Pages in tab order. The transponder, satellite and settings pages are
+  /// built when first shown or asked for.
   ListPage* Page(int tab) const;
+  /// The rows selected in the list of `tab`, without building its page.
+  std::vector<int> SelectedRows(int tab) const;
   QTabBar* Tabs() const { return tabs_; }
   StatisticsPanel* Statistics() const { return statistics_; }
   FavoritesPanel* Favorites() const { return favorites_; }
@@ -197,6 +201,11 @@ class CVQChannelEditorView : public QWidget {
 
  private:
   void BuildLayout();
+  /// Builds the transponder, satellite and settings pages, unless built.
+  void BuildHiddenPages();
+  /// The page of `tab`, built first when needed.
+  ListPage* PageAt(int tab);
+  void ConnectList(int tab);
   void ConnectSignals();
   /// The channel selector's entries, with the favourite groups' counts.
   void FillChannelSources(const FavoriteGroupCounts& counts);
@@ -212,6 +221,8 @@ class CVQChannelEditorView : public QWidget {
   /// Runs the button's command as a recorded step named `name`.
   void ConnectButton(int tab, ListButton id, const QString& name,
                      const std::function<void()>& command);
+  void ConnectHiddenPageButtons();
+  void EnableHiddenPageButtons();
   void PlugCommands(const ContextMenu& menu, int tab);
   /// Runs a command that needs the prompter, when one is set.
   void WithPrompter(const std::function<void(EditingView&, Prompter&)>& command);
@@ -238,7 +249,13 @@ class CVQChannelEditorView : public QWidget {
   QTabBar* tabs_ = nullptr;
   FindBar* find_ = nullptr;
   QStackedWidget* pages_ = nullptr;
-  ListPage* pageList_[4] = {};
+  ListPage* pageList_[4] = {};  ///< null for a page not built yet
+  /// The lists were filled and first rows selected while pages were missing.
+  bool selectFirstRowsOnBuild_ = false;
+  /// A change of a missing page's rows builds the pages first.
+  bool buildBeforeRowsChange_ = false;
+  /// What the last UpdateButtons found.
+  CommandStates buttonStates_;
   PropertyGrid* pane_ = nullptr;
   PaneSplitter* body_ = nullptr;
   std::unique_ptr<ViewEditing> editing_;
