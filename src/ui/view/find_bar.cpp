@@ -24,70 +24,85 @@ QToolButton* MakeToolButton(const char* id, QWidget* parent) {
 
 }  // namespace
 
-FindBar::FindBar(QWidget* parent)
-    : QWidget(parent),
-      field_(new QLineEdit(this)),
-      previous_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Find previous"), this)),
-      next_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Find next"), this)),
-      selectAll_(new QPushButton(tr("Select all matches"), this)),
-      result_(new QLabel(this)),
-      close_(MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Close find bar"), this)) {
+FindBar::FindBar(QWidget* parent) : QWidget(parent) {
   setObjectName("Find bar");
   setAccessibleName(tr("Find bar"));
-  field_->setObjectName("Find text");
-  field_->setAccessibleName(tr("Find text"));
-  field_->setPlaceholderText(tr("Name, frequency, service id or PID"));
-  selectAll_->setAccessibleName(tr("Select all matches"));
-  result_->setObjectName("Find result");
-  result_->setAccessibleName(tr("Find result"));
-  result_->setMinimumWidth(90);
+  hide();
+}
+
+const FindBar::Parts& FindBar::Built() const {
+  // Making the widgets is not a change a caller could see.
+  if (!parts_.field) const_cast<FindBar*>(this)->Build();
+  return parts_;
+}
+
+void FindBar::Build() {
+  Parts& p = parts_;
+  p.field = new QLineEdit(this);
+  p.previous = MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Find previous"), this);
+  p.next = MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Find next"), this);
+  p.selectAll = new QPushButton(tr("Select all matches"), this);
+  p.result = new QLabel(this);
+  p.close = MakeToolButton(QT_TRANSLATE_NOOP("vq::FindBar", "Close find bar"), this);
+  p.field->setObjectName("Find text");
+  p.field->setAccessibleName(tr("Find text"));
+  p.field->setPlaceholderText(tr("Name, frequency, service id or PID"));
+  p.selectAll->setAccessibleName(tr("Select all matches"));
+  p.result->setObjectName("Find result");
+  p.result->setAccessibleName(tr("Find result"));
+  p.result->setMinimumWidth(90);
 
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 2, 0, 2);
   auto* label = new QLabel(tr("Find:"), this);
-  label->setBuddy(field_);
+  label->setBuddy(p.field);
   layout->addWidget(label);
-  layout->addWidget(field_, 1);
-  layout->addWidget(previous_);
-  layout->addWidget(next_);
-  layout->addWidget(selectAll_);
-  layout->addWidget(result_);
-  layout->addWidget(close_);
+  layout->addWidget(p.field, 1);
+  layout->addWidget(p.previous);
+  layout->addWidget(p.next);
+  layout->addWidget(p.selectAll);
+  layout->addWidget(p.result);
+  layout->addWidget(p.close);
 
-  connect(field_, &QLineEdit::textEdited, this, &FindBar::textEdited);
-  connect(previous_, &QToolButton::clicked, this, [this] { emit nextWanted(true); });
-  connect(next_, &QToolButton::clicked, this, [this] { emit nextWanted(false); });
-  connect(selectAll_, &QPushButton::clicked, this, &FindBar::selectAllWanted);
-  connect(close_, &QToolButton::clicked, this, &FindBar::Close);
-  hide();
+  connect(p.field, &QLineEdit::textEdited, this, &FindBar::textEdited);
+  connect(p.previous, &QToolButton::clicked, this, [this] { emit nextWanted(true); });
+  connect(p.next, &QToolButton::clicked, this, [this] { emit nextWanted(false); });
+  connect(p.selectAll, &QPushButton::clicked, this, &FindBar::selectAllWanted);
+  connect(p.close, &QToolButton::clicked, this, &FindBar::Close);
+  // Made while the bar shows (a plain show()), they show with it.
+  if (isVisible())
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->show();
 }
 
 void FindBar::showEvent(QShowEvent* event) {
   // The style's icons (the clear button's too) load the icon theme, which
   // the window's first paint does not need while the bar is hidden.
-  if (close_->icon().isNull()) {
-    field_->setClearButtonEnabled(true);
-    previous_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    next_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+  const Parts& p = Built();
+  if (p.close->icon().isNull()) {
+    p.field->setClearButtonEnabled(true);
+    p.previous->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    p.next->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    p.close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
   }
   QWidget::showEvent(event);
 }
 
 void FindBar::Open() {
+  QLineEdit* field = Built().field;
   show();
-  field_->setFocus(Qt::ShortcutFocusReason);
-  field_->selectAll();
+  field->setFocus(Qt::ShortcutFocusReason);
+  field->selectAll();
 }
 
-QString FindBar::Text() const { return field_->text(); }
+QString FindBar::Text() const { return parts_.field ? parts_.field->text() : QString(); }
 
 void FindBar::SetResult(const QString& text) {
-  result_->setText(text);
-  result_->setAccessibleDescription(text);
+  QLabel* result = Built().result;
+  result->setText(text);
+  result->setAccessibleDescription(text);
 }
 
-QString FindBar::Result() const { return result_->text(); }
+QString FindBar::Result() const { return parts_.result ? parts_.result->text() : QString(); }
 
 void FindBar::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {

@@ -13,7 +13,8 @@ namespace vq {
 
 /// A search field with Previous, Next, "Select all matches", a result text
 /// and a close button. It only collects what the user asks for; the view
-/// searches its list and tells the result back.
+/// searches its list and tells the result back. The bar starts hidden and
+/// empty: its widgets are made when it is first opened or asked for.
 class FindBar : public QWidget {
   Q_OBJECT
 
@@ -27,11 +28,11 @@ class FindBar : public QWidget {
   void SetResult(const QString& text);
   QString Result() const;
 
-  QLineEdit* Field() const { return field_; }
-  QToolButton* PreviousButton() const { return previous_; }
-  QToolButton* NextButton() const { return next_; }
-  QPushButton* SelectAllButton() const { return selectAll_; }
-  QToolButton* CloseButton() const { return close_; }
+  QLineEdit* Field() const { return Built().field; }
+  QToolButton* PreviousButton() const { return Built().previous; }
+  QToolButton* NextButton() const { return Built().next; }
+  QPushButton* SelectAllButton() const { return Built().selectAll; }
+  QToolButton* CloseButton() const { return Built().close; }
 
  signals:
   /// The text changed by typing: search again from the current row.
@@ -49,14 +50,21 @@ class FindBar : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  struct Parts {
+    QLineEdit* field = nullptr;
+    QToolButton* previous = nullptr;
+    QToolButton* next = nullptr;
+    QPushButton* selectAll = nullptr;
+    QLabel* result = nullptr;
+    QToolButton* close = nullptr;
+  };
+  // The widgets, made on first use: a window that never searches does not
+  // pay for them.
+  const Parts& Built() const;
+  void Build();
   void Close();
 
-  QLineEdit* field_;
-  QToolButton* previous_;
-  QToolButton* next_;
-  QPushButton* selectAll_;
-  QLabel* result_;
-  QToolButton* close_;
+  Parts parts_;
 };
 
 }  // namespace vq

@@ -139,6 +139,7 @@ QStringList EnglishTextsShown(bool german) {
   CVQChannelEditorView& view = window.View();
   CMainFrame& frame = *window.App().Frame();
 
+  view.OpenFind();  // the find bar's texts come with it
   Sweep sweep(TranslatedEnglishTexts());
   for (const QAction* menu : frame.menuBar()->actions()) sweep.AddAction("menu", menu);
   VisitEveryPane(view, 2, [&](int tab) {
