@@ -21,12 +21,9 @@ constexpr size_t kTeletextPidOffset = 44;
 constexpr size_t kAc3PidOffset = 46;
 constexpr size_t kPmtPidOffset = 48;
 constexpr size_t kProgramIdOffset = 50;
-constexpr size_t kChannelNumberOffset = 52;
 constexpr size_t kFreeNumberOffset = 54;
 constexpr size_t kSatelliteLinkOffset = 56;
 constexpr size_t kTransponderLinkOffset = 60;
-constexpr size_t kFavoriteOffset = 64;
-constexpr size_t kTypeOffset = 72;
 constexpr size_t kReservedByteOffset = 73;
 constexpr size_t kEcmPidOffset = 74;
 
@@ -50,7 +47,6 @@ bool ValidTrack(int i) { return i >= 0 && i < ChannelRecord::kAudioTrackCount; }
 
 }  // namespace
 
-bool ChannelRecord::IsFree() const { return ReadU32LE(bytes_) == 0xFFFFFFFFu; }
 
 void ChannelRecord::Clear() { std::memset(bytes_, 0xFF, kSize); }
 
@@ -92,7 +88,6 @@ void ChannelRecord::SetName(std::string_view name) {
   WriteSlotName(bytes_ + kNameOffset, kNameWidth, name);
 }
 
-uint8_t ChannelRecord::GetType() const { return bytes_[kTypeOffset]; }
 void ChannelRecord::SetType(uint8_t type) { bytes_[kTypeOffset] = type; }
 std::string_view ChannelRecord::GetTypeText() const { return ChannelTypeText(GetType()); }
 
@@ -186,7 +181,6 @@ void ChannelRecord::SetProgramId(uint16_t id) { WriteU16LE(bytes_ + kProgramIdOf
 uint16_t ChannelRecord::GetEcmPid() const { return ReadU16LE(bytes_ + kEcmPidOffset); }
 void ChannelRecord::SetEcmPid(uint16_t pid) { WriteU16LE(bytes_ + kEcmPidOffset, pid); }
 
-uint16_t ChannelRecord::GetChannelNumber() const { return ReadU16LE(bytes_ + kChannelNumberOffset); }
 void ChannelRecord::SetChannelNumber(uint16_t number) {
   WriteU16LE(bytes_ + kChannelNumberOffset, number);
 }
@@ -213,10 +207,6 @@ void ChannelRecord::SetTransponderPosition(uint16_t position) {
 }
 uint16_t ChannelRecord::GetTransponderKey() const { return LinkKey(GetTransponderLink()); }
 
-uint8_t ChannelRecord::GetFavoritePlace(int group) const {
-  if (group < 0 || group >= kFavoriteGroups) return 0;
-  return bytes_[kFavoriteOffset + static_cast<size_t>(group)];
-}
 void ChannelRecord::SetFavoritePlace(int group, uint8_t place) {
   if (group < 0 || group >= kFavoriteGroups) return;
   bytes_[kFavoriteOffset + static_cast<size_t>(group)] = place;

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/byte_io.h"
 #include "image/image_layout.h"
 
 namespace vq {
@@ -29,7 +30,9 @@ class ChannelRecord {
   explicit ChannelRecord(uint8_t* bytes) : bytes_(bytes) {}
   uint8_t* Bytes() const { return bytes_; }
 
-  bool IsFree() const;
+  // The accessors called in loops over all channels are defined here, so
+  // that they inline there.
+  bool IsFree() const { return ReadU32LE(bytes_) == 0xFFFFFFFFu; }
   // Sets all 76 bytes to 0xFF.
   void Clear();
   // Writes the values of a new channel over the present bytes; the name tail
@@ -42,7 +45,7 @@ class ChannelRecord {
   void SetName(std::string_view name);
 
   // 0 TV, 1 radio, 2 data (byte 72).
-  uint8_t GetType() const;
+  uint8_t GetType() const { return bytes_[kTypeOffset]; }
   void SetType(uint8_t type);
   std::string_view GetTypeText() const;
 
@@ -102,7 +105,7 @@ class ChannelRecord {
   void SetEcmPid(uint16_t pid);
 
   // Channel number with the type offset (radio 16384 + n, data 32768 + n).
-  uint16_t GetChannelNumber() const;
+  uint16_t GetChannelNumber() const { return ReadU16LE(bytes_ + kChannelNumberOffset); }
   void SetChannelNumber(uint16_t number);
   // Place in the free or the scrambled list of its type, with the offset.
   uint16_t GetFreeNumber() const;
@@ -125,7 +128,10 @@ class ChannelRecord {
   // Favourite place in group g = 0..7: 0 none, kFavoritePlaceBase + k for
   // the member at index k.
   // Bad g: 0, setter does nothing.
-  uint8_t GetFavoritePlace(int group) const;
+  uint8_t GetFavoritePlace(int group) const {
+    if (group < 0 || group >= kFavoriteGroups) return 0;
+    return bytes_[kFavoriteOffset + static_cast<size_t>(group)];
+  }
   void SetFavoritePlace(int group, uint8_t place);
   bool IsFavorite() const;
 
@@ -133,6 +139,10 @@ class ChannelRecord {
   void SetReservedByte(uint8_t value);
 
  private:
+  static constexpr size_t kChannelNumberOffset = 52;
+  static constexpr size_t kFavoriteOffset = 64;
+  static constexpr size_t kTypeOffset = 72;
+
   uint32_t Bits(unsigned shift, unsigned width) const;
   void PutBits(unsigned shift, unsigned width, uint32_t value);
 
