@@ -54,7 +54,7 @@ bool CVQChannelEditorDoc::IsShownWritable(const QString& path) const {
 }
 
 void CVQChannelEditorDoc::PrepareOpen(const QString& path) {
-  prepared_.reset();
+  prepared_.reset();  // an earlier preparation lets go of its lock first
   prepared_ = std::make_unique<BackgroundOpen>(QFile::encodeName(path).toStdString(), clock_, files_);
 }
 
@@ -74,8 +74,9 @@ bool CVQChannelEditorDoc::OpenDocument(const QString& path) {
     // only once the new file has proved good.
     auto decoded = std::make_unique<SettingsDatabase>(clock_);
     if (!OpenInto(path, file, *decoded, std::move(prepared))) return false;
+    // `decoded` then takes the previous records away before the view refills.
     database_->SwapContent(*decoded);
-  }  // `decoded` takes the previous records with it before the view refills
+  }
   history_.Clear();
   file_ = std::move(file);
   SetPathAndTitle(path, file_.IsReadOnly());
