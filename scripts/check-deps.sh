@@ -25,7 +25,7 @@ fi
 
 # Programs called by name by the scripts, the tests and the build.
 programs=(
-  cmake ctest cpack ninja ccache pkg-config clang clang++ clang-tidy-14 gzip
+  cmake ctest cpack ninja ccache pkg-config clang clang++ ld.lld clang-tidy-14 gzip valgrind
   lrelease lupdate rsvg-convert
   xvfb-run Xvfb xauth xdotool
   dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian groff lexgrog zcat

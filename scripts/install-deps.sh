@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   clang libclang-rt-14-dev
+  lld  # release builds: lays out the functions that run at start side by side
   clang-tidy-14  # the static checks scripts/run-clang-tidy.sh runs
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6
   qt6-l10n-tools qt6-tools-dev  # lupdate, lrelease and their CMake package for the translation catalogues
@@ -19,6 +20,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth xdotool  # xdotool: keys for the two-editor clipboard test
+  valgrind  # callgrind: scripts/update-startup-order.sh
   librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base lintian
   dtv-scan-tables  # dvbv5 scan tables, read by the scan table tests when present
 )
