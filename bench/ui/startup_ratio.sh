@@ -8,7 +8,9 @@
 # noisy than the wall clock on a busy machine). Its peak memory (VmHWM) is
 # read half a second later, so it includes the first paint and whatever the
 # program defers to its first idle moments. Prints the medians and the
-# ratios. Without a display it runs itself under xvfb-run.
+# ratios. Without a display it runs itself under xvfb-run, on a server that
+# does not reset when a program leaves (it would refuse the next one while
+# it resets).
 #
 #   bench/ui/startup_ratio.sh BUILD_DIR FILE.bin [RUNS]
 set -euo pipefail
@@ -17,7 +19,7 @@ build=${1:?usage: startup_ratio.sh BUILD_DIR FILE.bin [RUNS]}
 file=${2:?usage: startup_ratio.sh BUILD_DIR FILE.bin [RUNS]}
 runs=${3:-9}
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1600x1000x24" "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 1600x1000x24 -noreset" "$0" "$@"
 fi
 editor=$build/src/ui/app/vqchanneleditor
 bare=$build/bench/ui/bare_window
