@@ -25,11 +25,15 @@ class Clipboard {
   /// Empties the clipboard and puts `bytes` under `format`, the only format
   /// then present. False when the clipboard could not be written.
   virtual bool Put(std::string_view format, std::span<const uint8_t> bytes) = 0;
-  /// The first of the editor's formats (clip_formats.h) on the clipboard, in
-  /// the order the clipboard lists them; empty when none is there.
-  virtual std::string FirstFormat() const = 0;
-  /// Whether a block is present under `format`.
-  virtual bool Has(std::string_view format) const = 0;
+  /// The editor's formats (clip_formats.h) on the clipboard, in the order
+  /// the clipboard lists them. The desktop clipboard asks the program that
+  /// owns it, which may answer late or not at all (each question then waits
+  /// out the platform's limit), so a caller asks once and keeps the list.
+  virtual std::vector<std::string> Formats() const = 0;
+  /// The first of Formats(); empty when none of them is there.
+  std::string FirstFormat() const;
+  /// Whether Formats() holds `format`.
+  bool Has(std::string_view format) const;
   /// The block under `format`; empty when there is none.
   virtual std::vector<uint8_t> Get(std::string_view format) const = 0;
 };
@@ -39,8 +43,7 @@ class Clipboard {
 class MemoryClipboard : public Clipboard {
  public:
   bool Put(std::string_view format, std::span<const uint8_t> bytes) override;
-  std::string FirstFormat() const override;
-  bool Has(std::string_view format) const override;
+  std::vector<std::string> Formats() const override;
   std::vector<uint8_t> Get(std::string_view format) const override;
 
   /// Appends a format without emptying the clipboard.

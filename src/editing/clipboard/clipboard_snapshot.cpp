@@ -1,5 +1,7 @@
 #include "editing/clipboard/clipboard_snapshot.h"
 
+#include <algorithm>
+
 #include "editing/clipboard/clip_payloads.h"
 #include "editing/clipboard/clipboard.h"
 
@@ -13,9 +15,10 @@ bool ClipboardSnapshot::Has(std::string_view format) const {
 
 ClipboardSnapshot TakeClipboardSnapshot(const Clipboard& clipboard) {
   ClipboardSnapshot snapshot;
-  snapshot.firstFormat = clipboard.FirstFormat();
+  const std::vector<std::string> formats = clipboard.Formats();
+  if (!formats.empty()) snapshot.firstFormat = formats.front();
   for (size_t i = 0; i < kClipFormats.size(); ++i)
-    snapshot.present[i] = clipboard.Has(kClipFormats[i]);
+    snapshot.present[i] = std::ranges::find(formats, kClipFormats[i]) != formats.end();
   if (snapshot.Has(kClipSatellite)) {
     const std::optional<SatelliteClip> clip = ParseSatelliteClip(clipboard.Get(kClipSatellite));
     snapshot.satelliteWithTransponders = clip && !clip->transponders.empty();

@@ -1,8 +1,6 @@
 #include "editing/clipboard/clip_formats.h"
 #include "editing/clipboard/clipboard.h"
 
-#include <algorithm>
-
 namespace vq {
 
 bool MemoryClipboard::Put(std::string_view format, std::span<const uint8_t> bytes) {
@@ -12,15 +10,11 @@ bool MemoryClipboard::Put(std::string_view format, std::span<const uint8_t> byte
   return true;
 }
 
-std::string MemoryClipboard::FirstFormat() const {
+std::vector<std::string> MemoryClipboard::Formats() const {
+  std::vector<std::string> formats;
   for (const Entry& entry : entries_)
-    if (IsClipFormat(entry.format)) return entry.format;
-  return {};
-}
-
-bool MemoryClipboard::Has(std::string_view format) const {
-  return std::ranges::any_of(entries_,
-                             [format](const Entry& entry) { return entry.format == format; });
+    if (IsClipFormat(entry.format)) formats.push_back(entry.format);
+  return formats;
 }
 
 std::vector<uint8_t> MemoryClipboard::Get(std::string_view format) const {

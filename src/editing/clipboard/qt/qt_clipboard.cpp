@@ -28,29 +28,19 @@ bool QtClipboard::Put(std::string_view format, std::span<const uint8_t> bytes) {
   return true;
 }
 
-std::string QtClipboard::FirstFormat() const {
+// One list for all ten formats: on X11 every question about another
+// program's clip is a round trip to that program, and one that does not
+// answer holds the editor for Qt's clipboard limit per question.
+std::vector<std::string> QtClipboard::Formats() const {
   const QMimeData* data = clipboard_->mimeData();
   if (!data) return {};
-  // Listing every format of another program's clip makes Qt load all its
-  // image plug-ins, while most platforms answer for one type directly (X11
-  // lists them either way). The listed order only decides between two or
-  // more of the editor's formats.
-  std::string_view only;
-  int present = 0;
-  for (const std::string_view format : kClipFormats)
-    if (data->hasFormat(MimeType(format)) && ++present == 1) only = format;
-  if (present <= 1) return std::string(only);
+  std::vector<std::string> formats;
   for (const QString& format : data->formats()) {
     const QByteArray name = format.toLatin1();
     if (IsClipFormat(std::string_view(name.constData(), static_cast<size_t>(name.size()))))
-      return name.toStdString();
+      formats.push_back(name.toStdString());
   }
-  return {};
-}
-
-bool QtClipboard::Has(std::string_view format) const {
-  const QMimeData* data = clipboard_->mimeData();
-  return data && data->hasFormat(MimeType(format));
+  return formats;
 }
 
 std::vector<uint8_t> QtClipboard::Get(std::string_view format) const {

@@ -22,8 +22,7 @@ class QtClipboard : public QObject, public Clipboard {
   explicit QtClipboard(QObject* parent = nullptr);
 
   bool Put(std::string_view format, std::span<const uint8_t> bytes) override;
-  std::string FirstFormat() const override;
-  bool Has(std::string_view format) const override;
+  std::vector<std::string> Formats() const override;
   std::vector<uint8_t> Get(std::string_view format) const override;
 
  signals:

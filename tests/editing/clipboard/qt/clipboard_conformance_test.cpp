@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -70,6 +71,7 @@ TYPED_TEST(ClipboardConformance, OtherProgramsFormatsAreNotTheEditorsFirstFormat
 
 TYPED_TEST(ClipboardConformance, OfTwoEditorFormatsTheOneListedFirstComesFirst) {
   this->Offer({{"text/plain", {'h'}}, {kClipSettings, {1}}, {kClipTvChannel, {2}}});
+  EXPECT_EQ(this->clipboard.Formats(), (std::vector<std::string>{"VQ-Settings", "VQ-TV-Channel"}));
   EXPECT_EQ(this->clipboard.FirstFormat(), "VQ-Settings");
   this->Offer({{kClipTvChannel, {2}}, {"text/plain", {'h'}}, {kClipSettings, {1}}});
   EXPECT_EQ(this->clipboard.FirstFormat(), "VQ-TV-Channel");
