@@ -64,6 +64,9 @@ class Editor {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "xcb");
     process_.setProcessEnvironment(env);
+    // What an editor prints (a sanitizer's report, a Qt warning) lands in
+    // the test's log.
+    process_.setProcessChannelMode(QProcess::ForwardedChannels);
     process_.start(VQ_EDITOR, {"--profile", dir + "/" + name + ".ini", file_});
   }
   ~Editor() {
@@ -73,13 +76,30 @@ class Editor {
   Editor(const Editor&) = delete;
   Editor& operator=(const Editor&) = delete;
 
-  // Waits until the window is shown; false when it did not appear.
+  // Waits until the window is shown; false, with the reason in the test's
+  // log, when the editor ended first or no window appeared in time.
   bool Shown() {
-    if (!process_.waitForStarted(kWaitMs)) return false;
+    if (!process_.waitForStarted(kWaitMs)) {
+      ADD_FAILURE() << "the editor on " << file_.toStdString() << " did not start";
+      return false;
+    }
     const QString pid = QString::number(process_.processId());
-    const std::optional<QString> found = XdoTool(
-        {"search", "--sync", "--all", "--onlyvisible", "--pid", pid, "--name", "VQChannelEditor"});
-    if (!found || found->isEmpty()) return false;
+    std::optional<QString> found;
+    const bool settled = WaitFor([&] {
+      if (process_.state() == QProcess::NotRunning) return true;
+      found =
+          XdoTool({"search", "--all", "--onlyvisible", "--pid", pid, "--name", "VQChannelEditor"});
+      return found && !found->isEmpty();
+    });
+    if (process_.state() == QProcess::NotRunning) {
+      ADD_FAILURE() << "the editor on " << file_.toStdString()
+                    << " ended before its window showed, exit code " << process_.exitCode();
+      return false;
+    }
+    if (!settled) {
+      ADD_FAILURE() << "no window of the editor on " << file_.toStdString() << " showed";
+      return false;
+    }
     window_ = found->split('\n').front();
     return true;
   }
@@ -137,10 +157,7 @@ class TwoEditors : public ::testing::Test {
       const std::function<bool(SettingsDatabase&)>& arrived) {
     Editor source(dir.path(), "source.bin", tab);
     Editor destination(dir.path(), "destination.bin", tab);
-    if (!source.Shown() || !destination.Shown()) {
-      ADD_FAILURE() << "an editor window did not show";
-      return nullptr;
-    }
+    if (!source.Shown() || !destination.Shown()) return nullptr;
     if (!source.Press(copyKeys) || !WaitFor([format] { return ClipboardHolds(format); })) {
       ADD_FAILURE() << "the copy did not reach the clipboard as " << format;
       return nullptr;
