@@ -27,7 +27,7 @@ fi
 programs=(
   cmake ctest cpack ninja ccache pkg-config clang clang++ ld.lld clang-tidy-14 gzip valgrind
   lrelease lupdate rsvg-convert
-  xvfb-run Xvfb xauth xdotool
+  xvfb-run Xvfb xauth xdotool dbus-run-session
   dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian groff lexgrog zcat
 )
 # Where Qt keeps its tools, off the PATH.

@@ -20,6 +20,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth xdotool  # xdotool: keys for the two-editor clipboard test
+  dbus-daemon  # dbus-run-session: the session bus of that test's display
   valgrind  # callgrind: scripts/update-startup-order.sh
   librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base lintian
   dtv-scan-tables  # dvbv5 scan tables, read by the scan table tests when present
