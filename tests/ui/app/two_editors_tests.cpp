@@ -1,6 +1,7 @@
 // Two editor programs on one X display, driven from the keyboard as a user
 // drives them: records copied in the one arrive when pasted in the other
-// and are saved with its file. Run under xvfb-run; keys go out through
+// and are saved with its file. An editor beside a clipboard owner that
+// stopped answering still serves the user. Run under xvfb-run; keys go out through
 // xdotool. Every wait is for a condition, bounded by a generous limit.
 
 #include <gtest/gtest.h>
@@ -13,8 +14,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
+#include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "editing/commands/list_state.h"
 #include "support/database_builder.h"
@@ -124,6 +129,46 @@ bool ClipboardHolds(const char* format) {
   return data && data->hasFormat(format);
 }
 
+constexpr char kHoldClipboard[] = "--hold-clipboard";
+
+// A program that took the clipboard and then stopped answering: this test
+// program, started with kHoldClipboard.
+class StalledClipboardOwner {
+ public:
+  StalledClipboardOwner() {
+    process_.start(QCoreApplication::applicationFilePath(), {kHoldClipboard});
+  }
+  ~StalledClipboardOwner() {
+    process_.kill();  // a stopped process ends on SIGKILL too
+    process_.waitForFinished(kWaitMs);
+  }
+  StalledClipboardOwner(const StalledClipboardOwner&) = delete;
+  StalledClipboardOwner& operator=(const StalledClipboardOwner&) = delete;
+
+  // Waits until it owns the clipboard and has stopped.
+  bool Holding() {
+    QByteArray said;
+    return WaitFor([&] {
+             said += process_.readAllStandardOutput();
+             return said.contains("holding") || process_.state() == QProcess::NotRunning;
+           }) &&
+           process_.state() == QProcess::Running;
+  }
+
+ private:
+  QProcess process_;
+};
+
+// What the owner started with kHoldClipboard does.
+int HoldClipboardAndStop() {
+  QGuiApplication::clipboard()->setText("held by a program that stopped");
+  QCoreApplication::processEvents();
+  std::puts("holding");
+  std::fflush(stdout);
+  std::raise(SIGSTOP);
+  return 0;
+}
+
 class TwoEditors : public ::testing::Test {
  protected:
   // The source: satellite "Astra" with a transponder of three named TV
@@ -230,12 +275,34 @@ TEST_F(TwoEditors, SettingsCopiedInOneAreAppliedInTheOther) {
   EXPECT_EQ(saved->GetConfigRecord().GetScreenType(), 1);
 }
 
+// On X11 each question to the clipboard's owner waits for its answer up to
+// Qt's limit of five seconds. An editor started beside an owner that never
+// answers asks it once at start, so it serves the user seconds later, not
+// minutes: a copy made then arrives.
+TEST_F(TwoEditors, AClipboardOwnerThatStoppedAnsweringHoldsAStartingEditorOnlyOnce) {
+  StalledClipboardOwner owner;
+  ASSERT_TRUE(owner.Holding());
+  Editor source(dir.path(), "source.bin", kTabChannels);
+  ASSERT_TRUE(source.Shown());
+  // Asking the stalled owner would hold this test as well: it asks once the
+  // clipboard has changed hands again, which the news of the owner's taking
+  // it, handled while the editor started, no longer counts as.
+  bool changed = false;
+  QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged,
+                   [&changed] { changed = true; });
+  ASSERT_TRUE(source.Press({"ctrl+c"}));
+  EXPECT_TRUE(WaitFor([&changed] { return changed && ClipboardHolds("VQ-TV-Channel"); }))
+      << "the editor still waits for the stalled owner";
+}
+
 }  // namespace
 }  // namespace vq::test
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "xcb");  // the clipboard of the display the editors share
   QGuiApplication app(argc, argv);
+  if (argc == 2 && std::string_view(argv[1]) == vq::test::kHoldClipboard)
+    return vq::test::HoldClipboardAndStop();
   ::testing::InitGoogleTest(&argc, argv);
   if (QStandardPaths::findExecutable("xdotool").isEmpty()) {
     std::puts("xdotool not found: skipped");
