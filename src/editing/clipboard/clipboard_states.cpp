@@ -54,6 +54,10 @@ ClipboardStates EvaluateClipboardStates(EditingView& view, const Clipboard& clip
   return EvaluateClipboardStates(view, TakeClipboardSnapshot(clipboard), onCategory);
 }
 
+ClipboardStates EvaluateCopyStates(EditingView& view) {
+  return EvaluateClipboardStates(view, ClipboardSnapshot{});
+}
+
 ClipboardStates EvaluateClipboardStates(EditingView& view, const ClipboardSnapshot& clipboard,
                                         bool onCategory) {
   ClipboardStates s;

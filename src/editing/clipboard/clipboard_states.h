@@ -29,5 +29,8 @@ ClipboardStates EvaluateClipboardStates(EditingView& view, const Clipboard& clip
 /// The same from a snapshot taken when the clipboard last changed.
 ClipboardStates EvaluateClipboardStates(EditingView& view, const ClipboardSnapshot& clipboard,
                                         bool onCategory = false);
+/// The copy and cut states alone, which depend on the selection only: the
+/// clipboard, and the program that owns it, are not asked.
+ClipboardStates EvaluateCopyStates(EditingView& view);
 
 }  // namespace vq

@@ -1,11 +1,11 @@
 #include "editing/clipboard/copy_commands.h"
 
 #include "database/settings_database.h"
-#include "editing/commands/channel_commands.h"
 #include "editing/clipboard/clip_formats.h"
 #include "editing/clipboard/clip_payloads.h"
 #include "editing/clipboard/clipboard.h"
 #include "editing/clipboard/clipboard_states.h"
+#include "editing/commands/channel_commands.h"
 #include "editing/commands/command_frame.h"
 #include "editing/commands/prompter.h"
 #include "editing/commands/transponder_commands.h"
@@ -88,7 +88,7 @@ bool PutTransponders(EditingView& view, Prompter& prompter, Clipboard& clipboard
 bool CopySelection(EditingView& view, Prompter& prompter, Clipboard& clipboard) {
   switch (view.State().currentTab) {
     case kTabChannels:
-      if (!EvaluateClipboardStates(view, clipboard).copy) return false;
+      if (!EvaluateCopyStates(view).copy) return false;
       CommitPendingEdits(view);
       return CopyChannels(view, clipboard);
     case kTabTransponders:
@@ -96,7 +96,7 @@ bool CopySelection(EditingView& view, Prompter& prompter, Clipboard& clipboard) 
     case kTabSatellites:
       return CopySatellite(view, prompter, clipboard, SatelliteCopy::kSatelliteOnly);
     case kTabSettings:
-      if (!EvaluateClipboardStates(view, clipboard).copy) return false;
+      if (!EvaluateCopyStates(view).copy) return false;
       CommitPendingEdits(view);
       return CopySettings(view, clipboard);
     default:
@@ -107,7 +107,7 @@ bool CopySelection(EditingView& view, Prompter& prompter, Clipboard& clipboard) 
 bool CopyTransponders(EditingView& view, Prompter& prompter, Clipboard& clipboard,
                       TransponderCopy mode) {
   if (view.State().currentTab != kTabTransponders) return false;
-  const ClipboardStates states = EvaluateClipboardStates(view, clipboard);
+  const ClipboardStates states = EvaluateCopyStates(view);
   if (!(mode == TransponderCopy::kTransponderOnly ? states.copy : states.copyWithChannels))
     return false;
   CommitPendingEdits(view);
@@ -117,7 +117,7 @@ bool CopyTransponders(EditingView& view, Prompter& prompter, Clipboard& clipboar
 bool CopySatellite(EditingView& view, Prompter& prompter, Clipboard& clipboard,
                    SatelliteCopy mode) {
   if (view.State().currentTab != kTabSatellites) return false;
-  const ClipboardStates states = EvaluateClipboardStates(view, clipboard);
+  const ClipboardStates states = EvaluateCopyStates(view);
   if (!(mode == SatelliteCopy::kSatelliteOnly ? states.copy : states.copyWithTransponders))
     return false;
   CommitPendingEdits(view);
@@ -152,7 +152,7 @@ void CutSelection(EditingView& view, Prompter& prompter, Clipboard& clipboard) {
       if (CopySelection(view, prompter, clipboard)) RemoveSelectedChannels(view);
       break;
     case kTabTransponders:
-      if (!EvaluateClipboardStates(view, clipboard).cut) return;
+      if (!EvaluateCopyStates(view).cut) return;
       CommitPendingEdits(view);
       if (PutTransponders(view, prompter, clipboard, TransponderCopy::kAllChannels))
         RemoveSelectedTransponders(view);

@@ -228,6 +228,7 @@ TEST_F(ClipboardWindow, StateUpdatesUseTheSnapshotOfTheLastChange) {
 
   List(kTabChannels)->SelectOnlyRow(3);
   Actions().copy->trigger();
+  EXPECT_EQ(counting.reads, 0) << "a copy asks the clipboard nothing";
   EXPECT_EQ(counting.FirstFormat(), "VQ-TV-Channel");
   EXPECT_FALSE(Actions().paste->isEnabled()) << "no change reported yet";
   commands->ClipboardChanged();
