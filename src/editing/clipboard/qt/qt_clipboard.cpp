@@ -16,7 +16,9 @@ QString MimeType(std::string_view format) {
 }  // namespace
 
 QtClipboard::QtClipboard(QObject* parent)
-    : QObject(parent), clipboard_(QGuiApplication::clipboard()) {
+    : QObject(parent),
+      clipboard_(QGuiApplication::clipboard()),
+      listsEveryFormat_(QGuiApplication::platformName() == QLatin1String("xcb")) {
   connect(clipboard_, &QClipboard::dataChanged, this, &QtClipboard::changed);
 }
 
@@ -28,12 +30,22 @@ bool QtClipboard::Put(std::string_view format, std::span<const uint8_t> bytes) {
   return true;
 }
 
-// One list for all ten formats: on X11 every question about another
-// program's clip is a round trip to that program, and one that does not
-// answer holds the editor for Qt's clipboard limit per question.
 std::vector<std::string> QtClipboard::Formats() const {
   const QMimeData* data = clipboard_->mimeData();
   if (!data) return {};
+  if (!listsEveryFormat_) {
+    // Most platforms answer for one type directly, while listing every
+    // format of another program's clip makes Qt load all its image
+    // plug-ins. The list only orders two or more of the editor's formats.
+    std::vector<std::string> present;
+    for (const std::string_view format : kClipFormats)
+      if (data->hasFormat(MimeType(format))) present.emplace_back(format);
+    if (present.size() <= 1) return present;
+  }
+  // X11 lists every format whatever is asked, and asks the program that
+  // owns the clip again for as long as it got no list: one that does not
+  // answer holds the editor for Qt's limit of five seconds per question.
+  // One list answers all ten.
   std::vector<std::string> formats;
   for (const QString& format : data->formats()) {
     const QByteArray name = format.toLatin1();

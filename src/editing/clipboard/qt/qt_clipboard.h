@@ -31,6 +31,7 @@ class QtClipboard : public QObject, public Clipboard {
 
  private:
   QClipboard* clipboard_;
+  bool listsEveryFormat_;  ///< X11: any question about a clip lists all its formats
 };
 
 }  // namespace vq
