@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QHash>
 #include <cmath>
 #include <QIcon>
 #include <QPainter>
@@ -17,6 +18,22 @@ namespace {
 constexpr int kPad = 4;
 
 bool isMarked(const GridCell& cell) { return cell.kind == RowKind::CheckBox || cell.kind == RowKind::Radio; }
+
+/// The advance of `text` in `font`. Laying out text is the costly part of
+/// fitting a grid's columns, and a pane shows the same names and values at
+/// every refresh, so advances are kept per font and text, a bounded number.
+qreal textAdvance(const QFont& font, const QString& text)
+{
+    static QHash<QString, qreal> advances;
+    const QString key = font.key() + QChar(u'\n') + text;
+    if (const auto known = advances.constFind(key); known != advances.constEnd())
+        return *known;
+    if (advances.size() >= 4096)
+        advances.clear();
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+    advances.insert(key, advance);
+    return advance;
+}
 
 /// Left edge of the content of column 0 after indentation and the box slot.
 int contentLeft(const QWidget& widget, const CellPaint& p)
@@ -214,7 +231,7 @@ int contentWidth(const QWidget& widget, const CellPaint& p)
     // Text is laid out in fractions of a pixel: round up, and keep one
     // pixel to spare, so that a text measured to fit is never elided.
     const int textWidth =
-        static_cast<int>(std::ceil(QFontMetricsF(cellFont(widget, p.cell)).horizontalAdvance(text))) + 1;
+        static_cast<int>(std::ceil(textAdvance(cellFont(widget, p.cell), text))) + 1;
     if (p.cell.kind == RowKind::PushButton) {
         // The style's button frame and margins around the caption.
         const int margin = widget.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &widget);
