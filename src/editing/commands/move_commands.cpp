@@ -73,7 +73,7 @@ MoveResult ShiftSelectedRecords(EditingView& view, bool up) {
         view, EditList::kChannels, ChannelOrder(db, source, type), state.channelsDescending, up,
         [&](int row) { return view.ChannelAt(EditList::kChannels, row); },
         [&](const std::vector<ChannelNode*>& order) {
-          return ApplyChannelOrder(db, source, type, order);
+          return ApplyChangedChannelOrder(db, source, type, order);
         });
   }
   if (state.currentTab == kTabTransponders) {
@@ -123,7 +123,7 @@ MoveResult DropSelectedChannels(EditingView& view, int targetRow) {
   newPlaces.reserve(dragged.size());
   for (const ChannelNode* channel : dragged) newPlaces.push_back(after.at(channel));
   // Rows dropped onto themselves leave the order as it was.
-  const bool moved = order != old && ApplyChannelOrder(db, source, type, order);
+  const bool moved = order != old && ApplyChangedChannelOrder(db, source, type, order);
   return {RowsOfPlaces(newPlaces, order.size(), descending), moved};
 }
 

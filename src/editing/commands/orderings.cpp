@@ -40,7 +40,13 @@ std::vector<ChannelNode*> ChannelOrder(const SettingsDatabase& db, int source, i
 
 bool ApplyChannelOrder(SettingsDatabase& db, int source, int type,
                        const std::vector<ChannelNode*>& order) {
-  if (!ValidType(type) || order == ChannelOrder(db, source, type)) return false;
+  return ValidType(type) && order != ChannelOrder(db, source, type) &&
+         ApplyChangedChannelOrder(db, source, type, order);
+}
+
+bool ApplyChangedChannelOrder(SettingsDatabase& db, int source, int type,
+                              const std::vector<ChannelNode*>& order) {
+  if (!ValidType(type)) return false;
   if (source >= kSourceFavorites) {
     const int g = FavoriteGroupOf(source);
     if (g < 0) return false;

@@ -24,6 +24,11 @@ std::vector<ChannelNode*> ChannelOrder(const SettingsDatabase& db, int source, i
 /// the other type keep theirs. True when anything moved.
 bool ApplyChannelOrder(SettingsDatabase& db, int source, int type,
                        const std::vector<ChannelNode*>& order);
+/// ApplyChannelOrder for a caller that knows `order` differs from the
+/// current one, which saves collecting that again; the database still
+/// checks that `order` holds the same channels. True when it was applied.
+bool ApplyChangedChannelOrder(SettingsDatabase& db, int source, int type,
+                              const std::vector<ChannelNode*>& order);
 
 /// After the channel numbers of `type` changed order, the free, scrambled
 /// and per-satellite lists of that type take the same relative order.
