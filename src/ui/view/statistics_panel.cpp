@@ -89,7 +89,10 @@ void StatisticsPanel::Update(const SettingsDatabase* database) {
     texts[2] = CountOfText(total, database->GetChannelCapacity());
     for (int i = 3; i < kRowCount; ++i) texts[i] = QString::number(values[i]);
   }
-  for (int i = 0; i < kRowCount; ++i) grid_->setText(i, 1, texts[i]);
+  // After most commands the counts are as they were: an unchanged text is
+  // not set again, so the panel is not repainted.
+  for (int i = 0; i < kRowCount; ++i)
+    if (grid_->text(i, 1) != texts[i]) grid_->setText(i, 1, texts[i]);
 
   const QSignalBlocker block(network_);
   fta_->setChecked(loaded && database->GetModel() == kModelFtaCi);
