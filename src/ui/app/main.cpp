@@ -3,6 +3,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLocale>
 #include <cstdio>
@@ -40,6 +41,13 @@ int main(int argc, char* argv[]) {
   std::jthread fontConfiguration(FcInit);
   QApplication qt(argc, argv);
   fontConfiguration.join();
+  // Qt's accessibility bridge connects to the session bus on first use, and
+  // without a bus libdbus forks a bus launcher from a thread of its own.
+  // Connecting now, before the start-up threads below allocate, keeps that
+  // fork clear of them: a child forked while another thread holds a lock of
+  // an allocator that does not reset its locks at a fork (a sanitizer's)
+  // deadlocks, and the editor would wait for it before showing its window.
+  QAccessible::isActive();
   // The catalogues of the user's language, where the build has one.
   const vq::UserLanguage language{QLocale()};
   vq::EditorApplication application;
