@@ -32,8 +32,6 @@ class Clipboard {
   virtual std::vector<std::string> Formats() const = 0;
   /// The first of Formats(); empty when none of them is there.
   std::string FirstFormat() const;
-  /// Whether Formats() holds `format`.
-  bool Has(std::string_view format) const;
   /// The block under `format`; empty when there is none.
   virtual std::vector<uint8_t> Get(std::string_view format) const = 0;
 };

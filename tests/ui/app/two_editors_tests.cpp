@@ -1,8 +1,8 @@
 // Two editor programs on one X display, driven from the keyboard as a user
 // drives them: records copied in the one arrive when pasted in the other
 // and are saved with its file. An editor beside a clipboard owner that
-// stopped answering still serves the user. Run under xvfb-run; keys go out through
-// xdotool. Every wait is for a condition, bounded by a generous limit.
+// stopped answering still serves the user. Run under xvfb-run; keys go out
+// through xdotool. Every wait is for a condition, bounded by a generous limit.
 
 #include <gtest/gtest.h>
 
@@ -284,11 +284,12 @@ TEST_F(TwoEditors, AClipboardOwnerThatStoppedAnsweringHoldsAStartingEditorOnlyOn
   ASSERT_TRUE(owner.Holding());
   Editor source(dir.path(), "source.bin", kTabChannels);
   ASSERT_TRUE(source.Shown());
-  // Asking the stalled owner would hold this test as well: it asks once the
-  // clipboard has changed hands again, which the news of the owner's taking
-  // it, handled while the editor started, no longer counts as.
+  // Asking the stalled owner would hold this test too, so it asks only once
+  // the clipboard changed hands again (the owner's taking it was reported
+  // while the editor started). The connection ends with `scope`.
   bool changed = false;
-  QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged,
+  const QObject scope;
+  QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &scope,
                    [&changed] { changed = true; });
   ASSERT_TRUE(source.Press({"ctrl+c"}));
   EXPECT_TRUE(WaitFor([&changed] { return changed && ClipboardHolds("VQ-TV-Channel"); }))
